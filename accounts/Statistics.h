@@ -1,0 +1,26 @@
+// Statistics accounting: how a settled hand changes an account.
+#pragma once
+
+#include <cstdint>
+
+#include "accounts/PlayerRecord.h"
+#include "engine/PayTable.h"
+
+namespace output {
+
+// Which 16-bit fields stopped at their limit instead of wrapping.
+struct LimitReport {
+    bool creditsAtLimit = false;   // Credits stopped at 32767
+    bool countersAtLimit = false;  // a counter stopped at 32767
+    bool Any() const { return creditsAtLimit || countersAtLimit; }
+};
+
+// Pays PayTable[category] into Credits, counts the hand and stamps the date of the three
+// best wins. Codes outside 1..10 count as lost. No field passes 32767.
+LimitReport RecordHand(PlayerRecord& record, std::int16_t category, const modcards::PayTable& table,
+                       OleDate now);
+
+// True when taking `stake` keeps Credits at or above -32768.
+bool CanChargeStake(const PlayerRecord& record, std::int16_t stake);
+
+}  // namespace output

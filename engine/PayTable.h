@@ -1,0 +1,15 @@
+// The stake and the pay of each paying hand, in credits.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace modcards {
+
+// Entry 0 is the stake of one deal; entries 1..10 the pay of HandCategory 1..10.
+using PayTable = std::array<std::int16_t, 11>;
+
+// Fills the game's table: 5, then 3000, 1000, 125, 80, 50, 20, 20, 15, 10, 5.
+void InitTables(PayTable& table);
+
+}  // namespace modcards
