@@ -1,0 +1,10 @@
+// The stake and the pay of each paying hand.
+#include "engine/PayTable.h"
+
+namespace modcards {
+
+void InitTables(PayTable& table) {
+    table = PayTable{5, 3000, 1000, 125, 80, 50, 20, 20, 15, 10, 5};
+}
+
+}  // namespace modcards
