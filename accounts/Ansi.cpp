@@ -1,0 +1,135 @@
+// Windows-1252 conversion through glibc's iconv; only the gaps of the code page are ruled here.
+#include "accounts/Ansi.h"
+
+#include <iconv.h>
+
+#include <cerrno>
+#include <cstdint>
+
+namespace output {
+namespace {
+
+constexpr const char* kAnsiCharset = "WINDOWS-1252";
+constexpr char kReplacement = '?';
+
+// One iconv conversion state, closed on every path.
+class Converter {
+  public:
+    Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
+    ~Converter() {
+        if (ok()) iconv_close(cd_);
+    }
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+
+    bool ok() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+
+    // Converts one character's bytes; false when the target cannot hold it.
+    bool Convert(std::string_view in, std::string& out) {
+        char buffer[8];
+        char* src = const_cast<char*>(in.data());
+        std::size_t srcLeft = in.size();
+        char* dst = buffer;
+        std::size_t dstLeft = sizeof buffer;
+        iconv(cd_, nullptr, nullptr, nullptr, nullptr);  // a fresh shift state each time
+        if (iconv(cd_, &src, &srcLeft, &dst, &dstLeft) == static_cast<std::size_t>(-1)) {
+            return false;
+        }
+        out.append(buffer, dst - buffer);
+        return srcLeft == 0;
+    }
+
+  private:
+    iconv_t cd_;
+};
+
+// Length of the UTF-8 sequence starting at `s[i]`, or 0 when it is malformed.
+std::size_t SequenceLength(std::string_view s, std::size_t i) {
+    const auto lead = static_cast<unsigned char>(s[i]);
+    std::size_t length = 0;
+    if (lead < 0x80) return 1;
+    if ((lead & 0xE0) == 0xC0 && lead >= 0xC2)
+        length = 2;
+    else if ((lead & 0xF0) == 0xE0)
+        length = 3;
+    else if ((lead & 0xF8) == 0xF0 && lead <= 0xF4)
+        length = 4;
+    else
+        return 0;
+    if (i + length > s.size()) return 0;
+    for (std::size_t k = 1; k < length; ++k) {
+        if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return 0;
+    }
+    return length;
+}
+
+// The code point of a well-formed two-byte sequence, or 0.
+unsigned TwoByteCodePoint(std::string_view sequence) {
+    if (sequence.size() != 2) return 0;
+    return (static_cast<unsigned char>(sequence[0]) & 0x1Fu) << 6 |
+           (static_cast<unsigned char>(sequence[1]) & 0x3Fu);
+}
+
+// True when the byte has no character in the code page (iconv refuses to decode it).
+bool IsUnassigned(unsigned char byte, Converter& decoder) {
+    std::string ignored;
+    const char c = static_cast<char>(byte);
+    return !decoder.Convert(std::string_view(&c, 1), ignored);
+}
+
+void AppendCodePoint(unsigned codePoint, std::string& out) {
+    // Only U+0080..U+00FF reach here, which take two bytes.
+    out += static_cast<char>(0xC0 | (codePoint >> 6));
+    out += static_cast<char>(0x80 | (codePoint & 0x3F));
+}
+
+}  // namespace
+
+std::string ToAnsi(std::string_view utf8) {
+    Converter encoder(kAnsiCharset, "UTF-8");
+    Converter decoder("UTF-8", kAnsiCharset);
+    std::string out;
+    out.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        const std::size_t length = SequenceLength(utf8, i);
+        if (length == 0) {
+            out += kReplacement;
+            ++i;
+            continue;
+        }
+        const std::string_view sequence = utf8.substr(i, length);
+        i += length;
+        if (encoder.ok() && encoder.Convert(sequence, out)) continue;
+        // A control character U+0080..U+009F whose byte the code page leaves free maps to
+        // that byte, the inverse of FromAnsi.
+        const unsigned codePoint = TwoByteCodePoint(sequence);
+        const bool freeByte = codePoint >= 0x80 && codePoint <= 0x9F && decoder.ok() &&
+                              IsUnassigned(static_cast<unsigned char>(codePoint), decoder);
+        out += freeByte ? static_cast<char>(codePoint) : kReplacement;
+    }
+    return out;
+}
+
+std::string FromAnsi(std::string_view ansi) {
+    Converter decoder("UTF-8", kAnsiCharset);
+    std::string out;
+    out.reserve(ansi.size() * 2);
+    for (const char byte : ansi) {
+        if (decoder.ok() && decoder.Convert(std::string_view(&byte, 1), out)) continue;
+        AppendCodePoint(static_cast<unsigned char>(byte), out);
+    }
+    return out;
+}
+
+char LowerAnsi(char byte) {
+    const auto b = static_cast<unsigned char>(byte);
+    // The code page's capitals: ASCII, Latin-1's À..Þ except ×, and Š Œ Ž at 0x8A/0x8C/0x8E.
+    if ((b >= 'A' && b <= 'Z') || (b >= 0xC0 && b <= 0xDE && b != 0xD7) || b == 0x8A || b == 0x8C ||
+        b == 0x8E) {
+        return static_cast<char>(b + (b < 0x80 ? 0x20 : (b >= 0xC0 ? 0x20 : 0x10)));
+    }
+    if (b == 0x9F) return static_cast<char>(0xFF);  // Ÿ → ÿ
+    return byte;
+}
+
+}  // namespace output

@@ -1,0 +1,21 @@
+// Names between UTF-8 (in memory) and Windows-1252 (in the accounts file), one byte per character.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace output {
+
+// Each input character becomes one Windows-1252 byte; a character the code page cannot hold,
+// or a malformed UTF-8 sequence, becomes '?'. The result has one byte per input character.
+std::string ToAnsi(std::string_view utf8);
+
+// Each byte becomes one character. The five bytes the code page leaves unassigned become the
+// control characters of the same number, so that any 30 bytes read survive a round trip.
+std::string FromAnsi(std::string_view ansi);
+
+// Lower case of a Windows-1252 letter (A-Z, the accented capitals, Š, Œ, Ž and Ÿ); other
+// bytes are returned unchanged.
+char LowerAnsi(char byte);
+
+}  // namespace output

@@ -1,0 +1,63 @@
+// How a settled hand changes an account, with every 16-bit field held inside its range.
+#include "accounts/Statistics.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
+namespace output {
+namespace {
+
+constexpr int kMin16 = std::numeric_limits<std::int16_t>::min();
+constexpr int kMax16 = std::numeric_limits<std::int16_t>::max();
+
+// What each paying category changes: its counter, and the date of the three best wins.
+struct CategoryRow {
+    std::int16_t PlayerRecord::*counter;
+    OleDate PlayerRecord::*lastWin;  // null when the category keeps no date
+};
+
+// Indexed by HandCategory 1..10; note the date order differs from the category order.
+constexpr CategoryRow kRows[] = {
+    {&PlayerRecord::RoyalFlushes, &PlayerRecord::LastRoyalFlush},
+    {&PlayerRecord::FourDeuces, &PlayerRecord::LastFourDeuces},
+    {&PlayerRecord::DeuceRoyals, &PlayerRecord::LastDeuceRoyal},
+    {&PlayerRecord::FiveOfAKinds, nullptr},
+    {&PlayerRecord::StraightFlushes, nullptr},
+    {&PlayerRecord::FourOfAKinds, nullptr},
+    {&PlayerRecord::FullHouses, nullptr},
+    {&PlayerRecord::Flushes, nullptr},
+    {&PlayerRecord::Straights, nullptr},
+    {&PlayerRecord::ThreeOfAKinds, nullptr},
+};
+
+// Adds `amount` to a 16-bit field; returns true when the sum had to stop at a limit.
+bool AddClamped(std::int16_t& field, int amount) {
+    const int sum = field + amount;
+    field = static_cast<std::int16_t>(std::clamp(sum, kMin16, kMax16));
+    return sum != field;
+}
+
+}  // namespace
+
+LimitReport RecordHand(PlayerRecord& record, std::int16_t category, const modcards::PayTable& table,
+                       OleDate now) {
+    LimitReport report;
+    const bool won = category >= 1 && category <= 10;
+    if (won) {
+        const CategoryRow& row = kRows[category - 1];
+        report.countersAtLimit |= AddClamped(record.*row.counter, 1);
+        report.creditsAtLimit |= AddClamped(record.Credits, table[category]);
+        if (row.lastWin != nullptr) record.*row.lastWin = now;
+    }
+    report.countersAtLimit |= AddClamped(won ? record.HandsWon : record.HandsLost, 1);
+    report.countersAtLimit |= AddClamped(record.HandsPlayed, 1);
+    return report;
+}
+
+bool CanChargeStake(const PlayerRecord& record, std::int16_t stake) {
+    const int after = record.Credits - stake;
+    return after >= kMin16 && after <= kMax16;
+}
+
+}  // namespace output
