@@ -8,10 +8,10 @@ namespace fonts {
 
 void LoadEmbeddedFonts();  // once, after the QGuiApplication exists
 
-QFont Garamond(double points, bool bold = true);   // EB Garamond
-QFont Aardvark(double points, bool bold = true);   // the bold display face of labels and buttons
-QFont Arial(double points, bool bold = false);     // Liberation Sans
-QFont Verdana(double points, bool bold = false);   // DejaVu Sans
+QFont Garamond(double points, bool bold = true);  // EB Garamond
+QFont Aardvark(double points, bool bold = true);  // the bold display face of labels and buttons
+QFont Arial(double points, bool bold = false);    // Liberation Sans
+QFont Verdana(double points, bool bold = false);  // DejaVu Sans
 QFont SansSerif(double points = 8.25, bool bold = false);  // the windows' default face
 
 }  // namespace fonts
