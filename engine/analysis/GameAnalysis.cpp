@@ -1,0 +1,88 @@
+// Perfect play over every deal, summed exactly per number of cards held.
+#include "engine/analysis/GameAnalysis.h"
+
+#include <vector>
+
+#include "engine/analysis/Parallel.h"
+#include "engine/analysis/SuitClasses.h"
+
+namespace modcards::analysis {
+
+namespace {
+
+// Sums kept per number of held cards, since each has its own number of draws.
+struct PlayTotals {
+    std::array<WideInt, kHandSize + 1> pay{};
+    std::array<std::array<WideInt, kCategoryCount>, kHandSize + 1> finals{};
+
+    void Add(const PlayTotals& other) {
+        for (int held = 0; held <= kHandSize; ++held) {
+            pay[held] += other.pay[held];
+            for (int c = 0; c < kCategoryCount; ++c) finals[held][c] += other.finals[held][c];
+        }
+    }
+};
+
+void PlayDeal(const PaySums& sums, const WeightedDeal& deal, PlayTotals& totals) {
+    const auto holdTotals = HoldTotals(sums, deal.cards);
+    const unsigned best = BestHold(holdTotals);
+    const int held = HeldCount(best);
+    totals.pay[held] += static_cast<WideInt>(deal.weight) * holdTotals[best];
+    const CategoryCounts finals = HoldCategoryCounts(sums.tables(), deal.cards, best);
+    for (int c = 0; c < kCategoryCount; ++c)
+        totals.finals[held][c] += static_cast<WideInt>(deal.weight) * finals[c];
+}
+
+// Every DrawCount divides this, so the per-hold sums meet over one denominator.
+WideInt CommonDrawCount() {
+    WideInt common = 1;
+    for (int held = 0; held <= kHandSize; ++held) {
+        WideInt a = common;
+        WideInt b = DrawCount(held);
+        while (b != 0) {
+            const WideInt r = a % b;
+            a = b;
+            b = r;
+        }
+        common = common / a * DrawCount(held);
+    }
+    return common;
+}
+
+Fraction OverAllDraws(const std::array<WideInt, kHandSize + 1>& byHeld, WideInt divisor) {
+    const WideInt common = CommonDrawCount();
+    WideInt numerator = 0;
+    for (int held = 0; held <= kHandSize; ++held)
+        numerator += byHeld[held] * (common / DrawCount(held));
+    return Fraction::Of(numerator, common * divisor);
+}
+
+}  // namespace
+
+GameAnalysis AnalyzeGame(const PaySums& sums, unsigned threads) {
+    const std::vector<WeightedDeal> deals = DealsUpToSuits();
+    const std::int64_t slices = std::max(1u, threads);
+    std::vector<PlayTotals> partial(static_cast<std::size_t>(slices));
+    ForEachSlice(slices, threads, [&](std::int64_t begin, std::int64_t end) {
+        for (std::int64_t slice = begin; slice < end; ++slice) {
+            // Interleaved so that every slice gets deals of every shape.
+            auto& totals = partial[static_cast<std::size_t>(slice)];
+            for (std::size_t d = static_cast<std::size_t>(slice); d < deals.size();
+                 d += static_cast<std::size_t>(slices))
+                PlayDeal(sums, deals[d], totals);
+        }
+    });
+    PlayTotals all;
+    for (const auto& totals : partial) all.Add(totals);
+
+    GameAnalysis analysis;
+    analysis.expectedReturn = OverAllDraws(all.pay, WideInt{kDealCount} * sums.pays().unit);
+    for (int c = 0; c < kCategoryCount; ++c) {
+        std::array<WideInt, kHandSize + 1> byHeld{};
+        for (int held = 0; held <= kHandSize; ++held) byHeld[held] = all.finals[held][c];
+        analysis.finalCategory[c] = OverAllDraws(byHeld, kDealCount);
+    }
+    return analysis;
+}
+
+}  // namespace modcards::analysis

@@ -1,0 +1,168 @@
+// Formatting the analysis for people and for programs.
+#include "tools/StrategyReports.h"
+
+#include <array>
+#include <cstdio>
+#include <string_view>
+#include <vector>
+
+#include "engine/CardText.h"
+
+namespace modcards::strategy {
+
+namespace {
+
+using analysis::Fraction;
+
+constexpr std::array<std::string_view, kCategoryCount> kCategoryNames = {
+    "no paying hand", "natural royal flush",
+    "four deuces",    "royal flush with deuces",
+    "five of a kind", "straight flush",
+    "four of a kind", "full house",
+    "flush",          "straight",
+    "three of a kind"};
+
+std::string Padded(std::string text, std::size_t width, bool right = true) {
+    if (text.size() >= width) return text;
+    const std::string pad(width - text.size(), ' ');
+    return right ? pad + text : text + pad;
+}
+
+std::string Quoted(std::string_view text) {
+    std::string quoted = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\') quoted += '\\';
+        quoted += c;
+    }
+    return quoted + "\"";
+}
+
+// A per-unit amount: as many places as the unit has, so 0.5 shows as 0.5 and 16 as 16.
+std::string PayText(std::int64_t amount, std::int64_t unit) {
+    return Fraction::Of(amount, unit).denominator == 1
+               ? std::to_string(amount / unit)
+               : Fraction::Of(amount, unit)
+                     .Decimal(static_cast<int>(std::to_string(unit).size()) - 1);
+}
+
+std::string PaysText(const analysis::Pays& pays, std::string_view separator) {
+    std::string text;
+    for (int c = 1; c < kCategoryCount; ++c) {
+        if (c > 1) text += separator;
+        text += PayText(pays.perCategory[c], pays.unit);
+    }
+    return text;
+}
+
+std::vector<Card> HeldCards(const Hand& dealt, const analysis::RankedHold& hold) {
+    std::vector<Card> held;
+    for (int slot = 0; slot < 5; ++slot)
+        if (hold.Keeps(slot)) held.push_back(dealt[slot]);
+    return held;
+}
+
+// The dealt hand with the discarded cards shown as "--".
+std::string HoldPicture(const Hand& dealt, const analysis::RankedHold& hold) {
+    std::string text;
+    for (int slot = 0; slot < 5; ++slot) {
+        if (slot > 0) text += ' ';
+        text += hold.Keeps(slot) ? FormatCard(dealt[slot]) : "--";
+    }
+    return text;
+}
+
+bool SharesRank(const std::array<analysis::RankedHold, analysis::kHoldCount>& holds,
+                std::size_t i) {
+    return (i > 0 && holds[i - 1].rank == holds[i].rank) ||
+           (i + 1 < holds.size() && holds[i + 1].rank == holds[i].rank);
+}
+
+}  // namespace
+
+std::string DealCountsReport(const analysis::CategoryCounts& counts, bool json) {
+    std::int64_t total = 0;
+    for (const auto count : counts) total += count;
+    std::string out;
+    if (json) {
+        out = "{\"deals\":" + std::to_string(total) + ",\"counts\":{";
+        for (int c = 0; c < kCategoryCount; ++c)
+            out += (c ? ",\"" : "\"") + std::to_string(c) + "\":" + std::to_string(counts[c]);
+        return out + "}}\n";
+    }
+    out = "Five-card deals by hand category:\n";
+    for (int c = 1; c <= kCategoryCount; ++c) {
+        const int code = c % kCategoryCount;  // paying hands first, then 0
+        out += Padded(std::to_string(code), 4) + "  " +
+               Padded(std::string(kCategoryNames[code]), 24, false) +
+               Padded(std::to_string(counts[code]), 10) + "\n";
+    }
+    return out + "      " + Padded("all deals", 24, false) + Padded(std::to_string(total), 10) +
+           "\n";
+}
+
+std::string ReturnReport(const analysis::Pays& pays, const analysis::GameAnalysis& game,
+                         bool json) {
+    const Fraction& ret = game.expectedReturn;
+    std::string out;
+    if (json) {
+        out = "{\"pays\":[" + PaysText(pays, ",") + "],\"return\":" + ret.Decimal(12) +
+              ",\"return_exact\":" + Quoted(ret.Text()) + ",\"categories\":{";
+        for (int c = 0; c < kCategoryCount; ++c) {
+            const Fraction& p = game.finalCategory[c];
+            out += (c ? ",\"" : "\"") + std::to_string(c) +
+                   "\":{\"name\":" + Quoted(kCategoryNames[c]) +
+                   ",\"probability\":" + p.Decimal(15) +
+                   ",\"probability_exact\":" + Quoted(p.Text()) + "}";
+        }
+        return out + "}}\n";
+    }
+    out = "Pays per unit bet: " + PaysText(pays, " ") + "\n";
+    out += "Return under perfect play: " + ret.Decimal(7) + "  (exact " + ret.Text() + ")\n\n";
+    out += "code  final hand                  probability      one in   share of return\n";
+    for (int c = 1; c <= kCategoryCount; ++c) {
+        const int code = c % kCategoryCount;
+        const double p = game.finalCategory[code].ToDouble();
+        const double share =
+            p * static_cast<double>(pays.perCategory[code]) / static_cast<double>(pays.unit);
+        char line[128];
+        std::snprintf(line, sizeof line, "%4d  %-24s %14.10f %11.1f %17.7f\n", code,
+                      std::string(kCategoryNames[code]).c_str(), p, p > 0 ? 1 / p : 0.0, share);
+        out += line;
+    }
+    return out;
+}
+
+std::string HoldReport(const Hand& dealt, const analysis::HoldAdvisor& advisor, bool json) {
+    const auto holds = advisor.RankHolds(dealt);
+    const analysis::Pays& pays = advisor.pays();
+    std::string out;
+    if (json) {
+        out = "{\"dealt\":" + Quoted(FormatCards(dealt)) + ",\"holds\":[";
+        for (std::size_t i = 0; i < holds.size(); ++i) {
+            const auto& hold = holds[i];
+            std::string cards;
+            for (const Card& card : HeldCards(dealt, hold)) {
+                if (!cards.empty()) cards += ',';
+                cards += Quoted(FormatCard(card));
+            }
+            out += std::string(i ? "," : "") + "{\"cards\":[" + cards +
+                   "],\"ev\":" + hold.ExpectedPay(pays).Decimal(12) +
+                   ",\"ev_exact\":" + Quoted(hold.ExpectedPay(pays).Text()) +
+                   ",\"rank\":" + std::to_string(hold.rank) +
+                   ",\"tie\":" + (SharesRank(holds, i) ? "true" : "false") + "}";
+        }
+        return out + "]}\n";
+    }
+    out = "Dealt: " + FormatCards(dealt) + "   pays per unit bet: " + PaysText(pays, " ") + "\n";
+    out += "rank  hold              expected pay   exact\n";
+    for (std::size_t i = 0; i < holds.size(); ++i) {
+        const auto& hold = holds[i];
+        const std::string rank = std::to_string(hold.rank) + (SharesRank(holds, i) ? "=" : " ");
+        out += Padded(rank, 4) + "  " + HoldPicture(dealt, hold) + "  " +
+               Padded(hold.ExpectedPay(pays).Decimal(9), 13) + "   " +
+               hold.ExpectedPay(pays).Text() + "\n";
+    }
+    return out;
+}
+
+}  // namespace modcards::strategy

@@ -1,0 +1,19 @@
+// What deuceswild-strategy prints for each command, as text or as one JSON object.
+#pragma once
+
+#include <string>
+
+#include "engine/Card.h"
+#include "engine/analysis/CategoryTables.h"
+#include "engine/analysis/GameAnalysis.h"
+#include "engine/analysis/HoldAdvisor.h"
+
+namespace modcards::strategy {
+
+std::string DealCountsReport(const analysis::CategoryCounts& counts, bool json);
+
+std::string ReturnReport(const analysis::Pays& pays, const analysis::GameAnalysis& game, bool json);
+
+std::string HoldReport(const Hand& dealt, const analysis::HoldAdvisor& advisor, bool json);
+
+}  // namespace modcards::strategy
