@@ -1,6 +1,7 @@
 // Deuces-wild hand evaluation. Each detector reads the sorted hand and answers by itself;
 // EvaluateHand takes the first that says yes. The rules are written once, as inline
-// functions, so that EvaluateHand and the public detectors share them without extra calls.
+// functions over the hand and its deuce split, so EvaluateHand can split the hand once and
+// reuse the straight and flush answers that several categories ask for.
 #include "engine/HandEvaluation.h"
 
 namespace modcards {
@@ -26,16 +27,11 @@ inline Naturals SplitDeuces(const Hand& hand) {
     return split;
 }
 
-inline int CountDeuces(const Hand& hand) {
-    int deuces = 0;
-    for (const Card& card : hand) deuces += card.Value == kDeuce ? 1 : 0;
-    return deuces;
-}
-
 inline bool SameValue(const Card& a, const Card& b) {
     return a.Value == b.Value;
 }
 
+// Whether cards[first..last] all have one value.
 inline bool SameValues(const Card* cards, int first, int last) {
     for (int i = first; i < last; ++i) {
         if (!SameValue(cards[i], cards[i + 1])) return false;
@@ -60,13 +56,12 @@ inline bool NaturalRoyal(const Hand& hand) {
     return IsAceHighRun(hand) && AllOneSuit(hand.data(), 5);
 }
 
-inline bool FourDeuces(const Hand& hand) {
-    return CountDeuces(hand) == 4;
+inline bool FourDeuces(const Naturals& split) {
+    return split.deuces == 4;
 }
 
-inline bool Flush(const Hand& hand) {
-    const Naturals split = SplitDeuces(hand);
-    // The deuces' own suits never matter; with none, this is all five cards.
+// The deuces' own suits never matter; with none, the naturals are all five cards.
+inline bool Flush(const Naturals& split) {
     return AllOneSuit(split.cards.data(), split.count);
 }
 
@@ -99,9 +94,8 @@ inline bool StraightWithDeuces(Naturals split) {
     return gaps == split.deuces;
 }
 
-inline bool Straight(const Hand& hand) {
+inline bool Straight(const Hand& hand, const Naturals& split) {
     if (IsAceHighRun(hand)) return true;
-    const Naturals split = SplitDeuces(hand);
     if (split.deuces == 0) {
         for (int i = 0; i < 4; ++i) {
             if (hand[i + 1].Value != hand[i].Value + 1) return false;
@@ -111,22 +105,21 @@ inline bool Straight(const Hand& hand) {
     return StraightWithDeuces(split);
 }
 
-inline bool StraightFlush(const Hand& hand) {
-    return Straight(hand) && Flush(hand);
+inline bool StraightFlush(const Hand& hand, const Naturals& split) {
+    return Straight(hand, split) && Flush(split);
 }
 
-inline bool DeuceRoyal(const Hand& hand) {
-    if (!StraightFlush(hand)) return false;
+// Given that the hand is a straight flush: an ace with a ten or better, or only high naturals.
+inline bool RoyalOfStraightFlush(const Hand& hand, const Naturals& split) {
     if (hand[0].Value == 1) {
         for (int i = 1; i < 5; ++i) {
             if (hand[i].Value > 9) return true;
         }
     }
-    return SplitDeuces(hand).cards[0].Value > 9;
+    return split.cards[0].Value > 9;
 }
 
-inline bool FiveOfAKind(const Hand& hand) {
-    const Naturals split = SplitDeuces(hand);
+inline bool FiveOfAKind(const Naturals& split) {
     switch (split.deuces) {
         case 1:
         case 2:
@@ -137,9 +130,8 @@ inline bool FiveOfAKind(const Hand& hand) {
     }
 }
 
-inline bool FourOfAKind(const Hand& hand) {
+inline bool FourOfAKind(const Hand& hand, const Naturals& split) {
     if (SameValues(hand.data(), 0, 3) || SameValues(hand.data(), 1, 4)) return true;
-    const Naturals split = SplitDeuces(hand);
     const Card* naturals = split.cards.data();
     switch (split.deuces) {
         case 1:
@@ -160,7 +152,7 @@ inline bool HasNaturalThree(const Hand& hand) {
     return false;
 }
 
-inline bool FullHouse(const Hand& hand) {
+inline bool FullHouse(const Hand& hand, const Naturals& split) {
     if (HasNaturalThree(hand)) {
         // In a sorted hand the middle card belongs to every run of three.
         const std::int16_t three = hand[2].Value;
@@ -168,15 +160,13 @@ inline bool FullHouse(const Hand& hand) {
             if (SameValue(hand[i], hand[i + 1]) && hand[i].Value != three) return true;
         }
     }
-    const Naturals split = SplitDeuces(hand);
     const Card* naturals = split.cards.data();
     return split.deuces == 1 && SameValue(naturals[0], naturals[1]) &&
            SameValue(naturals[2], naturals[3]);
 }
 
-inline bool ThreeOfAKind(const Hand& hand) {
+inline bool ThreeOfAKind(const Hand& hand, const Naturals& split) {
     if (HasNaturalThree(hand)) return true;
-    const Naturals split = SplitDeuces(hand);
     const Card* naturals = split.cards.data();
     switch (split.deuces) {
         case 1:
@@ -199,44 +189,51 @@ std::int16_t IsNaturalRoyal(const Hand& hand) {
     return Answer(NaturalRoyal(hand));
 }
 std::int16_t IsFourDeuces(const Hand& hand) {
-    return Answer(FourDeuces(hand));
+    return Answer(FourDeuces(SplitDeuces(hand)));
 }
 std::int16_t IsDeuceRoyal(const Hand& hand) {
-    return Answer(DeuceRoyal(hand));
+    const Naturals split = SplitDeuces(hand);
+    return Answer(StraightFlush(hand, split) && RoyalOfStraightFlush(hand, split));
 }
 std::int16_t IsFiveOfAKind(const Hand& hand) {
-    return Answer(FiveOfAKind(hand));
+    return Answer(FiveOfAKind(SplitDeuces(hand)));
 }
 std::int16_t IsStraightFlush(const Hand& hand) {
-    return Answer(StraightFlush(hand));
+    return Answer(StraightFlush(hand, SplitDeuces(hand)));
 }
 std::int16_t IsFourOfAKind(const Hand& hand) {
-    return Answer(FourOfAKind(hand));
+    return Answer(FourOfAKind(hand, SplitDeuces(hand)));
 }
 std::int16_t IsFullHouse(const Hand& hand) {
-    return Answer(FullHouse(hand));
+    return Answer(FullHouse(hand, SplitDeuces(hand)));
 }
 std::int16_t IsFlush(const Hand& hand) {
-    return Answer(Flush(hand));
+    return Answer(Flush(SplitDeuces(hand)));
 }
 std::int16_t IsStraight(const Hand& hand) {
-    return Answer(Straight(hand));
+    return Answer(Straight(hand, SplitDeuces(hand)));
 }
 std::int16_t IsThreeOfAKind(const Hand& hand) {
-    return Answer(ThreeOfAKind(hand));
+    return Answer(ThreeOfAKind(hand, SplitDeuces(hand)));
 }
 
+// The detectors have no side effects, so asking each question once and reusing the answer
+// gives the same category as running them one after another.
 HandCategory EvaluateHand(const Hand& hand) {
     if (NaturalRoyal(hand)) return kNaturalRoyalFlush;
-    if (FourDeuces(hand)) return kFourDeuces;
-    if (DeuceRoyal(hand)) return kDeuceRoyalFlush;
-    if (FiveOfAKind(hand)) return kFiveOfAKind;
-    if (StraightFlush(hand)) return kStraightFlush;
-    if (FourOfAKind(hand)) return kFourOfAKind;
-    if (FullHouse(hand)) return kFullHouse;
-    if (Flush(hand)) return kFlush;
-    if (Straight(hand)) return kStraight;
-    if (ThreeOfAKind(hand)) return kThreeOfAKind;
+    const Naturals split = SplitDeuces(hand);
+    if (FourDeuces(split)) return kFourDeuces;
+    const bool flush = Flush(split);
+    const bool straight = Straight(hand, split);
+    const bool straightFlush = straight && flush;
+    if (straightFlush && RoyalOfStraightFlush(hand, split)) return kDeuceRoyalFlush;
+    if (FiveOfAKind(split)) return kFiveOfAKind;
+    if (straightFlush) return kStraightFlush;
+    if (FourOfAKind(hand, split)) return kFourOfAKind;
+    if (FullHouse(hand, split)) return kFullHouse;
+    if (flush) return kFlush;
+    if (straight) return kStraight;
+    if (ThreeOfAKind(hand, split)) return kThreeOfAKind;
     return kNoPayingHand;
 }
 
