@@ -1,0 +1,140 @@
+// The pictures: their sizes at every ratio, the lit chart rows, the card faces, the cursor.
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "assets/Artwork.h"
+
+namespace {
+
+struct Sized {
+    std::string name;
+    QPixmap picture;
+    QSize size;
+};
+
+std::vector<Sized> EveryPicture(qreal dpr) {
+    std::vector<Sized> all;
+    for (int suit = 0; suit < 4; ++suit)
+        for (int value = 1; value <= 13; ++value)
+            all.push_back({"card " + std::to_string(suit) + "/" + std::to_string(value),
+                           artwork::CardFace(suit, value, dpr),
+                           {77, 108}});
+    for (int n = 1; n <= 6; ++n) {
+        all.push_back({"chart left " + std::to_string(n), artwork::ChartLeft(n, dpr), {180, 100}});
+        all.push_back(
+            {"chart right " + std::to_string(n), artwork::ChartRight(n, dpr), {180, 100}});
+    }
+    for (int n = 1; n <= 13; ++n)
+        all.push_back({"caption " + std::to_string(n), artwork::Caption(n, dpr), {420, 40}});
+    const QSize others[] = {{128, 93}, {74, 68}, {74, 68}, {105, 62}, {70, 21}, {70, 21}, {70, 21}};
+    for (int n = 1; n <= 7; ++n)
+        all.push_back({"other " + std::to_string(n), artwork::OtherPicture(n, dpr), others[n - 1]});
+    all.push_back({"card back", artwork::CardBack(dpr), {80, 108}});
+    all.push_back({"end game", artwork::EndGameButton(dpr), {99, 20}});
+    all.push_back({"backdrop", artwork::Backdrop(dpr), {800, 600}});
+    all.push_back({"logo", artwork::Logo(dpr), {94, 55}});
+    all.push_back({"lettering", artwork::Lettering(dpr), {150, 59}});
+    all.push_back({"exit", artwork::ExitPicture(dpr), {400, 300}});
+    return all;
+}
+
+bool PaintsSomething(const QImage& image) {
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(image.pixel(x, y)) > 0) return true;
+    return false;
+}
+
+TEST(Pictures, HaveTheirStatedSizesAndContentAtEveryRatio) {
+    for (qreal dpr : {1.0, 2.0}) {
+        for (const Sized& each : EveryPicture(dpr)) {
+            SCOPED_TRACE(each.name + " at " + std::to_string(dpr));
+            EXPECT_EQ(each.picture.deviceIndependentSize().toSize(), each.size);
+            EXPECT_EQ(each.picture.size(), each.size * dpr);
+            EXPECT_DOUBLE_EQ(each.picture.devicePixelRatio(), dpr);
+            EXPECT_TRUE(PaintsSomething(each.picture.toImage()));
+        }
+    }
+}
+
+TEST(Pictures, NumbersOutsideTheirListsAreRefused) {
+    EXPECT_THROW(artwork::Caption(0, 1), std::out_of_range);
+    EXPECT_THROW(artwork::Caption(14, 1), std::out_of_range);
+    EXPECT_THROW(artwork::ChartLeft(7, 1), std::out_of_range);
+    EXPECT_THROW(artwork::ChartRight(0, 1), std::out_of_range);
+    EXPECT_THROW(artwork::OtherPicture(8, 1), std::out_of_range);
+    EXPECT_THROW(artwork::CardFace(4, 1, 1), std::out_of_range);
+    EXPECT_THROW(artwork::CardFace(0, 14, 1), std::out_of_range);
+}
+
+// Picture n (2..6) lights row 6 - n, counting from the top; nothing outside it may change.
+TEST(PayChart, ALitRowChangesOnlyItsOwnBand) {
+    for (auto chart : {&artwork::ChartLeft, &artwork::ChartRight}) {
+        for (qreal dpr : {1.0, 2.0}) {
+            const QImage unlit = chart(1, dpr).toImage();
+            for (int picture = 2; picture <= 6; ++picture) {
+                SCOPED_TRACE("picture " + std::to_string(picture));
+                const QImage lit = chart(picture, dpr).toImage();
+                const int top = (6 - picture) * 20 * dpr, bottom = top + 20 * dpr;
+                int changedInside = 0, changedOutside = 0;
+                for (int y = 0; y < lit.height(); ++y)
+                    for (int x = 0; x < lit.width(); ++x)
+                        if (lit.pixel(x, y) != unlit.pixel(x, y))
+                            ++(y >= top && y < bottom ? changedInside : changedOutside);
+                EXPECT_GT(changedInside, 180 * dpr * 10);  // a bar, not a speck
+                EXPECT_EQ(changedOutside, 0);
+            }
+        }
+    }
+}
+
+bool HasRed(const QImage& image) {
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.red() > 150 && c.green() < 80 && c.blue() < 80) return true;
+        }
+    return false;
+}
+
+TEST(CardFaces, AreDistinctWhiteAndInTheirSuitsColour) {
+    std::set<std::pair<int, QByteArray>> seen;
+    for (int suit = 0; suit < 4; ++suit) {
+        for (int value = 1; value <= 13; ++value) {
+            SCOPED_TRACE("suit " + std::to_string(suit) + " value " + std::to_string(value));
+            const QImage face = artwork::CardFace(suit, value, 1).toImage();
+            const QByteArray bytes(reinterpret_cast<const char*>(face.constBits()),
+                                   face.sizeInBytes());
+            EXPECT_TRUE(seen.insert({suit, bytes}).second);
+            EXPECT_TRUE(seen.insert({-1, bytes}).second);  // also unlike every other suit's
+            // The held tint shows on white: the margin beside the pips is plain white.
+            EXPECT_EQ(face.pixelColor(10, 54), QColor(Qt::white));
+            if (value >= 2 && value <= 10) {
+                EXPECT_EQ(HasRed(face), suit == 1 || suit == 3);
+            }
+        }
+    }
+}
+
+TEST(HandCursor, PointsWithTheFingertipAtItsHotSpot) {
+    const QCursor cursor = artwork::HandCursor();
+    EXPECT_EQ(cursor.hotSpot(), QPoint(6, 0));
+    const QImage hand = cursor.pixmap().toImage();
+    EXPECT_EQ(hand.size(), QSize(32, 32));
+    EXPECT_GT(qAlpha(hand.pixel(6, 2)), 0);  // the fingertip is right under the hot spot
+    EXPECT_EQ(qAlpha(hand.pixel(30, 2)), 0);
+}
+
+TEST(AppIcon, OffersEverySizeFromSmallToLarge) {
+    const QList<QSize> sizes = artwork::AppIcon().availableSizes();
+    for (int side : {16, 24, 32, 48, 64, 128, 256}) EXPECT_TRUE(sizes.contains(QSize(side, side)));
+}
+
+}  // namespace
