@@ -1,26 +1,57 @@
 // Building the category tables: classify every hand once, then count down to smaller sets.
 #include "engine/analysis/CategoryTables.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "engine/Deal.h"
 #include "engine/analysis/CardSets.h"
 #include "engine/analysis/Parallel.h"
+#include "engine/analysis/SuitClasses.h"
 
 namespace modcards::analysis {
 
 namespace {
 
+// Sends each hand to the other hands of its suit class: every renaming of the suits that
+// gives a different hand, that is every permutation that keeps suits of equal rank masks in
+// their order.
+template <typename Visit>
+void ForEachSuitRenaming(const DealtIndices& cards, const Visit& visit) {
+    std::array<unsigned, 4> masks{};
+    for (const int card : cards) masks[card / 13] |= 1u << (card % 13);
+    std::array<int, 4> toSuit{0, 1, 2, 3};
+    do {
+        bool distinct = true;
+        for (int s = 0; s + 1 < 4; ++s)
+            if (masks[s] == masks[s + 1] && toSuit[s] > toSuit[s + 1]) distinct = false;
+        if (!distinct) continue;
+        DealtIndices renamed{};
+        for (int i = 0; i < kHandSize; ++i) {
+            // Insertion keeps the renamed cards ascending for the colex rank.
+            int card = toSuit[cards[i] / 13] * 13 + cards[i] % 13;
+            int at = i;
+            for (; at > 0 && renamed[at - 1] > card; --at) renamed[at] = renamed[at - 1];
+            renamed[at] = card;
+        }
+        visit(ColexRank(renamed, kHandSize));
+    } while (std::next_permutation(toSuit.begin(), toSuit.end()));
+}
+
 void ClassifyHands(std::vector<std::uint8_t>& categories, unsigned threads) {
     categories.resize(static_cast<std::size_t>(kDealCount));
-    ForEachSlice(kDealCount, threads, [&](std::int64_t begin, std::int64_t end) {
-        CardSet set = UnrankColex(begin, kHandSize);
-        for (std::int64_t rank = begin; rank < end; ++rank, NextColex(set)) {
+    const std::vector<WeightedDeal> classes = DealsUpToSuits();
+    const auto count = static_cast<std::int64_t>(classes.size());
+    ForEachSlice(count, threads, [&](std::int64_t begin, std::int64_t end) {
+        for (std::int64_t i = begin; i < end; ++i) {
+            const DealtIndices& cards = classes[static_cast<std::size_t>(i)].cards;
             Hand hand;
-            for (int i = 0; i < kHandSize; ++i) hand[i] = CardOfIndex(set.cards[i]);
+            for (int c = 0; c < kHandSize; ++c) hand[c] = CardOfIndex(cards[c]);
             SortByValue(hand);
-            categories[static_cast<std::size_t>(rank)] =
-                static_cast<std::uint8_t>(EvaluateHand(hand));
+            const auto category = static_cast<std::uint8_t>(EvaluateHand(hand));
+            ForEachSuitRenaming(cards, [&](std::int32_t rank) {
+                categories[static_cast<std::size_t>(rank)] = category;
+            });
         }
     });
 }
@@ -83,6 +114,32 @@ std::int64_t CategoryTables::Count(int size, std::int32_t rank, int category) co
             return counts4_[at];
         case 5:
             return category5_[static_cast<std::size_t>(rank)] == category ? 1 : 0;
+        default:
+            throw std::out_of_range("a card set holds 0 to 5 cards");
+    }
+}
+
+void CategoryTables::AddCounts(int size, std::int32_t rank, int sign,
+                               CategoryCounts& counts) const {
+    const auto at = static_cast<std::size_t>(rank) * kCategoryCount;
+    const auto add = [&](const auto& rows) {
+        for (int c = 0; c < kCategoryCount; ++c)
+            counts[c] += sign * static_cast<std::int64_t>(rows[at + c]);
+    };
+    switch (size) {
+        case 0:
+            return add(counts0_);
+        case 1:
+            return add(counts1_);
+        case 2:
+            return add(counts2_);
+        case 3:
+            return add(counts3_);
+        case 4:
+            return add(counts4_);
+        case 5:
+            counts[category5_[static_cast<std::size_t>(rank)]] += sign;
+            return;
         default:
             throw std::out_of_range("a card set holds 0 to 5 cards");
     }

@@ -16,9 +16,10 @@ using CategoryCounts = std::array<std::int64_t, kCategoryCount>;
 // Built once from EvaluateHand over all 2,598,960 hands, then read-only and safe to share
 // between threads. Sets are addressed by size (0..5) and colex rank (see ColexRank).
 class CategoryTables {
-  public:
-    // Classifies every hand with SortByValue + EvaluateHand, spread over `threads` threads
-    // (at least one). Takes in the order of a tenth of a second on two cores.
+public:
+    // Classifies one hand of each suit class with SortByValue + EvaluateHand and gives its
+    // category to every hand the suits can be renamed into (the rules never favour a suit).
+    // Spread over `threads` threads (at least one); some tens of milliseconds.
     static std::shared_ptr<const CategoryTables> Build(unsigned threads = 2);
 
     // The category of the five-card hand of colex rank `rank`.
@@ -27,13 +28,16 @@ class CategoryTables {
     // How many hands of `category` contain the set of `size` cards (0..5) of colex rank `rank`.
     std::int64_t Count(int size, std::int32_t rank, int category) const;
 
+    // Adds `sign` times every category's count for that set to `counts`.
+    void AddCounts(int size, std::int32_t rank, int sign, CategoryCounts& counts) const;
+
     // The category of every five-card hand, indexed by colex rank.
     const std::vector<std::uint8_t>& HandCategories() const { return category5_; }
 
     // Counts over all hands: the empty set's row.
     CategoryCounts DealCounts() const;
 
-  private:
+private:
     CategoryTables() = default;
 
     std::vector<std::uint8_t> category5_;  // one byte per hand

@@ -23,9 +23,12 @@ constexpr int IndexOfCard(Card card) {
     return card.Suit * 13 + card.Value - 1;
 }
 
+// Five distinct card indices in ascending order: a deal as the analysis reads it.
+using DealtIndices = std::array<int, kHandSize>;
+
 // Binomial(n, k) for 0 <= n <= 52 and 0 <= k <= 5; zero when k > n.
 class BinomialTable {
-  public:
+public:
     constexpr BinomialTable() : rows_{} {
         for (int n = 0; n <= kDeckSize; ++n) {
             rows_[n][0] = 1;
@@ -35,7 +38,7 @@ class BinomialTable {
     }
     constexpr std::int64_t operator()(int n, int k) const { return rows_[n][k]; }
 
-  private:
+private:
     std::array<std::array<std::int64_t, kHandSize + 1>, kDeckSize + 1> rows_;
 };
 

@@ -1,35 +1,25 @@
 // Hold values of one deal from the subset tables.
 #include "engine/analysis/DealHolds.h"
 
-#include <bit>
-
 namespace modcards::analysis {
 
-namespace {
-
-// Colex rank of each subset of the dealt cards, by mask: a subset's largest card is its
-// highest bit, so its rank adds one term to the rank of the subset without that card.
-std::array<std::int32_t, kHoldCount> SubsetRanks(const DealtIndices& dealt) {
-    std::array<std::int32_t, kHoldCount> ranks{};
+SubsetRanks RanksOfSubsets(const DealtIndices& dealt) {
+    // A subset's largest card is its highest bit, so its rank adds one term to the rank of
+    // the subset without that card.
+    SubsetRanks ranks{};
+    int top = 0;
     for (unsigned mask = 1; mask < kHoldCount; ++mask) {
-        const int top = std::bit_width(mask) - 1;
+        if (mask == 2u << top) ++top;
         ranks[mask] = ranks[mask & ~(1u << top)] +
-                      static_cast<std::int32_t>(kBinomial(dealt[top], std::popcount(mask)));
+                      static_cast<std::int32_t>(kBinomial(dealt[top], HeldCount(mask)));
     }
     return ranks;
 }
 
-}  // namespace
-
-int HeldCount(unsigned hold) {
-    return std::popcount(hold);
-}
-
-std::array<std::int64_t, kHoldCount> HoldTotals(const PaySums& sums, const DealtIndices& dealt) {
-    const auto ranks = SubsetRanks(dealt);
+std::array<std::int64_t, kHoldCount> HoldTotals(const PaySums& sums, const SubsetRanks& ranks) {
     std::array<std::int64_t, kHoldCount> totals{};
     for (unsigned mask = 0; mask < kHoldCount; ++mask)
-        totals[mask] = sums.Total(std::popcount(mask), ranks[mask]);
+        totals[mask] = sums.Total(HeldCount(mask), ranks[mask]);
     // Take away, card by card, the hands that contain a discarded card.
     for (unsigned bit = 1; bit < kHoldCount; bit <<= 1) {
         for (unsigned mask = 0; mask < kHoldCount; ++mask)
@@ -38,17 +28,14 @@ std::array<std::int64_t, kHoldCount> HoldTotals(const PaySums& sums, const Dealt
     return totals;
 }
 
-CategoryCounts HoldCategoryCounts(const CategoryTables& tables, const DealtIndices& dealt,
+CategoryCounts HoldCategoryCounts(const CategoryTables& tables, const SubsetRanks& ranks,
                                   unsigned hold) {
-    const auto ranks = SubsetRanks(dealt);
     CategoryCounts counts{};
     const unsigned discarded = (kHoldCount - 1) & ~hold;
     // Every superset of the hold inside the deal, signed by how many discards it contains.
     for (unsigned extra = discarded;; extra = (extra - 1) & discarded) {
         const unsigned set = hold | extra;
-        const int sign = std::popcount(extra) % 2 == 0 ? 1 : -1;
-        for (int c = 0; c < kCategoryCount; ++c)
-            counts[c] += sign * tables.Count(std::popcount(set), ranks[set], c);
+        tables.AddCounts(HeldCount(set), ranks[set], HeldCount(extra) % 2 == 0 ? 1 : -1, counts);
         if (extra == 0) break;
     }
     return counts;

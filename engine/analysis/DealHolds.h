@@ -14,18 +14,30 @@ namespace modcards::analysis {
 
 constexpr int kHoldCount = 32;
 
-// The five dealt cards as distinct card indices in ascending order. A hold is a mask over
-// these places: bit i set keeps dealt[i].
-using DealtIndices = std::array<int, kHandSize>;
+// A hold is a mask over the places of the dealt cards (DealtIndices, ascending): bit i set
+// keeps dealt[i]. The same masks name the subsets of the deal.
+using SubsetRanks = std::array<std::int32_t, kHoldCount>;
+
+// The colex rank of each subset of the dealt cards, by mask.
+SubsetRanks RanksOfSubsets(const DealtIndices& dealt);
 
 // For each hold, the sum of the pays (in the pays' units) over its DrawCount(held) draws.
-std::array<std::int64_t, kHoldCount> HoldTotals(const PaySums& sums, const DealtIndices& dealt);
+std::array<std::int64_t, kHoldCount> HoldTotals(const PaySums& sums, const SubsetRanks& ranks);
 
 // For one hold, how many of its draws end in each category.
-CategoryCounts HoldCategoryCounts(const CategoryTables& tables, const DealtIndices& dealt,
+CategoryCounts HoldCategoryCounts(const CategoryTables& tables, const SubsetRanks& ranks,
                                   unsigned hold);
 
-int HeldCount(unsigned hold);
+// How many cards a hold keeps (0..5); `hold` must be below 32.
+inline int HeldCount(unsigned hold) {
+    static constexpr std::array<std::uint8_t, kHoldCount> kBits = [] {
+        std::array<std::uint8_t, kHoldCount> bits{};
+        for (unsigned mask = 1; mask < kHoldCount; ++mask)
+            bits[mask] = static_cast<std::uint8_t>(bits[mask >> 1] + (mask & 1u));
+        return bits;
+    }();
+    return kBits[hold];
+}
 
 // Compares the expected pays totalA / DrawCount(heldA) and totalB / DrawCount(heldB) exactly:
 // negative, zero or positive.

@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "engine/analysis/DealHolds.h"
 #include "engine/analysis/Parallel.h"
 #include "engine/analysis/SuitClasses.h"
 
@@ -24,11 +25,12 @@ struct PlayTotals {
 };
 
 void PlayDeal(const PaySums& sums, const WeightedDeal& deal, PlayTotals& totals) {
-    const auto holdTotals = HoldTotals(sums, deal.cards);
+    const SubsetRanks ranks = RanksOfSubsets(deal.cards);
+    const auto holdTotals = HoldTotals(sums, ranks);
     const unsigned best = BestHold(holdTotals);
     const int held = HeldCount(best);
     totals.pay[held] += static_cast<WideInt>(deal.weight) * holdTotals[best];
-    const CategoryCounts finals = HoldCategoryCounts(sums.tables(), deal.cards, best);
+    const CategoryCounts finals = HoldCategoryCounts(sums.tables(), ranks, best);
     for (int c = 0; c < kCategoryCount; ++c)
         totals.finals[held][c] += static_cast<WideInt>(deal.weight) * finals[c];
 }

@@ -59,7 +59,7 @@ HoldAdvisor::HoldAdvisor(std::shared_ptr<const CategoryTables> tables, const Pay
 
 std::array<RankedHold, kHoldCount> HoldAdvisor::RankHolds(const Hand& dealt) const {
     const SortedDeal deal = SortDeal(dealt);
-    const auto totals = HoldTotals(sums_, deal.cards);
+    const auto totals = HoldTotals(sums_, RanksOfSubsets(deal.cards));
     std::array<unsigned, kHoldCount> order{};
     std::iota(order.begin(), order.end(), 0u);
     // Equal values fall back on the caller's slots, not on the sorted places.

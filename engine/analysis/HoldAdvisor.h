@@ -29,7 +29,7 @@ struct RankedHold {
 // Builds its tables once; afterwards every const member may be called from any thread at
 // once, and one query takes microseconds.
 class HoldAdvisor {
-  public:
+public:
     // Builds the category tables too: about a tenth of a second on two cores.
     explicit HoldAdvisor(const Pays& pays, unsigned threads = 2);
     // Shares tables already built (they do not depend on the pays).
@@ -46,7 +46,7 @@ class HoldAdvisor {
     const Pays& pays() const { return sums_.pays(); }
     const PaySums& sums() const { return sums_; }
 
-  private:
+private:
     PaySums sums_;
 };
 

@@ -14,9 +14,10 @@ PaySums::PaySums(std::shared_ptr<const CategoryTables> tables, const Pays& pays)
         auto& totals = totals_[size];
         totals.resize(static_cast<std::size_t>(setCount));
         for (std::int32_t rank = 0; rank < setCount; ++rank) {
+            CategoryCounts counts{};
+            tables_->AddCounts(size, rank, 1, counts);
             std::int64_t total = 0;
-            for (int c = 1; c < kCategoryCount; ++c)
-                total += tables_->Count(size, rank, c) * pays_.perCategory[c];
+            for (int c = 1; c < kCategoryCount; ++c) total += counts[c] * pays_.perCategory[c];
             totals[static_cast<std::size_t>(rank)] = total;
         }
     }

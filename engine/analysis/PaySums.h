@@ -13,7 +13,7 @@ namespace modcards::analysis {
 
 // Read-only once built; safe to share between threads.
 class PaySums {
-  public:
+public:
     // Throws std::invalid_argument for pays that ValidatePays rejects, or null tables.
     PaySums(std::shared_ptr<const CategoryTables> tables, const Pays& pays);
 
@@ -27,7 +27,7 @@ class PaySums {
     const Pays& pays() const { return pays_; }
     const CategoryTables& tables() const { return *tables_; }
 
-  private:
+private:
     std::shared_ptr<const CategoryTables> tables_;
     Pays pays_;
     std::array<std::vector<std::int64_t>, kHandSize> totals_;  // sizes 0..4

@@ -12,15 +12,21 @@ namespace {
 constexpr int kSuitCount = 4;
 constexpr int kRanksPerSuit = 13;
 
+struct SuitMask {
+    unsigned ranks = 0;  // bit r: the card of rank index r
+    int cards = 0;       // bits set
+};
+
 // Every 13-bit rank mask of at most five cards, more cards first, then larger masks first.
 // A class is listed once, as the suits' masks in this order (non-decreasing positions).
-std::vector<unsigned> OrderedMasks() {
-    std::vector<unsigned> masks;
-    for (unsigned mask = 0; mask < (1u << kRanksPerSuit); ++mask)
-        if (std::popcount(mask) <= kHandSize) masks.push_back(mask);
-    std::sort(masks.begin(), masks.end(), [](unsigned a, unsigned b) {
-        if (std::popcount(a) != std::popcount(b)) return std::popcount(a) > std::popcount(b);
-        return a > b;
+std::vector<SuitMask> OrderedMasks() {
+    std::vector<SuitMask> masks;
+    for (unsigned ranks = 0; ranks < (1u << kRanksPerSuit); ++ranks) {
+        const int cards = std::popcount(ranks);
+        if (cards <= kHandSize) masks.push_back({ranks, cards});
+    }
+    std::sort(masks.begin(), masks.end(), [](const SuitMask& a, const SuitMask& b) {
+        return a.cards != b.cards ? a.cards > b.cards : a.ranks > b.ranks;
     });
     return masks;
 }
@@ -47,17 +53,17 @@ WeightedDeal DealOf(const std::array<unsigned, kSuitCount>& masks) {
 }
 
 struct ClassWalk {
-    const std::vector<unsigned>& masks;
+    const std::vector<SuitMask>& masks;
     std::vector<WeightedDeal>& deals;
     std::array<std::size_t, kHandSize + 1> firstWithAtMost{};  // by card count
     std::array<unsigned, kSuitCount> chosen{};
 
-    ClassWalk(const std::vector<unsigned>& ordered, std::vector<WeightedDeal>& out)
+    ClassWalk(const std::vector<SuitMask>& ordered, std::vector<WeightedDeal>& out)
         : masks(ordered), deals(out) {
         for (int cards = 0; cards <= kHandSize; ++cards)
             firstWithAtMost[cards] = static_cast<std::size_t>(
                 std::find_if(masks.begin(), masks.end(),
-                             [cards](unsigned m) { return std::popcount(m) <= cards; }) -
+                             [cards](const SuitMask& m) { return m.cards <= cards; }) -
                 masks.begin());
     }
 
@@ -69,10 +75,10 @@ struct ClassWalk {
         }
         if (suit == kSuitCount) return;
         for (std::size_t i = std::max(from, firstWithAtMost[cardsLeft]); i < masks.size(); ++i) {
-            const int cards = std::popcount(masks[i]);
+            const int cards = masks[i].cards;
             // The remaining suits take at most this many cards each.
             if (cards * (kSuitCount - suit) < cardsLeft) break;
-            chosen[suit] = masks[i];
+            chosen[suit] = masks[i].ranks;
             Choose(suit + 1, i, cardsLeft - cards);
         }
     }
@@ -81,7 +87,7 @@ struct ClassWalk {
 }  // namespace
 
 std::vector<WeightedDeal> DealsUpToSuits() {
-    const std::vector<unsigned> masks = OrderedMasks();
+    const std::vector<SuitMask> masks = OrderedMasks();
     std::vector<WeightedDeal> deals;
     deals.reserve(134'459);
     ClassWalk(masks, deals).Choose(0, 0, kHandSize);

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "engine/analysis/DealHolds.h"
+#include "engine/analysis/Combinatorics.h"
 
 namespace modcards::analysis {
 
