@@ -11,8 +11,8 @@
 #include <cerrno>
 #include <cstring>
 #include <limits>
+#include <memory>
 #include <utility>
-#include <vector>
 
 #include "accounts/Ansi.h"
 #include "accounts/NameKey.h"
@@ -32,7 +32,7 @@ std::string SystemReason(int error) {
 
 // An open file descriptor, closed when it goes out of scope unless Close() was called.
 class FileHandle {
-  public:
+public:
     explicit FileHandle(int fd) : fd_(fd) {}
     ~FileHandle() {
         if (fd_ >= 0) ::close(fd_);
@@ -49,7 +49,7 @@ class FileHandle {
         return result == 0 ? 0 : errno;
     }
 
-  private:
+private:
     int fd_;
 };
 
@@ -88,15 +88,26 @@ struct ScanResult {
     std::string failure;      // the reason the file could not be read; empty on success
 };
 
+// Room for a whole small file, or a large block of a big one; never less than two records so
+// that a record cut by the end of a read always fits beside the next one.
+std::size_t ReadBufferSize(int fd) {
+    struct stat status {};
+    const std::size_t size =
+        ::fstat(fd, &status) == 0 ? static_cast<std::size_t>(status.st_size) : 0;
+    return std::clamp<std::size_t>(size + kRecordSize, 2 * kRecordSize,
+                                   kBlockRecords * kRecordSize);
+}
+
 // Reads the file from the start in large blocks until a record's key equals `key`.
 ScanResult Scan(int fd, const std::string& key) {
     ScanResult result;
-    std::vector<unsigned char> buffer(kBlockRecords * kRecordSize);
+    const std::size_t capacity = ReadBufferSize(fd);
+    const auto buffer = std::make_unique_for_overwrite<unsigned char[]>(capacity);
     std::size_t filled = 0;  // bytes in the buffer, starting at the record at `recordOffset`
     std::int64_t recordOffset = 0;
     std::int64_t readOffset = 0;
     for (;;) {
-        const ssize_t got = ::pread(fd, buffer.data() + filled, buffer.size() - filled, readOffset);
+        const ssize_t got = ::pread(fd, buffer.get() + filled, capacity - filled, readOffset);
         if (got < 0) {
             if (errno == EINTR) continue;
             result.failure = SystemReason(errno);
@@ -111,15 +122,15 @@ ScanResult Scan(int fd, const std::string& key) {
                 result.failure = "the file is larger than 2 GB, more than the game can address";
                 return result;
             }
-            if (KeyMatches(buffer.data() + at, key)) {
+            if (KeyMatches(buffer.get() + at, key)) {
                 result.found = true;
-                std::memcpy(result.bytes.data(), buffer.data() + at, kRecordSize);
+                std::memcpy(result.bytes.data(), buffer.get() + at, kRecordSize);
                 result.offset = recordOffset;
                 return result;
             }
         }
         // Keep a record cut by the block's end for the next read.
-        std::memmove(buffer.data(), buffer.data() + at, filled - at);
+        std::memmove(buffer.get(), buffer.get() + at, filled - at);
         filled -= at;
     }
     // A trailing fragment shorter than a record is where the next account goes.
