@@ -71,12 +71,11 @@ void PaintFelt(QPainter& p) {
     p.fillRect(felt, light);
     PaintFeltSpecks(p, felt);
 
-    // The table's printed line, a faint gold loop around the place where the hand is dealt.
-    const QRectF line(FromWindowX(38), FromWindowY(306), FromWindowX(622) - FromWindowX(38),
-                      FromWindowY(466) - FromWindowY(306) + 40);
-    p.setPen(QPen(QColor(230, 190, 90, 70), 2));
+    // The table's printed border, a faint gold line just inside the rails.
+    const QRectF border = felt.adjusted(FromWindowX(4), 12, -14, -10);
+    p.setPen(QPen(QColor(230, 190, 90, 60), 1.5));
     p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(line, 60, 60);
+    p.drawRoundedRect(border, 24, 24);
 }
 
 // Polished wood along the back of the table, padded leather along the front.

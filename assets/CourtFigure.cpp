@@ -20,40 +20,50 @@ QColor Accent(int value) {
     return QColor(32, 128, 76);                    // jack: green
 }
 
+QColor RobeColour(int suit) {
+    return IsRedSuit(suit) ? SuitColour(suit) : QColor(34, 40, 66);
+}
+
 void PaintRobe(QPainter& p, int suit, int value) {
     QPainterPath robe;
-    robe.moveTo(6, 100);
-    robe.cubicTo(8, 80, 22, 71, 38, 69);
-    robe.lineTo(62, 69);
-    robe.cubicTo(78, 71, 92, 80, 94, 100);
+    robe.moveTo(12, 100);
+    robe.cubicTo(12, 76, 24, 64, 40, 61);
+    robe.lineTo(60, 61);
+    robe.cubicTo(76, 64, 88, 76, 88, 100);
     robe.closeSubpath();
     p.setPen(QPen(kInk, 1.2));
-    p.setBrush(Vertical(68, 100, SuitColour(suit).lighter(125), SuitColour(suit)));
+    p.setBrush(Vertical(60, 100, RobeColour(suit).lighter(135), RobeColour(suit)));
     p.drawPath(robe);
 
-    QPainterPath vest;
-    vest.moveTo(38, 69);
-    vest.lineTo(50, 96);
-    vest.lineTo(62, 69);
+    // The front panel in the rank's colour, edged in gold, with a row of gold buttons.
+    const QPolygonF panel({{41, 61}, {59, 61}, {65, 100}, {35, 100}});
+    p.setPen(QPen(kGold, 2));
     p.setBrush(Accent(value));
-    p.drawPath(vest);
+    p.drawPolygon(panel);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kGold);
+    for (qreal y : {72.0, 82.0, 92.0}) p.drawEllipse(QPointF(50, y), 2, 2);
 
-    // Collar: ermine for the king, gold for the others.
-    p.setPen(QPen(value == 13 ? QColor(250, 250, 250) : kGold, 5, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(35, 71), QPointF(65, 71));
+    // Shoulder pieces and the collar: ermine for the king, gold for the others.
+    p.setPen(QPen(kGold, 1.6));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(14, 64, 26, 22), 90 * 16, 90 * 16);
+    p.drawArc(QRectF(60, 64, 26, 22), 0, 90 * 16);
+    p.setPen(QPen(value == 13 ? QColor(250, 250, 250) : kGold, 6, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(36, 62), QPointF(64, 62));
     if (value == 13) {
         p.setPen(QPen(kInk, 2, Qt::SolidLine, Qt::RoundCap));
-        for (qreal x : {39.0, 47.0, 55.0, 62.0}) p.drawPoint(QPointF(x, 71));
+        for (qreal x : {39.0, 46.0, 54.0, 61.0}) p.drawPoint(QPointF(x, 62));
     }
 }
 
 void PaintHairBehind(QPainter& p, int value) {
     if (value != 12) return;  // the queen's long hair falls behind her shoulders
     QPainterPath hair;
-    hair.moveTo(37, 44);
-    hair.cubicTo(32, 56, 30, 66, 33, 74);
-    hair.lineTo(67, 74);
-    hair.cubicTo(70, 66, 68, 56, 63, 44);
+    hair.moveTo(36, 34);
+    hair.cubicTo(30, 46, 28, 58, 31, 68);
+    hair.lineTo(69, 68);
+    hair.cubicTo(72, 58, 70, 46, 64, 34);
     hair.closeSubpath();
     p.setPen(QPen(kInk, 1));
     p.setBrush(QColor(214, 150, 40));
@@ -63,76 +73,83 @@ void PaintHairBehind(QPainter& p, int value) {
 void PaintHead(QPainter& p, int value) {
     p.setPen(QPen(kInk, 1.2));
     p.setBrush(kSkin);
-    p.drawRect(QRectF(45, 58, 10, 12));
-    p.drawEllipse(QPointF(50, 48), 11, 13);
+    p.drawRect(QRectF(45, 50, 10, 11));
+    p.drawEllipse(QPointF(50, 40), 12.5, 14.5);
+    if (value == 11) {  // the jack's short dark hair under his cap
+        p.setBrush(QColor(96, 56, 30));
+        p.drawChord(QRectF(37.5, 25.5, 25, 18), 0, 180 * 16);
+    }
     if (value == 13) {  // the king's white beard
         QPainterPath beard;
-        beard.moveTo(39, 50);
-        beard.cubicTo(40, 64, 46, 70, 50, 72);
-        beard.cubicTo(54, 70, 60, 64, 61, 50);
-        beard.cubicTo(57, 56, 43, 56, 39, 50);
+        beard.moveTo(37.5, 41);
+        beard.cubicTo(38, 58, 45, 64, 50, 66);
+        beard.cubicTo(55, 64, 62, 58, 62.5, 41);
+        beard.cubicTo(58, 48, 42, 48, 37.5, 41);
         p.setBrush(QColor(236, 236, 240));
         p.drawPath(beard);
     }
     p.setPen(Qt::NoPen);
     p.setBrush(kInk);
-    p.drawEllipse(QPointF(45.5, 46.5), 1.5, 1.5);
-    p.drawEllipse(QPointF(54.5, 46.5), 1.5, 1.5);
-    p.setPen(QPen(QColor(170, 40, 40), 1.4, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(47.5, value == 13 ? 55.5 : 54.5), QPointF(52.5, value == 13 ? 55.5 : 54.5));
+    p.drawEllipse(QPointF(45, 38.5), 1.6, 1.6);
+    p.drawEllipse(QPointF(55, 38.5), 1.6, 1.6);
+    const qreal mouth = value == 13 ? 47.5 : 46.5;
+    p.setPen(QPen(QColor(180, 40, 40), 1.6, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(47, mouth), QPointF(53, mouth));
 }
 
 void PaintCrown(QPainter& p) {
-    const QPolygonF crown({{37, 38}, {36, 21}, {43, 29}, {50, 15}, {57, 29}, {64, 21}, {63, 38}});
+    const QPolygonF crown({{37, 31}, {35, 12}, {43, 21}, {50, 5}, {57, 21}, {65, 12}, {63, 31}});
     p.setPen(QPen(kInk, 1.1));
-    p.setBrush(Vertical(15, 38, QColor(255, 230, 120), kGold));
+    p.setBrush(Vertical(5, 31, QColor(255, 230, 120), kGold));
     p.drawPolygon(crown);
     p.setBrush(QColor(210, 20, 40));
-    for (const QPointF& jewel : {QPointF(36, 21), QPointF(50, 15), QPointF(64, 21)})
+    for (const QPointF& jewel : {QPointF(35, 12), QPointF(50, 5), QPointF(65, 12)})
         p.drawEllipse(jewel, 2.2, 2.2);
 }
 
 void PaintTiara(QPainter& p) {
     QPainterPath tiara;
-    tiara.moveTo(38, 38);
-    tiara.cubicTo(40, 28, 46, 28, 50, 24);
-    tiara.cubicTo(54, 28, 60, 28, 62, 38);
+    tiara.moveTo(37, 31);
+    tiara.cubicTo(39, 20, 46, 20, 50, 15);
+    tiara.cubicTo(54, 20, 61, 20, 63, 31);
     tiara.closeSubpath();
     p.setPen(QPen(kInk, 1.1));
-    p.setBrush(Vertical(24, 38, QColor(255, 236, 150), kGold));
+    p.setBrush(Vertical(15, 31, QColor(255, 236, 150), kGold));
     p.drawPath(tiara);
     p.setBrush(Qt::white);
-    for (const QPointF& pearl : {QPointF(41, 30), QPointF(50, 22), QPointF(59, 30)})
+    for (const QPointF& pearl : {QPointF(40, 22), QPointF(50, 13), QPointF(60, 22)})
         p.drawEllipse(pearl, 2, 2);
 }
 
 void PaintCap(QPainter& p, int suit) {
     QPainterPath cap;
-    cap.moveTo(37, 42);
-    cap.cubicTo(34, 28, 48, 24, 58, 27);
-    cap.cubicTo(66, 30, 68, 36, 64, 42);
+    cap.moveTo(35, 32);
+    cap.cubicTo(32, 16, 48, 12, 60, 15);
+    cap.cubicTo(68, 18, 70, 26, 66, 32);
     cap.closeSubpath();
     p.setPen(QPen(kInk, 1.1));
     p.setBrush(SuitColour(suit));
     p.drawPath(cap);
     QPainterPath feather;
-    feather.moveTo(60, 29);
-    feather.cubicTo(70, 18, 78, 18, 84, 14);
-    feather.cubicTo(80, 24, 72, 28, 62, 32);
+    feather.moveTo(60, 18);
+    feather.cubicTo(70, 8, 80, 6, 88, 2);
+    feather.cubicTo(84, 14, 74, 18, 63, 22);
     feather.closeSubpath();
     p.setBrush(kGold);
     p.drawPath(feather);
     p.setPen(QPen(kGold, 4, Qt::SolidLine, Qt::FlatCap));
-    p.drawLine(QPointF(38, 40), QPointF(63, 40));
+    p.drawLine(QPointF(36, 30), QPointF(65, 30));
 }
 
 // What the figure holds at its side: sceptre, flower or halberd.
 void PaintEmblem(QPainter& p, int value) {
-    p.setPen(QPen(kInk, 2.4, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(kInk, 2.6, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(84, 98), QPointF(84, 44));
-    p.setPen(QPen(kGold, 1.4, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(kGold, 1.5, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(84, 98), QPointF(84, 44));
     p.setPen(QPen(kInk, 1));
+    p.setBrush(kSkin);
+    p.drawEllipse(QPointF(84, 80), 4, 3.5);  // the hand that holds it
     if (value == 13) {
         p.setBrush(kGold);
         p.drawEllipse(QPointF(84, 41), 4.5, 4.5);

@@ -26,15 +26,15 @@ void PaintFeltAndFrame(QPainter& p) {
 
 // Ten to ace of hearts, fanned about a point below the cards.
 void PaintFan(QPainter& p, qreal dpr) {
-    const QPointF pivot(112, 330);
+    const QPointF pivot(108, 430);
     const int values[] = {10, 11, 12, 13, 1};
     for (int i = 0; i < 5; ++i) {
         const QPixmap card = CardFace(3, values[i], dpr);
         p.save();
         p.translate(pivot);
-        p.rotate(-24 + i * 12);
-        p.scale(0.62, 0.62);
-        p.drawPixmap(QPointF(-38.5, -260), card);
+        p.rotate(-16 + i * 8);
+        p.scale(0.58, 0.58);
+        p.drawPixmap(QPointF(-38.5, -390), card);
         p.restore();
     }
 }

@@ -58,7 +58,7 @@ void PaintLitBar(QPainter& p, int row) {
 
 void PaintRow(QPainter& p, const PayRow& row, int index, bool lit) {
     const QRectF text = RowBand(index).adjusted(7, 0, -7, 0);
-    const QFont font = FitFont(fonts::Aardvark(8.5), row.hand, text.width() - 38);
+    const QFont font = FitFont(fonts::Aardvark(9), row.hand, text.width() - 36);
     const QColor yellow = lit ? QColor(255, 255, 150) : QColor(255, 222, 40);
     const TextStyle style{yellow, QColor(40, 20, 0, 160), 0.7};
     DrawLettering(p, TextPath(row.hand, font, text, Qt::AlignLeft | Qt::AlignVCenter), style);

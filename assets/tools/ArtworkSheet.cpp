@@ -151,8 +151,14 @@ int main(int argc, char** argv) {
     }
     if (!WriteTablePreview(folder.filePath("table-preview.png"))) return 1;
     if (argc > 2 && QString(argv[2]) == "--pictures") {
-        for (const auto& [name, picture] : AllPictures(4))
-            if (!picture.save(folder.filePath(name + ".png"))) return 1;
+        for (const auto& [name, picture] : AllPictures(4)) {
+            // The cursor and the icons have fixed pixels: enlarge them without smoothing.
+            const QPixmap large = picture.devicePixelRatio() < 4
+                                      ? picture.scaled(picture.size() * 4, Qt::KeepAspectRatio,
+                                                       Qt::FastTransformation)
+                                      : picture;
+            if (!large.save(folder.filePath(name + ".png"))) return 1;
+        }
         std::printf("Wrote every picture at 4x\n");
     }
     return 0;

@@ -3,6 +3,7 @@
 
 #include <QImage>
 
+#include <cstdlib>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -72,6 +73,58 @@ TEST(Pictures, NumbersOutsideTheirListsAreRefused) {
     EXPECT_THROW(artwork::OtherPicture(8, 1), std::out_of_range);
     EXPECT_THROW(artwork::CardFace(4, 1, 1), std::out_of_range);
     EXPECT_THROW(artwork::CardFace(0, 14, 1), std::out_of_range);
+}
+
+// Mean brightness (0..255) of a region given in logical pixels.
+double Brightness(const QImage& image, const QRectF& region) {
+    const qreal dpr = image.devicePixelRatio();
+    double sum = 0;
+    int count = 0;
+    for (int y = region.top() * dpr; y < region.bottom() * dpr; ++y)
+        for (int x = region.left() * dpr; x < region.right() * dpr; ++x, ++count)
+            sum += qGray(image.pixel(x, y));
+    return sum / count;
+}
+
+// A sharper picture must still be the same picture: shrunk back, it matches the plain one.
+TEST(Pictures, AtDoubleRatioShowTheSameDrawing) {
+    for (auto paint : {+[](qreal dpr) { return artwork::CardFace(3, 12, dpr); },
+                       +[](qreal dpr) { return artwork::Caption(5, dpr); },
+                       +[](qreal dpr) { return artwork::ExitPicture(dpr); }}) {
+        const QImage plain = paint(1).toImage();
+        const QImage shrunk = paint(2).toImage().scaled(plain.size(), Qt::IgnoreAspectRatio,
+                                                        Qt::SmoothTransformation);
+        double difference = 0;
+        for (int y = 0; y < plain.height(); ++y)
+            for (int x = 0; x < plain.width(); ++x)
+                difference += std::abs(qGray(plain.pixel(x, y)) - qGray(shrunk.pixel(x, y)));
+        EXPECT_LT(difference / (plain.width() * plain.height()), 12);
+    }
+}
+
+// The player's name and the credits are written in light orange straight on the backdrop;
+// the window shows the backdrop 665 x 513 pixels large, 13 pixels left of its edge.
+TEST(Backdrop, StaysDarkWhereTheLightTextStands) {
+    const QImage backdrop = artwork::Backdrop(1).toImage();
+    const auto fromWindow = [](qreal left, qreal top, qreal right, qreal bottom) {
+        const qreal sx = 800 / 665.0, sy = 600 / 513.0;
+        return QRectF(QPointF((left + 13.3) * sx, top * sy),
+                      QPointF((right + 13.3) * sx, bottom * sy));
+    };
+    EXPECT_LT(Brightness(backdrop, fromWindow(168, 476, 489, 512)), 60);  // the name
+    EXPECT_LT(Brightness(backdrop, fromWindow(568, 480, 638, 505)), 60);  // the credits
+    EXPECT_EQ(backdrop, artwork::Backdrop(1).toImage());                  // the same every run
+}
+
+TEST(HoldPictures, AreDarkUntilPressedAndThenBrightRed) {
+    const QImage off = artwork::OtherPicture(5, 1).toImage();
+    const QImage lit = artwork::OtherPicture(7, 1).toImage();
+    EXPECT_EQ(off, artwork::OtherPicture(6, 1).toImage());  // the disabled picture looks unlit
+    const QRectF lamp(0, 0, 70, 21);
+    EXPECT_GT(Brightness(lit, lamp), Brightness(off, lamp) + 40);
+    const QColor middle = lit.pixelColor(6, 14);
+    EXPECT_GT(middle.red(), 200);
+    EXPECT_LT(middle.green(), 80);
 }
 
 // Picture n (2..6) lights row 6 - n, counting from the top; nothing outside it may change.
