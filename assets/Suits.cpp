@@ -29,14 +29,14 @@ QPainterPath Diamond() {
 }
 
 // The flared foot shared by spades and clubs, rising into the body at (50, top).
-void AddStem(QPainterPath& path, qreal top) {
+QPainterPath Stem(qreal top) {
     QPainterPath stem;
-    stem.moveTo(47, top);
-    stem.cubicTo(46, 84, 40, 95, 28, 100);
+    stem.moveTo(45, top);
+    stem.cubicTo(45, 84, 40, 95, 28, 100);
     stem.lineTo(72, 100);
-    stem.cubicTo(60, 95, 54, 84, 53, top);
+    stem.cubicTo(60, 95, 55, 84, 55, top);
     stem.closeSubpath();
-    path.addPath(stem);
+    return stem;
 }
 
 QPainterPath Spade() {
@@ -48,8 +48,7 @@ QPainterPath Spade() {
     path.cubicTo(44, 78, 36, 84, 24, 84);
     path.cubicTo(12, 84, 0, 76, 0, 60);
     path.cubicTo(0, 36, 38, 18, 50, 0);
-    AddStem(path, 66);
-    return path.simplified();
+    return path.united(Stem(58));
 }
 
 QPainterPath Club() {
@@ -58,9 +57,8 @@ QPainterPath Club() {
     path.addEllipse(QPointF(24, 59), 23, 23);
     path.addEllipse(QPointF(76, 59), 23, 23);
     path.addEllipse(QPointF(50, 50), 12, 14);
-    AddStem(path, 60);
-    path.setFillRule(Qt::WindingFill);
-    return path.simplified();
+    path.setFillRule(Qt::WindingFill);  // the lobes overlap; their union is the shape
+    return path.simplified().united(Stem(60));
 }
 
 QPainterPath UnitSuit(int suit) {

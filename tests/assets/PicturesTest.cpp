@@ -176,6 +176,76 @@ TEST(CardFaces, AreDistinctWhiteAndInTheirSuitsColour) {
     }
 }
 
+// Counts the separate marks of ink in a region (4-connected dark or red pixels).
+int CountMarks(const QImage& image, const QRect& region) {
+    const auto ink = [&](int x, int y) {
+        const QColor c = image.pixelColor(x, y);
+        return qGray(c.rgb()) < 110 || (c.red() > 150 && c.green() < 90);
+    };
+    std::vector<bool> seen(image.width() * image.height());
+    int marks = 0;
+    for (int y = region.top(); y <= region.bottom(); ++y) {
+        for (int x = region.left(); x <= region.right(); ++x) {
+            if (seen[y * image.width() + x] || !ink(x, y)) continue;
+            ++marks;
+            std::vector<QPoint> todo{{x, y}};
+            seen[y * image.width() + x] = true;
+            while (!todo.empty()) {
+                const QPoint at = todo.back();
+                todo.pop_back();
+                for (QPoint next :
+                     {at + QPoint(1, 0), at - QPoint(1, 0), at + QPoint(0, 1), at - QPoint(0, 1)}) {
+                    if (!region.contains(next) || seen[next.y() * image.width() + next.x()] ||
+                        !ink(next.x(), next.y()))
+                        continue;
+                    seen[next.y() * image.width() + next.x()] = true;
+                    todo.push_back(next);
+                }
+            }
+        }
+    }
+    return marks;
+}
+
+TEST(CardFaces, NumberCardsShowAsManyPipsAsTheirValue) {
+    const QRect pipArea(17, 4, 43, 100);  // between the two corner indices
+    for (int suit = 0; suit < 4; ++suit) {
+        for (int value = 2; value <= 10; ++value) {
+            SCOPED_TRACE("suit " + std::to_string(suit) + " value " + std::to_string(value));
+            const QImage face = artwork::CardFace(suit, value, 2).toImage();
+            EXPECT_EQ(CountMarks(face, QRect(pipArea.topLeft() * 2, pipArea.size() * 2)), value);
+        }
+    }
+}
+
+// Real cards read the same either way up: the corner indices and the pips below the middle
+// are turned half round. (Pips on the middle line stay upright, as does the ace's one pip.)
+TEST(CardFaces, CardsWithoutAMiddlePipLookTheSameUpsideDown) {
+    for (int suit = 0; suit < 4; ++suit) {
+        for (int value : {2, 4, 10, 11, 12, 13}) {
+            SCOPED_TRACE("suit " + std::to_string(suit) + " value " + std::to_string(value));
+            const QImage face = artwork::CardFace(suit, value, 1).toImage();
+            const QImage turned = face.mirrored(true, true);
+            int differing = 0;
+            for (int y = 0; y < face.height(); ++y)
+                for (int x = 0; x < face.width(); ++x)
+                    if (std::abs(qGray(face.pixel(x, y)) - qGray(turned.pixel(x, y))) > 40)
+                        ++differing;
+            EXPECT_LT(differing, 8);
+        }
+    }
+}
+
+TEST(Captions, AreThirteenDifferentLines) {
+    std::set<QByteArray> seen;
+    for (int picture = 1; picture <= 13; ++picture) {
+        const QImage caption = artwork::Caption(picture, 1).toImage();
+        seen.insert(
+            QByteArray(reinterpret_cast<const char*>(caption.constBits()), caption.sizeInBytes()));
+    }
+    EXPECT_EQ(seen.size(), 13u);
+}
+
 TEST(HandCursor, PointsWithTheFingertipAtItsHotSpot) {
     const QCursor cursor = artwork::HandCursor();
     EXPECT_EQ(cursor.hotSpot(), QPoint(6, 0));
