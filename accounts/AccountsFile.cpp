@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstring>
 #include <limits>
@@ -70,13 +71,20 @@ int LockFile(int fd, int mode) {
     return 0;
 }
 
+// LowerAnsi of every byte, worked out at compile time for the search's inner loop.
+constexpr auto kLowerByte = [] {
+    std::array<char, 256> table{};
+    for (int b = 0; b < 256; ++b) table[b] = LowerAnsi(static_cast<char>(b));
+    return table;
+}();
+
 // Compares stored name bytes with a search key without building the stored name's key.
 bool KeyMatches(const unsigned char* name, const std::string& key) {
     const std::string_view stored(reinterpret_cast<const char*>(name), kNameLength);
     const std::string_view trimmed = TrimSpaces(stored);
     if (trimmed.size() != key.size()) return false;
     for (std::size_t i = 0; i < key.size(); ++i) {
-        if (LowerAnsi(trimmed[i]) != key[i]) return false;
+        if (kLowerByte[static_cast<unsigned char>(trimmed[i])] != key[i]) return false;
     }
     return true;
 }

@@ -14,7 +14,7 @@ constexpr char kReplacement = '?';
 
 // One iconv conversion state, closed on every path.
 class Converter {
-  public:
+public:
     Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
     ~Converter() {
         if (ok()) iconv_close(cd_);
@@ -39,7 +39,7 @@ class Converter {
         return srcLeft == 0;
     }
 
-  private:
+private:
     iconv_t cd_;
 };
 
@@ -119,17 +119,6 @@ std::string FromAnsi(std::string_view ansi) {
         AppendCodePoint(static_cast<unsigned char>(byte), out);
     }
     return out;
-}
-
-char LowerAnsi(char byte) {
-    const auto b = static_cast<unsigned char>(byte);
-    // The code page's capitals: ASCII, Latin-1's À..Þ except ×, and Š Œ Ž at 0x8A/0x8C/0x8E.
-    if ((b >= 'A' && b <= 'Z') || (b >= 0xC0 && b <= 0xDE && b != 0xD7) || b == 0x8A || b == 0x8C ||
-        b == 0x8E) {
-        return static_cast<char>(b + (b < 0x80 ? 0x20 : (b >= 0xC0 ? 0x20 : 0x10)));
-    }
-    if (b == 0x9F) return static_cast<char>(0xFF);  // Ÿ → ÿ
-    return byte;
 }
 
 }  // namespace output

@@ -16,6 +16,14 @@ std::string FromAnsi(std::string_view ansi);
 
 // Lower case of a Windows-1252 letter (A-Z, the accented capitals, Š, Œ, Ž and Ÿ); other
 // bytes are returned unchanged.
-char LowerAnsi(char byte);
+constexpr char LowerAnsi(char byte) {
+    const auto b = static_cast<unsigned char>(byte);
+    if ((b >= 'A' && b <= 'Z') || (b >= 0xC0 && b <= 0xDE && b != 0xD7)) {
+        return static_cast<char>(b + 0x20);
+    }
+    if (b == 0x8A || b == 0x8C || b == 0x8E) return static_cast<char>(b + 0x10);  // Š Œ Ž
+    if (b == 0x9F) return static_cast<char>(0xFF);                                // Ÿ
+    return byte;
+}
 
 }  // namespace output
