@@ -12,8 +12,8 @@
 
 struct GameContext {
     output::PlayerRecord CurrentPlayer;  // the account at the table
-    std::int32_t PlayerFilePos = 1;      // 1-based byte position of its record; set with CurrentPlayer
-    modcards::PayTable PayTable{};       // filled once at start-up
+    std::int32_t PlayerFilePos = 1;  // 1-based byte position of its record; set with CurrentPlayer
+    modcards::PayTable PayTable{};   // filled once at start-up
 
     std::filesystem::path accountsFile;  // the accounts file ("Players.dat")
     const output::Clock& clock;

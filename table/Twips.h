@@ -11,7 +11,9 @@ constexpr int TwipsToPixels(int twips) {
                       : -((-twips + kTwipsPerPixel / 2) / kTwipsPerPixel);
 }
 
-constexpr int PixelsToTwips(int pixels) { return pixels * kTwipsPerPixel; }
+constexpr int PixelsToTwips(int pixels) {
+    return pixels * kTwipsPerPixel;
+}
 
 // A control's place given as Left, Top, Width, Height in twips.
 inline QRect TwipsRect(int left, int top, int width, int height) {

@@ -1,0 +1,64 @@
+// One run of the game: the services, the program-wide state and the main window, made once.
+#include "table/GameSession.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include "assets/Fonts.h"
+#include "table/frmMain.h"
+// The window classes are complete before AuxWindows' inline accessors need them.
+#include "windows/AuxWindows.h"
+#include "windows/frmAbout.h"
+#include "windows/frmExit.h"
+#include "windows/frmRankings.h"
+#include "windows/frmhelp.h"
+
+namespace {
+
+const QString kAccountsFileName = QStringLiteral("Players.dat");
+
+std::filesystem::path FileIn(const QString& folder) {
+    return std::filesystem::path(QDir(folder).filePath(kAccountsFileName).toStdString());
+}
+
+std::filesystem::path AccountsFileForThisRun() {
+    QCoreApplication::setApplicationName(QStringLiteral("deuceswild"));
+    return ChooseAccountsFile(QCoreApplication::applicationDirPath(),
+                              QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+}
+
+}  // namespace
+
+bool DisplayAvailable() {
+    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
+
+std::filesystem::path ChooseAccountsFile(const QString& executableFolder,
+                                         const QString& dataFolder) {
+    const QFileInfo besideProgram(QDir(executableFolder).filePath(kAccountsFileName));
+    if (besideProgram.exists() ? besideProgram.isWritable()
+                               : QFileInfo(executableFolder).isWritable())
+        return FileIn(executableFolder);
+    QDir().mkpath(dataFolder);
+    return FileIn(dataFolder);
+}
+
+GameSession::GameSession(Dialogs& dialogs)
+    : random_(modcards::MakeClockSeededRandom()),
+      context_{.CurrentPlayer = {},
+               .PlayerFilePos = 1,
+               .PayTable = {},
+               .accountsFile = AccountsFileForThisRun(),
+               .clock = clock_,
+               .random = *random_,
+               .dialogs = dialogs},
+      aux_(std::make_unique<AuxWindows>(dialogs)) {
+    fonts::LoadEmbeddedFonts();
+    window_ = std::make_unique<frmMain>(context_, *aux_);
+}
+
+GameSession::~GameSession() = default;

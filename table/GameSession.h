@@ -1,0 +1,41 @@
+// One run of the game: the services, the program-wide state and the main window, made once.
+#pragma once
+
+#include <QString>
+#include <filesystem>
+#include <memory>
+
+#include "accounts/Clock.h"
+#include "engine/RandomSource.h"
+#include "table/Dialogs.h"
+#include "table/GameContext.h"
+
+class AuxWindows;
+class frmMain;
+
+// Whether Qt has a display to open windows on: DISPLAY, WAYLAND_DISPLAY, or a platform chosen
+// with QT_QPA_PLATFORM (such as offscreen).
+bool DisplayAvailable();
+
+// "Players.dat" in the executable's folder; when that folder cannot be written (an installed
+// game), in dataFolder instead, which is created. An existing, writable "Players.dat" beside the
+// executable is always used.
+std::filesystem::path ChooseAccountsFile(const QString& executableFolder,
+                                         const QString& dataFolder);
+
+class GameSession {
+public:
+    // Needs the QApplication. Loads the fonts and builds the main window, whose start-up asks
+    // for the player's name through `dialogs`; the window is not shown yet.
+    explicit GameSession(Dialogs& dialogs);
+    ~GameSession();
+
+    frmMain& MainWindow() { return *window_; }
+
+private:
+    output::SystemClock clock_;
+    std::unique_ptr<modcards::RandomSource> random_;
+    GameContext context_;
+    std::unique_ptr<AuxWindows> aux_;
+    std::unique_ptr<frmMain> window_;
+};

@@ -1,0 +1,27 @@
+// A command button drawn entirely by its picture.
+#include "table/PictureButton.h"
+
+#include <QPainter>
+#include <QStyleOptionFocusRect>
+
+PictureButton::PictureButton(QWidget* parent) : QAbstractButton(parent) {
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void PictureButton::SetPicture(const ImageList& list, int n) {
+    picture_ = {&list, n};
+    update();
+}
+
+void PictureButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QRect face = isDown() ? rect().translated(1, 1) : rect();
+    painter.drawPixmap(face, picture_.Pixmap());
+    if (hasFocus()) {
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        option.rect = rect().adjusted(3, 3, -3, -3);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    }
+}

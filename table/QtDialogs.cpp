@@ -1,0 +1,30 @@
+// The dialogs of the running game, shown with Qt's standard dialogs.
+#include "table/QtDialogs.h"
+
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QUrl>
+
+QString QtDialogs::InputBox(const QString& prompt, const QString& title,
+                            const QString& defaultText) {
+    bool accepted = false;
+    const QString text =
+        QInputDialog::getText(parent_, title, prompt, QLineEdit::Normal, defaultText, &accepted);
+    return accepted ? text : QString();
+}
+
+void QtDialogs::MessageBox(const QString& text, const QString& title) {
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent_);
+    box.exec();
+}
+
+QString QtDialogs::SaveFileDialog(const QString& title, const QString& presetName) {
+    const QString chosen = QFileDialog::getSaveFileName(parent_, title, presetName);
+    return chosen.isEmpty() ? presetName : chosen;
+}
+
+bool QtDialogs::OpenUrl(const QString& address) {
+    return QDesktopServices::openUrl(QUrl(address));
+}

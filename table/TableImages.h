@@ -1,0 +1,31 @@
+// The main window's image lists, and the one place where a card becomes its picture.
+#pragma once
+
+#include <array>
+
+#include "engine/Card.h"
+#include "table/ImageList.h"
+
+struct TableImages {
+    TableImages();
+
+    std::array<ImageList, 4>
+        ILSuit;             // one list per suit (spades, diamonds, clubs, hearts), ace first
+    ImageList ILchartleft;  // 6 halves of the pay chart; 1 = no row lit
+    ImageList ILchartright;
+    ImageList ILCaption;  // 13 caption strips
+    ImageList ILother;    // 7 button faces
+    ImageList ILdesign;   // pictures fixed by the window design, see below
+
+    // Pictures of ILdesign.
+    static constexpr int kBackdrop = 1;
+    static constexpr int kCardBack = 2;
+    static constexpr int kEndGame = 3;
+
+    // Repaints every list at a new ratio (when the window moves to another screen).
+    void SetDevicePixelRatio(qreal dpr);
+    qreal DevicePixelRatio() const { return ILdesign.DevicePixelRatio(); }
+};
+
+// The face of a card: picture Value of ILSuit(Suit); no picture for a suit outside 0..3.
+PictureRef CardPicture(const TableImages& images, const modcards::Card& card);

@@ -1,0 +1,18 @@
+// What the table tells the player when a file fails or a balance or count reaches its limit.
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+#include "accounts/AccountsFile.h"
+#include "accounts/Statistics.h"
+#include "table/Dialogs.h"
+
+// Shows the error in an "Error" message box: what failed, which file, and why.
+void ShowFileError(Dialogs& dialogs, const output::FileError& error);
+
+// The text for a deal refused because the stake would take the balance below -32768.
+QString StakeRefusedText(std::int16_t credits, std::int16_t stake);
+
+// The text for fields that stopped at 32767 while a hand was recorded; empty when none did.
+QString LimitText(const output::LimitReport& report);

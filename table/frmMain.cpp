@@ -1,0 +1,333 @@
+// The game table: the window's handlers read the controls, call the engine and the accounts,
+// and show the results.
+#include "table/frmMain.h"
+
+#include <QCloseEvent>
+#include <QShortcut>
+
+#include "accounts/PlayerCommands.h"
+#include "accounts/Statistics.h"
+#include "accounts/StatsText.h"
+#include "accounts/frmStats.h"
+#include "engine/Deal.h"
+#include "engine/HandEvaluation.h"
+#include "engine/PayTable.h"
+#include "table/CardNames.h"
+#include "table/HandFlow.h"
+#include "table/PlayerLoading.h"
+#include "table/TableMessages.h"
+#include "table/Twips.h"
+// The window classes are complete before AuxWindows' inline accessors need them.
+#include "windows/AuxWindows.h"
+#include "windows/frmAbout.h"
+#include "windows/frmExit.h"
+#include "windows/frmRankings.h"
+#include "windows/frmhelp.h"
+
+namespace {
+
+const QString kDealTag = QStringLiteral("Deal");
+const QString kHitTag = QStringLiteral("Hit");
+const QString kErrorTitle = QStringLiteral("Error");
+const QString kNamePrompt = QStringLiteral("Enter Your Name");
+const QString kDefaultName = QStringLiteral("Default Player");
+
+// The held tint: NOT(pen XOR p) with this pen keeps red and green and flips the six low bits of
+// blue, so white becomes light yellow and a second stroke restores every pixel.
+const QColor kHeldTint(255, 255, 192);
+constexpr int kTintWidth = 1425;  // pixels: one stroke covers the whole card box
+
+// ILother pictures.
+constexpr int kDealFace = 2, kDrawFace = 3, kHoldUnlit = 5, kHoldDisabled = 6, kHoldLit = 7;
+constexpr int kCaptionHoldAndDraw = 2;
+constexpr int kChartUnlit = 1;
+
+bool ValidIndex(int index) {
+    return index >= 0 && index < 5;
+}
+
+}  // namespace
+
+frmMain::frmMain(GameContext& ctx, AuxWindows& aux) : ctx_(ctx), aux_(aux) {
+    images_.SetDevicePixelRatio(devicePixelRatioF());
+    c_ = BuildTableDesign(*this, images_);
+    Connect();
+    AddKeys();
+    Form_Load();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::Connect() {
+    connect(c_.cmdDeal, &PictureButton::clicked, this, &frmMain::cmdDeal_Click);
+    connect(c_.cmdEnd, &PictureButton::clicked, this, &frmMain::cmdEnd_Click);
+    for (std::size_t i = 0; i < 5; ++i) {
+        connect(c_.chkHold[i], &HoldCheckBox::Click, this, &frmMain::chkHold_Click);
+        connect(c_.pHand[i], &PictureBox::Click, this, &frmMain::pHand_Click);
+    }
+    connect(c_.mnuNewPl, &QAction::triggered, this, &frmMain::mnuNewPl_Click);
+    connect(c_.mnuChanPl, &QAction::triggered, this, &frmMain::mnuChanPl_Click);
+    connect(c_.mnuBackupSt, &QAction::triggered, this, &frmMain::mnuBackupSt_Click);
+    connect(c_.mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
+    connect(c_.mnuVwSts, &QAction::triggered, this, &frmMain::mnuVwSts_Click);
+    connect(c_.Mnuplayin, &QAction::triggered, this, &frmMain::Mnuplayin_Click);
+    connect(c_.MnuRankings, &QAction::triggered, this, &frmMain::MnuRankings_Click);
+    connect(c_.mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
+}
+
+// Keys 1..5 act like clicks on the cards; Enter and Space like the deal button. They take
+// precedence over a focused button's own Space.
+void frmMain::AddKeys() {
+    for (int i = 0; i < 5; ++i)
+        new QShortcut(QKeySequence(Qt::Key_1 + i), this, [this, i] { pHand_Click(i); });
+    for (int key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space})
+        new QShortcut(QKeySequence(key), this, [this] { cmdDeal_Click(); });
+
+    c_.cmdDeal->setToolTip(QStringLiteral("Deal, then draw (Enter or Space)"));
+    for (int i = 0; i < 5; ++i) {
+        const QString key = QString::number(i + 1);
+        c_.pHand[i]->setToolTip(QStringLiteral("Click or press %1 to hold this card").arg(key));
+        c_.chkHold[i]->setToolTip(QStringLiteral("Hold card %1 (key %1)").arg(key));
+        c_.chkHold[i]->setAccessibleName(QStringLiteral("Hold %1").arg(key));
+    }
+}
+
+// ---- Start-up and window size ----
+
+void frmMain::Form_Load() {
+    move(TwipsToPixels(372), TwipsToPixels(181));
+    modcards::InitTables(ctx_.PayTable);
+    for (std::size_t i = 0; i < 5; ++i) {
+        c_.chkHold[i]->SetDisabledPicture(images_.ILother, kHoldDisabled);
+        c_.pHand[i]->hide();
+        c_.chkHold[i]->setEnabled(false);
+    }
+    const QString answer = ctx_.dialogs.InputBox(kNamePrompt, kNamePrompt, kDefaultName);
+    for (const output::FileError& error : LoadOrCreatePlayer(ctx_, PlayerNameFrom(answer)))
+        ShowFileError(ctx_.dialogs, error);
+    ShowPlayer();
+    DescribeCards();
+    c_.cmdDeal->setFocus();
+}
+
+void frmMain::Form_Resize() {
+    if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)) return;
+    if (centralWidget()->size() != kClientSize) resize(sizeHint());
+}
+
+void frmMain::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    Form_Resize();
+}
+
+bool frmMain::event(QEvent* event) {
+    if (event->type() == QEvent::ScreenChangeInternal) FollowPixelRatio();
+    return QMainWindow::event(event);
+}
+
+// Pictures are painted for the screen's pixel ratio; a new ratio repaints every list and
+// every control shows its picture again, tints included.
+void frmMain::FollowPixelRatio() {
+    const qreal dpr = devicePixelRatioF();
+    if (dpr == images_.DevicePixelRatio()) return;
+    images_.SetDevicePixelRatio(dpr);
+    for (QWidget* child : findChildren<QWidget*>()) child->update();
+    for (PictureBox* card : c_.pHand) card->Refresh();
+}
+
+void frmMain::ShowPlayer() {
+    c_.lblCredits->setText(QString::number(ctx_.CurrentPlayer.Credits));
+    c_.lblPNAME->setText(output::DisplayName(ctx_.CurrentPlayer));
+}
+
+// ---- The hand ----
+
+void frmMain::cmdDeal_Click() {
+    if (c_.cmdDeal->Tag == kDealTag)
+        DealPhase();
+    else if (c_.cmdDeal->Tag == kHitTag)
+        DrawPhase();
+}
+
+void frmMain::DealPhase() {
+    const std::int16_t stake = ctx_.PayTable[0];
+    if (!output::CanChargeStake(ctx_.CurrentPlayer, stake)) {
+        ctx_.dialogs.MessageBox(StakeRefusedText(ctx_.CurrentPlayer.Credits, stake), kErrorTitle);
+        return;
+    }
+    c_.pchartright->SetPicture(images_.ILchartright, kChartUnlit);
+    c_.pchartleft->SetPicture(images_.ILchartleft, kChartUnlit);
+    AddToShownBalance(-stake);
+    ctx_.CurrentPlayer.Credits = static_cast<std::int16_t>(ctx_.CurrentPlayer.Credits - stake);
+
+    const DealtCards dealt = DealTenCards(ctx_.random);
+    cards_.Reserve = dealt.reserve;
+    for (std::size_t i = 0; i < 5; ++i) {
+        c_.pHand[i]->show();
+        c_.pHand[i]->SetPicture(CardPicture(images_, dealt.hand[i]));
+        cards_.Hand[i] = dealt.hand[i];
+        shown_[i] = dealt.hand[i];
+    }
+    for (HoldCheckBox* hold : c_.chkHold) hold->setEnabled(true);
+    for (HoldCheckBox* hold : c_.chkHold) hold->SetValue(0);
+
+    c_.cmdDeal->Tag = kHitTag;
+    c_.cmdDeal->SetPicture(images_.ILother, kDrawFace);
+    c_.cmdDeal->setFocus();
+    c_.lblCon->setText(QStringLiteral("Hold any cards and Draw!"));
+    c_.ImgCaption->SetPicture(images_.ILCaption, kCaptionHoldAndDraw);
+    DescribeCards();
+}
+
+void frmMain::DrawPhase() {
+    HoldValues holds{};
+    for (std::size_t i = 0; i < 5; ++i) holds[i] = c_.chkHold[i]->Value();
+    for (std::size_t i = 0; i < 5; ++i) {
+        if (holds[i] != 0) continue;
+        c_.pHand[i]->SetPicture(CardPicture(images_, cards_.Reserve[i]));
+        shown_[i] = cards_.Reserve[i];
+    }
+    cards_.Hand = DrawCards(cards_.Hand, cards_.Reserve, holds);
+    modcards::SortByValue(cards_.Hand);
+    SettleHand(cards_.Hand);
+    for (HoldCheckBox* hold : c_.chkHold) {
+        hold->SetValue(0);
+        hold->setEnabled(false);
+    }
+    c_.cmdDeal->Tag = kDealTag;
+    c_.cmdDeal->SetPicture(images_.ILother, kDealFace);
+    c_.cmdDeal->setFocus();
+    DescribeCards();
+}
+
+void frmMain::chkHold_Click(int Index) {
+    if (!ValidIndex(Index)) return;
+    HoldCheckBox* hold = c_.chkHold[static_cast<std::size_t>(Index)];
+    hold->SetPicture(images_.ILother, hold->Value() == 1 ? kHoldLit : kHoldUnlit);
+
+    PictureBox* card = c_.pHand[static_cast<std::size_t>(Index)];
+    card->ForeColor = kHeldTint;
+    card->DrawMode = PenMode::NotXorPen;
+    card->DrawWidth = kTintWidth;
+    card->Line(0, 0, kTintWidth, 0);
+    DescribeCards();
+}
+
+void frmMain::pHand_Click(int Index) {
+    if (!ValidIndex(Index)) return;
+    HoldCheckBox* hold = c_.chkHold[static_cast<std::size_t>(Index)];
+    if (hold->isEnabled()) hold->SetValue(1 - hold->Value());
+}
+
+// A paying hand shows its result before it is recorded and saved, a losing one after.
+void frmMain::SettleHand(const modcards::Hand& hand) {
+    const modcards::HandCategory code = modcards::EvaluateHand(hand);
+    const modcards::SettlementRow& row = modcards::SettlementResult(code);
+    const bool pays = row.chartHalf != modcards::ChartHalf::None;
+    if (pays) ShowSettlement(row);
+    const output::LimitReport limits =
+        output::RecordHand(ctx_.CurrentPlayer, code, ctx_.PayTable, ctx_.clock.Now());
+    // A balance stopped at its limit shows what the account holds, not what was won.
+    if (limits.creditsAtLimit) c_.lblCredits->setText(QString::number(ctx_.CurrentPlayer.Credits));
+    SavePlayerReported();
+    if (!pays) ShowSettlement(row);
+    if (limits.Any()) ctx_.dialogs.MessageBox(LimitText(limits), kErrorTitle);
+}
+
+void frmMain::ShowSettlement(const modcards::SettlementRow& row) {
+    c_.lblCon->setText(QString::fromUtf8(row.message.data(), qsizetype(row.message.size())));
+    if (row.pay != 0) AddToShownBalance(row.pay);
+    c_.ImgCaption->SetPicture(images_.ILCaption, row.captionPicture);
+    if (row.chartHalf == modcards::ChartHalf::Left)
+        c_.pchartleft->SetPicture(images_.ILchartleft, row.chartPicture);
+    else if (row.chartHalf == modcards::ChartHalf::Right)
+        c_.pchartright->SetPicture(images_.ILchartright, row.chartPicture);
+}
+
+void frmMain::AddToShownBalance(int amount) {
+    c_.lblCredits->setText(AddToBalanceText(c_.lblCredits->text(), amount));
+}
+
+// Names the cards for screen readers: "Ace of spades, held".
+void frmMain::DescribeCards() {
+    for (std::size_t i = 0; i < 5; ++i) {
+        PictureBox* card = c_.pHand[i];
+        if (card->isHidden()) {
+            card->setAccessibleName(QStringLiteral("Card %1, face down").arg(i + 1));
+            continue;
+        }
+        QString name = CardName(shown_[i]);
+        if (c_.chkHold[i]->Value() == 1) name += QStringLiteral(", held");
+        card->setAccessibleName(name);
+    }
+}
+
+void frmMain::SavePlayerReported() {
+    if (auto error = SaveCurrentPlayer(ctx_)) ShowFileError(ctx_.dialogs, *error);
+}
+
+// ---- Leaving ----
+
+void frmMain::cmdEnd_Click() {
+    QuitGame();
+}
+void frmMain::mnuExit_Click() {
+    QuitGame();
+}
+void frmMain::Form_Unload() {
+    QuitGame();
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    event->accept();
+}
+
+// Closing the window from here raises Form_Unload, which runs this again inside the first
+// call; the second run saves once more and finds everything else already done.
+void frmMain::QuitGame() {
+    SavePlayerReported();
+    aux_.CloseAbout();
+    aux_.CloseHelp();
+    aux_.CloseRankings();
+    if (stats_) stats_->close();
+    aux_.OpenExit();
+    close();
+}
+
+// ---- Menus ----
+
+void frmMain::mnuNewPl_Click() {
+    if (output::NewPlayerCommand(ctx_)) ShowPlayer();
+}
+
+void frmMain::mnuChanPl_Click() {
+    if (output::ChangePlayerCommand(ctx_)) ShowPlayer();
+}
+
+void frmMain::mnuBackupSt_Click() {
+    output::BackupStatisticsCommand(ctx_);
+}
+void frmMain::mnuVwSts_Click() {
+    ShowStats();
+}
+void frmMain::Mnuplayin_Click() {
+    aux_.OpenHelp();
+}
+void frmMain::MnuRankings_Click() {
+    aux_.OpenRankings();
+}
+void frmMain::mnuAbout_Click() {
+    aux_.OpenAbout();
+}
+
+void frmMain::ShowStats() {
+    if (!stats_) {
+        stats_ = new frmStats(this);
+        stats_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    stats_->Fill(ctx_.CurrentPlayer);
+    stats_->show();
+    stats_->raise();
+    stats_->activateWindow();
+}

@@ -1,0 +1,81 @@
+// The game table: the main window, its hand flow, start-up and leaving.
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include "accounts/frmStats.h"
+#include "engine/Card.h"
+#include "engine/SettlementTable.h"
+#include "table/GameContext.h"
+#include "table/TableDesign.h"
+#include "table/TableImages.h"
+
+class AuxWindows;
+
+class frmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    // Builds the window as designed, then runs Form_Load, which asks for the player's name.
+    frmMain(GameContext& ctx, AuxWindows& aux);
+    ~frmMain() override;
+
+    // The cards of the hand: after the draw Hand is sorted while the pictures keep dealt order.
+    struct Cards {
+        modcards::Hand Hand{};
+        modcards::Hand Reserve{};
+    };
+    const Cards& HandCards() const { return cards_; }
+
+    const TableControls& Controls() const { return c_; }
+    const TableImages& Images() const { return images_; }
+    frmStats* Stats() const { return stats_; }
+
+public slots:
+    void cmdDeal_Click();
+    void chkHold_Click(int Index);
+    void pHand_Click(int Index);
+    void cmdEnd_Click();
+
+    void mnuNewPl_Click();
+    void mnuChanPl_Click();
+    void mnuBackupSt_Click();
+    void mnuExit_Click();
+    void mnuVwSts_Click();
+    void Mnuplayin_Click();
+    void MnuRankings_Click();
+    void mnuAbout_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    void Connect();
+    void AddKeys();
+    void Form_Load();
+    void Form_Resize();
+    void Form_Unload();
+    void QuitGame();
+
+    void DealPhase();
+    void DrawPhase();
+    void SettleHand(const modcards::Hand& hand);
+    void ShowSettlement(const modcards::SettlementRow& row);
+    void AddToShownBalance(int amount);
+
+    void ShowPlayer();
+    void SavePlayerReported();
+    void ShowStats();
+    void DescribeCards();
+    void FollowPixelRatio();
+
+    GameContext& ctx_;
+    AuxWindows& aux_;
+    TableImages images_;
+    TableControls c_;
+    Cards cards_;
+    modcards::Hand shown_{};  // the card each box shows, in table order
+    QPointer<frmStats> stats_;
+};

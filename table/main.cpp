@@ -1,0 +1,23 @@
+// The game's entry point: a display check, the application, and one session.
+#include <QApplication>
+#include <cstdio>
+
+#include "table/GameSession.h"
+#include "table/QtDialogs.h"
+#include "table/frmMain.h"
+
+int main(int argc, char** argv) {
+    if (!DisplayAvailable()) {
+        std::fputs(
+            "deuceswild: no display to open the game on (neither DISPLAY nor "
+            "WAYLAND_DISPLAY is set); start it from a desktop session.\n",
+            stderr);
+        return 1;
+    }
+    QApplication app(argc, argv);
+    QtDialogs dialogs;
+    GameSession session(dialogs);
+    dialogs.SetParentWindow(&session.MainWindow());
+    session.MainWindow().show();
+    return app.exec();
+}
