@@ -8,6 +8,7 @@
 
 #include "engine/HandEvaluation.h"
 #include "engine/analysis/Combinatorics.h"
+#include "engine/analysis/SuitClasses.h"
 
 namespace modcards::analysis {
 
@@ -18,8 +19,8 @@ using CategoryCounts = std::array<std::int64_t, kCategoryCount>;
 class CategoryTables {
 public:
     // Classifies one hand of each suit class with SortByValue + EvaluateHand and gives its
-    // category to every hand the suits can be renamed into (the rules never favour a suit).
-    // Spread over `threads` threads (at least one); some tens of milliseconds.
+    // category to every hand of the class; counts smaller sets the same way. Spread over
+    // `threads` threads (at least one); some tens of milliseconds.
     static std::shared_ptr<const CategoryTables> Build(unsigned threads = 2);
 
     // The category of the five-card hand of colex rank `rank`.
@@ -37,9 +38,13 @@ public:
     // Counts over all hands: the empty set's row.
     CategoryCounts DealCounts() const;
 
+    // One deal of each suit class with its weight (SetsUpToSuits(5)), kept for the game.
+    const std::vector<SuitClass>& DealClasses() const { return dealClasses_; }
+
 private:
     CategoryTables() = default;
 
+    std::vector<SuitClass> dealClasses_;
     std::vector<std::uint8_t> category5_;  // one byte per hand
     // Row-major [rank][category]; the widths hold the largest count of each size:
     // 48 hands contain a 4-card set, 1,176 a 3-card set, 19,600 a pair, 249,900 one card.

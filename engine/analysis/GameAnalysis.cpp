@@ -5,7 +5,6 @@
 
 #include "engine/analysis/DealHolds.h"
 #include "engine/analysis/Parallel.h"
-#include "engine/analysis/SuitClasses.h"
 
 namespace modcards::analysis {
 
@@ -24,8 +23,8 @@ struct PlayTotals {
     }
 };
 
-void PlayDeal(const PaySums& sums, const WeightedDeal& deal, PlayTotals& totals) {
-    const SubsetRanks ranks = RanksOfSubsets(deal.cards);
+void PlayDeal(const PaySums& sums, const SuitClass& deal, PlayTotals& totals) {
+    const SubsetRanks ranks = RanksOfSubsets(deal.set.cards);
     const auto holdTotals = HoldTotals(sums, ranks);
     const unsigned best = BestHold(holdTotals);
     const int held = HeldCount(best);
@@ -62,7 +61,7 @@ Fraction OverAllDraws(const std::array<WideInt, kHandSize + 1>& byHeld, WideInt 
 }  // namespace
 
 GameAnalysis AnalyzeGame(const PaySums& sums, unsigned threads) {
-    const std::vector<WeightedDeal> deals = DealsUpToSuits();
+    const std::vector<SuitClass>& deals = sums.tables().DealClasses();
     const std::int64_t slices = std::max(1u, threads);
     std::vector<PlayTotals> partial(static_cast<std::size_t>(slices));
     ForEachSlice(slices, threads, [&](std::int64_t begin, std::int64_t end) {

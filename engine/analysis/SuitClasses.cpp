@@ -9,21 +9,18 @@ namespace modcards::analysis {
 
 namespace {
 
-constexpr int kSuitCount = 4;
-constexpr int kRanksPerSuit = 13;
-
 struct SuitMask {
     unsigned ranks = 0;  // bit r: the card of rank index r
     int cards = 0;       // bits set
 };
 
-// Every 13-bit rank mask of at most five cards, more cards first, then larger masks first.
+// Every 13-bit rank mask of at most `size` cards, more cards first, then larger masks first.
 // A class is listed once, as the suits' masks in this order (non-decreasing positions).
-std::vector<SuitMask> OrderedMasks() {
+std::vector<SuitMask> OrderedMasks(int size) {
     std::vector<SuitMask> masks;
     for (unsigned ranks = 0; ranks < (1u << kRanksPerSuit); ++ranks) {
         const int cards = std::popcount(ranks);
-        if (cards <= kHandSize) masks.push_back({ranks, cards});
+        if (cards <= size) masks.push_back({ranks, cards});
     }
     std::sort(masks.begin(), masks.end(), [](const SuitMask& a, const SuitMask& b) {
         return a.cards != b.cards ? a.cards > b.cards : a.ranks > b.ranks;
@@ -42,25 +39,24 @@ std::int32_t ClassWeight(const std::array<unsigned, kSuitCount>& masks) {
     return weight;
 }
 
-WeightedDeal DealOf(const std::array<unsigned, kSuitCount>& masks) {
-    WeightedDeal deal;
-    int next = 0;
+SuitClass ClassOf(const std::array<unsigned, kSuitCount>& masks) {
+    SuitClass sets;
     for (int suit = 0; suit < kSuitCount; ++suit)
-        for (int rank = 0; rank < kRanksPerSuit; ++rank)
-            if (masks[suit] & (1u << rank)) deal.cards[next++] = suit * kRanksPerSuit + rank;
-    deal.weight = ClassWeight(masks);
-    return deal;
+        for (unsigned ranks = masks[suit]; ranks != 0; ranks &= ranks - 1)
+            sets.set.cards[sets.set.size++] = suit * kRanksPerSuit + std::countr_zero(ranks);
+    sets.weight = ClassWeight(masks);
+    return sets;
 }
 
 struct ClassWalk {
     const std::vector<SuitMask>& masks;
-    std::vector<WeightedDeal>& deals;
+    std::vector<SuitClass>& classes;
     std::array<std::size_t, kHandSize + 1> firstWithAtMost{};  // by card count
     std::array<unsigned, kSuitCount> chosen{};
 
-    ClassWalk(const std::vector<SuitMask>& ordered, std::vector<WeightedDeal>& out)
-        : masks(ordered), deals(out) {
-        for (int cards = 0; cards <= kHandSize; ++cards)
+    ClassWalk(const std::vector<SuitMask>& ordered, std::vector<SuitClass>& out)
+        : masks(ordered), classes(out) {
+        for (int cards = 0; cards <= masks.front().cards; ++cards)
             firstWithAtMost[cards] = static_cast<std::size_t>(
                 std::find_if(masks.begin(), masks.end(),
                              [cards](const SuitMask& m) { return m.cards <= cards; }) -
@@ -70,7 +66,7 @@ struct ClassWalk {
     void Choose(int suit, std::size_t from, int cardsLeft) {
         if (cardsLeft == 0) {  // the other suits are empty
             std::fill(chosen.begin() + suit, chosen.end(), 0u);
-            deals.push_back(DealOf(chosen));
+            classes.push_back(ClassOf(chosen));
             return;
         }
         if (suit == kSuitCount) return;
@@ -86,12 +82,13 @@ struct ClassWalk {
 
 }  // namespace
 
-std::vector<WeightedDeal> DealsUpToSuits() {
-    const std::vector<SuitMask> masks = OrderedMasks();
-    std::vector<WeightedDeal> deals;
-    deals.reserve(134'459);
-    ClassWalk(masks, deals).Choose(0, 0, kHandSize);
-    return deals;
+std::vector<SuitClass> SetsUpToSuits(int size) {
+    const std::vector<SuitMask> masks = OrderedMasks(size);
+    std::vector<SuitClass> classes;
+    // About one class for every 24 sets, a few more for the symmetric ones.
+    classes.reserve(static_cast<std::size_t>(kBinomial(kDeckSize, size) / 16 + 16));
+    ClassWalk(masks, classes).Choose(0, 0, size);
+    return classes;
 }
 
 }  // namespace modcards::analysis

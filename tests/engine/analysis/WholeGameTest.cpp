@@ -1,7 +1,9 @@
 // The whole game: deal counts, suit classes and the return under perfect play.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <vector>
 
 #include "engine/Deal.h"
 #include "engine/analysis/GameAnalysis.h"
@@ -35,21 +37,27 @@ TEST(WholeGame, EveryHandKeepsItsOwnCategory) {
     EXPECT_EQ(rank, 2'598'960);
 }
 
-TEST(WholeGame, SuitClassesCoverEveryDealOnce) {
-    const auto deals = DealsUpToSuits();
-    EXPECT_EQ(deals.size(), 134'459u);
-    std::int64_t weights = 0;
-    CategoryCounts weighted{};
-    for (const auto& deal : deals) {
-        weights += deal.weight;
-        Hand hand;
-        for (int i = 0; i < kHandSize; ++i) hand[i] = CardOfIndex(deal.cards[i]);
-        SortByValue(hand);
-        weighted[EvaluateHand(hand)] += deal.weight;
+// Renaming the suits of one set of each class must reach every set of that size exactly once.
+TEST(WholeGame, SuitClassesCoverEverySetOnce) {
+    for (int size = 0; size <= kHandSize; ++size) {
+        SCOPED_TRACE(size);
+        std::vector<std::uint8_t> seen(static_cast<std::size_t>(kBinomial(kDeckSize, size)));
+        std::int64_t weights = 0;
+        bool eachClassAsWeighed = true;
+        for (const SuitClass& sets : SetsUpToSuits(size)) {
+            weights += sets.weight;
+            std::int32_t reached = 0;
+            ForEachSuitRenaming(sets.set, [&](std::int32_t rank) {
+                ++seen[static_cast<std::size_t>(rank)];
+                ++reached;
+            });
+            eachClassAsWeighed = eachClassAsWeighed && reached == sets.weight;
+        }
+        EXPECT_TRUE(eachClassAsWeighed);
+        EXPECT_EQ(weights, kBinomial(kDeckSize, size));
+        EXPECT_EQ(std::count(seen.begin(), seen.end(), 1), kBinomial(kDeckSize, size));
     }
-    EXPECT_EQ(weights, 2'598'960);
-    // Weighted classes reproduce the count of every category, not just the total.
-    EXPECT_EQ(weighted, SharedTables()->DealCounts());
+    EXPECT_EQ(SetsUpToSuits(kHandSize).size(), 134'459u);
 }
 
 TEST(WholeGame, FullPayTableReturnsThePublishedFigure) {
