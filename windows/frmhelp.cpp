@@ -1,0 +1,39 @@
+// The help window.
+#include "windows/frmhelp.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "assets/Fonts.h"
+#include "table/Twips.h"
+#include "windows/HelpTexts.h"
+#include "windows/WindowLook.h"
+
+using namespace winlook;
+
+frmhelp::frmhelp(QWidget* parent) : QWidget(parent) {
+    SetUpFixedWindow(this, Qt::Window, "Verudu Vuro Verir Azivi Instructions", 7590, 6435,
+                     Qt::white);
+    setFont(fonts::Aardvark(9.75));
+
+    const QFont textFont = fonts::Arial(9.75, true);
+    AddHeading(this, "lblTitle", "Game Objective", TwipsRect(240, 120, 6975, 375));
+    AddTextBox(this, "txtboxInstruct", helptexts::Objective(), TwipsRect(240, 600, 6975, 1335),
+               textFont);
+    AddHeading(this, "lblSpec", "Game Specialty", TwipsRect(240, 2040, 6975, 375));
+    AddTextBox(this, "txtboxSpec", helptexts::Specialty(), TwipsRect(240, 2520, 6975, 615),
+               textFont);
+    AddHeading(this, "lblPlaying", "Playing The Game", TwipsRect(240, 3240, 6975, 375));
+    AddTextBox(this, "txtboxplaying", helptexts::Playing(), TwipsRect(240, 3720, 6975, 2295),
+               textFont);
+    QPushButton* ok = AddOkButton(this, TwipsRect(5760, 5880, 1125, 450));
+    connect(ok, &QPushButton::clicked, this, &frmhelp::cmdOK_Click);
+
+    // The client area stands at a fixed place on the screen, whatever the frame's size.
+    const QPoint screenOrigin = QGuiApplication::primaryScreen()->geometry().topLeft();
+    setGeometry(QRect(screenOrigin + QPoint(TwipsToPixels(2310), TwipsToPixels(1680)), size()));
+}
+
+void frmhelp::cmdOK_Click() {
+    close();
+}
