@@ -73,12 +73,13 @@ TEST(WholeGame, FullPayTableReturnsThePublishedFigure) {
     EXPECT_NEAR(1 / game.finalCategory[kNaturalRoyalFlush].ToDouble(), 45282, 1);
 }
 
-TEST(WholeGame, GameTableGivesTheSameAnswerOnAnyNumberOfThreads) {
+// The game pays in credits over a stake of 5; per unit bet that is 600, 200, 25, 16, ...
+TEST(WholeGame, GameTableGivesTheSameAnswerPerUnitAndOnAnyNumberOfThreads) {
     PayTable table{};
     InitTables(table);
-    const PaySums sums(SharedTables(), GamePays(table));
-    const GameAnalysis one = AnalyzeGame(sums, 1);
-    const GameAnalysis three = AnalyzeGame(sums, 3);
+    const GameAnalysis one = AnalyzeGame(PaySums(SharedTables(), GamePays(table)), 1);
+    const GameAnalysis three =
+        AnalyzeGame(PaySums(SharedTables(), PaysPerUnit({600, 200, 25, 16, 10, 4, 4, 3, 2, 1})), 3);
     EXPECT_EQ(one.expectedReturn, three.expectedReturn);
     EXPECT_EQ(one.finalCategory, three.finalCategory);
     EXPECT_LT(one.expectedReturn.ToDouble(), 1.0);
