@@ -19,7 +19,8 @@ inline const QColor kOrange{255, 192, 128};
 
 // A fixed frame with a title bar and a close box only (no minimise or maximise box), the
 // client area given in twips, a plain background and the game's icon. `kind` is Qt::Window,
-// or Qt::Dialog / Qt::Tool for a window without a task-bar button.
+// or Qt::Dialog / Qt::Tool for a window without a task-bar button. Closing the window
+// destroys it, so the next opening builds it afresh.
 void SetUpFixedWindow(QWidget* window, Qt::WindowType kind, const QString& caption, int widthTwips,
                       int heightTwips, const QColor& background);
 
