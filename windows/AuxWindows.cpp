@@ -60,6 +60,19 @@ void AuxWindows::OpenExit() {
     Present(exit_.data());
 }
 
+frmhelp* AuxWindows::Help() const {
+    return help_;
+}
+frmRankings* AuxWindows::Rankings() const {
+    return rankings_;
+}
+frmAbout* AuxWindows::About() const {
+    return about_;
+}
+frmExit* AuxWindows::Exit() const {
+    return exit_;
+}
+
 void AuxWindows::CloseHelp() {
     Unload(help_);
 }

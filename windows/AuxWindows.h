@@ -27,11 +27,12 @@ public:
     void CloseRankings();
     void CloseAbout();
 
-    // The loaded instance, or nullptr.
-    frmhelp* Help() const { return help_; }
-    frmRankings* Rankings() const { return rankings_; }
-    frmAbout* About() const { return about_; }
-    frmExit* Exit() const { return exit_; }
+    // The loaded instance, or nullptr. Defined out of line, so includers need not know the
+    // window classes.
+    frmhelp* Help() const;
+    frmRankings* Rankings() const;
+    frmAbout* About() const;
+    frmExit* Exit() const;
 
 private:
     Dialogs& shell_;
