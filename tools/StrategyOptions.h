@@ -13,7 +13,7 @@ namespace modcards::strategy {
 
 // A command line that cannot be run; the message is one line for the user.
 class UsageError : public std::runtime_error {
-  public:
+public:
     using std::runtime_error::runtime_error;
 };
 

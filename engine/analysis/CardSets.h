@@ -1,4 +1,4 @@
-// Walking the card sets of one size in colex order.
+// Small card sets and the colex ranks of the sets one card larger.
 #pragma once
 
 #include <array>
@@ -13,27 +13,6 @@ struct CardSet {
     std::array<int, kHandSize> cards{};
     int size = 0;
 };
-
-// The set of `size` cards whose colex rank is `rank` (0 <= rank < C(52, size)).
-constexpr CardSet UnrankColex(std::int64_t rank, int size) {
-    CardSet set;
-    set.size = size;
-    for (int i = size - 1; i >= 0; --i) {
-        int card = i;
-        while (card + 1 < kDeckSize && kBinomial(card + 1, i + 1) <= rank) ++card;
-        set.cards[i] = card;
-        rank -= kBinomial(card, i + 1);
-    }
-    return set;
-}
-
-// Moves to the set of the next colex rank. Past the last set the top card reaches 52.
-constexpr void NextColex(CardSet& set) {
-    int i = 0;
-    while (i + 1 < set.size && set.cards[i] + 1 == set.cards[i + 1]) ++i;
-    ++set.cards[i];
-    for (int j = 0; j < i; ++j) set.cards[j] = j;
-}
 
 // Calls visit(card, rank) for each card outside `set` (of at most four cards), with the colex
 // rank of set + card.

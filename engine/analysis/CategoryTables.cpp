@@ -81,26 +81,6 @@ std::shared_ptr<const CategoryTables> CategoryTables::Build(unsigned threads) {
     return tables;
 }
 
-std::int64_t CategoryTables::Count(int size, std::int32_t rank, int category) const {
-    const auto at = static_cast<std::size_t>(rank) * kCategoryCount + category;
-    switch (size) {
-        case 0:
-            return counts0_[at];
-        case 1:
-            return counts1_[at];
-        case 2:
-            return counts2_[at];
-        case 3:
-            return counts3_[at];
-        case 4:
-            return counts4_[at];
-        case 5:
-            return category5_[static_cast<std::size_t>(rank)] == category ? 1 : 0;
-        default:
-            throw std::out_of_range("a card set holds 0 to 5 cards");
-    }
-}
-
 void CategoryTables::AddCounts(int size, std::int32_t rank, int sign,
                                CategoryCounts& counts) const {
     const auto at = static_cast<std::size_t>(rank) * kCategoryCount;

@@ -26,14 +26,9 @@ public:
     // The category of the five-card hand of colex rank `rank`.
     HandCategory CategoryOf(std::int32_t rank) const { return category5_[rank]; }
 
-    // How many hands of `category` contain the set of `size` cards (0..5) of colex rank `rank`.
-    std::int64_t Count(int size, std::int32_t rank, int category) const;
-
-    // Adds `sign` times every category's count for that set to `counts`.
+    // Adds `sign` times the number of hands of each category that contain the set of `size`
+    // cards (0..5) of colex rank `rank` to `counts`.
     void AddCounts(int size, std::int32_t rank, int sign, CategoryCounts& counts) const;
-
-    // The category of every five-card hand, indexed by colex rank.
-    const std::vector<std::uint8_t>& HandCategories() const { return category5_; }
 
     // Counts over all hands: the empty set's row.
     CategoryCounts DealCounts() const;
