@@ -1,0 +1,189 @@
+// Our layer over Qt: the hold box's events, the picture box's raster pen, image lists, texts.
+#include <gtest/gtest.h>
+
+#include <QPainter>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "table/GameSession.h"
+#include "table/HandFlow.h"
+#include "table/HoldCheckBox.h"
+#include "table/PictureBox.h"
+#include "table/TableMessages.h"
+#include "tests/support/ScriptedDialogs.h"
+
+namespace {
+
+QPixmap Filled(QSize size, QColor color) {
+    QPixmap pixmap(size);
+    pixmap.fill(color);
+    return pixmap;
+}
+
+TEST(HoldBox, AChangedValueRaisesClickBeforeTheSetterReturnsAndTheSameValueNothing) {
+    QWidget parent;
+    HoldCheckBox box(3, &parent);
+    std::vector<std::pair<int, int>> events;  // (index, value seen inside the event)
+    QObject::connect(&box, &HoldCheckBox::Click, [&](int index) {
+        events.push_back({index, box.Value()});
+    });
+
+    box.SetValue(0);
+    EXPECT_TRUE(events.empty());
+    box.SetValue(1);
+    ASSERT_EQ(events.size(), 1u);  // raised inside SetValue
+    EXPECT_EQ(events[0], std::make_pair(3, 1));
+    box.SetValue(1);
+    EXPECT_EQ(events.size(), 1u);
+    box.SetValue(0);
+    EXPECT_EQ(events.size(), 2u);
+}
+
+TEST(HoldBox, AUserClickFlipsAnEnabledBoxAndADisabledOneIgnoresIt) {
+    QWidget parent;
+    parent.resize(100, 40);
+    HoldCheckBox box(0, &parent);
+    box.setGeometry(0, 0, 73, 24);
+    parent.show();
+    QSignalSpy clicks(&box, &HoldCheckBox::Click);
+
+    QTest::mouseClick(&box, Qt::LeftButton);
+    EXPECT_EQ(box.Value(), 1);
+    EXPECT_TRUE(box.isChecked());
+    QTest::mouseClick(&box, Qt::LeftButton);
+    EXPECT_EQ(box.Value(), 0);
+    EXPECT_EQ(clicks.count(), 2);
+
+    box.setEnabled(false);
+    QTest::mouseClick(&box, Qt::LeftButton);
+    EXPECT_EQ(box.Value(), 0);
+    EXPECT_EQ(clicks.count(), 2);
+}
+
+TEST(HoldBox, ShowsTheDisabledPictureWhileDisabled) {
+    QWidget parent;
+    HoldCheckBox box(0, &parent);
+    ImageList list(2, [](int n, qreal) { return Filled({70, 21}, n == 1 ? Qt::red : Qt::blue); });
+    box.SetPicture(list, 1);
+    box.SetDisabledPicture(list, 2);
+    EXPECT_EQ(box.ShownPicture(), (PictureRef{&list, 1}));
+    box.setEnabled(false);
+    EXPECT_EQ(box.ShownPicture(), (PictureRef{&list, 2}));
+}
+
+class NotXorPen : public testing::Test {
+protected:
+    void SetUp() override {
+        box.setGeometry(0, 0, 80, 110);
+        // A white card with a coloured corner, so more than one colour goes through the pen.
+        list = ImageList(1, [](int, qreal) {
+            QPixmap face = Filled({77, 108}, Qt::white);
+            QPainter(&face).fillRect(0, 0, 20, 20, QColor(10, 200, 77));
+            return face;
+        });
+        box.SetPicture(list, 1);
+    }
+    void Tint() {
+        box.ForeColor = QColor(255, 255, 192);
+        box.DrawMode = PenMode::NotXorPen;
+        box.DrawWidth = 1425;
+        box.Line(0, 0, 1425, 0);
+    }
+    QWidget parent;
+    PictureBox box{0, &parent};
+    ImageList list;
+};
+
+TEST_F(NotXorPen, OneStrokeFlipsTheSixLowBitsOfBlueOfEveryPixelAndASecondRestoresThem) {
+    const QImage before = box.Canvas();
+    Tint();
+    const QImage tinted = box.Canvas();
+    ASSERT_EQ(tinted.size(), before.size());
+    EXPECT_EQ(tinted.pixelColor(40, 60), QColor(255, 255, 192));
+    for (int y = 0; y < before.height(); ++y)
+        for (int x = 0; x < before.width(); ++x) {
+            const QRgb p = before.pixel(x, y);
+            ASSERT_EQ(tinted.pixel(x, y), qRgb(qRed(p), qGreen(p), qBlue(p) ^ 0x3F))
+                << "pixel " << x << "," << y;
+        }
+    Tint();
+    EXPECT_EQ(box.Canvas(), before);
+}
+
+TEST_F(NotXorPen, ARepaintKeepsTheTintAndANewPictureDropsIt) {
+    Tint();
+    const QImage tinted = box.Canvas();
+    box.Refresh();  // as after a change of pixel ratio
+    EXPECT_EQ(box.Canvas(), tinted);
+    box.SetPicture(list, 1);
+    EXPECT_EQ(box.Canvas().pixelColor(40, 60), QColor(Qt::white));
+}
+
+TEST(Pictures, ListsCountFromOneAndAnswerOtherNumbersWithNoPicture) {
+    std::vector<int> painted;
+    ImageList list(3, [&](int n, qreal dpr) {
+        painted.push_back(n);
+        QPixmap p = Filled({n, n}, Qt::black);
+        p.setDevicePixelRatio(dpr);
+        return p;
+    });
+    EXPECT_EQ(list.ListImages(3).width(), 3);
+    EXPECT_TRUE(list.ListImages(0).isNull());
+    EXPECT_TRUE(list.ListImages(4).isNull());
+    list.ListImages(3);
+    EXPECT_EQ(painted, std::vector<int>{3});  // painted once, when first asked for
+    list.SetDevicePixelRatio(2.0);
+    EXPECT_EQ(list.ListImages(3).devicePixelRatio(), 2.0);
+}
+
+TEST(ShownBalance, ChangesLikeAThirtyTwoBitNumber) {
+    EXPECT_EQ(AddToBalanceText("0", -5), "-5");
+    EXPECT_EQ(AddToBalanceText("-5", 5), "0");
+    EXPECT_EQ(AddToBalanceText("195", 20), "215");
+    EXPECT_EQ(AddToBalanceText("32767", 3000), "35767");
+}
+
+TEST(DrawnCards, OnlyPositionsNotHeldTakeTheirOwnReserveCard) {
+    const modcards::Hand hand{{{0, 3}, {1, 5}, {3, 7}, {0, 9}, {2, 11}}};
+    const modcards::Hand reserve{{{0, 1}, {0, 13}, {0, 12}, {0, 11}, {0, 10}}};
+    const modcards::Hand drawn = DrawCards(hand, reserve, {1, 1, 1, 1, 0});
+    EXPECT_EQ(drawn[3], hand[3]);
+    EXPECT_EQ(drawn[4], (modcards::Card{0, 10}));  // the tenth card dealt, not the sixth
+    EXPECT_EQ(DrawCards(hand, reserve, {0, 0, 0, 0, 0}), reserve);
+}
+
+TEST(AccountsFolder, BesideTheProgramWhenWritableElseInTheDataFolderMadeForIt) {
+    QTemporaryDir root;
+    const QString program = root.filePath("bin"), data = root.filePath("data/deuceswild");
+    QDir().mkpath(program);
+    EXPECT_EQ(ChooseAccountsFile(program, data),
+              std::filesystem::path(program.toStdString()) / "Players.dat");
+    const QString gone = root.filePath("removed");
+    EXPECT_EQ(ChooseAccountsFile(gone, data),
+              std::filesystem::path(data.toStdString()) / "Players.dat");
+    EXPECT_TRUE(QFileInfo(data).isDir());
+
+    // A read-only folder (root can write anywhere, so this part only holds for other users).
+    QFile(program).setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    if (!QFileInfo(program).isWritable()) {
+        EXPECT_EQ(ChooseAccountsFile(program, data),
+                  std::filesystem::path(data.toStdString()) / "Players.dat");
+    }
+}
+
+TEST(Messages, FileErrorsAreToldInWordsUnderError) {
+    ScriptedDialogs dialogs;
+    ShowFileError(dialogs, {"save the account of Bob", "/games/Players.dat", "Permission denied"});
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].title, "Error");
+    EXPECT_TRUE(dialogs.messages[0].text.contains("save the account of Bob"));
+    EXPECT_TRUE(dialogs.messages[0].text.contains("/games/Players.dat"));
+    EXPECT_TRUE(dialogs.messages[0].text.contains("Permission denied"));
+
+    EXPECT_TRUE(LimitText({}).isEmpty());
+    EXPECT_TRUE(LimitText({.creditsAtLimit = true}).contains("32767 credits"));
+    EXPECT_TRUE(StakeRefusedText(-32766, 5).contains("-32766"));
+}
+
+}  // namespace

@@ -1,0 +1,125 @@
+// Coming to the table and leaving it: the name prompt, the account, file errors, the menus.
+#include <QFile>
+
+#include "tests/table/TableFixture.h"
+
+namespace {
+
+using StartUp = TableFixture;
+using FileErrors = TableFixture;
+using Leaving = TableFixture;
+using Menus = TableFixture;
+
+TEST_F(StartUp, CancellingThePromptSeatsDefaultPlayerWithANewAccount) {
+    Open("");
+    ASSERT_EQ(dialogs.inputs.size(), 1u);
+    EXPECT_EQ(dialogs.inputs[0].prompt, "Enter Your Name");
+    EXPECT_EQ(dialogs.inputs[0].title, "Enter Your Name");
+    EXPECT_EQ(dialogs.inputs[0].defaultText, "Default Player");
+    EXPECT_EQ(c().lblPNAME->text(), "Default Player");
+    EXPECT_EQ(c().lblCredits->text(), "200");
+    EXPECT_EQ(QFile(dir.filePath("Players.dat")).size(), 92);
+    EXPECT_EQ(Stored("default player").Credits, 200);
+    EXPECT_EQ(ctx.PayTable[0], 5);
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(StartUp, AnExistingAccountKeepsItsBalanceAndPlace) {
+    StoreAccount("Ann", 300);
+    StoreAccount("Bob", -35);
+    Open("  BOB ");
+    EXPECT_EQ(c().lblCredits->text(), "-35");
+    EXPECT_EQ(c().lblPNAME->text(), "Bob");
+    EXPECT_EQ(ctx.PlayerFilePos, 93);
+    EXPECT_EQ(QFile(dir.filePath("Players.dat")).size(), 2 * 92);
+}
+
+TEST_F(StartUp, ANewNameTypedWithBlanksIsStoredAsTypedAndShownTrimmed) {
+    Open("  Cleo ");
+    EXPECT_EQ(c().lblPNAME->text(), "Cleo");
+    EXPECT_EQ(ctx.CurrentPlayer.PlayerName.substr(0, 8), "  Cleo  ");
+}
+
+TEST_F(FileErrors, AreToldInWordsAndTheGameGoesOn) {
+    // The accounts file's folder is missing: nothing can be read or written.
+    ctx.accountsFile = dir.filePath("gone/Players.dat").toStdString();
+    Open("Dana");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].title, "Error");
+    EXPECT_TRUE(dialogs.messages[0].text.contains("Dana"));
+    EXPECT_TRUE(dialogs.messages[0].text.contains("gone/Players.dat"));
+    EXPECT_EQ(c().lblPNAME->text(), "Dana");
+
+    deck.Queue("3c 5d 7h 9s Jc As Kd Qs 8h Ts");
+    ClickDeal();
+    ClickDeal();
+    EXPECT_EQ(c().lblCredits->text(), "195");
+    EXPECT_EQ(dialogs.messages.size(), 2u);  // the save after the hand failed too
+
+    // Once the folder is back, the next save adds the account instead of overwriting another.
+    QDir(dir.path()).mkdir("gone");
+    deck.Queue("3c 5d 7h 9s Jc As Kd Qs 8h Ts");
+    ClickDeal();
+    ClickDeal();
+    EXPECT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(Stored("Dana").Credits, 190);
+}
+
+TEST_F(Leaving, ExitBetweenDealAndDrawSavesTheStakeAndLeavesTheExitWindowOpen) {
+    Open("Eve");
+    deck.Queue("3c 5d 7h 9s Jc As Kd Qs 8h Ts");
+    ClickDeal();
+    window->mnuVwSts_Click();
+    window->mnuAbout_Click();
+    QPointer<frmStats> stats = window->Stats();
+    ASSERT_TRUE(stats);
+
+    c().mnuExit->trigger();
+    EXPECT_EQ(Stored("Eve").Credits, 195);
+    EXPECT_FALSE(window->isVisible());
+    ASSERT_NE(aux.Exit(), nullptr);
+    EXPECT_TRUE(aux.Exit()->isVisible());
+    EXPECT_FALSE(aux.About() && aux.About()->isVisible());
+    EXPECT_FALSE(stats && stats->isVisible());
+    QWidgetList shown;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible()) shown << w;
+    EXPECT_EQ(shown, QWidgetList{aux.Exit()});
+}
+
+TEST_F(Leaving, TheCloseBoxLeavesTheSameWay) {
+    Open("Finn");
+    window->close();
+    EXPECT_EQ(Stored("Finn"), ctx.CurrentPlayer);
+    ASSERT_NE(aux.Exit(), nullptr);
+    EXPECT_TRUE(aux.Exit()->isVisible());
+}
+
+TEST_F(Menus, PlayerCommandsRefreshTheNameAndBalance) {
+    StoreAccount("Gus", 1234);
+    Open("Hal");
+    dialogs.inputAnswers.push_back("gus");
+    c().mnuChanPl->trigger();
+    EXPECT_EQ(c().lblPNAME->text(), "Gus");
+    EXPECT_EQ(c().lblCredits->text(), "1234");
+
+    dialogs.inputAnswers.push_back("Ivy");
+    c().mnuNewPl->trigger();
+    EXPECT_EQ(c().lblPNAME->text(), "Ivy");
+    EXPECT_EQ(c().lblCredits->text(), "200");
+}
+
+TEST_F(Menus, StatisticsShowTheAccountAtTheTableAndCtrlAOpensAbout) {
+    Open("Jo");
+    c().mnuVwSts->trigger();
+    ASSERT_NE(window->Stats(), nullptr);
+    EXPECT_TRUE(window->Stats()->isVisible());
+    c().mnuVwSts->trigger();  // one window, brought forward again
+    EXPECT_EQ(window->findChildren<frmStats*>().size(), 1);
+
+    QTest::keyClick(window.get(), Qt::Key_A, Qt::ControlModifier);
+    ASSERT_NE(aux.About(), nullptr);
+    EXPECT_TRUE(aux.About()->isVisible());
+}
+
+}  // namespace

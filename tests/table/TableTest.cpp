@@ -1,0 +1,247 @@
+// The table as the player meets it: its layout, and whole hands played by clicks and keys.
+#include <QMenuBar>
+
+#include "tests/table/TableFixture.h"
+
+namespace {
+
+// Ten cards: five for the table, then the replacements for positions 0..4.
+constexpr std::string_view kRoyal = "Th Jh Qh Kh Ah 3c 4c 5c 6c 7c";
+constexpr std::string_view kFullHouse = "9c 9d 9s 4h 4d 3c 5c 6c 7c 8c";
+constexpr std::string_view kNothing = "3c 5d 7h 9s Jc As Kd Qs 8h Ts";
+constexpr std::string_view kThreeOfAKind = "3c 3d 3h 9s Jc As Ks Qs 5h 7d";
+
+using TableLayout = TableFixture;
+using Hand = TableFixture;
+using Holding = TableFixture;
+using Settlement = TableFixture;
+
+TEST_F(TableLayout, OpensAsDesigned) {
+    Open();
+    EXPECT_EQ(window->windowTitle(), "Calvarro Ruvizu Zaz Uvedo Zivuv");
+    EXPECT_EQ(window->centralWidget()->size(), QSize(646, 512));
+    EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_EQ(c().pHand[0]->geometry(), QRect(56, 320, 80, 110));
+    EXPECT_EQ(c().chkHold[4]->geometry(), QRect(504, 440, 73, 24));
+    EXPECT_EQ(c().lblCredits->geometry(), QRect(568, 480, 70, 25));
+    EXPECT_EQ(c().lblCredits->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+    EXPECT_EQ(c().lblPNAME->palette().color(QPalette::WindowText), QColor(255, 224, 192));
+    EXPECT_EQ(QApplication::focusWidget(), c().cmdDeal);
+
+    // Backdrop lowest, then the images; the controls that take clicks above them all.
+    const QObjectList& stack = window->centralWidget()->children();
+    EXPECT_EQ(stack.first(), c().Image1);
+    EXPECT_LT(stack.indexOf(c().imgHeld[0]), stack.indexOf(c().pHand[0]));
+
+    // What the player first sees: card backs, unlit chart, the opening caption, "Deal".
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_TRUE(c().imgHeld[i]->isVisible());
+        EXPECT_FALSE(c().pHand[i]->isVisible());
+        EXPECT_FALSE(c().chkHold[i]->isEnabled());
+        EXPECT_EQ(c().chkHold[i]->ShownPicture(), (PictureRef{&images().ILother, 6}));
+    }
+    EXPECT_EQ(c().ImgCaption->Picture(), (PictureRef{&images().ILCaption, 1}));
+    EXPECT_EQ(c().pchartleft->Picture(), (PictureRef{&images().ILchartleft, 1}));
+    EXPECT_EQ(c().pchartright->Picture(), (PictureRef{&images().ILchartright, 1}));
+    EXPECT_EQ(c().cmdDeal->Picture(), (PictureRef{&images().ILother, 2}));
+    EXPECT_EQ(c().cmdDeal->Tag, "Deal");
+    EXPECT_FALSE(c().lblCon->isVisible());
+    EXPECT_FALSE(c().cmdEnd->isVisible());
+}
+
+TEST_F(TableLayout, MenusCarryTheirAccessKeysAndSoundCannotBeChosen) {
+    Open();
+    QStringList menus;
+    for (QAction* action : window->menuBar()->actions()) menus << action->text();
+    EXPECT_EQ(menus, QStringList({"&File", "&Edit", "&Help"}));
+    EXPECT_EQ(c().mnuExit->text(), "E&xit");
+    EXPECT_FALSE(c().mnuSound->isEnabled());
+    EXPECT_EQ(c().mnuAbout->shortcut(), QKeySequence("Ctrl+A"));
+    EXPECT_EQ(c().Mnuplayin->text(), "Playing the game");
+}
+
+TEST_F(TableLayout, SnapsBackToItsSizeWhenDragged) {
+    Open();
+    const QSize designed = window->size();
+    window->resize(900, 700);
+    EXPECT_EQ(window->size(), designed);
+    EXPECT_EQ(window->centralWidget()->size(), QSize(646, 512));
+}
+
+TEST_F(Hand, TheDealChargesTheStakeShowsFiveCardsAndOpensTheHolds) {
+    Open();
+    deck.Queue(kNothing);
+    ClickDeal();
+    EXPECT_EQ(c().lblCredits->text(), "195");
+    EXPECT_EQ(ctx.CurrentPlayer.Credits, 195);
+    EXPECT_EQ(c().cmdDeal->Tag, "Hit");
+    EXPECT_EQ(c().cmdDeal->Picture(), (PictureRef{&images().ILother, 3}));
+    EXPECT_EQ(c().ImgCaption->Picture(), (PictureRef{&images().ILCaption, 2}));
+    EXPECT_EQ(c().lblCon->text(), "Hold any cards and Draw!");
+    EXPECT_EQ(c().pHand[0]->Picture(), Suit(2, 3));   // 3c
+    EXPECT_EQ(c().pHand[4]->Picture(), Suit(2, 11));  // Jc
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_TRUE(c().pHand[i]->isVisible());
+        EXPECT_TRUE(c().chkHold[i]->isEnabled());
+        EXPECT_EQ(c().chkHold[i]->ShownPicture(), (PictureRef{&images().ILother, 5}));
+    }
+    EXPECT_EQ(QApplication::focusWidget(), c().cmdDeal);
+    EXPECT_EQ(c().pHand[2]->accessibleName(), "Seven of hearts");
+}
+
+TEST_F(Hand, DiscardingOnlyTheLastCardBringsTheTenthCardDealt) {
+    Open();
+    PlayHand(kNothing, {0, 1, 2, 3});
+    EXPECT_EQ(c().pHand[3]->Picture(), Suit(0, 9));   // 9s held
+    EXPECT_EQ(c().pHand[4]->Picture(), Suit(0, 10));  // Ts, not As
+}
+
+TEST_F(Hand, SettlementGetsTheHandSortedWhileTheTableKeepsTheDealtOrder) {
+    Open();
+    PlayHand("Kh 2c Ah 2d Th 3c 4c 5c 6c 7c", {0, 1, 2, 3, 4});  // royal flush with deuces
+    const modcards::Hand sorted{{{3, 1}, {2, 2}, {1, 2}, {3, 10}, {3, 13}}};
+    EXPECT_EQ(window->HandCards().Hand, sorted);
+    EXPECT_EQ(c().pHand[0]->Picture(), Suit(3, 13));
+    EXPECT_EQ(c().pHand[2]->Picture(), Suit(3, 1));
+    EXPECT_EQ(c().lblCon->text(), " \"Royal Flush (Deuces)\"   + 125 Credits");
+    EXPECT_EQ(c().lblCredits->text(), "320");
+}
+
+TEST_F(Hand, ClicksBeforeTheDealAndAfterTheDrawChangeNothing) {
+    Open();
+    ClickHold(1);
+    window->pHand_Click(1);
+    EXPECT_EQ(c().chkHold[1]->Value(), 0);
+    PlayHand(kNothing, {});
+    const QImage shown = c().pHand[1]->Canvas();
+    ClickCard(1);
+    ClickHold(1);
+    EXPECT_EQ(c().chkHold[1]->Value(), 0);
+    EXPECT_EQ(c().pHand[1]->Canvas(), shown);
+    EXPECT_EQ(c().cmdDeal->Tag, "Deal");
+}
+
+TEST_F(Hand, KeysDealHoldAndDraw) {
+    Open();
+    deck.Queue(kThreeOfAKind);
+    QTest::keyClick(window.get(), Qt::Key_Space);
+    ASSERT_EQ(c().cmdDeal->Tag, "Hit");
+    for (Qt::Key key : {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_5, Qt::Key_5})
+        QTest::keyClick(window.get(), key);
+    EXPECT_EQ(c().chkHold[0]->Value(), 1);
+    EXPECT_EQ(c().chkHold[4]->Value(), 0);
+    EXPECT_EQ(c().pHand[0]->accessibleName(), "Three of clubs, held");
+    QTest::keyClick(window.get(), Qt::Key_Return);
+    EXPECT_EQ(c().cmdDeal->Tag, "Deal");
+    EXPECT_EQ(c().lblCredits->text(), "200");  // three of a kind wins the stake back
+}
+
+TEST_F(Holding, TintsTheCardWhileHeldAndRestoresEveryPixel) {
+    Open();
+    deck.Queue(kRoyal);
+    ClickDeal();
+    const QImage plain = c().pHand[2]->Canvas();
+    ClickCard(2);
+    EXPECT_EQ(c().chkHold[2]->Value(), 1);
+    EXPECT_EQ(c().chkHold[2]->Picture(), (PictureRef{&images().ILother, 7}));
+    const QImage tinted = c().pHand[2]->Canvas();
+    int whites = 0;
+    for (int y = 0; y < plain.height(); ++y)
+        for (int x = 0; x < plain.width(); ++x) {
+            if (plain.pixel(x, y) != qRgb(255, 255, 255)) continue;
+            ++whites;
+            ASSERT_EQ(tinted.pixel(x, y), qRgb(255, 255, 192)) << x << "," << y;
+        }
+    EXPECT_GT(whites, 1000);  // the face's white ground
+
+    ClickHold(2);
+    EXPECT_EQ(c().chkHold[2]->Picture(), (PictureRef{&images().ILother, 5}));
+    EXPECT_EQ(c().pHand[2]->Canvas(), plain);
+}
+
+TEST_F(Holding, AHeldCardLosesItsTintAtTheDraw) {
+    Open();
+    deck.Queue(kRoyal);
+    ClickDeal();
+    const QImage plain = c().pHand[0]->Canvas();
+    ClickHold(0);
+    ClickDeal();
+    EXPECT_EQ(c().pHand[0]->Picture(), Suit(3, 10));
+    EXPECT_EQ(c().pHand[0]->Canvas(), plain);
+    EXPECT_EQ(c().chkHold[0]->Value(), 0);
+    EXPECT_FALSE(c().chkHold[0]->isEnabled());
+}
+
+TEST_F(Settlement, ARoyalFlushPaysLightsTheLeftRowAndIsSaved) {
+    Open();
+    PlayHand(kRoyal, {0, 1, 2, 3, 4});
+    EXPECT_EQ(c().lblCon->text(), "Royal Flush + 3000 Credits");
+    EXPECT_EQ(c().lblCredits->text(), "3195");
+    EXPECT_EQ(c().ImgCaption->Picture(), (PictureRef{&images().ILCaption, 12}));
+    EXPECT_EQ(c().pchartleft->Picture(), (PictureRef{&images().ILchartleft, 6}));
+    EXPECT_EQ(c().pchartright->Picture(), (PictureRef{&images().ILchartright, 1}));
+    const output::PlayerRecord saved = Stored("Tester");
+    EXPECT_EQ(saved, ctx.CurrentPlayer);
+    EXPECT_EQ(saved.Credits, 3195);
+    EXPECT_EQ(saved.RoyalFlushes, 1);
+    EXPECT_EQ(saved.LastRoyalFlush, clock.Now());
+
+    // The next deal puts the chart out again.
+    deck.Queue(kNothing);
+    ClickDeal();
+    EXPECT_EQ(c().pchartleft->Picture(), (PictureRef{&images().ILchartleft, 1}));
+}
+
+TEST_F(Settlement, EveryHandIsSavedAndALosingOneChangesOnlyTheCaption) {
+    Open();
+    PlayHand(kFullHouse, {0, 1, 2, 3, 4});
+    EXPECT_EQ(c().lblCredits->text(), "215");
+    EXPECT_EQ(c().lblCon->text(), " \"Full House\"  + 20 Credits");
+    EXPECT_EQ(c().pchartright->Picture(), (PictureRef{&images().ILchartright, 5}));
+    EXPECT_EQ(Stored("Tester"), ctx.CurrentPlayer);
+
+    PlayHand(kNothing, {});
+    EXPECT_EQ(c().lblCredits->text(), "210");
+    EXPECT_EQ(c().lblCon->text(), "Try Again!");
+    EXPECT_EQ(c().ImgCaption->Picture(), (PictureRef{&images().ILCaption, 13}));
+    EXPECT_EQ(c().pchartright->Picture(), (PictureRef{&images().ILchartright, 1}));
+    const output::PlayerRecord saved = Stored("Tester");
+    EXPECT_EQ(saved, ctx.CurrentPlayer);
+    EXPECT_EQ(saved.HandsPlayed, 2);
+    EXPECT_EQ(saved.HandsLost, 1);
+    EXPECT_EQ(saved.Credits, 210);
+}
+
+TEST_F(Settlement, ABalanceOfNothingStillDealsAndThreeOfAKindBringsItBack) {
+    StoreAccount("Broke", 0);
+    Open("Broke");
+    deck.Queue(kThreeOfAKind);
+    ClickDeal();
+    EXPECT_EQ(c().lblCredits->text(), "-5");
+    EXPECT_EQ(ctx.CurrentPlayer.Credits, -5);
+    for (int i : {0, 1, 2}) ClickHold(i);
+    ClickDeal();
+    EXPECT_EQ(c().lblCredits->text(), "0");
+    EXPECT_EQ(Stored("Broke").Credits, 0);
+}
+
+TEST_F(Settlement, TheBalanceLimitsAreToldAndARefusedDealIsNotDealt) {
+    StoreAccount("Deep", -32766);
+    Open("Deep");
+    ClickDeal();
+    EXPECT_EQ(c().cmdDeal->Tag, "Deal");
+    EXPECT_FALSE(c().pHand[0]->isVisible());
+    EXPECT_EQ(c().lblCredits->text(), "-32766");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.contains("cannot be dealt"));
+
+    window.reset();
+    StoreAccount("Rich", 32000);
+    Open("Rich");
+    PlayHand(kRoyal, {0, 1, 2, 3, 4});
+    EXPECT_EQ(ctx.CurrentPlayer.Credits, 32767);
+    EXPECT_EQ(c().lblCredits->text(), "32767");  // the label agrees with the account
+    EXPECT_TRUE(dialogs.messages.back().text.contains("32767 credits"));
+}
+
+}  // namespace
