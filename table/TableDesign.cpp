@@ -17,8 +17,9 @@ constexpr std::array<int, 5> kBackLefts{816, 2499, 4180, 5880, 7521};
 constexpr std::array<int, 5> kBackHeights{1605, 1600, 1605, 1600, 1600};
 const QColor kLabelColor(255, 224, 192);
 const QColor kHoldFaceColor(128, 128, 0);
-// The strip a card face leaves free in its box, dark like the felt beneath the cards.
-const QColor kCardBoxColor(0, 40, 0);
+// The strip a card face leaves free in its box, dark like the felt beneath the cards. Its blue
+// of 0x20 becomes 0x1F under the held tint, so the strip keeps its colour while the face yellows.
+const QColor kCardBoxColor(8, 56, 32);
 
 template <typename Control, typename... Args>
 Control* Place(QWidget* client, QRect rect, Args&&... args) {
