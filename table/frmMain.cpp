@@ -75,13 +75,13 @@ void frmMain::Connect() {
     connect(c_.mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
 }
 
-// Keys 1..5 act like clicks on the cards; Enter and Space like the deal button. They take
-// precedence over a focused button's own Space.
+// Keys 1..5 act like clicks on the cards; Enter and Space like the deal button.
 void frmMain::AddKeys() {
     for (int i = 0; i < 5; ++i)
         new QShortcut(QKeySequence(Qt::Key_1 + i), this, [this, i] { pHand_Click(i); });
-    for (int key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space})
+    for (int key : {Qt::Key_Return, Qt::Key_Enter})
         new QShortcut(QKeySequence(key), this, [this] { cmdDeal_Click(); });
+    new QShortcut(QKeySequence(Qt::Key_Space), this, [this] { SpaceKey(); });
 
     c_.cmdDeal->setToolTip(QStringLiteral("Deal, then draw (Enter or Space)"));
     for (int i = 0; i < 5; ++i) {
@@ -90,6 +90,18 @@ void frmMain::AddKeys() {
         c_.chkHold[i]->setToolTip(QStringLiteral("Hold card %1 (key %1)").arg(key));
         c_.chkHold[i]->setAccessibleName(QStringLiteral("Hold %1").arg(key));
     }
+}
+
+// Space deals and draws, except on a focused card or hold button, which it toggles as a
+// keyboard user expects.
+void frmMain::SpaceKey() {
+    for (int i = 0; i < 5; ++i) {
+        if (focusWidget() == c_.pHand[i] || focusWidget() == c_.chkHold[i]) {
+            pHand_Click(i);
+            return;
+        }
+    }
+    cmdDeal_Click();
 }
 
 // ---- Start-up and window size ----

@@ -54,6 +54,7 @@ protected:
 private:
     void Connect();
     void AddKeys();
+    void SpaceKey();
     void Form_Load();
     void Form_Resize();
     void Form_Unload();

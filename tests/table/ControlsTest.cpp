@@ -7,11 +7,8 @@
 #include <QTest>
 
 #include "table/GameSession.h"
-#include "table/HandFlow.h"
 #include "table/HoldCheckBox.h"
 #include "table/PictureBox.h"
-#include "table/TableMessages.h"
-#include "tests/support/ScriptedDialogs.h"
 
 namespace {
 
@@ -59,17 +56,6 @@ TEST(HoldBox, AUserClickFlipsAnEnabledBoxAndADisabledOneIgnoresIt) {
     QTest::mouseClick(&box, Qt::LeftButton);
     EXPECT_EQ(box.Value(), 0);
     EXPECT_EQ(clicks.count(), 2);
-}
-
-TEST(HoldBox, ShowsTheDisabledPictureWhileDisabled) {
-    QWidget parent;
-    HoldCheckBox box(0, &parent);
-    ImageList list(2, [](int n, qreal) { return Filled({70, 21}, n == 1 ? Qt::red : Qt::blue); });
-    box.SetPicture(list, 1);
-    box.SetDisabledPicture(list, 2);
-    EXPECT_EQ(box.ShownPicture(), (PictureRef{&list, 1}));
-    box.setEnabled(false);
-    EXPECT_EQ(box.ShownPicture(), (PictureRef{&list, 2}));
 }
 
 class NotXorPen : public testing::Test {
@@ -137,22 +123,6 @@ TEST(Pictures, ListsCountFromOneAndAnswerOtherNumbersWithNoPicture) {
     EXPECT_EQ(list.ListImages(3).devicePixelRatio(), 2.0);
 }
 
-TEST(ShownBalance, ChangesLikeAThirtyTwoBitNumber) {
-    EXPECT_EQ(AddToBalanceText("0", -5), "-5");
-    EXPECT_EQ(AddToBalanceText("-5", 5), "0");
-    EXPECT_EQ(AddToBalanceText("195", 20), "215");
-    EXPECT_EQ(AddToBalanceText("32767", 3000), "35767");
-}
-
-TEST(DrawnCards, OnlyPositionsNotHeldTakeTheirOwnReserveCard) {
-    const modcards::Hand hand{{{0, 3}, {1, 5}, {3, 7}, {0, 9}, {2, 11}}};
-    const modcards::Hand reserve{{{0, 1}, {0, 13}, {0, 12}, {0, 11}, {0, 10}}};
-    const modcards::Hand drawn = DrawCards(hand, reserve, {1, 1, 1, 1, 0});
-    EXPECT_EQ(drawn[3], hand[3]);
-    EXPECT_EQ(drawn[4], (modcards::Card{0, 10}));  // the tenth card dealt, not the sixth
-    EXPECT_EQ(DrawCards(hand, reserve, {0, 0, 0, 0, 0}), reserve);
-}
-
 TEST(AccountsFolder, BesideTheProgramWhenWritableElseInTheDataFolderMadeForIt) {
     QTemporaryDir root;
     const QString program = root.filePath("bin"), data = root.filePath("data/deuceswild");
@@ -170,20 +140,6 @@ TEST(AccountsFolder, BesideTheProgramWhenWritableElseInTheDataFolderMadeForIt) {
         EXPECT_EQ(ChooseAccountsFile(program, data),
                   std::filesystem::path(data.toStdString()) / "Players.dat");
     }
-}
-
-TEST(Messages, FileErrorsAreToldInWordsUnderError) {
-    ScriptedDialogs dialogs;
-    ShowFileError(dialogs, {"save the account of Bob", "/games/Players.dat", "Permission denied"});
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].title, "Error");
-    EXPECT_TRUE(dialogs.messages[0].text.contains("save the account of Bob"));
-    EXPECT_TRUE(dialogs.messages[0].text.contains("/games/Players.dat"));
-    EXPECT_TRUE(dialogs.messages[0].text.contains("Permission denied"));
-
-    EXPECT_TRUE(LimitText({}).isEmpty());
-    EXPECT_TRUE(LimitText({.creditsAtLimit = true}).contains("32767 credits"));
-    EXPECT_TRUE(StakeRefusedText(-32766, 5).contains("-32766"));
 }
 
 }  // namespace
