@@ -57,8 +57,11 @@ GameSession::GameSession(Dialogs& dialogs)
                .random = *random_,
                .dialogs = dialogs},
       aux_(std::make_unique<AuxWindows>(dialogs)) {
-    fonts::LoadEmbeddedFonts();
     window_ = std::make_unique<frmMain>(context_, *aux_);
+    // The name prompt, asked while the window is built, uses the desktop's font; the game's own
+    // faces load after it, before the table is first painted. Labels resolve their faces when
+    // they are drawn, so they pick them up.
+    fonts::LoadEmbeddedFonts();
 }
 
 GameSession::~GameSession() = default;

@@ -25,8 +25,8 @@ std::filesystem::path ChooseAccountsFile(const QString& executableFolder,
 
 class GameSession {
 public:
-    // Needs the QApplication. Loads the fonts and builds the main window, whose start-up asks
-    // for the player's name through `dialogs`; the window is not shown yet.
+    // Needs the QApplication. Builds the main window, whose start-up asks for the player's name
+    // through `dialogs`, and loads the game's fonts; the window is not shown yet.
     explicit GameSession(Dialogs& dialogs);
     ~GameSession();
 

@@ -19,5 +19,7 @@ int main(int argc, char** argv) {
     GameSession session(dialogs);
     dialogs.SetParentWindow(&session.MainWindow());
     session.MainWindow().show();
+    // The name prompt had the focus; the keys that play the game need the table active.
+    session.MainWindow().activateWindow();
     return app.exec();
 }
