@@ -80,11 +80,12 @@ void BuildButtonsAndCards(TableControls& c, QWidget* client, const TableImages& 
     c.cmdEnd = Place<PictureButton>(client, TwipsRect(8160, -120, 1180, 285));
     c.cmdEnd->SetPicture(images.ILdesign, TableImages::kEndGame);
     c.cmdEnd->hide();
+    const QCursor hand = artwork::HandCursor();
     for (std::size_t i = 0; i < 5; ++i) {
         c.pHand[i] = Place<PictureBox>(client, TwipsRect(kColumns[i], 4800, 1200, 1650),
                                        static_cast<int>(i));
         c.pHand[i]->SetBackColor(kCardBoxColor);
-        c.pHand[i]->setCursor(artwork::HandCursor());
+        c.pHand[i]->setCursor(hand);
     }
 }
 

@@ -106,7 +106,7 @@ TEST_F(NotXorPen, ARepaintKeepsTheTintAndANewPictureDropsIt) {
     EXPECT_EQ(box.Canvas().pixelColor(40, 60), QColor(Qt::white));
 }
 
-TEST(Pictures, ListsCountFromOneAndAnswerOtherNumbersWithNoPicture) {
+TEST(ImageLists, CountFromOneAndAnswerOtherNumbersWithNoPicture) {
     std::vector<int> painted;
     ImageList list(3, [&](int n, qreal dpr) {
         painted.push_back(n);
