@@ -15,4 +15,10 @@ public:
     virtual QString SaveFileDialog(const QString& title, const QString& presetName) = 0;
     // Asks the desktop to open a web address; returns at once. True when it was handed over.
     virtual bool OpenUrl(const QString& address) = 0;
+    // A question with two answers: true when the user picks acceptText, false for rejectText or
+    // for closing the box. A stand-in that asks no one declines.
+    virtual bool Ask(const QString& /*text*/, const QString& /*title*/,
+                     const QString& /*acceptText*/, const QString& /*rejectText*/) {
+        return false;
+    }
 };

@@ -7,6 +7,7 @@
 #include <QStandardPaths>
 
 #include "assets/Fonts.h"
+#include "table/StrategyMenu.h"
 #include "table/frmMain.h"
 // The window classes are complete before AuxWindows' inline accessors need them.
 #include "windows/AuxWindows.h"
@@ -58,6 +59,7 @@ GameSession::GameSession(Dialogs& dialogs)
                .dialogs = dialogs},
       aux_(std::make_unique<AuxWindows>(dialogs)) {
     window_ = std::make_unique<frmMain>(context_, *aux_);
+    strategy_ = std::make_unique<StrategyMenu>(*window_, *aux_, context_);
     // The name prompt, asked while the window is built, uses the desktop's font; the game's own
     // faces load after it, before the table is first painted. Labels resolve their faces when
     // they are drawn, so they pick them up.

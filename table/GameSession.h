@@ -12,6 +12,7 @@
 
 class AuxWindows;
 class frmMain;
+class StrategyMenu;
 
 // Whether Qt has a display to open windows on: DISPLAY, WAYLAND_DISPLAY, or a platform chosen
 // with QT_QPA_PLATFORM (such as offscreen).
@@ -38,4 +39,5 @@ private:
     GameContext context_;
     std::unique_ptr<AuxWindows> aux_;
     std::unique_ptr<frmMain> window_;
+    std::unique_ptr<StrategyMenu> strategy_;  // goes before the window it is attached to
 };

@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QUrl>
 
 QString QtDialogs::InputBox(const QString& prompt, const QString& title,
@@ -27,4 +28,16 @@ QString QtDialogs::SaveFileDialog(const QString& title, const QString& presetNam
 
 bool QtDialogs::OpenUrl(const QString& address) {
     return QDesktopServices::openUrl(QUrl(address));
+}
+
+bool QtDialogs::Ask(const QString& text, const QString& title, const QString& acceptText,
+                    const QString& rejectText) {
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent_);
+    QPushButton* accept = box.addButton(acceptText, QMessageBox::AcceptRole);
+    QPushButton* reject = box.addButton(rejectText, QMessageBox::RejectRole);
+    // The safe answer is the default: Enter or Escape do not commit the player to anything.
+    box.setDefaultButton(reject);
+    box.setEscapeButton(reject);
+    box.exec();
+    return box.clickedButton() == accept;
 }

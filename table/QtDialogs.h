@@ -16,6 +16,8 @@ public:
     void MessageBox(const QString& text, const QString& title) override;
     QString SaveFileDialog(const QString& title, const QString& presetName) override;
     bool OpenUrl(const QString& address) override;
+    bool Ask(const QString& text, const QString& title, const QString& acceptText,
+             const QString& rejectText) override;
 
 private:
     QPointer<QWidget> parent_;

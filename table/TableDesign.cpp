@@ -108,10 +108,10 @@ void BuildMenus(TableControls& c, QMenuBar* bar) {
     c.mnuSound = edit->addAction(QStringLiteral("&Sound"));
     c.mnuSound->setEnabled(false);
     c.mnuVwSts = edit->addAction(QStringLiteral("&View Statistics"));
-    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-    c.Mnuplayin = help->addAction(QStringLiteral("Playing the game"));
-    c.MnuRankings = help->addAction(QStringLiteral("Hand Rankings"));
-    c.mnuAbout = help->addAction(QStringLiteral("&About"));
+    c.mnuHelp = bar->addMenu(QStringLiteral("&Help"));
+    c.Mnuplayin = c.mnuHelp->addAction(QStringLiteral("Playing the game"));
+    c.MnuRankings = c.mnuHelp->addAction(QStringLiteral("Hand Rankings"));
+    c.mnuAbout = c.mnuHelp->addAction(QStringLiteral("&About"));
     c.mnuAbout->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
 }
 

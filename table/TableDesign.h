@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMainWindow>
+#include <QMenu>
 #include <array>
 
 #include "table/HoldCheckBox.h"
@@ -32,6 +33,7 @@ struct TableControls {
     QAction* mnuExit = nullptr;
     QAction* mnuSound = nullptr;
     QAction* mnuVwSts = nullptr;
+    QMenu* mnuHelp = nullptr;  // the Help menu, so later menus can stand before it
     QAction* Mnuplayin = nullptr;
     QAction* MnuRankings = nullptr;
     QAction* mnuAbout = nullptr;

@@ -155,10 +155,17 @@ void frmMain::ShowPlayer() {
 // ---- The hand ----
 
 void frmMain::cmdDeal_Click() {
-    if (c_.cmdDeal->Tag == kDealTag)
+    if (c_.cmdDeal->Tag == kDealTag) {
         DealPhase();
-    else if (c_.cmdDeal->Tag == kHitTag)
+    } else if (c_.cmdDeal->Tag == kHitTag) {
+        if (drawCheck_ && !drawCheck_()) return;
+        emit DrawStarting();
         DrawPhase();
+    }
+}
+
+bool frmMain::InDrawPhase() const {
+    return c_.cmdDeal->Tag == kHitTag;
 }
 
 void frmMain::DealPhase() {

@@ -3,6 +3,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <functional>
 
 #include "accounts/frmStats.h"
 #include "engine/Card.h"
@@ -30,6 +31,15 @@ public:
     const TableControls& Controls() const { return c_; }
     const TableImages& Images() const { return images_; }
     frmStats* Stats() const { return stats_; }
+
+    // True between the deal and the draw, while holds may be chosen.
+    bool InDrawPhase() const;
+    // Asked at each press of Draw before anything of the draw happens; when it answers false
+    // the draw is not made and the holds stay open. None by default.
+    void SetDrawCheck(std::function<bool()> check) { drawCheck_ = std::move(check); }
+
+signals:
+    void DrawStarting();  // the draw goes ahead; nothing of it has happened yet
 
 public slots:
     void cmdDeal_Click();
@@ -79,4 +89,5 @@ private:
     Cards cards_;
     modcards::Hand shown_{};  // the card each box shows, in table order
     QPointer<frmStats> stats_;
+    std::function<bool()> drawCheck_;
 };

@@ -81,4 +81,9 @@ QString Rankings() {
     });
 }
 
+QString PerfectPlayReturn(double perCredit) {
+    return QStringLiteral("With perfect play this table returns %1% of the credits wagered.")
+        .arg(perCredit * 100.0, 0, 'f', 2);
+}
+
 }  // namespace helptexts

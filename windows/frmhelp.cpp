@@ -26,12 +26,19 @@ frmhelp::frmhelp(QWidget* parent) : QWidget(parent) {
     AddHeading(this, "lblPlaying", "Playing The Game", TwipsRect(240, 3240, 6975, 375));
     AddTextBox(this, "txtboxplaying", helptexts::Playing(), TwipsRect(240, 3720, 6975, 2295),
                textFont);
+    // Worked out at run time, so it has a label of its own beside the OK button.
+    lblReturn_ = AddLabel(this, "lblReturn", QString(), TwipsRect(240, 6060, 5400, 330),
+                          fonts::Arial(8.25, true), Qt::AlignLeft | Qt::AlignVCenter);
     QPushButton* ok = AddOkButton(this, TwipsRect(5760, 5880, 1125, 450));
     connect(ok, &QPushButton::clicked, this, &frmhelp::cmdOK_Click);
 
     // The client area stands at a fixed place on the screen, whatever the frame's size.
     const QPoint screenOrigin = QGuiApplication::primaryScreen()->geometry().topLeft();
     setGeometry(QRect(screenOrigin + QPoint(TwipsToPixels(2310), TwipsToPixels(1680)), size()));
+}
+
+void frmhelp::ShowReturn(const QString& line) {
+    lblReturn_->setText(line);
 }
 
 void frmhelp::cmdOK_Click() {

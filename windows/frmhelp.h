@@ -1,6 +1,7 @@
 // The help window: the objective, the wild deuces and how a hand is played.
 #pragma once
 
+#include <QLabel>
 #include <QWidget>
 
 class frmhelp : public QWidget {
@@ -8,6 +9,12 @@ class frmhelp : public QWidget {
 public:
     explicit frmhelp(QWidget* parent = nullptr);
 
+    // Shows a line on the table's return under the instructions; empty until it is known.
+    void ShowReturn(const QString& line);
+
 public slots:
     void cmdOK_Click();  // unloads the window
+
+private:
+    QLabel* lblReturn_ = nullptr;
 };

@@ -14,6 +14,12 @@ public:
         QString text;
         QString title;
     };
+    struct Question {
+        QString text;
+        QString title;
+        QString acceptText;
+        QString rejectText;
+    };
     struct Input {
         QString prompt;
         QString title;
@@ -25,11 +31,13 @@ public:
     std::deque<QString> inputAnswers;
     std::deque<QString> saveAnswers;
     bool openUrlSucceeds = true;
+    std::deque<bool> askAnswers;  // nothing queued answers like closing the box (false)
 
     std::vector<Input> inputs;
     std::vector<Message> messages;
     std::vector<QString> saveDialogs;  // titles
     QStringList openedUrls;
+    std::vector<Question> questions;
 
     QString InputBox(const QString& prompt, const QString& title,
                      const QString& defaultText) override {
@@ -52,5 +60,13 @@ public:
     bool OpenUrl(const QString& address) override {
         openedUrls << address;
         return openUrlSucceeds;
+    }
+    bool Ask(const QString& text, const QString& title, const QString& acceptText,
+             const QString& rejectText) override {
+        questions.push_back({text, title, acceptText, rejectText});
+        if (askAnswers.empty()) return false;
+        const bool answer = askAnswers.front();
+        askAnswers.pop_front();
+        return answer;
     }
 };

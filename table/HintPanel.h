@@ -1,0 +1,42 @@
+// The hint panel: the best holds of the hand on the table, each with its mean pay in credits.
+#pragma once
+
+#include <QPainter>
+#include <QString>
+#include <QWidget>
+#include <vector>
+
+#include "engine/Card.h"
+#include "table/HoldHints.h"
+
+class HintPanel : public QWidget {
+    Q_OBJECT
+public:
+    // Placed over the top of `table`, hidden until shown. `stake` is the credits one hand costs.
+    HintPanel(QWidget* table, int stake);
+
+    // Says the holds are still being worked out.
+    void ShowPending();
+    // Lists `holds`, best first, for the hand `dealt` in table order.
+    void ShowHolds(const modcards::Hand& dealt, std::vector<HoldHint> holds);
+    // Says why there is no hint.
+    void ShowFailure(const QString& why);
+
+    const std::vector<HoldHint>& Holds() const { return holds_; }
+    // What the panel says, one line per row; also its accessible description.
+    const QString& Text() const { return text_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;  // a click puts the hint away
+
+private:
+    void SetMessage(const QString& message);
+    void PaintRow(QPainter& painter, std::size_t i, int top) const;
+
+    int stake_;
+    modcards::Hand dealt_{};
+    std::vector<HoldHint> holds_;
+    QString message_;  // shown instead of rows while there are none
+    QString text_;
+};

@@ -1,0 +1,31 @@
+// The best holds of a dealt hand and the trainer's verdict on a hold, in credits of one stake.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "engine/Card.h"
+#include "table/HoldAdvisorQt.h"
+
+struct HoldHint {
+    std::uint8_t kept = 0;  // bit i set: keep the card at table position i
+    double credits = 0;     // expected pay of the hold, in credits, for one stake
+    int rank = 0;           // 1 for the best; holds of equal value share a rank
+    bool Keeps(int slot) const { return (kept >> slot) & 1u; }
+};
+
+// The first `count` holds of the hand in table order, best first (at most 32).
+std::vector<HoldHint> TopHolds(const modcards::analysis::HoldAdvisor& advisor,
+                               const modcards::Hand& dealt, std::size_t count);
+
+struct HoldVerdict {
+    HoldHint played;
+    HoldHint best;
+    // A hold of the best value is right, whichever of several equal holds it is.
+    bool IsBest() const { return played.rank == 1; }
+    double CreditsLost() const { return best.credits - played.credits; }
+};
+
+// How the hold `played` (a slot mask as in HoldHint) compares with the best hold of the hand.
+HoldVerdict JudgeHold(const modcards::analysis::HoldAdvisor& advisor, const modcards::Hand& dealt,
+                      std::uint8_t played);

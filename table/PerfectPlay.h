@@ -1,0 +1,46 @@
+// The perfect-play tables of the game's pay table, worked out once on a thread of their own so
+// the window never waits for them.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <thread>
+
+#include "engine/PayTable.h"
+#include "table/HoldAdvisorQt.h"
+
+class PerfectPlay : public QObject {
+    Q_OBJECT
+public:
+    explicit PerfectPlay(const modcards::PayTable& payTable, QObject* parent = nullptr);
+    // Waits for the work in hand (a few tenths of a second at most) before the results go.
+    ~PerfectPlay() override;
+
+    // Starts the work, once; later calls do nothing. The results arrive on this object's thread.
+    void Start();
+
+    // Null until AdvisorReady. Its queries take microseconds.
+    const modcards::analysis::HoldAdvisor* Advisor() const { return advisor_.get(); }
+    // The whole game's return per credit wagered (0.99 for 99%), once ReturnReady.
+    std::optional<double> Return() const { return return_; }
+    // Why the work stopped short, in words; empty while all is well.
+    const QString& Failure() const { return failure_; }
+
+signals:
+    void AdvisorReady();
+    void ReturnReady();
+    void Failed();  // the work stopped; nothing more will be ready
+
+private:
+    void Work(std::stop_token stop);
+    void Deliver(std::function<void()> result);
+
+    modcards::analysis::Pays pays_;
+    std::shared_ptr<const modcards::analysis::HoldAdvisor> advisor_;
+    std::optional<double> return_;
+    QString failure_;
+    std::jthread worker_;
+};

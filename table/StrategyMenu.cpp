@@ -1,0 +1,119 @@
+// The Strategy menu: hint, trainer and the table's return under perfect play.
+#include "table/StrategyMenu.h"
+
+#include <QMenuBar>
+#include <QTimer>
+
+#include "table/HintTexts.h"
+#include "table/HoldHints.h"
+#include "table/frmMain.h"
+#include "windows/AuxWindows.h"
+#include "windows/HelpTexts.h"
+#include "windows/frmhelp.h"
+
+namespace {
+constexpr std::size_t kHintRows = 5;
+}  // namespace
+
+StrategyMenu::StrategyMenu(frmMain& window, AuxWindows& aux, GameContext& ctx)
+    : window_(window), aux_(aux), ctx_(ctx), tables_(ctx.PayTable) {
+    BuildMenu();
+    const TableControls& c = window_.Controls();
+    QWidget* table = window_.centralWidget();
+    for (std::size_t i = 0; i < 5; ++i) rings_[i] = new KeepRing(c.pHand[i]);
+    panel_ = new HintPanel(table, ctx_.PayTable[0]);
+
+    window_.SetDrawCheck([this] { return TrainerLetsDraw(); });
+    connect(&window_, &frmMain::DrawStarting, this, &StrategyMenu::HideHint);
+    // Connected after the window's own handler, so the help window is open by then.
+    connect(c.Mnuplayin, &QAction::triggered, this, &StrategyMenu::ShowReturnInHelp);
+    connect(&tables_, &PerfectPlay::AdvisorReady, this, [this] {
+        if (hintWanted_) ShowHint();
+    });
+    connect(&tables_, &PerfectPlay::Failed, this, [this] {
+        if (hintWanted_) ShowHint();
+    });
+    connect(&tables_, &PerfectPlay::ReturnReady, this, &StrategyMenu::ShowReturnInHelp);
+    // The work starts when the event loop first runs: after the window is shown.
+    QTimer::singleShot(0, &tables_, &PerfectPlay::Start);
+}
+
+StrategyMenu::~StrategyMenu() {
+    window_.SetDrawCheck({});
+    delete mnuStrategy_;
+    delete panel_;
+    for (KeepRing* ring : rings_) delete ring;
+}
+
+void StrategyMenu::BuildMenu() {
+    mnuStrategy_ = new QMenu(QStringLiteral("&Strategy"), &window_);
+    mnuStrategy_->setToolTipsVisible(true);
+    window_.menuBar()->insertMenu(window_.Controls().mnuHelp->menuAction(), mnuStrategy_);
+    mnuHint_ = mnuStrategy_->addAction(QStringLiteral("&Hint"));
+    mnuHint_->setShortcut(QKeySequence(Qt::Key_H));
+    mnuHint_->setToolTip(QStringLiteral("Show the best holds of the hand on the table (H)"));
+    mnuTrainer_ = mnuStrategy_->addAction(QStringLiteral("&Trainer"));
+    mnuTrainer_->setCheckable(true);
+    mnuTrainer_->setToolTip(
+        QStringLiteral("Before the draw, say when a hold pays less on average than the best"));
+    connect(mnuHint_, &QAction::triggered, this, &StrategyMenu::mnuHint_Click);
+}
+
+// Between deal and draw only; at other times there is no hand to advise on.
+void StrategyMenu::mnuHint_Click() {
+    if (!window_.InDrawPhase()) return;
+    hintWanted_ = true;
+    ShowHint();
+}
+
+modcards::Hand StrategyMenu::TableHand() const {
+    return window_.HandCards().Hand;  // in table order until the draw
+}
+
+void StrategyMenu::ShowHint() {
+    for (KeepRing* ring : rings_) ring->hide();
+    if (const auto* advisor = tables_.Advisor()) {
+        const modcards::Hand dealt = TableHand();
+        const std::vector<HoldHint> top = TopHolds(*advisor, dealt, kHintRows);
+        for (int slot = 0; slot < 5; ++slot)
+            rings_[static_cast<std::size_t>(slot)]->setVisible(top.front().Keeps(slot));
+        panel_->ShowHolds(dealt, top);
+    } else if (!tables_.Failure().isEmpty()) {
+        panel_->ShowFailure(tables_.Failure());
+    } else {
+        panel_->ShowPending();
+    }
+    panel_->show();
+    panel_->raise();
+}
+
+void StrategyMenu::HideHint() {
+    hintWanted_ = false;
+    panel_->hide();
+    for (KeepRing* ring : rings_) ring->hide();
+}
+
+// A hold worth less than the best is questioned; choosing to change it shows the hint and
+// leaves the draw undone. Until the tables are ready the trainer lets every draw go.
+bool StrategyMenu::TrainerLetsDraw() {
+    const auto* advisor = tables_.Advisor();
+    if (!mnuTrainer_->isChecked() || !advisor) return true;
+    std::uint8_t held = 0;
+    for (int slot = 0; slot < 5; ++slot)
+        if (window_.Controls().chkHold[static_cast<std::size_t>(slot)]->Value() == 1)
+            held |= static_cast<std::uint8_t>(1u << slot);
+    const modcards::Hand dealt = TableHand();
+    const HoldVerdict verdict = JudgeHold(*advisor, dealt, held);
+    if (verdict.IsBest()) return true;
+    const TrainerQuestion question = AskAboutHold(dealt, verdict);
+    if (ctx_.dialogs.Ask(question.text, question.title, question.drawAnyway, question.changeHold))
+        return true;
+    hintWanted_ = true;
+    ShowHint();
+    return false;
+}
+
+void StrategyMenu::ShowReturnInHelp() {
+    if (frmhelp* help = aux_.Help(); help && tables_.Return())
+        help->ShowReturn(helptexts::PerfectPlayReturn(*tables_.Return()));
+}
