@@ -172,6 +172,14 @@ for f in /usr/share/applications/io.github.calvarro.DeucesWild.desktop \
   if [ -f "$root$f" ]; then pass "installed $f"; else fail "not installed: $f"; fi
 done
 
+as_root_in apt-get install -y -qq --no-install-recommends desktop-file-utils appstream >/dev/null
+if as_root_in desktop-file-validate /usr/share/applications/io.github.calvarro.DeucesWild.desktop &&
+  as_root_in appstreamcli validate --no-net /usr/share/metainfo/io.github.calvarro.DeucesWild.metainfo.xml; then
+  pass "the installed desktop entry and AppStream data pass their validators"
+else
+  fail "validating the installed desktop entry and AppStream data"
+fi
+
 # ---- 3. the installed game, twice, as an ordinary user --------------------------------------
 
 step "starting the installed game as a user on a virtual display"
