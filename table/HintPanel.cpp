@@ -14,7 +14,7 @@ namespace {
 constexpr int kWidth = 330, kHeight = 150;
 constexpr int kHeaderHeight = 30, kRowHeight = 22, kMargin = 10;
 constexpr int kChipWidth = 34, kChipGap = 4, kChipHeight = 18;
-const QColor kPanel(44, 48, 56, 235);
+const QColor kPanel(44, 48, 56);
 const QColor kBorder(214, 170, 60);
 const QColor kHeading(255, 224, 192);
 const QColor kFigures(255, 222, 80);
@@ -29,7 +29,7 @@ bool IsRed(const modcards::Card& card) {
 
 HintPanel::HintPanel(QWidget* table, int stake) : QWidget(table), stake_(stake) {
     setObjectName(QStringLiteral("hintPanel"));
-    setGeometry((table->width() - kWidth) / 2, 12, kWidth, kHeight);
+    setGeometry((table->width() - kWidth) / 2, 6, kWidth, kHeight);
     setAccessibleName(QStringLiteral("Hint: the best holds"));
     setToolTip(
         QStringLiteral("The best holds and what each pays on average (H shows the hint; "

@@ -24,10 +24,10 @@ void KeepRing::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::Antialiasing);
     // A soft glow outside, a bright line on the face's edge.
     const QRectF face = QRectF(rect()).adjusted(kReach, kReach, -kReach, -kReach);
-    for (int glow = kReach; glow >= 2; --glow) {
-        painter.setPen(QPen(QColor(255, 200, 40, 150 / glow), 2));
+    for (int glow = kReach; glow >= 3; --glow) {
+        painter.setPen(QPen(QColor(255, 210, 60, 240 / glow), 2));
         painter.drawRoundedRect(face.adjusted(-glow, -glow, glow, glow), 6, 6);
     }
-    painter.setPen(QPen(QColor(255, 206, 48), 2.5));
+    painter.setPen(QPen(QColor(255, 206, 48), 3));
     painter.drawRoundedRect(face.adjusted(-1, -1, 1, 1), 4, 4);
 }

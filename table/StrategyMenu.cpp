@@ -70,13 +70,17 @@ modcards::Hand StrategyMenu::TableHand() const {
     return window_.HandCards().Hand;  // in table order until the draw
 }
 
+void StrategyMenu::MarkKeptCards(const HoldHint& hold) {
+    for (int slot = 0; slot < 5; ++slot)
+        rings_[static_cast<std::size_t>(slot)]->setVisible(hold.Keeps(slot));
+}
+
 void StrategyMenu::ShowHint() {
-    for (KeepRing* ring : rings_) ring->hide();
+    MarkKeptCards(HoldHint{});
     if (const auto* advisor = tables_.Advisor()) {
         const modcards::Hand dealt = TableHand();
         const std::vector<HoldHint> top = TopHolds(*advisor, dealt, kHintRows);
-        for (int slot = 0; slot < 5; ++slot)
-            rings_[static_cast<std::size_t>(slot)]->setVisible(top.front().Keeps(slot));
+        MarkKeptCards(top.front());
         panel_->ShowHolds(dealt, top);
     } else if (!tables_.Failure().isEmpty()) {
         panel_->ShowFailure(tables_.Failure());
@@ -90,11 +94,11 @@ void StrategyMenu::ShowHint() {
 void StrategyMenu::HideHint() {
     hintWanted_ = false;
     panel_->hide();
-    for (KeepRing* ring : rings_) ring->hide();
+    MarkKeptCards(HoldHint{});
 }
 
-// A hold worth less than the best is questioned; choosing to change it shows the hint and
-// leaves the draw undone. Until the tables are ready the trainer lets every draw go.
+// A hold worth less than the best is questioned; choosing to change it leaves the draw undone.
+// Until the tables are ready the trainer lets every draw go.
 bool StrategyMenu::TrainerLetsDraw() {
     const auto* advisor = tables_.Advisor();
     if (!mnuTrainer_->isChecked() || !advisor) return true;
@@ -105,6 +109,9 @@ bool StrategyMenu::TrainerLetsDraw() {
     const modcards::Hand dealt = TableHand();
     const HoldVerdict verdict = JudgeHold(*advisor, dealt, held);
     if (verdict.IsBest()) return true;
+    // The best hold stands marked on the table while the question is asked; the list of holds
+    // follows when the player goes back to change the hold.
+    MarkKeptCards(verdict.best);
     const TrainerQuestion question = AskAboutHold(dealt, verdict);
     if (ctx_.dialogs.Ask(question.text, question.title, question.drawAnyway, question.changeHold))
         return true;

@@ -9,6 +9,7 @@
 
 #include "table/GameContext.h"
 #include "table/HintPanel.h"
+#include "table/HoldHints.h"
 #include "table/KeepRing.h"
 #include "table/PerfectPlay.h"
 
@@ -35,6 +36,7 @@ public slots:
 
 private:
     void BuildMenu();
+    void MarkKeptCards(const HoldHint& hold);  // rings round the cards `hold` keeps, only
     void ShowHint();
     void HideHint();
     bool TrainerLetsDraw();
