@@ -1,0 +1,241 @@
+// The Strategy menu on the table: the hint, the trainer's question at the draw and the help
+// window's line on the table's return, all worked out in the background.
+#include <QMenuBar>
+
+#include "table/HintTexts.h"
+#include "table/HoldAdvisorQt.h"
+#include "table/StrategyMenu.h"
+#include "tests/table/TableFixture.h"
+
+namespace {
+
+// Ten cards: five for the table, then the replacements for positions 0..4.
+constexpr std::string_view kTrips = "9c 9d 4s 9h Kd 3c 5h 9s 7c 8d";
+// Best: keep Kh 2c Qh. Keeping Kh 7s gives up 5.45 credits on average.
+constexpr std::string_view kDeuce = "Kh 2c Qh 7s 5d 3c 5h 9s 7c 8d";
+// Two straight draws of equal value: 4s 8c 7h 6c and Td 8c 7h 6c.
+constexpr std::string_view kTwinDraws = "4s Td 8c 7h 6c 2h 2s 5c 9d Kc";
+
+class StrategyFixture : public TableFixture {
+protected:
+    void OpenWithStrategy() {
+        Open();
+        strategy = std::make_unique<StrategyMenu>(*window, aux, ctx);
+    }
+    void WaitForReturn() {
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return strategy->Tables().Return().has_value(); }, 20000));
+    }
+    void PressHint() { QTest::keyClick(window.get(), Qt::Key_H); }
+    void HoldOnly(std::initializer_list<int> positions) {
+        for (int i = 0; i < 5; ++i) c().chkHold[i]->SetValue(0);
+        for (int i : positions) c().chkHold[i]->SetValue(1);
+    }
+    // Bit i set for each card with a ring round it.
+    unsigned RingedCards() const {
+        unsigned mask = 0;
+        for (int i = 0; i < 5; ++i)
+            if (!strategy->Ring(i).isHidden()) mask |= 1u << i;
+        return mask;
+    }
+    bool HintShown() const { return !strategy->Panel().isHidden(); }
+
+    std::unique_ptr<StrategyMenu> strategy;  // goes before the window
+};
+
+// The analysis module's own ranking, built apart from the game's.
+const modcards::analysis::HoldAdvisor& Reference() {
+    static const modcards::analysis::HoldAdvisor advisor = [] {
+        modcards::PayTable table{};
+        modcards::InitTables(table);
+        return modcards::analysis::HoldAdvisor(modcards::analysis::GamePays(table));
+    }();
+    return advisor;
+}
+
+using Hint = StrategyFixture;
+using Trainer = StrategyFixture;
+using HelpReturn = StrategyFixture;
+
+TEST_F(Hint, StandsInItsOwnMenuBeforeHelpWithTheTrainerOff) {
+    OpenWithStrategy();
+    QStringList menus;
+    for (QAction* action : window->menuBar()->actions()) menus << action->text();
+    EXPECT_EQ(menus, QStringList({"&File", "&Edit", "&Strategy", "&Help"}));
+    EXPECT_EQ(strategy->Hint()->shortcut(), QKeySequence(Qt::Key_H));
+    EXPECT_TRUE(strategy->Hint()->toolTip().contains("(H)"));
+    EXPECT_TRUE(strategy->Trainer()->isCheckable());
+    EXPECT_FALSE(strategy->Trainer()->isChecked());
+}
+
+TEST_F(Hint, RingsTheBestHoldAndListsTheTopHoldsWithTheirExactPays) {
+    OpenWithStrategy();
+    WaitForReturn();
+    deck.Queue(kTrips);
+    ClickDeal();
+    std::array<QImage, 5> faces;
+    for (int i = 0; i < 5; ++i) faces[i] = c().pHand[i]->Canvas();
+    PressHint();
+
+    ASSERT_TRUE(HintShown());
+    EXPECT_EQ(RingedCards(), 0b01011u);  // 9c 9d 9h
+    const auto ranked = Reference().RankHolds(window->HandCards().Hand);
+    const std::vector<HoldHint>& shown = strategy->Panel().Holds();
+    ASSERT_EQ(shown.size(), 5u);
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        for (int slot = 0; slot < 5; ++slot)
+            EXPECT_EQ(shown[i].Keeps(slot), ranked[i].Keeps(slot)) << i << " " << slot;
+        EXPECT_DOUBLE_EQ(shown[i].credits, ranked[i].ExpectedPayApprox(Reference().pays()) * 5);
+        EXPECT_EQ(shown[i].rank, ranked[i].rank) << i;
+    }
+    // 2041/1081 per credit staked; the two next holds tie at 71/47.
+    EXPECT_TRUE(
+        strategy->Panel().Text().startsWith("Keep 9\u2663 9\u2666 9\u2665: 9.44 credits\n"));
+    EXPECT_EQ(shown[1].rank, 2);
+    EXPECT_EQ(shown[2].rank, 2);
+    EXPECT_EQ(strategy->Panel().accessibleDescription(), strategy->Panel().Text());
+
+    // The holds and the card pictures are the player's alone.
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(c().chkHold[i]->Value(), 0);
+        EXPECT_EQ(c().pHand[i]->Canvas(), faces[i]);
+    }
+}
+
+TEST_F(Hint, WorksOnlyBetweenDealAndDrawAndGoesAtTheDraw) {
+    OpenWithStrategy();
+    WaitForReturn();
+    PressHint();
+    EXPECT_FALSE(HintShown());
+
+    deck.Queue(kDeuce);
+    ClickDeal();
+    PressHint();
+    ASSERT_TRUE(HintShown());
+    EXPECT_EQ(RingedCards(), 0b00111u);
+    ClickDeal();
+    EXPECT_EQ(c().cmdDeal->Tag, "Deal");
+    EXPECT_FALSE(HintShown());
+    EXPECT_EQ(RingedCards(), 0u);
+    PressHint();
+    EXPECT_FALSE(HintShown());
+}
+
+TEST_F(Hint, AskedBeforeTheTablesAreReadyShowsAsSoonAsTheyAre) {
+    OpenWithStrategy();
+    deck.Queue(kDeuce);
+    // No event has run yet, so the work has not even started.
+    window->cmdDeal_Click();
+    strategy->mnuHint_Click();
+    ASSERT_TRUE(HintShown());
+    EXPECT_TRUE(strategy->Panel().Holds().empty());
+    EXPECT_TRUE(strategy->Panel().Text().startsWith("Working out"));
+    EXPECT_EQ(RingedCards(), 0u);
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !strategy->Panel().Holds().empty(); }, 20000));
+    EXPECT_EQ(RingedCards(), 0b00111u);
+}
+
+TEST_F(Trainer, AWorseHoldIsQuestionedAndChangingItLeavesTheDrawUndone) {
+    OpenWithStrategy();
+    WaitForReturn();
+    strategy->Trainer()->setChecked(true);
+    deck.Queue(kDeuce);
+    ClickDeal();
+    ClickHold(0);
+    ClickHold(3);
+    dialogs.askAnswers.push_back(false);
+    ClickDeal();
+
+    ASSERT_EQ(dialogs.questions.size(), 1u);
+    const ScriptedDialogs::Question& asked = dialogs.questions[0];
+    EXPECT_TRUE(asked.text.contains("K\u2665 2\u2663 Q\u2665 and pays 5.93 credits"))
+        << asked.text.toStdString();
+    EXPECT_TRUE(asked.text.contains("K\u2665 7\u2660 and pays 0.48 credits: 5.45 credits less"));
+    EXPECT_EQ(asked.acceptText, "&Draw Anyway");
+    // Nothing of the draw happened; the best hold is shown to change to.
+    EXPECT_EQ(c().cmdDeal->Tag, "Hit");
+    EXPECT_EQ(c().lblCredits->text(), "195");
+    EXPECT_EQ(c().pHand[4]->Picture(), Suit(1, 5));
+    EXPECT_EQ(c().chkHold[0]->Value(), 1);
+    EXPECT_EQ(c().chkHold[3]->Value(), 1);
+    EXPECT_TRUE(HintShown());
+    EXPECT_EQ(RingedCards(), 0b00111u);
+
+    // The best hold draws without a word.
+    HoldOnly({0, 1, 2});
+    ClickDeal();
+    EXPECT_EQ(dialogs.questions.size(), 1u);
+    EXPECT_EQ(c().cmdDeal->Tag, "Deal");
+    EXPECT_FALSE(HintShown());
+}
+
+TEST_F(Trainer, KeepingAWorseHoldDrawsExactlyAsWithoutTheTrainer) {
+    OpenWithStrategy();
+    WaitForReturn();
+    struct Outcome {
+        modcards::Hand hand;
+        std::array<PictureRef, 5> faces;
+        QString message;
+        PictureRef caption;
+        std::int16_t credits;
+    };
+    const auto play = [&](bool trainer) {
+        strategy->Trainer()->setChecked(trainer);
+        const std::int16_t before = ctx.CurrentPlayer.Credits;
+        dialogs.askAnswers.push_back(true);
+        PlayHand(kTrips, {0, 1, 3, 4});  // the kicker kept: worth less than the trips alone
+        Outcome outcome{window->HandCards().Hand,
+                        {},
+                        c().lblCon->text(),
+                        c().ImgCaption->Picture(),
+                        static_cast<std::int16_t>(ctx.CurrentPlayer.Credits - before)};
+        for (int i = 0; i < 5; ++i) outcome.faces[i] = c().pHand[i]->Picture();
+        return outcome;
+    };
+    const Outcome withTrainer = play(true);
+    ASSERT_EQ(dialogs.questions.size(), 1u);
+    dialogs.askAnswers.clear();
+    const Outcome without = play(false);
+    EXPECT_EQ(dialogs.questions.size(), 1u);
+
+    EXPECT_EQ(withTrainer.hand, without.hand);
+    EXPECT_EQ(withTrainer.faces, without.faces);
+    EXPECT_EQ(withTrainer.message, without.message);
+    EXPECT_EQ(withTrainer.caption, without.caption);
+    EXPECT_EQ(withTrainer.credits, without.credits);
+    EXPECT_EQ(Stored("Tester"), ctx.CurrentPlayer);
+}
+
+TEST_F(Trainer, EitherOfTwoHoldsOfTheBestValueIsRight) {
+    OpenWithStrategy();
+    WaitForReturn();
+    strategy->Trainer()->setChecked(true);
+    deck.Queue(kTwinDraws);
+    ClickDeal();
+    ASSERT_EQ(Reference().RankHolds(window->HandCards().Hand)[1].rank, 1);
+    HoldOnly({1, 2, 3, 4});  // the one listed second
+    ClickDeal();
+    EXPECT_TRUE(dialogs.questions.empty());
+    EXPECT_EQ(c().cmdDeal->Tag, "Deal");
+}
+
+TEST_F(HelpReturn, TheHelpWindowGetsTheComputedReturnWhenItIsKnown) {
+    OpenWithStrategy();
+    c().Mnuplayin->trigger();  // before the work has started
+    frmhelp* help = aux.Help();
+    ASSERT_NE(help, nullptr);
+    auto* line = help->findChild<QLabel*>("lblReturn");
+    ASSERT_NE(line, nullptr);
+    EXPECT_TRUE(line->text().isEmpty());
+
+    WaitForReturn();
+    // 12684772349/12777711870 per credit wagered.
+    const QString expected = "With perfect play this table returns 99.27% of the credits wagered.";
+    EXPECT_EQ(line->text(), expected);
+    aux.CloseHelp();
+    c().Mnuplayin->trigger();
+    EXPECT_EQ(aux.Help()->findChild<QLabel*>("lblReturn")->text(), expected);
+}
+
+}  // namespace
