@@ -95,24 +95,24 @@ void HintPanel::paintEvent(QPaintEvent*) {
                          Qt::AlignCenter | Qt::TextWordWrap, message_);
         return;
     }
-    for (std::size_t i = 0; i < holds_.size(); ++i)
-        PaintRow(painter, i, kHeaderHeight + 4 + static_cast<int>(i) * kRowHeight);
+    int top = kHeaderHeight + 4;
+    for (const HoldHint& hold : holds_) {
+        PaintRow(painter, hold, top);
+        top += kRowHeight;
+    }
 }
 
 // Rank, the five table positions as chips (a kept card shows its corner, a discarded one an
 // empty outline), then the mean pay.
-void HintPanel::PaintRow(QPainter& painter, std::size_t i, int top) const {
-    const HoldHint& hold = holds_[i];
+void HintPanel::PaintRow(QPainter& painter, const HoldHint& hold, int top) const {
     const QRect row(kMargin - 4, top, width() - 2 * (kMargin - 4), kRowHeight - 2);
     if (hold.rank == 1) painter.fillRect(row, kLitRow);
 
     painter.setFont(fonts::Aardvark(9.75));
     painter.setPen(kHeading);
     // Holds of equal value share a rank, marked "=" as in a tied race.
-    const bool tied = (i > 0 && holds_[i - 1].rank == hold.rank) ||
-                      (i + 1 < holds_.size() && holds_[i + 1].rank == hold.rank);
     painter.drawText(QRect(kMargin, top, 24, kRowHeight - 2), Qt::AlignLeft | Qt::AlignVCenter,
-                     QString::number(hold.rank) + (tied ? "=" : ""));
+                     QString::number(hold.rank) + (hold.tied ? "=" : ""));
 
     painter.setFont(fonts::Aardvark(9, true));
     for (int slot = 0; slot < 5; ++slot) {

@@ -32,7 +32,7 @@ protected:
 
 private:
     void SetMessage(const QString& message);
-    void PaintRow(QPainter& painter, std::size_t i, int top) const;
+    void PaintRow(QPainter& painter, const HoldHint& hold, int top) const;
 
     int stake_;
     modcards::Hand dealt_{};

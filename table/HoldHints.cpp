@@ -22,8 +22,11 @@ std::vector<HoldHint> TopHolds(const HoldAdvisor& advisor, const modcards::Hand&
                                std::size_t count) {
     const auto ranked = advisor.RankHolds(dealt);
     std::vector<HoldHint> top;
-    for (std::size_t i = 0; i < std::min(count, ranked.size()); ++i)
+    for (std::size_t i = 0; i < std::min(count, ranked.size()); ++i) {
         top.push_back(HintOf(ranked[i], advisor));
+        top.back().tied = (i > 0 && ranked[i - 1].rank == ranked[i].rank) ||
+                          (i + 1 < ranked.size() && ranked[i + 1].rank == ranked[i].rank);
+    }
     return top;
 }
 

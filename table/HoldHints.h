@@ -11,6 +11,7 @@ struct HoldHint {
     std::uint8_t kept = 0;  // bit i set: keep the card at table position i
     double credits = 0;     // expected pay of the hold, in credits, for one stake
     int rank = 0;           // 1 for the best; holds of equal value share a rank
+    bool tied = false;      // another hold of the hand has the same value
     bool Keeps(int slot) const { return (kept >> slot) & 1u; }
 };
 

@@ -93,6 +93,8 @@ TEST_F(Hint, RingsTheBestHoldAndListsTheTopHoldsWithTheirExactPays) {
         strategy->Panel().Text().startsWith("Keep 9\u2663 9\u2666 9\u2665: 9.44 credits\n"));
     EXPECT_EQ(shown[1].rank, 2);
     EXPECT_EQ(shown[2].rank, 2);
+    EXPECT_FALSE(shown[0].tied);
+    EXPECT_TRUE(shown[1].tied && shown[2].tied);
     EXPECT_EQ(strategy->Panel().accessibleDescription(), strategy->Panel().Text());
 
     // The holds and the card pictures are the player's alone.
