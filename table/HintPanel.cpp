@@ -66,7 +66,7 @@ void HintPanel::ShowHolds(const modcards::Hand& dealt, std::vector<HoldHint> hol
 }
 
 void HintPanel::mousePressEvent(QMouseEvent*) {
-    hide();
+    emit Dismissed();
 }
 
 void HintPanel::paintEvent(QPaintEvent*) {

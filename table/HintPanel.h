@@ -26,9 +26,12 @@ public:
     // What the panel says, one line per row; also its accessible description.
     const QString& Text() const { return text_; }
 
+signals:
+    void Dismissed();  // the player clicked the panel to put the hint away
+
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;  // a click puts the hint away
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     void SetMessage(const QString& message);

@@ -25,6 +25,7 @@ StrategyMenu::StrategyMenu(frmMain& window, AuxWindows& aux, GameContext& ctx)
 
     window_.SetDrawCheck([this] { return TrainerLetsDraw(); });
     connect(&window_, &frmMain::DrawStarting, this, &StrategyMenu::HideHint);
+    connect(panel_, &HintPanel::Dismissed, this, &StrategyMenu::HideHint);
     // Connected after the window's own handler, so the help window is open by then.
     connect(c.Mnuplayin, &QAction::triggered, this, &StrategyMenu::ShowReturnInHelp);
     connect(&tables_, &PerfectPlay::AdvisorReady, this, [this] {

@@ -27,7 +27,7 @@ public:
 
     QAction* Hint() const { return mnuHint_; }
     QAction* Trainer() const { return mnuTrainer_; }
-    const HintPanel& Panel() const { return *panel_; }
+    HintPanel& Panel() const { return *panel_; }
     const KeepRing& Ring(int slot) const { return *rings_[static_cast<std::size_t>(slot)]; }
     const PerfectPlay& Tables() const { return tables_; }
 

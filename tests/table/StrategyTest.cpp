@@ -115,6 +115,11 @@ TEST_F(Hint, WorksOnlyBetweenDealAndDrawAndGoesAtTheDraw) {
     PressHint();
     ASSERT_TRUE(HintShown());
     EXPECT_EQ(RingedCards(), 0b00111u);
+    QTest::mouseClick(&strategy->Panel(), Qt::LeftButton);
+    EXPECT_FALSE(HintShown());  // a click puts it away, rings and all
+    EXPECT_EQ(RingedCards(), 0u);
+    PressHint();
+    ASSERT_TRUE(HintShown());
     ClickDeal();
     EXPECT_EQ(c().cmdDeal->Tag, "Deal");
     EXPECT_FALSE(HintShown());
