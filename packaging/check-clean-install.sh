@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Release check on a clean machine, run by hand as root (not in CI: it downloads a base system):
-#   1. builds the Debian package from this checkout;
+#   1. builds the Debian package from this checkout's last commit;
 #   2. makes a fresh Debian 12 root with debootstrap and installs the package there with apt-get;
 #   3. starts the installed game twice on a virtual display as an ordinary user, accepting the
 #      default name, and checks that the account is made once in the per-user data folder and
@@ -110,12 +110,18 @@ fi
 if [ -n "${DW_DEB:-}" ]; then
   deb=$(realpath "$DW_DEB")
 else
-  step "building the Debian package in $build"
+  # The package is made from the committed tree, the same one the clone below sees.
+  step "building the Debian package of $(git -C "$repo" log -1 --format=%h) in $build"
   "$repo/scripts/setup"
-  cmake -S "$repo" -B "$build" -DCMAKE_BUILD_TYPE=Release -DDW_BUILD_TESTS=OFF -DDW_BUILD_BENCH=OFF >/dev/null
-  cmake --build "$build" -j "$(nproc)"
+  rm -rf "$build/source"
+  mkdir -p "$build/source"
+  git -C "$repo" archive HEAD | tar -x -C "$build/source"
+  cmake -S "$build/source" -B "$build/obj" -DCMAKE_BUILD_TYPE=Release -DDW_BUILD_TESTS=OFF \
+    -DDW_BUILD_BENCH=OFF >/dev/null || die "configuring the package build"
+  cmake --build "$build/obj" -j "$(nproc)" >"$build/build.log" 2>&1 ||
+    { tail -20 "$build/build.log"; die "building the game (log: $build/build.log)"; }
   rm -f "$build"/deuceswild_*.deb
-  (cd "$build" && cpack -G DEB) || die "cpack -G DEB"
+  (cd "$build/obj" && cpack -G DEB -B "$build") || die "cpack -G DEB"
   deb=$(ls "$build"/deuceswild_*.deb 2>/dev/null | head -1)
   [ -n "$deb" ] || die "no .deb in $build"
   pass "built $(basename "$deb")"
