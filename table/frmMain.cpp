@@ -107,7 +107,7 @@ void frmMain::SpaceKey() {
 // ---- Start-up and window size ----
 
 void frmMain::Form_Load() {
-    move(TwipsToPixels(372), TwipsToPixels(181));
+    PlaceFrame();
     modcards::InitTables(ctx_.PayTable);
     for (std::size_t i = 0; i < 5; ++i) {
         c_.chkHold[i]->SetDisabledPicture(images_.ILother, kHoldDisabled);
@@ -134,7 +134,18 @@ void frmMain::resizeEvent(QResizeEvent* event) {
 
 bool frmMain::event(QEvent* event) {
     if (event->type() == QEvent::ScreenChangeInternal) FollowPixelRatio();
+    if (event->type() == QEvent::WindowActivate && !framePlaced_) {
+        framePlaced_ = true;
+        PlaceFrame();
+    }
     return QMainWindow::event(event);
+}
+
+// The outer frame's top-left corner stands at 372 by 181 twips. Some window systems learn the
+// frame's size only once the window is framed and so place the client area there at first,
+// which puts the title bar above the screen; the first activation places it again.
+void frmMain::PlaceFrame() {
+    move(TwipsToPixels(372), TwipsToPixels(181));
 }
 
 // Pictures are painted for the screen's pixel ratio; a new ratio repaints every list and

@@ -81,6 +81,7 @@ private:
     void ShowStats();
     void DescribeCards();
     void FollowPixelRatio();
+    void PlaceFrame();
 
     GameContext& ctx_;
     AuxWindows& aux_;
@@ -90,4 +91,5 @@ private:
     modcards::Hand shown_{};  // the card each box shows, in table order
     QPointer<frmStats> stats_;
     std::function<bool()> drawCheck_;
+    bool framePlaced_ = false;  // placed again once the frame is known
 };

@@ -57,6 +57,18 @@ TEST_F(TableLayout, MenusCarryTheirAccessKeysAndSoundCannotBeChosen) {
     EXPECT_EQ(c().mnuAbout->shortcut(), QKeySequence("Ctrl+A"));
 }
 
+// Some window systems learn the frame's size only once they have framed the window, and leave the
+// client area where the frame should be, the title bar above the screen.
+TEST_F(TableLayout, TheFrameStandsAtItsDesignedCornerOnceTheWindowIsActive) {
+    dialogs.inputAnswers.push_back("Tester");
+    window = std::make_unique<frmMain>(ctx, aux);
+    window->move(300, 200);  // where such a window system leaves it
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    EXPECT_EQ(window->frameGeometry().topLeft(), QPoint(25, 12));  // 372 by 181 twips
+}
+
 TEST_F(TableLayout, SnapsBackToItsSizeWhenDragged) {
     Open();
     const QSize designed = window->size();
