@@ -2,7 +2,8 @@
 #include "table/HoldCheckBox.h"
 
 #include <QPainter>
-#include <QStyleOptionFocusRect>
+
+#include "table/FocusRing.h"
 
 HoldCheckBox::HoldCheckBox(int index, QWidget* parent) : QAbstractButton(parent), index_(index) {
     // Checkable so that assistive tools read the hold state; the value itself lives in value_.
@@ -60,10 +61,5 @@ void HoldCheckBox::paintEvent(QPaintEvent*) {
         if (pressed) at += QPointF(1, 1);
         painter.drawPixmap(at, pixmap);
     }
-    if (hasFocus()) {
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        option.rect = face.adjusted(2, 2, -2, -2);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
-    }
+    if (ShowsFocusRing(*this)) DrawFocusRing(painter, *this);
 }

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "table/FocusRing.h"
 #include "table/Twips.h"
 
 namespace {
@@ -77,10 +78,7 @@ void PictureBox::Paint(const Stroke& stroke) {
 void PictureBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawImage(0, 0, canvas_);
-    if (hasFocus()) {
-        painter.setPen(QPen(Qt::white, 1, Qt::DotLine));
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    }
+    if (ShowsFocusRing(*this)) DrawFocusRing(painter, *this);
 }
 
 void PictureBox::resizeEvent(QResizeEvent*) {

@@ -2,7 +2,8 @@
 #include "table/PictureButton.h"
 
 #include <QPainter>
-#include <QStyleOptionFocusRect>
+
+#include "table/FocusRing.h"
 
 PictureButton::PictureButton(QWidget* parent) : QAbstractButton(parent) {
     setFocusPolicy(Qt::StrongFocus);
@@ -18,10 +19,5 @@ void PictureButton::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const QRect face = isDown() ? rect().translated(1, 1) : rect();
     painter.drawPixmap(face, picture_.Pixmap());
-    if (hasFocus()) {
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        option.rect = rect().adjusted(3, 3, -3, -3);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
-    }
+    if (ShowsFocusRing(*this)) DrawFocusRing(painter, *this);
 }

@@ -1,6 +1,8 @@
-// Our layer over Qt: the hold box's events, the picture box's raster pen, image lists, texts.
+// Our layer over Qt: the hold box's events, the picture box's raster pen, image lists, the focus
+// ring.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QPainter>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -9,6 +11,7 @@
 #include "table/GameSession.h"
 #include "table/HoldCheckBox.h"
 #include "table/PictureBox.h"
+#include "table/PictureButton.h"
 
 namespace {
 
@@ -121,6 +124,46 @@ TEST(ImageLists, CountFromOneAndAnswerOtherNumbersWithNoPicture) {
     EXPECT_EQ(painted, std::vector<int>{3});  // painted once, when first asked for
     list.SetDevicePixelRatio(2.0);
     EXPECT_EQ(list.ListImages(3).devicePixelRatio(), 2.0);
+}
+
+// Pixels of `after` much lighter or darker than the same pixels of `before`.
+int StrongChanges(const QImage& before, const QImage& after) {
+    int changed = 0;
+    for (int y = 0; y < before.height(); ++y)
+        for (int x = 0; x < before.width(); ++x)
+            if (std::abs(qGray(before.pixel(x, y)) - qGray(after.pixel(x, y))) > 128) ++changed;
+    return changed;
+}
+
+// The deal button's picture has a dark frame and the hold buttons an olive face: the ring must
+// stand out on both, and only once the player moves the focus with the keyboard.
+TEST(FocusRing, ShowsPlainlyWhereTheKeyboardIs) {
+    QWidget window;
+    window.resize(200, 100);
+    ImageList frame(1, [](int, qreal) { return Filled({69, 67}, QColor(40, 40, 40)); });
+    PictureButton deal(&window);
+    deal.setGeometry(0, 0, 69, 67);
+    deal.SetPicture(frame, 1);
+    HoldCheckBox hold(0, &window);
+    hold.setGeometry(100, 0, 73, 24);
+    hold.SetFaceColor(QColor(128, 128, 0));
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+
+    const QImage plainHold = hold.grab().toImage();
+    deal.setFocus();  // as the table does after every press: no ring yet
+    const QImage plainDeal = deal.grab().toImage();
+    EXPECT_EQ(
+        StrongChanges(plainDeal, frame.ListImages(1).toImage().convertToFormat(plainDeal.format())),
+        0);
+
+    QTest::keyClick(&window, Qt::Key_Tab);
+    ASSERT_TRUE(hold.hasFocus());
+    EXPECT_GT(StrongChanges(plainHold, hold.grab().toImage()), 40);
+    QTest::keyClick(&window, Qt::Key_Tab);
+    ASSERT_TRUE(deal.hasFocus());
+    EXPECT_GT(StrongChanges(plainDeal, deal.grab().toImage()), 40);
 }
 
 TEST(AccountsFolder, BesideTheProgramWhenWritableElseInTheDataFolderMadeForIt) {
