@@ -4,16 +4,26 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QUrl>
 
+namespace {
+// Qt sizes the input box to its contents, which leaves a short prompt's title bar too narrow for
+// its own title ("Enter ... Name"); a text field this wide shows the title whole beside the
+// frame's buttons.
+constexpr int kNameFieldMinimumWidth = 280;
+}  // namespace
+
 QString QtDialogs::InputBox(const QString& prompt, const QString& title,
                             const QString& defaultText) {
-    bool accepted = false;
-    const QString text =
-        QInputDialog::getText(parent_, title, prompt, QLineEdit::Normal, defaultText, &accepted);
-    return accepted ? text : QString();
+    QInputDialog box(parent_);
+    box.setWindowTitle(title);
+    box.setLabelText(prompt);
+    box.setTextValue(defaultText);
+    if (auto* field = box.findChild<QLineEdit*>()) field->setMinimumWidth(kNameFieldMinimumWidth);
+    return box.exec() == QDialog::Accepted ? box.textValue() : QString();
 }
 
 void QtDialogs::MessageBox(const QString& text, const QString& title) {

@@ -1,17 +1,20 @@
 // Our layer over Qt: the hold box's events, the picture box's raster pen, image lists, the focus
-// ring.
+// ring, the name prompt.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QInputDialog>
 #include <QPainter>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "table/GameSession.h"
 #include "table/HoldCheckBox.h"
 #include "table/PictureBox.h"
 #include "table/PictureButton.h"
+#include "table/QtDialogs.h"
 
 namespace {
 
@@ -164,6 +167,26 @@ TEST(FocusRing, ShowsPlainlyWhereTheKeyboardIs) {
     QTest::keyClick(&window, Qt::Key_Tab);
     ASSERT_TRUE(deal.hasFocus());
     EXPECT_GT(StrongChanges(plainDeal, deal.grab().toImage()), 40);
+}
+
+// Qt sizes the box to its prompt; the title must still read whole in the title bar.
+TEST(NamePrompt, IsWideEnoughForItsTitleAndGivesTheTextOrEmptyTextOnCancel) {
+    QtDialogs dialogs;
+    int width = 0;
+    const auto answer = [&](bool accept) {
+        QTimer::singleShot(0, [&, accept] {
+            auto* box = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            width = box->width();
+            box->setTextValue("  Zed ");
+            accept ? box->accept() : box->reject();
+        });
+    };
+    answer(true);
+    EXPECT_EQ(dialogs.InputBox("Enter Your Name", "Enter Your Name", "Default Player"), "  Zed ");
+    EXPECT_GE(width, 300);
+    answer(false);
+    EXPECT_EQ(dialogs.InputBox("Enter Your Name", "Enter Your Name", "Default Player"), "");
 }
 
 TEST(AccountsFolder, BesideTheProgramWhenWritableElseInTheDataFolderMadeForIt) {
