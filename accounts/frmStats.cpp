@@ -7,6 +7,7 @@
 #include "accounts/StatsText.h"
 #include "assets/Artwork.h"
 #include "assets/Fonts.h"
+#include "table/NameLabel.h"
 #include "table/Twips.h"
 
 namespace {
@@ -77,9 +78,10 @@ void SetColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) 
 }
 
 // Unless told otherwise a label is transparent, in the window-text colour.
-QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, const QRect& place,
-                 const QFont& font, Qt::Alignment alignment) {
-    auto* label = new QLabel(text, parent);
+template <typename Label = QLabel>
+Label* AddLabel(QWidget* parent, const QString& name, const QString& text, const QRect& place,
+                const QFont& font, Qt::Alignment alignment) {
+    auto* label = new Label(text, parent);
     label->setObjectName(name);
     label->setGeometry(place);
     label->setFont(font);
@@ -119,8 +121,9 @@ frmStats::frmStats(QWidget* mainWindow)
     const QFont labelFont = fonts::Garamond(12);
     const QFont headFont = fonts::SansSerif();
 
-    lblpname_ = AddLabel(this, "lblpname_0", "Default Player", TwipsRect(80, 120, 8025, 525),
-                         fonts::Aardvark(15.75), Qt::AlignLeft | Qt::AlignVCenter);
+    lblpname_ =
+        AddLabel<NameLabel>(this, "lblpname_0", "Default Player", TwipsRect(80, 120, 8025, 525),
+                            fonts::Aardvark(15.75), Qt::AlignLeft | Qt::AlignVCenter);
     MakeBoxed(lblpname_);
 
     for (int i = 0; i < static_cast<int>(lblSts_.size()); ++i) {

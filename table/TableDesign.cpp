@@ -7,6 +7,7 @@
 
 #include "assets/Artwork.h"
 #include "assets/Fonts.h"
+#include "table/NameLabel.h"
 #include "table/Twips.h"
 
 namespace {
@@ -28,9 +29,10 @@ Control* Place(QWidget* client, QRect rect, Args&&... args) {
     return control;
 }
 
-QLabel* MakeLabel(QWidget* client, QRect rect, const QString& text, const QFont& font,
-                  const QColor& color, Qt::Alignment alignment) {
-    auto* label = Place<QLabel>(client, rect, text);
+template <typename Label = QLabel>
+Label* MakeLabel(QWidget* client, QRect rect, const QString& text, const QFont& font,
+                 const QColor& color, Qt::Alignment alignment) {
+    auto* label = Place<Label>(client, rect, text);
     label->setFont(font);
     label->setAlignment(alignment | Qt::AlignTop);
     QPalette palette = label->palette();
@@ -62,9 +64,9 @@ void BuildImages(TableControls& c, QWidget* client, const TableImages& images) {
     c.pchartleft =
         Place<ImageBox>(client, TwipsRect(960, 2640, 2700, 1500), ImageBox::Fit::NaturalSize);
     c.pchartleft->SetPicture(images.ILchartleft, 1);
-    c.lblPNAME =
-        MakeLabel(client, TwipsRect(2520, 7140, 4815, 615), QStringLiteral("Default Player"),
-                  fonts::Aardvark(15.75, true), kLabelColor, Qt::AlignHCenter);
+    c.lblPNAME = MakeLabel<NameLabel>(client, TwipsRect(2520, 7140, 4815, 615),
+                                      QStringLiteral("Default Player"),
+                                      fonts::Aardvark(15.75, true), kLabelColor, Qt::AlignHCenter);
 }
 
 void BuildButtonsAndCards(TableControls& c, QWidget* client, const TableImages& images) {

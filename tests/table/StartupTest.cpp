@@ -1,6 +1,7 @@
 // Coming to the table and leaving it: the name prompt, the account, file errors, the menus.
 #include <QFile>
 
+#include "tests/support/LabelInk.h"
 #include "tests/table/TableFixture.h"
 
 namespace {
@@ -38,6 +39,23 @@ TEST_F(StartUp, ANewNameTypedWithBlanksIsStoredAsTypedAndShownTrimmed) {
     Open("  Cleo ");
     EXPECT_EQ(c().lblPNAME->text(), "Cleo");
     EXPECT_EQ(ctx.CurrentPlayer.PlayerName.substr(0, 8), "  Cleo  ");
+}
+
+// The longest name a record holds, in the widest letters, is lettered smaller rather than cut at
+// both ends; a name that looks like markup shows its brackets.
+TEST_F(StartUp, ANameIsShownWholeAndAsTyped) {
+    Open(QString(30, u'W'));
+    QLabel& name = *c().lblPNAME;
+    const auto [first, last] = InkColumns(name);
+    EXPECT_GT(first, 0);
+    EXPECT_LT(last, name.width() - 1);
+
+    dialogs.inputAnswers.push_back("<b>Bo</b>");
+    window->mnuNewPl_Click();
+    ASSERT_EQ(name.text(), "<b>Bo</b>");
+    const int tagged = InkColumns(name).second - InkColumns(name).first;
+    name.setText("Bo");
+    EXPECT_GT(tagged, 2 * (InkColumns(name).second - InkColumns(name).first));
 }
 
 TEST_F(FileErrors, AreToldInWordsAndTheGameGoesOn) {

@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "accounts/frmStats.h"
+#include "tests/support/LabelInk.h"
 
 namespace {
 
@@ -43,6 +44,17 @@ TEST(StatisticsWindow, ShowsCountsPercentagesAndNeverWon) {
     EXPECT_FALSE(window.lblval(0)->text().isEmpty());
     EXPECT_TRUE(window.lblval(2)->isHidden());
     EXPECT_TRUE(window.lblSts(2)->isHidden());
+}
+
+TEST(StatisticsWindow, TheLongestNameInTheWidestLettersIsShownWhole) {
+    frmStats window(nullptr);
+    output::PlayerRecord record = OneFourDeucesInThreeHands();
+    record.PlayerName = std::string(30, 'W');
+    window.Fill(record, QLocale::c());
+    QLabel& name = *window.lblpname(0);
+    const auto [first, last] = InkColumns(name);
+    EXPECT_GT(first, 1);  // inside the border line
+    EXPECT_LT(last, name.width() - 2);
 }
 
 TEST(StatisticsWindow, ThePercentageRowsStandBesideTheirCaptions) {
