@@ -5,6 +5,7 @@
 #include "table/GameSession.h"
 #include "table/QtDialogs.h"
 #include "table/frmMain.h"
+#include "version.h"
 
 int main(int argc, char** argv) {
     if (!DisplayAvailable()) {
@@ -15,6 +16,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     QApplication app(argc, argv);
+    // Ties the windows to the installed desktop entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(DW_APP_ID));
     QtDialogs dialogs;
     GameSession session(dialogs);
     dialogs.SetParentWindow(&session.MainWindow());
