@@ -9,12 +9,7 @@
 #include "assets/Fonts.h"
 #include "table/StrategyMenu.h"
 #include "table/frmMain.h"
-// The window classes are complete before AuxWindows' inline accessors need them.
 #include "windows/AuxWindows.h"
-#include "windows/frmAbout.h"
-#include "windows/frmExit.h"
-#include "windows/frmRankings.h"
-#include "windows/frmhelp.h"
 
 namespace {
 

@@ -17,12 +17,7 @@
 #include "table/PlayerLoading.h"
 #include "table/TableMessages.h"
 #include "table/Twips.h"
-// The window classes are complete before AuxWindows' inline accessors need them.
 #include "windows/AuxWindows.h"
-#include "windows/frmAbout.h"
-#include "windows/frmExit.h"
-#include "windows/frmRankings.h"
-#include "windows/frmhelp.h"
 
 namespace {
 
