@@ -14,16 +14,16 @@ namespace output {
 
 // A failed file operation, told to the player in words.
 struct FileError {
-    std::string action;           // what was being done, e.g. "save the account of Bob"
-    std::filesystem::path path;   // the file concerned
-    std::string reason;           // the system's reason in words
-    std::string Describe() const; // one or two sentences for a message box
+    std::string action;            // what was being done, e.g. "save the account of Bob"
+    std::filesystem::path path;    // the file concerned
+    std::string reason;            // the system's reason in words
+    std::string Describe() const;  // one or two sentences for a message box
 };
 
 struct SearchResult {
     bool found = false;
-    PlayerRecord record;          // the stored record when found
-    std::int32_t position = 1;    // 1-based byte position; the append position when not found
+    PlayerRecord record;        // the stored record when found
+    std::int32_t position = 1;  // 1-based byte position; the append position when not found
     std::optional<FileError> error;
 };
 

@@ -9,8 +9,8 @@ namespace output {
 // Days since 30 December 1899 00:00, the fraction giving the time of day; 0 means "never".
 using OleDate = double;
 
-constexpr int kNameLength = 30;   // characters of PlayerName
-constexpr int kRecordSize = 92;   // bytes of one record in the file
+constexpr int kNameLength = 30;  // characters of PlayerName
+constexpr int kRecordSize = 92;  // bytes of one record in the file
 
 struct PlayerRecord {
     std::string PlayerName;  // UTF-8 in memory; exactly 30 characters, space-filled

@@ -14,12 +14,12 @@ namespace artwork {
 // A transparent picture of a logical size; the painter works in logical pixels and the
 // image holds size * dpr device pixels.
 class Canvas {
-  public:
+public:
     Canvas(int width, int height, qreal dpr);
     QPainter& painter() { return painter_; }
     QPixmap Finish();
 
-  private:
+private:
     QImage image_;
     QPainter painter_;
 };

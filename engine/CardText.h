@@ -13,7 +13,7 @@ namespace modcards {
 
 // Thrown for text that does not name the expected cards; the message names the bad token.
 class CardTextError : public std::invalid_argument {
-  public:
+public:
     using std::invalid_argument::invalid_argument;
 };
 

@@ -10,7 +10,7 @@ namespace modcards {
 namespace {
 
 class ClockSeededRandom final : public RandomSource {
-  public:
+public:
     // The clock alone would repeat a deal made within one clock tick; the entropy
     // words make two reseeds in the same tick differ.
     void Reseed() override {
@@ -27,7 +27,7 @@ class ClockSeededRandom final : public RandomSource {
         return static_cast<float>(engine_() >> 8) * kScale;
     }
 
-  private:
+private:
     std::random_device entropy_;
     std::mt19937 engine_;
 };

@@ -18,7 +18,7 @@ constexpr std::int16_t kUntouched = -7;
 
 // Plays back fixed values in a loop, or a seeded generator's, and counts reseeds.
 class TestRandom final : public RandomSource {
-  public:
+public:
     explicit TestRandom(std::vector<float> values) : values_(std::move(values)) {}
     explicit TestRandom(unsigned seed) : engine_(seed) {}
     void Reseed() override { ++reseeds; }
@@ -30,7 +30,7 @@ class TestRandom final : public RandomSource {
     int reseeds = 0;
     std::size_t draws = 0;
 
-  private:
+private:
     std::vector<float> values_;
     std::mt19937 engine_;
 };

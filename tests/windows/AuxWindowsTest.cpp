@@ -87,7 +87,8 @@ TEST_F(SmallWindows, HelpTextsShowLineForLine) {
     EXPECT_EQ(blocks(windows.Help(), "txtboxSpec"), 2 + 1);
     EXPECT_EQ(blocks(windows.Help(), "txtboxplaying"), 8 + 1);
     EXPECT_EQ(blocks(windows.Rankings(), "txtboxRanks"), 9 + 8 + 1);
-    const QString specialty = windows.Help()->findChild<QPlainTextEdit*>("txtboxSpec")->toPlainText();
+    const QString specialty =
+        windows.Help()->findChild<QPlainTextEdit*>("txtboxSpec")->toPlainText();
     EXPECT_EQ(specialty,
               "Deuces are Wild! (2's) They can replace themselves as any card \n"
               "to complete the highest possible hand.\n");
