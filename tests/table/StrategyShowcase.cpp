@@ -3,20 +3,13 @@
 // the trainer on, so its question stands open; "help" opens the help window.
 //   xvfb-run -a -s "-screen 0 1024x768x24" ./strategy_showcase hint
 #include <QApplication>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include "assets/Fonts.h"
 #include "table/QtDialogs.h"
 #include "table/StrategyMenu.h"
 #include "table/frmMain.h"
-#include "tests/support/FixedClock.h"
-#include "tests/support/ScriptedDeck.h"
-#include "windows/AuxWindows.h"
-#include "windows/frmAbout.h"
-#include "windows/frmExit.h"
-#include "windows/frmRankings.h"
-#include "windows/frmhelp.h"
+#include "tests/support/TableScene.h"
 
 namespace {
 
@@ -39,24 +32,10 @@ public:
 };
 
 // The table on a throw-away accounts file, with the hand "Kh 2c Qh 7s 5d" dealt.
-struct Scene {
-    QTemporaryDir dir;
-    ShowcaseDialogs dialogs;
-    ScriptedDeck deck;
-    FixedClock clock;
-    GameContext ctx{.CurrentPlayer = {},
-                    .PlayerFilePos = 1,
-                    .PayTable = {},
-                    .accountsFile = {},
-                    .clock = clock,
-                    .random = deck,
-                    .dialogs = dialogs};
-    AuxWindows aux{dialogs};
-    std::unique_ptr<frmMain> window;
+struct Scene : TableScene<ShowcaseDialogs> {
     std::unique_ptr<StrategyMenu> strategy;
 
     void Open() {
-        ctx.accountsFile = dir.filePath("Players.dat").toStdString();
         deck.Queue("Kh 2c Qh 7s 5d 3c 5h 9s 7c 8d");
         window = std::make_unique<frmMain>(ctx, aux);
         strategy = std::make_unique<StrategyMenu>(*window, aux, ctx);

@@ -4,23 +4,20 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
 #include "accounts/AccountsFile.h"
 #include "table/GameContext.h"
 #include "table/frmMain.h"
-#include "tests/support/FixedClock.h"
-#include "tests/support/ScriptedDeck.h"
 #include "tests/support/ScriptedDialogs.h"
-#include "windows/AuxWindows.h"
+#include "tests/support/TableScene.h"
 #include "windows/frmAbout.h"
 #include "windows/frmExit.h"
 #include "windows/frmRankings.h"
 #include "windows/frmhelp.h"
 
-class TableFixture : public testing::Test {
+class TableFixture : public testing::Test, protected TableScene<ScriptedDialogs> {
 protected:
     ~TableFixture() override {
         window.reset();
@@ -66,18 +63,4 @@ protected:
     }
 
     PictureRef Suit(int suit, int value) const { return {&images().ILSuit[suit], value}; }
-
-    QTemporaryDir dir;
-    ScriptedDialogs dialogs;
-    ScriptedDeck deck;
-    FixedClock clock;
-    GameContext ctx{.CurrentPlayer = {},
-                    .PlayerFilePos = 1,
-                    .PayTable = {},
-                    .accountsFile = dir.filePath("Players.dat").toStdString(),
-                    .clock = clock,
-                    .random = deck,
-                    .dialogs = dialogs};
-    AuxWindows aux{dialogs};
-    std::unique_ptr<frmMain> window;
 };

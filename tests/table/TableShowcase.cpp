@@ -3,39 +3,17 @@
 // "win" (the default) stops after a winning draw.
 //   xvfb-run -a -s "-screen 0 1024x768x24" ./table_showcase win
 #include <QApplication>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include "assets/Fonts.h"
 #include "table/frmMain.h"
-#include "tests/support/FixedClock.h"
-#include "tests/support/ScriptedDeck.h"
 #include "tests/support/ScriptedDialogs.h"
-#include "windows/AuxWindows.h"
-#include "windows/frmAbout.h"
-#include "windows/frmExit.h"
-#include "windows/frmRankings.h"
-#include "windows/frmhelp.h"
+#include "tests/support/TableScene.h"
 
 namespace {
 
-struct Showcase {
-    QTemporaryDir dir;
-    ScriptedDialogs dialogs;
-    ScriptedDeck deck;
-    FixedClock clock;
-    GameContext ctx{.CurrentPlayer = {},
-                    .PlayerFilePos = 1,
-                    .PayTable = {},
-                    .accountsFile = {},
-                    .clock = clock,
-                    .random = deck,
-                    .dialogs = dialogs};
-    AuxWindows aux{dialogs};
-    std::unique_ptr<frmMain> window;
-
+struct Showcase : TableScene<ScriptedDialogs> {
     frmMain& Open() {
-        ctx.accountsFile = dir.filePath("Players.dat").toStdString();
         dialogs.inputAnswers.push_back("Lucky Lou");
         deck.Queue("9c 9d 4s 9h Kd 3c 5h 9s 7c 8d");
         window = std::make_unique<frmMain>(ctx, aux);

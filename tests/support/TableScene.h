@@ -1,0 +1,29 @@
+// A main window's surroundings for tests and showcases: a throw-away accounts file, a scripted
+// deck, a fixed clock, the given dialogs, and the window set.
+#pragma once
+
+#include <QTemporaryDir>
+#include <memory>
+
+#include "table/GameContext.h"
+#include "table/frmMain.h"
+#include "tests/support/FixedClock.h"
+#include "tests/support/ScriptedDeck.h"
+#include "windows/AuxWindows.h"
+
+template <class DialogsType>
+struct TableScene {
+    QTemporaryDir dir;
+    DialogsType dialogs;
+    ScriptedDeck deck;
+    FixedClock clock;
+    GameContext ctx{.CurrentPlayer = {},
+                    .PlayerFilePos = 1,
+                    .PayTable = {},
+                    .accountsFile = dir.filePath("Players.dat").toStdString(),
+                    .clock = clock,
+                    .random = deck,
+                    .dialogs = dialogs};
+    AuxWindows aux{dialogs};
+    std::unique_ptr<frmMain> window;
+};
