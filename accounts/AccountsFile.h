@@ -31,6 +31,9 @@ struct SearchResult {
 // A missing file counts as empty; a trailing fragment shorter than 92 bytes is the append position.
 SearchResult FindPlayer(const std::filesystem::path& file, std::string_view name);
 
+// Every new account starts with this balance.
+constexpr std::int32_t kNewAccountCredits = 200;
+
 // A fresh account: the name cut or space-filled to 30 characters, created now, no counts.
 PlayerRecord NewPlayerRecord(std::string_view name, std::int32_t credits, const Clock& clock);
 

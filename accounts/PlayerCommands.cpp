@@ -7,23 +7,15 @@
 #include <system_error>
 
 #include "accounts/AccountsFile.h"
+#include "table/GameDialogs.h"
 
 namespace output {
 namespace {
 
-const QString kNamePrompt = QStringLiteral("Enter Your Name");
-const QString kDefaultName = QStringLiteral("Default Player");
-const QString kErrorTitle = QStringLiteral("Error");
-constexpr std::int32_t kNewAccountCredits = 200;
-
-QString AskName(GameContext& ctx) {
-    return ctx.dialogs.InputBox(kNamePrompt, kNamePrompt, kDefaultName);
-}
-
 // True when it went well; otherwise the player has been told why.
 bool Reported(GameContext& ctx, const std::optional<FileError>& error) {
     if (!error) return true;
-    ctx.dialogs.MessageBox(QString::fromStdString(error->Describe()), kErrorTitle);
+    ShowFileError(ctx.dialogs, *error);
     return false;
 }
 
@@ -42,9 +34,8 @@ QString Quoted(const QString& text) {
 }
 
 void TellExists(GameContext& ctx, const QString& typed) {
-    ctx.dialogs.MessageBox(
-        "New Player Create Failure!\r\nThe Player Named " + Quoted(typed) + " Already Exists.",
-        kErrorTitle);
+    ShowError(ctx.dialogs, "New Player Create Failure!\r\nThe Player Named " + Quoted(typed) +
+                               " Already Exists.");
 }
 
 QString PathText(const std::filesystem::path& path) {
@@ -78,7 +69,7 @@ std::optional<FileError> CopyWhole(const std::filesystem::path& from,
 }  // namespace
 
 bool NewPlayerCommand(GameContext& ctx) {
-    const QString typed = AskName(ctx);
+    const QString typed = AskPlayerName(ctx.dialogs);
     if (typed.isEmpty()) return false;
     if (!SaveCurrent(ctx)) return false;
 
@@ -102,7 +93,7 @@ bool NewPlayerCommand(GameContext& ctx) {
 }
 
 bool ChangePlayerCommand(GameContext& ctx) {
-    const QString typed = AskName(ctx);
+    const QString typed = AskPlayerName(ctx.dialogs);
     // Saved whatever the answer, Cancel included.
     if (!SaveCurrent(ctx)) return false;
     if (typed.isEmpty()) return false;
@@ -110,9 +101,8 @@ bool ChangePlayerCommand(GameContext& ctx) {
     const SearchResult search = FindPlayer(ctx.accountsFile, typed.toStdString());
     if (!Reported(ctx, search.error)) return false;
     if (!search.found) {
-        ctx.dialogs.MessageBox(
-            "Change Player Failed!\r\nThe Player Named " + Quoted(typed) + " Doesn't Exist.",
-            kErrorTitle);
+        ShowError(ctx.dialogs,
+                  "Change Player Failed!\r\nThe Player Named " + Quoted(typed) + " Doesn't Exist.");
         return false;
     }
     Adopt(ctx, search);
@@ -130,8 +120,7 @@ void BackupStatisticsCommand(GameContext& ctx) {
     const bool sameFile = chosen.toLower() == dataPath.toLower() ||
                           std::filesystem::equivalent(ctx.accountsFile, target, ec);
     if (sameFile) {
-        ctx.dialogs.MessageBox("Cannot Save Backup to " + Quoted(dataPath.toLower()) + u'!',
-                               kErrorTitle);
+        ShowError(ctx.dialogs, "Cannot Save Backup to " + Quoted(dataPath.toLower()) + u'!');
         return;
     }
     // The file as last written: the account at the table is not saved first.

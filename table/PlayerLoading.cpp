@@ -1,12 +1,10 @@
 // Putting a player at the table at start-up, and saving the player at the table.
 #include "table/PlayerLoading.h"
 
-namespace {
-constexpr std::int32_t kStartingCredits = 200;
-}
+#include "table/GameDialogs.h"
 
 QString PlayerNameFrom(const QString& answer) {
-    return answer.isEmpty() ? QStringLiteral("Default Player") : answer;
+    return answer.isEmpty() ? kDefaultPlayerName : answer;
 }
 
 std::vector<output::FileError> LoadOrCreatePlayer(GameContext& ctx, const QString& name) {
@@ -21,7 +19,8 @@ std::vector<output::FileError> LoadOrCreatePlayer(GameContext& ctx, const QStrin
     }
     // Adding re-checks the name under the file's lock, so a copy of the game that added the
     // same name meanwhile is found rather than duplicated.
-    const output::PlayerRecord fresh = output::NewPlayerRecord(typed, kStartingCredits, ctx.clock);
+    const output::PlayerRecord fresh =
+        output::NewPlayerRecord(typed, output::kNewAccountCredits, ctx.clock);
     const output::SearchResult added = output::AddPlayer(ctx.accountsFile, fresh);
     if (added.error) {
         errors.push_back(*added.error);

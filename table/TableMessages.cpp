@@ -1,14 +1,6 @@
 // What the table tells the player when a file fails or a balance or count reaches its limit.
 #include "table/TableMessages.h"
 
-namespace {
-const QString kErrorTitle = QStringLiteral("Error");
-}
-
-void ShowFileError(Dialogs& dialogs, const output::FileError& error) {
-    dialogs.MessageBox(QString::fromStdString(error.Describe()), kErrorTitle);
-}
-
 QString StakeRefusedText(std::int16_t credits, std::int16_t stake) {
     return QStringLiteral(
                "Your balance is %1 credits, the lowest an account can hold is -32768.\r\n"

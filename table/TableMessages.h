@@ -6,10 +6,6 @@
 
 #include "accounts/AccountsFile.h"
 #include "accounts/Statistics.h"
-#include "table/Dialogs.h"
-
-// Shows the error in an "Error" message box: what failed, which file, and why.
-void ShowFileError(Dialogs& dialogs, const output::FileError& error);
 
 // The text for a deal refused because the stake would take the balance below -32768.
 QString StakeRefusedText(std::int16_t credits, std::int16_t stake);

@@ -13,6 +13,7 @@
 #include "engine/HandEvaluation.h"
 #include "engine/PayTable.h"
 #include "table/CardNames.h"
+#include "table/GameDialogs.h"
 #include "table/HandFlow.h"
 #include "table/PlayerLoading.h"
 #include "table/TableMessages.h"
@@ -23,9 +24,6 @@ namespace {
 
 const QString kDealTag = QStringLiteral("Deal");
 const QString kHitTag = QStringLiteral("Hit");
-const QString kErrorTitle = QStringLiteral("Error");
-const QString kNamePrompt = QStringLiteral("Enter Your Name");
-const QString kDefaultName = QStringLiteral("Default Player");
 
 // The held tint: NOT(pen XOR p) with this pen keeps red and green and flips the six low bits of
 // blue, so white becomes light yellow and a second stroke restores every pixel.
@@ -109,7 +107,7 @@ void frmMain::Form_Load() {
         c_.pHand[i]->hide();
         c_.chkHold[i]->setEnabled(false);
     }
-    const QString answer = ctx_.dialogs.InputBox(kNamePrompt, kNamePrompt, kDefaultName);
+    const QString answer = AskPlayerName(ctx_.dialogs);
     for (const output::FileError& error : LoadOrCreatePlayer(ctx_, PlayerNameFrom(answer)))
         ShowFileError(ctx_.dialogs, error);
     ShowPlayer();
@@ -177,7 +175,7 @@ bool frmMain::InDrawPhase() const {
 void frmMain::DealPhase() {
     const std::int16_t stake = ctx_.PayTable[0];
     if (!output::CanChargeStake(ctx_.CurrentPlayer, stake)) {
-        ctx_.dialogs.MessageBox(StakeRefusedText(ctx_.CurrentPlayer.Credits, stake), kErrorTitle);
+        ShowError(ctx_.dialogs, StakeRefusedText(ctx_.CurrentPlayer.Credits, stake));
         return;
     }
     c_.pchartright->SetPicture(images_.ILchartright, kChartUnlit);
@@ -256,7 +254,7 @@ void frmMain::SettleHand(const modcards::Hand& hand) {
     if (limits.creditsAtLimit) c_.lblCredits->setText(QString::number(ctx_.CurrentPlayer.Credits));
     SavePlayerReported();
     if (!pays) ShowSettlement(row);
-    if (limits.Any()) ctx_.dialogs.MessageBox(LimitText(limits), kErrorTitle);
+    if (limits.Any()) ShowError(ctx_.dialogs, LimitText(limits));
 }
 
 void frmMain::ShowSettlement(const modcards::SettlementRow& row) {
