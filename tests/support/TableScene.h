@@ -13,6 +13,10 @@
 
 template <class DialogsType>
 struct TableScene {
+    TableScene() { ctx.accountsFile = dir.filePath("Players.dat").toStdString(); }
+    TableScene(const TableScene&) = delete;
+    TableScene& operator=(const TableScene&) = delete;
+
     QTemporaryDir dir;
     DialogsType dialogs;
     ScriptedDeck deck;
@@ -20,7 +24,7 @@ struct TableScene {
     GameContext ctx{.CurrentPlayer = {},
                     .PlayerFilePos = 1,
                     .PayTable = {},
-                    .accountsFile = dir.filePath("Players.dat").toStdString(),
+                    .accountsFile = {},
                     .clock = clock,
                     .random = deck,
                     .dialogs = dialogs};
