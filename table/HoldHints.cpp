@@ -11,7 +11,7 @@ using modcards::analysis::RankedHold;
 // The pays are credits won on a stake of `unit` credits, so the value per unit bet times the
 // unit is the mean pay in credits.
 HoldHint HintOf(const RankedHold& hold, const HoldAdvisor& advisor) {
-    return {hold.slots,
+    return {hold.keptSlots,
             hold.ExpectedPayApprox(advisor.pays()) * static_cast<double>(advisor.pays().unit),
             hold.rank};
 }
@@ -34,7 +34,7 @@ HoldVerdict JudgeHold(const HoldAdvisor& advisor, const modcards::Hand& dealt,
                       std::uint8_t played) {
     const auto ranked = advisor.RankHolds(dealt);
     const auto mine = std::find_if(ranked.begin(), ranked.end(), [&](const RankedHold& hold) {
-        return hold.slots == (played & 0x1Fu);
+        return hold.keptSlots == (played & 0x1Fu);
     });
     return {HintOf(*mine, advisor), HintOf(ranked.front(), advisor)};
 }

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "engine/Card.h"
-#include "table/HoldAdvisorQt.h"
+#include "engine/analysis/HoldAdvisor.h"
 
 struct HoldHint {
     std::uint8_t kept = 0;  // bit i set: keep the card at table position i

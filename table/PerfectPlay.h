@@ -10,7 +10,7 @@
 #include <thread>
 
 #include "engine/PayTable.h"
-#include "table/HoldAdvisorQt.h"
+#include "engine/analysis/HoldAdvisor.h"
 
 class PerfectPlay : public QObject {
     Q_OBJECT

@@ -74,7 +74,7 @@ std::array<RankedHold, kHoldCount> HoldAdvisor::RankHolds(const Hand& dealt) con
     for (int i = 0; i < kHoldCount; ++i) {
         const unsigned hold = order[i];
         RankedHold& entry = ranked[i];
-        entry.slots = SlotsOfHold(deal, hold);
+        entry.keptSlots = SlotsOfHold(deal, hold);
         entry.totalPay = totals[hold];
         entry.drawCount = DrawCount(HeldCount(hold));
         const bool tied =
@@ -86,7 +86,7 @@ std::array<RankedHold, kHoldCount> HoldAdvisor::RankHolds(const Hand& dealt) con
 }
 
 std::uint8_t HoldAdvisor::BestHold(const Hand& dealt) const {
-    return RankHolds(dealt)[0].slots;
+    return RankHolds(dealt)[0].keptSlots;
 }
 
 }  // namespace modcards::analysis

@@ -15,12 +15,12 @@
 namespace modcards::analysis {
 
 struct RankedHold {
-    std::uint8_t slots = 0;      // bit i set: keep slot i of the hand as it was given
+    std::uint8_t keptSlots = 0;  // bit i set: keep slot i of the hand as it was given
     std::int64_t totalPay = 0;   // sum of the pays over every draw, in the pays' units
     std::int64_t drawCount = 0;  // how many draws complete the hold: C(47, 5 - held)
     int rank = 0;                // 1 for the best; holds of equal value share a rank
 
-    bool Keeps(int slot) const { return (slots >> slot) & 1u; }
+    bool Keeps(int slot) const { return (keptSlots >> slot) & 1u; }
     // Expected pay per unit bet, exact and approximate.
     Fraction ExpectedPay(const Pays& pays) const;
     double ExpectedPayApprox(const Pays& pays) const;

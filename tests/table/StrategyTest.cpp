@@ -2,8 +2,8 @@
 // window's line on the table's return, all worked out in the background.
 #include <QMenuBar>
 
+#include "engine/analysis/HoldAdvisor.h"
 #include "table/HintTexts.h"
-#include "table/HoldAdvisorQt.h"
 #include "table/StrategyMenu.h"
 #include "tests/table/TableFixture.h"
 

@@ -47,7 +47,7 @@ std::int64_t DirectTotalPay(const Hand& dealt, unsigned slots, const Pays& pays)
 
 const RankedHold& HoldWithSlots(const std::array<RankedHold, kHoldCount>& holds, unsigned slots) {
     return *std::find_if(holds.begin(), holds.end(),
-                         [slots](const RankedHold& hold) { return hold.slots == slots; });
+                         [slots](const RankedHold& hold) { return hold.keptSlots == slots; });
 }
 
 TEST(HoldValues, EveryHoldMatchesAWalkOverAllDraws) {
@@ -73,8 +73,8 @@ TEST(HoldValues, ListedBestFirstWithTiesSharingARank) {
     EXPECT_EQ(holds[0].rank, 1);
     for (int i = 1; i < kHoldCount; ++i) {
         const int order =
-            CompareHoldValues(holds[i - 1].totalPay, std::popcount(holds[i - 1].slots),
-                              holds[i].totalPay, std::popcount(holds[i].slots));
+            CompareHoldValues(holds[i - 1].totalPay, std::popcount(holds[i - 1].keptSlots),
+                              holds[i].totalPay, std::popcount(holds[i].keptSlots));
         EXPECT_GE(order, 0);
         EXPECT_EQ(holds[i].rank == holds[i - 1].rank, order == 0) << "place " << i;
         EXPECT_EQ(holds[i].ExpectedPay(pays) == holds[i - 1].ExpectedPay(pays), order == 0);
@@ -94,7 +94,7 @@ TEST(HoldValues, FollowTheCardsWhateverTheirOrder) {
     const auto a = advisor.RankHolds(ParseHand("4h 5h 6h 8c Ks"));
     const auto b = advisor.RankHolds(ParseHand("4d 5d 6d 8s Kc"));
     for (int i = 0; i < kHoldCount; ++i) {
-        EXPECT_EQ(a[i].slots, b[i].slots);
+        EXPECT_EQ(a[i].keptSlots, b[i].keptSlots);
         EXPECT_EQ(a[i].totalPay, b[i].totalPay);
     }
 }
