@@ -7,8 +7,8 @@
 
 #include "accounts/Clock.h"
 #include "engine/RandomSource.h"
-#include "table/Dialogs.h"
-#include "table/GameContext.h"
+#include "game/Dialogs.h"
+#include "game/GameContext.h"
 
 class AuxWindows;
 class frmMain;

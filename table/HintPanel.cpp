@@ -7,7 +7,7 @@
 #include <QStringList>
 
 #include "assets/Fonts.h"
-#include "table/HintTexts.h"
+#include "game/HintTexts.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "engine/Card.h"
-#include "table/HoldHints.h"
+#include "game/HoldHints.h"
 
 class HintPanel : public QWidget {
     Q_OBJECT

@@ -4,8 +4,8 @@
 #include <QMenuBar>
 #include <QTimer>
 
-#include "table/HintTexts.h"
-#include "table/HoldHints.h"
+#include "game/HintTexts.h"
+#include "game/HoldHints.h"
 #include "table/frmMain.h"
 #include "windows/AuxWindows.h"
 #include "windows/HelpTexts.h"

@@ -7,11 +7,11 @@
 #include <QObject>
 #include <array>
 
-#include "table/GameContext.h"
+#include "game/GameContext.h"
 #include "table/HintPanel.h"
-#include "table/HoldHints.h"
+#include "game/HoldHints.h"
 #include "table/KeepRing.h"
-#include "table/PerfectPlay.h"
+#include "game/PerfectPlay.h"
 
 class AuxWindows;
 class frmMain;

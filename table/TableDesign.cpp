@@ -7,8 +7,8 @@
 
 #include "assets/Artwork.h"
 #include "assets/Fonts.h"
-#include "table/NameLabel.h"
-#include "table/Twips.h"
+#include "controls/NameLabel.h"
+#include "controls/Twips.h"
 
 namespace {
 

@@ -7,10 +7,10 @@
 #include <QMenu>
 #include <array>
 
-#include "table/HoldCheckBox.h"
-#include "table/ImageBox.h"
-#include "table/PictureBox.h"
-#include "table/PictureButton.h"
+#include "controls/HoldCheckBox.h"
+#include "controls/ImageBox.h"
+#include "controls/PictureBox.h"
+#include "controls/PictureButton.h"
 #include "table/TableImages.h"
 
 struct TableControls {

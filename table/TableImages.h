@@ -4,7 +4,7 @@
 #include <array>
 
 #include "engine/Card.h"
-#include "table/ImageList.h"
+#include "controls/ImageList.h"
 
 struct TableImages {
     TableImages();

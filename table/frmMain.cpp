@@ -5,19 +5,19 @@
 #include <QCloseEvent>
 #include <QShortcut>
 
-#include "accounts/PlayerCommands.h"
+#include "game/PlayerCommands.h"
 #include "accounts/Statistics.h"
 #include "accounts/StatsText.h"
-#include "accounts/frmStats.h"
+#include "windows/frmStats.h"
 #include "engine/Deal.h"
 #include "engine/HandEvaluation.h"
 #include "engine/PayTable.h"
-#include "table/CardNames.h"
-#include "table/GameDialogs.h"
-#include "table/HandFlow.h"
-#include "table/PlayerLoading.h"
-#include "table/TableMessages.h"
-#include "table/Twips.h"
+#include "game/CardNames.h"
+#include "game/GameDialogs.h"
+#include "game/HandFlow.h"
+#include "game/PlayerLoading.h"
+#include "game/TableMessages.h"
+#include "controls/Twips.h"
 #include "windows/AuxWindows.h"
 
 namespace {

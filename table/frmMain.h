@@ -5,10 +5,10 @@
 #include <QPointer>
 #include <functional>
 
-#include "accounts/frmStats.h"
+#include "windows/frmStats.h"
 #include "engine/Card.h"
 #include "engine/SettlementTable.h"
-#include "table/GameContext.h"
+#include "game/GameContext.h"
 #include "table/TableDesign.h"
 #include "table/TableImages.h"
 

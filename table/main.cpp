@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "table/GameSession.h"
-#include "table/QtDialogs.h"
+#include "windows/QtDialogs.h"
 #include "table/frmMain.h"
 #include "version.h"
 

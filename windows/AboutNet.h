@@ -4,7 +4,7 @@
 #include <QString>
 #include <cstdint>
 
-#include "table/Dialogs.h"
+#include "game/Dialogs.h"
 
 namespace AboutNet {
 

@@ -4,7 +4,7 @@
 
 #include <QPointer>
 
-#include "table/Dialogs.h"
+#include "game/Dialogs.h"
 
 class frmhelp;
 class frmRankings;

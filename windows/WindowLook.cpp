@@ -6,7 +6,7 @@
 
 #include "assets/Artwork.h"
 #include "assets/Fonts.h"
-#include "table/Twips.h"
+#include "controls/Twips.h"
 #include "windows/WrapButton.h"
 
 namespace winlook {

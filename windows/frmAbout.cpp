@@ -3,7 +3,7 @@
 
 #include "assets/Artwork.h"
 #include "assets/Fonts.h"
-#include "table/Twips.h"
+#include "controls/Twips.h"
 #include "version.h"
 #include "windows/AboutNet.h"
 #include "windows/WindowLook.h"

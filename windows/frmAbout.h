@@ -3,7 +3,7 @@
 
 #include <QWidget>
 
-#include "table/Dialogs.h"
+#include "game/Dialogs.h"
 
 class frmAbout : public QWidget {
     Q_OBJECT

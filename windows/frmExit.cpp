@@ -2,7 +2,7 @@
 #include "windows/frmExit.h"
 
 #include "assets/Artwork.h"
-#include "table/Twips.h"
+#include "controls/Twips.h"
 #include "windows/AboutNet.h"
 #include "windows/WindowLook.h"
 

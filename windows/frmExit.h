@@ -3,7 +3,7 @@
 
 #include <QWidget>
 
-#include "table/Dialogs.h"
+#include "game/Dialogs.h"
 
 class frmExit : public QWidget {
     Q_OBJECT

@@ -2,7 +2,7 @@
 #include "windows/frmRankings.h"
 
 #include "assets/Fonts.h"
-#include "table/Twips.h"
+#include "controls/Twips.h"
 #include "windows/HelpTexts.h"
 #include "windows/WindowLook.h"
 

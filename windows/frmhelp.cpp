@@ -5,7 +5,7 @@
 #include <QScreen>
 
 #include "assets/Fonts.h"
-#include "table/Twips.h"
+#include "controls/Twips.h"
 #include "windows/HelpTexts.h"
 #include "windows/WindowLook.h"
 

@@ -11,6 +11,7 @@
 
 #include "accounts/AccountsFile.h"
 #include "accounts/RecordCodec.h"
+#include "tests/support/FixedClock.h"
 
 namespace accounts_test {
 
@@ -46,12 +47,8 @@ inline void WriteAll(const std::filesystem::path& file, const Bytes& bytes) {
                static_cast<std::streamsize>(bytes.size()));
 }
 
-struct FixedClock final : output::Clock {
-    output::OleDate Now() const override { return 45000.25; }
-};
-
 inline output::PlayerRecord Named(const std::string& name, std::int16_t credits = 200) {
-    return output::NewPlayerRecord(name, credits, FixedClock());
+    return output::NewPlayerRecord(name, credits, FixedClock(45000.25));
 }
 
 // Accounts "Player 0", "Player 1", ... whose credits are their numbers.

@@ -6,7 +6,7 @@
 #include <deque>
 #include <vector>
 
-#include "table/Dialogs.h"
+#include "game/Dialogs.h"
 
 class ScriptedDialogs final : public Dialogs {
 public:

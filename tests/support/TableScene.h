@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "table/GameContext.h"
+#include "game/GameContext.h"
 #include "table/frmMain.h"
 #include "tests/support/FixedClock.h"
 #include "tests/support/ScriptedDeck.h"

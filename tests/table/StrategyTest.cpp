@@ -3,7 +3,7 @@
 #include <QMenuBar>
 
 #include "engine/analysis/HoldAdvisor.h"
-#include "table/HintTexts.h"
+#include "game/HintTexts.h"
 #include "table/StrategyMenu.h"
 #include "tests/table/TableFixture.h"
 

@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "accounts/AccountsFile.h"
-#include "table/GameContext.h"
+#include "game/GameContext.h"
 #include "table/frmMain.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TableScene.h"

@@ -12,16 +12,12 @@
 #include "accounts/AccountsFile.h"
 #include "accounts/NameKey.h"
 #include "accounts/RecordCodec.h"
+#include "tests/support/FixedClock.h"
 #ifdef FUZZ_TEXTS
 #include "accounts/StatsText.h"
 #endif
 
 namespace {
-
-class FixedClock final : public output::Clock {
-public:
-    output::OleDate Now() const override { return 45000.5; }
-};
 
 void Require(bool condition) {
     if (!condition) std::abort();

@@ -1,0 +1,40 @@
+// The best holds of a dealt hand and the trainer's verdict on a hold.
+#include "game/HoldHints.h"
+
+#include <algorithm>
+
+namespace {
+
+using modcards::analysis::HoldAdvisor;
+using modcards::analysis::RankedHold;
+
+// The pays are credits won on a stake of `unit` credits, so the value per unit bet times the
+// unit is the mean pay in credits.
+HoldHint HintOf(const RankedHold& hold, const HoldAdvisor& advisor) {
+    return {hold.keptSlots,
+            hold.ExpectedPayApprox(advisor.pays()) * static_cast<double>(advisor.pays().unit),
+            hold.rank};
+}
+
+}  // namespace
+
+std::vector<HoldHint> TopHolds(const HoldAdvisor& advisor, const modcards::Hand& dealt,
+                               std::size_t count) {
+    const auto ranked = advisor.RankHolds(dealt);
+    std::vector<HoldHint> top;
+    for (std::size_t i = 0; i < std::min(count, ranked.size()); ++i) {
+        top.push_back(HintOf(ranked[i], advisor));
+        top.back().tied = (i > 0 && ranked[i - 1].rank == ranked[i].rank) ||
+                          (i + 1 < ranked.size() && ranked[i + 1].rank == ranked[i].rank);
+    }
+    return top;
+}
+
+HoldVerdict JudgeHold(const HoldAdvisor& advisor, const modcards::Hand& dealt,
+                      std::uint8_t played) {
+    const auto ranked = advisor.RankHolds(dealt);
+    const auto mine = std::find_if(ranked.begin(), ranked.end(), [&](const RankedHold& hold) {
+        return hold.keptSlots == (played & 0x1Fu);
+    });
+    return {HintOf(*mine, advisor), HintOf(ranked.front(), advisor)};
+}

@@ -1,0 +1,211 @@
+// Our layer over Qt: the hold box's events, the picture box's raster pen, image lists, the focus
+// ring, the name prompt.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QPainter>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "table/GameSession.h"
+#include "controls/HoldCheckBox.h"
+#include "controls/PictureBox.h"
+#include "controls/PictureButton.h"
+#include "windows/QtDialogs.h"
+
+namespace {
+
+QPixmap Filled(QSize size, QColor color) {
+    QPixmap pixmap(size);
+    pixmap.fill(color);
+    return pixmap;
+}
+
+TEST(HoldBox, AChangedValueRaisesClickBeforeTheSetterReturnsAndTheSameValueNothing) {
+    QWidget parent;
+    HoldCheckBox box(3, &parent);
+    std::vector<std::pair<int, int>> events;  // (index, value seen inside the event)
+    QObject::connect(&box, &HoldCheckBox::Click, [&](int index) {
+        events.push_back({index, box.Value()});
+    });
+
+    box.SetValue(0);
+    EXPECT_TRUE(events.empty());
+    box.SetValue(1);
+    ASSERT_EQ(events.size(), 1u);  // raised inside SetValue
+    EXPECT_EQ(events[0], std::make_pair(3, 1));
+    box.SetValue(1);
+    EXPECT_EQ(events.size(), 1u);
+    box.SetValue(0);
+    EXPECT_EQ(events.size(), 2u);
+}
+
+TEST(HoldBox, AUserClickFlipsAnEnabledBoxAndADisabledOneIgnoresIt) {
+    QWidget parent;
+    parent.resize(100, 40);
+    HoldCheckBox box(0, &parent);
+    box.setGeometry(0, 0, 73, 24);
+    parent.show();
+    QSignalSpy clicks(&box, &HoldCheckBox::Click);
+
+    QTest::mouseClick(&box, Qt::LeftButton);
+    EXPECT_EQ(box.Value(), 1);
+    EXPECT_TRUE(box.isChecked());
+    QTest::mouseClick(&box, Qt::LeftButton);
+    EXPECT_EQ(box.Value(), 0);
+    EXPECT_EQ(clicks.count(), 2);
+
+    box.setEnabled(false);
+    QTest::mouseClick(&box, Qt::LeftButton);
+    EXPECT_EQ(box.Value(), 0);
+    EXPECT_EQ(clicks.count(), 2);
+}
+
+class NotXorPen : public testing::Test {
+protected:
+    void SetUp() override {
+        box.setGeometry(0, 0, 80, 110);
+        // A white card with a coloured corner, so more than one colour goes through the pen.
+        list = ImageList(1, [](int, qreal) {
+            QPixmap face = Filled({77, 108}, Qt::white);
+            QPainter(&face).fillRect(0, 0, 20, 20, QColor(10, 200, 77));
+            return face;
+        });
+        box.SetPicture(list, 1);
+    }
+    void Tint() {
+        box.ForeColor = QColor(255, 255, 192);
+        box.DrawMode = PenMode::NotXorPen;
+        box.DrawWidth = 1425;
+        box.Line(0, 0, 1425, 0);
+    }
+    QWidget parent;
+    PictureBox box{0, &parent};
+    ImageList list;
+};
+
+TEST_F(NotXorPen, OneStrokeFlipsTheSixLowBitsOfBlueOfEveryPixelAndASecondRestoresThem) {
+    const QImage before = box.Canvas();
+    Tint();
+    const QImage tinted = box.Canvas();
+    ASSERT_EQ(tinted.size(), before.size());
+    EXPECT_EQ(tinted.pixelColor(40, 60), QColor(255, 255, 192));
+    for (int y = 0; y < before.height(); ++y)
+        for (int x = 0; x < before.width(); ++x) {
+            const QRgb p = before.pixel(x, y);
+            ASSERT_EQ(tinted.pixel(x, y), qRgb(qRed(p), qGreen(p), qBlue(p) ^ 0x3F))
+                << "pixel " << x << "," << y;
+        }
+    Tint();
+    EXPECT_EQ(box.Canvas(), before);
+}
+
+TEST_F(NotXorPen, ARepaintKeepsTheTintAndANewPictureDropsIt) {
+    Tint();
+    const QImage tinted = box.Canvas();
+    box.Refresh();  // as after a change of pixel ratio
+    EXPECT_EQ(box.Canvas(), tinted);
+    box.SetPicture(list, 1);
+    EXPECT_EQ(box.Canvas().pixelColor(40, 60), QColor(Qt::white));
+}
+
+TEST(ImageLists, CountFromOneAndAnswerOtherNumbersWithNoPicture) {
+    std::vector<int> painted;
+    ImageList list(3, [&](int n, qreal dpr) {
+        painted.push_back(n);
+        QPixmap p = Filled({n, n}, Qt::black);
+        p.setDevicePixelRatio(dpr);
+        return p;
+    });
+    EXPECT_EQ(list.ListImages(3).width(), 3);
+    EXPECT_TRUE(list.ListImages(0).isNull());
+    EXPECT_TRUE(list.ListImages(4).isNull());
+    list.ListImages(3);
+    EXPECT_EQ(painted, std::vector<int>{3});  // painted once, when first asked for
+    list.SetDevicePixelRatio(2.0);
+    EXPECT_EQ(list.ListImages(3).devicePixelRatio(), 2.0);
+}
+
+// Pixels of `after` much lighter or darker than the same pixels of `before`.
+int StrongChanges(const QImage& before, const QImage& after) {
+    int changed = 0;
+    for (int y = 0; y < before.height(); ++y)
+        for (int x = 0; x < before.width(); ++x)
+            if (std::abs(qGray(before.pixel(x, y)) - qGray(after.pixel(x, y))) > 128) ++changed;
+    return changed;
+}
+
+// The deal button's picture has a dark frame and the hold buttons an olive face: the ring must
+// stand out on both, and only once the player moves the focus with the keyboard.
+TEST(FocusRing, ShowsPlainlyWhereTheKeyboardIs) {
+    QWidget window;
+    window.resize(200, 100);
+    ImageList frame(1, [](int, qreal) { return Filled({69, 67}, QColor(40, 40, 40)); });
+    PictureButton deal(&window);
+    deal.setGeometry(0, 0, 69, 67);
+    deal.SetPicture(frame, 1);
+    HoldCheckBox hold(0, &window);
+    hold.setGeometry(100, 0, 73, 24);
+    hold.SetFaceColor(QColor(128, 128, 0));
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+
+    const QImage plainHold = hold.grab().toImage();
+    deal.setFocus();  // as the table does after every press: no ring yet
+    const QImage plainDeal = deal.grab().toImage();
+    EXPECT_EQ(
+        StrongChanges(plainDeal, frame.ListImages(1).toImage().convertToFormat(plainDeal.format())),
+        0);
+
+    QTest::keyClick(&window, Qt::Key_Tab);
+    ASSERT_TRUE(hold.hasFocus());
+    EXPECT_GT(StrongChanges(plainHold, hold.grab().toImage()), 40);
+    QTest::keyClick(&window, Qt::Key_Tab);
+    ASSERT_TRUE(deal.hasFocus());
+    EXPECT_GT(StrongChanges(plainDeal, deal.grab().toImage()), 40);
+}
+
+// Qt sizes the box to its prompt; the title must still read whole in the title bar.
+TEST(NamePrompt, IsWideEnoughForItsTitleAndGivesTheTextOrEmptyTextOnCancel) {
+    QtDialogs dialogs;
+    int width = 0;
+    const auto answer = [&](bool accept) {
+        QTimer::singleShot(0, [&, accept] {
+            auto* box = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            width = box->width();
+            box->setTextValue("  Zed ");
+            accept ? box->accept() : box->reject();
+        });
+    };
+    answer(true);
+    EXPECT_EQ(dialogs.InputBox("Enter Your Name", "Enter Your Name", "Default Player"), "  Zed ");
+    EXPECT_GE(width, 300);
+    answer(false);
+    EXPECT_EQ(dialogs.InputBox("Enter Your Name", "Enter Your Name", "Default Player"), "");
+}
+
+TEST(AccountsFolder, BesideTheProgramWhenWritableElseInTheDataFolderMadeForIt) {
+    QTemporaryDir root;
+    const QString program = root.filePath("bin"), data = root.filePath("data/deuceswild");
+    QDir().mkpath(program);
+    EXPECT_EQ(ChooseAccountsFile(program, data),
+              std::filesystem::path(program.toStdString()) / "Players.dat");
+    const QString gone = root.filePath("removed");
+    EXPECT_EQ(ChooseAccountsFile(gone, data),
+              std::filesystem::path(data.toStdString()) / "Players.dat");
+    EXPECT_TRUE(QFileInfo(data).isDir());
+
+    // A read-only folder (root can write anywhere, so this part only holds for other users).
+    QFile(program).setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    if (!QFileInfo(program).isWritable()) {
+        EXPECT_EQ(ChooseAccountsFile(program, data),
+                  std::filesystem::path(data.toStdString()) / "Players.dat");
+    }
+}
+
+}  // namespace

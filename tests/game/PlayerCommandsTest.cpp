@@ -1,0 +1,177 @@
+// New Player, Change Player and Backup against a real accounts file in a temporary folder.
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "accounts/AccountsFile.h"
+#include "game/PlayerCommands.h"
+#include "tests/support/FixedClock.h"
+#include "tests/support/ScriptedDialogs.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class UnusedRandom final : public modcards::RandomSource {
+public:
+    void Reseed() override {}
+    float Next() override { return 0.0f; }
+};
+
+std::string Contents(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+class AccountCommands : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        // Two accounts on file; Default Player sits at the table.
+        AddAccount("Default Player");
+        AddAccount("bob");
+        const output::SearchResult start = output::FindPlayer(ctx.accountsFile, "Default Player");
+        ctx.CurrentPlayer = start.record;
+        ctx.PlayerFilePos = start.position;
+    }
+
+    void AddAccount(const std::string& name) {
+        const output::SearchResult added =
+            output::AddPlayer(ctx.accountsFile, output::NewPlayerRecord(name, 200, clock));
+        ASSERT_FALSE(added.error) << added.error->Describe();
+    }
+
+    output::PlayerRecord Stored(const std::string& name) const {
+        return output::FindPlayer(ctx.accountsFile, name).record;
+    }
+
+    QTemporaryDir folder;
+    FixedClock clock;
+    UnusedRandom random;
+    ScriptedDialogs dialogs;
+    GameContext ctx{{},    1,      {},     fs::path(folder.filePath("Players.dat").toStdString()),
+                    clock, random, dialogs};
+};
+
+TEST_F(AccountCommands, NewPlayerWithAFreshNameAppendsItAndSitsItDown) {
+    ctx.CurrentPlayer.Credits = 185;  // a stake taken since the last save
+    dialogs.inputAnswers = {"Carol"};
+    ASSERT_TRUE(output::NewPlayerCommand(ctx));
+
+    ASSERT_EQ(dialogs.inputs.size(), 1u);
+    EXPECT_EQ(dialogs.inputs[0].prompt, "Enter Your Name");
+    EXPECT_EQ(dialogs.inputs[0].title, "Enter Your Name");
+    EXPECT_EQ(dialogs.inputs[0].defaultText, "Default Player");
+    EXPECT_TRUE(dialogs.messages.empty());
+
+    EXPECT_EQ(fs::file_size(ctx.accountsFile), 3u * output::kRecordSize);
+    EXPECT_EQ(ctx.PlayerFilePos, 1 + 2 * output::kRecordSize);
+    EXPECT_EQ(ctx.CurrentPlayer.Credits, 200);
+    EXPECT_EQ(ctx.CurrentPlayer, Stored("carol"));
+    EXPECT_EQ(Stored("Default Player").Credits, 185);  // the stake stays with the first player
+}
+
+TEST_F(AccountCommands, NewPlayerRefusesAnExistingNameAndKeepsThePlayer) {
+    const output::PlayerRecord before = ctx.CurrentPlayer;
+    dialogs.inputAnswers = {"Default Player", " BOB "};
+    EXPECT_FALSE(output::NewPlayerCommand(ctx));
+    EXPECT_FALSE(output::NewPlayerCommand(ctx));
+
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.messages[0].text,
+              "New Player Create Failure!\r\nThe Player Named \"Default Player\" Already Exists.");
+    EXPECT_EQ(dialogs.messages[1].text,
+              "New Player Create Failure!\r\nThe Player Named \" BOB \" Already Exists.");
+    EXPECT_EQ(dialogs.messages[0].title, "Error");
+    EXPECT_EQ(ctx.CurrentPlayer, before);
+    EXPECT_EQ(ctx.PlayerFilePos, 1);
+    EXPECT_EQ(fs::file_size(ctx.accountsFile), 2u * output::kRecordSize);
+}
+
+TEST_F(AccountCommands, NewPlayerCancelledSavesNothing) {
+    ctx.CurrentPlayer.Credits = 150;
+    EXPECT_FALSE(output::NewPlayerCommand(ctx));  // nothing queued: Cancel
+    EXPECT_EQ(Stored("Default Player").Credits, 200);
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(AccountCommands, ChangePlayerFindsAnyCaseAndSpacingAndQuotesAMissingNameAsTyped) {
+    ctx.CurrentPlayer.Credits = 195;
+    dialogs.inputAnswers = {" Zed  ", "  BoB "};
+    EXPECT_FALSE(output::ChangePlayerCommand(ctx));
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text,
+              "Change Player Failed!\r\nThe Player Named \" Zed  \" Doesn't Exist.");
+    EXPECT_EQ(dialogs.messages[0].title, "Error");
+    EXPECT_EQ(ctx.PlayerFilePos, 1);
+
+    ASSERT_TRUE(output::ChangePlayerCommand(ctx));
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(ctx.PlayerFilePos, 1 + output::kRecordSize);
+    EXPECT_EQ(ctx.CurrentPlayer, Stored("bob"));
+    EXPECT_EQ(Stored("Default Player").Credits, 195);
+}
+
+TEST_F(AccountCommands, ChangePlayerCancelledStillSavesThePlayer) {
+    ctx.CurrentPlayer.Credits = -40;
+    EXPECT_FALSE(output::ChangePlayerCommand(ctx));
+    EXPECT_EQ(Stored("Default Player").Credits, -40);
+    EXPECT_EQ(ctx.PlayerFilePos, 1);
+}
+
+TEST_F(AccountCommands, AnUnwritableAccountsFileIsToldInWordsAndChangesNothing) {
+    ctx.accountsFile = fs::path(folder.path().toStdString());  // a folder, not a file
+    const output::PlayerRecord before = ctx.CurrentPlayer;
+    dialogs.inputAnswers = {"Carol", "bob"};
+    EXPECT_FALSE(output::NewPlayerCommand(ctx));
+    EXPECT_FALSE(output::ChangePlayerCommand(ctx));
+
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    for (const auto& message : dialogs.messages) {
+        EXPECT_EQ(message.title, "Error");
+        EXPECT_FALSE(message.text.isEmpty());
+    }
+    EXPECT_EQ(ctx.CurrentPlayer, before);
+}
+
+TEST_F(AccountCommands, BackupCopiesTheFileAsLastWritten) {
+    ctx.CurrentPlayer.Credits = 5;  // not saved by the backup
+    const fs::path target = folder.filePath("backup.dat").toStdString();
+    std::ofstream(target) << "an older backup, longer than nothing";
+    dialogs.saveAnswers = {QString::fromStdString(target.string())};
+    output::BackupStatisticsCommand(ctx);
+
+    EXPECT_EQ(dialogs.saveDialogs, std::vector<QString>{"Save Stats"});
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(Contents(target), Contents(ctx.accountsFile));
+    EXPECT_EQ(Stored("Default Player").Credits, 200);
+}
+
+TEST_F(AccountCommands, BackupOntoTheDataFileItselfIsRefused) {
+    const QString data = QString::fromStdString(ctx.accountsFile.string());
+    const QString expected = "Cannot Save Backup to \"" + data.toLower() + "\"!";
+    const std::string before = Contents(ctx.accountsFile);
+    // Typed in capitals, then Cancel (the preset), then another spelling of the same path.
+    dialogs.saveAnswers = {data.toUpper(), data, folder.filePath("./Players.dat")};
+    for (int i = 0; i < 3; ++i) output::BackupStatisticsCommand(ctx);
+
+    ASSERT_EQ(dialogs.messages.size(), 3u);
+    for (const auto& message : dialogs.messages) EXPECT_EQ(message.text, expected);
+    EXPECT_EQ(dialogs.messages[0].title, "Error");
+    EXPECT_EQ(Contents(ctx.accountsFile), before);
+}
+
+TEST_F(AccountCommands, AFailedBackupIsToldInWords) {
+    dialogs.saveAnswers = {folder.filePath("no such folder/backup.dat")};
+    output::BackupStatisticsCommand(ctx);
+
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].title, "Error");
+    EXPECT_TRUE(dialogs.messages[0].text.contains("backup.dat"));
+}
+
+}  // namespace

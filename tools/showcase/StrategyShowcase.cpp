@@ -1,0 +1,75 @@
+// Not a test: the table with the Strategy menu on a scripted hand, for looking at on a display.
+// "hint" shows the hint after the deal; "trainer" holds a weak pair of cards and draws with
+// the trainer on, so its question stands open; "help" opens the help window.
+//   xvfb-run -a -s "-screen 0 1024x768x24" ./strategy_showcase hint
+#include <QApplication>
+#include <QTimer>
+
+#include "assets/Fonts.h"
+#include "windows/QtDialogs.h"
+#include "table/StrategyMenu.h"
+#include "table/frmMain.h"
+#include "tests/support/TableScene.h"
+
+namespace {
+
+// The real questions and messages, with the name prompt answered.
+class ShowcaseDialogs final : public Dialogs {
+public:
+    QtDialogs real;
+    QString InputBox(const QString&, const QString&, const QString&) override {
+        return QStringLiteral("Lucky Lou");
+    }
+    void MessageBox(const QString& text, const QString& title) override {
+        real.MessageBox(text, title);
+    }
+    QString SaveFileDialog(const QString&, const QString& preset) override { return preset; }
+    bool OpenUrl(const QString&) override { return false; }
+    bool Ask(const QString& text, const QString& title, const QString& accept,
+             const QString& reject) override {
+        return real.Ask(text, title, accept, reject);
+    }
+};
+
+// The table on a throw-away accounts file, with the hand "Kh 2c Qh 7s 5d" dealt.
+struct Scene : TableScene<ShowcaseDialogs> {
+    std::unique_ptr<StrategyMenu> strategy;
+
+    void Open() {
+        deck.Queue("Kh 2c Qh 7s 5d 3c 5h 9s 7c 8d");
+        window = std::make_unique<frmMain>(ctx, aux);
+        strategy = std::make_unique<StrategyMenu>(*window, aux, ctx);
+        dialogs.real.SetParentWindow(window.get());
+        window->show();
+        window->cmdDeal_Click();
+    }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    fonts::LoadEmbeddedFonts();
+    const QString mode = argc > 1 ? QString(argv[1]) : QStringLiteral("hint");
+
+    Scene scene;
+    scene.Open();
+    frmMain& window = *scene.window;
+    StrategyMenu& strategy = *scene.strategy;
+
+    QObject::connect(&strategy.Tables(), &PerfectPlay::ReturnReady, &window, [&] {
+        if (mode == "hint") {
+            strategy.Hint()->trigger();
+        } else if (mode == "trainer") {
+            strategy.Trainer()->setChecked(true);
+            window.pHand_Click(0);
+            window.pHand_Click(3);
+            window.cmdDeal_Click();
+        } else if (mode == "help") {
+            window.Controls().Mnuplayin->trigger();
+        }
+    });
+    // Stays up for a screenshot, then ends by itself.
+    QTimer::singleShot(15000, &app, &QApplication::quit);
+    return app.exec();
+}
