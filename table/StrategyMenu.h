@@ -8,10 +8,10 @@
 #include <array>
 
 #include "game/GameContext.h"
-#include "table/HintPanel.h"
 #include "game/HoldHints.h"
-#include "table/KeepRing.h"
 #include "game/PerfectPlay.h"
+#include "table/HintPanel.h"
+#include "table/KeepRing.h"
 
 class AuxWindows;
 class frmMain;

@@ -3,8 +3,8 @@
 
 #include <array>
 
-#include "engine/Card.h"
 #include "controls/ImageList.h"
+#include "engine/Card.h"
 
 struct TableImages {
     TableImages();

@@ -5,20 +5,20 @@
 #include <QCloseEvent>
 #include <QShortcut>
 
-#include "game/PlayerCommands.h"
 #include "accounts/Statistics.h"
 #include "accounts/StatsText.h"
-#include "windows/frmStats.h"
+#include "controls/Twips.h"
 #include "engine/Deal.h"
 #include "engine/HandEvaluation.h"
 #include "engine/PayTable.h"
 #include "game/CardNames.h"
 #include "game/GameDialogs.h"
 #include "game/HandFlow.h"
+#include "game/PlayerCommands.h"
 #include "game/PlayerLoading.h"
 #include "game/TableMessages.h"
-#include "controls/Twips.h"
 #include "windows/AuxWindows.h"
+#include "windows/frmStats.h"
 
 namespace {
 

@@ -5,12 +5,12 @@
 #include <QPointer>
 #include <functional>
 
-#include "windows/frmStats.h"
 #include "engine/Card.h"
 #include "engine/SettlementTable.h"
 #include "game/GameContext.h"
 #include "table/TableDesign.h"
 #include "table/TableImages.h"
+#include "windows/frmStats.h"
 
 class AuxWindows;
 

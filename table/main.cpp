@@ -3,9 +3,9 @@
 #include <cstdio>
 
 #include "table/GameSession.h"
-#include "windows/QtDialogs.h"
 #include "table/frmMain.h"
 #include "version.h"
+#include "windows/QtDialogs.h"
 
 int main(int argc, char** argv) {
     if (!DisplayAvailable()) {

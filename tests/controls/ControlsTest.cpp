@@ -10,10 +10,10 @@
 #include <QTest>
 #include <QTimer>
 
-#include "table/GameSession.h"
 #include "controls/HoldCheckBox.h"
 #include "controls/PictureBox.h"
 #include "controls/PictureButton.h"
+#include "table/GameSession.h"
 #include "windows/QtDialogs.h"
 
 namespace {

@@ -5,8 +5,8 @@
 #include <QPointer>
 #include <QPushButton>
 
-#include "windows/frmStats.h"
 #include "tests/support/LabelInk.h"
+#include "windows/frmStats.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 #include <QTimer>
 
 #include "assets/Fonts.h"
-#include "windows/QtDialogs.h"
 #include "table/StrategyMenu.h"
 #include "table/frmMain.h"
 #include "tests/support/TableScene.h"
+#include "windows/QtDialogs.h"
 
 namespace {
 

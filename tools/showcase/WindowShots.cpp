@@ -4,13 +4,13 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "windows/frmStats.h"
 #include "assets/Fonts.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "windows/AuxWindows.h"
 #include "windows/frmAbout.h"
 #include "windows/frmExit.h"
 #include "windows/frmRankings.h"
+#include "windows/frmStats.h"
 #include "windows/frmhelp.h"
 
 namespace {
