@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 #include "accounts/AccountsFile.h"
 #include "game/Dialogs.h"
@@ -22,4 +23,15 @@ inline void ShowError(Dialogs& dialogs, const QString& text) {
 // What failed, which file, and why.
 inline void ShowFileError(Dialogs& dialogs, const output::FileError& error) {
     ShowError(dialogs, QString::fromStdString(error.Describe()));
+}
+
+// True when there was no error; otherwise the player has been told what failed.
+inline bool NoFileError(Dialogs& dialogs, const std::optional<output::FileError>& error) {
+    if (error) ShowFileError(dialogs, *error);
+    return !error;
+}
+
+// A name or path in double quotes, as the messages show what the player typed.
+inline QString Quoted(const QString& text) {
+    return u'"' + text + u'"';
 }

@@ -11,11 +11,11 @@
 #include "engine/Deal.h"
 #include "engine/HandEvaluation.h"
 #include "engine/PayTable.h"
+#include "game/BackupCommand.h"
 #include "game/CardNames.h"
 #include "game/GameDialogs.h"
 #include "game/HandFlow.h"
-#include "game/PlayerCommands.h"
-#include "game/PlayerLoading.h"
+#include "game/PlayerAtTable.h"
 #include "game/TableMessages.h"
 #include "windows/AuxWindows.h"
 #include "windows/frmStats.h"
@@ -321,15 +321,15 @@ void frmMain::QuitGame() {
 // ---- Menus ----
 
 void frmMain::mnuNewPl_Click() {
-    if (output::NewPlayerCommand(ctx_)) ShowPlayer();
+    if (NewPlayerCommand(ctx_)) ShowPlayer();
 }
 
 void frmMain::mnuChanPl_Click() {
-    if (output::ChangePlayerCommand(ctx_)) ShowPlayer();
+    if (ChangePlayerCommand(ctx_)) ShowPlayer();
 }
 
 void frmMain::mnuBackupSt_Click() {
-    output::BackupStatisticsCommand(ctx_);
+    BackupStatisticsCommand(ctx_);
 }
 void frmMain::mnuVwSts_Click() {
     ShowStats();

@@ -8,7 +8,8 @@
 #include <string>
 
 #include "accounts/AccountsFile.h"
-#include "game/PlayerCommands.h"
+#include "game/BackupCommand.h"
+#include "game/PlayerAtTable.h"
 #include "tests/support/FixedClock.h"
 #include "tests/support/ScriptedDialogs.h"
 
@@ -60,7 +61,7 @@ protected:
 TEST_F(AccountCommands, NewPlayerWithAFreshNameAppendsItAndSitsItDown) {
     ctx.CurrentPlayer.Credits = 185;  // a stake taken since the last save
     dialogs.inputAnswers = {"Carol"};
-    ASSERT_TRUE(output::NewPlayerCommand(ctx));
+    ASSERT_TRUE(NewPlayerCommand(ctx));
 
     ASSERT_EQ(dialogs.inputs.size(), 1u);
     EXPECT_EQ(dialogs.inputs[0].prompt, "Enter Your Name");
@@ -78,8 +79,8 @@ TEST_F(AccountCommands, NewPlayerWithAFreshNameAppendsItAndSitsItDown) {
 TEST_F(AccountCommands, NewPlayerRefusesAnExistingNameAndKeepsThePlayer) {
     const output::PlayerRecord before = ctx.CurrentPlayer;
     dialogs.inputAnswers = {"Default Player", " BOB "};
-    EXPECT_FALSE(output::NewPlayerCommand(ctx));
-    EXPECT_FALSE(output::NewPlayerCommand(ctx));
+    EXPECT_FALSE(NewPlayerCommand(ctx));
+    EXPECT_FALSE(NewPlayerCommand(ctx));
 
     ASSERT_EQ(dialogs.messages.size(), 2u);
     EXPECT_EQ(dialogs.messages[0].text,
@@ -94,7 +95,7 @@ TEST_F(AccountCommands, NewPlayerRefusesAnExistingNameAndKeepsThePlayer) {
 
 TEST_F(AccountCommands, NewPlayerCancelledSavesNothing) {
     ctx.CurrentPlayer.Credits = 150;
-    EXPECT_FALSE(output::NewPlayerCommand(ctx));  // nothing queued: Cancel
+    EXPECT_FALSE(NewPlayerCommand(ctx));  // nothing queued: Cancel
     EXPECT_EQ(Stored("Default Player").Credits, 200);
     EXPECT_TRUE(dialogs.messages.empty());
 }
@@ -102,14 +103,14 @@ TEST_F(AccountCommands, NewPlayerCancelledSavesNothing) {
 TEST_F(AccountCommands, ChangePlayerFindsAnyCaseAndSpacingAndQuotesAMissingNameAsTyped) {
     ctx.CurrentPlayer.Credits = 195;
     dialogs.inputAnswers = {" Zed  ", "  BoB "};
-    EXPECT_FALSE(output::ChangePlayerCommand(ctx));
+    EXPECT_FALSE(ChangePlayerCommand(ctx));
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text,
               "Change Player Failed!\r\nThe Player Named \" Zed  \" Doesn't Exist.");
     EXPECT_EQ(dialogs.messages[0].title, "Error");
     EXPECT_EQ(ctx.PlayerFilePos, 1);
 
-    ASSERT_TRUE(output::ChangePlayerCommand(ctx));
+    ASSERT_TRUE(ChangePlayerCommand(ctx));
     EXPECT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(ctx.PlayerFilePos, 1 + output::kRecordSize);
     EXPECT_EQ(ctx.CurrentPlayer, Stored("bob"));
@@ -118,7 +119,7 @@ TEST_F(AccountCommands, ChangePlayerFindsAnyCaseAndSpacingAndQuotesAMissingNameA
 
 TEST_F(AccountCommands, ChangePlayerCancelledStillSavesThePlayer) {
     ctx.CurrentPlayer.Credits = -40;
-    EXPECT_FALSE(output::ChangePlayerCommand(ctx));
+    EXPECT_FALSE(ChangePlayerCommand(ctx));
     EXPECT_EQ(Stored("Default Player").Credits, -40);
     EXPECT_EQ(ctx.PlayerFilePos, 1);
 }
@@ -127,8 +128,8 @@ TEST_F(AccountCommands, AnUnwritableAccountsFileIsToldInWordsAndChangesNothing) 
     ctx.accountsFile = fs::path(folder.path().toStdString());  // a folder, not a file
     const output::PlayerRecord before = ctx.CurrentPlayer;
     dialogs.inputAnswers = {"Carol", "bob"};
-    EXPECT_FALSE(output::NewPlayerCommand(ctx));
-    EXPECT_FALSE(output::ChangePlayerCommand(ctx));
+    EXPECT_FALSE(NewPlayerCommand(ctx));
+    EXPECT_FALSE(ChangePlayerCommand(ctx));
 
     ASSERT_EQ(dialogs.messages.size(), 2u);
     for (const auto& message : dialogs.messages) {
@@ -138,12 +139,43 @@ TEST_F(AccountCommands, AnUnwritableAccountsFileIsToldInWordsAndChangesNothing) 
     EXPECT_EQ(ctx.CurrentPlayer, before);
 }
 
+// The player at the table may have no whole record on file: it could not be added at start-up,
+// or an older, shorter file was put back while the game ran. Either way the account is added
+// as a whole record and the commands go on.
+TEST_F(AccountCommands, AnAccountNotYetOnFileIsAddedBeforeTheCommandsGoOn) {
+    ctx.CurrentPlayer = output::NewPlayerRecord("Dora", 200, clock);
+    ctx.CurrentPlayer.Credits = 170;
+    ctx.PlayerFilePos = kNoPlaceYet;
+    dialogs.inputAnswers = {"Carol"};
+    ASSERT_TRUE(NewPlayerCommand(ctx));
+
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(Stored("dora").Credits, 170);
+    EXPECT_EQ(ctx.CurrentPlayer, Stored("carol"));
+    EXPECT_EQ(fs::file_size(ctx.accountsFile), 4u * output::kRecordSize);
+}
+
+TEST_F(AccountCommands, AnAccountBeyondTheEndOfAShorterFileIsAddedWhole) {
+    AddAccount("Eve");
+    AddAccount("Finn");
+    dialogs.inputAnswers = {"finn", "bob"};
+    ASSERT_TRUE(ChangePlayerCommand(ctx));
+    ctx.CurrentPlayer.Credits = 95;
+    fs::resize_file(ctx.accountsFile, 2u * output::kRecordSize);  // an older file put back
+
+    ASSERT_TRUE(ChangePlayerCommand(ctx));
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(Stored("finn").Credits, 95);
+    EXPECT_EQ(output::FindPlayer(ctx.accountsFile, "finn").position, 1 + 2 * output::kRecordSize);
+    EXPECT_EQ(fs::file_size(ctx.accountsFile), 3u * output::kRecordSize);
+}
+
 TEST_F(AccountCommands, BackupCopiesTheFileAsLastWritten) {
     ctx.CurrentPlayer.Credits = 5;  // not saved by the backup
     const fs::path target = folder.filePath("backup.dat").toStdString();
     std::ofstream(target) << "an older backup, longer than nothing";
     dialogs.saveAnswers = {QString::fromStdString(target.string())};
-    output::BackupStatisticsCommand(ctx);
+    BackupStatisticsCommand(ctx);
 
     EXPECT_EQ(dialogs.saveDialogs, std::vector<QString>{"Save Stats"});
     EXPECT_TRUE(dialogs.messages.empty());
@@ -157,7 +189,7 @@ TEST_F(AccountCommands, BackupOntoTheDataFileItselfIsRefused) {
     const std::string before = Contents(ctx.accountsFile);
     // Typed in capitals, then Cancel (the preset), then another spelling of the same path.
     dialogs.saveAnswers = {data.toUpper(), data, folder.filePath("./Players.dat")};
-    for (int i = 0; i < 3; ++i) output::BackupStatisticsCommand(ctx);
+    for (int i = 0; i < 3; ++i) BackupStatisticsCommand(ctx);
 
     ASSERT_EQ(dialogs.messages.size(), 3u);
     for (const auto& message : dialogs.messages) EXPECT_EQ(message.text, expected);
@@ -167,7 +199,7 @@ TEST_F(AccountCommands, BackupOntoTheDataFileItselfIsRefused) {
 
 TEST_F(AccountCommands, AFailedBackupIsToldInWords) {
     dialogs.saveAnswers = {folder.filePath("no such folder/backup.dat")};
-    output::BackupStatisticsCommand(ctx);
+    BackupStatisticsCommand(ctx);
 
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].title, "Error");

@@ -1,0 +1,62 @@
+// Backup Statistics: the accounts file copied whole to where the player chooses.
+#include "game/BackupCommand.h"
+
+#include <QString>
+#include <filesystem>
+#include <optional>
+#include <system_error>
+
+#include "accounts/AccountsFile.h"
+#include "game/GameDialogs.h"
+
+namespace {
+
+using output::FileError;
+
+QString PathText(const std::filesystem::path& path) {
+    return QString::fromStdString(path.string());
+}
+
+// Copies beside the target first and then renames over it, so an old backup is replaced
+// whole or not at all.
+std::optional<FileError> CopyWhole(const std::filesystem::path& from,
+                                   const std::filesystem::path& to) {
+    namespace fs = std::filesystem;
+    const auto fail = [&](const fs::path& path, const std::error_code& ec) {
+        return FileError{"copy the accounts file to the backup", path, ec.message()};
+    };
+    fs::path partial = to;
+    partial += ".partial";
+    std::error_code ec;
+    if (!fs::copy_file(from, partial, fs::copy_options::overwrite_existing, ec)) {
+        // The source is named when it is the one at fault.
+        return fail(fs::exists(from) ? to : from, ec);
+    }
+    fs::rename(partial, to, ec);
+    if (ec) {
+        std::error_code ignored;
+        fs::remove(partial, ignored);
+        return fail(to, ec);
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+void BackupStatisticsCommand(GameContext& ctx) {
+    const QString dataPath = PathText(ctx.accountsFile);
+    const QString chosen = ctx.dialogs.SaveFileDialog(QStringLiteral("Save Stats"), dataPath);
+    const std::filesystem::path target = chosen.toStdString();
+
+    // Cancel returns the preset name and so ends here too. A target that names the data file
+    // by another form of its path would be copied onto itself: refused the same way.
+    std::error_code ec;
+    const bool sameFile = chosen.toLower() == dataPath.toLower() ||
+                          std::filesystem::equivalent(ctx.accountsFile, target, ec);
+    if (sameFile) {
+        ShowError(ctx.dialogs, "Cannot Save Backup to " + Quoted(dataPath.toLower()) + u'!');
+        return;
+    }
+    // The file as last written: the account at the table is not saved first.
+    NoFileError(ctx.dialogs, CopyWhole(ctx.accountsFile, target));
+}
