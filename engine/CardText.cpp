@@ -4,12 +4,11 @@
 #include <algorithm>
 #include <cctype>
 
+#include "engine/CardWords.h"
+
 namespace modcards {
 
 namespace {
-
-constexpr std::string_view kRanks = "A23456789TJQK";  // index + 1 = Value
-constexpr std::string_view kSuits = "sdch";           // index = Suit
 
 char Lower(char c) {
     return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -29,13 +28,14 @@ Card ParseCard(std::string_view token) {
     if (rank == "10") {
         value = 10;
     } else if (rank.size() == 1) {
-        const std::size_t at = kRanks.find(Upper(rank[0]));
-        if (at != std::string_view::npos) value = at + 1;
+        const auto at = std::ranges::find(kRankWords, Upper(rank[0]), &RankWords::letter);
+        if (at != kRankWords.end()) value = static_cast<std::size_t>(at - kRankWords.begin()) + 1;
     }
     if (value == std::string_view::npos) Fail(token, "has no rank A, 2-9, T, J, Q or K");
-    const std::size_t suit = kSuits.find(Lower(token.back()));
-    if (suit == std::string_view::npos) Fail(token, "has no suit s, d, c or h");
-    return Card{static_cast<std::int16_t>(suit), static_cast<std::int16_t>(value)};
+    const auto suit = std::ranges::find(kSuitWords, Lower(token.back()), &SuitWords::letter);
+    if (suit == kSuitWords.end()) Fail(token, "has no suit s, d, c or h");
+    return Card{static_cast<std::int16_t>(suit - kSuitWords.begin()),
+                static_cast<std::int16_t>(value)};
 }
 
 bool IsSeparator(char c) {
@@ -98,8 +98,8 @@ std::vector<CardCode> ParseCodes(std::string_view text) {
 }
 
 std::string FormatCard(const Card& card) {
-    if (card.Suit < 0 || card.Suit > 3 || card.Value < 1 || card.Value > 13) return "??";
-    return {kRanks[card.Value - 1], kSuits[card.Suit]};
+    if (!IsInDeck(card)) return "??";
+    return {RankOf(card).letter, SuitOf(card).letter};
 }
 
 std::string FormatCards(std::span<const Card> cards) {

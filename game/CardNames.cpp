@@ -1,15 +1,25 @@
 // Cards in words, for screen readers.
 #include "game/CardNames.h"
 
-#include <array>
+#include "engine/CardWords.h"
+
+namespace {
+
+QString Latin1(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
 
 QString CardName(const modcards::Card& card) {
-    static const std::array<const char*, 13> kValues{"Ace",  "Deuce", "Three", "Four", "Five",
-                                                     "Six",  "Seven", "Eight", "Nine", "Ten",
-                                                     "Jack", "Queen", "King"};
-    static const std::array<const char*, 4> kSuits{"spades", "diamonds", "clubs", "hearts"};
-    if (card.Value < 1 || card.Value > 13 || card.Suit < 0 || card.Suit > 3)
-        return QStringLiteral("Unknown card");
-    return QStringLiteral("%1 of %2")
-        .arg(QLatin1String(kValues[card.Value - 1]), QLatin1String(kSuits[card.Suit]));
+    if (!modcards::IsInDeck(card)) return QStringLiteral("Unknown card");
+    return Latin1(modcards::RankOf(card).word) + QStringLiteral(" of ") +
+           Latin1(modcards::SuitOf(card).word);
+}
+
+QString ShortCard(const modcards::Card& card) {
+    if (!modcards::IsInDeck(card)) return QStringLiteral("?");
+    const std::u16string_view sign = modcards::SuitOf(card).sign;
+    return Latin1(modcards::RankOf(card).index) +
+           QString::fromUtf16(sign.data(), static_cast<qsizetype>(sign.size()));
 }

@@ -1,4 +1,4 @@
-// Cards in words, for screen readers: "Ace of spades".
+// Cards in words: "Ace of spades" for screen readers, "A♠" for the hint panel.
 #pragma once
 
 #include <QString>
@@ -7,3 +7,6 @@
 
 // "Ace of spades", "Deuce of hearts", "Ten of clubs"; "Unknown card" outside the deck.
 QString CardName(const modcards::Card& card);
+
+// As a card's corner shows it: "A♠", "10♥"; "?" outside the deck.
+QString ShortCard(const modcards::Card& card);

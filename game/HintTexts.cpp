@@ -2,15 +2,6 @@
 #include "game/HintTexts.h"
 
 #include <QStringList>
-#include <array>
-
-QString ShortCard(const modcards::Card& card) {
-    static const std::array<const char*, 13> kRanks{"A", "2", "3",  "4", "5", "6", "7",
-                                                    "8", "9", "10", "J", "Q", "K"};
-    static const std::array<const char16_t*, 4> kSuits{u"\u2660", u"\u2666", u"\u2663", u"\u2665"};
-    if (card.Value < 1 || card.Value > 13 || card.Suit < 0 || card.Suit > 3) return "?";
-    return QLatin1String(kRanks[card.Value - 1]) + QString::fromUtf16(kSuits[card.Suit]);
-}
 
 QString KeptCards(const modcards::Hand& dealt, const HoldHint& hold) {
     QStringList kept;

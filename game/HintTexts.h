@@ -4,10 +4,8 @@
 #include <QString>
 
 #include "engine/Card.h"
+#include "game/CardNames.h"
 #include "game/HoldHints.h"
-
-// "A♠", "10♥", "Q♦": the card's rank and suit sign, as the card's corner shows it.
-QString ShortCard(const modcards::Card& card);
 
 // The kept cards in table order, "9♣ 9♦ 9♥", or "nothing" for a hold that keeps no card.
 QString KeptCards(const modcards::Hand& dealt, const HoldHint& hold);
