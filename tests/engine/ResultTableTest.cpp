@@ -15,10 +15,6 @@ TEST(ResultTable, MessagesKeepTheirQuotesAndRunsOfSpaces) {
     EXPECT_EQ(SettlementResult(kFlush).message, " \"Flush\"  + 15 Credits");
     EXPECT_EQ(SettlementResult(kDeuceRoyalFlush).message,
               " \"Royal Flush (Deuces)\"   + 125 Credits");
-    const std::size_t lengths[] = {10, 26, 26, 39, 29, 32, 28, 27, 22, 25, 27};
-    for (HandCategory code = 0; code < kCategoryCount; ++code) {
-        EXPECT_EQ(SettlementResult(code).message.size(), lengths[code]) << "code " << code;
-    }
 }
 
 TEST(ResultTable, EachCategoryPaysItsTableEntryAndLightsItsOwnRow) {
