@@ -1,20 +1,15 @@
 // Our layer over Qt: the hold box's events, the picture box's raster pen, image lists, the focus
-// ring, the name prompt.
+// ring.
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QInputDialog>
 #include <QPainter>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include "controls/HoldCheckBox.h"
 #include "controls/PictureBox.h"
 #include "controls/PictureButton.h"
-#include "table/GameSession.h"
-#include "windows/QtDialogs.h"
 
 namespace {
 
@@ -167,45 +162,6 @@ TEST(FocusRing, ShowsPlainlyWhereTheKeyboardIs) {
     QTest::keyClick(&window, Qt::Key_Tab);
     ASSERT_TRUE(deal.hasFocus());
     EXPECT_GT(StrongChanges(plainDeal, deal.grab().toImage()), 40);
-}
-
-// Qt sizes the box to its prompt; the title must still read whole in the title bar.
-TEST(NamePrompt, IsWideEnoughForItsTitleAndGivesTheTextOrEmptyTextOnCancel) {
-    QtDialogs dialogs;
-    int width = 0;
-    const auto answer = [&](bool accept) {
-        QTimer::singleShot(0, [&, accept] {
-            auto* box = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
-            ASSERT_NE(box, nullptr);
-            width = box->width();
-            box->setTextValue("  Zed ");
-            accept ? box->accept() : box->reject();
-        });
-    };
-    answer(true);
-    EXPECT_EQ(dialogs.InputBox("Enter Your Name", "Enter Your Name", "Default Player"), "  Zed ");
-    EXPECT_GE(width, 300);
-    answer(false);
-    EXPECT_EQ(dialogs.InputBox("Enter Your Name", "Enter Your Name", "Default Player"), "");
-}
-
-TEST(AccountsFolder, BesideTheProgramWhenWritableElseInTheDataFolderMadeForIt) {
-    QTemporaryDir root;
-    const QString program = root.filePath("bin"), data = root.filePath("data/deuceswild");
-    QDir().mkpath(program);
-    EXPECT_EQ(ChooseAccountsFile(program, data),
-              std::filesystem::path(program.toStdString()) / "Players.dat");
-    const QString gone = root.filePath("removed");
-    EXPECT_EQ(ChooseAccountsFile(gone, data),
-              std::filesystem::path(data.toStdString()) / "Players.dat");
-    EXPECT_TRUE(QFileInfo(data).isDir());
-
-    // A read-only folder (root can write anywhere, so this part only holds for other users).
-    QFile(program).setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    if (!QFileInfo(program).isWritable()) {
-        EXPECT_EQ(ChooseAccountsFile(program, data),
-                  std::filesystem::path(data.toStdString()) / "Players.dat");
-    }
 }
 
 }  // namespace
