@@ -56,19 +56,21 @@ QPixmap PushButton(const QString& word, const QColor& top, const QColor& bottom,
     return canvas.Finish();
 }
 
-// The hold lamp: a dark red lens when off, glowing bright red when lit.
+// The hold lamp: a dark red lens with light lettering when off, glowing red when lit.
 QPixmap HoldLamp(bool lit, qreal dpr) {
     Canvas canvas(70, 21, dpr);
     QPainter& p = canvas.painter();
     const QRectF lamp(0.5, 0.5, 69, 20);
-    p.setPen(QPen(lit ? QColor(255, 190, 170) : QColor(40, 4, 4), 1));
-    p.setBrush(lit ? Vertical(0, 21, QColor(255, 86, 70), QColor(214, 0, 0))
-                   : Vertical(0, 21, QColor(112, 28, 28), QColor(58, 8, 8)));
+    p.setPen(QPen(lit ? QColor(255, 214, 150) : QColor(24, 2, 2), 1));
+    p.setBrush(lit ? Vertical(0, 21, QColor(255, 92, 70), QColor(206, 0, 0))
+                   : Vertical(0, 21, QColor(104, 22, 22), QColor(52, 6, 6)));
     p.drawRoundedRect(lamp, 5, 5);
-    DrawGloss(p, lamp, 5, lit ? 120 : 45);
-    const QColor ink = lit ? QColor(255, 255, 220) : QColor(196, 128, 112);
-    const TextStyle style{ink, QColor(90, 0, 0, lit ? 200 : 0), lit ? 0.8 : 0};
-    DrawLettering(p, TextPath("HOLD", fonts::Aardvark(9.5), lamp.translated(0, 0.5)), style);
+    DrawGloss(p, lamp, 5, lit ? 120 : 40);
+    // Off, the letters are a pale rose that reads on the dark lens; lit, white with a red rim.
+    const QColor ink = lit ? QColor(255, 255, 236) : QColor(246, 206, 192);
+    const QColor edge = lit ? QColor(120, 0, 0, 220) : QColor(20, 0, 0, 200);
+    const QFont font = fonts::Aardvark(10);
+    DrawLettering(p, TextPath("HOLD", font, lamp.translated(0, 0.5)), {ink, edge, 0.8});
     return canvas.Finish();
 }
 

@@ -1,9 +1,11 @@
-// The 52 card faces: white card, corner indices, pips in the standard layout, court panels.
+// The 52 card faces: white card, corner indices, pips in the standard layout, court panels,
+// and the wild mark on every deuce.
 #include "assets/Artwork.h"
 #include "assets/CourtFigure.h"
 #include "assets/Fonts.h"
 #include "assets/Painting.h"
 #include "assets/Suits.h"
+#include "assets/WildMark.h"
 
 #include <array>
 #include <stdexcept>
@@ -114,6 +116,7 @@ QPixmap CardFace(int suit, int value, qreal dpr) {
     PaintBlank(p);
     if (value == 1) PaintAce(p, suit);
     if (value >= 2 && value <= 10) PaintPips(p, suit, value);
+    if (value == 2) PaintWildMark(p);
     if (value >= 11) PaintCourtPanel(p, QRectF(16.5, 10.5, 44, 87), suit, value);
     PaintIndex(p, suit, value);
     p.save();

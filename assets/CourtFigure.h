@@ -1,4 +1,5 @@
-// The framed picture panel of the jack, queen and king: a stylised figure, mirrored.
+// The framed picture panel of the jack, queen and king: a figure whose lower half is the upper
+// one turned half round.
 #pragma once
 
 #include <QPainter>

@@ -1,8 +1,10 @@
-// The two halves of the pay chart: five rows of hand and pay on a grey panel, one row lit.
+// The two halves of the pay chart, lettered like a machine's pay glass: bold yellow hands and
+// large figures on deep blue in a gold frame, the winning row on a glowing red bar.
 #include "assets/Artwork.h"
 #include "assets/Fonts.h"
 #include "assets/Painting.h"
 
+#include <algorithm>
 #include <array>
 
 namespace artwork {
@@ -11,6 +13,8 @@ namespace {
 constexpr int kWidth = 180;
 constexpr int kHeight = 100;
 constexpr int kRowHeight = kHeight / 5;  // row i fills y 20i .. 20i + 20, lit or not
+constexpr qreal kPayColumn = 48;         // the figures stand right-aligned in the last 48 pixels
+constexpr qreal kMargin = 6;
 
 struct PayRow {
     const char* hand;
@@ -29,40 +33,63 @@ constexpr ChartRows kRightRows = {{{"4 of a Kind", "20"},
                                    {"Straight", "10"},
                                    {"3 of a Kind", "5"}}};
 
+const QColor kGold(230, 182, 60);
+const QColor kNavy(0, 10, 60);
+
 QRectF RowBand(int row) {
     return QRectF(0, row * kRowHeight, kWidth, kRowHeight);
 }
+QRectF HandBox(int row) {
+    return RowBand(row).adjusted(kMargin, 0, -kPayColumn, 0);
+}
+QRectF PayBox(int row) {
+    return RowBand(row).adjusted(kWidth - kPayColumn, 0, -kMargin, 0);
+}
+
+// One size for every hand of a half, the largest at which the longest still fits.
+QFont HandFont(const ChartRows& rows) {
+    QFont font = fonts::Arial(10.5, true);
+    for (const PayRow& row : rows) font = FitFont(font, row.hand, HandBox(0).width() - 2);
+    return font;
+}
 
 void PaintPanel(QPainter& p) {
-    p.setPen(Qt::NoPen);
-    p.setBrush(Vertical(0, kHeight, QColor(112, 114, 122), QColor(72, 74, 82)));
-    p.drawRect(QRectF(0, 0, kWidth, kHeight));
-    // A bevelled rim: light top-left, dark bottom-right.
-    p.setPen(QPen(QColor(170, 172, 180), 1));
-    p.drawLine(QPointF(0.5, 0.5), QPointF(kWidth - 0.5, 0.5));
-    p.drawLine(QPointF(0.5, 0.5), QPointF(0.5, kHeight - 0.5));
-    p.setPen(QPen(QColor(36, 36, 42), 1));
-    p.drawLine(QPointF(0.5, kHeight - 0.5), QPointF(kWidth - 0.5, kHeight - 0.5));
-    p.drawLine(QPointF(kWidth - 0.5, 0.5), QPointF(kWidth - 0.5, kHeight - 0.5));
-    p.setPen(QPen(QColor(92, 94, 102), 1, Qt::DotLine));
+    const QRectF frame(0.5, 0.5, kWidth - 1, kHeight - 1);
+    p.setPen(QPen(QColor(70, 44, 6), 1));
+    p.setBrush(Vertical(0, kHeight, QColor(255, 226, 120), QColor(170, 118, 20)));
+    p.drawRect(frame);
+    const QRectF glass = frame.adjusted(2, 2, -2, -2);
+    p.setPen(QPen(QColor(60, 36, 0), 1));
+    p.setBrush(Vertical(glass.top(), glass.bottom(), QColor(18, 52, 196), QColor(4, 18, 112)));
+    p.drawRect(glass);
+    // Thin rules between the rows and before the column of figures, as on the machines.
+    p.setPen(QPen(QColor(90, 130, 255, 110), 1));
     for (int row = 1; row < 5; ++row)
-        p.drawLine(QPointF(6, row * kRowHeight + 0.5), QPointF(kWidth - 6, row * kRowHeight + 0.5));
+        p.drawLine(QPointF(glass.left() + 1, row * kRowHeight + 0.5),
+                   QPointF(glass.right() - 1, row * kRowHeight + 0.5));
+    const qreal column = kWidth - kPayColumn - 1.5;
+    p.drawLine(QPointF(column, glass.top() + 1), QPointF(column, glass.bottom() - 1));
 }
 
 void PaintLitBar(QPainter& p, int row) {
-    const QRectF bar = RowBand(row).adjusted(2, 1.5, -2, -1.5);
-    p.setPen(QPen(QColor(255, 150, 130), 1));
-    p.setBrush(Vertical(bar.top(), bar.bottom(), QColor(240, 40, 30), QColor(150, 0, 0)));
-    p.drawRoundedRect(bar, 3, 3);
+    const QRectF bar = RowBand(row).adjusted(2, 0.5, -2, -0.5);
+    p.setPen(QPen(QColor(255, 236, 120), 1));
+    QLinearGradient red = Vertical(bar.top(), bar.bottom(), QColor(255, 96, 70), QColor(170, 0, 0));
+    red.setColorAt(0.45, QColor(236, 20, 12));
+    p.setBrush(red);
+    p.drawRect(bar.adjusted(0.5, 0.5, -0.5, -0.5));
+    DrawGloss(p, bar, 1, 90);
 }
 
-void PaintRow(QPainter& p, const PayRow& row, int index, bool lit) {
-    const QRectF text = RowBand(index).adjusted(7, 0, -7, 0);
-    const QFont font = FitFont(fonts::Aardvark(9), row.hand, text.width() - 36);
-    const QColor yellow = lit ? QColor(255, 255, 150) : QColor(255, 222, 40);
-    const TextStyle style{yellow, QColor(40, 20, 0, 160), 0.7};
-    DrawLettering(p, TextPath(row.hand, font, text, Qt::AlignLeft | Qt::AlignVCenter), style);
-    DrawLettering(p, TextPath(row.pay, font, text, Qt::AlignRight | Qt::AlignVCenter), style);
+void PaintRow(QPainter& p, const PayRow& row, int index, const QFont& handFont, bool lit) {
+    const QColor ink = lit ? QColor(255, 255, 255) : QColor(255, 228, 0);
+    const QColor edge = lit ? QColor(100, 0, 0) : kNavy;
+    const TextStyle style{ink, edge, 1.1, QPointF(0.8, 1), QColor(0, 0, 0, lit ? 120 : 160)};
+    DrawLettering(p, TextPath(row.hand, handFont, HandBox(index), Qt::AlignLeft | Qt::AlignVCenter),
+                  style);
+    const QFont payFont = FitFont(fonts::Arial(12.5, true), "3000", PayBox(index).width() - 3);
+    DrawLettering(p, TextPath(row.pay, payFont, PayBox(index), Qt::AlignRight | Qt::AlignVCenter),
+                  style);
 }
 
 // picture 1 lights no row; 2..6 light the rows from the bottom up.
@@ -73,7 +100,8 @@ QPixmap Chart(const ChartRows& rows, const char* list, int picture, qreal dpr) {
     QPainter& p = canvas.painter();
     PaintPanel(p);
     if (litRow >= 0) PaintLitBar(p, litRow);
-    for (int i = 0; i < 5; ++i) PaintRow(p, rows[i], i, i == litRow);
+    const QFont handFont = HandFont(rows);
+    for (int i = 0; i < 5; ++i) PaintRow(p, rows[i], i, handFont, i == litRow);
     return canvas.Finish();
 }
 

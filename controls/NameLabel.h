@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QPainter>
+#include <QStyle>
 #include <algorithm>
 
 class NameLabel : public QLabel {
@@ -26,17 +27,13 @@ public:
     }
 
 protected:
-    void paintEvent(QPaintEvent* event) override {
-        const QFont fitted = FittedFont();
-        if (fitted == font()) {
-            QLabel::paintEvent(event);
-            return;
-        }
+    void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         drawFrame(&painter);
+        const QFont fitted = FittedFont();
         painter.setFont(fitted);
-        painter.setPen(palette().color(foregroundRole()));
-        painter.drawText(TextRect(), int(alignment()), text());
+        style()->drawItemText(&painter, InkRect(fitted), int(alignment()), palette(), isEnabled(),
+                              text(), foregroundRole());
     }
 
 private:
@@ -50,5 +47,16 @@ private:
         if (alignment() & Qt::AlignLeft) rect.setLeft(rect.left() + indentBy);
         if (alignment() & Qt::AlignRight) rect.setRight(rect.right() - indentBy);
         return rect;
+    }
+
+    // The text rectangle shrunk by the ink that reaches past the font's line box, and a pixel
+    // more for the edge of that ink: the accent of a capital (É, Å) rises above the ascent, and
+    // a label aligned to its top would cut it off.
+    QRect InkRect(const QFont& fitted) const {
+        const QFontMetrics metrics(fitted);
+        const QRect ink = metrics.tightBoundingRect(text());
+        const int above = -ink.top() - metrics.ascent();
+        const int below = ink.bottom() - metrics.descent();
+        return TextRect().adjusted(0, above > 0 ? above + 1 : 0, 0, below > 0 ? -below - 1 : 0);
     }
 };

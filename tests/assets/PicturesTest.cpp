@@ -3,6 +3,8 @@
 
 #include <QImage>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <set>
 #include <stdexcept>
@@ -116,6 +118,15 @@ TEST(Backdrop, StaysDarkWhereTheLightTextStands) {
     EXPECT_EQ(backdrop, artwork::Backdrop(1).toImage());                  // the same every run
 }
 
+// Relative luminance (0..1) of a colour on screen, as contrast guidelines measure it.
+double Luminance(const QColor& colour) {
+    const auto linear = [](double channel) {
+        return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+           0.0722 * linear(colour.blueF());
+}
+
 TEST(HoldPictures, AreDarkUntilPressedAndThenBrightRed) {
     const QImage off = artwork::OtherPicture(5, 1).toImage();
     const QImage lit = artwork::OtherPicture(7, 1).toImage();
@@ -125,6 +136,14 @@ TEST(HoldPictures, AreDarkUntilPressedAndThenBrightRed) {
     const QColor middle = lit.pixelColor(6, 14);
     EXPECT_GT(middle.red(), 200);
     EXPECT_LT(middle.green(), 80);
+
+    // Unlit, the word still reads: its lettering against the lens beside it has at least the
+    // contrast that guidelines ask of small text (7 : 1).
+    double ink = 0;
+    for (int y = 4; y < 17; ++y)
+        for (int x = 12; x < 58; ++x) ink = std::max(ink, Luminance(off.pixelColor(x, y)));
+    const double lens = Luminance(off.pixelColor(5, 11));
+    EXPECT_GT((ink + 0.05) / (lens + 0.05), 7);
 }
 
 // Picture n (2..6) lights row 6 - n, counting from the top; nothing outside it may change.
@@ -143,6 +162,16 @@ TEST(PayChart, ALitRowChangesOnlyItsOwnBand) {
                             ++(y >= top && y < bottom ? changedInside : changedOutside);
                 EXPECT_GT(changedInside, 180 * dpr * 10);  // a bar, not a speck
                 EXPECT_EQ(changedOutside, 0);
+                // Unmistakable: the lit row's colour is far from the unlit row's, on average.
+                double difference = 0;
+                for (int y = top; y < bottom; ++y)
+                    for (int x = 0; x < lit.width(); ++x) {
+                        const QColor a = lit.pixelColor(x, y), b = unlit.pixelColor(x, y);
+                        difference += std::abs(a.red() - b.red()) +
+                                      std::abs(a.green() - b.green()) +
+                                      std::abs(a.blue() - b.blue());
+                    }
+                EXPECT_GT(difference / ((bottom - top) * lit.width()), 200);
             }
         }
     }
@@ -209,20 +238,67 @@ int CountMarks(const QImage& image, const QRect& region) {
 
 TEST(CardFaces, NumberCardsShowAsManyPipsAsTheirValue) {
     const QRect pipArea(17, 4, 43, 100);  // between the two corner indices
+    // A deuce's wild mark crosses the middle; its two pips stand above and below it.
+    const QRect aboveMark(17, 4, 43, 36), belowMark(17, 70, 43, 34);
+    const auto atDouble = [](const QRect& r) { return QRect(r.topLeft() * 2, r.size() * 2); };
     for (int suit = 0; suit < 4; ++suit) {
         for (int value = 2; value <= 10; ++value) {
             SCOPED_TRACE("suit " + std::to_string(suit) + " value " + std::to_string(value));
             const QImage face = artwork::CardFace(suit, value, 2).toImage();
-            EXPECT_EQ(CountMarks(face, QRect(pipArea.topLeft() * 2, pipArea.size() * 2)), value);
+            const int pips = value == 2 ? CountMarks(face, atDouble(aboveMark)) +
+                                              CountMarks(face, atDouble(belowMark))
+                                        : CountMarks(face, atDouble(pipArea));
+            EXPECT_EQ(pips, value);
         }
     }
 }
 
-// Real cards read the same either way up: the corner indices and the pips below the middle
-// are turned half round. (Pips on the middle line stay upright, as does the ace's one pip.)
+// Gold, not the red of the suits nor its soft edge on white.
+bool IsGold(const QColor& c) {
+    return c.red() > 170 && c.green() > 0.55 * c.red() && c.green() < 0.95 * c.red() &&
+           c.blue() < 0.6 * c.green();
+}
+
+// Rows of the region crossed by an unbroken run of gold at least `run` pixels long.
+int GoldBandRows(const QImage& image, const QRect& region, int run) {
+    int rows = 0;
+    for (int y = region.top(); y <= region.bottom(); ++y) {
+        int length = 0, longest = 0;
+        for (int x = region.left(); x <= region.right(); ++x) {
+            length = IsGold(image.pixelColor(x, y)) ? length + 1 : 0;
+            longest = std::max(longest, length);
+        }
+        if (longest >= run) ++rows;
+    }
+    return rows;
+}
+
+// Deuces are wild: every deuce, and no other card, carries a broad gold band across its
+// middle, and the band leaves the corner indices clear.
+TEST(CardFaces, EveryDeuceAndNoOtherCardCarriesTheWildMark) {
+    const QRect middle(12, 36, 53, 36), topIndex(0, 0, 18, 33), bottomIndex(59, 75, 18, 33);
+    for (int suit = 0; suit < 4; ++suit) {
+        for (int value = 1; value <= 13; ++value) {
+            SCOPED_TRACE("suit " + std::to_string(suit) + " value " + std::to_string(value));
+            const QImage face = artwork::CardFace(suit, value, 1).toImage();
+            const int bandRows = GoldBandRows(face, middle, 30);
+            if (value == 2) {
+                EXPECT_GE(bandRows, 3);
+                EXPECT_EQ(GoldBandRows(face, topIndex, 1), 0);
+                EXPECT_EQ(GoldBandRows(face, bottomIndex, 1), 0);
+            } else {
+                EXPECT_LT(bandRows, 3);  // a court's middle rule is a thin line
+            }
+        }
+    }
+}
+
+// Real cards read the same either way up: the corner indices, the pips below the middle and
+// the lower half of a court are turned half round. (Pips on the middle line stay upright, as do
+// the ace's one pip and the deuce's wild mark.)
 TEST(CardFaces, CardsWithoutAMiddlePipLookTheSameUpsideDown) {
     for (int suit = 0; suit < 4; ++suit) {
-        for (int value : {2, 4, 10, 11, 12, 13}) {
+        for (int value : {4, 10, 11, 12, 13}) {
             SCOPED_TRACE("suit " + std::to_string(suit) + " value " + std::to_string(value));
             const QImage face = artwork::CardFace(suit, value, 1).toImage();
             const QImage turned = face.mirrored(true, true);

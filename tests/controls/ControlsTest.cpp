@@ -1,5 +1,5 @@
 // Our layer over Qt: the hold box's events, the picture box's raster pen, image lists, the focus
-// ring.
+// ring, the name label.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -7,9 +7,12 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "assets/Fonts.h"
 #include "controls/HoldCheckBox.h"
+#include "controls/NameLabel.h"
 #include "controls/PictureBox.h"
 #include "controls/PictureButton.h"
+#include "tests/support/LabelInk.h"
 
 namespace {
 
@@ -162,6 +165,22 @@ TEST(FocusRing, ShowsPlainlyWhereTheKeyboardIs) {
     QTest::keyClick(&window, Qt::Key_Tab);
     ASSERT_TRUE(deal.hasFocus());
     EXPECT_GT(StrongChanges(plainDeal, deal.grab().toImage()), 40);
+}
+
+// The accent of a capital rises above the font's ascent, out of a label aligned to its top.
+TEST(NameLabel, ShowsTheAccentOfACapital) {
+    QWidget parent;
+    NameLabel plain("Elodie", &parent), accented(QString::fromUtf8("\u00c9lodie"), &parent);
+    for (NameLabel* label : {&plain, &accented}) {
+        label->setFont(fonts::Aardvark(15.75));  // the table's name label
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        label->setGeometry(0, 0, 321, 41);
+    }
+    const auto [plainTop, plainBottom] = InkRows(plain);
+    const auto [accentTop, accentBottom] = InkRows(accented);
+    EXPECT_GT(accentTop, 0);                                          // clear of the top edge
+    EXPECT_GT(accentBottom - accentTop, plainBottom - plainTop + 3);  // the accent stands whole
+    EXPECT_LT(accentBottom, accented.height() - 1);
 }
 
 }  // namespace
