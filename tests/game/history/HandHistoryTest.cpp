@@ -80,6 +80,7 @@ TEST(HandHistoryFile, SessionsAndPlayersReadBackApart) {
     ASSERT_EQ(thisSession.hands.size(), 1u);
     EXPECT_EQ(thisSession.hands[0].dealt, a2.dealt);
     EXPECT_EQ(thisSession.hands[0].pay, 3000);
+    EXPECT_EQ(history->SessionHands(first.id).hands.size(), 1u);
 
     const auto allOfAlice = history->PlayerHands(" Alice");
     ASSERT_EQ(allOfAlice.hands.size(), 2u);
@@ -93,6 +94,29 @@ TEST(HandHistoryFile, SessionsAndPlayersReadBackApart) {
     EXPECT_EQ(read.holdEv, 5.5);
     EXPECT_EQ(allOfAlice.hands[1].session, second.id);
     EXPECT_EQ(history->PlayerHands("Bob").hands.at(0).bestEv, 1.75);
+}
+
+TEST(HandHistoryFile, TheReviewReadsTheCardsOfTheHandsItLists) {
+    TempFolder folder;
+    auto history = HandHistory::Open(folder.path(), kNow).history;
+    const auto session = history->BeginSession("Alice", kNow).session;
+    const auto best = Hand(session.id, "Ah 2c 5d 9s Kh", "11001", "Ah 2c 7d Jc Kh", 5.5, 5.5, 5);
+    const auto mistake = Hand(session.id, "3c 5d 9s Jh Kd", "00000", "4c 6d 8s Th Qd", 1.5, 2.5);
+    const auto closeCall = Hand(session.id, "Th Jh Qh Kh 3s", "11110", "Th Jh Qh Kh 3c", 7, 7.005);
+    for (const auto& hand : {best, mistake, closeCall}) ASSERT_FALSE(history->Record(hand));
+
+    const auto reviewed = history->ReviewSession(session.id, 5);
+    ASSERT_FALSE(reviewed.error);
+    const auto& review = reviewed.review;
+    EXPECT_EQ(review.handsPlayed, 3);
+    EXPECT_EQ(review.result, -10);
+    EXPECT_EQ(review.perfectExpected, 5.5 + 2.5 + 7.005);
+    ASSERT_EQ(review.mistakes.size(), 1u);
+    EXPECT_EQ(review.mistakes[0].dealt, mistake.dealt);
+    EXPECT_EQ(review.mistakes[0].finalHand, mistake.finalHand);
+    ASSERT_EQ(review.closeCalls.size(), 1u);
+    EXPECT_EQ(review.closeCalls[0].held, closeCall.held);
+    EXPECT_EQ(history->ReviewPlayer("Alice", 5).review.balance.back().actual, -10);
 }
 
 TEST(HandHistoryFile, RowsOutOfRangeAreRefusedInWords) {
