@@ -36,6 +36,7 @@ struct HandRecord {
 
     // Expected credits the hold taken gave up against the best hold; 0 for an equal hold.
     double Cost() const { return bestEv - holdEv; }
+    friend bool operator==(const HandRecord&, const HandRecord&) = default;
 };
 
 // Why the history would refuse `hand`, in words; empty when every field is in range.

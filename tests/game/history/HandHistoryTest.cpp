@@ -57,6 +57,13 @@ TEST(HandHistoryFile, HandsAreStoredAsTextAPlayerCanRead) {
     EXPECT_EQ(FirstRow(folder.history(), "PRAGMA journal_mode"), "wal");
 }
 
+// The hands read, without the ids the history gave them.
+std::vector<history::HandRecord> Recorded(history::HandsResult read) {
+    EXPECT_FALSE(read.error);
+    for (auto& hand : read.hands) hand.id = 0;
+    return read.hands;
+}
+
 TEST(HandHistoryFile, SessionsAndPlayersReadBackApart) {
     TempFolder folder;
     auto history = HandHistory::Open(folder.path(), kNow).history;
@@ -75,25 +82,10 @@ TEST(HandHistoryFile, SessionsAndPlayersReadBackApart) {
 
     // Read from a new connection, as the next start of the game would.
     history = HandHistory::Open(folder.path(), kNow).history;
-    const auto thisSession = history->SessionHands(second.id);
-    ASSERT_FALSE(thisSession.error);
-    ASSERT_EQ(thisSession.hands.size(), 1u);
-    EXPECT_EQ(thisSession.hands[0].dealt, a2.dealt);
-    EXPECT_EQ(thisSession.hands[0].pay, 3000);
-    EXPECT_EQ(history->SessionHands(first.id).hands.size(), 1u);
-
-    const auto allOfAlice = history->PlayerHands(" Alice");
-    ASSERT_EQ(allOfAlice.hands.size(), 2u);
-    const auto& read = allOfAlice.hands[0];
-    EXPECT_EQ(read.session, first.id);
-    EXPECT_EQ(read.playedAt, kNow);
-    EXPECT_EQ(read.dealt, a1.dealt);
-    EXPECT_EQ(read.finalHand, a1.finalHand);
-    EXPECT_EQ(read.held, a1.held);
-    EXPECT_EQ(read.bestHeld, a1.bestHeld);
-    EXPECT_EQ(read.holdEv, 5.5);
-    EXPECT_EQ(allOfAlice.hands[1].session, second.id);
-    EXPECT_EQ(history->PlayerHands("Bob").hands.at(0).bestEv, 1.75);
+    EXPECT_EQ(Recorded(history->SessionHands(second.id)), std::vector{a2});
+    EXPECT_EQ(Recorded(history->SessionHands(first.id)), std::vector{a1});
+    EXPECT_EQ(Recorded(history->PlayerHands(" Alice")), (std::vector{a1, a2}));
+    EXPECT_EQ(Recorded(history->PlayerHands("Bob")), std::vector{b1});
 }
 
 TEST(HandHistoryFile, TheReviewReadsTheCardsOfTheHandsItLists) {
@@ -105,17 +97,18 @@ TEST(HandHistoryFile, TheReviewReadsTheCardsOfTheHandsItLists) {
     const auto closeCall = Hand(session.id, "Th Jh Qh Kh 3s", "11110", "Th Jh Qh Kh 3c", 7, 7.005);
     for (const auto& hand : {best, mistake, closeCall}) ASSERT_FALSE(history->Record(hand));
 
-    const auto reviewed = history->ReviewSession(session.id, 5);
+    auto reviewed = history->ReviewSession(session.id, 5);
     ASSERT_FALSE(reviewed.error);
-    const auto& review = reviewed.review;
+    auto& review = reviewed.review;
     EXPECT_EQ(review.handsPlayed, 3);
     EXPECT_EQ(review.result, -10);
     EXPECT_EQ(review.perfectExpected, 5.5 + 2.5 + 7.005);
     ASSERT_EQ(review.mistakes.size(), 1u);
-    EXPECT_EQ(review.mistakes[0].dealt, mistake.dealt);
-    EXPECT_EQ(review.mistakes[0].finalHand, mistake.finalHand);
     ASSERT_EQ(review.closeCalls.size(), 1u);
-    EXPECT_EQ(review.closeCalls[0].held, closeCall.held);
+    EXPECT_EQ(review.mistakes[0].id, 2);
+    review.mistakes[0].id = review.closeCalls[0].id = 0;
+    EXPECT_EQ(review.mistakes[0], mistake);
+    EXPECT_EQ(review.closeCalls[0], closeCall);
     EXPECT_EQ(history->ReviewPlayer("Alice", 5).review.balance.back().actual, -10);
 }
 
@@ -132,10 +125,6 @@ TEST(HandHistoryFile, RowsOutOfRangeAreRefusedInWords) {
     hand.holdEv = 6;  // better than the best
     EXPECT_EQ(history->Record(hand)->reason,
               "the hand's expected pays are not those of a hold and the best hold");
-    hand.holdEv = 5.5;
-    hand.playedAt = "yesterday";
-    EXPECT_EQ(history->Record(hand)->reason,
-              "the time \"yesterday\" is not a date and time such as 2024-05-01T14:03:22");
     EXPECT_EQ(history->BeginSession("   ", kNow).error->reason, "the session has no player");
     EXPECT_TRUE(history->SessionHands(session.id).hands.empty());
 }
