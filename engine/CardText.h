@@ -1,4 +1,4 @@
-// Cards written as short text ("2c Th Jh Qh Kh"), for tests and tools; the game never parses.
+// Cards written as short text ("2c Th Jh Qh Kh"), for tests, tools and the hand history.
 #pragma once
 
 #include <span>

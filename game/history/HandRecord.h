@@ -1,0 +1,51 @@
+// One settled hand as the hand history keeps it (a row of the table `hands`), and its session.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "engine/Card.h"
+
+namespace history {
+
+// A hold as a slot mask: bit i set keeps the card at table position i (0 = leftmost).
+using HeldSlots = std::uint8_t;
+
+// One run of the game for one player, as BeginSession started it.
+struct Session {
+    std::int64_t id = 0;    // 1 and up; unique among every copy of the game writing the file
+    std::string player;     // the account's name, surrounding blanks removed
+    std::string startedAt;  // local date and time, "2024-05-01T14:03:22"
+};
+
+struct HandRecord {
+    std::int64_t id = 0;         // the row's number, given by the history; 0 before it is written
+    std::int64_t session = 0;    // the session the hand was played in, from BeginSession
+    std::string player;          // the account's name, surrounding blanks removed
+    std::string playedAt;        // local date and time, "2024-05-01T14:03:22"
+    modcards::Hand dealt{};      // the five dealt cards, left to right as the table shows them
+    HeldSlots held = 0;          // the hold taken
+    HeldSlots bestHeld = 0;      // the best hold (the first of several of equal value)
+    modcards::Hand finalHand{};  // the five cards after the draw, left to right
+    int category = 0;            // the HandCategory settled, 0..10
+    int pay = 0;                 // credits paid for the stake
+    double holdEv = 0;           // expected pay of the hold taken, in credits for the stake
+    double bestEv = 0;           // expected pay of the best hold, in credits for the stake
+
+    // Expected credits the hold taken gave up against the best hold; 0 for an equal hold.
+    double Cost() const { return bestEv - holdEv; }
+    friend bool operator==(const HandRecord&, const HandRecord&) = default;
+};
+
+// Why the history would refuse `hand`, in words; empty when every field is in range.
+std::string RecordProblem(const HandRecord& hand);
+
+// "10010": '1' for a held position, left to right.
+std::string HeldText(HeldSlots held);
+
+// The slots of a HeldText; nothing for text that is not five '0' or '1' characters.
+std::optional<HeldSlots> ParseHeld(std::string_view text);
+
+}  // namespace history

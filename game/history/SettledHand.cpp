@@ -1,0 +1,81 @@
+// Settling a hand again for its row: category, pay and hold values.
+#include "game/history/SettledHand.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "engine/Deal.h"
+#include "engine/HandEvaluation.h"
+#include "engine/analysis/Pays.h"
+#include "game/history/HoldValues.h"
+
+namespace history {
+namespace {
+
+bool InDeck(const modcards::Card& card) {
+    return card.Suit >= 0 && card.Suit <= 3 && card.Value >= 1 && card.Value <= 13;
+}
+
+bool Holds(const modcards::Hand& hand, const modcards::Card& card) {
+    return std::find(hand.begin(), hand.end(), card) != hand.end();
+}
+
+// Held positions keep their card and every other position shows a card not dealt before.
+bool FollowsFromDeal(const SettledHand& hand) {
+    for (int slot = 0; slot < 5; ++slot) {
+        const bool held = (hand.held >> slot) & 1u;
+        const modcards::Card& card = hand.finalHand[slot];
+        if (!InDeck(card)) return false;
+        if (held ? !(card == hand.dealt[slot]) : Holds(hand.dealt, card)) return false;
+        for (int other = 0; other < slot; ++other)
+            if (hand.finalHand[other] == card) return false;
+    }
+    return true;
+}
+
+// The advisor's values are credits for the stake only when its pays are the table's.
+bool BuiltFor(const modcards::analysis::HoldAdvisor& advisor, const modcards::PayTable& payTable) {
+    try {
+        return advisor.pays() == modcards::analysis::GamePays(payTable);
+    } catch (const std::invalid_argument&) {
+        return false;
+    }
+}
+
+}  // namespace
+
+RecordResult RecordOfHand(const Session& session, std::string_view playedAt,
+                          const SettledHand& hand, const modcards::analysis::HoldAdvisor& advisor,
+                          const modcards::PayTable& payTable) {
+    RecordResult result;
+    if (!BuiltFor(advisor, payTable)) {
+        result.error = "the perfect-play tables were built for another pay table";
+        return result;
+    }
+    const std::optional<HoldValues> values = ValueHold(advisor, hand.dealt, hand.held);
+    if (!values) {
+        result.error = "the dealt cards are not five different cards of the deck";
+        return result;
+    }
+    if (!FollowsFromDeal(hand)) {
+        result.error = "the final cards do not follow from the dealt cards and the hold";
+        return result;
+    }
+    modcards::Hand sorted = hand.finalHand;
+    modcards::SortByValue(sorted);
+    HandRecord& row = result.record;
+    row.session = session.id;
+    row.player = session.player;
+    row.playedAt = std::string(playedAt);
+    row.dealt = hand.dealt;
+    row.held = hand.held;
+    row.bestHeld = values->bestHeld;
+    row.finalHand = hand.finalHand;
+    row.category = modcards::EvaluateHand(sorted);
+    row.pay = row.category == modcards::kNoPayingHand ? 0 : payTable[row.category];
+    row.holdEv = values->holdEv;
+    row.bestEv = values->bestEv;
+    return result;
+}
+
+}  // namespace history

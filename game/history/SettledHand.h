@@ -1,0 +1,34 @@
+// The history's row for a hand the table has just settled.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "engine/Card.h"
+#include "engine/PayTable.h"
+#include "engine/analysis/HoldAdvisor.h"
+#include "game/history/HandRecord.h"
+
+namespace history {
+
+// What the table knows when a hand settles, every hand left to right as shown (not sorted).
+struct SettledHand {
+    modcards::Hand dealt{};
+    HeldSlots held = 0;  // bit i set: position i was held
+    modcards::Hand finalHand{};
+};
+
+struct RecordResult {
+    HandRecord record;  // ready for HandHistory::Record when `error` is empty
+    std::string error;  // why the hand cannot be recorded, in words
+};
+
+// The row of `hand`, played in `session` at `playedAt` ("2024-05-01T14:03:22"): the category
+// and pay the table settles, and the exact values of the hold taken and of the best hold. The
+// advisor must be built on GamePays(payTable), so the values are credits for the stake
+// payTable[0]. Takes microseconds; thread-safe, so a worker thread may fill rows.
+RecordResult RecordOfHand(const Session& session, std::string_view playedAt,
+                          const SettledHand& hand, const modcards::analysis::HoldAdvisor& advisor,
+                          const modcards::PayTable& payTable);
+
+}  // namespace history

@@ -1,0 +1,132 @@
+// History.db as written: the columns as text, sessions apart, and hands read back as recorded.
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include "game/history/HandHistory.h"
+#include "tests/game/history/HistoryTestFiles.h"
+
+namespace {
+
+using history::HandHistory;
+using history_test::Hand;
+using history_test::kNow;
+using history_test::TempFolder;
+
+// The first row of `sql` on the file, its columns joined by '|'.
+std::string FirstRow(const std::filesystem::path& file, const char* sql) {
+    sqlite3* db = nullptr;
+    sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
+    sqlite3_stmt* statement = nullptr;
+    std::string row;
+    if (sqlite3_prepare_v2(db, sql, -1, &statement, nullptr) == SQLITE_OK &&
+        sqlite3_step(statement) == SQLITE_ROW) {
+        for (int i = 0; i < sqlite3_column_count(statement); ++i) {
+            if (i > 0) row += '|';
+            row += reinterpret_cast<const char*>(sqlite3_column_text(statement, i));
+        }
+    }
+    sqlite3_finalize(statement);
+    sqlite3_close(db);
+    return row;
+}
+
+TEST(HandHistoryFile, HandsAreStoredAsTextAPlayerCanRead) {
+    TempFolder folder;
+    auto opened = HandHistory::Open(folder.path(), kNow);
+    ASSERT_TRUE(opened.history) << opened.error->Describe();
+    EXPECT_EQ(opened.notice, "");
+    const auto session = opened.history->BeginSession("  Alice  ", "2024-05-01T14:00:00");
+    ASSERT_FALSE(session.error);
+    EXPECT_EQ(session.session.player, "Alice");
+
+    auto hand = Hand(session.session.id, "Ah 2c 5d 9s Kh", "01000", "Jd 2c 7d Jc 4s",
+                     900890.0 / 178365.0, 5895.0 / 1081.0, 5);
+    hand.player = " Alice ";
+    hand.bestHeld = 0b10011;
+    hand.category = 10;
+    ASSERT_FALSE(opened.history->Record(hand));
+    opened.history.reset();
+
+    EXPECT_EQ(FirstRow(folder.history(),
+                       "SELECT player, played_at, dealt, held, final, category, pay, best_held "
+                       "FROM hands"),
+              "Alice|2024-05-01T14:03:22|Ah 2c 5d 9s Kh|01000|Jd 2c 7d Jc 4s|10|5|11001");
+    EXPECT_EQ(FirstRow(folder.history(), "SELECT hold_ev = 900890.0 / 178365, best_ev FROM hands"),
+              "1|5.45328399629972");
+    EXPECT_EQ(FirstRow(folder.history(), "PRAGMA user_version"), "1");
+    EXPECT_EQ(FirstRow(folder.history(), "PRAGMA journal_mode"), "wal");
+}
+
+// The hands read, without the ids the history gave them.
+std::vector<history::HandRecord> Recorded(history::HandsResult read) {
+    EXPECT_FALSE(read.error);
+    for (auto& hand : read.hands) hand.id = 0;
+    return read.hands;
+}
+
+TEST(HandHistoryFile, SessionsAndPlayersReadBackApart) {
+    TempFolder folder;
+    auto history = HandHistory::Open(folder.path(), kNow).history;
+    ASSERT_TRUE(history);
+    const auto first = history->BeginSession("Alice", kNow).session;
+    const auto other = history->BeginSession("Bob", kNow).session;
+    const auto second = history->BeginSession("Alice", kNow).session;
+    EXPECT_LT(first.id, second.id);
+
+    const auto a1 = Hand(first.id, "Ah 2c 5d 9s Kh", "11001", "Ah 2c 7d Jc Kh", 5.5, 5.5);
+    auto b1 = Hand(other.id, "3c 5d 9s Jh Kd", "00000", "4c 6d 8s Th Qd", 1.5, 1.75, 5);
+    b1.player = "Bob";
+    const auto a2 = Hand(second.id, "Th Jh Qh Kh Ah", "11111", "Th Jh Qh Kh Ah", 3000, 3000, 3000);
+    for (const auto& hand : {a1, b1, a2}) ASSERT_FALSE(history->Record(hand));
+    history.reset();
+
+    // Read from a new connection, as the next start of the game would.
+    history = HandHistory::Open(folder.path(), kNow).history;
+    EXPECT_EQ(Recorded(history->SessionHands(second.id)), std::vector{a2});
+    EXPECT_EQ(Recorded(history->SessionHands(first.id)), std::vector{a1});
+    EXPECT_EQ(Recorded(history->PlayerHands(" Alice")), (std::vector{a1, a2}));
+    EXPECT_EQ(Recorded(history->PlayerHands("Bob")), std::vector{b1});
+}
+
+TEST(HandHistoryFile, TheReviewReadsTheCardsOfTheHandsItLists) {
+    TempFolder folder;
+    auto history = HandHistory::Open(folder.path(), kNow).history;
+    const auto session = history->BeginSession("Alice", kNow).session;
+    const auto best = Hand(session.id, "Ah 2c 5d 9s Kh", "11001", "Ah 2c 7d Jc Kh", 5.5, 5.5, 5);
+    const auto mistake = Hand(session.id, "3c 5d 9s Jh Kd", "00000", "4c 6d 8s Th Qd", 1.5, 2.5);
+    const auto closeCall = Hand(session.id, "Th Jh Qh Kh 3s", "11110", "Th Jh Qh Kh 3c", 7, 7.005);
+    for (const auto& hand : {best, mistake, closeCall}) ASSERT_FALSE(history->Record(hand));
+
+    auto reviewed = history->ReviewSession(session.id, 5);
+    ASSERT_FALSE(reviewed.error);
+    auto& review = reviewed.review;
+    EXPECT_EQ(review.handsPlayed, 3);
+    EXPECT_EQ(review.result, -10);
+    EXPECT_EQ(review.perfectExpected, 5.5 + 2.5 + 7.005);
+    ASSERT_EQ(review.mistakes.size(), 1u);
+    ASSERT_EQ(review.closeCalls.size(), 1u);
+    EXPECT_EQ(review.mistakes[0].id, 2);
+    review.mistakes[0].id = review.closeCalls[0].id = 0;
+    EXPECT_EQ(review.mistakes[0], mistake);
+    EXPECT_EQ(review.closeCalls[0], closeCall);
+    EXPECT_EQ(history->ReviewPlayer("Alice", 5).review.balance.back().actual, -10);
+}
+
+TEST(HandHistoryFile, RowsOutOfRangeAreRefusedInWords) {
+    TempFolder folder;
+    auto history = HandHistory::Open(folder.path(), kNow).history;
+    const auto session = history->BeginSession("Alice", kNow).session;
+    auto hand = Hand(session.id, "Ah 2c 5d 9s Kh", "11001", "Ah 2c 7d Jc Kh", 5.5, 5.5);
+    hand.session = 0;
+    EXPECT_EQ(history->Record(hand)->Describe(),
+              "Could not record the hand in the hand history.\n\"" + folder.history().string() +
+                  "\": the hand belongs to no session.");
+    hand.session = session.id;
+    hand.holdEv = 6;  // better than the best
+    EXPECT_EQ(history->Record(hand)->reason,
+              "the hand's expected pays are not those of a hold and the best hold");
+    EXPECT_EQ(history->BeginSession("   ", kNow).error->reason, "the session has no player");
+    EXPECT_TRUE(history->SessionHands(session.id).hands.empty());
+}
+
+}  // namespace
