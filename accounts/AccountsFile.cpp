@@ -1,9 +1,9 @@
-// The accounts file over POSIX calls: block reads for the search, one positioned write per save,
-// a lock on the file around every operation, and every failure returned in words.
+// The accounts file over POSIX calls: block reads for the search, one positioned write per save
+// after checking whose record it replaces, a lock on the file around every operation, and every
+// failure returned in words.
 #include "accounts/AccountsFile.h"
 
 #include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -17,6 +17,7 @@
 
 #include "accounts/Ansi.h"
 #include "accounts/NameKey.h"
+#include "accounts/PosixFile.h"
 #include "accounts/RecordCodec.h"
 
 namespace output {
@@ -26,50 +27,6 @@ namespace {
 constexpr std::size_t kBlockRecords = 8192;
 // The last byte offset at which a record may start, since positions are 32-bit and 1-based.
 constexpr std::int64_t kLastRecordOffset = std::numeric_limits<std::int32_t>::max() - kRecordSize;
-
-std::string SystemReason(int error) {
-    return std::strerror(error);
-}
-
-// An open file descriptor, closed when it goes out of scope unless Close() was called.
-class FileHandle {
-public:
-    explicit FileHandle(int fd) : fd_(fd) {}
-    ~FileHandle() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-
-    int get() const { return fd_; }
-    bool valid() const { return fd_ >= 0; }
-
-    // Closes now; returns the errno of a failed close, or 0.
-    int Close() {
-        const int result = ::close(std::exchange(fd_, -1));
-        return result == 0 ? 0 : errno;
-    }
-
-private:
-    int fd_;
-};
-
-int OpenFile(const std::filesystem::path& file, int flags) {
-    int fd;
-    do {
-        fd = ::open(file.c_str(), flags | O_CLOEXEC, 0666);
-    } while (fd < 0 && errno == EINTR);
-    return fd;
-}
-
-// Locks the whole file against the other copies of the game; returns errno or 0. The lock goes
-// with the descriptor, so it also keeps apart two threads that opened the file separately.
-int LockFile(int fd, int mode) {
-    while (::flock(fd, mode) != 0) {
-        if (errno != EINTR) return errno;
-    }
-    return 0;
-}
 
 // LowerAnsi of every byte, worked out at compile time for the search's inner loop.
 constexpr auto kLowerByte = [] {
@@ -164,12 +121,53 @@ std::string WriteRecord(int fd, const RecordBytes& bytes, std::int64_t offset) {
     return {};
 }
 
-FileError MakeError(std::string action, const std::filesystem::path& file, std::string reason) {
-    return FileError{std::move(action), file, std::move(reason)};
+FileError MakeError(std::string action, const std::filesystem::path& file, std::string reason,
+                    FileFault fault = FileFault::System) {
+    return FileError{std::move(action), file, std::move(reason), fault};
 }
 
 std::string AccountAction(std::string_view verb, std::string_view name) {
     return std::string(verb) + " the account of " + std::string(TrimSpaces(name));
+}
+
+std::string PlaceText(std::int64_t offset) {
+    return "(byte " + std::to_string(offset + 1) + ")";
+}
+
+// Why a save may not write where it was asked to.
+struct Refusal {
+    FileFault fault;
+    std::string reason;
+};
+
+// The name bytes of an encoded record, as stored.
+std::string_view NameBytes(const RecordBytes& bytes) {
+    return {reinterpret_cast<const char*>(bytes.data()), static_cast<std::size_t>(kNameLength)};
+}
+
+// Why the account in `bytes` may not be written at `offset` (before the append offset), or
+// nothing; on success the stored name bytes replace those in `bytes`, so a name never changes.
+std::optional<Refusal> ClaimStoredRecord(int fd, std::int64_t offset, RecordBytes& bytes) {
+    std::array<char, kNameLength> stored{};
+    const ssize_t got = ReadAt(fd, stored.data(), stored.size(), offset);
+    if (got < 0) return Refusal{FileFault::System, SystemReason(errno)};
+    const std::string_view storedName(stored.data(), static_cast<std::size_t>(got));
+    if (got != kNameLength || NameKey(storedName) != NameKey(NameBytes(bytes))) {
+        return Refusal{FileFault::AccountNotHere,
+                       "the account's place " + PlaceText(offset) +
+                           " holds another account; the file may have been replaced"};
+    }
+    std::copy(stored.begin(), stored.end(), bytes.begin());
+    return std::nullopt;
+}
+
+// Why the account in `bytes` may not be appended, or nothing: it may be stored already.
+std::optional<Refusal> ClaimAppendPosition(int fd, const RecordBytes& bytes) {
+    const ScanResult scan = Scan(fd, NameKey(NameBytes(bytes)));
+    if (!scan.failure.empty()) return Refusal{FileFault::System, scan.failure};
+    if (!scan.found) return std::nullopt;
+    return Refusal{FileFault::AccountNotHere,
+                   "the account is stored already, at another place " + PlaceText(scan.offset)};
 }
 
 }  // namespace
@@ -181,16 +179,18 @@ std::string FileError::Describe() const {
 SearchResult FindPlayer(const std::filesystem::path& file, std::string_view name) {
     SearchResult result;
     const std::string action = "search the accounts for " + std::string(TrimSpaces(name));
-    FileHandle fd(OpenFile(file, O_RDONLY));
-    if (!fd.valid()) {
-        if (errno != ENOENT) result.error = MakeError(action, file, SystemReason(errno));
-        return result;  // a missing file holds no accounts: append at position 1
+    OpenedFile opened = OpenRegularFile(file, O_RDONLY);
+    if (!opened.handle.valid()) {
+        // A missing file holds no accounts: append at position 1.
+        if (!opened.missing) result.error = MakeError(action, file, opened.reason);
+        return result;
     }
-    if (const int error = LockFile(fd.get(), LOCK_SH)) {
+    const int fd = opened.handle.get();
+    if (const int error = LockAccounts(fd, false)) {
         result.error = MakeError(action, file, SystemReason(error));
         return result;
     }
-    const ScanResult scan = Scan(fd.get(), SearchKey(name));
+    const ScanResult scan = Scan(fd, SearchKey(name));
     if (!scan.failure.empty()) {
         result.error = MakeError(action, file, scan.failure);
         return result;
@@ -215,44 +215,54 @@ PlayerRecord NewPlayerRecord(std::string_view name, std::int32_t credits, const 
 std::optional<FileError> SavePlayer(const std::filesystem::path& file, const PlayerRecord& record,
                                     std::int32_t position) {
     const std::string action = AccountAction("save", record.PlayerName);
-    if (position < 1 || (position - 1) % kRecordSize != 0) {
+    const std::int64_t offset = std::int64_t{position} - 1;
+    if (offset < 0 || offset % kRecordSize != 0) {
         return MakeError(action, file,
-                         "position " + std::to_string(position) + " is not the start of a record");
+                         "position " + std::to_string(position) + " is not the start of a record",
+                         FileFault::AccountNotHere);
     }
-    FileHandle fd(OpenFile(file, O_WRONLY | O_CREAT));
-    if (!fd.valid()) return MakeError(action, file, SystemReason(errno));
-    if (const int error = LockFile(fd.get(), LOCK_EX)) {
+    OpenedFile opened = OpenRegularFile(file, O_RDWR | O_CREAT);
+    if (!opened.handle.valid()) return MakeError(action, file, opened.reason);
+    const int fd = opened.handle.get();
+    if (const int error = LockAccounts(fd, true)) {
         return MakeError(action, file, SystemReason(error));
     }
     struct stat status {};
-    if (::fstat(fd.get(), &status) != 0) return MakeError(action, file, SystemReason(errno));
+    if (::fstat(fd, &status) != 0) return MakeError(action, file, SystemReason(errno));
     // Writing past the append position would leave a gap of blank records behind.
     const std::int64_t appendOffset = status.st_size / kRecordSize * kRecordSize;
-    if (position - 1 > appendOffset) {
-        return MakeError(action, file,
-                         "the account's place (byte " + std::to_string(position) +
-                             ") lies past the end of the file");
+    if (offset > appendOffset) {
+        return MakeError(
+            action, file,
+            "the account's place " + PlaceText(offset) + " lies past the end of the file",
+            FileFault::AccountNotHere);
     }
-    std::string failure = WriteRecord(fd.get(), EncodeRecord(record), position - 1);
+    RecordBytes bytes = EncodeRecord(record);
+    const auto refusal = offset < appendOffset ? ClaimStoredRecord(fd, offset, bytes)
+                                               : ClaimAppendPosition(fd, bytes);
+    if (refusal) return MakeError(action, file, refusal->reason, refusal->fault);
+    std::string failure = WriteRecord(fd, bytes, offset);
     if (!failure.empty()) return MakeError(action, file, std::move(failure));
-    if (const int error = fd.Close()) return MakeError(action, file, SystemReason(error));
+    if (const int error = opened.handle.Close())
+        return MakeError(action, file, SystemReason(error));
     return std::nullopt;
 }
 
 SearchResult AddPlayer(const std::filesystem::path& file, const PlayerRecord& record) {
     SearchResult result;
     const std::string action = AccountAction("add", record.PlayerName);
-    FileHandle fd(OpenFile(file, O_RDWR | O_CREAT));
-    if (!fd.valid()) {
-        result.error = MakeError(action, file, SystemReason(errno));
+    OpenedFile opened = OpenRegularFile(file, O_RDWR | O_CREAT);
+    if (!opened.handle.valid()) {
+        result.error = MakeError(action, file, opened.reason);
         return result;
     }
-    if (const int error = LockFile(fd.get(), LOCK_EX)) {
+    const int fd = opened.handle.get();
+    if (const int error = LockAccounts(fd, true)) {
         result.error = MakeError(action, file, SystemReason(error));
         return result;
     }
     // Under the lock no other copy can add the same name or take the same place meanwhile.
-    const ScanResult scan = Scan(fd.get(), SearchKey(record.PlayerName));
+    const ScanResult scan = Scan(fd, SearchKey(record.PlayerName));
     if (!scan.failure.empty()) {
         result.error = MakeError(action, file, scan.failure);
         return result;
@@ -264,9 +274,9 @@ SearchResult AddPlayer(const std::filesystem::path& file, const PlayerRecord& re
         return result;
     }
     const RecordBytes bytes = EncodeRecord(record);
-    std::string failure = WriteRecord(fd.get(), bytes, scan.offset);
+    std::string failure = WriteRecord(fd, bytes, scan.offset);
     if (failure.empty()) {
-        if (const int error = fd.Close()) failure = SystemReason(error);
+        if (const int error = opened.handle.Close()) failure = SystemReason(error);
     }
     if (!failure.empty()) {
         result.error = MakeError(action, file, std::move(failure));
@@ -274,6 +284,17 @@ SearchResult AddPlayer(const std::filesystem::path& file, const PlayerRecord& re
     }
     result.record = DecodeRecord(bytes);  // the name as stored, so memory matches the file
     return result;
+}
+
+std::optional<FileError> CheckAccountsFile(const std::filesystem::path& file) {
+    const std::string action = "read and write the accounts file";
+    OpenedFile opened = OpenRegularFile(file, O_RDWR);
+    if (!opened.handle.valid()) return MakeError(action, file, opened.reason);
+    RecordBytes first;
+    if (ReadAt(opened.handle.get(), first.data(), first.size(), 0) < 0) {
+        return MakeError(action, file, SystemReason(errno));
+    }
+    return std::nullopt;
 }
 
 }  // namespace output

@@ -12,11 +12,19 @@
 
 namespace output {
 
+// What went wrong, for a caller that can recover from more than the file failing.
+enum class FileFault {
+    System,          // the file could not be opened, read, written or locked, or is no file
+    AccountNotHere,  // the place given holds no record of this account: find it again by name
+    AtAnotherTable,  // another copy of the game holds the account (AccountSeat)
+};
+
 // A failed file operation, told to the player in words.
 struct FileError {
-    std::string action;            // what was being done, e.g. "save the account of Bob"
-    std::filesystem::path path;    // the file concerned
-    std::string reason;            // the system's reason in words
+    std::string action;          // what was being done, e.g. "save the account of Bob"
+    std::filesystem::path path;  // the file concerned
+    std::string reason;          // the system's reason in words
+    FileFault fault = FileFault::System;
     std::string Describe() const;  // one or two sentences for a message box
 };
 
@@ -26,6 +34,9 @@ struct SearchResult {
     std::int32_t position = 1;  // 1-based byte position; the append position when not found
     std::optional<FileError> error;
 };
+
+// Every operation below refuses at once, in words, a path that is no regular file (a FIFO, a
+// device, a folder), and never waits on one.
 
 // Finds the first account whose name key (lower case, U+0020 trimmed) equals the name's.
 // A missing file counts as empty; a trailing fragment shorter than 92 bytes is the append position.
@@ -38,6 +49,11 @@ constexpr std::int32_t kNewAccountCredits = 200;
 PlayerRecord NewPlayerRecord(std::string_view name, std::int32_t credits, const Clock& clock);
 
 // Writes the whole record at `position` in one write and flushes it; creates the file if needed.
+// Under the file's exclusive lock it first checks that the record there has the same name key,
+// and keeps the stored name bytes. It refuses with FileFault::AccountNotHere, writing nothing,
+// when the position holds another account (the file was replaced), is no record's start or
+// lies past the end, or is the append position while the name is stored elsewhere already:
+// the caller then finds the account again by name, or adds it.
 std::optional<FileError> SavePlayer(const std::filesystem::path& file, const PlayerRecord& record,
                                     std::int32_t position);
 
@@ -45,5 +61,9 @@ std::optional<FileError> SavePlayer(const std::filesystem::path& file, const Pla
 // append position re-read, so two copies of the game adding at once get two records. When the
 // name exists by then, nothing is written and the stored account is returned with found = true.
 SearchResult AddPlayer(const std::filesystem::path& file, const PlayerRecord& record);
+
+// Nothing when the existing accounts file can be opened to read and write; otherwise why not,
+// naming the file. Neither creates nor changes it: a missing file is reported as missing.
+std::optional<FileError> CheckAccountsFile(const std::filesystem::path& file);
 
 }  // namespace output

@@ -3,14 +3,17 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
+#include <optional>
 
 namespace output {
 namespace {
 
 constexpr const char* kAnsiCharset = "WINDOWS-1252";
 constexpr char kReplacement = '?';
+constexpr std::string_view kMalformed = "\xEF\xBF\xBD";  // U+FFFD in UTF-8
 
 // One iconv conversion state, closed on every path.
 class Converter {
@@ -83,31 +86,57 @@ void AppendCodePoint(unsigned codePoint, std::string& out) {
     out += static_cast<char>(0x80 | (codePoint & 0x3F));
 }
 
-}  // namespace
-
-std::string ToAnsi(std::string_view utf8) {
+// Calls `each(sequence, byte)` for every character of `utf8` in order, with its UTF-8 bytes
+// (empty for one malformed byte) and its Windows-1252 byte, or nothing when it has none.
+template <typename Each>
+void ForEachCharacter(std::string_view utf8, Each each) {
     Converter encoder(kAnsiCharset, "UTF-8");
     Converter decoder("UTF-8", kAnsiCharset);
-    std::string out;
-    out.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size();) {
         const std::size_t length = SequenceLength(utf8, i);
         if (length == 0) {
-            out += kReplacement;
+            each(std::string_view(), std::nullopt);
             ++i;
             continue;
         }
         const std::string_view sequence = utf8.substr(i, length);
         i += length;
-        if (encoder.ok() && encoder.Convert(sequence, out)) continue;
+        std::string converted;
+        if (encoder.ok() && encoder.Convert(sequence, converted) && converted.size() == 1) {
+            each(sequence, converted[0]);
+            continue;
+        }
         // A control character U+0080..U+009F whose byte the code page leaves free maps to
         // that byte, the inverse of FromAnsi.
         const unsigned codePoint = TwoByteCodePoint(sequence);
         const bool freeByte = codePoint >= 0x80 && codePoint <= 0x9F && decoder.ok() &&
                               IsUnassigned(static_cast<unsigned char>(codePoint), decoder);
-        out += freeByte ? static_cast<char>(codePoint) : kReplacement;
+        each(sequence, freeByte ? std::optional<char>(static_cast<char>(codePoint)) : std::nullopt);
     }
+}
+
+}  // namespace
+
+std::string ToAnsi(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    ForEachCharacter(utf8, [&](std::string_view, std::optional<char> byte) {
+        out += byte.value_or(kReplacement);
+    });
     return out;
+}
+
+std::vector<std::string> UnstorableCharacters(std::string_view utf8) {
+    std::vector<std::string> unstorable;
+    ForEachCharacter(utf8, [&](std::string_view sequence, std::optional<char> byte) {
+        if (byte) return;
+        const std::string shown =
+            sequence.empty() ? std::string(kMalformed) : std::string(sequence);
+        if (std::find(unstorable.begin(), unstorable.end(), shown) == unstorable.end()) {
+            unstorable.push_back(shown);
+        }
+    });
+    return unstorable;
 }
 
 std::string FromAnsi(std::string_view ansi) {

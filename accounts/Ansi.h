@@ -3,12 +3,18 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace output {
 
 // Each input character becomes one Windows-1252 byte; a character the code page cannot hold,
 // or a malformed UTF-8 sequence, becomes '?'. The result has one byte per input character.
 std::string ToAnsi(std::string_view utf8);
+
+// The characters of `utf8` that Windows-1252 cannot hold, each once, in order of first
+// appearance; empty when every character has its byte. A malformed UTF-8 sequence is listed
+// as U+FFFD, the replacement character. These are the characters ToAnsi turns into '?'.
+std::vector<std::string> UnstorableCharacters(std::string_view utf8);
 
 // Each byte becomes one character. The five bytes the code page leaves unassigned become the
 // control characters of the same number, so that any 30 bytes read survive a round trip.

@@ -31,6 +31,17 @@ constexpr CategoryRow kRows[] = {
     {&PlayerRecord::ThreeOfAKinds, nullptr},
 };
 
+// The counters and dates of every hand, for carrying them from one copy of an account to another.
+constexpr std::int16_t PlayerRecord::*kCounters[] = {
+    &PlayerRecord::HandsLost,     &PlayerRecord::HandsPlayed,     &PlayerRecord::HandsWon,
+    &PlayerRecord::RoyalFlushes,  &PlayerRecord::FourDeuces,      &PlayerRecord::DeuceRoyals,
+    &PlayerRecord::FiveOfAKinds,  &PlayerRecord::StraightFlushes, &PlayerRecord::FourOfAKinds,
+    &PlayerRecord::FullHouses,    &PlayerRecord::Flushes,         &PlayerRecord::Straights,
+    &PlayerRecord::ThreeOfAKinds,
+};
+constexpr OleDate PlayerRecord::*kLastWinDates[] = {
+    &PlayerRecord::LastRoyalFlush, &PlayerRecord::LastDeuceRoyal, &PlayerRecord::LastFourDeuces};
+
 // Adds `amount` to a 16-bit field; returns true when the sum had to stop at a limit.
 bool AddClamped(std::int16_t& field, int amount) {
     const int sum = field + amount;
@@ -52,6 +63,19 @@ LimitReport RecordHand(PlayerRecord& record, std::int16_t category, const modcar
     }
     report.countersAtLimit |= AddClamped(won ? record.HandsWon : record.HandsLost, 1);
     report.countersAtLimit |= AddClamped(record.HandsPlayed, 1);
+    return report;
+}
+
+LimitReport CarryHands(PlayerRecord& stored, const PlayerRecord& before,
+                       const PlayerRecord& after) {
+    LimitReport report;
+    report.creditsAtLimit = AddClamped(stored.Credits, after.Credits - before.Credits);
+    for (const auto counter : kCounters) {
+        report.countersAtLimit |= AddClamped(stored.*counter, after.*counter - before.*counter);
+    }
+    for (const auto date : kLastWinDates) {
+        if (after.*date != before.*date) stored.*date = after.*date;
+    }
     return report;
 }
 

@@ -20,6 +20,12 @@ struct LimitReport {
 LimitReport RecordHand(PlayerRecord& record, std::int16_t category, const modcards::PayTable& table,
                        OleDate now);
 
+// Carries the hands recorded on a copy of an account onto the stored account: `stored` gets
+// every change from `before` to `after`, credits and counters added (each within 16 bits) and a
+// last-win date that changed. Name and creation date stay the stored ones. For a table whose
+// account was added meanwhile by another copy of the game, so that no hand is lost.
+LimitReport CarryHands(PlayerRecord& stored, const PlayerRecord& before, const PlayerRecord& after);
+
 // True when taking `stake` keeps Credits at or above -32768.
 bool CanChargeStake(const PlayerRecord& record, std::int16_t stake);
 

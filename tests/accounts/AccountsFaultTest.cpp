@@ -1,7 +1,9 @@
 // File faults on real files: each is reported in words and leaves every stored byte as it was.
 #include <grp.h>
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/mount.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -9,6 +11,7 @@
 #include <cstring>
 #include <functional>
 
+#include "accounts/AccountSeat.h"
 #include "tests/accounts/TestFiles.h"
 
 namespace {
@@ -26,15 +29,17 @@ std::string Told(const output::SearchResult& search) {
     return Told(search.error, search.found ? "found" : "not found");
 }
 
-// Runs `body` as user nobody in a child process, since permission bits do not stop root.
-std::string RunUnprivileged(const std::function<std::string()>& body) {
-    if (::geteuid() != 0) return body();
+// Runs `body` in a child process, as user nobody when `unprivileged` (permission bits do not
+// stop root); a child still running after 5 seconds is stopped and tells nothing.
+std::string RunInChild(const std::function<std::string()>& body, bool unprivileged) {
     int fds[2];
     if (::pipe(fds) != 0) return "no pipe";
     const pid_t child = ::fork();
     if (child == 0) {
+        ::alarm(5);
         const bool dropped =
-            ::setgroups(0, nullptr) == 0 && ::setgid(65534) == 0 && ::setuid(65534) == 0;
+            !unprivileged || ::geteuid() != 0 ||
+            (::setgroups(0, nullptr) == 0 && ::setgid(65534) == 0 && ::setuid(65534) == 0);
         const std::string text = dropped ? body() : "could not drop privileges";
         (void)!::write(fds[1], text.data(), text.size());
         ::_exit(0);
@@ -46,6 +51,10 @@ std::string RunUnprivileged(const std::function<std::string()>& body) {
     ::close(fds[0]);
     ::waitpid(child, nullptr, 0);
     return text;
+}
+
+std::string RunUnprivileged(const std::function<std::string()>& body) {
+    return RunInChild(body, true);
 }
 
 TEST(AccountsFileFaults, ReadOnlyFolderReportsThatNoAccountCanBeCreated) {
@@ -70,6 +79,85 @@ TEST(AccountsFileFaults, ReadOnlyFileIsSearchedButNeverChanged) {
               "Could not save the account of Player 0.\n\"" + folder.file().string() +
                   "\": Permission denied.");
     EXPECT_EQ(ReadAll(folder.file()), before);
+}
+
+TEST(AccountsFileFaults, APipeDeviceOrFolderIsRefusedAtOnceInWords) {
+    TempFolder folder;
+    const std::filesystem::path pipe = folder.path() / "pipe", dir = folder.path() / "dir";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0666), 0);
+    std::filesystem::create_directory(dir);
+    for (const auto& [file, kind] : {std::pair{pipe, "a named pipe (FIFO)"},
+                                     {std::filesystem::path("/dev/null"), "a device"},
+                                     {dir, "a folder"}}) {
+        const std::string told = RunInChild(
+            [&] {
+                output::PlayerRecord bob = Named("bob");
+                return Told(FindPlayer(file, "bob")) + "|" + Told(AddPlayer(file, bob)) + "|" +
+                       Told(SavePlayer(file, bob, 1)) + "|" +
+                       Told(output::AccountSeat().Take(file, 1, "bob")) + "|" +
+                       Told(output::CheckAccountsFile(file));
+            },
+            false);
+        const std::string reason = ".\n\"" + file.string() + "\": it is " + kind;
+        for (const std::string action :
+             {"search the accounts for bob", "add the account of bob", "save the account of bob",
+              "keep the account of bob at this table", "read and write the accounts file"}) {
+            EXPECT_NE(told.find(action + reason), std::string::npos) << told;
+        }
+    }
+    EXPECT_TRUE(std::filesystem::is_fifo(pipe));
+}
+
+TEST(AccountsFileFaults, AFileThatCannotBeReadAndWrittenIsToldWithoutChangingIt) {
+    TempFolder folder;
+    const Bytes before = MakeAccounts(2);
+    WriteAll(folder.file(), before);
+    const auto check = [&] { return Told(output::CheckAccountsFile(folder.file()), "usable"); };
+    const std::string told =
+        "Could not read and write the accounts file.\n\"" + folder.file().string() + "\": ";
+    ::chmod(folder.file().c_str(), 0666);
+    EXPECT_EQ(RunUnprivileged(check), "usable");
+    ::chmod(folder.file().c_str(), 0444);
+    EXPECT_EQ(RunUnprivileged(check), told + "Permission denied.");
+    EXPECT_EQ(ReadAll(folder.file()), before);
+    std::filesystem::remove(folder.file());
+    EXPECT_EQ(check(), told + "No such file or directory.");
+    EXPECT_FALSE(std::filesystem::exists(folder.file()));
+}
+
+// A copy of the game killed while it saves: the record is one save or the next, never torn.
+TEST(AccountsFileFaults, KillsWhileSavingTearNoRecordAndTouchNoOther) {
+    TempFolder folder;
+    const Bytes before = MakeAccounts(90);
+    WriteAll(folder.file(), before);
+    constexpr std::int32_t kAcrossPages = 1 + 92 * 44;  // bytes 4048..4139 cross a 4 KB page
+    int saves = 0;
+    for (int kill = 0; kill < 30; ++kill) {
+        const pid_t child = ::fork();
+        if (child == 0) {
+            output::PlayerRecord record = FindPlayer(folder.file(), "player 44").record;
+            for (std::int16_t n = 1;; ++n) {
+                record.Credits = record.HandsPlayed = record.ThreeOfAKinds = n;
+                record.LastFourDeuces = n;
+                SavePlayer(folder.file(), record, kAcrossPages);
+            }
+        }
+        ::usleep(1000 + 997 * (kill % 7));
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+        Bytes after = ReadAll(folder.file());
+        ASSERT_EQ(after.size(), before.size());
+        const output::PlayerRecord saved = FindPlayer(folder.file(), "player 44").record;
+        const bool oneSave = saved.HandsPlayed == saved.Credits &&
+                             saved.ThreeOfAKinds == saved.Credits &&
+                             saved.LastFourDeuces == saved.Credits;
+        EXPECT_TRUE(oneSave || saved == Named("Player 44", 44))
+            << "kill " << kill << ": a torn record, credits " << saved.Credits;
+        saves += saved.HandsPlayed != 0;
+        std::copy(before.begin() + 92 * 44, before.begin() + 92 * 45, after.begin() + 92 * 44);
+        EXPECT_EQ(after, before) << "kill " << kill << " changed another record";
+    }
+    EXPECT_GT(saves, 20);  // most kills came while saving
 }
 
 TEST(AccountsFileFaults, FullDiskRefusesNewAccountsAndKeepsTheOldOnes) {

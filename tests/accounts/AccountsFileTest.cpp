@@ -80,6 +80,35 @@ TEST(AccountsFile, SaveRewritesOnlyItsOwnRecordAndRefusesOddPositions) {
     EXPECT_EQ(ReadAll(folder.file()), expected);
 }
 
+TEST(AccountsFile, SaveIntoAReplacedFileRefusesAndLeavesEveryRecordAsItWas) {
+    TempFolder folder;
+    WriteAll(folder.file(), MakeAccounts(3));
+    output::PlayerRecord sam = FindPlayer(folder.file(), "player 1").record;
+    sam.Credits = 1;
+    // A backup restored while the game runs: other accounts where the table's account was.
+    Bytes restored;
+    for (const auto& record : {Named("alice"), Named("carol", 9999), Named("PLAYER 1", 5)}) {
+        const auto one = output::EncodeRecord(record);
+        restored.insert(restored.end(), one.begin(), one.end());
+    }
+    WriteAll(folder.path() / "backup", restored);
+    std::filesystem::rename(folder.path() / "backup", folder.file());
+
+    for (std::int32_t at : {93, 1 + 92 * 3, 1 + 92 * 4, 94}) {
+        const auto error = SavePlayer(folder.file(), sam, at);
+        ASSERT_TRUE(error) << at;
+        EXPECT_EQ(error->fault, output::FileFault::AccountNotHere) << error->Describe();
+    }
+    EXPECT_EQ(ReadAll(folder.file()), restored);
+
+    // Found again by name, the account is saved at its new place under its stored name.
+    const auto again = FindPlayer(folder.file(), sam.PlayerName);
+    ASSERT_FALSE(SavePlayer(folder.file(), sam, again.position));
+    const auto one = output::EncodeRecord(sam);
+    std::copy(one.begin() + 30, one.end(), restored.begin() + 92 * 2 + 30);
+    EXPECT_EQ(ReadAll(folder.file()), restored);
+}
+
 TEST(AccountsFile, CopiesOfTheGameAddingAtOnceGetOneRecordEach) {
     TempFolder folder;
     constexpr int kProcesses = 4, kEach = 30;

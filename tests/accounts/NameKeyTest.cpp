@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
+#include "accounts/Ansi.h"
 #include "accounts/NameKey.h"
 
 namespace {
@@ -27,6 +29,20 @@ TEST(NameKey, TypedNamesAreKeyedAsTheyWouldBeStored) {
     EXPECT_EQ(StoredName("Łukasz"), "?ukasz" + std::string(24, ' '));
     EXPECT_EQ(SearchKey("Łukasz"), SearchKey("?ukasz"));
     EXPECT_EQ(StoredName("a\xFF!"), "a?!" + std::string(27, ' '));  // malformed UTF-8
+}
+
+TEST(NameKey, NamesTheCharactersTheAccountsFileCannotHold) {
+    using Characters = std::vector<std::string>;
+    EXPECT_EQ(output::UnstorableCharacters("田中"), (Characters{"田", "中"}));
+    EXPECT_EQ(output::UnstorableCharacters("😀😀"), Characters{"😀"});
+    EXPECT_EQ(output::UnstorableCharacters("Łukasz Łódź"), (Characters{"Ł", "ź"}));
+    EXPECT_EQ(output::UnstorableCharacters("a\xFF!\xC0"), Characters{"\uFFFD"});   // malformed
+    EXPECT_EQ(output::UnstorableCharacters("€\xC2\x80"), Characters{"\xC2\x80"});  // U+0080
+    // Names that reach their accounts now: ASCII, Latin-1, the code page's extras, its free
+    // bytes, and the '?' that a name stored before is found by.
+    for (const char* name : {"Bob", "Zoë Ærø ÿ", "€ Š œ Ÿ", "\xC2\x81\xC2\x9D", "?ukasz", ""}) {
+        EXPECT_EQ(output::UnstorableCharacters(name), Characters{}) << name;
+    }
 }
 
 }  // namespace

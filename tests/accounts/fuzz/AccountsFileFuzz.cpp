@@ -1,15 +1,18 @@
 // Feeds arbitrary bytes as an accounts file to the search, checks it against a record-by-record
-// reference, round-trips every whole record through the codec and adds an account to it.
+// reference, round-trips every whole record through the codec, adds an account to it and saves
+// it back, and checks which typed names the file can hold.
 // Input: one byte n, then n bytes of typed name, then the file.
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <string_view>
 
 #include "accounts/AccountsFile.h"
+#include "accounts/Ansi.h"
 #include "accounts/NameKey.h"
 #include "accounts/RecordCodec.h"
 #include "tests/support/FixedClock.h"
@@ -82,5 +85,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(added.found == search.found && added.position == search.position);
     const output::SearchResult again = output::FindPlayer(memory.path, name);
     Require(again.found && again.position == search.position);
+
+    // Saving checks whose record it replaces: the account's own place takes it, the one before
+    // (another account's, or none) refuses it.
+    Require(!output::SavePlayer(memory.path, again.record, again.position));
+    if (again.position > 92) {
+        const auto refused = output::SavePlayer(memory.path, again.record, again.position - 92);
+        Require(refused && refused->fault == output::FileFault::AccountNotHere);
+    }
+
+    // A typed name is refused exactly when storing it would turn a character into '?'.
+    const std::string stored = output::ToAnsi(name);
+    const auto marks = [](const std::string& text) {
+        return std::count(text.begin(), text.end(), '?');
+    };
+    Require(output::UnstorableCharacters(name).empty() == (marks(stored) == marks(name)));
     return 0;
 }

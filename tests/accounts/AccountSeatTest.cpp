@@ -1,0 +1,142 @@
+// One table per account, across real processes: seats, kills, moves, and an account added
+// meanwhile by another copy of the game.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "accounts/AccountSeat.h"
+#include "accounts/Statistics.h"
+#include "tests/accounts/TestFiles.h"
+
+namespace {
+
+using namespace accounts_test;
+using output::AccountSeat;
+using output::FileFault;
+
+// What taking a seat told: "seated", or the fault's name.
+std::string Told(const std::optional<output::FileError>& error) {
+    if (!error) return "seated";
+    return error->fault == FileFault::AtAnotherTable   ? "at another table"
+           : error->fault == FileFault::AccountNotHere ? "not here"
+                                                       : error->Describe();
+}
+
+// Another copy of the game in a child process: takes a seat, plays a hand on it (opening and
+// closing the file) and, when `hold`, keeps the seat until killed (or 10 seconds have passed).
+// What it was told comes back through a pipe.
+class OtherCopy {
+public:
+    OtherCopy(const std::filesystem::path& file, std::int32_t position, const std::string& name,
+              bool hold = true) {
+        int fds[2];
+        if (::pipe(fds) != 0) return;
+        pid_ = ::fork();
+        if (pid_ == 0) {
+            ::alarm(10);  // a copy that hangs, or outlives its test, ends
+            AccountSeat seat;
+            const std::string text = Told(seat.Take(file, position, name));
+            const auto found = output::FindPlayer(file, name);
+            output::SavePlayer(file, found.record, found.position);
+            (void)!::write(fds[1], text.data(), text.size());
+            ::close(fds[1]);
+            while (hold) ::pause();
+            ::_exit(0);
+        }
+        ::close(fds[1]);
+        char buffer[256];
+        for (ssize_t n; (n = ::read(fds[0], buffer, sizeof buffer)) > 0;) told_.append(buffer, n);
+        ::close(fds[0]);
+    }
+    ~OtherCopy() { Kill(); }
+    void Kill() {
+        if (pid_ <= 0) return;
+        ::kill(pid_, SIGKILL);
+        ::waitpid(pid_, nullptr, 0);
+        pid_ = -1;
+    }
+    const std::string& told() const { return told_; }
+
+private:
+    pid_t pid_ = -1;
+    std::string told_;
+};
+
+std::string TellOtherCopy(const std::filesystem::path& file, std::int32_t position,
+                          const std::string& name) {
+    return OtherCopy(file, position, name, false).told();
+}
+
+TEST(AccountSeat, ASecondCopyIsKeptAwayUntilTheFirstEndsEvenByAKill) {
+    TempFolder folder;
+    WriteAll(folder.file(), MakeAccounts(3));
+    OtherCopy first(folder.file(), 93, "player 1");
+    ASSERT_EQ(first.told(), "seated");
+    AccountSeat seat;
+    EXPECT_EQ(Told(seat.Take(folder.file(), 93, "PLAYER 1 ")), "at another table");
+    EXPECT_EQ(Told(seat.Take(folder.file(), 185, "player 2")), "seated");
+    ::alarm(10);  // searches, saves and adds never wait on a seat; if they did, this ends the test
+    ASSERT_FALSE(output::AddPlayer(folder.file(), Named("new")).error);
+    ASSERT_FALSE(output::SavePlayer(folder.file(), Named("player 2"), 185));
+    ::alarm(0);
+    first.Kill();
+    EXPECT_EQ(Told(seat.Take(folder.file(), 93, "player 1")), "seated");
+}
+
+TEST(AccountSeat, MovesOnlyToAFreeRecordOfItsAccountAndFollowsAReplacedFile) {
+    TempFolder folder;
+    WriteAll(folder.file(), MakeAccounts(3));
+    OtherCopy holder(folder.file(), 93, "player 1");
+    AccountSeat seat;
+    ASSERT_EQ(Told(seat.Take(folder.file(), 1, "player 0")), "seated");
+    EXPECT_EQ(Told(seat.Take(folder.file(), 185, "player 0")), "not here");
+    EXPECT_EQ(TellOtherCopy(folder.file(), 185, "player 2"), "seated");  // not kept either
+    EXPECT_EQ(Told(seat.Take(folder.file(), 93, "player 1")), "at another table");
+    EXPECT_EQ(Told(seat.Take(folder.file(), 1 + 92 * 3, "player 0")), "not here");
+    EXPECT_EQ(TellOtherCopy(folder.file(), 1, "player 0"), "at another table");  // kept
+
+    ASSERT_EQ(Told(seat.Take(folder.file(), 185, "player 2")), "seated");
+    EXPECT_EQ(TellOtherCopy(folder.file(), 1, "player 0"), "seated");  // left on moving
+    EXPECT_EQ(TellOtherCopy(folder.file(), 185, "player 2"), "at another table");
+
+    // A backup restored under the table: the seat follows to the file the path now names.
+    const auto restored = folder.path() / "restored";
+    WriteAll(restored, MakeAccounts(3));
+    std::filesystem::rename(restored, folder.file());
+    EXPECT_EQ(TellOtherCopy(folder.file(), 185, "player 2"), "seated");
+    ASSERT_EQ(Told(seat.Take(folder.file(), 185, "player 2")), "seated");
+    EXPECT_EQ(TellOtherCopy(folder.file(), 185, "player 2"), "at another table");
+}
+
+// A copy that could not add its account at start-up plays on; another copy adds the same name.
+TEST(AccountSeat, AnAccountAddedMeanwhileGetsTheHandsOfBothCopiesAndIsNeverOverwritten) {
+    TempFolder folder;
+    const output::PlayerRecord fresh = Named("sam");
+    output::PlayerRecord played = fresh;  // 3 hands here, no place in the file yet
+    played.Credits = 230, played.HandsPlayed = 3, played.HandsWon = 1, played.HandsLost = 2;
+    played.LastRoyalFlush = 45001;
+    output::PlayerRecord other = output::AddPlayer(folder.file(), fresh).record;
+    other.Credits = 190, other.HandsPlayed = 2, other.HandsLost = 2;
+    ASSERT_FALSE(output::SavePlayer(folder.file(), other, 1));
+    OtherCopy seated(folder.file(), 1, "sam");
+
+    // Adding finds the other copy's account; while that copy sits there, nothing is written.
+    const auto found = output::AddPlayer(folder.file(), played);
+    ASSERT_TRUE(found.found);
+    AccountSeat seat;
+    EXPECT_EQ(Told(seat.Take(folder.file(), found.position, "sam")), "at another table");
+    EXPECT_EQ(output::FindPlayer(folder.file(), "sam").record, other);
+
+    seated.Kill();
+    ASSERT_EQ(Told(seat.Take(folder.file(), found.position, "sam")), "seated");
+    output::PlayerRecord both = output::FindPlayer(folder.file(), "sam").record;
+    output::CarryHands(both, fresh, played);
+    ASSERT_FALSE(output::SavePlayer(folder.file(), both, found.position));
+    output::PlayerRecord expected = other;
+    expected.Credits = 220, expected.HandsPlayed = 5, expected.HandsWon = 1, expected.HandsLost = 4;
+    expected.LastRoyalFlush = 45001;
+    EXPECT_EQ(output::FindPlayer(folder.file(), "sam").record, expected);
+}
+
+}  // namespace
