@@ -1,12 +1,15 @@
 // Backup Statistics: the accounts file copied whole to where the player chooses.
 #include "game/BackupCommand.h"
 
+#include <sys/stat.h>
+
 #include <QString>
 #include <filesystem>
 #include <optional>
 #include <system_error>
 
 #include "accounts/AccountsFile.h"
+#include "accounts/PosixFile.h"
 #include "game/GameDialogs.h"
 
 namespace {
@@ -22,15 +25,21 @@ QString PathText(const std::filesystem::path& path) {
 std::optional<FileError> CopyWhole(const std::filesystem::path& from,
                                    const std::filesystem::path& to) {
     namespace fs = std::filesystem;
+    const std::string action = "copy the accounts file to the backup";
     const auto fail = [&](const fs::path& path, const std::error_code& ec) {
-        return FileError{"copy the accounts file to the backup", path, ec.message()};
+        return FileError{action, path, ec.message()};
     };
+    // A device or a pipe would be replaced by the rename below: refused as it stands.
+    struct stat target {};
+    if (::stat(to.c_str(), &target) == 0 && !S_ISREG(target.st_mode))
+        return FileError{action, to, output::NotRegularReason(target.st_mode)};
     fs::path partial = to;
     partial += ".partial";
     std::error_code ec;
     if (!fs::copy_file(from, partial, fs::copy_options::overwrite_existing, ec)) {
-        // The source is named when it is the one at fault.
-        return fail(fs::exists(from) ? to : from, ec);
+        // The source is named when it is the one at fault, else the temporary copy.
+        if (!fs::exists(from)) return fail(from, ec);
+        return FileError{"write the backup's temporary copy beside it", partial, ec.message()};
     }
     fs::rename(partial, to, ec);
     if (ec) {

@@ -3,7 +3,9 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <utility>
 
+#include "accounts/AccountSeat.h"
 #include "accounts/Clock.h"
 #include "accounts/PlayerRecord.h"
 #include "engine/PayTable.h"
@@ -11,6 +13,12 @@
 #include "game/Dialogs.h"
 
 struct GameContext {
+    GameContext(std::filesystem::path accountsFile, const output::Clock& clock,
+                modcards::RandomSource& random, Dialogs& dialogs)
+        : accountsFile(std::move(accountsFile)), clock(clock), random(random), dialogs(dialogs) {}
+    GameContext(const GameContext&) = delete;
+    GameContext& operator=(const GameContext&) = delete;
+
     output::PlayerRecord CurrentPlayer;  // the account at the table
     std::int32_t PlayerFilePos = 1;  // 1-based byte position of its record; set with CurrentPlayer
     modcards::PayTable PayTable{};   // filled once at start-up
@@ -19,4 +27,11 @@ struct GameContext {
     const output::Clock& clock;
     modcards::RandomSource& random;
     Dialogs& dialogs;
+
+    // The account's record held for this table while the player sits here, so that no other
+    // copy of the game plays the same account at once.
+    output::AccountSeat seat;
+    // While the account has no place in the file: the record as it was seated, so the hands
+    // played since can be carried onto an account of that name that another copy added.
+    output::PlayerRecord unplaced;
 };

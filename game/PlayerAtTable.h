@@ -1,6 +1,7 @@
 // The player at the table: seated at start-up, saved after every hand and before a change, and
 // New Player / Change Player. Every save of the account at the table goes through
-// SaveCurrentPlayer.
+// SaveCurrentPlayer, and while a player sits at the table no other copy of the game can take
+// the same account.
 #pragma once
 
 #include <QString>
@@ -14,19 +15,33 @@
 // answer as typed (surrounding blanks are kept; the accounts ignore them when searching).
 QString PlayerNameFrom(const QString& answer);
 
+// Why a typed name cannot name an account, in words for the "Error" box; nothing when it can.
+// The accounts file keeps names in Windows-1252: a name with other characters would be stored
+// with "?" in their place and meet other names stored the same way.
+std::optional<QString> NameRefusal(const QString& typed);
+
 // PlayerFilePos of an account that has no place in the file yet: the next save adds it instead
 // of writing over another account.
 constexpr std::int32_t kNoPlaceYet = 0;
 
-// Loads the named account into CurrentPlayer and PlayerFilePos, or creates it with 200 credits
-// at the end of the file. The player is seated even when the file fails; the errors met are
-// returned for the player to be told.
-std::vector<output::FileError> LoadOrCreatePlayer(GameContext& ctx, const QString& name);
+// Asks for the player's name until an account can be seated: a name the file cannot hold, or
+// an account at another table, is told and asked again. Cancel at the first prompt seats
+// "Default Player"; Cancel after a refusal answers false (the player gave up: nobody sits).
+// When the file fails, the player is seated all the same with no place yet, and told why.
+bool SeatAtStartUp(GameContext& ctx);
 
-// Writes CurrentPlayer at PlayerFilePos. An account without a place in the file, or whose place
-// lies beyond the end of a file that has shrunk meanwhile, is found again by name or added as a
-// whole record: nothing is ever written past the end of the file but a whole appended record.
-std::optional<output::FileError> SaveCurrentPlayer(GameContext& ctx);
+struct SaveResult {
+    std::optional<output::FileError> error;
+    // The account was merged with one of its name that another copy of the game added meanwhile:
+    // CurrentPlayer now holds the stored account with this table's hands on it.
+    bool merged = false;
+};
+
+// Writes CurrentPlayer to its own record, checked under the file's lock. When the record at
+// PlayerFilePos is not this account's any more (the file was replaced, or shrank), the account
+// is found again by name, or added as a whole record; nothing is ever written over another
+// account, nor past the end of the file but a whole appended record.
+SaveResult SaveCurrentPlayer(GameContext& ctx);
 
 // The File menu's New Player and Change Player. Each returns true when CurrentPlayer and
 // PlayerFilePos now name another account, so the window shows the new name and balance.

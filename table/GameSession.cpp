@@ -2,27 +2,26 @@
 #include "table/GameSession.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QStandardPaths>
 
 #include "assets/Fonts.h"
+#include "game/AccountsLocation.h"
+#include "game/GameDialogs.h"
 #include "table/StrategyMenu.h"
 #include "table/frmMain.h"
 #include "windows/AuxWindows.h"
 
 namespace {
 
-const QString kAccountsFileName = QStringLiteral("Players.dat");
-
-std::filesystem::path FileIn(const QString& folder) {
-    return std::filesystem::path(QDir(folder).filePath(kAccountsFileName).toStdString());
-}
-
-std::filesystem::path AccountsFileForThisRun() {
+// Chosen once, before the name prompt; a file beside the program that had to be passed over
+// is told to the player first.
+std::filesystem::path AccountsFileForThisRun(Dialogs& dialogs) {
     QCoreApplication::setApplicationName(QStringLiteral("deuceswild"));
-    return ChooseAccountsFile(QCoreApplication::applicationDirPath(),
-                              QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    const AccountsLocation location =
+        ChooseAccountsFile(QCoreApplication::applicationDirPath(),
+                           QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    if (!location.notice.isEmpty()) ShowError(dialogs, location.notice);
+    return location.file;
 }
 
 }  // namespace
@@ -33,25 +32,9 @@ bool DisplayAvailable() {
            !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
 }
 
-std::filesystem::path ChooseAccountsFile(const QString& executableFolder,
-                                         const QString& dataFolder) {
-    const QFileInfo besideProgram(QDir(executableFolder).filePath(kAccountsFileName));
-    if (besideProgram.exists() ? besideProgram.isWritable()
-                               : QFileInfo(executableFolder).isWritable())
-        return FileIn(executableFolder);
-    QDir().mkpath(dataFolder);
-    return FileIn(dataFolder);
-}
-
 GameSession::GameSession(Dialogs& dialogs)
     : random_(modcards::MakeClockSeededRandom()),
-      context_{.CurrentPlayer = {},
-               .PlayerFilePos = 1,
-               .PayTable = {},
-               .accountsFile = AccountsFileForThisRun(),
-               .clock = clock_,
-               .random = *random_,
-               .dialogs = dialogs},
+      context_(AccountsFileForThisRun(dialogs), clock_, *random_, dialogs),
       aux_(std::make_unique<AuxWindows>(dialogs)) {
     window_ = std::make_unique<frmMain>(context_, *aux_);
     strategy_ = std::make_unique<StrategyMenu>(*window_, *aux_, context_);

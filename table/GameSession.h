@@ -18,12 +18,6 @@ class StrategyMenu;
 // with QT_QPA_PLATFORM (such as offscreen).
 bool DisplayAvailable();
 
-// "Players.dat" in the executable's folder; when that folder cannot be written (an installed
-// game), in dataFolder instead, which is created. An existing, writable "Players.dat" beside the
-// executable is always used.
-std::filesystem::path ChooseAccountsFile(const QString& executableFolder,
-                                         const QString& dataFolder);
-
 class GameSession {
 public:
     // Needs the QApplication. Builds the main window, whose start-up asks for the player's name

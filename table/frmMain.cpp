@@ -107,9 +107,7 @@ void frmMain::Form_Load() {
         c_.pHand[i]->hide();
         c_.chkHold[i]->setEnabled(false);
     }
-    const QString answer = AskPlayerName(ctx_.dialogs);
-    for (const output::FileError& error : LoadOrCreatePlayer(ctx_, PlayerNameFrom(answer)))
-        ShowFileError(ctx_.dialogs, error);
+    playerSeated_ = SeatAtStartUp(ctx_);
     ShowPlayer();
     DescribeCards();
     c_.cmdDeal->setFocus();
@@ -286,7 +284,10 @@ void frmMain::DescribeCards() {
 }
 
 void frmMain::SavePlayerReported() {
-    if (auto error = SaveCurrentPlayer(ctx_)) ShowFileError(ctx_.dialogs, *error);
+    const SaveResult saved = SaveCurrentPlayer(ctx_);
+    if (saved.error) ShowFileError(ctx_.dialogs, *saved.error);
+    // Another copy of the game had added this account: the balance is now the merged one.
+    if (saved.merged) ShowPlayer();
 }
 
 // ---- Leaving ----

@@ -32,6 +32,9 @@ public:
     const TableImages& Images() const { return images_; }
     frmStats* Stats() const { return stats_; }
 
+    // False when the player gave up at the name prompt: nobody sits at the table.
+    bool PlayerSeated() const { return playerSeated_; }
+
     // True between the deal and the draw, while holds may be chosen.
     bool InDrawPhase() const;
     // Asked at each press of Draw before anything of the draw happens; when it answers false
@@ -85,6 +88,7 @@ private:
 
     GameContext& ctx_;
     AuxWindows& aux_;
+    bool playerSeated_ = true;
     TableImages images_;
     TableControls c_;
     Cards cards_;

@@ -13,6 +13,7 @@
 
 #include "accounts/AccountSeat.h"
 #include "tests/accounts/TestFiles.h"
+#include "tests/support/ChildProcess.h"
 
 namespace {
 
@@ -27,34 +28,6 @@ std::string Told(const std::optional<output::FileError>& error, const char* succ
 }
 std::string Told(const output::SearchResult& search) {
     return Told(search.error, search.found ? "found" : "not found");
-}
-
-// Runs `body` in a child process, as user nobody when `unprivileged` (permission bits do not
-// stop root); a child still running after 5 seconds is stopped and tells nothing.
-std::string RunInChild(const std::function<std::string()>& body, bool unprivileged) {
-    int fds[2];
-    if (::pipe(fds) != 0) return "no pipe";
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::alarm(5);
-        const bool dropped =
-            !unprivileged || ::geteuid() != 0 ||
-            (::setgroups(0, nullptr) == 0 && ::setgid(65534) == 0 && ::setuid(65534) == 0);
-        const std::string text = dropped ? body() : "could not drop privileges";
-        (void)!::write(fds[1], text.data(), text.size());
-        ::_exit(0);
-    }
-    ::close(fds[1]);
-    std::string text;
-    char buffer[512];
-    for (ssize_t n; (n = ::read(fds[0], buffer, sizeof buffer)) > 0;) text.append(buffer, n);
-    ::close(fds[0]);
-    ::waitpid(child, nullptr, 0);
-    return text;
-}
-
-std::string RunUnprivileged(const std::function<std::string()>& body) {
-    return RunInChild(body, true);
 }
 
 TEST(AccountsFileFaults, ReadOnlyFolderReportsThatNoAccountCanBeCreated) {

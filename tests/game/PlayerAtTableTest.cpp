@@ -1,15 +1,19 @@
 // New Player, Change Player and Backup against a real accounts file in a temporary folder.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QTemporaryDir>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <tuple>
 
 #include "accounts/AccountsFile.h"
+#include "accounts/StatsText.h"
 #include "game/BackupCommand.h"
 #include "game/PlayerAtTable.h"
+#include "tests/support/ChildProcess.h"
 #include "tests/support/FixedClock.h"
 #include "tests/support/ScriptedDialogs.h"
 
@@ -54,8 +58,7 @@ protected:
     FixedClock clock;
     UnusedRandom random;
     ScriptedDialogs dialogs;
-    GameContext ctx{{},    1,      {},     fs::path(folder.filePath("Players.dat").toStdString()),
-                    clock, random, dialogs};
+    GameContext ctx{fs::path(folder.filePath("Players.dat").toStdString()), clock, random, dialogs};
 };
 
 TEST_F(AccountCommands, NewPlayerWithAFreshNameAppendsItAndSitsItDown) {
@@ -170,6 +173,93 @@ TEST_F(AccountCommands, AnAccountBeyondTheEndOfAShorterFileIsAddedWhole) {
     EXPECT_EQ(fs::file_size(ctx.accountsFile), 3u * output::kRecordSize);
 }
 
+// One account, one table: a second copy of the game asking for it is told and asked again.
+TEST_F(AccountCommands, ASecondTableAskingForTheSameAccountIsToldAndAskedAgain) {
+    dialogs.inputAnswers = {"bob"};
+    ASSERT_TRUE(SeatAtStartUp(ctx));
+    const std::string other = RunInChild(
+        [&] {
+            ScriptedDialogs otherDialogs;
+            otherDialogs.inputAnswers = {" BOB", "Carol"};
+            GameContext otherTable(ctx.accountsFile, clock, random, otherDialogs);
+            if (!SeatAtStartUp(otherTable)) return std::string("gave up");
+            return output::DisplayName(otherTable.CurrentPlayer).toStdString() + "|" +
+                   otherDialogs.messages.at(0).text.toStdString();
+        },
+        false);
+    EXPECT_EQ(other,
+              "Carol|Player At Another Table!\r\nThe Player Named \" BOB\" Is Playing In "
+              "Another Copy Of The Game.");
+
+    ctx.CurrentPlayer.Credits = 150;  // this table plays on, and its hands are kept
+    EXPECT_FALSE(SaveCurrentPlayer(ctx).error);
+    EXPECT_EQ(Stored("bob").Credits, 150);
+}
+
+TEST_F(AccountCommands, AFileReplacedUnderTheTableKeepsEveryOtherAccount) {
+    dialogs.inputAnswers = {"bob"};
+    ASSERT_TRUE(SeatAtStartUp(ctx));
+    // A backup of other accounts is put back while bob plays: carol now stands at bob's place.
+    const fs::path backup = folder.filePath("backup.dat").toStdString();
+    for (const char* name : {"dora", "carol"}) {
+        output::PlayerRecord record = output::NewPlayerRecord(name, 9999, clock);
+        ASSERT_FALSE(output::AddPlayer(backup, record).error);
+    }
+    fs::rename(backup, ctx.accountsFile);
+    const std::string before = Contents(ctx.accountsFile);
+
+    ctx.CurrentPlayer.Credits = 150;
+    EXPECT_FALSE(SaveCurrentPlayer(ctx).error);
+    EXPECT_EQ(Contents(ctx.accountsFile).substr(0, before.size()), before);
+    EXPECT_EQ(Stored("bob").Credits, 150);
+    EXPECT_EQ(ctx.PlayerFilePos, 1 + 2 * output::kRecordSize);
+}
+
+// A table that could not add its account at start-up, while another copy added the same name:
+// both tables' hands end on the one account.
+TEST_F(AccountCommands, AnAccountAddedMeanwhileByAnotherTableGetsThisTablesHandsToo) {
+    const output::PlayerRecord fresh = output::NewPlayerRecord("Sam", 200, clock);
+    ctx.CurrentPlayer = ctx.unplaced = fresh;
+    ctx.PlayerFilePos = kNoPlaceYet;
+    ctx.CurrentPlayer.Credits = 190;
+    ctx.CurrentPlayer.HandsPlayed = ctx.CurrentPlayer.HandsLost = 2;
+
+    output::PlayerRecord elsewhere = output::NewPlayerRecord("sam", 200, clock);
+    elsewhere.Credits = 500;
+    elsewhere.HandsPlayed = elsewhere.HandsWon = 10;
+    const output::SearchResult added = output::AddPlayer(ctx.accountsFile, elsewhere);
+    output::AccountSeat otherTable;
+    ASSERT_FALSE(otherTable.Take(ctx.accountsFile, added.position, "sam"));
+
+    const SaveResult whileThere = SaveCurrentPlayer(ctx);
+    ASSERT_TRUE(whileThere.error);
+    EXPECT_EQ(whileThere.error->fault, output::FileFault::AtAnotherTable);
+    EXPECT_EQ(Stored("sam"), elsewhere);
+
+    otherTable.Leave();
+    const SaveResult merged = SaveCurrentPlayer(ctx);
+    EXPECT_FALSE(merged.error);
+    EXPECT_TRUE(merged.merged);
+    const output::PlayerRecord stored = Stored("sam");
+    EXPECT_EQ(std::tie(stored.Credits, stored.HandsPlayed, stored.HandsWon, stored.HandsLost),
+              std::make_tuple(490, 12, 10, 2));
+    EXPECT_EQ(ctx.CurrentPlayer, stored);
+}
+
+TEST_F(AccountCommands, ANameTheFileCannotHoldIsRefusedInsteadOfSharingAnAccount) {
+    const std::string before = Contents(ctx.accountsFile);
+    dialogs.inputAnswers = {"\u7530\u4e2d", "\U0001F600\U0001F600", "Ann"};
+    EXPECT_FALSE(NewPlayerCommand(ctx));
+    ASSERT_TRUE(SeatAtStartUp(ctx));
+
+    EXPECT_EQ(output::DisplayName(ctx.CurrentPlayer), "Ann");
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_TRUE(dialogs.messages[0].text.contains("\u7530 \u4e2d"));
+    EXPECT_TRUE(dialogs.messages[1].text.contains("\U0001F600"));
+    EXPECT_EQ(dialogs.messages[1].title, "Error");
+    EXPECT_EQ(Contents(ctx.accountsFile).substr(0, before.size()), before);
+}
+
 TEST_F(AccountCommands, BackupCopiesTheFileAsLastWritten) {
     ctx.CurrentPlayer.Credits = 5;  // not saved by the backup
     const fs::path target = folder.filePath("backup.dat").toStdString();
@@ -204,6 +294,18 @@ TEST_F(AccountCommands, AFailedBackupIsToldInWords) {
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].title, "Error");
     EXPECT_TRUE(dialogs.messages[0].text.contains("backup.dat"));
+}
+
+TEST_F(AccountCommands, ABackupOntoAPipeIsRefusedAndThePipeStays) {
+    const fs::path pipe = folder.filePath("pipe").toStdString();
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0666), 0);
+    dialogs.saveAnswers = {QString::fromStdString(pipe.string())};
+    BackupStatisticsCommand(ctx);
+
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.contains("named pipe"))
+        << dialogs.messages[0].text.toStdString();
+    EXPECT_TRUE(fs::is_fifo(pipe));
 }
 
 }  // namespace

@@ -13,7 +13,7 @@
 
 template <class DialogsType>
 struct TableScene {
-    TableScene() { ctx.accountsFile = dir.filePath("Players.dat").toStdString(); }
+    TableScene() = default;
     TableScene(const TableScene&) = delete;
     TableScene& operator=(const TableScene&) = delete;
 
@@ -21,13 +21,7 @@ struct TableScene {
     DialogsType dialogs;
     ScriptedDeck deck;
     FixedClock clock;
-    GameContext ctx{.CurrentPlayer = {},
-                    .PlayerFilePos = 1,
-                    .PayTable = {},
-                    .accountsFile = {},
-                    .clock = clock,
-                    .random = deck,
-                    .dialogs = dialogs};
+    GameContext ctx{dir.filePath("Players.dat").toStdString(), clock, deck, dialogs};
     AuxWindows aux{dialogs};
     std::unique_ptr<frmMain> window;
 };

@@ -4,7 +4,6 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include "table/GameSession.h"
 #include "tests/support/LabelInk.h"
 #include "tests/table/TableFixture.h"
 
@@ -138,25 +137,6 @@ TEST_F(Menus, StatisticsShowTheAccountAtTheTableAndCtrlAOpensAbout) {
     QTest::keyClick(window.get(), Qt::Key_A, Qt::ControlModifier);
     ASSERT_NE(aux.About(), nullptr);
     EXPECT_TRUE(aux.About()->isVisible());
-}
-
-TEST(AccountsFolder, BesideTheProgramWhenWritableElseInTheDataFolderMadeForIt) {
-    QTemporaryDir root;
-    const QString program = root.filePath("bin"), data = root.filePath("data/deuceswild");
-    QDir().mkpath(program);
-    EXPECT_EQ(ChooseAccountsFile(program, data),
-              std::filesystem::path(program.toStdString()) / "Players.dat");
-    const QString gone = root.filePath("removed");
-    EXPECT_EQ(ChooseAccountsFile(gone, data),
-              std::filesystem::path(data.toStdString()) / "Players.dat");
-    EXPECT_TRUE(QFileInfo(data).isDir());
-
-    // A read-only folder (root can write anywhere, so this part only holds for other users).
-    QFile(program).setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    if (!QFileInfo(program).isWritable()) {
-        EXPECT_EQ(ChooseAccountsFile(program, data),
-                  std::filesystem::path(data.toStdString()) / "Players.dat");
-    }
 }
 
 }  // namespace

@@ -16,7 +16,6 @@ using history::HandHistory;
 using history_test::Hand;
 using history_test::kNow;
 using history_test::ReadAll;
-using history_test::RunUnprivileged;
 using history_test::TempFolder;
 using history_test::WriteAll;
 

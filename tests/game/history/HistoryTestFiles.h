@@ -15,6 +15,7 @@
 
 #include "engine/CardText.h"
 #include "game/history/HandRecord.h"
+#include "tests/support/ChildProcess.h"
 
 namespace history_test {
 
@@ -65,28 +66,6 @@ inline history::HandRecord Hand(std::int64_t session, const char* dealt, const c
     hand.holdEv = holdEv;
     hand.bestEv = bestEv;
     return hand;
-}
-
-// Runs `body` as user nobody in a child process, since permission bits do not stop root.
-inline std::string RunUnprivileged(const std::function<std::string()>& body) {
-    if (::geteuid() != 0) return body();
-    int fds[2];
-    if (::pipe(fds) != 0) return "no pipe";
-    const pid_t child = ::fork();
-    if (child == 0) {
-        const bool dropped =
-            ::setgroups(0, nullptr) == 0 && ::setgid(65534) == 0 && ::setuid(65534) == 0;
-        const std::string text = dropped ? body() : "could not drop privileges";
-        (void)!::write(fds[1], text.data(), text.size());
-        ::_exit(0);
-    }
-    ::close(fds[1]);
-    std::string text;
-    char buffer[512];
-    for (ssize_t n; (n = ::read(fds[0], buffer, sizeof buffer)) > 0;) text.append(buffer, n);
-    ::close(fds[0]);
-    ::waitpid(child, nullptr, 0);
-    return text;
 }
 
 }  // namespace history_test
