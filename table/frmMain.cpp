@@ -151,7 +151,9 @@ void frmMain::FollowPixelRatio() {
     for (PictureBox* card : c_.pHand) card->Refresh();
 }
 
+// A player newly at the table hears of the limits of their own account.
 void frmMain::ShowPlayer() {
+    limitsTold_ = {};
     c_.lblCredits->setText(QString::number(ctx_.CurrentPlayer.Credits));
     c_.lblPNAME->setText(output::DisplayName(ctx_.CurrentPlayer));
 }
@@ -254,7 +256,8 @@ void frmMain::SettleHand(const modcards::Hand& hand) {
     if (limits.creditsAtLimit) c_.lblCredits->setText(QString::number(ctx_.CurrentPlayer.Credits));
     SavePlayerReported();
     if (!pays) ShowSettlement(row);
-    if (limits.Any()) ShowError(ctx_.dialogs, LimitText(limits));
+    const output::LimitReport untold = LimitsNotYetTold(limits, limitsTold_);
+    if (untold.Any()) ShowError(ctx_.dialogs, LimitText(untold));
 }
 
 void frmMain::ShowSettlement(const modcards::SettlementRow& row) {

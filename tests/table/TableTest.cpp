@@ -247,4 +247,27 @@ TEST_F(Settlement, TheBalanceLimitsAreToldAndARefusedDealIsNotDealt) {
     EXPECT_TRUE(dialogs.messages.back().text.contains("32767 credits"));
 }
 
+TEST_F(Settlement, EachLimitIsToldOnceToThePlayerAtTheTable) {
+    output::PlayerRecord full = output::NewPlayerRecord("Full", 200, clock);
+    full.Credits = 32000;
+    full.HandsPlayed = full.HandsLost = 32767;
+    ASSERT_FALSE(output::SavePlayer(ctx.accountsFile, full, 1));
+    Open("Full");
+    PlayHand(kRoyal, {0, 1, 2, 3, 4});
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.contains("32767 credits"));
+    EXPECT_TRUE(dialogs.messages[0].text.contains("no longer counted"));
+
+    PlayHand(kFullHouse, {0, 1, 2, 3, 4});  // both limits met again
+    PlayHand(kNothing, {});
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(Stored("Full").HandsPlayed, 32767);
+
+    dialogs.inputAnswers.push_back("Full");  // seated again: told again
+    window->mnuChanPl_Click();
+    PlayHand(kNothing, {});
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_FALSE(dialogs.messages[1].text.contains("credits"));
+}
+
 }  // namespace
