@@ -68,13 +68,16 @@ void frmMain::Connect() {
     connect(c_.mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
 }
 
-// Keys 1..5 act like clicks on the cards; Enter and Space like the deal button.
+// Keys 1..5 act like clicks on the cards; Enter and Space like the deal button. A key held down
+// acts once: its repeats would otherwise deal and then draw with no holds, or flip a hold back.
 void frmMain::AddKeys() {
-    for (int i = 0; i < 5; ++i)
-        new QShortcut(QKeySequence(Qt::Key_1 + i), this, [this, i] { pHand_Click(i); });
-    for (int key : {Qt::Key_Return, Qt::Key_Enter})
-        new QShortcut(QKeySequence(key), this, [this] { cmdDeal_Click(); });
-    new QShortcut(QKeySequence(Qt::Key_Space), this, [this] { SpaceKey(); });
+    const auto addKey = [this](int key, auto action) {
+        auto* shortcut = new QShortcut(QKeySequence(key), this, action);
+        shortcut->setAutoRepeat(false);
+    };
+    for (int i = 0; i < 5; ++i) addKey(Qt::Key_1 + i, [this, i] { pHand_Click(i); });
+    for (int key : {Qt::Key_Return, Qt::Key_Enter}) addKey(key, [this] { cmdDeal_Click(); });
+    addKey(Qt::Key_Space, [this] { SpaceKey(); });
 
     c_.cmdDeal->setToolTip(QStringLiteral("Deal, then draw (Enter or Space)"));
     for (int i = 0; i < 5; ++i) {
