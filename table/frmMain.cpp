@@ -15,6 +15,7 @@
 #include "table/CardNames.h"
 #include "table/GameDialogs.h"
 #include "table/HandFlow.h"
+#include "table/HeldKeys.h"
 #include "table/PlayerLoading.h"
 #include "table/TableMessages.h"
 #include "table/Twips.h"
@@ -69,15 +70,18 @@ void frmMain::Connect() {
 }
 
 // Keys 1..5 act like clicks on the cards; Enter and Space like the deal button. A key held down
-// acts once: its repeats would otherwise deal and then draw with no holds, or flip a hold back.
+// acts once: its repeats would otherwise deal and then draw with no holds, or flip a hold back,
+// whether they come to a shortcut or to the focused control.
 void frmMain::AddKeys() {
-    const auto addKey = [this](int key, auto action) {
-        auto* shortcut = new QShortcut(QKeySequence(key), this, action);
-        shortcut->setAutoRepeat(false);
-    };
-    for (int i = 0; i < 5; ++i) addKey(Qt::Key_1 + i, [this, i] { pHand_Click(i); });
-    for (int key : {Qt::Key_Return, Qt::Key_Enter}) addKey(key, [this] { cmdDeal_Click(); });
-    addKey(Qt::Key_Space, [this] { SpaceKey(); });
+    QSet<int> keys{Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space};
+    for (int i = 0; i < 5; ++i) {
+        new QShortcut(QKeySequence(Qt::Key_1 + i), this, [this, i] { pHand_Click(i); });
+        keys.insert(Qt::Key_1 + i);
+    }
+    for (int key : {Qt::Key_Return, Qt::Key_Enter})
+        new QShortcut(QKeySequence(key), this, [this] { cmdDeal_Click(); });
+    new QShortcut(QKeySequence(Qt::Key_Space), this, [this] { SpaceKey(); });
+    new HeldKeys(*this, keys);
 
     c_.cmdDeal->setToolTip(QStringLiteral("Deal, then draw (Enter or Space)"));
     for (int i = 0; i < 5; ++i) {
