@@ -127,6 +127,7 @@ TableControls BuildTableDesign(QMainWindow& window, const TableImages& images) {
 
     auto* client = new QWidget(&window);
     client->setObjectName(QStringLiteral("table"));
+    client->setAccessibleName(QStringLiteral("Card table"));
     client->setFixedSize(kClientSize);
     window.setCentralWidget(client);
 

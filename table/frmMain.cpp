@@ -12,12 +12,13 @@
 #include "engine/Deal.h"
 #include "engine/HandEvaluation.h"
 #include "engine/PayTable.h"
-#include "table/CardNames.h"
+#include "table/AccessibleTree.h"
 #include "table/GameDialogs.h"
 #include "table/HandFlow.h"
 #include "table/HeldKeys.h"
 #include "table/PlayerLoading.h"
 #include "table/TableMessages.h"
+#include "table/TableSpeech.h"
 #include "table/Twips.h"
 #include "windows/AuxWindows.h"
 
@@ -43,6 +44,7 @@ bool ValidIndex(int index) {
 }  // namespace
 
 frmMain::frmMain(GameContext& ctx, AuxWindows& aux) : ctx_(ctx), aux_(aux) {
+    a11y::InstallAccessibleTree();
     images_.SetDevicePixelRatio(devicePixelRatioF());
     c_ = BuildTableDesign(*this, images_);
     Connect();
@@ -118,7 +120,6 @@ void frmMain::Form_Load() {
     for (const output::FileError& error : LoadOrCreatePlayer(ctx_, PlayerNameFrom(answer)))
         ShowFileError(ctx_.dialogs, error);
     ShowPlayer();
-    DescribeCards();
     c_.cmdDeal->setFocus();
 }
 
@@ -163,6 +164,7 @@ void frmMain::ShowPlayer() {
     limitsTold_ = {};
     c_.lblCredits->setText(QString::number(ctx_.CurrentPlayer.Credits));
     c_.lblPNAME->setText(output::DisplayName(ctx_.CurrentPlayer));
+    DescribeTable(c_, shown_);
 }
 
 // ---- The hand ----
@@ -208,7 +210,7 @@ void frmMain::DealPhase() {
     c_.cmdDeal->setFocus();
     c_.lblCon->setText(QStringLiteral("Hold any cards and Draw!"));
     c_.ImgCaption->SetPicture(images_.ILCaption, kCaptionHoldAndDraw);
-    DescribeCards();
+    DescribeTable(c_, shown_);
 }
 
 void frmMain::DrawPhase() {
@@ -229,7 +231,7 @@ void frmMain::DrawPhase() {
     c_.cmdDeal->Tag = kDealTag;
     c_.cmdDeal->SetPicture(images_.ILother, kDealFace);
     c_.cmdDeal->setFocus();
-    DescribeCards();
+    DescribeTable(c_, shown_);
 }
 
 void frmMain::chkHold_Click(int Index) {
@@ -242,7 +244,7 @@ void frmMain::chkHold_Click(int Index) {
     card->DrawMode = PenMode::NotXorPen;
     card->DrawWidth = kTintWidth;
     card->Line(0, 0, kTintWidth, 0);
-    DescribeCards();
+    DescribeTable(c_, shown_);
 }
 
 void frmMain::pHand_Click(int Index) {
@@ -279,20 +281,6 @@ void frmMain::ShowSettlement(const modcards::SettlementRow& row) {
 
 void frmMain::AddToShownBalance(int amount) {
     c_.lblCredits->setText(AddToBalanceText(c_.lblCredits->text(), amount));
-}
-
-// Names the cards for screen readers: "Ace of spades, held".
-void frmMain::DescribeCards() {
-    for (std::size_t i = 0; i < 5; ++i) {
-        PictureBox* card = c_.pHand[i];
-        if (card->isHidden()) {
-            card->setAccessibleName(QStringLiteral("Card %1, face down").arg(i + 1));
-            continue;
-        }
-        QString name = CardName(shown_[i]);
-        if (c_.chkHold[i]->Value() == 1) name += QStringLiteral(", held");
-        card->setAccessibleName(name);
-    }
 }
 
 void frmMain::SavePlayerReported() {

@@ -80,7 +80,6 @@ private:
     void ShowPlayer();
     void SavePlayerReported();
     void ShowStats();
-    void DescribeCards();
     void FollowPixelRatio();
     void PlaceFrame();
 
