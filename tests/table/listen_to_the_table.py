@@ -54,6 +54,8 @@ def on_event(event):
                 f'description: {event.source.getRoleName()} now "{event.source.description}"')
         else:
             heard.append(f"{kind}={event.detail1}: {describe(event.source)}")
+        if not has(event.source, pyatspi.STATE_SHOWING):
+            heard[-1] += "  (from a hidden object)"
     except Exception as error:  # the source may be gone by now
         heard.append(f"{event.type}: ({error})")
 
@@ -94,9 +96,12 @@ def hear(wanted):
     for line in heard:
         say(f"    heard  {line}")
     missing = [line for line in wanted if line not in heard]
+    hidden = [line for line in heard if line.endswith("(from a hidden object)")]
     heard.clear()
     if missing:
         raise NotHeard(f"never heard  {missing[0]}")
+    if hidden:
+        raise NotHeard(f"heard a control that is not shown: {hidden[0]}")
 
 
 # ---- Reading the tree ----
@@ -194,7 +199,7 @@ def table_rows(button, caption, cards, credits, right_chart="Pay table"):
 def answer_the_name_prompt(app):
     say("The name prompt:")
     prompt = wait_for("the name prompt", lambda: find(app, "dialog", "Enter Your Name"))
-    read(find(prompt, "panel") or prompt)
+    read(prompt)
     find(prompt, "text").queryEditableText().setTextContents("Ada")
     act(find(prompt, "push button", "OK"), "Press")
 
