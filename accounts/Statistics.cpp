@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <iterator>
 #include <limits>
 
 namespace output {
@@ -53,16 +54,24 @@ bool AddClamped(std::int16_t& field, int amount) {
 
 LimitReport RecordHand(PlayerRecord& record, std::int16_t category, const modcards::PayTable& table,
                        OleDate now) {
-    LimitReport report;
     const bool won = category >= 1 && category <= 10;
-    if (won) {
-        const CategoryRow& row = kRows[category - 1];
-        report.countersAtLimit |= AddClamped(record.*row.counter, 1);
-        report.creditsAtLimit |= AddClamped(record.Credits, table[category]);
-        if (row.lastWin != nullptr) record.*row.lastWin = now;
+    const CategoryRow* row = won ? &kRows[category - 1] : nullptr;
+    // The counters a hand raises move together or not at all: once one of them stands at its
+    // limit the hand is paid and dated but not counted, so HandsPlayed = HandsWon + HandsLost
+    // and HandsWon = the sum of the category counters keep holding.
+    std::int16_t* counters[] = {&record.HandsPlayed, won ? &record.HandsWon : &record.HandsLost,
+                                row ? &(record.*row->counter) : nullptr};
+    const bool full = std::any_of(std::begin(counters), std::end(counters),
+                                  [](const std::int16_t* c) { return c && *c >= kMax16; });
+    LimitReport report;
+    report.countersAtLimit = full;
+    if (!full)
+        for (std::int16_t* counter : counters)
+            if (counter) ++*counter;
+    if (row) {
+        report.creditsAtLimit = AddClamped(record.Credits, table[category]);
+        if (row->lastWin != nullptr) record.*row->lastWin = now;
     }
-    report.countersAtLimit |= AddClamped(won ? record.HandsWon : record.HandsLost, 1);
-    report.countersAtLimit |= AddClamped(record.HandsPlayed, 1);
     return report;
 }
 

@@ -11,12 +11,13 @@ namespace output {
 // Which 16-bit fields stopped at their limit instead of wrapping.
 struct LimitReport {
     bool creditsAtLimit = false;   // Credits stopped at 32767
-    bool countersAtLimit = false;  // a counter stopped at 32767
+    bool countersAtLimit = false;  // a counter stands at 32767, so the hand was not counted
     bool Any() const { return creditsAtLimit || countersAtLimit; }
 };
 
 // Pays PayTable[category] into Credits, counts the hand and stamps the date of the three
-// best wins. Codes outside 1..10 count as lost. No field passes 32767.
+// best wins. Codes outside 1..10 count as lost. No field passes 32767: Credits stops there, and
+// when a counter the hand would raise stands there the hand raises none of them.
 LimitReport RecordHand(PlayerRecord& record, std::int16_t category, const modcards::PayTable& table,
                        OleDate now);
 

@@ -29,6 +29,25 @@ QString LongTimeFormat(const QLocale& locale) {
     return out.trimmed();
 }
 
+// The locale's short date format with every year field ("yy" in many locales) widened to four
+// digits, so no date of an account reads as another century's.
+QString ShortDateFormatWithFullYear(const QLocale& locale) {
+    const QString format = locale.dateFormat(QLocale::ShortFormat);
+    QString out;
+    bool quoted = false;
+    for (qsizetype i = 0; i < format.size(); ++i) {
+        const QChar c = format[i];
+        if (c == u'\'') quoted = !quoted;
+        if (quoted || c != u'y') {
+            out += c;
+            continue;
+        }
+        while (i + 1 < format.size() && format[i + 1] == u'y') ++i;
+        out += QStringLiteral("yyyy");
+    }
+    return out;
+}
+
 }  // namespace
 
 QString IntegerText(int value) {
@@ -47,7 +66,7 @@ QString DateText(OleDate date, const QLocale& locale) {
         seconds = 0;
     }
     const QDate day = QDate(1899, 12, 30).addDays(days);
-    QString text = locale.toString(day, locale.dateFormat(QLocale::ShortFormat));
+    QString text = locale.toString(day, ShortDateFormatWithFullYear(locale));
     if (seconds != 0) {
         const QTime time = QTime(0, 0).addSecs(static_cast<int>(seconds));
         text += u' ' + locale.toString(time, LongTimeFormat(locale));

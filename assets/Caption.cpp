@@ -2,6 +2,7 @@
 #include "assets/Artwork.h"
 #include "assets/Fonts.h"
 #include "assets/Painting.h"
+#include "assets/PictureWords.h"
 
 #include <array>
 
@@ -36,13 +37,18 @@ QPixmap Caption(int picture, qreal dpr) {
     Canvas canvas(kWidth, kHeight, dpr);
     QPainter& p = canvas.painter();
     PaintPlaque(p);
-    const QString text = kCaptions[picture - 1];
+    const QString text = CaptionText(picture);
     const QRectF box(12, 2, kWidth - 24, kHeight - 4);
     const QFont font = FitFont(fonts::Aardvark(16), text, box.width());
     QLinearGradient blue = Vertical(8, 32, QColor(40, 90, 230), QColor(8, 30, 150));
     DrawLettering(p, TextPath(text, font, box),
                   {blue, Qt::transparent, 0, QPointF(0.8, 1.2), QColor(255, 255, 255, 220)});
     return canvas.Finish();
+}
+
+QString CaptionText(int picture) {
+    if (picture < 1 || picture > static_cast<int>(kCaptions.size())) return QString();
+    return QString::fromLatin1(kCaptions[picture - 1]);
 }
 
 }  // namespace artwork

@@ -4,6 +4,7 @@
 #include "assets/Fonts.h"
 #include "assets/LogoPainter.h"
 #include "assets/Painting.h"
+#include "assets/PictureWords.h"
 
 namespace artwork {
 namespace {
@@ -39,7 +40,15 @@ void PaintFan(QPainter& p, qreal dpr) {
     }
 }
 
+const char* const kTitle = "Verudu Vuro Verir Azivi";
+const char* const kThanks = "Thank You For Playing";
+const char* const kInvitation = "Visit Calvarro on the web for more games";
+
 }  // namespace
+
+QString ExitPictureText() {
+    return QStringLiteral("%1. %2. %3.").arg(kTitle, kThanks, kInvitation);
+}
 
 QPixmap ExitPicture(qreal dpr) {
     Canvas canvas(kWidth, kHeight, dpr);
@@ -48,18 +57,15 @@ QPixmap ExitPicture(qreal dpr) {
     PaintLogo(p, QRectF(153, 16, 94, 55));
 
     QLinearGradient gold = Vertical(80, 114, QColor(255, 240, 170), QColor(200, 136, 30));
-    DrawLettering(
-        p, TextPath("Verudu Vuro Verir Azivi", fonts::Garamond(22), QRectF(0, 76, kWidth, 40)),
-        {gold, QColor(40, 12, 0), 1.2, QPointF(1.5, 2), QColor(0, 0, 0, 140)});
+    DrawLettering(p, TextPath(kTitle, fonts::Garamond(22), QRectF(0, 76, kWidth, 40)),
+                  {gold, QColor(40, 12, 0), 1.2, QPointF(1.5, 2), QColor(0, 0, 0, 140)});
     p.setPen(QPen(QColor(226, 184, 80, 170), 1));
     p.drawLine(QPointF(70, 121), QPointF(330, 121));
 
     DrawLettering(
-        p, TextPath("Thank You For Playing", fonts::Aardvark(15), QRectF(0, 126, kWidth, 30)),
+        p, TextPath(kThanks, fonts::Aardvark(15), QRectF(0, 126, kWidth, 30)),
         {QColor(255, 248, 230), QColor(0, 30, 10), 1, QPointF(1, 1.5), QColor(0, 0, 0, 120)});
-    DrawLettering(p,
-                  TextPath("Visit Calvarro on the web for more games", fonts::Aardvark(8.5),
-                           QRectF(0, 158, kWidth, 20)),
+    DrawLettering(p, TextPath(kInvitation, fonts::Aardvark(8.5), QRectF(0, 158, kWidth, 20)),
                   {QColor(255, 224, 192)});
     PaintFan(p, dpr);
     return canvas.Finish();

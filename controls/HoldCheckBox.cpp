@@ -7,8 +7,11 @@
 
 HoldCheckBox::HoldCheckBox(int index, QWidget* parent) : QAbstractButton(parent), index_(index) {
     // Checkable so that assistive tools read the hold state; the value itself lives in value_.
+    // Their Toggle action sets the checked state alone, which then becomes the value as a
+    // click would make it.
     setCheckable(true);
     setFocusPolicy(Qt::StrongFocus);
+    connect(this, &QAbstractButton::toggled, this, [this](bool checked) { SetValue(checked); });
 }
 
 void HoldCheckBox::SetValue(int value) {

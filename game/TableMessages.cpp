@@ -18,8 +18,18 @@ QString LimitText(const output::LimitReport& report) {
     if (report.countersAtLimit) {
         if (!text.isEmpty()) text += QStringLiteral("\r\n");
         text += QStringLiteral(
-            "A statistics count has reached 32767, the most it can hold, "
-            "and stays there.");
+            "Your statistics have reached 32767, the most an account can count; "
+            "from now on hands are paid but no longer counted.");
     }
     return text;
+}
+
+output::LimitReport LimitsNotYetTold(const output::LimitReport& reached,
+                                     output::LimitReport& told) {
+    const output::LimitReport untold{
+        .creditsAtLimit = reached.creditsAtLimit && !told.creditsAtLimit,
+        .countersAtLimit = reached.countersAtLimit && !told.countersAtLimit};
+    told.creditsAtLimit |= reached.creditsAtLimit;
+    told.countersAtLimit |= reached.countersAtLimit;
+    return untold;
 }

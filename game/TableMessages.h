@@ -12,3 +12,7 @@ QString StakeRefusedText(std::int16_t credits, std::int16_t stake);
 
 // The text for fields that stopped at 32767 while a hand was recorded; empty when none did.
 QString LimitText(const output::LimitReport& report);
+
+// The limits of `reached` that `told` does not hold yet; `told` takes them in. A player is told
+// of each limit once, not at every hand that meets it again.
+output::LimitReport LimitsNotYetTold(const output::LimitReport& reached, output::LimitReport& told);

@@ -53,6 +53,9 @@ void BuildImages(TableControls& c, QWidget* client, const TableImages& images) {
                          QStringLiteral("Welcome to Calvarro Verudu Vuro Verir Azivi"),
                          fonts::Garamond(15.75, true), Qt::white, Qt::AlignHCenter);
     c.lblCon->hide();
+    // Never shown, so never offered to screen readers; a fixed name keeps the texts the hand
+    // writes into it from being announced.
+    c.lblCon->setAccessibleName(QStringLiteral("Message line"));
     c.lblCredits = MakeLabel(client, TwipsRect(8520, 7200, 1050, 375), QStringLiteral("200"),
                              fonts::Aardvark(14.25, true), kLabelColor, Qt::AlignRight);
     c.ImgCaption =
@@ -127,6 +130,7 @@ TableControls BuildTableDesign(QMainWindow& window, const TableImages& images) {
 
     auto* client = new QWidget(&window);
     client->setObjectName(QStringLiteral("table"));
+    client->setAccessibleName(QStringLiteral("Card table"));
     client->setFixedSize(kClientSize);
     window.setCentralWidget(client);
 

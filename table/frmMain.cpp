@@ -7,16 +7,18 @@
 
 #include "accounts/Statistics.h"
 #include "accounts/StatsText.h"
+#include "controls/AccessibleTree.h"
+#include "controls/HeldKeys.h"
 #include "controls/Twips.h"
 #include "engine/Deal.h"
 #include "engine/HandEvaluation.h"
 #include "engine/PayTable.h"
 #include "game/BackupCommand.h"
-#include "game/CardNames.h"
 #include "game/GameDialogs.h"
 #include "game/HandFlow.h"
 #include "game/PlayerAtTable.h"
 #include "game/TableMessages.h"
+#include "table/TableSpeech.h"
 #include "windows/AuxWindows.h"
 #include "windows/frmStats.h"
 
@@ -42,6 +44,7 @@ bool ValidIndex(int index) {
 }  // namespace
 
 frmMain::frmMain(GameContext& ctx, AuxWindows& aux) : ctx_(ctx), aux_(aux) {
+    a11y::InstallAccessibleTree();
     images_.SetDevicePixelRatio(devicePixelRatioF());
     c_ = BuildTableDesign(*this, images_);
     Connect();
@@ -68,13 +71,19 @@ void frmMain::Connect() {
     connect(c_.mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
 }
 
-// Keys 1..5 act like clicks on the cards; Enter and Space like the deal button.
+// Keys 1..5 act like clicks on the cards; Enter and Space like the deal button. A key held down
+// acts once: its repeats would otherwise deal and then draw with no holds, or flip a hold back,
+// whether they come to a shortcut or to the focused control.
 void frmMain::AddKeys() {
-    for (int i = 0; i < 5; ++i)
+    QSet<int> keys{Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space};
+    for (int i = 0; i < 5; ++i) {
         new QShortcut(QKeySequence(Qt::Key_1 + i), this, [this, i] { pHand_Click(i); });
+        keys.insert(Qt::Key_1 + i);
+    }
     for (int key : {Qt::Key_Return, Qt::Key_Enter})
         new QShortcut(QKeySequence(key), this, [this] { cmdDeal_Click(); });
     new QShortcut(QKeySequence(Qt::Key_Space), this, [this] { SpaceKey(); });
+    new HeldKeys(*this, keys);
 
     c_.cmdDeal->setToolTip(QStringLiteral("Deal, then draw (Enter or Space)"));
     for (int i = 0; i < 5; ++i) {
@@ -109,7 +118,6 @@ void frmMain::Form_Load() {
     }
     playerSeated_ = SeatAtStartUp(ctx_);
     ShowPlayer();
-    DescribeCards();
     c_.cmdDeal->setFocus();
 }
 
@@ -149,9 +157,12 @@ void frmMain::FollowPixelRatio() {
     for (PictureBox* card : c_.pHand) card->Refresh();
 }
 
+// A player newly at the table hears of the limits of their own account.
 void frmMain::ShowPlayer() {
+    limitsTold_ = {};
     c_.lblCredits->setText(QString::number(ctx_.CurrentPlayer.Credits));
     c_.lblPNAME->setText(output::DisplayName(ctx_.CurrentPlayer));
+    DescribeTable(c_, shown_);
 }
 
 // ---- The hand ----
@@ -197,7 +208,7 @@ void frmMain::DealPhase() {
     c_.cmdDeal->setFocus();
     c_.lblCon->setText(QStringLiteral("Hold any cards and Draw!"));
     c_.ImgCaption->SetPicture(images_.ILCaption, kCaptionHoldAndDraw);
-    DescribeCards();
+    DescribeTable(c_, shown_);
 }
 
 void frmMain::DrawPhase() {
@@ -218,7 +229,7 @@ void frmMain::DrawPhase() {
     c_.cmdDeal->Tag = kDealTag;
     c_.cmdDeal->SetPicture(images_.ILother, kDealFace);
     c_.cmdDeal->setFocus();
-    DescribeCards();
+    DescribeTable(c_, shown_);
 }
 
 void frmMain::chkHold_Click(int Index) {
@@ -231,7 +242,7 @@ void frmMain::chkHold_Click(int Index) {
     card->DrawMode = PenMode::NotXorPen;
     card->DrawWidth = kTintWidth;
     card->Line(0, 0, kTintWidth, 0);
-    DescribeCards();
+    DescribeTable(c_, shown_);
 }
 
 void frmMain::pHand_Click(int Index) {
@@ -252,7 +263,8 @@ void frmMain::SettleHand(const modcards::Hand& hand) {
     if (limits.creditsAtLimit) c_.lblCredits->setText(QString::number(ctx_.CurrentPlayer.Credits));
     SavePlayerReported();
     if (!pays) ShowSettlement(row);
-    if (limits.Any()) ShowError(ctx_.dialogs, LimitText(limits));
+    const output::LimitReport untold = LimitsNotYetTold(limits, limitsTold_);
+    if (untold.Any()) ShowError(ctx_.dialogs, LimitText(untold));
 }
 
 void frmMain::ShowSettlement(const modcards::SettlementRow& row) {
@@ -267,20 +279,6 @@ void frmMain::ShowSettlement(const modcards::SettlementRow& row) {
 
 void frmMain::AddToShownBalance(int amount) {
     c_.lblCredits->setText(AddToBalanceText(c_.lblCredits->text(), amount));
-}
-
-// Names the cards for screen readers: "Ace of spades, held".
-void frmMain::DescribeCards() {
-    for (std::size_t i = 0; i < 5; ++i) {
-        PictureBox* card = c_.pHand[i];
-        if (card->isHidden()) {
-            card->setAccessibleName(QStringLiteral("Card %1, face down").arg(i + 1));
-            continue;
-        }
-        QString name = CardName(shown_[i]);
-        if (c_.chkHold[i]->Value() == 1) name += QStringLiteral(", held");
-        card->setAccessibleName(name);
-    }
 }
 
 void frmMain::SavePlayerReported() {

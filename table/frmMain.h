@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <functional>
 
+#include "accounts/Statistics.h"
 #include "engine/Card.h"
 #include "engine/SettlementTable.h"
 #include "game/GameContext.h"
@@ -82,7 +83,6 @@ private:
     void ShowPlayer();
     void SavePlayerReported();
     void ShowStats();
-    void DescribeCards();
     void FollowPixelRatio();
     void PlaceFrame();
 
@@ -95,5 +95,6 @@ private:
     modcards::Hand shown_{};  // the card each box shows, in table order
     QPointer<frmStats> stats_;
     std::function<bool()> drawCheck_;
-    bool framePlaced_ = false;  // placed again once the frame is known
+    bool framePlaced_ = false;        // placed again once the frame is known
+    output::LimitReport limitsTold_;  // the limits the player at the table has been told of
 };

@@ -2,6 +2,7 @@
 #include "windows/frmExit.h"
 
 #include "assets/Artwork.h"
+#include "assets/PictureWords.h"
 #include "controls/Twips.h"
 #include "windows/AboutNet.h"
 #include "windows/WindowLook.h"
@@ -13,7 +14,8 @@ frmExit::frmExit(Dialogs& shell, QWidget* parent) : QWidget(parent), shell_(shel
                      palette().color(QPalette::Window));
 
     AddPicture(this, "imgBGexit", artwork::ExitPicture(devicePixelRatioF()),
-               TwipsRect(0, 0, 6000, 4500));
+               TwipsRect(0, 0, 6000, 4500))
+        ->setAccessibleName(artwork::ExitPictureText());
     QPushButton* visit =
         AddButton(this, "cmdVisit", "Visit Calvarro", TwipsRect(2520, 2760, 1815, 375));
     QPushButton* ok = AddButton(this, "cmdOK", "Exit", TwipsRect(4800, 4080, 975, 255));

@@ -11,9 +11,10 @@ using namespace winlook;
 frmRankings::frmRankings(QWidget* parent) : QWidget(parent) {
     SetUpFixedWindow(this, Qt::Window, "Hand Rankings", 9840, 6660, Qt::white);
 
-    AddHeading(this, "lblHandRanks", "Hand Rankings", TwipsRect(120, 120, 8535, 375));
-    AddTextBox(this, "txtboxRanks", helptexts::Rankings(), TwipsRect(120, 600, 8535, 5895),
-               fonts::Verdana(8.25, true));
+    // The heading names the text box beneath it, for screen readers.
+    AddHeading(this, "lblHandRanks", "Hand Rankings", TwipsRect(120, 120, 8535, 375))
+        ->setBuddy(AddTextBox(this, "txtboxRanks", helptexts::Rankings(),
+                              TwipsRect(120, 600, 8535, 5895), fonts::Verdana(8.25, true)));
     QPushButton* ok = AddOkButton(this, TwipsRect(8640, 6120, 1125, 450));
     connect(ok, &QPushButton::clicked, this, &frmRankings::cmdOK_Click);
 }

@@ -66,6 +66,9 @@ const char* const kCaptions[18] = {
 };
 
 constexpr int kHiddenPair = 2;
+const QString kOverallCaption = QStringLiteral("Overall Win Percentage");
+const QString kWonHead = QStringLiteral("Won");
+const QString kWinPercentHead = QStringLiteral("Win %");
 constexpr int kOverallPercent = 18;
 constexpr bool IsDateValue(int index) {
     return index == 0 || (index >= 15 && index <= 17);
@@ -144,21 +147,24 @@ frmStats::frmStats(QWidget* mainWindow)
             lblval_[row.count]->setGeometry(ValuePlace(row.count, kCountLeft, row.top));
         if (row.value >= 0)
             lblval_[row.value]->setGeometry(ValuePlace(row.value, kValueLeft, row.top));
+        // A screen reader reads the caption with its row's first value (see NameValues).
+        lblSts_[row.caption]->setBuddy(lblval_[row.count >= 0 ? row.count : row.value]);
     }
     lblSts_[kHiddenPair]->hide();
     lblval_[kHiddenPair]->hide();
 
-    QLabel* winPct = AddLabel(this, "lblWinPct", "Overall Win Percentage",
-                              TwipsRect(120, 1680, 2460, 270), labelFont, Qt::AlignLeft);
+    QLabel* winPct = AddLabel(this, "lblWinPct", kOverallCaption, TwipsRect(120, 1680, 2460, 270),
+                              labelFont, Qt::AlignLeft);
     SetColour(winPct, QPalette::WindowText, Qt::black);
     lblval_[kOverallPercent]->setGeometry(ValuePlace(kOverallPercent, kValueLeft, 1680));
+    winPct->setBuddy(lblval_[kOverallPercent]);
 
     MakeBoxed(AddLabel(this, "lblrankedhands", "Ranked Hands", TwipsRect(120, 2160, 3015, 255),
                        headFont, Qt::AlignLeft));
-    MakeBoxed(AddLabel(this, "lblWon", "Won", TwipsRect(3240, 2160, 1095, 255), headFont,
+    MakeBoxed(AddLabel(this, "lblWon", kWonHead, TwipsRect(3240, 2160, 1095, 255), headFont,
                        Qt::AlignHCenter));
-    MakeBoxed(AddLabel(this, "lblwinpercent", "Win %", TwipsRect(4440, 2160, 975, 255), headFont,
-                       Qt::AlignHCenter));
+    MakeBoxed(AddLabel(this, "lblwinpercent", kWinPercentHead, TwipsRect(4440, 2160, 975, 255),
+                       headFont, Qt::AlignHCenter));
 
     QLabel* web =
         AddLabel(this, "Label4",
@@ -199,6 +205,25 @@ void frmStats::Fill(const output::PlayerRecord& record, const QLocale& locale) {
         lblval_[kFirstCategoryPercent + c]->setText(
             PercentText(counters[kFirstCategory + c], played, locale));
     }
+    NameValues();
+}
+
+// Each value is offered to screen readers with its caption, "Hands Played: 12", and a category
+// row's values with their column heads, "Flushes, Won: 3" and "Flushes, Win %: 2.5".
+void frmStats::NameValues() {
+    const auto name = [](QLabel* value, const QString& caption) {
+        value->setAccessibleName(caption + QStringLiteral(": ") + value->text());
+    };
+    for (const Row& row : kRows) {
+        const QString caption = lblSts_[row.caption]->text().trimmed();
+        if (row.count < 0) {
+            name(lblval_[row.value], caption);
+            continue;
+        }
+        name(lblval_[row.count], caption + QStringLiteral(", ") + kWonHead);
+        name(lblval_[row.value], caption + QStringLiteral(", ") + kWinPercentHead);
+    }
+    name(lblval_[kOverallPercent], kOverallCaption);
 }
 
 QLabel* frmStats::lblpname(int index) const {

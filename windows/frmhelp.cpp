@@ -17,15 +17,16 @@ frmhelp::frmhelp(QWidget* parent) : QWidget(parent) {
     setFont(fonts::Aardvark(9.75));
 
     const QFont textFont = fonts::Arial(9.75, true);
-    AddHeading(this, "lblTitle", "Game Objective", TwipsRect(240, 120, 6975, 375));
-    AddTextBox(this, "txtboxInstruct", helptexts::Objective(), TwipsRect(240, 600, 6975, 1335),
-               textFont);
-    AddHeading(this, "lblSpec", "Game Specialty", TwipsRect(240, 2040, 6975, 375));
-    AddTextBox(this, "txtboxSpec", helptexts::Specialty(), TwipsRect(240, 2520, 6975, 615),
-               textFont);
-    AddHeading(this, "lblPlaying", "Playing The Game", TwipsRect(240, 3240, 6975, 375));
-    AddTextBox(this, "txtboxplaying", helptexts::Playing(), TwipsRect(240, 3720, 6975, 2295),
-               textFont);
+    // Each heading names the text box beneath it, for screen readers.
+    AddHeading(this, "lblTitle", "Game Objective", TwipsRect(240, 120, 6975, 375))
+        ->setBuddy(AddTextBox(this, "txtboxInstruct", helptexts::Objective(),
+                              TwipsRect(240, 600, 6975, 1335), textFont));
+    AddHeading(this, "lblSpec", "Game Specialty", TwipsRect(240, 2040, 6975, 375))
+        ->setBuddy(AddTextBox(this, "txtboxSpec", helptexts::Specialty(),
+                              TwipsRect(240, 2520, 6975, 615), textFont));
+    AddHeading(this, "lblPlaying", "Playing The Game", TwipsRect(240, 3240, 6975, 375))
+        ->setBuddy(AddTextBox(this, "txtboxplaying", helptexts::Playing(),
+                              TwipsRect(240, 3720, 6975, 2295), textFont));
     // Worked out at run time, so it has a label of its own beside the OK button.
     lblReturn_ = AddLabel(this, "lblReturn", QString(), TwipsRect(240, 6060, 5400, 330),
                           fonts::Arial(8.25, true), Qt::AlignLeft | Qt::AlignVCenter);

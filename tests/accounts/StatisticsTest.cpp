@@ -52,25 +52,45 @@ TEST(RecordHand, EveryCategoryFollowsItsRowAndOtherCodesCountAsLost) {
     }
 }
 
-TEST(RecordHand, FieldsStopAtTheirLimitInsteadOfWrapping) {
+TEST(RecordHand, TheBalanceStopsAtItsLimitAndTheLowestBalanceStillPaysAStake) {
     PlayerRecord record;
     record.Credits = 32000;
-    record.RoyalFlushes = 32767;
-    auto report = RecordHand(record, 1, Table(), kNow);
+    const auto report = RecordHand(record, 1, Table(), kNow);
     EXPECT_EQ(record.Credits, 32767);
-    EXPECT_EQ(record.RoyalFlushes, 32767);
-    EXPECT_TRUE(report.creditsAtLimit && report.countersAtLimit);
-
-    record = PlayerRecord{};
-    record.HandsPlayed = record.HandsLost = 32767;
-    report = RecordHand(record, 0, Table(), kNow);
-    EXPECT_EQ(record.HandsPlayed, 32767);
-    EXPECT_TRUE(report.countersAtLimit && !report.creditsAtLimit);
+    EXPECT_EQ(record.RoyalFlushes, 1);
+    EXPECT_TRUE(report.creditsAtLimit && !report.countersAtLimit);
 
     record.Credits = -32763;
     EXPECT_TRUE(output::CanChargeStake(record, 5));  // exactly the lowest balance
     record.Credits = -32764;
     EXPECT_FALSE(output::CanChargeStake(record, 5));
+}
+
+TEST(RecordHand, CountersThatReachTheirLimitStopTogetherAndKeepTheTotalsAgreeing) {
+    PlayerRecord record;
+    record.HandsPlayed = 32764;
+    record.HandsWon = record.Flushes = 30000;
+    record.HandsLost = 2764;
+    // Played reaches 32767 on the third hand; every hand after it is paid but not counted.
+    const std::int16_t codes[] = {8, 0, 8, 8, 0, 3};
+    for (int hand = 0; hand < 6; ++hand) {
+        const auto report = RecordHand(record, codes[hand], Table(), kNow);
+        EXPECT_EQ(record.HandsPlayed, record.HandsWon + record.HandsLost) << "hand " << hand;
+        EXPECT_EQ(record.HandsWon, record.Flushes + record.DeuceRoyals) << "hand " << hand;
+        EXPECT_EQ(report.countersAtLimit, hand >= 3) << "hand " << hand;
+    }
+    EXPECT_EQ(record.HandsPlayed, 32767);
+    EXPECT_EQ(record.Flushes, 30002);
+    EXPECT_EQ(record.Credits, 15 * 3 + 125);  // paid for every win, counted or not
+    EXPECT_EQ(record.LastDeuceRoyal, kNow);
+
+    // A category counter at its limit stops the hand's totals too, even below 32767 hands.
+    record = PlayerRecord{};
+    record.RoyalFlushes = 32767;
+    EXPECT_TRUE(RecordHand(record, 1, Table(), kNow).countersAtLimit);
+    EXPECT_EQ(record.HandsPlayed, 0);
+    EXPECT_EQ(record.HandsWon, 0);
+    EXPECT_EQ(record.Credits, 3000);
 }
 
 }  // namespace

@@ -41,7 +41,7 @@ TEST(HoldBox, AChangedValueRaisesClickBeforeTheSetterReturnsAndTheSameValueNothi
     EXPECT_EQ(events.size(), 2u);
 }
 
-TEST(HoldBox, AUserClickFlipsAnEnabledBoxAndADisabledOneIgnoresIt) {
+TEST(HoldBox, AUserClickOrAToggleFlipsAnEnabledBoxAndADisabledOneIgnoresClicks) {
     QWidget parent;
     parent.resize(100, 40);
     HoldCheckBox box(0, &parent);
@@ -55,11 +55,15 @@ TEST(HoldBox, AUserClickFlipsAnEnabledBoxAndADisabledOneIgnoresIt) {
     QTest::mouseClick(&box, Qt::LeftButton);
     EXPECT_EQ(box.Value(), 0);
     EXPECT_EQ(clicks.count(), 2);
+    box.toggle();  // what a screen reader's Toggle action does
+    EXPECT_EQ(box.Value(), 1);
+    EXPECT_EQ(clicks.count(), 3);
+    box.SetValue(0);
 
     box.setEnabled(false);
     QTest::mouseClick(&box, Qt::LeftButton);
     EXPECT_EQ(box.Value(), 0);
-    EXPECT_EQ(clicks.count(), 2);
+    EXPECT_EQ(clicks.count(), 4);
 }
 
 class NotXorPen : public testing::Test {

@@ -144,6 +144,43 @@ TEST_F(Hand, KeysDealHoldAndDraw) {
     EXPECT_EQ(c().lblCredits->text(), "200");  // three of a kind wins the stake back
 }
 
+// A key held down: its first press, then the window system's repeats, then the real release.
+// Most window systems mark each repeat as auto-repeated, X11 with a release before it; asked for
+// detectable repeats, X11 sends presses alone, unmarked.
+enum class Repeats { Marked, UnmarkedPresses };
+
+void HoldKeyDown(QWidget* target, Qt::Key key, Repeats style, int repeats = 5) {
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    const QString text = enter ? QStringLiteral("\r") : QString(QChar(char16_t(key)));  // " ", "1"
+    const bool marked = style == Repeats::Marked;
+    QTest::simulateEvent(target, true, key, Qt::NoModifier, text, false);
+    for (int i = 0; i < repeats; ++i) {
+        if (marked) QTest::simulateEvent(target, false, key, Qt::NoModifier, text, true);
+        QTest::simulateEvent(target, true, key, Qt::NoModifier, text, marked);
+    }
+    QTest::simulateEvent(target, false, key, Qt::NoModifier, text, false);
+}
+
+TEST_F(Hand, AKeyHeldDownDealsOrHoldsOnceAndNeverDrawsOnItsRepeats) {
+    Open();
+    int hands = 0;
+    for (Repeats style : {Repeats::Marked, Repeats::UnmarkedPresses})
+        for (QWidget* target :
+             {static_cast<QWidget*>(window.get()), static_cast<QWidget*>(c().cmdDeal)})
+            for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+                SCOPED_TRACE(QKeySequence(key).toString().toStdString());
+                c().cmdDeal->setFocus();
+                HoldKeyDown(target, key, style);
+                ++hands;
+                ASSERT_EQ(c().cmdDeal->Tag, "Hit");
+                HoldKeyDown(c().pHand[0], Qt::Key_1, style);
+                EXPECT_EQ(c().chkHold[0]->Value(), 1);
+                QTest::keyClick(target, key);  // a fresh press draws
+                ASSERT_EQ(c().cmdDeal->Tag, "Deal");
+            }
+    EXPECT_EQ(ctx.CurrentPlayer.HandsPlayed, hands);
+}
+
 TEST_F(Holding, TintsTheCardWhileHeldAndRestoresEveryPixel) {
     Open();
     deck.Queue(kRoyal);
@@ -245,6 +282,29 @@ TEST_F(Settlement, TheBalanceLimitsAreToldAndARefusedDealIsNotDealt) {
     EXPECT_EQ(ctx.CurrentPlayer.Credits, 32767);
     EXPECT_EQ(c().lblCredits->text(), "32767");  // the label agrees with the account
     EXPECT_TRUE(dialogs.messages.back().text.contains("32767 credits"));
+}
+
+TEST_F(Settlement, EachLimitIsToldOnceToThePlayerAtTheTable) {
+    output::PlayerRecord full = output::NewPlayerRecord("Full", 200, clock);
+    full.Credits = 32000;
+    full.HandsPlayed = full.HandsLost = 32767;
+    ASSERT_FALSE(output::SavePlayer(ctx.accountsFile, full, 1));
+    Open("Full");
+    PlayHand(kRoyal, {0, 1, 2, 3, 4});
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.contains("32767 credits"));
+    EXPECT_TRUE(dialogs.messages[0].text.contains("no longer counted"));
+
+    PlayHand(kFullHouse, {0, 1, 2, 3, 4});  // both limits met again
+    PlayHand(kNothing, {});
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(Stored("Full").HandsPlayed, 32767);
+
+    dialogs.inputAnswers.push_back("Full");  // seated again: told again
+    window->mnuChanPl_Click();
+    PlayHand(kNothing, {});
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_FALSE(dialogs.messages[1].text.contains("credits"));
 }
 
 }  // namespace

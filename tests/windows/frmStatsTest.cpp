@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QPushButton>
 
+#include "accounts/OleDate.h"
 #include "tests/support/LabelInk.h"
 #include "windows/frmStats.h"
 
@@ -67,6 +68,16 @@ TEST(StatisticsWindow, ThePercentageRowsStandBesideTheirCaptions) {
             << "lblSts(" << caption << ") and lblval(" << value << ")";
     }
     EXPECT_EQ(window.lblSts(7)->text(), "4 Deuces");
+}
+
+TEST(StatisticsWindow, AFourDigitYearWithTheTimeFitsItsRow) {
+    frmStats window(nullptr);
+    output::PlayerRecord record = OneFourDeucesInThreeHands();
+    record.DateCreated = output::MakeOleDate(2028, 12, 28, 12, 58, 58);  // wide digits
+    window.Fill(record, QLocale(QLocale::English, QLocale::UnitedStates));
+    QLabel& date = *window.lblval(0);
+    ASSERT_EQ(date.text(), "12/28/2028 12:58:58 PM");
+    EXPECT_GT(InkColumns(date).first, 0);  // right-aligned, so a cut shows at the left edge
 }
 
 TEST(StatisticsWindow, OkHidesAndTheCloseBoxUnloads) {

@@ -1,0 +1,53 @@
+// What a plain window offers a screen reader: shown controls with something to say, by lines.
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QLabel>
+#include <QPushButton>
+
+#include "controls/AccessibleTree.h"
+#include "controls/ImageBox.h"
+#include "controls/PictureBox.h"
+
+namespace {
+
+template <typename Widget, typename... Args>
+Widget* Put(QWidget& window, QRect place, const QString& name, Args&&... args) {
+    auto* widget = new Widget(std::forward<Args>(args)..., &window);
+    widget->setGeometry(place);
+    if (!name.isEmpty()) widget->setAccessibleName(name);
+    return widget;
+}
+
+TEST(AccessibleTree, AWindowOffersWhatItShowsLineByLineWithCaptionsReadWithTheirValues) {
+    a11y::InstallAccessibleTree();
+    QWidget window;
+    window.resize(300, 200);
+    Put<ImageBox>(window, {0, 0, 300, 200}, "", ImageBox::Fit::Stretch);  // decoration
+    Put<QLabel>(window, {10, 150, 100, 20}, "", "Footer");
+    auto* caption = Put<QLabel>(window, {10, 40, 100, 20}, "", "Hands Played");
+    caption->setBuddy(Put<QLabel>(window, {120, 40, 40, 20}, "Hands Played: 12", "12"));
+    Put<QPushButton>(window, {200, 8, 60, 30}, "", "OK");
+    Put<QLabel>(window, {10, 12, 100, 20}, "", "Title");  // beside OK: one line
+    Put<QPushButton>(window, {10, 70, 60, 20}, "", "Hidden")->hide();
+    Put<PictureBox>(window, {10, 90, 40, 50}, "Ace of spades", 0);
+    Put<ImageBox>(window, {60, 90, 100, 20}, "You Won With A Flush", ImageBox::Fit::NaturalSize);
+
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(&window);
+    ASSERT_TRUE(face);
+    std::vector<std::pair<QAccessible::Role, QString>> heard;
+    for (int i = 0; i < face->childCount(); ++i) {
+        QAccessibleInterface* child = face->child(i);
+        heard.emplace_back(child->role(), child->text(QAccessible::Name));
+        EXPECT_EQ(face->indexOfChild(child), i);
+    }
+    const decltype(heard) expected{{QAccessible::StaticText, "Title"},
+                                   {QAccessible::Button, "OK"},
+                                   {QAccessible::StaticText, "Hands Played: 12"},
+                                   {QAccessible::Graphic, "Ace of spades"},
+                                   {QAccessible::StaticText, "You Won With A Flush"},
+                                   {QAccessible::StaticText, "Footer"}};
+    EXPECT_EQ(heard, expected);
+}
+
+}  // namespace
