@@ -8,6 +8,7 @@
 #include "engine/Card.h"
 #include "engine/SettlementTable.h"
 #include "game/GameContext.h"
+#include "game/history/SettledHand.h"
 #include "table/TableDesign.h"
 #include "table/TableImages.h"
 #include "windows/frmStats.h"
@@ -40,6 +41,9 @@ public:
 
 signals:
     void DrawStarting();  // the draw goes ahead; nothing of it has happened yet
+    // The hand is settled, recorded and saved; every hand in table order, as dealt and drawn.
+    void HandSettled(const history::SettledHand& hand);
+    void PlayerSeated();  // New Player or Change Player put another account at the table
 
 public slots:
     void cmdDeal_Click();
