@@ -12,8 +12,9 @@ QString CreditsOf(std::int64_t credits) {
     return QStringLiteral("%1%2 credits").arg(credits > 0 ? "+" : "").arg(credits);
 }
 
+// The kept cards; a hold that keeps none says so as players do.
 QString HoldText(const modcards::Hand& dealt, history::HeldSlots held) {
-    return KeptCards(dealt, HoldHint{.kept = held});
+    return held == 0 ? QStringLiteral("Discard all") : KeptCards(dealt, HoldHint{.kept = held});
 }
 
 }  // namespace
@@ -29,11 +30,15 @@ QString SignedCredits(double credits) {
 }
 
 std::vector<ReviewFigure> ReviewFigures(const history::SessionReview& review) {
+    // No hands, no return: a dash rather than a misleading 0.00%.
+    const auto returnOf = [&](double perCredit) {
+        return review.handsPlayed > 0 ? ReturnText(perCredit) : QStringLiteral("\u2013");
+    };
     return {
         {QStringLiteral("Hands Played"), QString::number(review.handsPlayed)},
         {QStringLiteral("Credits Won/Lost"), CreditsOf(review.result)},
-        {QStringLiteral("Return With Your Holds"), ReturnText(review.HeldReturn())},
-        {QStringLiteral("Return With Perfect Play"), ReturnText(review.PerfectReturn())},
+        {QStringLiteral("Return With Your Holds"), returnOf(review.HeldReturn())},
+        {QStringLiteral("Return With Perfect Play"), returnOf(review.PerfectReturn())},
         {QStringLiteral("Mistakes"), QString::number(review.mistakes.size())},
         {QStringLiteral("Lost To Mistakes"),
          CreditsText(review.mistakesCost) + QStringLiteral(" credits")},

@@ -1,7 +1,7 @@
 // The balance plot: grid and axes on whole device pixels, the two lines antialiased.
 #include "windows/BalancePlot.h"
 
-#include <QPainterPath>
+#include <QLocale>
 #include <algorithm>
 #include <cmath>
 
@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr int kLeft = 58, kRight = 14, kTop = 30, kBottom = 38;
+constexpr int kLeft = 64, kRight = 14, kTop = 30, kBottom = 38;
 const QColor kFrame(120, 120, 120);
 const QColor kGrid(226, 226, 226);
 const QColor kZero(150, 150, 150);
@@ -34,8 +34,9 @@ double Snap(double at, double width, qreal ratio) {
     return (std::round(at * ratio - deviceWidth / 2) + deviceWidth / 2) / ratio;
 }
 
+// A whole number with its thousands grouped, "-30,000", as a player reads an axis.
 QString CountText(double value) {
-    return QString::number(static_cast<long long>(std::llround(value)));
+    return QLocale(QLocale::English).toString(static_cast<qlonglong>(std::llround(value)));
 }
 
 }  // namespace
@@ -85,6 +86,10 @@ void BalancePlot::paintEvent(QPaintEvent*) {
         low = std::min({low, static_cast<double>(point.actual), point.perfect});
         high = std::max({high, static_cast<double>(point.actual), point.perfect});
     }
+    if (low == high) {  // nothing won or lost yet: zero in the middle
+        low = -10;
+        high = 10;
+    }
     frame.yStep = NiceStep(std::max(high - low, 10.0), 5);
     frame.low = std::floor(low / frame.yStep) * frame.yStep;
     frame.high = std::max(frame.low + frame.yStep, std::ceil(high / frame.yStep) * frame.yStep);
@@ -94,9 +99,13 @@ void BalancePlot::paintEvent(QPaintEvent*) {
     PaintLines(painter, frame);
     PaintLegend(painter);
     if (balance_.size() < 2) {
-        painter.setPen(kText);
         painter.setFont(fonts::Garamond(12));
-        painter.drawText(frame.area, Qt::AlignCenter, QStringLiteral("No hands yet"));
+        const QString none = QStringLiteral("No hands yet");
+        const QRectF box =
+            painter.boundingRect(frame.area, Qt::AlignCenter, none).adjusted(-8, -2, 8, 2);
+        painter.fillRect(box, Qt::white);
+        painter.setPen(kText);
+        painter.drawText(box, Qt::AlignCenter, none);
     }
 }
 
@@ -121,7 +130,10 @@ void BalancePlot::PaintGrid(QPainter& painter, const Frame& frame) const {
         painter.setPen(QPen(kGrid, 1));
         painter.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
         painter.setPen(kText);
-        painter.drawText(QRectF(x - 30, area.bottom() + 3, 60, 14), Qt::AlignCenter,
+        // The last label keeps within the plot's right edge.
+        const double labelLeft = std::min(x - 30, width() - 61.0);
+        painter.drawText(QRectF(labelLeft, area.bottom() + 3, 60, 14),
+                         x - 30 > labelLeft ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignCenter,
                          CountText(hand));
     }
     painter.setPen(QPen(kFrame, 1));
@@ -142,36 +154,35 @@ void BalancePlot::PaintGrid(QPainter& painter, const Frame& frame) const {
 }
 
 // With more hands than pixels, each pixel column keeps the lowest and highest balance in it,
-// so no swing disappears from the picture.
+// so no swing disappears from the picture, and the line stays a few thousand points at most.
 void BalancePlot::PaintLines(QPainter& painter, const Frame& frame) const {
     if (balance_.size() < 2) return;
     const double columns = std::max(1.0, frame.area.width() * devicePixelRatioF());
-    const double handsPerColumn = frame.hands / columns;
-    QPainterPath actual, perfect;
-    actual.moveTo(frame.X(0), frame.Y(0));
-    perfect.moveTo(frame.X(0), frame.Y(0));
-    for (std::size_t hand = 1; hand < balance_.size();) {
-        const std::size_t end =
-            handsPerColumn <= 2
-                ? hand + 1
-                : std::min(balance_.size(), hand + static_cast<std::size_t>(handsPerColumn));
+    const auto perColumn = std::max<std::size_t>(1, std::size_t(frame.hands / columns));
+    QPolygonF actual, perfect;
+    const auto add = [&](QPolygonF& line, std::size_t hand, double credits) {
+        const QPointF point(frame.X(double(hand)), frame.Y(credits));
+        if (line.isEmpty() || line.back() != point) line << point;
+    };
+    add(actual, 0, 0);
+    add(perfect, 0, 0);
+    for (std::size_t hand = 1; hand < balance_.size(); hand += perColumn) {
+        const std::size_t end = std::min(balance_.size(), hand + perColumn);
         auto [lowest, highest] =
             std::minmax_element(balance_.begin() + hand, balance_.begin() + end,
                                 [](const auto& a, const auto& b) { return a.actual < b.actual; });
         if (lowest > highest) std::swap(lowest, highest);
         for (auto point : {lowest, highest, balance_.begin() + (end - 1)})
-            actual.lineTo(frame.X(double(point - balance_.begin())), frame.Y(point->actual));
-        perfect.lineTo(frame.X(double(end - 1)), frame.Y(balance_[end - 1].perfect));
-        hand = end;
+            add(actual, std::size_t(point - balance_.begin()), double(point->actual));
+        add(perfect, end - 1, balance_[end - 1].perfect);
     }
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setClipRect(frame.area.adjusted(-2, -2, 2, 2));
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(kPerfect, 2, Qt::DashLine, Qt::FlatCap, Qt::RoundJoin));
-    painter.drawPath(perfect);
-    painter.setPen(QPen(kActual, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.drawPath(actual);
+    painter.setPen(QPen(kPerfect, 2, Qt::DashLine, Qt::FlatCap, Qt::BevelJoin));
+    painter.drawPolyline(perfect);
+    painter.setPen(QPen(kActual, 2, Qt::SolidLine, Qt::RoundCap, Qt::BevelJoin));
+    painter.drawPolyline(actual);
     painter.restore();
 }
 

@@ -16,6 +16,7 @@ constexpr std::size_t kBestRows = 5;
 constexpr int kMargin = 10, kHeaderHeight = 30, kCardsHeight = 44, kRowHeight = 22;
 constexpr int kCardWidth = 44, kCardHeight = 34, kCardGap = 8;
 constexpr int kChipWidth = 34, kChipGap = 4, kChipHeight = 18;
+constexpr int kGapHeight = 10;
 const QColor kPanel(44, 48, 56);
 const QColor kBorder(214, 170, 60);
 const QColor kHeading(255, 224, 192);
@@ -57,8 +58,9 @@ void ReviewDealPanel::ShowHand(const history::HandRecord& hand,
     holds_.assign(all.begin(), all.begin() + std::min(kBestRows, all.size()));
     const auto taken = std::find_if(all.begin(), all.end(),
                                     [&](const HoldHint& hold) { return hold.kept == hand.held; });
-    if (taken != all.end() && taken - all.begin() >= std::ptrdiff_t(kBestRows))
-        holds_.push_back(*taken);
+    const auto takenAt = std::size_t(taken - all.begin());
+    if (taken != all.end() && takenAt >= kBestRows) holds_.push_back(*taken);
+    gapBeforeTaken_ = taken != all.end() && takenAt > kBestRows;
     footnote_ = hand.Cost() > 0
                     ? QStringLiteral("Your hold (framed) gave up %1 credits on average.")
                           .arg(ExactCredits(hand.Cost()))
@@ -106,18 +108,25 @@ void ReviewDealPanel::paintEvent(QPaintEvent*) {
     PaintCards(painter, kHeaderHeight + 6);
     int top = kHeaderHeight + kCardsHeight + 6;
     for (std::size_t row = 0; row < holds_.size(); ++row) {
-        if (row == kBestRows) {  // the hold taken, far down the list
-            painter.setPen(kHeading);
-            painter.drawText(QRect(kMargin, top - 6, 24, 10), Qt::AlignLeft, QStringLiteral("⋮"));
-            top += 6;
+        if (row == kBestRows && gapBeforeTaken_) {  // the hold taken, further down the list
+            PaintGap(painter, top);
+            top += kGapHeight;
         }
         PaintRow(painter, holds_[row], top);
         top += kRowHeight;
     }
     painter.setPen(kHeading);
     painter.setFont(fonts::Aardvark(8.25, false));
-    painter.drawText(QRect(kMargin, height() - 26, width() - 2 * kMargin, 20),
+    painter.drawText(QRect(kMargin, top + 4, width() - 2 * kMargin, 20),
                      Qt::AlignLeft | Qt::AlignVCenter, footnote_);
+}
+
+// Three dots between the best holds and the hold taken: the holds between are left out.
+void ReviewDealPanel::PaintGap(QPainter& painter, int top) const {
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(kHeading);
+    for (int dot = -1; dot <= 1; ++dot)
+        painter.drawEllipse(QPointF(width() / 2.0 + dot * 8, top + kGapHeight / 2.0 - 1), 1.6, 1.6);
 }
 
 // The five dealt cards as small white cards, left to right.

@@ -32,10 +32,12 @@ protected:
 private:
     void PaintCards(QPainter& painter, int top) const;
     void PaintRow(QPainter& painter, const HoldHint& hold, int top) const;
+    void PaintGap(QPainter& painter, int top) const;
 
     int stake_;
     history::HandRecord hand_;
     std::vector<HoldHint> holds_;
+    bool gapBeforeTaken_ = false;  // holds left out between the best ones and the hold taken
     QString message_;
     QString footnote_;
     QString text_;

@@ -22,7 +22,6 @@ QRect Place(int left, int top, int width, int height) {
 }
 
 constexpr int kFigureTop = 54, kFigureHeight = 20;
-constexpr int kHandId = Qt::UserRole;
 const QColor kSentenceGround(255, 240, 222);
 
 const QString kHeaderStyle = QStringLiteral(
@@ -30,8 +29,6 @@ const QString kHeaderStyle = QStringLiteral(
     " padding: 2px 4px; font-weight: bold; }");
 
 constexpr std::array<int, 4> kColumnWidths = {128, 104, 104, 80};
-const QStringList kColumns = {QStringLiteral("Dealt"), QStringLiteral("Your Hold"),
-                              QStringLiteral("Best Hold"), QStringLiteral("Cost")};
 
 }  // namespace
 
@@ -88,7 +85,7 @@ frmReview::frmReview(QWidget* mainWindow, int stake, ReviewSource source)
 
     AddHeading(this, QStringLiteral("lblMistakes"), QStringLiteral("Mistakes, Worst First"),
                Place(8, 300, 440, 25));
-    lstMistakes_ = AddHandList(QStringLiteral("lstMistakes"),
+    lstMistakes_ = AddHandList(&mistakes_, QStringLiteral("lstMistakes"),
                                QStringLiteral("Mistakes, worst first"), Place(8, 326, 440, 130));
     // Within a hundredth of a credit of the best: worth knowing, but no mistake.
     QLabel* closeCalls =
@@ -100,8 +97,8 @@ frmReview::frmReview(QWidget* mainWindow, int stake, ReviewSource source)
                        "mistakes")
             .arg(history::kCloseCallCredits));
     lstCloseCalls_ =
-        AddHandList(QStringLiteral("lstCloseCalls"), QStringLiteral("Close calls, not mistakes"),
-                    Place(8, 488, 440, 78));
+        AddHandList(&closeCalls_, QStringLiteral("lstCloseCalls"),
+                    QStringLiteral("Close calls, not mistakes"), Place(8, 488, 440, 78));
 
     deal_ = new ReviewDealPanel(this, stake);
     deal_->setGeometry(Place(456, 300, 336, 266));
@@ -113,18 +110,19 @@ frmReview::frmReview(QWidget* mainWindow, int stake, ReviewSource source)
     Refresh();
 }
 
-QTreeWidget* frmReview::AddHandList(const QString& name, const QString& accessibleName,
-                                    const QRect& place) {
-    auto* list = new QTreeWidget(this);
+QTreeView* frmReview::AddHandList(ReviewHandsModel* rows, const QString& name,
+                                  const QString& accessibleName, const QRect& place) {
+    auto* list = new QTreeView(this);
     list->setObjectName(name);
     list->setAccessibleName(accessibleName);
     list->setGeometry(place);
-    list->setColumnCount(int(kColumns.size()));
-    list->setHeaderLabels(kColumns);
+    list->setModel(rows);
     list->setRootIsDecorated(false);
+    list->setItemsExpandable(false);
     list->setUniformRowHeights(true);
     list->setAlternatingRowColors(true);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setSelectionBehavior(QAbstractItemView::SelectRows);
     list->header()->setStyleSheet(kHeaderStyle);
     list->header()->setSectionsMovable(false);
     list->header()->setSectionResizeMode(QHeaderView::Fixed);
@@ -133,9 +131,9 @@ QTreeWidget* frmReview::AddHandList(const QString& name, const QString& accessib
     // Room for every column beside a vertical scroll bar.
     for (int column = 0; column < int(kColumnWidths.size()); ++column)
         list->setColumnWidth(column, kColumnWidths[std::size_t(column)]);
-    list->headerItem()->setTextAlignment(3, Qt::AlignRight | Qt::AlignVCenter);
     list->setFont(fonts::SansSerif(9));
-    connect(list, &QTreeWidget::itemSelectionChanged, this, [this, list] { ShowSelected(list); });
+    connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this, list] { ShowSelected(list); });
     return list;
 }
 
@@ -152,13 +150,20 @@ void frmReview::cmdOK_Click() {
 }
 
 void frmReview::Refresh() {
-    std::int64_t selected = 0;
-    for (QTreeWidget* list : {lstMistakes_, lstCloseCalls_})
-        if (!list->selectedItems().isEmpty())
-            selected = list->selectedItems().front()->data(0, kHandId).toLongLong();
+    const std::int64_t selected = SelectedHand();
     page_ = source_(Scope());
     Fill();
     SelectHand(selected);
+}
+
+std::int64_t frmReview::SelectedHand() const {
+    for (QTreeView* list : {lstMistakes_, lstCloseCalls_}) {
+        const QModelIndexList rows = list->selectionModel()->selectedRows();
+        if (rows.isEmpty()) continue;
+        const auto* rowsModel = static_cast<const ReviewHandsModel*>(list->model());
+        if (const history::HandRecord* hand = rowsModel->Hand(rows.front().row())) return hand->id;
+    }
+    return 0;
 }
 
 void frmReview::Fill() {
@@ -175,56 +180,51 @@ void frmReview::Fill() {
     lblSentence_->setText(sentence);
     lblSentence_->setAccessibleName(sentence);
     plot_->SetBalance(review.balance);
-    FillList(lstMistakes_, review.mistakes);
-    FillList(lstCloseCalls_, review.closeCalls);
-}
-
-void frmReview::FillList(QTreeWidget* list, const std::vector<history::HandRecord>& hands) {
-    const QSignalBlocker quiet(list);
-    list->clear();
-    for (const history::HandRecord& hand : hands) {
-        const ReviewRow row = ReviewRowOf(hand);
-        auto* item =
-            new QTreeWidgetItem(list, QStringList{row.dealt, row.held, row.best, row.cost});
-        item->setData(0, kHandId, QVariant::fromValue<qlonglong>(hand.id));
-        item->setTextAlignment(3, Qt::AlignRight | Qt::AlignVCenter);
-    }
+    mistakes_.SetHands(&review.mistakes);
+    closeCalls_.SetHands(&review.closeCalls);
 }
 
 // Selects the hand `id` in whichever list holds it, else the worst mistake, else the first
 // close call; the deal panel follows.
 void frmReview::SelectHand(std::int64_t id) {
-    QTreeWidgetItem* chosen = nullptr;
-    for (QTreeWidget* list : {lstMistakes_, lstCloseCalls_})
-        for (int row = 0; row < list->topLevelItemCount() && !chosen; ++row)
-            if (list->topLevelItem(row)->data(0, kHandId).toLongLong() == id)
-                chosen = list->topLevelItem(row);
-    if (!chosen) chosen = lstMistakes_->topLevelItem(0);
-    if (!chosen) chosen = lstCloseCalls_->topLevelItem(0);
-    if (!chosen) {
+    QTreeView* list = nullptr;
+    int row = -1;
+    for (QTreeView* candidate : {lstMistakes_, lstCloseCalls_}) {
+        row = static_cast<const ReviewHandsModel*>(candidate->model())->RowOf(id);
+        if (row >= 0) {
+            list = candidate;
+            break;
+        }
+    }
+    if (!list) {
+        row = 0;
+        if (mistakes_.rowCount() > 0)
+            list = lstMistakes_;
+        else if (closeCalls_.rowCount() > 0)
+            list = lstCloseCalls_;
+    }
+    if (!list) {
         deal_->ShowMessage(page_.review.handsPlayed == 0
                                ? QStringLiteral("No hands played yet.")
                                : QStringLiteral("No mistakes and no close calls: every hold "
                                                 "was the best."));
         return;
     }
-    chosen->treeWidget()->setCurrentItem(chosen);
-    chosen->setSelected(true);
-    ShowSelected(chosen->treeWidget());
+    list->setCurrentIndex(list->model()->index(row, 0));
 }
 
-void frmReview::ShowSelected(QTreeWidget* list) {
-    if (list->selectedItems().isEmpty()) return;
-    QTreeWidget* other = list == lstMistakes_ ? lstCloseCalls_ : lstMistakes_;
+void frmReview::ShowSelected(QTreeView* list) {
+    const QModelIndexList rows = list->selectionModel()->selectedRows();
+    if (rows.isEmpty()) return;
+    QTreeView* other = list == lstMistakes_ ? lstCloseCalls_ : lstMistakes_;
     {
-        const QSignalBlocker quiet(other);
-        other->clearSelection();
+        const QSignalBlocker quiet(other->selectionModel());
+        other->selectionModel()->clear();
+        other->viewport()->update();
     }
-    const std::int64_t id = list->selectedItems().front()->data(0, kHandId).toLongLong();
-    const auto& hands = list == lstMistakes_ ? page_.review.mistakes : page_.review.closeCalls;
-    const auto hand = std::find_if(hands.begin(), hands.end(),
-                                   [&](const history::HandRecord& h) { return h.id == id; });
-    if (hand == hands.end()) return;
+    const history::HandRecord* hand =
+        static_cast<const ReviewHandsModel*>(list->model())->Hand(rows.front().row());
+    if (!hand) return;
     if (!page_.advisor) {
         deal_->ShowMessage(QStringLiteral("Working out the best holds\u2026"));
         return;

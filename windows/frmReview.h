@@ -5,7 +5,7 @@
 
 #include <QLabel>
 #include <QTabBar>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -15,6 +15,7 @@
 #include "game/history/SessionReview.h"
 #include "windows/BalancePlot.h"
 #include "windows/ReviewDealPanel.h"
+#include "windows/ReviewHandsModel.h"
 
 // What the window shows for one scope.
 struct ReviewPage {
@@ -45,8 +46,9 @@ public:
     QLabel* lblpname() const { return lblpname_; }
     QLabel* lblFigure(int index) const { return figures_.at(std::size_t(index)); }  // values
     QLabel* lblSentence() const { return lblSentence_; }
-    QTreeWidget* lstMistakes() const { return lstMistakes_; }
-    QTreeWidget* lstCloseCalls() const { return lstCloseCalls_; }
+    // One row per hand: the deal, the hold taken, the best hold, the cost.
+    QTreeView* lstMistakes() const { return lstMistakes_; }
+    QTreeView* lstCloseCalls() const { return lstCloseCalls_; }
     BalancePlot* Plot() const { return plot_; }
     ReviewDealPanel* Deal() const { return deal_; }
 
@@ -55,12 +57,12 @@ public slots:
     void cmdOK_Click();  // unloads the window
 
 private:
-    QTreeWidget* AddHandList(const QString& name, const QString& accessibleName,
-                             const QRect& place);
+    QTreeView* AddHandList(ReviewHandsModel* rows, const QString& name,
+                           const QString& accessibleName, const QRect& place);
     void Fill();
-    void FillList(QTreeWidget* list, const std::vector<history::HandRecord>& hands);
     void SelectHand(std::int64_t id);
-    void ShowSelected(QTreeWidget* list);
+    std::int64_t SelectedHand() const;  // 0 for none
+    void ShowSelected(QTreeView* list);
 
     ReviewSource source_;
     ReviewPage page_;
@@ -69,8 +71,10 @@ private:
     std::array<QLabel*, kFigureCount> captions_{};
     std::array<QLabel*, kFigureCount> figures_{};
     QLabel* lblSentence_ = nullptr;
-    QTreeWidget* lstMistakes_ = nullptr;
-    QTreeWidget* lstCloseCalls_ = nullptr;
+    ReviewHandsModel mistakes_;
+    ReviewHandsModel closeCalls_;
+    QTreeView* lstMistakes_ = nullptr;
+    QTreeView* lstCloseCalls_ = nullptr;
     BalancePlot* plot_ = nullptr;
     ReviewDealPanel* deal_ = nullptr;
 };

@@ -183,7 +183,7 @@ TEST_F(TableHandHistory, SessionReviewOpensOnceForThePlayerAtTheTable) {
     ASSERT_NE(review, nullptr);
     EXPECT_TRUE(review->isVisible());
     EXPECT_EQ(review->lblpname()->text(), "Tester");
-    EXPECT_EQ(review->lstMistakes()->topLevelItemCount(), 1);
+    EXPECT_EQ(review->lstMistakes()->model()->rowCount(), 1);
 
     // A hand played while it is open shows at once; a second opening brings the same window.
     PlayHand(kTrips, {0, 1, 3});

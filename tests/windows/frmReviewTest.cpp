@@ -57,11 +57,15 @@ ReviewPage PageOf(ReviewScope scope) {
     return {"Ann", history::ReviewHands(hands, 5), QString(), &Advisor()};
 }
 
-QStringList Row(const QTreeWidget* list, int row) {
+QStringList Row(const QTreeView* list, int row) {
     QStringList cells;
-    for (int column = 0; column < list->columnCount(); ++column)
-        cells << list->topLevelItem(row)->text(column);
+    for (int column = 0; column < list->model()->columnCount(); ++column)
+        cells << list->model()->index(row, column).data().toString();
     return cells;
+}
+
+void Select(QTreeView* list, int row) {
+    list->setCurrentIndex(list->model()->index(row, 0));
 }
 
 TEST(SessionReviewWindow, ShowsTheFiguresAndSaysSkillAndLuckInOneSentence) {
@@ -86,19 +90,19 @@ TEST(SessionReviewWindow, ShowsTheFiguresAndSaysSkillAndLuckInOneSentence) {
 
     window.tabScope()->setCurrentIndex(0);
     EXPECT_EQ(window.lblFigure(0)->text(), "3");
-    EXPECT_EQ(window.lstMistakes()->topLevelItemCount(), 1);
+    EXPECT_EQ(window.lstMistakes()->model()->rowCount(), 1);
 }
 
 TEST(SessionReviewWindow, ListsTheMistakesWorstFirstAndTheCloseCallsApart) {
     frmReview window(nullptr, 5, PageOf);
     window.tabScope()->setCurrentIndex(1);
 
-    const QTreeWidget* mistakes = window.lstMistakes();
-    ASSERT_EQ(mistakes->topLevelItemCount(), 2);
+    const QTreeView* mistakes = window.lstMistakes();
+    ASSERT_EQ(mistakes->model()->rowCount(), 2);
     EXPECT_EQ(Row(mistakes, 0), QStringList({"K♥ 2♣ Q♥ 7♠ 5♦", "K♥ 7♠", "K♥ 2♣ Q♥", "5.45"}));
     EXPECT_EQ(Row(mistakes, 1), QStringList({"9♣ 9♦ 4♠ 9♥ K♦", "9♣ 9♦ 9♥ K♦", "9♣ 9♦ 9♥", "1.89"}));
-    const QTreeWidget* closeCalls = window.lstCloseCalls();
-    ASSERT_EQ(closeCalls->topLevelItemCount(), 1);
+    const QTreeView* closeCalls = window.lstCloseCalls();
+    ASSERT_EQ(closeCalls->model()->rowCount(), 1);
     EXPECT_EQ(Row(closeCalls, 0), QStringList({"Q♦ 5♣ 6♥ 2♣ 7♠", "5♣ 6♥ 2♣ 7♠", "2♣", "0.0051"}));
     EXPECT_FALSE(mistakes->accessibleName().isEmpty());
     EXPECT_FALSE(closeCalls->accessibleName().isEmpty());
@@ -112,7 +116,7 @@ TEST(SessionReviewWindow, TheSelectedHandShowsItsDealWithTheHoldsAndTheirValues)
     EXPECT_TRUE(window.Deal()->Text().startsWith("9♣ 9♦ 4♠ 9♥ K♦\n"));
 
     // The hold taken ranks 23rd, so it follows the best five.
-    window.lstMistakes()->setCurrentItem(window.lstMistakes()->topLevelItem(0));
+    Select(window.lstMistakes(), 0);
     const QStringList lines = window.Deal()->Text().split('\n');
     ASSERT_EQ(lines.size(), 8);
     EXPECT_EQ(lines[0], "K♥ 2♣ Q♥ 7♠ 5♦");
@@ -121,12 +125,12 @@ TEST(SessionReviewWindow, TheSelectedHandShowsItsDealWithTheHoldsAndTheirValues)
     EXPECT_EQ(lines[7], "Your hold (framed) gave up 5.4539 credits on average.");
     EXPECT_EQ(window.Deal()->accessibleDescription(), window.Deal()->Text());
 
-    window.lstCloseCalls()->setCurrentItem(window.lstCloseCalls()->topLevelItem(0));
+    Select(window.lstCloseCalls(), 0);
     EXPECT_TRUE(
         window.Deal()->Text().startsWith("Q♦ 5♣ 6♥ 2♣ 7♠\n"
                                          "Keep 2♣: 5.0051 credits, the best hold\n"
                                          "Keep 5♣ 6♥ 2♣ 7♠: 5.0000 credits, your hold"));
-    EXPECT_TRUE(window.lstMistakes()->selectedItems().isEmpty());
+    EXPECT_FALSE(window.lstMistakes()->selectionModel()->hasSelection());
 }
 
 }  // namespace

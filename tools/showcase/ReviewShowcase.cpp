@@ -1,7 +1,8 @@
 // Not a test: plays thirty hands at the table as a fair player would, the best hold mostly but
 // a few deliberate mistakes and one close call, then opens Strategy -> Session Review for a
-// look on a display. A file name saves a picture of the review window there as well.
-//   xvfb-run -a -s "-screen 0 1024x768x24" ./review_showcase [review.png]
+// look on a display. A file name saves a picture of the review window there as well; "all"
+// after it shows all sessions.
+//   xvfb-run -a -s "-screen 0 1024x768x24" ./review_showcase [review.png [all]]
 #include <QApplication>
 #include <QTimer>
 #include <algorithm>
@@ -75,6 +76,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     fonts::LoadEmbeddedFonts();
     const QString picture = argc > 1 ? QString(argv[1]) : QString();
+    const bool allSessions = argc > 2 && QString(argv[2]) == "all";
 
     Scene scene;
     scene.Open();
@@ -89,7 +91,10 @@ int main(int argc, char** argv) {
         if (!window.InDrawPhase()) {
             if (played == kHands) {
                 player.stop();
-                QTimer::singleShot(600, [&] { scene.strategy->Review()->trigger(); });
+                QTimer::singleShot(600, [&] {
+                    scene.strategy->Review()->trigger();
+                    if (allSessions) scene.history->Review()->tabScope()->setCurrentIndex(1);
+                });
                 return;
             }
             window.cmdDeal_Click();
