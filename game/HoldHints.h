@@ -23,11 +23,9 @@ std::vector<HoldHint> TopHolds(const modcards::analysis::HoldAdvisor& advisor,
 struct HoldVerdict {
     HoldHint played;
     HoldHint best;
-    // Graded on the exact values, as the session review grades the hand: a close call is no
-    // mistake.
+    // Graded on the exact values, as the session review grades the hand: a hold of the best
+    // value is right, whichever of several equal holds it is, and a close call is no mistake.
     history::HoldGrade grade = history::HoldGrade::Best;
-    // A hold of the best value is right, whichever of several equal holds it is.
-    bool IsBest() const { return played.rank == 1; }
     bool IsMistake() const { return grade == history::HoldGrade::Mistake; }
     double CreditsLost() const { return best.credits - played.credits; }
 };

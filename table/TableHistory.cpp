@@ -6,6 +6,12 @@
 #include "table/StrategyMenu.h"
 #include "table/frmMain.h"
 
+namespace {
+// Hands queued before the tables were ready are written in a burst; the review is read again
+// once after it, not once a hand.
+constexpr int kRefreshDelayMs = 150;
+}  // namespace
+
 TableHistory::TableHistory(frmMain& window, StrategyMenu& strategy, GameContext& ctx)
     : window_(window), recorder_(ctx) {
     const PerfectPlay& tables = strategy.Tables();
@@ -21,6 +27,11 @@ TableHistory::TableHistory(frmMain& window, StrategyMenu& strategy, GameContext&
     for (auto news :
          {&HistoryRecorder::Opened, &HistoryRecorder::SessionBegun, &HistoryRecorder::HandWritten})
         connect(&recorder_, news, this, &TableHistory::RefreshReview);
+    refresh_.setSingleShot(true);
+    refresh_.setInterval(kRefreshDelayMs);
+    connect(&refresh_, &QTimer::timeout, this, [this] {
+        if (review_ && review_->isVisible()) review_->Refresh();
+    });
     window_.installEventFilter(this);
 }
 
@@ -62,7 +73,7 @@ ReviewPage TableHistory::PageOf(ReviewScope scope) const {
 }
 
 void TableHistory::RefreshReview() {
-    if (review_ && review_->isVisible()) review_->Refresh();
+    if (review_ && review_->isVisible()) refresh_.start();
 }
 
 // The review goes when the table closes, as the statistics do.

@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QTimer>
 
 #include "game/GameContext.h"
 #include "game/HistoryRecorder.h"
@@ -32,9 +33,10 @@ protected:
 
 private:
     ReviewPage PageOf(ReviewScope scope) const;
-    void RefreshReview();
+    void RefreshReview();  // soon: hands written together refresh the review once
 
     frmMain& window_;
     HistoryRecorder recorder_;
     QPointer<frmReview> review_;
+    QTimer refresh_;
 };

@@ -187,8 +187,7 @@ TEST_F(TableHandHistory, SessionReviewOpensOnceForThePlayerAtTheTable) {
 
     // A hand played while it is open shows at once; a second opening brings the same window.
     PlayHand(kTrips, {0, 1, 3});
-    WaitForHands(2);
-    EXPECT_EQ(review->lblFigure(0)->text(), "2");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return review->lblFigure(0)->text() == "2"; }, 20000));
     strategy->Review()->trigger();
     EXPECT_EQ(history->Review(), review);
     c().cmdEnd->click();
