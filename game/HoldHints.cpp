@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "game/history/HoldValues.h"
+
 namespace {
 
 using modcards::analysis::HoldAdvisor;
@@ -36,5 +38,7 @@ HoldVerdict JudgeHold(const HoldAdvisor& advisor, const modcards::Hand& dealt,
     const auto mine = std::find_if(ranked.begin(), ranked.end(), [&](const RankedHold& hold) {
         return hold.keptSlots == (played & 0x1Fu);
     });
-    return {HintOf(*mine, advisor), HintOf(ranked.front(), advisor)};
+    const auto values = history::ValueHold(advisor, dealt, played & 0x1Fu);
+    return {HintOf(*mine, advisor), HintOf(ranked.front(), advisor),
+            history::GradeHold(values->holdEv, values->bestEv)};
 }

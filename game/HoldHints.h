@@ -6,6 +6,7 @@
 
 #include "engine/Card.h"
 #include "engine/analysis/HoldAdvisor.h"
+#include "game/history/HoldGrade.h"
 
 struct HoldHint {
     std::uint8_t kept = 0;  // bit i set: keep the card at table position i
@@ -22,8 +23,10 @@ std::vector<HoldHint> TopHolds(const modcards::analysis::HoldAdvisor& advisor,
 struct HoldVerdict {
     HoldHint played;
     HoldHint best;
-    // A hold of the best value is right, whichever of several equal holds it is.
-    bool IsBest() const { return played.rank == 1; }
+    // Graded on the exact values, as the session review grades the hand: a hold of the best
+    // value is right, whichever of several equal holds it is, and a close call is no mistake.
+    history::HoldGrade grade = history::HoldGrade::Best;
+    bool IsMistake() const { return grade == history::HoldGrade::Mistake; }
     double CreditsLost() const { return best.credits - played.credits; }
 };
 

@@ -24,6 +24,10 @@ public:
 
     // Null until AdvisorReady. Its queries take microseconds.
     const modcards::analysis::HoldAdvisor* Advisor() const { return advisor_.get(); }
+    // The same, shared: for a worker thread that may outlive this object.
+    std::shared_ptr<const modcards::analysis::HoldAdvisor> SharedAdvisor() const {
+        return advisor_;
+    }
     // The whole game's return per credit wagered (0.99 for 99%), once ReturnReady.
     std::optional<double> Return() const { return return_; }
     // Why the work stopped short, in words; empty while all is well.

@@ -8,6 +8,7 @@
 #include "game/AccountsLocation.h"
 #include "game/GameDialogs.h"
 #include "table/StrategyMenu.h"
+#include "table/TableHistory.h"
 #include "table/frmMain.h"
 #include "windows/AuxWindows.h"
 
@@ -38,6 +39,7 @@ GameSession::GameSession(Dialogs& dialogs)
       aux_(std::make_unique<AuxWindows>(dialogs)) {
     window_ = std::make_unique<frmMain>(context_, *aux_);
     strategy_ = std::make_unique<StrategyMenu>(*window_, *aux_, context_);
+    history_ = std::make_unique<TableHistory>(*window_, *strategy_, context_);
     // The name prompt, asked while the window is built, uses the desktop's font; the game's own
     // faces load after it, before the table is first painted. Labels resolve their faces when
     // they are drawn, so they pick them up.

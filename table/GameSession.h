@@ -13,6 +13,7 @@
 class AuxWindows;
 class frmMain;
 class StrategyMenu;
+class TableHistory;
 
 // Whether Qt has a display to open windows on: DISPLAY, WAYLAND_DISPLAY, or a platform chosen
 // with QT_QPA_PLATFORM (such as offscreen).
@@ -34,4 +35,5 @@ private:
     std::unique_ptr<AuxWindows> aux_;
     std::unique_ptr<frmMain> window_;
     std::unique_ptr<StrategyMenu> strategy_;  // goes before the window it is attached to
+    std::unique_ptr<TableHistory> history_;   // goes before the menu whose tables it uses
 };

@@ -57,6 +57,9 @@ void StrategyMenu::BuildMenu() {
     mnuTrainer_->setCheckable(true);
     mnuTrainer_->setToolTip(
         QStringLiteral("Before the draw, say when a hold pays less on average than the best"));
+    mnuReview_ = mnuStrategy_->addAction(QStringLiteral("Session &Review"));
+    mnuReview_->setToolTip(
+        QStringLiteral("How well this session and every session went: mistakes, luck, balance"));
     connect(mnuHint_, &QAction::triggered, this, &StrategyMenu::mnuHint_Click);
 }
 
@@ -98,8 +101,8 @@ void StrategyMenu::HideHint() {
     MarkKeptCards(HoldHint{});
 }
 
-// A hold worth less than the best is questioned; choosing to change it leaves the draw undone.
-// Until the tables are ready the trainer lets every draw go.
+// A mistake is questioned, a close call is not; choosing to change the hold leaves the draw
+// undone. Until the tables are ready the trainer lets every draw go.
 bool StrategyMenu::TrainerLetsDraw() {
     const auto* advisor = tables_.Advisor();
     if (!mnuTrainer_->isChecked() || !advisor) return true;
@@ -109,7 +112,7 @@ bool StrategyMenu::TrainerLetsDraw() {
             held |= static_cast<std::uint8_t>(1u << slot);
     const modcards::Hand dealt = TableHand();
     const HoldVerdict verdict = JudgeHold(*advisor, dealt, held);
-    if (verdict.IsBest()) return true;
+    if (!verdict.IsMistake()) return true;
     // The best hold stands marked on the table while the question is asked; the list of holds
     // follows when the player goes back to change the hold.
     MarkKeptCards(verdict.best);

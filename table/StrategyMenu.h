@@ -27,6 +27,7 @@ public:
 
     QAction* Hint() const { return mnuHint_; }
     QAction* Trainer() const { return mnuTrainer_; }
+    QAction* Review() const { return mnuReview_; }  // opened by the table's hand history
     HintPanel& Panel() const { return *panel_; }
     const KeepRing& Ring(int slot) const { return *rings_[static_cast<std::size_t>(slot)]; }
     const PerfectPlay& Tables() const { return tables_; }
@@ -50,6 +51,7 @@ private:
     QMenu* mnuStrategy_ = nullptr;
     QAction* mnuHint_ = nullptr;
     QAction* mnuTrainer_ = nullptr;
+    QAction* mnuReview_ = nullptr;
     HintPanel* panel_ = nullptr;
     std::array<KeepRing*, 5> rings_{};
     bool hintWanted_ = false;  // asked for this hand; shown as soon as the tables are ready

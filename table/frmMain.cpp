@@ -213,13 +213,18 @@ void frmMain::DealPhase() {
 
 void frmMain::DrawPhase() {
     HoldValues holds{};
-    for (std::size_t i = 0; i < 5; ++i) holds[i] = c_.chkHold[i]->Value();
+    history::SettledHand settled{.dealt = cards_.Hand};
+    for (std::size_t i = 0; i < 5; ++i) {
+        holds[i] = c_.chkHold[i]->Value();
+        if (holds[i] != 0) settled.held |= static_cast<history::HeldSlots>(1u << i);
+    }
     for (std::size_t i = 0; i < 5; ++i) {
         if (holds[i] != 0) continue;
         c_.pHand[i]->SetPicture(CardPicture(images_, cards_.Reserve[i]));
         shown_[i] = cards_.Reserve[i];
     }
     cards_.Hand = DrawCards(cards_.Hand, cards_.Reserve, holds);
+    settled.finalHand = cards_.Hand;
     modcards::SortByValue(cards_.Hand);
     SettleHand(cards_.Hand);
     for (HoldCheckBox* hold : c_.chkHold) {
@@ -230,6 +235,7 @@ void frmMain::DrawPhase() {
     c_.cmdDeal->SetPicture(images_.ILother, kDealFace);
     c_.cmdDeal->setFocus();
     DescribeTable(c_, shown_);
+    emit HandSettled(settled);
 }
 
 void frmMain::chkHold_Click(int Index) {
@@ -320,11 +326,15 @@ void frmMain::QuitGame() {
 // ---- Menus ----
 
 void frmMain::mnuNewPl_Click() {
-    if (NewPlayerCommand(ctx_)) ShowPlayer();
+    if (!NewPlayerCommand(ctx_)) return;
+    ShowPlayer();
+    emit PlayerSeated();
 }
 
 void frmMain::mnuChanPl_Click() {
-    if (ChangePlayerCommand(ctx_)) ShowPlayer();
+    if (!ChangePlayerCommand(ctx_)) return;
+    ShowPlayer();
+    emit PlayerSeated();
 }
 
 void frmMain::mnuBackupSt_Click() {

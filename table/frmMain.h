@@ -9,6 +9,7 @@
 #include "engine/Card.h"
 #include "engine/SettlementTable.h"
 #include "game/GameContext.h"
+#include "game/history/SettledHand.h"
 #include "table/TableDesign.h"
 #include "table/TableImages.h"
 #include "windows/frmStats.h"
@@ -34,7 +35,7 @@ public:
     frmStats* Stats() const { return stats_; }
 
     // False when the player gave up at the name prompt: nobody sits at the table.
-    bool PlayerSeated() const { return playerSeated_; }
+    bool HasPlayer() const { return playerSeated_; }
 
     // True between the deal and the draw, while holds may be chosen.
     bool InDrawPhase() const;
@@ -44,6 +45,9 @@ public:
 
 signals:
     void DrawStarting();  // the draw goes ahead; nothing of it has happened yet
+    // The hand is settled, recorded and saved; every hand in table order, as dealt and drawn.
+    void HandSettled(const history::SettledHand& hand);
+    void PlayerSeated();  // New Player or Change Player put another account at the table
 
 public slots:
     void cmdDeal_Click();

@@ -20,7 +20,7 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral(DW_APP_ID));
     QtDialogs dialogs;
     GameSession session(dialogs);
-    if (!session.MainWindow().PlayerSeated()) return 0;  // gave up at the name prompt
+    if (!session.MainWindow().HasPlayer()) return 0;  // gave up at the name prompt
     dialogs.SetParentWindow(&session.MainWindow());
     session.MainWindow().show();
     // The name prompt had the focus; the keys that play the game need the table active.

@@ -15,6 +15,9 @@ constexpr std::string_view kTrips = "9c 9d 4s 9h Kd 3c 5h 9s 7c 8d";
 constexpr std::string_view kDeuce = "Kh 2c Qh 7s 5d 3c 5h 9s 7c 8d";
 // Two straight draws of equal value: 4s 8c 7h 6c and Td 8c 7h 6c.
 constexpr std::string_view kTwinDraws = "4s Td 8c 7h 6c 2h 2s 5c 9d Kc";
+// Best: keep 2c alone, 5 * 178547/178365 credits; the four to a straight 5c 6h 2c 7s pays
+// exactly 5, half a hundredth less: a close call.
+constexpr std::string_view kCloseCall = "Qd 5c 6h 2c 7s 5s 2d 9h 9c Th";
 
 class StrategyFixture : public TableFixture {
 protected:
@@ -222,6 +225,18 @@ TEST_F(Trainer, EitherOfTwoHoldsOfTheBestValueIsRight) {
     ClickDeal();
     ASSERT_EQ(Reference().RankHolds(window->HandCards().Hand)[1].rank, 1);
     HoldOnly({1, 2, 3, 4});  // the one listed second
+    ClickDeal();
+    EXPECT_TRUE(dialogs.questions.empty());
+    EXPECT_EQ(c().cmdDeal->Tag, "Deal");
+}
+
+TEST_F(Trainer, ACloseCallIsNoMistakeAndDrawsWithoutAWord) {
+    OpenWithStrategy();
+    WaitForReturn();
+    strategy->Trainer()->setChecked(true);
+    deck.Queue(kCloseCall);
+    ClickDeal();
+    HoldOnly({1, 2, 3, 4});
     ClickDeal();
     EXPECT_TRUE(dialogs.questions.empty());
     EXPECT_EQ(c().cmdDeal->Tag, "Deal");

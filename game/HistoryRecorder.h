@@ -1,0 +1,126 @@
+// The hand history of one run: History.db beside the accounts file, a session for each player
+// seated, and every settled hand valued and written on a thread of its own, so the table never
+// waits for the disk or for the perfect-play tables.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+#include <variant>
+
+#include "accounts/AccountsFile.h"
+#include "engine/PayTable.h"
+#include "engine/analysis/HoldAdvisor.h"
+#include "game/GameContext.h"
+#include "game/history/HandHistory.h"
+#include "game/history/SettledHand.h"
+
+// Which hands a review covers: the session of the player at the table, or all of theirs.
+enum class ReviewScope { ThisSession, AllSessions };
+
+class HistoryRecorder : public QObject {
+    Q_OBJECT
+public:
+    // Starts opening History.db in the folder of ctx.accountsFile, and a session for the player
+    // at the table. Reads ctx.clock for the times and tells failures through ctx.dialogs, on
+    // this object's thread; `ctx` outlives this object and its PayTable is filled already.
+    explicit HistoryRecorder(GameContext& ctx, QObject* parent = nullptr);
+    // Writes every hand that can be valued, then stops. Hands still waiting for tables that
+    // never came are not kept.
+    ~HistoryRecorder() override;
+
+    // A new session for the player now at the table (ctx.CurrentPlayer), from now on.
+    void BeginSession();
+    // A hand the table has settled, stamped with the time now; valued and written in the
+    // background, once the tables are there. Takes microseconds.
+    void Record(const history::SettledHand& hand);
+    // The perfect-play tables, built on GamePays(ctx.PayTable): the hands waiting are written.
+    void SetAdvisor(std::shared_ptr<const modcards::analysis::HoldAdvisor> advisor);
+    // The tables could not be made, so no hand can be valued: told once.
+    void TablesFailed(const QString& why);
+
+    // What the review reads, on this object's thread. Null until the file is open, and when
+    // it cannot be; Problem() then says why in words (empty while it is being opened).
+    const history::HandHistory* History() const { return history_.get(); }
+    const QString& Problem() const { return problem_; }
+    // The session of the player at the table; 0 until it is written.
+    std::int64_t SessionId() const { return sessionId_; }
+    // The player at the table as the history names them: surrounding blanks removed.
+    const std::string& Player() const { return player_; }
+    const modcards::analysis::HoldAdvisor* Advisor() const { return advisor_.get(); }
+    int Stake() const { return stake_; }
+    std::int64_t HandsWritten() const { return handsWritten_; }
+    // The review of the player at the table, read now: tens of milliseconds for 100,000 hands.
+    // Empty while the history or the session is not there yet.
+    history::ReviewResult Review(ReviewScope scope) const;
+
+signals:
+    void Opened();        // History() is set
+    void SessionBegun();  // SessionId() is set
+    void HandWritten();   // one more hand is in the file
+
+private:
+    struct SessionJob {
+        std::string player;
+        std::string startedAt;
+        std::uint64_t number;  // which BeginSession asked for it
+    };
+    struct HandJob {
+        history::SettledHand hand;
+        std::string playedAt;
+    };
+    using Job = std::variant<SessionJob, HandJob>;
+
+    // On the worker.
+    void Work(std::stop_token stop);
+    std::optional<Job> NextJob(std::stop_token stop);
+    bool WaitsForTables(const Job& job) const;  // under mutex_
+    void Open(const std::string& now);
+    void Run(const SessionJob& job);
+    void Run(const HandJob& job);
+    bool StartSession();
+    output::FileError ErrorAbout(std::string action, std::string reason) const;
+
+    // On this object's thread.
+    void Deliver(std::function<void()> result);
+    void Tell(const output::FileError& error);
+    void Push(Job job);
+    std::string Now() const;
+
+    GameContext& ctx_;
+    const modcards::PayTable payTable_;
+    const int stake_;
+    const std::filesystem::path file_;
+
+    // Read and written on this object's thread only.
+    std::shared_ptr<const history::HandHistory> history_;
+    std::shared_ptr<const modcards::analysis::HoldAdvisor> advisor_;
+    QString problem_;
+    std::string player_;
+    std::int64_t sessionId_ = 0;
+    std::uint64_t sessionsAsked_ = 0;
+    std::int64_t handsWritten_ = 0;
+    bool told_ = false;
+
+    // Shared with the worker, under mutex_.
+    std::mutex mutex_;
+    std::condition_variable_any wake_;
+    std::deque<Job> jobs_;
+    std::shared_ptr<const modcards::analysis::HoldAdvisor> workerAdvisor_;
+    bool tablesFailed_ = false;
+
+    // The worker's own.
+    std::shared_ptr<history::HandHistory> writer_;
+    history::Session session_;
+    SessionJob sessionWanted_;
+
+    std::jthread worker_;  // last: stopped and joined before the members above go
+};

@@ -1,0 +1,197 @@
+// The hand history at the table: each settled hand's row with its exact values, a session for
+// each player seated, a failing history told once with the accounts as they would be anyway,
+// and the review window opened from the Strategy menu.
+#include <sqlite3.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "accounts/RecordCodec.h"
+#include "engine/HandEvaluation.h"
+#include "game/history/HandHistory.h"
+#include "table/StrategyMenu.h"
+#include "table/TableHistory.h"
+#include "tests/table/TableFixture.h"
+
+namespace {
+
+using history::HandRecord;
+
+// Ten cards: five for the table, then the replacements for positions 0..4.
+constexpr std::string_view kDeuce = "Kh 2c Qh 7s 5d 3c 5h 9s 7c 8d";
+constexpr std::string_view kTrips = "9c 9d 4s 9h Kd 3c 5h 9s 7c 8d";
+constexpr std::string_view kCloseCall = "Qd 5c 6h 2c 7s 5s 2d 9h 9c Th";
+// FixedClock's moment, 46000.5 days after 30 December 1899.
+constexpr const char* kPlayedAt = "2025-12-09T12:00:00";
+
+class HistoryFixture : public TableFixture {
+protected:
+    void OpenWithHistory() {
+        Open();
+        strategy = std::make_unique<StrategyMenu>(*window, aux, ctx);
+        history = std::make_unique<TableHistory>(*window, *strategy, ctx);
+    }
+    void WaitForHands(std::int64_t count) {
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return history->Recorder().HandsWritten() >= count; }, 20000));
+    }
+    std::filesystem::path Folder() const { return ctx.accountsFile.parent_path(); }
+    std::vector<HandRecord> HandsOf(std::string_view player) const {
+        const auto opened = history::HandHistory::Open(Folder(), kPlayedAt);
+        EXPECT_TRUE(opened.history) << opened.error->Describe();
+        return opened.history->PlayerHands(player).hands;
+    }
+    std::string AccountsBytes() const {
+        std::ifstream in(ctx.accountsFile, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    std::string Encoded(const output::PlayerRecord& record) const {
+        const output::RecordBytes bytes = output::EncodeRecord(record);
+        return std::string(bytes.begin(), bytes.end());
+    }
+    // The messages told so far with the title of the game's error box.
+    std::vector<QString> Errors() const {
+        std::vector<QString> texts;
+        for (const auto& message : dialogs.messages)
+            if (message.title == "Error") texts.push_back(message.text);
+        return texts;
+    }
+
+    std::unique_ptr<StrategyMenu> strategy;  // these go before the window
+    std::unique_ptr<TableHistory> history;
+};
+
+HandRecord Row(const char* dealt, const char* held, const char* bestHeld, const char* finalHand,
+               int category, int pay, double holdEv, double bestEv) {
+    HandRecord row;
+    row.player = "Tester";
+    row.playedAt = kPlayedAt;
+    row.dealt = modcards::ParseHand(dealt);
+    row.held = *history::ParseHeld(held);
+    row.bestHeld = *history::ParseHeld(bestHeld);
+    row.finalHand = modcards::ParseHand(finalHand);
+    row.category = category;
+    row.pay = pay;
+    row.holdEv = holdEv;
+    row.bestEv = bestEv;
+    return row;
+}
+
+using TableHandHistory = HistoryFixture;
+
+TEST_F(TableHandHistory, EachSettledHandIsARowWithTheExactValuesOfTheHoldAndTheBest) {
+    OpenWithHistory();
+    // Played before the tables are ready: the rows wait for them, the table does not.
+    PlayHand(kDeuce, {0, 3});
+    PlayHand(kTrips, {0, 1, 3});
+    PlayHand(kCloseCall, {1, 2, 3, 4});
+    WaitForHands(3);
+
+    // The values in credits for 5: five times the exact pays per unit bet.
+    const std::vector<HandRecord> expected = {
+        Row("Kh 2c Qh 7s 5d", "10010", "11100", "Kh 5h 9s 7s 8d", modcards::kNoPayingHand, 0,
+            7790.0 / 16215, 6415.0 / 1081),
+        Row("9c 9d 4s 9h Kd", "11010", "11010", "9c 9d 9s 9h 8d", modcards::kFourOfAKind, 20,
+            10205.0 / 1081, 10205.0 / 1081),
+        Row("Qd 5c 6h 2c 7s", "01111", "00010", "5s 5c 6h 2c 7s", modcards::kThreeOfAKind, 5, 5.0,
+            892735.0 / 178365),
+    };
+    std::vector<HandRecord> rows = HandsOf("Tester");
+    ASSERT_EQ(rows.size(), expected.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        EXPECT_EQ(rows[i].session, history->Recorder().SessionId());
+        rows[i].id = rows[i].session = 0;
+        EXPECT_EQ(rows[i], expected[i]) << "hand " << i;
+    }
+    EXPECT_TRUE(Errors().empty());
+}
+
+TEST_F(TableHandHistory, ANewPlayerBeginsASessionOfTheirOwn) {
+    OpenWithHistory();
+    PlayHand(kTrips, {0, 1, 3});
+    WaitForHands(1);
+    const std::int64_t first = history->Recorder().SessionId();
+    dialogs.inputAnswers.push_back("  Bob ");
+    c().mnuNewPl->trigger();
+    PlayHand(kDeuce, {0, 1, 2});
+    WaitForHands(2);
+
+    const std::vector<HandRecord> bobs = HandsOf("Bob");
+    ASSERT_EQ(bobs.size(), 1u);
+    EXPECT_EQ(bobs[0].dealt, modcards::ParseHand("Kh 2c Qh 7s 5d"));
+    EXPECT_NE(bobs[0].session, first);
+    EXPECT_EQ(bobs[0].session, history->Recorder().SessionId());
+    EXPECT_EQ(HandsOf("Tester").size(), 1u);
+}
+
+TEST_F(TableHandHistory, AWriteThatFailsIsToldOnceAndTheAccountsAreSavedAsEver) {
+    {
+        auto made = history::HandHistory::Open(Folder(), kPlayedAt);
+        ASSERT_TRUE(made.history);
+    }
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open((Folder() / "History.db").c_str(), &db), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(db,
+                           "CREATE TRIGGER refuse BEFORE INSERT ON hands BEGIN "
+                           "SELECT RAISE(ABORT, 'database or disk is full'); END",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    sqlite3_close(db);
+
+    OpenWithHistory();
+    PlayHand(kDeuce, {0, 3});
+    PlayHand(kTrips, {0, 1, 3});
+    PlayHand(kCloseCall, {1, 2, 3, 4});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !Errors().empty(); }, 20000));
+    QTest::qWait(200);  // the other two hands fail too, without a word
+
+    ASSERT_EQ(Errors().size(), 1u);
+    EXPECT_TRUE(Errors()[0].startsWith("Could not record the hand in the hand history.\n"));
+    EXPECT_TRUE(Errors()[0].contains("database or disk is full"));
+    EXPECT_TRUE(Errors()[0].endsWith("your account in Players.dat is not affected."));
+    EXPECT_EQ(ctx.CurrentPlayer.HandsPlayed, 3);
+    EXPECT_EQ(AccountsBytes(), Encoded(ctx.CurrentPlayer));
+}
+
+TEST_F(TableHandHistory, AHistoryThatIsNoDatabaseIsSetAsideToldAndStartedAfresh) {
+    const std::string garbage(3000, 'x');
+    std::ofstream(Folder() / "History.db", std::ios::binary) << garbage;
+    OpenWithHistory();
+    PlayHand(kTrips, {0, 1, 3});
+    WaitForHands(1);
+
+    ASSERT_EQ(Errors().size(), 1u);
+    EXPECT_TRUE(Errors()[0].contains("could not be read: it is not a database"));
+    EXPECT_TRUE(Errors()[0].contains("History.db.corrupt-20251209-120000"));
+    std::ifstream aside(Folder() / "History.db.corrupt-20251209-120000", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(aside), {}), garbage);
+    EXPECT_EQ(HandsOf("Tester").size(), 1u);
+    EXPECT_EQ(AccountsBytes(), Encoded(ctx.CurrentPlayer));
+}
+
+TEST_F(TableHandHistory, SessionReviewOpensOnceForThePlayerAtTheTable) {
+    OpenWithHistory();
+    PlayHand(kDeuce, {0, 3});
+    WaitForHands(1);
+    QStringList entries;
+    for (QAction* action : qobject_cast<QMenu*>(strategy->Review()->parent())->actions())
+        entries << action->text();
+    EXPECT_EQ(entries.back(), "Session &Review");
+
+    strategy->Review()->trigger();
+    frmReview* review = history->Review();
+    ASSERT_NE(review, nullptr);
+    EXPECT_TRUE(review->isVisible());
+    EXPECT_EQ(review->lblpname()->text(), "Tester");
+    EXPECT_EQ(review->lstMistakes()->model()->rowCount(), 1);
+
+    // A hand played while it is open shows at once; a second opening brings the same window.
+    PlayHand(kTrips, {0, 1, 3});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return review->lblFigure(0)->text() == "2"; }, 20000));
+    strategy->Review()->trigger();
+    EXPECT_EQ(history->Review(), review);
+    c().cmdEnd->click();
+    EXPECT_FALSE(review->isVisible());
+}
+
+}  // namespace

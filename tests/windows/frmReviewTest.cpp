@@ -1,0 +1,136 @@
+// The session review window for a scripted session: the figures, the sentence, the mistakes
+// worst first with the close calls apart, the deal of the hand selected, and the two scopes.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+#include "engine/CardText.h"
+#include "engine/PayTable.h"
+#include "engine/analysis/Pays.h"
+#include "game/history/SettledHand.h"
+#include "windows/frmReview.h"
+
+namespace {
+
+using history::HandRecord;
+
+const modcards::PayTable& GameTable() {
+    static const modcards::PayTable table = [] {
+        modcards::PayTable made{};
+        modcards::InitTables(made);
+        return made;
+    }();
+    return table;
+}
+
+const modcards::analysis::HoldAdvisor& Advisor() {
+    static const modcards::analysis::HoldAdvisor advisor(modcards::analysis::GamePays(GameTable()));
+    return advisor;
+}
+
+// A hand as the table settles it, numbered as the history would.
+HandRecord Played(std::int64_t id, const char* dealt, history::HeldSlots held,
+                  const char* finalHand) {
+    const history::SettledHand hand{modcards::ParseHand(dealt), held,
+                                    modcards::ParseHand(finalHand)};
+    history::RecordResult made = history::RecordOfHand(
+        {1, "Ann", "2025-12-09T12:00:00"}, "2025-12-09T12:00:00", hand, Advisor(), GameTable());
+    EXPECT_EQ(made.error, "");
+    made.record.id = id;
+    return made.record;
+}
+
+// Two mistakes (keeping K♥ 7♠ gives up 5.45 credits, the kicker with three nines 1.89), a close
+// call (the straight draw, 0.0051 less than keeping the deuce alone) and the best hold.
+std::vector<HandRecord> ScriptedSession() {
+    return {
+        Played(1, "Kh 2c Qh 7s 5d", 0b01001, "Kh 5h 9s 7s 8d"),
+        Played(2, "9c 9d 4s 9h Kd", 0b11011, "9c 9d 5h 9h Kd"),
+        Played(3, "Qd 5c 6h 2c 7s", 0b11110, "5s 5c 6h 2c 7s"),
+        Played(4, "9c 9d 4s 9h Kd", 0b01011, "9c 9d 9s 9h 8d"),
+    };
+}
+
+ReviewPage PageOf(ReviewScope scope) {
+    std::vector<HandRecord> hands = ScriptedSession();
+    if (scope == ReviewScope::ThisSession) hands.erase(hands.begin());  // the first came before
+    return {"Ann", history::ReviewHands(hands, 5), QString(), &Advisor()};
+}
+
+QStringList Row(const QTreeView* list, int row) {
+    QStringList cells;
+    for (int column = 0; column < list->model()->columnCount(); ++column)
+        cells << list->model()->index(row, column).data().toString();
+    return cells;
+}
+
+void Select(QTreeView* list, int row) {
+    list->setCurrentIndex(list->model()->index(row, 0));
+}
+
+TEST(SessionReviewWindow, ShowsTheFiguresAndSaysSkillAndLuckInOneSentence) {
+    frmReview window(nullptr, 5, PageOf);
+    window.tabScope()->setCurrentIndex(1);
+    ASSERT_EQ(window.Scope(), ReviewScope::AllSessions);
+
+    const QStringList values = {"4", "+10 credits",  "112.37%",      "149.10%",
+                                "2", "7.34 credits", "+7.53 credits"};
+    for (int i = 0; i < frmReview::kFigureCount; ++i) {
+        EXPECT_EQ(window.lblFigure(i)->text(), values[i]) << i;
+        EXPECT_TRUE(window.lblFigure(i)->accessibleName().endsWith(": " + values[i])) << i;
+    }
+    EXPECT_EQ(window.lblFigure(0)->accessibleName(), "Hands Played: 4");
+    EXPECT_EQ(window.lblSentence()->text(),
+              "You won 10 credits: perfect play would have expected to win 10 on these deals, "
+              "2 mistakes cost 7 and good luck brought 7.");
+    EXPECT_EQ(window.Plot()->Balance().size(), 5u);
+    EXPECT_EQ(window.Plot()->accessibleDescription(),
+              "After 4 hands your balance is 10 credits; perfect play would have expected "
+              "9.82.");
+
+    window.tabScope()->setCurrentIndex(0);
+    EXPECT_EQ(window.lblFigure(0)->text(), "3");
+    EXPECT_EQ(window.lstMistakes()->model()->rowCount(), 1);
+}
+
+TEST(SessionReviewWindow, ListsTheMistakesWorstFirstAndTheCloseCallsApart) {
+    frmReview window(nullptr, 5, PageOf);
+    window.tabScope()->setCurrentIndex(1);
+
+    const QTreeView* mistakes = window.lstMistakes();
+    ASSERT_EQ(mistakes->model()->rowCount(), 2);
+    EXPECT_EQ(Row(mistakes, 0), QStringList({"K♥ 2♣ Q♥ 7♠ 5♦", "K♥ 7♠", "K♥ 2♣ Q♥", "5.45"}));
+    EXPECT_EQ(Row(mistakes, 1), QStringList({"9♣ 9♦ 4♠ 9♥ K♦", "9♣ 9♦ 9♥ K♦", "9♣ 9♦ 9♥", "1.89"}));
+    const QTreeView* closeCalls = window.lstCloseCalls();
+    ASSERT_EQ(closeCalls->model()->rowCount(), 1);
+    EXPECT_EQ(Row(closeCalls, 0), QStringList({"Q♦ 5♣ 6♥ 2♣ 7♠", "5♣ 6♥ 2♣ 7♠", "2♣", "0.0051"}));
+    EXPECT_FALSE(mistakes->accessibleName().isEmpty());
+    EXPECT_FALSE(closeCalls->accessibleName().isEmpty());
+}
+
+TEST(SessionReviewWindow, TheSelectedHandShowsItsDealWithTheHoldsAndTheirValues) {
+    frmReview window(nullptr, 5, PageOf);
+    // This session's worst mistake comes selected, and stays so in all sessions.
+    EXPECT_TRUE(window.Deal()->Text().startsWith("9♣ 9♦ 4♠ 9♥ K♦\n"));
+    window.tabScope()->setCurrentIndex(1);
+    EXPECT_TRUE(window.Deal()->Text().startsWith("9♣ 9♦ 4♠ 9♥ K♦\n"));
+
+    // The hold taken ranks 23rd, so it follows the best five.
+    Select(window.lstMistakes(), 0);
+    const QStringList lines = window.Deal()->Text().split('\n');
+    ASSERT_EQ(lines.size(), 8);
+    EXPECT_EQ(lines[0], "K♥ 2♣ Q♥ 7♠ 5♦");
+    EXPECT_EQ(lines[1], "Keep K♥ 2♣ Q♥: 5.9343 credits, the best hold");
+    EXPECT_EQ(lines[6], "Keep K♥ 7♠: 0.4804 credits, your hold");
+    EXPECT_EQ(lines[7], "Your hold (framed) gave up 5.4539 credits on average.");
+    EXPECT_EQ(window.Deal()->accessibleDescription(), window.Deal()->Text());
+
+    Select(window.lstCloseCalls(), 0);
+    EXPECT_TRUE(
+        window.Deal()->Text().startsWith("Q♦ 5♣ 6♥ 2♣ 7♠\n"
+                                         "Keep 2♣: 5.0051 credits, the best hold\n"
+                                         "Keep 5♣ 6♥ 2♣ 7♠: 5.0000 credits, your hold"));
+    EXPECT_FALSE(window.lstMistakes()->selectionModel()->hasSelection());
+}
+
+}  // namespace

@@ -1,0 +1,119 @@
+// Not a test: plays thirty hands at the table as a fair player would, the best hold mostly but
+// a few deliberate mistakes and one close call, then opens Strategy -> Session Review for a
+// look on a display. A file name saves a picture of the review window there as well; "all"
+// after it shows all sessions.
+//   xvfb-run -a -s "-screen 0 1024x768x24" ./review_showcase [review.png [all]]
+#include <QApplication>
+#include <QTimer>
+#include <algorithm>
+#include <cstdio>
+#include <numeric>
+#include <random>
+#include <set>
+
+#include "assets/Fonts.h"
+#include "engine/CardText.h"
+#include "engine/analysis/Combinatorics.h"
+#include "table/StrategyMenu.h"
+#include "table/TableHistory.h"
+#include "table/frmMain.h"
+#include "tests/support/ScriptedDialogs.h"
+#include "tests/support/TableScene.h"
+
+namespace {
+
+constexpr int kHands = 30;
+// Hands with a weaker hold on purpose (0-based), and the one dealt a close call.
+const std::set<int> kMistakes = {3, 8, 14, 21, 26};
+constexpr int kCloseCall = 11;
+// The best hold keeps 2c (5.0051 credits); the four to a straight 5c 6h 2c 7s pays exactly 5.
+constexpr const char* kCloseCallDeal = "Qd 5c 6h 2c 7s 5s 2d 9h 9c Th";
+
+// Ten cards of a deck shuffled from a fixed seed, as the scripted deck reads them.
+std::string ShuffledDeal(std::mt19937& random) {
+    std::array<int, 52> deck{};
+    std::iota(deck.begin(), deck.end(), 0);
+    std::shuffle(deck.begin(), deck.end(), random);
+    std::string cards;
+    for (int i = 0; i < 10; ++i) {
+        cards += modcards::FormatCard(modcards::analysis::CardOfIndex(deck[std::size_t(i)])) + ' ';
+    }
+    return cards;
+}
+
+struct Scene : TableScene<ScriptedDialogs> {
+    std::unique_ptr<StrategyMenu> strategy;
+    std::unique_ptr<TableHistory> history;
+
+    void Open() {
+        std::mt19937 random(20240501);
+        for (int hand = 0; hand < kHands; ++hand)
+            deck.Queue(hand == kCloseCall ? std::string(kCloseCallDeal) : ShuffledDeal(random));
+        dialogs.inputAnswers.push_back(QStringLiteral("Lucky Lou"));
+        window = std::make_unique<frmMain>(ctx, aux);
+        strategy = std::make_unique<StrategyMenu>(*window, aux, ctx);
+        history = std::make_unique<TableHistory>(*window, *strategy, ctx);
+        window->show();
+    }
+    ~Scene() {
+        history.reset();
+        strategy.reset();
+    }
+};
+
+// The hold for hand `number`: the best, or on purpose a weaker one further down the list.
+std::uint8_t ChooseHold(const modcards::analysis::HoldAdvisor& advisor, const modcards::Hand& dealt,
+                        int number) {
+    if (number == kCloseCall) return 0b11110;  // keeps the straight draw
+    const auto ranked = advisor.RankHolds(dealt);
+    if (!kMistakes.contains(number)) return ranked.front().keptSlots;
+    return ranked[std::size_t(2 + number % 5)].keptSlots;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    fonts::LoadEmbeddedFonts();
+    const QString picture = argc > 1 ? QString(argv[1]) : QString();
+    const bool allSessions = argc > 2 && QString(argv[2]) == "all";
+
+    Scene scene;
+    scene.Open();
+    frmMain& window = *scene.window;
+    int played = 0;
+    QTimer player;
+    player.setInterval(120);
+    // One step a tick: deal, then hold and draw, as a player at the table would.
+    QObject::connect(&player, &QTimer::timeout, [&] {
+        const auto* advisor = scene.strategy->Tables().Advisor();
+        if (!advisor) return;
+        if (!window.InDrawPhase()) {
+            if (played == kHands) {
+                player.stop();
+                QTimer::singleShot(600, [&] {
+                    scene.strategy->Review()->trigger();
+                    if (allSessions) scene.history->Review()->tabScope()->setCurrentIndex(1);
+                });
+                return;
+            }
+            window.cmdDeal_Click();
+            return;
+        }
+        const std::uint8_t hold = ChooseHold(*advisor, window.HandCards().Hand, played++);
+        for (int slot = 0; slot < 5; ++slot)
+            if ((hold >> slot) & 1u) window.pHand_Click(slot);
+        window.cmdDeal_Click();
+    });
+    player.start();
+    if (!picture.isEmpty()) {
+        QTimer::singleShot(12000, [&] {
+            frmReview* review = scene.history->Review();
+            const bool saved = review && review->grab().save(picture);
+            std::printf("%s %s\n", saved ? "saved" : "FAILED", qPrintable(picture));
+        });
+    }
+    // Stays up for a screenshot, then ends by itself.
+    QTimer::singleShot(30000, &app, &QApplication::quit);
+    return app.exec();
+}

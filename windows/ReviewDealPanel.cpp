@@ -1,0 +1,180 @@
+// The review's deal panel, in the hint panel's colours: a dark panel, yellow figures, the best
+// hold on a red bar, the hold taken framed in orange.
+#include "windows/ReviewDealPanel.h"
+
+#include <QPainterPath>
+#include <QStringList>
+
+#include "assets/Fonts.h"
+#include "game/CardNames.h"
+#include "game/HintTexts.h"
+#include "game/ReviewTexts.h"
+
+namespace {
+
+constexpr std::size_t kBestRows = 5;
+constexpr int kMargin = 10, kHeaderHeight = 30, kCardsHeight = 44, kRowHeight = 22;
+constexpr int kCardWidth = 44, kCardHeight = 34, kCardGap = 8;
+constexpr int kChipWidth = 34, kChipGap = 4, kChipHeight = 18;
+constexpr int kGapHeight = 10;
+const QColor kPanel(44, 48, 56);
+const QColor kBorder(214, 170, 60);
+const QColor kHeading(255, 224, 192);
+const QColor kFigures(255, 222, 80);
+const QColor kLitRow(176, 24, 24);
+const QColor kTaken(255, 160, 64);
+const QColor kRedSuit(200, 20, 30);
+
+bool IsRed(const modcards::Card& card) {
+    return card.Suit == modcards::Diamonds || card.Suit == modcards::Hearts;
+}
+
+// Four decimals: enough to tell a close call from the best hold.
+QString ExactCredits(double credits) {
+    return QString::number(credits, 'f', 4);
+}
+
+}  // namespace
+
+ReviewDealPanel::ReviewDealPanel(QWidget* parent, int stake) : QWidget(parent), stake_(stake) {
+    setObjectName(QStringLiteral("pnlDeal"));
+    setAccessibleName(QStringLiteral("The deal and its best holds"));
+}
+
+void ReviewDealPanel::ShowMessage(const QString& message) {
+    holds_.clear();
+    message_ = message;
+    footnote_.clear();
+    text_ = message;
+    setAccessibleDescription(text_);
+    update();
+}
+
+void ReviewDealPanel::ShowHand(const history::HandRecord& hand,
+                               const modcards::analysis::HoldAdvisor& advisor) {
+    hand_ = hand;
+    message_.clear();
+    const std::vector<HoldHint> all = TopHolds(advisor, hand.dealt, 32);
+    holds_.assign(all.begin(), all.begin() + std::min(kBestRows, all.size()));
+    const auto taken = std::find_if(all.begin(), all.end(),
+                                    [&](const HoldHint& hold) { return hold.kept == hand.held; });
+    const auto takenAt = std::size_t(taken - all.begin());
+    if (taken != all.end() && takenAt >= kBestRows) holds_.push_back(*taken);
+    gapBeforeTaken_ = taken != all.end() && takenAt > kBestRows;
+    footnote_ = hand.Cost() > 0
+                    ? QStringLiteral("Your hold (framed) gave up %1 credits on average.")
+                          .arg(ExactCredits(hand.Cost()))
+                    : QStringLiteral("Your hold (framed) was the best.");
+    QStringList lines(HandText(hand.dealt));
+    for (const HoldHint& hold : holds_) {
+        QString line = QStringLiteral("Keep %1: %2 credits")
+                           .arg(KeptCards(hand.dealt, hold), ExactCredits(hold.credits));
+        if (hold.rank == 1) line += QStringLiteral(", the best hold");
+        if (hold.kept == hand.held) line += QStringLiteral(", your hold");
+        lines << line;
+    }
+    lines << footnote_;
+    text_ = lines.join(u'\n');
+    setAccessibleDescription(text_);
+    update();
+}
+
+void ReviewDealPanel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPainterPath outline;
+    outline.addRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 8, 8);
+    painter.fillPath(outline, kPanel);
+    painter.setPen(QPen(kBorder, 2));
+    painter.drawPath(outline);
+
+    painter.setPen(kHeading);
+    painter.setFont(fonts::Aardvark(11.25));
+    const QRect header(kMargin, 4, width() - 2 * kMargin, kHeaderHeight - 6);
+    painter.drawText(header, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("The Deal"));
+    painter.setFont(fonts::Aardvark(8.25, false));
+    painter.drawText(header, Qt::AlignRight | Qt::AlignVCenter,
+                     QStringLiteral("average pay for %1 credits").arg(stake_));
+    painter.setPen(QPen(kBorder, 1));
+    painter.drawLine(kMargin, kHeaderHeight, width() - kMargin, kHeaderHeight);
+
+    if (!message_.isEmpty()) {
+        painter.setPen(kHeading);
+        painter.setFont(fonts::Aardvark(9.75));
+        painter.drawText(rect().adjusted(kMargin, kHeaderHeight, -kMargin, 0),
+                         Qt::AlignCenter | Qt::TextWordWrap, message_);
+        return;
+    }
+    PaintCards(painter, kHeaderHeight + 6);
+    int top = kHeaderHeight + kCardsHeight + 6;
+    for (std::size_t row = 0; row < holds_.size(); ++row) {
+        if (row == kBestRows && gapBeforeTaken_) {  // the hold taken, further down the list
+            PaintGap(painter, top);
+            top += kGapHeight;
+        }
+        PaintRow(painter, holds_[row], top);
+        top += kRowHeight;
+    }
+    painter.setPen(kHeading);
+    painter.setFont(fonts::Aardvark(8.25, false));
+    painter.drawText(QRect(kMargin, top + 4, width() - 2 * kMargin, 20),
+                     Qt::AlignLeft | Qt::AlignVCenter, footnote_);
+}
+
+// Three dots between the best holds and the hold taken: the holds between are left out.
+void ReviewDealPanel::PaintGap(QPainter& painter, int top) const {
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(kHeading);
+    for (int dot = -1; dot <= 1; ++dot)
+        painter.drawEllipse(QPointF(width() / 2.0 + dot * 8, top + kGapHeight / 2.0 - 1), 1.6, 1.6);
+}
+
+// The five dealt cards as small white cards, left to right.
+void ReviewDealPanel::PaintCards(QPainter& painter, int top) const {
+    painter.setFont(fonts::Aardvark(12, true));
+    const int left = (width() - 5 * kCardWidth - 4 * kCardGap) / 2;
+    for (int slot = 0; slot < 5; ++slot) {
+        const QRectF card(left + slot * (kCardWidth + kCardGap), top, kCardWidth, kCardHeight);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(Qt::white);
+        painter.drawRoundedRect(card, 4, 4);
+        painter.setPen(IsRed(hand_.dealt[slot]) ? kRedSuit : Qt::black);
+        painter.drawText(card, Qt::AlignCenter, ShortCard(hand_.dealt[slot]));
+    }
+}
+
+// Rank, the five positions as chips (a kept card shows its corner, a discarded one an empty
+// outline), then the exact mean pay.
+void ReviewDealPanel::PaintRow(QPainter& painter, const HoldHint& hold, int top) const {
+    const QRectF row(kMargin - 4, top, width() - 2 * (kMargin - 4), kRowHeight - 2);
+    if (hold.rank == 1) painter.fillRect(row, kLitRow);
+    if (hold.kept == hand_.held) {
+        painter.setPen(QPen(kTaken, 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(row.adjusted(1, 1, -1, -1), 3, 3);
+    }
+    painter.setFont(fonts::Aardvark(9.75));
+    painter.setPen(kHeading);
+    painter.drawText(QRect(kMargin, top, 24, kRowHeight - 2), Qt::AlignLeft | Qt::AlignVCenter,
+                     QString::number(hold.rank) + (hold.tied ? "=" : ""));
+    painter.setFont(fonts::Aardvark(9, true));
+    for (int slot = 0; slot < 5; ++slot) {
+        const QRectF chip(kMargin + 28 + slot * (kChipWidth + kChipGap),
+                          top + (kRowHeight - 2 - kChipHeight) / 2.0, kChipWidth, kChipHeight);
+        if (!hold.Keeps(slot)) {
+            painter.setPen(QPen(QColor(255, 255, 255, 70), 1, Qt::DashLine));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRoundedRect(chip.adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
+            continue;
+        }
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(Qt::white);
+        painter.drawRoundedRect(chip, 3, 3);
+        painter.setPen(IsRed(hand_.dealt[slot]) ? kRedSuit : Qt::black);
+        painter.drawText(chip, Qt::AlignCenter, ShortCard(hand_.dealt[slot]));
+    }
+    painter.setFont(fonts::Aardvark(9.75));
+    painter.setPen(kFigures);
+    painter.drawText(row.adjusted(0, 0, -8, 0), Qt::AlignRight | Qt::AlignVCenter,
+                     ExactCredits(hold.credits));
+}

@@ -1,0 +1,233 @@
+// The session review window.
+#include "windows/frmReview.h"
+
+#include <QHeaderView>
+#include <QPushButton>
+
+#include "assets/Fonts.h"
+#include "controls/NameLabel.h"
+#include "controls/Twips.h"
+#include "game/ReviewTexts.h"
+#include "game/history/HoldGrade.h"
+#include "windows/WindowLook.h"
+
+using namespace winlook;
+
+namespace {
+
+// Places in pixels, as twips for the shared look.
+QRect Place(int left, int top, int width, int height) {
+    return TwipsRect(PixelsToTwips(left), PixelsToTwips(top), PixelsToTwips(width),
+                     PixelsToTwips(height));
+}
+
+constexpr int kFigureTop = 54, kFigureHeight = 20;
+const QColor kSentenceGround(255, 240, 222);
+
+const QString kHeaderStyle = QStringLiteral(
+    "QHeaderView::section { background: #ffc080; border: 0; border-right: 1px solid #d09060;"
+    " padding: 2px 4px; font-weight: bold; }");
+
+constexpr std::array<int, 4> kColumnWidths = {128, 104, 104, 80};
+
+}  // namespace
+
+frmReview::frmReview(QWidget* mainWindow, int stake, ReviewSource source)
+    : QWidget(mainWindow), source_(std::move(source)) {
+    SetUpFixedWindow(this, Qt::Tool, QStringLiteral("Session Review"), PixelsToTwips(800),
+                     PixelsToTwips(606), Qt::white);
+
+    lblpname_ = new NameLabel(QString(), this);
+    lblpname_->setObjectName(QStringLiteral("lblpname"));
+    lblpname_->setGeometry(Place(8, 8, 460, 34));
+    lblpname_->setFont(fonts::Aardvark(15.75));
+    lblpname_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    lblpname_->setAutoFillBackground(true);
+    lblpname_->setFrameStyle(QFrame::Box | QFrame::Plain);
+    QPalette strip = lblpname_->palette();
+    strip.setColor(QPalette::Window, kOrange);
+    lblpname_->setPalette(strip);
+
+    tabScope_ = new QTabBar(this);
+    tabScope_->setObjectName(QStringLiteral("tabScope"));
+    tabScope_->setAccessibleName(QStringLiteral("Hands reviewed"));
+    tabScope_->addTab(QStringLiteral("This Session"));
+    tabScope_->addTab(QStringLiteral("All Sessions"));
+    tabScope_->setFont(fonts::Aardvark(11.25, false));
+    tabScope_->setGeometry(Place(480, 12, 312, 30));
+    tabScope_->setExpanding(true);
+
+    const QFont figureFont = fonts::Garamond(12);
+    const QStringList captions = [] {
+        QStringList texts;
+        for (const ReviewFigure& figure : ReviewFigures({})) texts << figure.caption;
+        return texts;
+    }();
+    for (int i = 0; i < kFigureCount; ++i) {
+        const int top = kFigureTop + i * kFigureHeight;
+        captions_[i] = AddLabel(this, QStringLiteral("lblCaption_%1").arg(i), captions[i],
+                                Place(8, top, 186, kFigureHeight), figureFont,
+                                Qt::AlignLeft | Qt::AlignVCenter, Qt::black);
+        figures_[i] = AddLabel(this, QStringLiteral("lblFigure_%1").arg(i), QString(),
+                               Place(196, top, 116, kFigureHeight), figureFont,
+                               Qt::AlignRight | Qt::AlignVCenter, Qt::black);
+        figures_[i]->setWordWrap(false);
+    }
+    lblSentence_ = AddLabel(this, QStringLiteral("lblSentence"), QString(),
+                            Place(8, kFigureTop + kFigureCount * kFigureHeight + 6, 304, 98),
+                            fonts::Garamond(12.75), Qt::AlignLeft | Qt::AlignVCenter, Qt::black,
+                            kSentenceGround);
+    lblSentence_->setMargin(6);
+    lblSentence_->setTextFormat(Qt::PlainText);
+
+    plot_ = new BalancePlot(this);
+    plot_->setGeometry(Place(320, 50, 472, 242));
+
+    AddHeading(this, QStringLiteral("lblMistakes"), QStringLiteral("Mistakes, Worst First"),
+               Place(8, 300, 440, 25));
+    lstMistakes_ = AddHandList(&mistakes_, QStringLiteral("lstMistakes"),
+                               QStringLiteral("Mistakes, worst first"), Place(8, 326, 440, 130));
+    // Within a hundredth of a credit of the best: worth knowing, but no mistake.
+    QLabel* closeCalls =
+        AddHeading(this, QStringLiteral("lblCloseCalls"),
+                   QStringLiteral("Close Calls (within %1 credit)").arg(history::kCloseCallCredits),
+                   Place(8, 462, 440, 25));
+    closeCalls->setToolTip(
+        QStringLiteral("Holds worth less than the best by under %1 credit: not counted as "
+                       "mistakes")
+            .arg(history::kCloseCallCredits));
+    lstCloseCalls_ =
+        AddHandList(&closeCalls_, QStringLiteral("lstCloseCalls"),
+                    QStringLiteral("Close calls, not mistakes"), Place(8, 488, 440, 78));
+
+    deal_ = new ReviewDealPanel(this, stake);
+    deal_->setGeometry(Place(456, 300, 336, 266));
+
+    QPushButton* ok = AddOkButton(this, Place(680, 572, 112, 28));
+    connect(ok, &QPushButton::clicked, this, &frmReview::cmdOK_Click);
+    connect(tabScope_, &QTabBar::currentChanged, this, &frmReview::tabScope_Change);
+
+    Refresh();
+}
+
+QTreeView* frmReview::AddHandList(ReviewHandsModel* rows, const QString& name,
+                                  const QString& accessibleName, const QRect& place) {
+    auto* list = new QTreeView(this);
+    list->setObjectName(name);
+    list->setAccessibleName(accessibleName);
+    list->setGeometry(place);
+    list->setModel(rows);
+    list->setRootIsDecorated(false);
+    list->setItemsExpandable(false);
+    list->setUniformRowHeights(true);
+    list->setAlternatingRowColors(true);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list->header()->setStyleSheet(kHeaderStyle);
+    list->header()->setSectionsMovable(false);
+    list->header()->setSectionResizeMode(QHeaderView::Fixed);
+    list->header()->setStretchLastSection(false);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Room for every column beside a vertical scroll bar.
+    for (int column = 0; column < int(kColumnWidths.size()); ++column)
+        list->setColumnWidth(column, kColumnWidths[std::size_t(column)]);
+    list->setFont(fonts::SansSerif(9));
+    connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this, list] { ShowSelected(list); });
+    return list;
+}
+
+ReviewScope frmReview::Scope() const {
+    return tabScope_->currentIndex() == 1 ? ReviewScope::AllSessions : ReviewScope::ThisSession;
+}
+
+void frmReview::tabScope_Change(int) {
+    Refresh();
+}
+
+void frmReview::cmdOK_Click() {
+    close();
+}
+
+void frmReview::Refresh() {
+    const std::int64_t selected = SelectedHand();
+    page_ = source_(Scope());
+    Fill();
+    SelectHand(selected);
+}
+
+std::int64_t frmReview::SelectedHand() const {
+    for (QTreeView* list : {lstMistakes_, lstCloseCalls_}) {
+        const QModelIndexList rows = list->selectionModel()->selectedRows();
+        if (rows.isEmpty()) continue;
+        const auto* rowsModel = static_cast<const ReviewHandsModel*>(list->model());
+        if (const history::HandRecord* hand = rowsModel->Hand(rows.front().row())) return hand->id;
+    }
+    return 0;
+}
+
+void frmReview::Fill() {
+    const history::SessionReview& review = page_.review;
+    lblpname_->setText(page_.player);
+    const std::vector<ReviewFigure> figures = ReviewFigures(review);
+    for (int i = 0; i < kFigureCount; ++i) {
+        figures_[i]->setText(figures[i].value);
+        figures_[i]->setAccessibleName(figures[i].caption + QStringLiteral(": ") +
+                                       figures[i].value);
+    }
+    QString sentence = QString::fromStdString(history::ResultSentence(review));
+    if (!page_.problem.isEmpty()) sentence += u'\n' + page_.problem;
+    lblSentence_->setText(sentence);
+    lblSentence_->setAccessibleName(sentence);
+    plot_->SetBalance(review.balance);
+    mistakes_.SetHands(&review.mistakes);
+    closeCalls_.SetHands(&review.closeCalls);
+}
+
+// Selects the hand `id` in whichever list holds it, else the worst mistake, else the first
+// close call; the deal panel follows.
+void frmReview::SelectHand(std::int64_t id) {
+    QTreeView* list = nullptr;
+    int row = -1;
+    for (QTreeView* candidate : {lstMistakes_, lstCloseCalls_}) {
+        row = static_cast<const ReviewHandsModel*>(candidate->model())->RowOf(id);
+        if (row >= 0) {
+            list = candidate;
+            break;
+        }
+    }
+    if (!list) {
+        row = 0;
+        if (mistakes_.rowCount() > 0)
+            list = lstMistakes_;
+        else if (closeCalls_.rowCount() > 0)
+            list = lstCloseCalls_;
+    }
+    if (!list) {
+        deal_->ShowMessage(page_.review.handsPlayed == 0
+                               ? QStringLiteral("No hands played yet.")
+                               : QStringLiteral("No mistakes and no close calls: every hold "
+                                                "was the best."));
+        return;
+    }
+    list->setCurrentIndex(list->model()->index(row, 0));
+}
+
+void frmReview::ShowSelected(QTreeView* list) {
+    const QModelIndexList rows = list->selectionModel()->selectedRows();
+    if (rows.isEmpty()) return;
+    QTreeView* other = list == lstMistakes_ ? lstCloseCalls_ : lstMistakes_;
+    {
+        const QSignalBlocker quiet(other->selectionModel());
+        other->selectionModel()->clear();
+        other->viewport()->update();
+    }
+    const history::HandRecord* hand =
+        static_cast<const ReviewHandsModel*>(list->model())->Hand(rows.front().row());
+    if (!hand) return;
+    if (!page_.advisor) {
+        deal_->ShowMessage(QStringLiteral("Working out the best holds\u2026"));
+        return;
+    }
+    deal_->ShowHand(*hand, *page_.advisor);
+}

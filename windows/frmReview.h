@@ -1,0 +1,80 @@
+// The session review window: for the player at the table, this session or all sessions: the
+// figures, skill and luck in one sentence, the mistakes worst first with the close calls apart,
+// the deal of the one selected, and the balance beside perfect play's.
+#pragma once
+
+#include <QLabel>
+#include <QTabBar>
+#include <QTreeView>
+#include <QWidget>
+#include <array>
+#include <functional>
+
+#include "engine/analysis/HoldAdvisor.h"
+#include "game/HistoryRecorder.h"
+#include "game/history/SessionReview.h"
+#include "windows/BalancePlot.h"
+#include "windows/ReviewDealPanel.h"
+#include "windows/ReviewHandsModel.h"
+
+// What the window shows for one scope.
+struct ReviewPage {
+    QString player;                 // the player at the table, as shown
+    history::SessionReview review;  // of the hands that could be read
+    QString problem;                // why hands are missing, in words; empty when none are
+    // The tables the deal panel values holds with; null while they are being worked out.
+    const modcards::analysis::HoldAdvisor* advisor = nullptr;
+};
+
+// Reads the page of a scope when the window opens, switches scope or is refreshed.
+using ReviewSource = std::function<ReviewPage(ReviewScope)>;
+
+class frmReview : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kFigureCount = 7;
+
+    // `stake` is the credits one hand costs. Shows this session first.
+    frmReview(QWidget* mainWindow, int stake, ReviewSource source);
+
+    // Reads the scope shown again, keeping the selected hand when it is still listed.
+    void Refresh();
+    ReviewScope Scope() const;
+    const ReviewPage& Page() const { return page_; }
+
+    QTabBar* tabScope() const { return tabScope_; }
+    QLabel* lblpname() const { return lblpname_; }
+    QLabel* lblFigure(int index) const { return figures_.at(std::size_t(index)); }  // values
+    QLabel* lblSentence() const { return lblSentence_; }
+    // One row per hand: the deal, the hold taken, the best hold, the cost.
+    QTreeView* lstMistakes() const { return lstMistakes_; }
+    QTreeView* lstCloseCalls() const { return lstCloseCalls_; }
+    BalancePlot* Plot() const { return plot_; }
+    ReviewDealPanel* Deal() const { return deal_; }
+
+public slots:
+    void tabScope_Change(int index);
+    void cmdOK_Click();  // unloads the window
+
+private:
+    QTreeView* AddHandList(ReviewHandsModel* rows, const QString& name,
+                           const QString& accessibleName, const QRect& place);
+    void Fill();
+    void SelectHand(std::int64_t id);
+    std::int64_t SelectedHand() const;  // 0 for none
+    void ShowSelected(QTreeView* list);
+
+    ReviewSource source_;
+    ReviewPage page_;
+    QLabel* lblpname_ = nullptr;
+    QTabBar* tabScope_ = nullptr;
+    std::array<QLabel*, kFigureCount> captions_{};
+    std::array<QLabel*, kFigureCount> figures_{};
+    QLabel* lblSentence_ = nullptr;
+    ReviewHandsModel mistakes_;
+    ReviewHandsModel closeCalls_;
+    QTreeView* lstMistakes_ = nullptr;
+    QTreeView* lstCloseCalls_ = nullptr;
+    BalancePlot* plot_ = nullptr;
+    ReviewDealPanel* deal_ = nullptr;
+};
