@@ -34,30 +34,6 @@ void PlayDeal(const PaySums& sums, const SuitClass& deal, PlayTotals& totals) {
         totals.finals[held][c] += static_cast<WideInt>(deal.weight) * finals[c];
 }
 
-// Every DrawCount divides this, so the per-hold sums meet over one denominator.
-WideInt CommonDrawCount() {
-    WideInt common = 1;
-    for (int held = 0; held <= kHandSize; ++held) {
-        WideInt a = common;
-        WideInt b = DrawCount(held);
-        while (b != 0) {
-            const WideInt r = a % b;
-            a = b;
-            b = r;
-        }
-        common = common / a * DrawCount(held);
-    }
-    return common;
-}
-
-Fraction OverAllDraws(const std::array<WideInt, kHandSize + 1>& byHeld, WideInt divisor) {
-    const WideInt common = CommonDrawCount();
-    WideInt numerator = 0;
-    for (int held = 0; held <= kHandSize; ++held)
-        numerator += byHeld[held] * (common / DrawCount(held));
-    return Fraction::Of(numerator, common * divisor);
-}
-
 }  // namespace
 
 GameAnalysis AnalyzeGame(const PaySums& sums, unsigned threads) {
