@@ -708,17 +708,18 @@ private:
         }
         const HoldKind kind = s_.bases[static_cast<std::size_t>(line.base)].kind;
         Ranges best = line.ranges;
-        int bestWords = kDetailCount + 1;
+        int bestWords = 2 * kDetailCount + 2;
         for (unsigned kept = 0; kept < (1u << kDetailCount); ++kept) {
             Ranges ranges = AllRanges();
             for (int i = 0; i < kDetailCount; ++i)
                 if (kept & (1u << i)) ranges[kPreferred[i]] = tight[kPreferred[i]];
             if (!SamePlay(line, place, ranges)) continue;
+            // Named royal ranks read plainest: they win a tie of words.
             const auto words = [&](const Ranges& r) {
                 ChartLine written;
                 written.pattern = s_.bases[static_cast<std::size_t>(line.base)];
                 written.ranges = r;
-                return written.Words();
+                return 2 * written.Words() - (written.NamesRanks() ? 1 : 0);
             };
             // Open-ended reads easier, unless it names more ranks.
             for (const HoldDetail detail : kPreferred) {

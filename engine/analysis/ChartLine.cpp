@@ -176,6 +176,10 @@ std::string ChartLine::Text() const {
     return text + DeucesThrownText(pattern.deucesThrown);
 }
 
+bool ChartLine::NamesRanks() const {
+    return NamesRoyalRanks(*this);
+}
+
 int ChartLine::Words() const {
     int words = 0;
     const bool named = NamesRoyalRanks(*this);
@@ -195,6 +199,30 @@ ChartLine LastLineOfSection(int deuces) {
     line.pattern.kept = static_cast<std::uint8_t>(deuces);
     line.pattern.deucesKept = static_cast<std::uint8_t>(deuces);
     return line;
+}
+
+std::string SectionTitle(int deuces) {
+    static constexpr std::array<std::string_view, 5> kTitles = {
+        "No deuce dealt", "One deuce dealt", "Two deuces dealt", "Three deuces dealt",
+        "Four deuces dealt"};
+    return std::string(kTitles[static_cast<std::size_t>(deuces)]);
+}
+
+std::vector<std::string> ChartReadingNotes() {
+    return {
+        "Find the section for the number of deuces dealt and play the first line your hand "
+        "makes; keep every deuce unless the line says otherwise.",
+        "\"Three to a royal flush\" counts the deuces kept: with one deuce it is the deuce and "
+        "two cards of one suit from ten to ace.",
+        "Gaps are the ranks missing between the lowest and the highest card kept, deuces not "
+        "counted: the 5, 6 and 8 of hearts have one gap, with or without a deuce; with none "
+        "missing the cards are consecutive.",
+        "An ace counts low below a 3 when the other cards are 5 or less, and high above the king "
+        "with tens and picture cards.",
+        "\"No other card of that suit\" means none of the cards you throw away shares the suit "
+        "of the cards you keep.",
+        "When a line fits your hand in more than one way, keep the higher cards, then the ones "
+        "that throw away fewer cards of their suit."};
 }
 
 }  // namespace modcards::analysis

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "engine/analysis/HoldPatterns.h"
 
@@ -36,10 +37,19 @@ struct ChartLine {
     // queen") counts one for each set of ranks.
     int Words() const;
 
+    // True when the text names the ranks of a small royal draw.
+    bool NamesRanks() const;
+
     friend bool operator==(const ChartLine&, const ChartLine&) = default;
 };
 
 // The line every deal of a section can play: keep the deuces only, or discard everything.
 ChartLine LastLineOfSection(int deuces);
+
+// "Two deuces dealt", "No deuce dealt".
+std::string SectionTitle(int deuces);
+
+// How to read a chart, a sentence per entry, for whoever shows one.
+std::vector<std::string> ChartReadingNotes();
 
 }  // namespace modcards::analysis

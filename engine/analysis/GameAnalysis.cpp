@@ -1,6 +1,7 @@
 // Perfect play over every deal, summed exactly per number of cards held.
 #include "engine/analysis/GameAnalysis.h"
 
+#include <cmath>
 #include <vector>
 
 #include "engine/analysis/DealHolds.h"
@@ -23,20 +24,65 @@ struct PlayTotals {
     }
 };
 
-void PlayDeal(const PaySums& sums, const SuitClass& deal, PlayTotals& totals) {
+// Sum of the squared pays over a hold's draws, from how many end in each category.
+WideInt SquaredPays(const Pays& pays, const CategoryCounts& counts) {
+    WideInt total = 0;
+    for (int c = 1; c < kCategoryCount; ++c)
+        total += static_cast<WideInt>(counts[c]) * pays.perCategory[c] * pays.perCategory[c];
+    return total;
+}
+
+// The best hold, and how its draws end; holds tied with it are weighed by spread.
+unsigned PlayedHold(const PaySums& sums, const SubsetRanks& ranks,
+                    const std::array<std::int64_t, kHoldCount>& holdTotals, TieBreak ties,
+                    CategoryCounts& finals) {
+    unsigned best = BestHold(holdTotals);
+    finals = HoldCategoryCounts(sums.tables(), ranks, best);
+    WideInt bestSquares = SquaredPays(sums.pays(), finals);
+    for (unsigned hold = 0; hold < kHoldCount; ++hold) {
+        if (hold == best || CompareHoldValues(holdTotals[hold], HeldCount(hold), holdTotals[best],
+                                              HeldCount(best)) != 0)
+            continue;
+        const CategoryCounts counts = HoldCategoryCounts(sums.tables(), ranks, hold);
+        const WideInt squares = SquaredPays(sums.pays(), counts);
+        // Per draw: squares / DrawCount(held), compared across the two holds.
+        const WideInt mine = squares * DrawCount(HeldCount(best));
+        const WideInt theirs = bestSquares * DrawCount(HeldCount(hold));
+        const bool wider = mine > theirs;
+        const bool spreadWins = ties == TieBreak::LowerVariance ? mine < theirs : wider;
+        const bool sameSpread = mine == theirs;
+        if (spreadWins || (sameSpread && HoldComesFirst(holdTotals, hold, best))) {
+            best = hold;
+            finals = counts;
+            bestSquares = squares;
+        }
+    }
+    return best;
+}
+
+void PlayDeal(const PaySums& sums, const SuitClass& deal, TieBreak ties, PlayTotals& totals) {
     const SubsetRanks ranks = RanksOfSubsets(deal.set.cards);
     const auto holdTotals = HoldTotals(sums, ranks);
-    const unsigned best = BestHold(holdTotals);
+    CategoryCounts finals{};
+    const unsigned best = PlayedHold(sums, ranks, holdTotals, ties, finals);
     const int held = HeldCount(best);
     totals.pay[held] += static_cast<WideInt>(deal.weight) * holdTotals[best];
-    const CategoryCounts finals = HoldCategoryCounts(sums.tables(), ranks, best);
     for (int c = 0; c < kCategoryCount; ++c)
         totals.finals[held][c] += static_cast<WideInt>(deal.weight) * finals[c];
 }
 
 }  // namespace
 
-GameAnalysis AnalyzeGame(const PaySums& sums, unsigned threads) {
+double GameAnalysis::Variance() const {
+    const long double mean = expectedReturn.ToDouble();
+    return static_cast<double>(static_cast<long double>(secondMoment.ToDouble()) - mean * mean);
+}
+
+double GameAnalysis::StandardDeviation() const {
+    return std::sqrt(Variance());
+}
+
+GameAnalysis AnalyzeGame(const PaySums& sums, unsigned threads, TieBreak ties) {
     const std::vector<SuitClass>& deals = sums.tables().DealClasses();
     const std::int64_t slices = std::max(1u, threads);
     std::vector<PlayTotals> partial(static_cast<std::size_t>(slices));
@@ -46,19 +92,27 @@ GameAnalysis AnalyzeGame(const PaySums& sums, unsigned threads) {
             auto& totals = partial[static_cast<std::size_t>(slice)];
             for (std::size_t d = static_cast<std::size_t>(slice); d < deals.size();
                  d += static_cast<std::size_t>(slices))
-                PlayDeal(sums, deals[d], totals);
+                PlayDeal(sums, deals[d], ties, totals);
         }
     });
     PlayTotals all;
     for (const auto& totals : partial) all.Add(totals);
 
     GameAnalysis analysis;
-    analysis.expectedReturn = OverAllDraws(all.pay, WideInt{kDealCount} * sums.pays().unit);
+    analysis.ties = ties;
+    const Pays& pays = sums.pays();
+    analysis.expectedReturn = OverAllDraws(all.pay, WideInt{kDealCount} * pays.unit);
+    std::array<WideInt, kHandSize + 1> squares{};
     for (int c = 0; c < kCategoryCount; ++c) {
         std::array<WideInt, kHandSize + 1> byHeld{};
-        for (int held = 0; held <= kHandSize; ++held) byHeld[held] = all.finals[held][c];
+        for (int held = 0; held <= kHandSize; ++held) {
+            byHeld[held] = all.finals[held][c];
+            squares[held] += all.finals[held][c] * pays.perCategory[c] * pays.perCategory[c];
+        }
         analysis.finalCategory[c] = OverAllDraws(byHeld, kDealCount);
     }
+    analysis.secondMoment =
+        OverAllDraws(squares, WideInt{kDealCount} * pays.unit * pays.unit);
     return analysis;
 }
 
