@@ -134,7 +134,7 @@ std::string ReturnReport(const analysis::Pays& pays, const analysis::GameAnalysi
     }
     char spread[160];
     std::snprintf(spread, sizeof spread,
-                  "Variance of one hand's pay: %.4f, standard deviation %.4f (per unit bet)\n",
+                  "Variance of one hand's pay: %.6g, standard deviation %.6g (per unit bet)\n",
                   game.Variance(), game.StandardDeviation());
     out = "Pays per unit bet: " + PaysText(pays, " ") + "\n";
     out += "Return under perfect play: " + ret.Decimal(7) + "  (exact " + ret.Text() + ")\n";

@@ -54,7 +54,8 @@ Span SpanOf(unsigned ranks) {  // bit v - 1 for value v; no deuce among them
 struct DealFacts {
     std::array<int, kHandSize> value{};
     std::array<int, kHandSize> suit{};
-    unsigned deuces = 0;  // mask of places
+    unsigned deuces = 0;                             // mask of places
+    std::array<unsigned, kSuitCount> naturalsOfSuit{};  // mask of places, deuces left out
     HandCategory made = kNoPayingHand;
 };
 
@@ -64,7 +65,10 @@ DealFacts FactsOf(const DealtIndices& dealt) {
     for (int place = 0; place < kHandSize; ++place) {
         facts.value[place] = ValueOf(dealt[place]);
         facts.suit[place] = SuitOf(dealt[place]);
-        if (facts.value[place] == kDeuce) facts.deuces |= 1u << place;
+        if (facts.value[place] == kDeuce)
+            facts.deuces |= 1u << place;
+        else
+            facts.naturalsOfSuit[static_cast<std::size_t>(facts.suit[place])] |= 1u << place;
         hand[place] = CardOfIndex(dealt[place]);
     }
     SortByValue(hand);
@@ -72,27 +76,52 @@ DealFacts FactsOf(const DealtIndices& dealt) {
     return facts;
 }
 
+// What the kept naturals show: their values (bit v - 1) and suits (bit s), and whether a value
+// repeats.
+struct KeptNaturals {
+    unsigned ranks = 0;
+    unsigned suits = 0;
+    bool repeated = false;
+};
+
+KeptNaturals AddPlace(KeptNaturals kept, const DealFacts& deal, int place) {
+    if (deal.deuces & (1u << place)) return kept;
+    const unsigned rank = 1u << (deal.value[place] - 1);
+    kept.repeated = kept.repeated || (kept.ranks & rank);
+    kept.ranks |= rank;
+    kept.suits |= 1u << deal.suit[place];
+    return kept;
+}
+
+bool OneBit(unsigned mask) {
+    return mask != 0 && (mask & (mask - 1)) == 0;
+}
+
 // Kinds made of naturals of one rank or two pairs; NoDraw for other repeated ranks.
-HoldKind RepeatedRanksKind(const std::array<int, 14>& count, unsigned ranks, int deuces,
+HoldKind RepeatedRanksKind(const DealFacts& deal, unsigned hold, unsigned ranks, int deuces,
                            int kept) {
-    if (std::popcount(ranks) == 1) {
+    if (OneBit(ranks)) {
         if (kept == 4) return HoldKind::FourOfAKind;
         if (kept == 3) return HoldKind::ThreeOfAKind;
         if (kept == 2) return HoldKind::Pair;
     }
-    if (deuces == 0 && kept == 4 && std::popcount(ranks) == 2 &&
-        count[std::countr_zero(ranks) + 1] == 2)
-        return HoldKind::TwoPairs;
+    if (deuces == 0 && kept == 4 && OneBit(ranks & (ranks - 1))) {
+        // Two values over four cards: two pairs unless one value comes three times.
+        const unsigned lower = ranks & (~ranks + 1);
+        int ofLower = 0;
+        for (int place = 0; place < kHandSize; ++place)
+            ofLower += (hold & (1u << place)) && (1u << (deal.value[place] - 1)) == lower;
+        if (ofLower == 2) return HoldKind::TwoPairs;
+    }
     return HoldKind::NoDraw;
 }
 
-HoldPattern Classify(const DealFacts& deal, unsigned hold) {
+HoldPattern Classify(const DealFacts& deal, unsigned hold, const KeptNaturals& kept) {
     HoldPattern pattern;
     const unsigned keptDeuces = hold & deal.deuces;
     pattern.kept = static_cast<std::uint8_t>(HeldCount(hold));
     pattern.deucesKept = static_cast<std::uint8_t>(HeldCount(keptDeuces));
-    pattern.deucesThrown =
-        static_cast<std::uint8_t>(HeldCount(deal.deuces) - pattern.deucesKept);
+    pattern.deucesThrown = static_cast<std::uint8_t>(HeldCount(deal.deuces) - pattern.deucesKept);
     if (pattern.kept == kHandSize) {
         pattern.kind = HoldKind::Made;
         pattern.made = static_cast<std::uint8_t>(deal.made);
@@ -103,26 +132,18 @@ HoldPattern Classify(const DealFacts& deal, unsigned hold) {
         pattern.kind = pattern.deucesKept == 0 ? HoldKind::Nothing : HoldKind::DeucesOnly;
         return pattern;
     }
-    unsigned ranks = 0;
-    unsigned suits = 0;
-    std::array<int, 14> count{};
-    for (int place = 0; place < kHandSize; ++place) {
-        if (!(hold & (1u << place)) || (keptDeuces & (1u << place))) continue;
-        ranks |= 1u << (deal.value[place] - 1);
-        suits |= 1u << deal.suit[place];
-        ++count[deal.value[place]];
-    }
-    if (std::popcount(ranks) < naturals) {
-        pattern.kind = RepeatedRanksKind(count, ranks, pattern.deucesKept, pattern.kept);
+    const unsigned ranks = kept.ranks;
+    if (kept.repeated) {
+        pattern.kind = RepeatedRanksKind(deal, hold, ranks, pattern.deucesKept, pattern.kept);
         return pattern;
     }
     if (naturals == 1 && pattern.deucesKept == 0) {
         pattern.kind = HoldKind::SingleCard;
-        pattern.details[kLowest] = static_cast<std::uint8_t>(ranks == 1u ? kAceHigh
-                                                             : std::countr_zero(ranks) + 1);
+        pattern.details[kLowest] =
+            static_cast<std::uint8_t>(ranks == 1u ? kAceHigh : std::countr_zero(ranks) + 1);
         return pattern;
     }
-    const bool suited = std::popcount(suits) == 1;
+    const bool suited = OneBit(kept.suits);
     const Span span = SpanOf(ranks);
     if (suited && (ranks & ~kRoyalRanks) == 0) {
         pattern.kind = HoldKind::RoyalDraw;
@@ -134,17 +155,14 @@ HoldPattern Classify(const DealFacts& deal, unsigned hold) {
         pattern.kind = span.fits ? HoldKind::StraightDraw : HoldKind::NoDraw;
     }
     if (span.fits && pattern.kind != HoldKind::NoDraw) {
-        pattern.details[kGaps] = static_cast<std::uint8_t>(span.highest - span.lowest + 1 -
-                                                           naturals);
+        pattern.details[kGaps] =
+            static_cast<std::uint8_t>(span.highest - span.lowest + 1 - naturals);
         pattern.details[kLowest] = static_cast<std::uint8_t>(span.lowest);
     }
     if (suited) {
-        const int keptSuit = std::countr_zero(suits);
-        int mates = 0;
-        for (int place = 0; place < kHandSize; ++place)
-            mates += !(hold & (1u << place)) && !(deal.deuces & (1u << place)) &&
-                     deal.suit[place] == keptSuit;
-        pattern.details[kSuitMates] = static_cast<std::uint8_t>(std::min(mates, 2));
+        const unsigned mates =
+            deal.naturalsOfSuit[static_cast<std::size_t>(std::countr_zero(kept.suits))] & ~hold;
+        pattern.details[kSuitMates] = static_cast<std::uint8_t>(std::min(HeldCount(mates), 2));
     }
     return pattern;
 }
@@ -191,13 +209,23 @@ int DeucesIn(const DealtIndices& dealt) {
 }
 
 HoldPattern ClassifyHold(const DealtIndices& dealt, unsigned hold) {
-    return Classify(FactsOf(dealt), hold);
+    const DealFacts facts = FactsOf(dealt);
+    KeptNaturals kept;
+    for (int place = 0; place < kHandSize; ++place)
+        if (hold & (1u << place)) kept = AddPlace(kept, facts, place);
+    return Classify(facts, hold, kept);
 }
 
 std::array<HoldPattern, kHoldCount> ClassifyHolds(const DealtIndices& dealt) {
     const DealFacts facts = FactsOf(dealt);
+    // Each hold's naturals are those of the hold without its lowest place, plus that place.
+    std::array<KeptNaturals, kHoldCount> kept{};
     std::array<HoldPattern, kHoldCount> patterns;
-    for (unsigned hold = 0; hold < kHoldCount; ++hold) patterns[hold] = Classify(facts, hold);
+    patterns[0] = Classify(facts, 0, kept[0]);
+    for (unsigned hold = 1; hold < kHoldCount; ++hold) {
+        kept[hold] = AddPlace(kept[hold & (hold - 1)], facts, std::countr_zero(hold));
+        patterns[hold] = Classify(facts, hold, kept[hold]);
+    }
     return patterns;
 }
 

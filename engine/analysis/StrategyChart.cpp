@@ -54,14 +54,19 @@ ChartPlay StrategyChart::Play(const DealtIndices& dealt) const {
 ChartPlay StrategyChart::Play(const DealtIndices& dealt,
                               const std::array<HoldPattern, kHoldCount>& patterns) const {
     const int deuces = DeucesIn(dealt);
+    std::array<int, kHoldCount> lineOf{};
     ChartPlay play{static_cast<int>(lines_.size()), 0};
-    std::uint32_t playedKey = 0;
     for (unsigned hold = 0; hold < kHoldCount; ++hold) {
-        const int line = LineOfPattern(patterns[hold], deuces);
-        if (line < 0 || line > play.line) continue;
+        lineOf[hold] = LineOfPattern(patterns[hold], deuces);
+        if (lineOf[hold] >= 0 && lineOf[hold] < play.line) play = {lineOf[hold], hold};
+    }
+    // Among the holds on the line played, the one a player keeps.
+    std::uint32_t playedKey = PreferenceKey(dealt, play.hold, patterns[play.hold]);
+    for (unsigned hold = play.hold + 1; hold < kHoldCount; ++hold) {
+        if (lineOf[hold] != play.line) continue;
         const std::uint32_t key = PreferenceKey(dealt, hold, patterns[hold]);
-        if (line < play.line || KeptFirst(dealt, hold, key, play.hold, playedKey)) {
-            play = {line, hold};
+        if (KeptFirst(dealt, hold, key, play.hold, playedKey)) {
+            play.hold = hold;
             playedKey = key;
         }
     }
