@@ -20,7 +20,9 @@ struct PayText {
 };
 
 std::string Quoted(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
+    std::string quoted = "\"";
+    quoted.append(text);
+    return quoted += '"';
 }
 
 PayText ParseOnePay(std::string_view text) {

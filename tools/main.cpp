@@ -28,7 +28,8 @@ bool IsGameTable(const analysis::Pays& pays) {
 
 // The game's own chart was derived when the program was built; any other is derived now.
 std::string Chart(const strategy::StrategyOptions& options) {
-    const analysis::PaySums sums(analysis::CategoryTables::Build(options.threads), options.pays);
+    const analysis::PaySums sums(analysis::CategoryTables::Build(options.threads), options.pays,
+                                 options.threads);
     const bool game = IsGameTable(options.pays);
     analysis::ChartGoal goal;
     goal.threads = options.threads;
@@ -54,7 +55,7 @@ std::string Run(const strategy::StrategyOptions& options) {
                 analysis::CategoryTables::Build(options.threads)->DealCounts(), options.json);
         case strategy::Command::Return: {
             const analysis::PaySums sums(analysis::CategoryTables::Build(options.threads),
-                                         options.pays);
+                                         options.pays, options.threads);
             return strategy::ReturnReport(
                 options.pays, analysis::AnalyzeGame(sums, options.threads, options.ties),
                 options.json);

@@ -31,7 +31,7 @@ BENCHMARK(BM_BuildCategoryTables)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)
 void BM_ReturnFromScratch(benchmark::State& state) {
     const auto threads = static_cast<unsigned>(state.range(0));
     for (auto _ : state) {
-        const PaySums sums(CategoryTables::Build(threads), GameTablePays());
+        const PaySums sums(CategoryTables::Build(threads), GameTablePays(), threads);
         benchmark::DoNotOptimize(AnalyzeGame(sums, threads));
     }
 }
@@ -42,7 +42,7 @@ void BM_ReturnWithCachedTables(benchmark::State& state) {
     const auto tables = CategoryTables::Build(2);
     const auto threads = static_cast<unsigned>(state.range(0));
     for (auto _ : state) {
-        const PaySums sums(tables, GameTablePays());
+        const PaySums sums(tables, GameTablePays(), threads);
         benchmark::DoNotOptimize(AnalyzeGame(sums, threads));
     }
 }

@@ -118,11 +118,42 @@ Fraction OverAllDraws(const std::array<WideInt, kHandSize + 1>& byHeld, WideInt 
     return Fraction::Of(numerator, common * divisor);
 }
 
+TopHolds BestHolds(const std::array<std::int64_t, kHoldCount>& totals) {
+    // Values per draw in floating point rule out every hold clearly worth less (totals are
+    // exact in a double); the few within rounding of the best are compared exactly.
+    static constexpr std::array<double, kHandSize + 1> kPerDraw = [] {
+        std::array<double, kHandSize + 1> perDraw{};
+        for (int held = 0; held <= kHandSize; ++held)
+            perDraw[held] = 1.0 / static_cast<double>(DrawCount(held));
+        return perDraw;
+    }();
+    std::array<double, kHoldCount> values{};
+    double top = 0;
+    for (unsigned hold = 0; hold < kHoldCount; ++hold) {
+        values[hold] = static_cast<double>(totals[hold]) * kPerDraw[HeldCount(hold)];
+        top = std::max(top, values[hold]);
+    }
+    const double threshold = top - top * 1e-12;
+    TopHolds found;
+    for (unsigned hold = 0; hold < kHoldCount; ++hold)
+        if (values[hold] >= threshold) found.holds[static_cast<std::size_t>(found.count++)] = hold;
+    if (found.count == 1) return found;
+    const auto end = found.holds.begin() + found.count;
+    std::sort(found.holds.begin(), end,
+              [&totals](unsigned a, unsigned b) { return HoldComesFirst(totals, a, b); });
+    const unsigned best = found.holds[0];
+    found.count = static_cast<int>(
+        std::find_if(found.holds.begin(), end,
+                     [&](unsigned hold) {
+                         return CompareHoldValues(totals[hold], HeldCount(hold), totals[best],
+                                                  HeldCount(best)) != 0;
+                     }) -
+        found.holds.begin());
+    return found;
+}
+
 unsigned BestHold(const std::array<std::int64_t, kHoldCount>& totals) {
-    unsigned best = 0;
-    for (unsigned hold = 1; hold < kHoldCount; ++hold)
-        if (HoldComesFirst(totals, hold, best)) best = hold;
-    return best;
+    return BestHolds(totals).holds[0];
 }
 
 }  // namespace modcards::analysis

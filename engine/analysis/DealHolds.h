@@ -66,6 +66,13 @@ bool HoldComesFirst(const std::array<std::int64_t, kHoldCount>& totals, unsigned
 // draws, over all draws and `divisor`: sum of byHeld[held] / DrawCount(held), divided.
 Fraction OverAllDraws(const std::array<WideInt, kHandSize + 1>& byHeld, WideInt divisor);
 
+// The holds worth exactly the most, the one HoldComesFirst lists first at holds[0].
+struct TopHolds {
+    std::array<unsigned, kHoldCount> holds{};
+    int count = 0;
+};
+TopHolds BestHolds(const std::array<std::int64_t, kHoldCount>& totals);
+
 // The hold listed first.
 unsigned BestHold(const std::array<std::int64_t, kHoldCount>& totals);
 

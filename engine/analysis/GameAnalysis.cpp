@@ -36,22 +36,19 @@ WideInt SquaredPays(const Pays& pays, const CategoryCounts& counts) {
 unsigned PlayedHold(const PaySums& sums, const SubsetRanks& ranks,
                     const std::array<std::int64_t, kHoldCount>& holdTotals, TieBreak ties,
                     CategoryCounts& finals) {
-    unsigned best = BestHold(holdTotals);
+    const TopHolds top = BestHolds(holdTotals);
+    unsigned best = top.holds[0];
     finals = HoldCategoryCounts(sums.tables(), ranks, best);
+    // Listed in HoldComesFirst order, so on equal spread the one found first stays.
     WideInt bestSquares = SquaredPays(sums.pays(), finals);
-    for (unsigned hold = 0; hold < kHoldCount; ++hold) {
-        if (hold == best || CompareHoldValues(holdTotals[hold], HeldCount(hold), holdTotals[best],
-                                              HeldCount(best)) != 0)
-            continue;
+    for (int i = 1; i < top.count; ++i) {
+        const unsigned hold = top.holds[static_cast<std::size_t>(i)];
         const CategoryCounts counts = HoldCategoryCounts(sums.tables(), ranks, hold);
         const WideInt squares = SquaredPays(sums.pays(), counts);
         // Per draw: squares / DrawCount(held), compared across the two holds.
         const WideInt mine = squares * DrawCount(HeldCount(best));
         const WideInt theirs = bestSquares * DrawCount(HeldCount(hold));
-        const bool wider = mine > theirs;
-        const bool spreadWins = ties == TieBreak::LowerVariance ? mine < theirs : wider;
-        const bool sameSpread = mine == theirs;
-        if (spreadWins || (sameSpread && HoldComesFirst(holdTotals, hold, best))) {
+        if (ties == TieBreak::LowerVariance ? mine < theirs : mine > theirs) {
             best = hold;
             finals = counts;
             bestSquares = squares;
