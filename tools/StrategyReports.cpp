@@ -127,8 +127,8 @@ std::string ReturnReport(const analysis::Pays& pays, const analysis::GameAnalysi
             out += (c ? ",\"" : "\"") + std::to_string(c) +
                    "\":{\"name\":" + Quoted(kCategoryNames[c]) +
                    ",\"probability\":" + p.Decimal(15) +
-                   ",\"probability_exact\":" + Quoted(p.Text()) + ",\"cycle\":" +
-                   (probability > 0 ? JsonNumber(1 / probability) : "null") + "}";
+                   ",\"probability_exact\":" + Quoted(p.Text()) +
+                   ",\"cycle\":" + (probability > 0 ? JsonNumber(1 / probability) : "null") + "}";
         }
         return out + "}}\n";
     }
@@ -252,13 +252,13 @@ std::string ChartReport(const analysis::Pays& pays, const analysis::StrategyChar
         if (i > 0 && lines[i].deuces != lines[i - 1].deuces) out += "\n";
         if (i == 0 || lines[i].deuces != lines[i - 1].deuces)
             out += analysis::SectionTitle(lines[i].deuces) + "\n";
-        const double share = static_cast<double>(audit.dealsPlayed[i]) /
-                             static_cast<double>(analysis::kDealCount);
+        const double share =
+            static_cast<double>(audit.dealsPlayed[i]) / static_cast<double>(analysis::kDealCount);
         out += Padded(std::to_string(i + 1), 4) + Padded(Percent(share, 4), 10) + "  " +
                lines[i].Text() + "\n";
     }
-    const double worse = static_cast<double>(audit.dealsPlayedWorse) /
-                         static_cast<double>(analysis::kDealCount);
+    const double worse =
+        static_cast<double>(audit.dealsPlayedWorse) / static_cast<double>(analysis::kDealCount);
     out += "\nChart return:    " + audit.chartReturn.Decimal(7) + "  (exact " +
            audit.chartReturn.Text() + ")\n";
     out += "Perfect play:    " + audit.perfectReturn.Decimal(7) + "  (exact " +

@@ -11,9 +11,9 @@
 namespace modcards::analysis {
 
 struct ChartAudit {
-    Fraction chartReturn;    // per unit bet, every deal played by the chart
-    Fraction perfectReturn;  // per unit bet, every deal played with its best hold
-    Fraction cost;           // perfectReturn - chartReturn
+    Fraction chartReturn;                   // per unit bet, every deal played by the chart
+    Fraction perfectReturn;                 // per unit bet, every deal played with its best hold
+    Fraction cost;                          // perfectReturn - chartReturn
     std::vector<std::int64_t> dealsPlayed;  // by line: deals (of 2,598,960) that play it
     std::int64_t dealsPlayedWorse = 0;      // deals whose chart hold is worth less than the best
 };

@@ -10,8 +10,7 @@ namespace {
 
 std::string RankName(int value) {
     static constexpr std::array<std::string_view, 15> kNames = {
-        "",  "ace", "2", "3",    "4",     "5",    "6",  "7",
-        "8", "9",   "ten", "jack", "queen", "king", "ace"};
+        "", "ace", "2", "3", "4", "5", "6", "7", "8", "9", "ten", "jack", "queen", "king", "ace"};
     return std::string(kNames[static_cast<std::size_t>(value)]);
 }
 
@@ -101,10 +100,9 @@ bool NamesRoyalRanks(const ChartLine& line) {
     if (line.pattern.kind != HoldKind::RoyalDraw || line.pattern.kept - line.pattern.deucesKept > 2)
         return false;
     const std::size_t sets = RoyalRankSets(line).size();
-    return sets >= 1 && sets <= 2 && !(line.ranges[kAce] == FullRange(kAce) &&
-                                       line.ranges[kTen] == FullRange(kTen) &&
-                                       line.ranges[kGaps] == FullRange(kGaps) &&
-                                       line.ranges[kLowest] == FullRange(kLowest));
+    return sets >= 1 && sets <= 2 &&
+           !(line.ranges[kAce] == FullRange(kAce) && line.ranges[kTen] == FullRange(kTen) &&
+             line.ranges[kGaps] == FullRange(kGaps) && line.ranges[kLowest] == FullRange(kLowest));
 }
 
 std::string DetailText(HoldDetail detail, DetailRange range) {

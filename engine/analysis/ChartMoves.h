@@ -84,10 +84,10 @@ struct Part {
     int second = -1;
 
     bool Holds(const std::array<std::uint8_t, kDetailCount>& details) const {
-        return (first < 0 || (details[first] >= ranges[first].low &&
-                              details[first] <= ranges[first].high)) &&
-               (second < 0 || (details[second] >= ranges[second].low &&
-                               details[second] <= ranges[second].high));
+        return (first < 0 ||
+                (details[first] >= ranges[first].low && details[first] <= ranges[first].high)) &&
+               (second < 0 ||
+                (details[second] >= ranges[second].low && details[second] <= ranges[second].high));
     }
 };
 

@@ -14,23 +14,23 @@ namespace modcards::analysis {
 // One way to play a deal: the hold a line covering `cell` keeps, among the deal's holds of
 // that pattern.
 struct PlayOption {
-    std::int32_t cell = 0;   // the pattern, as an index into ChartSection::cells
-    std::uint32_t key = 0;   // PreferenceKey: of two options on one line, the larger is kept
-    double value = 0;        // expected pay x deals of the suit class / all deals
+    std::int32_t cell = 0;  // the pattern, as an index into ChartSection::cells
+    std::uint32_t key = 0;  // PreferenceKey: of two options on one line, the larger is kept
+    double value = 0;       // expected pay x deals of the suit class / all deals
 };
 
 // The deals with one number of deuces, one of each suit class.
 struct ChartSection {
-    std::vector<HoldPattern> cells;        // every pattern some deal offers
-    std::vector<int> baseOfCell;           // index into bases
-    std::vector<HoldPattern> bases;        // the patterns with their details cleared
+    std::vector<HoldPattern> cells;  // every pattern some deal offers
+    std::vector<int> baseOfCell;     // index into bases
+    std::vector<HoldPattern> bases;  // the patterns with their details cleared
     std::vector<std::vector<int>> cellsOfBase;
-    std::vector<std::int64_t> dealStart;   // options of deal i: [dealStart[i], dealStart[i + 1])
-    std::vector<double> dealShare;         // deals of the suit class / all deals
+    std::vector<std::int64_t> dealStart;  // options of deal i: [dealStart[i], dealStart[i + 1])
+    std::vector<double> dealShare;        // deals of the suit class / all deals
     std::vector<PlayOption> options;
     std::vector<std::int32_t> dealOfOption;
     std::vector<std::vector<std::int64_t>> optionsOfCell;  // each cell's options, by deal
-    double perfect = 0;                    // this section's share of the perfect-play return
+    double perfect = 0;  // this section's share of the perfect-play return
 
     std::int32_t DealCount() const { return static_cast<std::int32_t>(dealStart.size()) - 1; }
 };

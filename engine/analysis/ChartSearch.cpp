@@ -67,7 +67,8 @@ Carve SectionSearch::BestCarveOf(int id, double minGain) {
             for (auto p = static_cast<std::size_t>(parts.size() * slice / slices);
                  p < parts.size() * static_cast<std::size_t>(slice + 1) / slices; ++p) {
                 const Placement placed = CarveGain(gathered, place, parts[p]);
-                if (placed.gain > best.gain) best = {placed.gain, place, parts[p].ranges, placed.place};
+                if (placed.gain > best.gain)
+                    best = {placed.gain, place, parts[p].ranges, placed.place};
             }
         }
     });
@@ -266,7 +267,8 @@ Gathered SectionSearch::Gather(std::initializer_list<int> ids) const {
     for (const int cell : s_.cellsOfBase[static_cast<std::size_t>(base)]) {
         if (!inSet(idOfCell_[static_cast<std::size_t>(cell)])) continue;
         for (const std::int64_t i : s_.optionsOfCell[static_cast<std::size_t>(cell)]) {
-            const auto deal = static_cast<std::size_t>(s_.dealOfOption[static_cast<std::size_t>(i)]);
+            const auto deal =
+                static_cast<std::size_t>(s_.dealOfOption[static_cast<std::size_t>(i)]);
             if (stamp_[deal] != generation_) {
                 stamp_[deal] = generation_;
                 slot_[deal] = static_cast<std::int32_t>(gathered.deals.size());
@@ -346,7 +348,9 @@ void SectionSearch::MoveLine(const Gathered& gathered, int from, int to) {
     Renumber();
     for (std::size_t i = 0; i < gathered.size(); ++i) {
         const int other = gathered.otherPlace[i];
-        const int otherAfter = other == kNoPlace ? kNoPlace : placeOfId_[static_cast<std::size_t>(gathered.otherId[i])];
+        const int otherAfter = other == kNoPlace
+                                   ? kNoPlace
+                                   : placeOfId_[static_cast<std::size_t>(gathered.otherId[i])];
         if (to < otherAfter)
             Play(gathered.deals[i], line.id, KeptOption(gathered, i)->value);
         else
@@ -354,7 +358,8 @@ void SectionSearch::MoveLine(const Gathered& gathered, int from, int to) {
     }
 }
 
-std::vector<Part> SectionSearch::PartsToTry(const Line& line, const Gathered& gathered, double minGain) const {
+std::vector<Part> SectionSearch::PartsToTry(const Line& line, const Gathered& gathered,
+                                            double minGain) const {
     std::vector<std::vector<DetailRange>> halves(kDetailCount);
     const HoldKind kind = s_.bases[static_cast<std::size_t>(line.base)].kind;
     for (int d = 0; d < kDetailCount; ++d) {
@@ -440,9 +445,8 @@ bool SectionSearch::Neighbours(int a, int b) const {
         differing = d;
     }
     if (differing < 0) return false;
-    const DetailRange joined{
-        std::min(first.ranges[differing].low, second.ranges[differing].low),
-        std::max(first.ranges[differing].high, second.ranges[differing].high)};
+    const DetailRange joined{std::min(first.ranges[differing].low, second.ranges[differing].low),
+                             std::max(first.ranges[differing].high, second.ranges[differing].high)};
     for (const Line& line : lines_) {
         if (line.id == first.id || line.id == second.id || line.base != first.base) continue;
         bool sameElsewhere = true;
@@ -456,12 +460,13 @@ bool SectionSearch::Neighbours(int a, int b) const {
 }
 
 Placement SectionSearch::MergeGain(int first, int second) const {
-    const Gathered gathered =
-        Gather({lines_[static_cast<std::size_t>(first)].id, lines_[static_cast<std::size_t>(second)].id});
+    const Gathered gathered = Gather(
+        {lines_[static_cast<std::size_t>(first)].id, lines_[static_cast<std::size_t>(second)].id});
     PlaceGains gains(LineCount() - 2);
     for (std::size_t i = 0; i < gathered.size(); ++i) {
         const int other = gathered.otherPlace[i];
-        const int remaining = other == kNoPlace ? other : other - (other > first) - (other > second);
+        const int remaining =
+            other == kNoPlace ? other : other - (other > first) - (other > second);
         gains.Add(KeptOption(gathered, i)->value, remaining, gathered.otherValue[i],
                   dealValue_[static_cast<std::size_t>(gathered.deals[i])]);
     }

@@ -61,7 +61,9 @@ private:
     };
 
     int LineCount() const { return static_cast<int>(lines_.size()); }
-    bool IsLast(int place) const { return lines_[static_cast<std::size_t>(place)].base == lastBase_; }
+    bool IsLast(int place) const {
+        return lines_[static_cast<std::size_t>(place)].base == lastBase_;
+    }
     bool Played(const Line& line) const {
         return line.base == lastBase_ || dealsOfId_[static_cast<std::size_t>(line.id)] > 0;
     }
@@ -69,7 +71,9 @@ private:
         const int id = idOfCell_[static_cast<std::size_t>(cell)];
         return id < 0 ? -1 : placeOfId_[static_cast<std::size_t>(id)];
     }
-    const HoldPattern& Cell(std::int32_t cell) const { return s_.cells[static_cast<std::size_t>(cell)]; }
+    const HoldPattern& Cell(std::int32_t cell) const {
+        return s_.cells[static_cast<std::size_t>(cell)];
+    }
 
     bool Covers(const Line& line, std::int32_t cell) const;
 
@@ -142,13 +146,13 @@ private:
     const ChartSection& s_;
     int deuces_;
     unsigned threads_;
-    int lastBase_ = -1;            // the pattern of LastLineOfSection
-    std::vector<Line> lines_;      // in chart order; unplayed lines below the last line
-    std::vector<int> placeOfId_;   // by line id
+    int lastBase_ = -1;           // the pattern of LastLineOfSection
+    std::vector<Line> lines_;     // in chart order; unplayed lines below the last line
+    std::vector<int> placeOfId_;  // by line id
     std::vector<std::int64_t> dealsOfId_;
-    std::vector<int> idOfCell_;    // the line covering each cell, -1 for none
+    std::vector<int> idOfCell_;  // the line covering each cell, -1 for none
     std::vector<double> dealValue_;
-    std::vector<int> dealId_;      // the line each deal plays
+    std::vector<int> dealId_;       // the line each deal plays
     std::vector<double> estimate_;  // by line id: the gain of its best carve when last judged
     // Scratch for Gather: a deal's slot among the gathered ones, valid when stamped.
     mutable std::vector<std::uint32_t> stamp_;

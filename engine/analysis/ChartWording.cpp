@@ -54,16 +54,15 @@ bool SectionSearch::SamePlay(const Line& line, int place, const Ranges& ranges) 
         if (!Covers(widened, cell)) continue;
         const int at = PlaceOfCell(cell);
         const bool ownOrEarlier =
-            at == place ||
-            (at >= 0 && at < place && Played(lines_[static_cast<std::size_t>(at)]));
+            at == place || (at >= 0 && at < place && Played(lines_[static_cast<std::size_t>(at)]));
         if (!ownOrEarlier) return false;
     }
     return true;
 }
 
 Ranges SectionSearch::FewestWords(const Line& line, int place) const {
-    static constexpr std::array<HoldDetail, kDetailCount> kPreferred = {
-        kAce, kTen, kGaps, kLowest, kSuitMates};
+    static constexpr std::array<HoldDetail, kDetailCount> kPreferred = {kAce, kTen, kGaps, kLowest,
+                                                                        kSuitMates};
     Ranges tight = AllRanges();
     for (const HoldDetail detail : kPreferred) {
         const std::vector<std::uint8_t> values = ValuesOf(line, detail);
@@ -106,7 +105,8 @@ bool SectionSearch::SharesDeal(const Line& upper, const Line& lower) const {
     for (const int cell : s_.cellsOfBase[static_cast<std::size_t>(lower.base)]) {
         if (idOfCell_[static_cast<std::size_t>(cell)] != lower.id) continue;
         for (const std::int64_t i : s_.optionsOfCell[static_cast<std::size_t>(cell)])
-            if (dealId_[static_cast<std::size_t>(s_.dealOfOption[static_cast<std::size_t>(i)])] == upper.id)
+            if (dealId_[static_cast<std::size_t>(s_.dealOfOption[static_cast<std::size_t>(i)])] ==
+                upper.id)
                 return true;
     }
     return false;

@@ -142,13 +142,13 @@ TopHolds BestHolds(const std::array<std::int64_t, kHoldCount>& totals) {
     std::sort(found.holds.begin(), end,
               [&totals](unsigned a, unsigned b) { return HoldComesFirst(totals, a, b); });
     const unsigned best = found.holds[0];
-    found.count = static_cast<int>(
-        std::find_if(found.holds.begin(), end,
-                     [&](unsigned hold) {
-                         return CompareHoldValues(totals[hold], HeldCount(hold), totals[best],
-                                                  HeldCount(best)) != 0;
-                     }) -
-        found.holds.begin());
+    found.count = static_cast<int>(std::find_if(found.holds.begin(), end,
+                                                [&](unsigned hold) {
+                                                    return CompareHoldValues(
+                                                               totals[hold], HeldCount(hold),
+                                                               totals[best], HeldCount(best)) != 0;
+                                                }) -
+                                   found.holds.begin());
     return found;
 }
 

@@ -108,8 +108,7 @@ GameAnalysis AnalyzeGame(const PaySums& sums, unsigned threads, TieBreak ties) {
         }
         analysis.finalCategory[c] = OverAllDraws(byHeld, kDealCount);
     }
-    analysis.secondMoment =
-        OverAllDraws(squares, WideInt{kDealCount} * pays.unit * pays.unit);
+    analysis.secondMoment = OverAllDraws(squares, WideInt{kDealCount} * pays.unit * pays.unit);
     return analysis;
 }
 

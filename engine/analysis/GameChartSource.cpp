@@ -44,11 +44,12 @@ std::string Source(const StrategyChart& chart, const ChartAudit& audit) {
         "const StrategyChart& GameChart() {\n"
         "    static const StrategyChart chart(std::vector<ChartLine>{\n";
     for (const ChartLine& line : chart.Lines()) text += LineSource(line);
-    text += "    });\n    return chart;\n}\n\n"
-            "const ChartAudit& GameChartAudit() {\n"
-            "    static const ChartAudit audit{" +
-            FractionSource(audit.chartReturn) + ", " + FractionSource(audit.perfectReturn) + ", " +
-            FractionSource(audit.cost) + ", {";
+    text +=
+        "    });\n    return chart;\n}\n\n"
+        "const ChartAudit& GameChartAudit() {\n"
+        "    static const ChartAudit audit{" +
+        FractionSource(audit.chartReturn) + ", " + FractionSource(audit.perfectReturn) + ", " +
+        FractionSource(audit.cost) + ", {";
     for (std::size_t i = 0; i < audit.dealsPlayed.size(); ++i)
         text += (i ? ", " : "") + std::to_string(audit.dealsPlayed[i]);
     return text + "}, " + std::to_string(audit.dealsPlayedWorse) +

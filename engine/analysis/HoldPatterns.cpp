@@ -54,7 +54,7 @@ Span SpanOf(unsigned ranks) {  // bit v - 1 for value v; no deuce among them
 struct DealFacts {
     std::array<int, kHandSize> value{};
     std::array<int, kHandSize> suit{};
-    unsigned deuces = 0;                             // mask of places
+    unsigned deuces = 0;                                // mask of places
     std::array<unsigned, kSuitCount> naturalsOfSuit{};  // mask of places, deuces left out
     HandCategory made = kNoPayingHand;
 };
@@ -229,12 +229,12 @@ std::array<HoldPattern, kHoldCount> ClassifyHolds(const DealtIndices& dealt) {
     return patterns;
 }
 
-std::uint32_t PreferenceKey(const DealtIndices& dealt, unsigned hold,
-                            const HoldPattern& pattern) {
+std::uint32_t PreferenceKey(const DealtIndices& dealt, unsigned hold, const HoldPattern& pattern) {
     std::array<int, kHandSize> values{};
     for (int place = 0; place < kHandSize; ++place) {
         const int value = ValueOf(dealt[place]);
-        if ((hold & (1u << place)) && value != kDeuce) values[place] = value == 1 ? kAceHigh : value;
+        if ((hold & (1u << place)) && value != kDeuce)
+            values[place] = value == 1 ? kAceHigh : value;
     }
     std::sort(values.begin(), values.end(), std::greater<>());
     std::uint32_t key = 0;
@@ -251,8 +251,8 @@ bool KeptFirst(const DealtIndices& dealt, unsigned a, std::uint32_t keyA, unsign
 }
 
 std::string PatternText(const HoldPattern& pattern) {
-    static constexpr std::array<const char*, 6> kCounts = {"No card", "One", "Two",
-                                                           "Three", "Four", "Five"};
+    static constexpr std::array<const char*, 6> kCounts = {"No card", "One",  "Two",
+                                                           "Three",   "Four", "Five"};
     static constexpr std::array<const char*, kCategoryCount> kMade = {
         "All five cards of a hand that pays nothing",
         "Natural royal flush",

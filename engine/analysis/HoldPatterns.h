@@ -40,7 +40,7 @@ enum HoldDetail : int {
 
 struct HoldPattern {
     HoldKind kind = HoldKind::Nothing;
-    std::uint8_t kept = 0;          // cards kept, deuces included: the "three" of "three to a"
+    std::uint8_t kept = 0;  // cards kept, deuces included: the "three" of "three to a"
     std::uint8_t deucesKept = 0;
     std::uint8_t deucesThrown = 0;  // deuces dealt and discarded
     std::uint8_t made = 0;          // for Made: the HandCategory of the five cards

@@ -7,8 +7,7 @@
 
 namespace modcards::analysis {
 
-PaySums::PaySums(std::shared_ptr<const CategoryTables> tables, const Pays& pays,
-                 unsigned threads)
+PaySums::PaySums(std::shared_ptr<const CategoryTables> tables, const Pays& pays, unsigned threads)
     : tables_(std::move(tables)), pays_(pays) {
     if (!tables_) throw std::invalid_argument("pay sums need category tables");
     ValidatePays(pays_);

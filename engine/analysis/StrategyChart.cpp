@@ -41,8 +41,8 @@ StrategyChart::StrategyChart(std::vector<ChartLine> lines) : lines_(std::move(li
 }
 
 int StrategyChart::LineOfPattern(const HoldPattern& pattern, int deuces) const {
-    for (const int line : linesByKind_[static_cast<std::size_t>(deuces)]
-                                      [static_cast<std::size_t>(pattern.kind)])
+    for (const int line :
+         linesByKind_[static_cast<std::size_t>(deuces)][static_cast<std::size_t>(pattern.kind)])
         if (lines_[static_cast<std::size_t>(line)].Covers(pattern, deuces)) return line;
     return -1;
 }

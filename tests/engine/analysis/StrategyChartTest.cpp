@@ -122,8 +122,7 @@ TEST(StrategyChart, GameChartReturnIsAReplayOfItsHoldOnEveryDeal) {
                         if (at % 99'991 == 0) {
                             ASSERT_EQ(hold, chart.Play(deal).hold) << at;
                         }
-                        byHeld[std::popcount(hold)] +=
-                            HoldTotals(sums, RanksOfSubsets(deal))[hold];
+                        byHeld[std::popcount(hold)] += HoldTotals(sums, RanksOfSubsets(deal))[hold];
                     }
     WideInt common = 1;
     for (int held = 0; held <= kHandSize; ++held) common *= DrawCount(held);

@@ -58,8 +58,8 @@ std::string UsageMessage(std::string_view text, std::uint64_t max) {
 
 // One parser and one message for each fault, whatever the number's size or sign.
 TEST(StrategyNumbers, EveryFaultHasOneClearMessage) {
-    for (const char* huge : {"65", "18446744073709551615", "18446744073709551616",
-                             "99999999999999999999999999"})
+    for (const char* huge :
+         {"65", "18446744073709551615", "18446744073709551616", "99999999999999999999999999"})
         EXPECT_EQ(UsageMessage(huge, 64),
                   "count \"" + std::string(huge) + "\" is too large (at most 64)");
     EXPECT_EQ(UsageMessage("-0", 64), "count \"-0\" has a sign; write the number without one");
