@@ -37,13 +37,16 @@ public:
     // The best part to carve out of one line, judged now; it becomes the line's estimate.
     Carve BestCarveOf(int id, double minGain);
 
+    // Every line placed afresh (unplayed ones too), then each line's best carve judged.
     void JudgeEveryLine(double minGain);
 
+    // The part becomes a line at its place; the rest of the carved line stays where it was.
     void Apply(const Carve& carve);
 
     // The merge of two lines of one pattern, or the dropping of a line, that costs least.
     Merge CheapestMerge() const;
 
+    // The two lines become one at the merge's place, or the dropped line goes.
     void Apply(const Merge& merge);
 
     // Neighbouring lines that no deal tells apart swap into the order a reader expects, the
