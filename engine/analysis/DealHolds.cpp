@@ -119,36 +119,29 @@ Fraction OverAllDraws(const std::array<WideInt, kHandSize + 1>& byHeld, WideInt 
 }
 
 TopHolds BestHolds(const std::array<std::int64_t, kHoldCount>& totals) {
-    // Values per draw in floating point rule out every hold clearly worth less (totals are
-    // exact in a double); the few within rounding of the best are compared exactly.
-    static constexpr std::array<double, kHandSize + 1> kPerDraw = [] {
-        std::array<double, kHandSize + 1> perDraw{};
-        for (int held = 0; held <= kHandSize; ++held)
-            perDraw[held] = 1.0 / static_cast<double>(DrawCount(held));
-        return perDraw;
-    }();
-    std::array<double, kHoldCount> values{};
-    double top = 0;
-    for (unsigned hold = 0; hold < kHoldCount; ++hold) {
-        values[hold] = static_cast<double>(totals[hold]) * kPerDraw[HeldCount(hold)];
-        top = std::max(top, values[hold]);
+    unsigned best = 0;
+    int tied = 1;
+    for (unsigned hold = 1; hold < kHoldCount; ++hold) {
+        const int order =
+            CompareHoldValues(totals[hold], HeldCount(hold), totals[best], HeldCount(best));
+        if (order > 0) {
+            best = hold;
+            tied = 1;
+        } else if (order == 0) {
+            ++tied;
+            if (HoldComesFirst(totals, hold, best)) best = hold;
+        }
     }
-    const double threshold = top - top * 1e-12;
     TopHolds found;
+    found.holds[0] = best;
+    found.count = 1;
+    if (tied == 1) return found;
     for (unsigned hold = 0; hold < kHoldCount; ++hold)
-        if (values[hold] >= threshold) found.holds[static_cast<std::size_t>(found.count++)] = hold;
-    if (found.count == 1) return found;
-    const auto end = found.holds.begin() + found.count;
-    std::sort(found.holds.begin(), end,
+        if (hold != best &&
+            CompareHoldValues(totals[hold], HeldCount(hold), totals[best], HeldCount(best)) == 0)
+            found.holds[static_cast<std::size_t>(found.count++)] = hold;
+    std::sort(found.holds.begin() + 1, found.holds.begin() + found.count,
               [&totals](unsigned a, unsigned b) { return HoldComesFirst(totals, a, b); });
-    const unsigned best = found.holds[0];
-    found.count = static_cast<int>(std::find_if(found.holds.begin(), end,
-                                                [&](unsigned hold) {
-                                                    return CompareHoldValues(
-                                                               totals[hold], HeldCount(hold),
-                                                               totals[best], HeldCount(best)) != 0;
-                                                }) -
-                                   found.holds.begin());
     return found;
 }
 

@@ -68,7 +68,7 @@ Fraction OverAllDraws(const std::array<WideInt, kHandSize + 1>& byHeld, WideInt 
 
 // The holds worth exactly the most, the one HoldComesFirst lists first at holds[0].
 struct TopHolds {
-    std::array<unsigned, kHoldCount> holds{};
+    std::array<unsigned, kHoldCount> holds;  // the first `count` are set
     int count = 0;
 };
 TopHolds BestHolds(const std::array<std::int64_t, kHoldCount>& totals);

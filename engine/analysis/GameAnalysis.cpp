@@ -39,6 +39,7 @@ unsigned PlayedHold(const PaySums& sums, const SubsetRanks& ranks,
     const TopHolds top = BestHolds(holdTotals);
     unsigned best = top.holds[0];
     finals = HoldCategoryCounts(sums.tables(), ranks, best);
+    if (top.count == 1) return best;
     // Listed in HoldComesFirst order, so on equal spread the one found first stays.
     WideInt bestSquares = SquaredPays(sums.pays(), finals);
     for (int i = 1; i < top.count; ++i) {
