@@ -53,6 +53,66 @@ TEST(HoldPatterns, StraightDrawsCountGapsWithTheAceWhereItFits) {
     EXPECT_EQ(NameOf("Ah 7d 8c 9s Kh", 0b01111), "Four cards that draw to nothing together");
 }
 
+ChartLine Line(int deuces, const char* dealt, std::uint8_t keptSlots) {
+    ChartLine line;
+    line.deuces = deuces;
+    line.pattern = PatternOf(dealt, keptSlots);
+    return line;
+}
+
+// How a narrowed line reads: each detail in words a player can check against the cards.
+TEST(ChartLines, ReadInAPlayersWords) {
+    ChartLine sf = Line(1, "2c 5h 6h 8h Ks", 0b00111);
+    sf.ranges[kGaps] = {0, 0};
+    sf.ranges[kLowest] = {6, 14};
+    EXPECT_EQ(sf.Text(), "Three to a straight flush, consecutive, lowest card 6 or higher");
+    sf.ranges[kGaps] = {1, 3};
+    sf.ranges[kLowest] = {3, 14};
+    EXPECT_EQ(sf.Text(), "Three to a straight flush, one gap or more, no ace");
+    ChartLine royal = Line(0, "Jh Qh 3c 7d 9s", 0b00011);
+    royal.ranges[kAce] = {0, 0};
+    royal.ranges[kGaps] = {0, 0};
+    royal.ranges[kLowest] = {11, 11};
+    royal.ranges[kSuitMates] = {0, 0};
+    EXPECT_EQ(royal.Text(), "Two to a royal flush, jack and queen, no other card of that suit");
+    EXPECT_EQ(royal.Words(), 2);
+    ChartLine single = Line(0, "Kh 3c 7d 9s 5s", 0b00001);
+    single.ranges[kLowest] = {13, 13};
+    EXPECT_EQ(single.Text(), "A single king");
+    EXPECT_EQ(Line(2, "2c 2h 3c 7d 9s", 0b00001).Text(), "One deuce only, throwing a deuce away");
+    EXPECT_TRUE(sf.Covers(PatternOf("2c 5h 6h 8h Ks", 0b01011), 1)) << "5-8, two gaps";
+    EXPECT_FALSE(sf.Covers(PatternOf("2c 5h 6h 8h Ks", 0b00111), 1)) << "consecutive";
+    EXPECT_FALSE(sf.Covers(PatternOf("2c 5h 6h 8h Ks", 0b01011), 0)) << "other section";
+}
+
+TEST(ChartLines, AChartHasEverySectionEndingWithItsDeuces) {
+    std::vector<ChartLine> lines;
+    for (int deuces = 4; deuces >= 0; --deuces) lines.push_back(LastLineOfSection(deuces));
+    EXPECT_NO_THROW(StrategyChart{lines});
+    std::vector<ChartLine> shuffled = lines;
+    std::swap(shuffled[0], shuffled[1]);
+    EXPECT_THROW(StrategyChart{shuffled}, std::invalid_argument);
+    std::vector<ChartLine> unfinished = lines;
+    unfinished.insert(unfinished.begin() + 2, Line(2, "2c 2h 3c 3d 9s", 0b01111));
+    std::swap(unfinished[2], unfinished[3]);
+    EXPECT_THROW(StrategyChart{unfinished}, std::invalid_argument);
+    lines.pop_back();
+    EXPECT_THROW(StrategyChart{lines}, std::invalid_argument);
+}
+
+// The goal for full pay, and two choices a player makes by the chart's own words.
+TEST(StrategyChart, FullPayChartIsShortAndCheap) {
+    const PaySums sums(SharedTables(), FullPays());
+    const StrategyChart chart = BuildChart(sums);
+    const ChartAudit audit = AuditChart(chart, sums);
+    EXPECT_LE(chart.Lines().size(), 60u);
+    EXPECT_LT(audit.cost.ToDouble(), 0.0002);
+    EXPECT_EQ(audit.perfectReturn.Decimal(7), "1.0076196");
+    // Two pairs keep one pair, the higher one; four to the royal beats the straight flush.
+    EXPECT_EQ(chart.PlayHand(ParseHand("5h Ks 9s 5c Kd")).keptSlots, 0b10010);
+    EXPECT_EQ(chart.PlayHand(ParseHand("9h Th Jh Qh Kh")).keptSlots, 0b11110);
+}
+
 // When only four deuces pay, nothing but the deuces is worth keeping: the best chart is the
 // five lines that keep them, and it returns what counting the draws by hand gives.
 TEST(StrategyChart, FourDeucesOnlyKeepTheDeuces) {
