@@ -6,6 +6,7 @@
 #include <charconv>
 
 #include "engine/CardText.h"
+#include "version.h"
 
 namespace modcards::strategy {
 
@@ -18,23 +19,28 @@ struct PayText {
     int decimals = 0;
 };
 
+std::string Quoted(std::string_view text) {
+    std::string quoted = "\"";
+    quoted.append(text);
+    return quoted += '"';
+}
+
 PayText ParseOnePay(std::string_view text) {
+    const std::string what = "pay " + Quoted(text);
     PayText pay;
     const std::size_t point = text.find('.');
-    std::string whole(text.substr(0, point));
+    std::string digits(text.substr(0, point));
     if (point != std::string_view::npos) {
         const std::string_view fraction = text.substr(point + 1);
         pay.decimals = static_cast<int>(fraction.size());
-        whole += fraction;
+        digits += fraction;
         if (pay.decimals == 0 || pay.decimals > kMaxDecimals)
-            throw UsageError("pay \"" + std::string(text) + "\" needs 1 to 4 decimals after '.'");
+            throw UsageError(what + " needs 1 to 4 decimals after '.'");
     }
-    const char* end = whole.data() + whole.size();
-    const auto [stop, error] = std::from_chars(whole.data(), end, pay.digits);
-    if (whole.empty() || whole.front() == '-' || error != std::errc() || stop != end)
-        throw UsageError("pay \"" + std::string(text) + "\" is not a number of at least 0");
-    if (pay.digits > analysis::kMaxPay)
-        throw UsageError("pay \"" + std::string(text) + "\" is too large");
+    if (!text.empty() && (text.front() == '-' || text.front() == '+'))
+        throw UsageError(what + " has a sign; pays are written without one");
+    pay.digits = static_cast<std::int64_t>(
+        ParseWholeNumber(digits, static_cast<std::uint64_t>(analysis::kMaxPay), what));
     return pay;
 }
 
@@ -53,23 +59,46 @@ Hand ParseDealt(std::string_view text) {
 }
 
 unsigned ParseThreads(std::string_view text) {
-    unsigned threads = 0;
-    const auto [stop, error] = std::from_chars(text.data(), text.data() + text.size(), threads);
-    if (error != std::errc() || stop != text.data() + text.size() || threads < 1 || threads > 64)
-        throw UsageError("--threads takes a whole number from 1 to 64");
-    return threads;
+    const std::uint64_t threads = ParseWholeNumber(text, 64, "--threads " + Quoted(text));
+    if (threads < 1) throw UsageError("--threads takes a whole number from 1 to 64");
+    return static_cast<unsigned>(threads);
+}
+
+analysis::TieBreak ParseTies(std::string_view text) {
+    if (text == "lower-variance") return analysis::TieBreak::LowerVariance;
+    if (text == "higher-variance") return analysis::TieBreak::HigherVariance;
+    throw UsageError("--ties takes lower-variance or higher-variance, not " + Quoted(text));
 }
 
 Command ParseCommand(std::string_view word) {
     if (word == "deal-counts") return Command::DealCounts;
     if (word == "return") return Command::Return;
     if (word == "hold") return Command::Hold;
+    if (word == "chart") return Command::Chart;
     if (word == "help" || word == "--help" || word == "-h") return Command::Help;
+    if (word == "--version") return Command::Version;
     throw UsageError("unknown command \"" + std::string(word) +
-                     "\" (try deal-counts, return, hold or --help)");
+                     "\" (try deal-counts, return, hold, chart or --help)");
 }
 
 }  // namespace
+
+std::uint64_t ParseWholeNumber(std::string_view text, std::uint64_t max, std::string_view what) {
+    const std::string name(what);
+    if (text.empty()) throw UsageError(name + " is not a number");
+    if (text.front() == '-' || text.front() == '+')
+        throw UsageError(name + " has a sign; write the number without one");
+    std::uint64_t value = 0;
+    bool tooLarge = false;
+    for (const char c : text) {
+        if (c < '0' || c > '9') throw UsageError(name + " is not a number");
+        const auto digit = static_cast<std::uint64_t>(c - '0');
+        tooLarge = tooLarge || value > (max - digit) / 10;
+        if (!tooLarge) value = value * 10 + digit;
+    }
+    if (tooLarge) throw UsageError(name + " is too large (at most " + std::to_string(max) + ")");
+    return value;
+}
 
 analysis::Pays ParsePays(std::string_view text) {
     std::vector<PayText> parsed;
@@ -91,7 +120,9 @@ analysis::Pays ParsePays(std::string_view text) {
         const PayText& pay = parsed[static_cast<std::size_t>(c - 1)];
         pays.perCategory[c] = pay.digits * PowerOfTen(decimals - pay.decimals);
         if (pays.perCategory[c] > analysis::kMaxPay)
-            throw UsageError("pay " + std::to_string(c) + " is too large");
+            throw UsageError("pay " + std::to_string(c) + " is too large once every pay has " +
+                             std::to_string(decimals) + " decimals (at most " +
+                             std::to_string(analysis::kMaxPay) + " in units of the last one)");
     }
     return pays;
 }
@@ -116,6 +147,13 @@ StrategyOptions ParseStrategyOptions(const std::vector<std::string_view>& args) 
             options.pays = ParsePays(value());
         } else if (arg == "--threads") {
             options.threads = ParseThreads(value());
+        } else if (arg == "--ties" && options.command == Command::Return) {
+            options.ties = ParseTies(value());
+        } else if (arg == "--holds-out" && options.command == Command::Chart) {
+            options.holdsOut = std::string(value());
+            if (options.holdsOut.empty()) throw UsageError("--holds-out needs a file name");
+        } else if (arg == "--version") {
+            options.command = Command::Version;
         } else if (arg == "--help" || arg == "-h") {
             options.command = Command::Help;
         } else if (options.command == Command::Hold && !haveHand && !arg.starts_with("--")) {
@@ -131,30 +169,56 @@ StrategyOptions ParseStrategyOptions(const std::vector<std::string_view>& args) 
 }
 
 std::string HelpText() {
-    return R"(deuceswild-strategy: exact perfect-play analysis of deuces-wild video poker.
+    return R"(Usage: deuceswild-strategy COMMAND [OPTIONS]
+Exact perfect-play analysis of deuces-wild video poker: the value of every hold, the return
+of a pay table, and a strategy chart written for it. Every figure is exact: each hold is
+valued over every possible draw, and the game over all 2,598,960 deals.
 
-Usage:
-  deuceswild-strategy deal-counts [--json]
-      How many of the 2,598,960 five-card deals fall in each hand category (0..10).
-  deuceswild-strategy return [--pays P1,...,P10] [--json]
-      The exact return per unit bet when every deal is played with its best hold, and how
-      often each final hand category comes up.
-  deuceswild-strategy hold "Ah 2c 5d 9s Kh" [--pays P1,...,P10] [--json]
-      All 32 holds of a dealt hand with their exact expected pay per unit bet, best first;
-      holds of equal value share a rank, marked "=".
+Commands:
+  deal-counts        How many of the 2,598,960 five-card deals fall in each hand category.
+  return             The return per unit bet when every deal is played with its best hold,
+                     the variance and standard deviation of one hand's pay, and how often
+                     each final hand comes up (its probability and its cycle, one in N
+                     hands).
+  hold "Ah 2c 5d 9s Kh"
+                     All 32 holds of a dealt hand with their expected pay per unit bet,
+                     best first; holds of equal value share a rank, marked "=".
+  chart              A strategy chart for the pay table: hold patterns in sections by the
+                     deuces dealt, each with how often it is the line played. Play the
+                     first line your hand makes. Its return is found by playing its hold
+                     on every deal, and shown beside perfect play with the difference.
 
 Options:
   --pays P1,...,P10  ten pays per unit bet for categories 1..10: natural royal flush, four
-                     deuces, royal flush with deuces, five of a kind, straight flush, four of
-                     a kind, full house, flush, straight, three of a kind. Whole numbers or up
-                     to four decimals. Default: the game's table, 600,200,25,16,10,4,4,3,2,1.
+                     deuces, royal flush with deuces, five of a kind, straight flush, four
+                     of a kind, full house, flush, straight, three of a kind. Whole
+                     numbers or up to four decimals, without a sign. Default: the game's
+                     table, 600,200,25,16,10,4,4,3,2,1.
   --json             print one JSON object instead of text.
+  --ties lower-variance|higher-variance
+                     for return: of holds of equal value, play the one whose pay spreads
+                     less (the default) or more. The return stays the same; the
+                     frequencies and the variance may not.
+  --holds-out FILE   for chart: write the chart's hold on every deal to FILE, 2,598,960
+                     bytes, one per deal in lexicographic order of the card codes
+                     c1 < ... < c5 (1..52: spades, diamonds, clubs, hearts, ace to king);
+                     bit i is set when the card with the i-th lowest code is kept.
   --threads N        worker threads, 1..64 (default 2).
-  --help             this text.
+  --help             show this text.
+  --version          show the program's version.
 
-Cards: a rank A, 2-9, T, J, Q, K and a suit s, d, c, h ("Th" is the ten of hearts); deuces
-are wild. Bad arguments print one line on stderr and exit with status 2.
+Cards:
+  A rank A, 2-9, T, J, Q, K and a suit s, d, c, h ("Th" is the ten of hearts); deuces are
+  wild.
+
+Exit status:
+  0 when the output is written; 2 for bad arguments, with one line on stderr; 1 when the
+  output cannot be written or another error stops the work, with one line on stderr.
 )";
+}
+
+std::string VersionText() {
+    return "deuceswild-strategy " DW_VERSION "\n";
 }
 
 }  // namespace modcards::strategy

@@ -1,12 +1,14 @@
 // The command line of deuceswild-strategy, read into one plain record.
 #pragma once
 
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "engine/Card.h"
+#include "engine/analysis/GameAnalysis.h"
 #include "engine/analysis/Pays.h"
 
 namespace modcards::strategy {
@@ -17,7 +19,7 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-enum class Command { Help, DealCounts, Return, Hold };
+enum class Command { Help, Version, DealCounts, Return, Hold, Chart };
 
 struct StrategyOptions {
     Command command = Command::Help;
@@ -25,6 +27,8 @@ struct StrategyOptions {
     unsigned threads = 2;
     analysis::Pays pays;  // the game's own table unless --pays is given
     Hand dealt{};         // for Command::Hold, in the order written
+    analysis::TieBreak ties = analysis::TieBreak::LowerVariance;  // for Command::Return
+    std::string holdsOut;  // for Command::Chart: where to write every deal's hold, or empty
 };
 
 // Reads the arguments after the program name; throws UsageError.
@@ -34,6 +38,14 @@ StrategyOptions ParseStrategyOptions(const std::vector<std::string_view>& args);
 // number or a decimal with up to four places. Throws UsageError.
 analysis::Pays ParsePays(std::string_view text);
 
+// A whole number written as plain digits, from 0 to `max`. Throws UsageError naming `what`
+// and the text: a sign, a space or any other character is refused the same way, and every
+// number above max is "too large", however many digits it has.
+std::uint64_t ParseWholeNumber(std::string_view text, std::uint64_t max, std::string_view what);
+
 std::string HelpText();
+
+// "deuceswild-strategy 0.9.3", the first line of --version.
+std::string VersionText();
 
 }  // namespace modcards::strategy

@@ -100,32 +100,56 @@ std::string DealCountsReport(const analysis::CategoryCounts& counts, bool json) 
            "\n";
 }
 
+std::string TiesText(analysis::TieBreak ties) {
+    return ties == analysis::TieBreak::LowerVariance ? "lower-variance" : "higher-variance";
+}
+
+// A double in JSON: enough digits to read back, and no "nan" or "inf".
+std::string JsonNumber(double value) {
+    char text[40];
+    std::snprintf(text, sizeof text, "%.15g", value);
+    return text;
+}
+
 std::string ReturnReport(const analysis::Pays& pays, const analysis::GameAnalysis& game,
                          bool json) {
     const Fraction& ret = game.expectedReturn;
     std::string out;
     if (json) {
         out = "{\"pays\":[" + PaysText(pays, ",") + "],\"return\":" + ret.Decimal(12) +
-              ",\"return_exact\":" + Quoted(ret.Text()) + ",\"categories\":{";
+              ",\"return_exact\":" + Quoted(ret.Text()) +
+              ",\"variance\":" + JsonNumber(game.Variance()) +
+              ",\"sd\":" + JsonNumber(game.StandardDeviation()) +
+              ",\"ties\":" + Quoted(TiesText(game.ties)) + ",\"categories\":{";
         for (int c = 0; c < kCategoryCount; ++c) {
             const Fraction& p = game.finalCategory[c];
+            const double probability = p.ToDouble();
             out += (c ? ",\"" : "\"") + std::to_string(c) +
                    "\":{\"name\":" + Quoted(kCategoryNames[c]) +
                    ",\"probability\":" + p.Decimal(15) +
-                   ",\"probability_exact\":" + Quoted(p.Text()) + "}";
+                   ",\"probability_exact\":" + Quoted(p.Text()) +
+                   ",\"cycle\":" + (probability > 0 ? JsonNumber(1 / probability) : "null") + "}";
         }
         return out + "}}\n";
     }
+    char spread[160];
+    std::snprintf(spread, sizeof spread,
+                  "Variance of one hand's pay: %.6g, standard deviation %.6g (per unit bet)\n",
+                  game.Variance(), game.StandardDeviation());
     out = "Pays per unit bet: " + PaysText(pays, " ") + "\n";
-    out += "Return under perfect play: " + ret.Decimal(7) + "  (exact " + ret.Text() + ")\n\n";
-    out += "code  final hand                  probability      one in   share of return\n";
+    out += "Return under perfect play: " + ret.Decimal(7) + "  (exact " + ret.Text() + ")\n";
+    out += spread;
+    out += "Holds of equal value: the one with the " +
+           std::string(game.ties == analysis::TieBreak::LowerVariance ? "lower" : "higher") +
+           " variance is played (--ties " + TiesText(game.ties) + ")\n\n";
+    out += "code  final hand                  probability   cycle (one in)   share of return\n";
     for (int c = 1; c <= kCategoryCount; ++c) {
         const int code = c % kCategoryCount;
         const double p = game.finalCategory[code].ToDouble();
         const double share =
             p * static_cast<double>(pays.perCategory[code]) / static_cast<double>(pays.unit);
         char line[128];
-        std::snprintf(line, sizeof line, "%4d  %-24s %14.10f %11.1f %17.7f\n", code,
+        std::snprintf(line, sizeof line, "%4d  %-24s %14.10f %16.1f %17.7f\n", code,
                       std::string(kCategoryNames[code]).c_str(), p, p > 0 ? 1 / p : 0.0, share);
         out += line;
     }
@@ -162,6 +186,87 @@ std::string HoldReport(const Hand& dealt, const analysis::HoldAdvisor& advisor, 
                Padded(hold.ExpectedPay(pays).Decimal(9), 13) + "   " +
                hold.ExpectedPay(pays).Text() + "\n";
     }
+    return out;
+}
+
+namespace {
+
+std::string Percent(double share, int decimals) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.*f%%", decimals, 100 * share);
+    return text;
+}
+
+// A sentence broken into lines of at most 96 characters, the first led by `lead`.
+std::string Wrapped(std::string_view text, std::string_view lead) {
+    constexpr std::size_t kWidth = 96;
+    std::string out;
+    std::string line(lead);
+    std::size_t at = 0;
+    while (at < text.size()) {
+        std::size_t end = text.find(' ', at);
+        if (end == std::string_view::npos) end = text.size();
+        const std::string_view word = text.substr(at, end - at);
+        if (line.size() > lead.size() && line.size() + 1 + word.size() > kWidth) {
+            out += line + "\n";
+            line = std::string(lead.size(), ' ');
+        } else if (line.size() > lead.size()) {
+            line += ' ';
+        }
+        line += word;
+        at = end + 1;
+    }
+    return out + line + "\n";
+}
+
+std::string ChartJson(const analysis::Pays& pays, const analysis::StrategyChart& chart,
+                      const analysis::ChartAudit& audit) {
+    std::string out = "{\"pays\":[" + PaysText(pays, ",") + "],\"lines\":[";
+    const auto& lines = chart.Lines();
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::int64_t deals = audit.dealsPlayed[i];
+        out += std::string(i ? "," : "") + "{\"deuces\":" + std::to_string(lines[i].deuces) +
+               ",\"text\":" + Quoted(lines[i].Text()) + ",\"deals\":" + std::to_string(deals) +
+               ",\"share\":" + Fraction::Of(deals, analysis::kDealCount).Decimal(12) + "}";
+    }
+    return out + "],\"chart_return\":" + audit.chartReturn.Decimal(12) +
+           ",\"chart_return_exact\":" + Quoted(audit.chartReturn.Text()) +
+           ",\"perfect_return\":" + audit.perfectReturn.Decimal(12) +
+           ",\"perfect_return_exact\":" + Quoted(audit.perfectReturn.Text()) +
+           ",\"cost\":" + audit.cost.Decimal(12) + ",\"cost_exact\":" + Quoted(audit.cost.Text()) +
+           ",\"deals_played_worse\":" + std::to_string(audit.dealsPlayedWorse) +
+           ",\"share_played_worse\":" +
+           Fraction::Of(audit.dealsPlayedWorse, analysis::kDealCount).Decimal(12) + "}\n";
+}
+
+}  // namespace
+
+std::string ChartReport(const analysis::Pays& pays, const analysis::StrategyChart& chart,
+                        const analysis::ChartAudit& audit, bool json) {
+    if (json) return ChartJson(pays, chart, audit);
+    std::string out = "Strategy chart for pays per unit bet " + PaysText(pays, " ") + "\n";
+    for (const std::string& note : analysis::ChartReadingNotes()) out += Wrapped(note, "  - ");
+    out += "\nline   played  hold (the played column: share of all 2,598,960 deals)\n";
+    const auto& lines = chart.Lines();
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0 && lines[i].deuces != lines[i - 1].deuces) out += "\n";
+        if (i == 0 || lines[i].deuces != lines[i - 1].deuces)
+            out += analysis::SectionTitle(lines[i].deuces) + "\n";
+        const double share =
+            static_cast<double>(audit.dealsPlayed[i]) / static_cast<double>(analysis::kDealCount);
+        out += Padded(std::to_string(i + 1), 4) + Padded(Percent(share, 4), 10) + "  " +
+               lines[i].Text() + "\n";
+    }
+    const double worse =
+        static_cast<double>(audit.dealsPlayedWorse) / static_cast<double>(analysis::kDealCount);
+    out += "\nChart return:    " + audit.chartReturn.Decimal(7) + "  (exact " +
+           audit.chartReturn.Text() + ")\n";
+    out += "Perfect play:    " + audit.perfectReturn.Decimal(7) + "  (exact " +
+           audit.perfectReturn.Text() + ")\n";
+    out += "Cost of the chart: " + Percent(audit.cost.ToDouble(), 5) + " of the bet (" +
+           audit.cost.Decimal(9) + " per unit bet)\n";
+    out += "Deals the chart plays worse than perfect play: " + Percent(worse, 3) + " (" +
+           std::to_string(audit.dealsPlayedWorse) + " of 2,598,960)\n";
     return out;
 }
 

@@ -5,6 +5,7 @@
 
 #include "engine/Card.h"
 #include "engine/analysis/CategoryTables.h"
+#include "engine/analysis/ChartAudit.h"
 #include "engine/analysis/GameAnalysis.h"
 #include "engine/analysis/HoldAdvisor.h"
 
@@ -15,5 +16,8 @@ std::string DealCountsReport(const analysis::CategoryCounts& counts, bool json);
 std::string ReturnReport(const analysis::Pays& pays, const analysis::GameAnalysis& game, bool json);
 
 std::string HoldReport(const Hand& dealt, const analysis::HoldAdvisor& advisor, bool json);
+
+std::string ChartReport(const analysis::Pays& pays, const analysis::StrategyChart& chart,
+                        const analysis::ChartAudit& audit, bool json);
 
 }  // namespace modcards::strategy

@@ -1,10 +1,14 @@
-// How long perfect-play analysis takes: tables, the whole game, and one deal's holds.
+// How long perfect-play analysis takes: tables, the whole game, one deal's holds, and charts.
 #include <benchmark/benchmark.h>
 
 #include "engine/CardText.h"
 #include "engine/Deal.h"
 #include "engine/analysis/CategoryTables.h"
+#include "engine/analysis/ChartAudit.h"
+#include "engine/analysis/ChartBuilder.h"
+#include "engine/analysis/ChartSamples.h"
 #include "engine/analysis/GameAnalysis.h"
+#include "engine/analysis/GameChart.h"
 #include "engine/analysis/HoldAdvisor.h"
 
 namespace modcards::analysis {
@@ -27,7 +31,7 @@ BENCHMARK(BM_BuildCategoryTables)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)
 void BM_ReturnFromScratch(benchmark::State& state) {
     const auto threads = static_cast<unsigned>(state.range(0));
     for (auto _ : state) {
-        const PaySums sums(CategoryTables::Build(threads), GameTablePays());
+        const PaySums sums(CategoryTables::Build(threads), GameTablePays(), threads);
         benchmark::DoNotOptimize(AnalyzeGame(sums, threads));
     }
 }
@@ -38,7 +42,7 @@ void BM_ReturnWithCachedTables(benchmark::State& state) {
     const auto tables = CategoryTables::Build(2);
     const auto threads = static_cast<unsigned>(state.range(0));
     for (auto _ : state) {
-        const PaySums sums(tables, GameTablePays());
+        const PaySums sums(tables, GameTablePays(), threads);
         benchmark::DoNotOptimize(AnalyzeGame(sums, threads));
     }
 }
@@ -61,6 +65,41 @@ void BM_FirstHint(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_FirstHint)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+Pays FullPays() {
+    return PaysPerUnit({800, 200, 25, 15, 9, 5, 3, 2, 2, 1});
+}
+
+// Deriving a chart for the full-pay table, the category tables built beforehand; argument:
+// threads. Its first part, gathering every deal's options, is timed apart below.
+void BM_ChartForOnePayTable(benchmark::State& state) {
+    const PaySums sums(CategoryTables::Build(2), FullPays());
+    ChartGoal goal;
+    goal.threads = static_cast<unsigned>(state.range(0));
+    for (auto _ : state) benchmark::DoNotOptimize(BuildChart(sums, goal));
+}
+BENCHMARK(BM_ChartForOnePayTable)->Arg(1)->Arg(2)->Unit(benchmark::kSecond)->UseRealTime();
+
+// The part of a chart's derivation that values and names every hold of every deal.
+void BM_ChartSamples(benchmark::State& state) {
+    const PaySums sums(CategoryTables::Build(2), FullPays());
+    for (auto _ : state) benchmark::DoNotOptimize(CollectChartSections(sums, 2));
+}
+BENCHMARK(BM_ChartSamples)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The exact return of a given chart (the game's), played on one deal of each suit class.
+void BM_ChartAudit(benchmark::State& state) {
+    const PaySums sums(CategoryTables::Build(2), GameTablePays());
+    const auto threads = static_cast<unsigned>(state.range(0));
+    for (auto _ : state) benchmark::DoNotOptimize(AuditChart(GameChart(), sums, threads));
+}
+BENCHMARK(BM_ChartAudit)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The chart's hold on every one of the 2,598,960 deals, as --holds-out writes them.
+void BM_ChartHoldsOfEveryDeal(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(ChartHoldsOfEveryDeal(GameChart(), 2));
+}
+BENCHMARK(BM_ChartHoldsOfEveryDeal)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 }  // namespace modcards::analysis

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 
+#include "engine/Card.h"
 #include "engine/analysis/CategoryTables.h"
 #include "engine/analysis/ExactFraction.h"
 #include "engine/analysis/PaySums.h"
@@ -17,6 +18,20 @@ constexpr int kHoldCount = 32;
 // A hold is a mask over the places of the dealt cards (DealtIndices, ascending): bit i set
 // keeps dealt[i]. The same masks name the subsets of the deal.
 using SubsetRanks = std::array<std::int32_t, kHoldCount>;
+
+// A hand given in the caller's slot order, as the analysis reads it: the card indices
+// ascending, and for each ascending place the caller's slot.
+struct SortedDeal {
+    DealtIndices cards{};
+    std::array<int, kHandSize> slotOfPlace{};
+};
+
+// Throws std::invalid_argument for a card outside the deck or a repeated card.
+SortedDeal SortDeal(const Hand& dealt);
+
+// A hold as a mask over ascending places, turned into the caller's slots, and back.
+std::uint8_t SlotsOfHold(const SortedDeal& deal, unsigned hold);
+unsigned HoldOfSlots(const SortedDeal& deal, std::uint8_t slots);
 
 // The colex rank of each subset of the dealt cards, by mask.
 SubsetRanks RanksOfSubsets(const DealtIndices& dealt);
@@ -46,6 +61,17 @@ int CompareHoldValues(std::int64_t totalA, int heldA, std::int64_t totalB, int h
 // True when hold `a` is listed before hold `b`: higher value first; among equal values the one
 // keeping more cards, then the lower mask.
 bool HoldComesFirst(const std::array<std::int64_t, kHoldCount>& totals, unsigned a, unsigned b);
+
+// Sums of total pays kept apart by the number of cards held, since each has its own number of
+// draws, over all draws and `divisor`: sum of byHeld[held] / DrawCount(held), divided.
+Fraction OverAllDraws(const std::array<WideInt, kHandSize + 1>& byHeld, WideInt divisor);
+
+// The holds worth exactly the most, the one HoldComesFirst lists first at holds[0].
+struct TopHolds {
+    std::array<unsigned, kHoldCount> holds;  // the first `count` are set
+    int count = 0;
+};
+TopHolds BestHolds(const std::array<std::int64_t, kHoldCount>& totals);
 
 // The hold listed first.
 unsigned BestHold(const std::array<std::int64_t, kHoldCount>& totals);

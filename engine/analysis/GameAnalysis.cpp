@@ -1,6 +1,7 @@
 // Perfect play over every deal, summed exactly per number of cards held.
 #include "engine/analysis/GameAnalysis.h"
 
+#include <cmath>
 #include <vector>
 
 #include "engine/analysis/DealHolds.h"
@@ -23,44 +24,63 @@ struct PlayTotals {
     }
 };
 
-void PlayDeal(const PaySums& sums, const SuitClass& deal, PlayTotals& totals) {
+// Sum of the squared pays over a hold's draws, from how many end in each category.
+WideInt SquaredPays(const Pays& pays, const CategoryCounts& counts) {
+    WideInt total = 0;
+    for (int c = 1; c < kCategoryCount; ++c)
+        total += static_cast<WideInt>(counts[c]) * pays.perCategory[c] * pays.perCategory[c];
+    return total;
+}
+
+// The best hold, and how its draws end; holds tied with it are weighed by spread.
+unsigned PlayedHold(const PaySums& sums, const SubsetRanks& ranks,
+                    const std::array<std::int64_t, kHoldCount>& holdTotals, TieBreak ties,
+                    CategoryCounts& finals) {
+    const TopHolds top = BestHolds(holdTotals);
+    unsigned best = top.holds[0];
+    finals = HoldCategoryCounts(sums.tables(), ranks, best);
+    if (top.count == 1) return best;
+    // Listed in HoldComesFirst order, so on equal spread the one found first stays.
+    WideInt bestSquares = SquaredPays(sums.pays(), finals);
+    for (int i = 1; i < top.count; ++i) {
+        const unsigned hold = top.holds[static_cast<std::size_t>(i)];
+        const CategoryCounts counts = HoldCategoryCounts(sums.tables(), ranks, hold);
+        const WideInt squares = SquaredPays(sums.pays(), counts);
+        // Per draw: squares / DrawCount(held), compared across the two holds.
+        const WideInt mine = squares * DrawCount(HeldCount(best));
+        const WideInt theirs = bestSquares * DrawCount(HeldCount(hold));
+        if (ties == TieBreak::LowerVariance ? mine < theirs : mine > theirs) {
+            best = hold;
+            finals = counts;
+            bestSquares = squares;
+        }
+    }
+    return best;
+}
+
+void PlayDeal(const PaySums& sums, const SuitClass& deal, TieBreak ties, PlayTotals& totals) {
     const SubsetRanks ranks = RanksOfSubsets(deal.set.cards);
     const auto holdTotals = HoldTotals(sums, ranks);
-    const unsigned best = BestHold(holdTotals);
+    CategoryCounts finals{};
+    const unsigned best = PlayedHold(sums, ranks, holdTotals, ties, finals);
     const int held = HeldCount(best);
     totals.pay[held] += static_cast<WideInt>(deal.weight) * holdTotals[best];
-    const CategoryCounts finals = HoldCategoryCounts(sums.tables(), ranks, best);
     for (int c = 0; c < kCategoryCount; ++c)
         totals.finals[held][c] += static_cast<WideInt>(deal.weight) * finals[c];
 }
 
-// Every DrawCount divides this, so the per-hold sums meet over one denominator.
-WideInt CommonDrawCount() {
-    WideInt common = 1;
-    for (int held = 0; held <= kHandSize; ++held) {
-        WideInt a = common;
-        WideInt b = DrawCount(held);
-        while (b != 0) {
-            const WideInt r = a % b;
-            a = b;
-            b = r;
-        }
-        common = common / a * DrawCount(held);
-    }
-    return common;
-}
-
-Fraction OverAllDraws(const std::array<WideInt, kHandSize + 1>& byHeld, WideInt divisor) {
-    const WideInt common = CommonDrawCount();
-    WideInt numerator = 0;
-    for (int held = 0; held <= kHandSize; ++held)
-        numerator += byHeld[held] * (common / DrawCount(held));
-    return Fraction::Of(numerator, common * divisor);
-}
-
 }  // namespace
 
-GameAnalysis AnalyzeGame(const PaySums& sums, unsigned threads) {
+double GameAnalysis::Variance() const {
+    const long double mean = expectedReturn.ToDouble();
+    return static_cast<double>(static_cast<long double>(secondMoment.ToDouble()) - mean * mean);
+}
+
+double GameAnalysis::StandardDeviation() const {
+    return std::sqrt(Variance());
+}
+
+GameAnalysis AnalyzeGame(const PaySums& sums, unsigned threads, TieBreak ties) {
     const std::vector<SuitClass>& deals = sums.tables().DealClasses();
     const std::int64_t slices = std::max(1u, threads);
     std::vector<PlayTotals> partial(static_cast<std::size_t>(slices));
@@ -70,19 +90,26 @@ GameAnalysis AnalyzeGame(const PaySums& sums, unsigned threads) {
             auto& totals = partial[static_cast<std::size_t>(slice)];
             for (std::size_t d = static_cast<std::size_t>(slice); d < deals.size();
                  d += static_cast<std::size_t>(slices))
-                PlayDeal(sums, deals[d], totals);
+                PlayDeal(sums, deals[d], ties, totals);
         }
     });
     PlayTotals all;
     for (const auto& totals : partial) all.Add(totals);
 
     GameAnalysis analysis;
-    analysis.expectedReturn = OverAllDraws(all.pay, WideInt{kDealCount} * sums.pays().unit);
+    analysis.ties = ties;
+    const Pays& pays = sums.pays();
+    analysis.expectedReturn = OverAllDraws(all.pay, WideInt{kDealCount} * pays.unit);
+    std::array<WideInt, kHandSize + 1> squares{};
     for (int c = 0; c < kCategoryCount; ++c) {
         std::array<WideInt, kHandSize + 1> byHeld{};
-        for (int held = 0; held <= kHandSize; ++held) byHeld[held] = all.finals[held][c];
+        for (int held = 0; held <= kHandSize; ++held) {
+            byHeld[held] = all.finals[held][c];
+            squares[held] += all.finals[held][c] * pays.perCategory[c] * pays.perCategory[c];
+        }
         analysis.finalCategory[c] = OverAllDraws(byHeld, kDealCount);
     }
+    analysis.secondMoment = OverAllDraws(squares, WideInt{kDealCount} * pays.unit * pays.unit);
     return analysis;
 }
 

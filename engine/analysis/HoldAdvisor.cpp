@@ -3,44 +3,8 @@
 
 #include <algorithm>
 #include <numeric>
-#include <stdexcept>
 
 namespace modcards::analysis {
-
-namespace {
-
-// The dealt cards ascending, and for each ascending place the caller's slot.
-struct SortedDeal {
-    DealtIndices cards{};
-    std::array<int, kHandSize> slotOfPlace{};
-};
-
-SortedDeal SortDeal(const Hand& dealt) {
-    SortedDeal sorted;
-    std::iota(sorted.slotOfPlace.begin(), sorted.slotOfPlace.end(), 0);
-    std::array<int, kHandSize> index{};
-    for (int slot = 0; slot < kHandSize; ++slot) {
-        index[slot] = IndexOfCard(dealt[slot]);
-        if (index[slot] < 0) throw std::invalid_argument("a dealt card is not one of the 52");
-    }
-    std::sort(sorted.slotOfPlace.begin(), sorted.slotOfPlace.end(),
-              [&](int a, int b) { return index[a] < index[b]; });
-    for (int place = 0; place < kHandSize; ++place) {
-        sorted.cards[place] = index[sorted.slotOfPlace[place]];
-        if (place > 0 && sorted.cards[place] == sorted.cards[place - 1])
-            throw std::invalid_argument("a card is dealt twice");
-    }
-    return sorted;
-}
-
-std::uint8_t SlotsOfHold(const SortedDeal& deal, unsigned hold) {
-    unsigned slots = 0;
-    for (int place = 0; place < kHandSize; ++place)
-        if (hold & (1u << place)) slots |= 1u << deal.slotOfPlace[place];
-    return static_cast<std::uint8_t>(slots);
-}
-
-}  // namespace
 
 Fraction RankedHold::ExpectedPay(const Pays& pays) const {
     return Fraction::Of(totalPay, static_cast<WideInt>(drawCount) * pays.unit);

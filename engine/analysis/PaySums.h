@@ -14,8 +14,9 @@ namespace modcards::analysis {
 // Read-only once built; safe to share between threads.
 class PaySums {
 public:
-    // Throws std::invalid_argument for pays that ValidatePays rejects, or null tables.
-    PaySums(std::shared_ptr<const CategoryTables> tables, const Pays& pays);
+    // Throws std::invalid_argument for pays that ValidatePays rejects, or null tables. The
+    // sums are spread over `threads` threads (at least one): a few milliseconds.
+    PaySums(std::shared_ptr<const CategoryTables> tables, const Pays& pays, unsigned threads = 1);
 
     // Sum of perCategory over the hands containing the set of `size` (0..5) cards of colex
     // rank `rank`, in the pays' units.

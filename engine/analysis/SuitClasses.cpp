@@ -82,6 +82,29 @@ struct ClassWalk {
 
 }  // namespace
 
+const SuitRenamings& RenamingsOf(unsigned equalSuits) {
+    static const std::array<SuitRenamings, 64> kByPattern = [] {
+        std::array<SuitRenamings, 64> byPattern{};
+        for (unsigned pattern = 0; pattern < 64; ++pattern) {
+            std::array<int, kSuitCount> fromSuit{0, 1, 2, 3};
+            do {
+                // Where each old suit goes; equal old suits must keep their order.
+                std::array<int, kSuitCount> to{};
+                for (int t = 0; t < kSuitCount; ++t) to[fromSuit[t]] = t;
+                bool keepsOrder = true;
+                for (int a = 0, pair = 0; a < kSuitCount; ++a)
+                    for (int b = a + 1; b < kSuitCount; ++b, ++pair)
+                        keepsOrder = keepsOrder && (!((pattern >> pair) & 1u) || to[a] < to[b]);
+                if (!keepsOrder) continue;
+                SuitRenamings& renamings = byPattern[pattern];
+                renamings.renamings[static_cast<std::size_t>(renamings.count++)] = fromSuit;
+            } while (std::next_permutation(fromSuit.begin(), fromSuit.end()));
+        }
+        return byPattern;
+    }();
+    return kByPattern[equalSuits];
+}
+
 std::vector<SuitClass> SetsUpToSuits(int size) {
     const std::vector<SuitMask> masks = OrderedMasks(size);
     std::vector<SuitClass> classes;

@@ -25,9 +25,17 @@ struct SuitClass {
 // weights add up to 2,598,960.
 std::vector<SuitClass> SetsUpToSuits(int size);
 
+// The renamings of the suits (new suit -> old suit) that make new sets from a set whose suits
+// have equal ranks as `equalSuits` tells (bit p for the p-th pair a < b of suits, in the order
+// 01, 02, 03, 12, 13, 23): those keeping each pair of equal suits in its old order.
+struct SuitRenamings {
+    std::array<std::array<int, kSuitCount>, 24> renamings{};
+    int count = 0;
+};
+const SuitRenamings& RenamingsOf(unsigned equalSuits);
+
 // Calls visit(rank) once with the colex rank of each set of the class of `set` (its own rank
-// included): each renaming of the suits that gives a new set, that is each permutation that
-// keeps suits holding the same ranks in their order.
+// included): each renaming of the suits that gives a new set.
 template <typename Visit>
 void ForEachSuitRenaming(const CardSet& set, const Visit& visit) {
     // The set is ascending, so each suit's cards form one run: [start[s], start[s + 1]).
@@ -38,16 +46,13 @@ void ForEachSuitRenaming(const CardSet& set, const Visit& visit) {
         masks[set.cards[i] / kRanksPerSuit] |= 1u << (set.cards[i] % kRanksPerSuit);
     }
     for (int s = 0; s < kSuitCount; ++s) start[s + 1] += start[s];
-    std::array<int, kSuitCount> fromSuit{0, 1, 2, 3};  // new suit -> old suit
-    do {
-        // Suits with the same ranks may swap names without making a new set: keep only the
-        // renaming that leaves them in their old order.
-        bool repeats = false;
-        for (int a = 0; a < kSuitCount; ++a)
-            for (int b = a + 1; b < kSuitCount; ++b)
-                repeats = repeats ||
-                          (masks[fromSuit[a]] == masks[fromSuit[b]] && fromSuit[a] > fromSuit[b]);
-        if (repeats) continue;
+    unsigned equalSuits = 0;
+    for (int a = 0, pair = 0; a < kSuitCount; ++a)
+        for (int b = a + 1; b < kSuitCount; ++b, ++pair)
+            equalSuits |= static_cast<unsigned>(masks[a] == masks[b]) << pair;
+    const SuitRenamings& renamings = RenamingsOf(equalSuits);
+    for (int r = 0; r < renamings.count; ++r) {
+        const std::array<int, kSuitCount>& fromSuit = renamings.renamings[r];
         // Taking the old suits' runs in new-suit order keeps the renamed set ascending.
         std::int64_t rank = 0;
         int place = 0;
@@ -57,7 +62,7 @@ void ForEachSuitRenaming(const CardSet& set, const Visit& visit) {
                 rank += kBinomial(set.cards[i] + (to - from) * kRanksPerSuit, place + 1);
         }
         visit(static_cast<std::int32_t>(rank));
-    } while (std::next_permutation(fromSuit.begin(), fromSuit.end()));
+    }
 }
 
 }  // namespace modcards::analysis

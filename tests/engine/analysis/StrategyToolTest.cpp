@@ -1,11 +1,17 @@
 // The analyser's command line: pay tables as typed, and what each command is asked to do.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <csignal>
+#include <cstdio>
+#include <fstream>
 #include <string>
 
 #include "engine/CardText.h"
 #include "tests/engine/analysis/SharedTables.h"
 #include "tools/StrategyOptions.h"
+#include "tools/StrategyOutput.h"
 #include "tools/StrategyReports.h"
 
 namespace modcards::strategy {
@@ -41,6 +47,74 @@ TEST(StrategyPays, RejectWhatIsNotTenPays) {
     }
 }
 
+std::string UsageMessage(std::string_view text, std::uint64_t max) {
+    try {
+        ParseWholeNumber(text, max, "count \"" + std::string(text) + "\"");
+    } catch (const UsageError& error) {
+        return error.what();
+    }
+    return "accepted";
+}
+
+// One parser and one message for each fault, whatever the number's size or sign.
+TEST(StrategyNumbers, EveryFaultHasOneClearMessage) {
+    for (const char* huge :
+         {"65", "18446744073709551615", "18446744073709551616", "99999999999999999999999999"})
+        EXPECT_EQ(UsageMessage(huge, 64),
+                  "count \"" + std::string(huge) + "\" is too large (at most 64)");
+    EXPECT_EQ(UsageMessage("-0", 64), "count \"-0\" has a sign; write the number without one");
+    EXPECT_EQ(UsageMessage("-1", 64), "count \"-1\" has a sign; write the number without one");
+    EXPECT_EQ(UsageMessage("+1", 64), "count \"+1\" has a sign; write the number without one");
+    for (const char* text : {"", "1 ", "1e3", "0x10", "١"})
+        EXPECT_EQ(UsageMessage(text, 64), "count \"" + std::string(text) + "\" is not a number");
+    EXPECT_EQ(ParseWholeNumber("0064", 64, "count"), 64u);
+    EXPECT_EQ(ParseWholeNumber("18446744073709551615", UINT64_MAX, "count"), UINT64_MAX);
+}
+
+// A full disk and a reader gone away are both told in words.
+TEST(StrategyOutputFile, WriteFailuresNameTheirCause) {
+    std::FILE* full = std::fopen("/dev/full", "w");
+    ASSERT_NE(full, nullptr);
+    EXPECT_THROW(
+        {
+            try {
+                WriteAll(full, "report\n", "the output");
+            } catch (const OutputError& error) {
+                EXPECT_STREQ(error.what(), "cannot write the output: No space left on device");
+                throw;
+            }
+        },
+        OutputError);
+    std::fclose(full);
+
+    const auto previous = std::signal(SIGPIPE, SIG_IGN);
+    int ends[2];
+    ASSERT_EQ(pipe(ends), 0);
+    close(ends[0]);
+    std::FILE* pipeOut = fdopen(ends[1], "w");
+    try {
+        WriteAll(pipeOut, "report\n", "the output");
+        ADD_FAILURE() << "a closed pipe took the output";
+    } catch (const OutputError& error) {
+        EXPECT_STREQ(error.what(), "cannot write the output: Broken pipe");
+    }
+    std::fclose(pipeOut);
+    std::signal(SIGPIPE, previous);
+}
+
+TEST(StrategyOutputFile, ReplacesAFileWholeOrLeavesIt) {
+    const std::string path = ::testing::TempDir() + "strategy-holds.bin";
+    { std::ofstream(path) << "older"; }
+    const std::vector<std::uint8_t> bytes{1, 2, 3};
+    WriteFileWhole(path, bytes);
+    std::ifstream in(path, std::ios::binary);
+    const std::string read((std::istreambuf_iterator<char>(in)), {});
+    EXPECT_EQ(read, std::string("\x01\x02\x03"));
+    EXPECT_THROW(WriteFileWhole(::testing::TempDir() + "no-such-folder/holds.bin", bytes),
+                 OutputError);
+    std::remove(path.c_str());
+}
+
 TEST(StrategyCommandLine, ReadsEachCommandWithItsOptions) {
     const StrategyOptions hold =
         ParseStrategyOptions({"hold", "Kh 2c 5d 9s Ah", "--json", "--pays", "1,1,1,1,1,1,1,1,1,1"});
@@ -58,6 +132,13 @@ TEST(StrategyCommandLine, ReadsEachCommandWithItsOptions) {
     EXPECT_EQ(plain.pays, analysis::GamePays(table));
 
     EXPECT_EQ(ParseStrategyOptions({"deal-counts", "--help"}).command, Command::Help);
+    EXPECT_EQ(ParseStrategyOptions({"--version"}).command, Command::Version);
+    EXPECT_EQ(plain.ties, analysis::TieBreak::LowerVariance);
+    EXPECT_EQ(ParseStrategyOptions({"return", "--ties", "higher-variance"}).ties,
+              analysis::TieBreak::HigherVariance);
+    const StrategyOptions chart = ParseStrategyOptions({"chart", "--holds-out", "holds.bin"});
+    EXPECT_EQ(chart.command, Command::Chart);
+    EXPECT_EQ(chart.holdsOut, "holds.bin");
 }
 
 TEST(StrategyReports, HoldJsonListsAllHoldsAndMarksBothSidesOfATie) {

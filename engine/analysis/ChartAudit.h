@@ -1,0 +1,25 @@
+// What following a strategy chart returns, exactly, beside perfect play.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "engine/analysis/ExactFraction.h"
+#include "engine/analysis/PaySums.h"
+#include "engine/analysis/StrategyChart.h"
+
+namespace modcards::analysis {
+
+struct ChartAudit {
+    Fraction chartReturn;                   // per unit bet, every deal played by the chart
+    Fraction perfectReturn;                 // per unit bet, every deal played with its best hold
+    Fraction cost;                          // perfectReturn - chartReturn
+    std::vector<std::int64_t> dealsPlayed;  // by line: deals (of 2,598,960) that play it
+    std::int64_t dealsPlayedWorse = 0;      // deals whose chart hold is worth less than the best
+};
+
+// Plays the chart on one deal of each suit class, weighted by the deals of the class: the
+// chart's choice never depends on the suits' names, so this equals a walk over every deal.
+ChartAudit AuditChart(const StrategyChart& chart, const PaySums& sums, unsigned threads = 2);
+
+}  // namespace modcards::analysis

@@ -1,0 +1,23 @@
+// Deriving a strategy chart for a pay table from the exact value of every hold of every deal.
+#pragma once
+
+#include "engine/analysis/PaySums.h"
+#include "engine/analysis/StrategyChart.h"
+
+namespace modcards::analysis {
+
+struct ChartGoal {
+    int maxLines = 60;      // over all five sections
+    double minGain = 2e-6;  // return per unit bet a line must add to be written
+    // A line whose removal, or whose merging with a neighbour, costs less than this goes.
+    double mergeCost = 3e-7;
+    unsigned threads = 2;
+};
+
+// Starts from one line per hold pattern, each where it plays best; then, while the goal allows,
+// splits the line whose split by one detail (gaps, lowest card, ace, ten, cards of its suit)
+// raises the return most, placing both parts where they play best. Lines that gain almost
+// nothing are merged or dropped at the end. Deterministic for given pays.
+StrategyChart BuildChart(const PaySums& sums, const ChartGoal& goal = {});
+
+}  // namespace modcards::analysis

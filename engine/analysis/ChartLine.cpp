@@ -1,0 +1,226 @@
+// Chart lines: which holds they cover and how they read.
+#include "engine/analysis/ChartLine.h"
+
+#include <string_view>
+#include <vector>
+
+namespace modcards::analysis {
+
+namespace {
+
+std::string RankName(int value) {
+    static constexpr std::array<std::string_view, 15> kNames = {
+        "", "ace", "2", "3", "4", "5", "6", "7", "8", "9", "ten", "jack", "queen", "king", "ace"};
+    return std::string(kNames[static_cast<std::size_t>(value)]);
+}
+
+std::string CountedText(int count, std::string_view one, std::string_view many) {
+    static constexpr std::array<std::string_view, 4> kWords = {"no", "one", "two", "three"};
+    return std::string(kWords[static_cast<std::size_t>(count)]) + " " +
+           std::string(count == 1 ? one : many);
+}
+
+std::string GapsText(DetailRange range) {
+    if (range.low == range.high)
+        return range.low == 0 ? "consecutive" : CountedText(range.low, "gap", "gaps");
+    if (range.low == 0) return "at most " + CountedText(range.high, "gap", "gaps");
+    if (range.high == FullRange(kGaps).high)
+        return CountedText(range.low, "gap", "gaps") + " or more";
+    return CountedText(range.low, "or", "or") + " " + CountedText(range.high, "gap", "gaps");
+}
+
+std::string LowestText(DetailRange range) {
+    const DetailRange full = FullRange(kLowest);
+    if (range.low == range.high) return "lowest card " + RankName(range.low);
+    if (range.low == full.low) return "lowest card " + RankName(range.high) + " or lower";
+    if (range.high == full.high) return "lowest card " + RankName(range.low) + " or higher";
+    return "lowest card " + RankName(range.low) + " to " + RankName(range.high);
+}
+
+std::string SuitMatesText(DetailRange range) {
+    if (range.high == 0) return "no other card of that suit";
+    if (range.low == 0) return "at most one other card of that suit";
+    if (range.low == range.high && range.low == 1) return "one other card of that suit";
+    if (range.low == 2) return "two other cards of that suit";
+    return "other cards of that suit";
+}
+
+// A lone card is named by its rank: "A single king", "A single card, 10 or higher".
+std::string SingleCardText(DetailRange rank) {
+    if (rank.low == rank.high) return "A single " + RankName(rank.low);
+    if (rank == DetailRange{3, 14}) return "A single card";
+    if (rank.high == 14) return "A single card, " + RankName(rank.low) + " or higher";
+    return "A single card, " + RankName(rank.low) + " to " + RankName(rank.high);
+}
+
+// The lowest card of a straight-flush draw: an ace there always counts low.
+std::string StraightFlushLowestText(DetailRange range) {
+    if (range == DetailRange{1, 1}) return "with an ace";
+    if (range == DetailRange{3, 14}) return "no ace";
+    return LowestText(range);
+}
+
+bool Within(DetailRange range, int value) {
+    return value >= range.low && value <= range.high;
+}
+
+// The ranks (bit v for value v) of each royal draw of one or two naturals the ranges allow.
+std::vector<unsigned> RoyalRankSets(const ChartLine& line) {
+    static constexpr std::array<int, 5> kRoyal = {1, 10, 11, 12, 13};
+    const int naturals = line.pattern.kept - line.pattern.deucesKept;
+    std::vector<unsigned> sets;
+    for (std::size_t a = 0; a < kRoyal.size(); ++a) {
+        for (std::size_t b = naturals == 1 ? a : a + 1; b < (naturals == 1 ? a + 1 : kRoyal.size());
+             ++b) {
+            const bool ace = kRoyal[a] == 1;
+            const int low = ace ? (naturals == 1 ? 14 : kRoyal[b]) : kRoyal[a];
+            const int high = ace ? 14 : kRoyal[b];
+            const int gaps = high - low + 1 - naturals;
+            const auto& r = line.ranges;
+            if (Within(r[kAce], ace) && Within(r[kTen], kRoyal[a] == 10 || kRoyal[b] == 10) &&
+                Within(r[kLowest], low) && Within(r[kGaps], gaps))
+                sets.push_back(1u << kRoyal[a] | 1u << kRoyal[b]);
+        }
+    }
+    return sets;
+}
+
+// "jack and queen", "the ace" for one set of royal ranks.
+std::string RanksText(unsigned ranks) {
+    std::string text;
+    for (const int value : {10, 11, 12, 13, 1}) {
+        if (!(ranks & (1u << value))) continue;
+        text += (text.empty() ? "" : " and ") + RankName(value);
+    }
+    return text;
+}
+
+// Small royal draws read best by their ranks: "Two to a royal flush, jack and queen".
+bool NamesRoyalRanks(const ChartLine& line) {
+    if (line.pattern.kind != HoldKind::RoyalDraw || line.pattern.kept - line.pattern.deucesKept > 2)
+        return false;
+    const std::size_t sets = RoyalRankSets(line).size();
+    return sets >= 1 && sets <= 2 &&
+           !(line.ranges[kAce] == FullRange(kAce) && line.ranges[kTen] == FullRange(kTen) &&
+             line.ranges[kGaps] == FullRange(kGaps) && line.ranges[kLowest] == FullRange(kLowest));
+}
+
+std::string DetailText(HoldDetail detail, DetailRange range) {
+    switch (detail) {
+        case kGaps:
+            return GapsText(range);
+        case kLowest:
+            return LowestText(range);
+        case kAce:
+            return range.low == 1 ? "with an ace" : "no ace";
+        case kTen:
+            return range.low == 1 ? "with a ten" : "no ten";
+        case kSuitMates:
+            return SuitMatesText(range);
+        default:
+            return "";
+    }
+}
+
+}  // namespace
+
+DetailRange FullRange(HoldDetail detail) {
+    switch (detail) {
+        case kGaps:
+            return {0, 3};
+        case kLowest:
+            return {1, 14};
+        case kAce:
+        case kTen:
+            return {0, 1};
+        case kSuitMates:
+            return {0, 2};
+        default:
+            return {0, 0};
+    }
+}
+
+bool ChartLine::Covers(const HoldPattern& hold, int dealtDeuces) const {
+    if (dealtDeuces != deuces || !SameBase(hold, pattern)) return false;
+    for (int d = 0; d < kDetailCount; ++d) {
+        const auto detail = static_cast<HoldDetail>(d);
+        if (!UsesDetail(hold.kind, detail)) continue;
+        if (hold.details[d] < ranges[d].low || hold.details[d] > ranges[d].high) return false;
+    }
+    return true;
+}
+
+std::string ChartLine::Text() const {
+    HoldPattern base = pattern;
+    base.deucesThrown = 0;
+    std::string text = PatternText(base);
+    if (pattern.kind == HoldKind::SingleCard)
+        return SingleCardText(ranges[kLowest]) + DeucesThrownText(pattern.deucesThrown);
+    const bool named = NamesRoyalRanks(*this);
+    if (named) {
+        std::string ranks;
+        const std::vector<unsigned> sets = RoyalRankSets(*this);
+        for (std::size_t i = 0; i < sets.size(); ++i)
+            ranks += (i == 0 ? "" : " or ") + RanksText(sets[i]);
+        text += pattern.kept - pattern.deucesKept == 1 ? ", with the " + ranks : ", " + ranks;
+    }
+    for (const HoldDetail detail : {kAce, kTen, kGaps, kLowest, kSuitMates}) {
+        if (!UsesDetail(pattern.kind, detail) || ranges[detail] == FullRange(detail)) continue;
+        if (named && detail != kSuitMates) continue;
+        text += ", " + (detail == kLowest && pattern.kind == HoldKind::StraightFlushDraw
+                            ? StraightFlushLowestText(ranges[detail])
+                            : DetailText(detail, ranges[detail]));
+    }
+    return text + DeucesThrownText(pattern.deucesThrown);
+}
+
+bool ChartLine::NamesRanks() const {
+    return NamesRoyalRanks(*this);
+}
+
+int ChartLine::Words() const {
+    int words = 0;
+    const bool named = NamesRoyalRanks(*this);
+    if (named) words += static_cast<int>(RoyalRankSets(*this).size());
+    for (int d = 0; d < kDetailCount; ++d) {
+        const auto detail = static_cast<HoldDetail>(d);
+        if (!UsesDetail(pattern.kind, detail) || ranges[d] == FullRange(detail)) continue;
+        if (!named || detail == kSuitMates) ++words;
+    }
+    return words;
+}
+
+ChartLine LastLineOfSection(int deuces) {
+    ChartLine line;
+    line.deuces = deuces;
+    line.pattern.kind = deuces == 0 ? HoldKind::Nothing : HoldKind::DeucesOnly;
+    line.pattern.kept = static_cast<std::uint8_t>(deuces);
+    line.pattern.deucesKept = static_cast<std::uint8_t>(deuces);
+    return line;
+}
+
+std::string SectionTitle(int deuces) {
+    static constexpr std::array<std::string_view, 5> kTitles = {
+        "No deuce dealt", "One deuce dealt", "Two deuces dealt", "Three deuces dealt",
+        "Four deuces dealt"};
+    return std::string(kTitles[static_cast<std::size_t>(deuces)]);
+}
+
+std::vector<std::string> ChartReadingNotes() {
+    return {
+        "Find the section for the number of deuces dealt and play the first line your hand "
+        "makes; keep every deuce unless the line says otherwise.",
+        "\"Three to a royal flush\" counts the deuces kept: with one deuce it is the deuce and "
+        "two cards of one suit from ten to ace.",
+        "Gaps are the ranks missing between the lowest and the highest card kept, deuces not "
+        "counted: the 5, 6 and 8 of hearts have one gap, with or without a deuce; with none "
+        "missing the cards are consecutive.",
+        "An ace counts low below a 3 when the other cards are 5 or less, and high above the king "
+        "with tens and picture cards.",
+        "\"No other card of that suit\" means none of the cards you throw away shares the suit "
+        "of the cards you keep.",
+        "When a line fits your hand in more than one way, keep the higher cards, then the ones "
+        "that throw away fewer cards of their suit."};
+}
+
+}  // namespace modcards::analysis

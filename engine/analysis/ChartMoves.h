@@ -1,0 +1,129 @@
+// What a chart search weighs: a line placed among others, a part carved out of a line, two
+// lines merged, and the gain of each place a line may take.
+#pragma once
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <limits>
+#include <vector>
+
+#include "engine/analysis/ChartLine.h"
+#include "engine/analysis/ChartSamples.h"
+
+namespace modcards::analysis {
+
+// Smaller changes of return are the rounding of sums over thousands of deals, not play.
+inline constexpr double kRounding = 1e-10;
+inline constexpr int kNoPlace = std::numeric_limits<int>::max();
+inline constexpr double kNone = -std::numeric_limits<double>::infinity();
+
+using Ranges = std::array<DetailRange, kDetailCount>;
+
+inline Ranges AllRanges() {
+    Ranges ranges;
+    for (int d = 0; d < kDetailCount; ++d) ranges[d] = FullRange(static_cast<HoldDetail>(d));
+    return ranges;
+}
+
+struct Placement {
+    int place = 0;
+    double gain = kNone;
+};
+
+// The gain of inserting a line at each place 0..count among `count` others. A deal plays the
+// inserted line when it comes no later than the first other line the deal makes; below the
+// section's last line, which every deal makes, a line is never played.
+class PlaceGains {
+public:
+    explicit PlaceGains(int count) : diff_(static_cast<std::size_t>(count) + 2) {}
+
+    void Add(double inserted, int otherPlace, double other, double current) {
+        constant_ += other - current;
+        const int last = std::min(otherPlace, static_cast<int>(diff_.size()) - 2);
+        diff_[0] += inserted - other;
+        diff_[static_cast<std::size_t>(last) + 1] -= inserted - other;
+    }
+
+    // A deal the inserted line cannot play.
+    void AddUnmoved(double other, double current) { constant_ += other - current; }
+
+    Placement Best() const {
+        Placement best;
+        double running = constant_;
+        for (std::size_t place = 0; place + 1 < diff_.size(); ++place) {
+            running += diff_[place];
+            if (running > best.gain) best = {static_cast<int>(place), running};
+        }
+        return best;
+    }
+
+private:
+    std::vector<double> diff_;
+    double constant_ = 0;
+};
+
+// The deals that a set of lines can play: each with the set's options and the first line
+// outside the set that the deal makes.
+struct Gathered {
+    std::vector<std::int32_t> deals;
+    std::vector<int> otherPlace;
+    std::vector<int> otherId;
+    std::vector<double> otherValue;
+    std::vector<std::size_t> optionStart{0};
+    std::vector<PlayOption> options;
+    std::vector<std::array<std::uint8_t, kDetailCount>> details;  // of each option's pattern
+
+    std::size_t size() const { return deals.size(); }
+};
+
+// A part of a line: its ranges with one or two details narrowed.
+struct Part {
+    Ranges ranges{};
+    int first = -1;  // the narrowed details; -1 for none
+    int second = -1;
+
+    bool Holds(const std::array<std::uint8_t, kDetailCount>& details) const {
+        return (first < 0 ||
+                (details[first] >= ranges[first].low && details[first] <= ranges[first].high)) &&
+               (second < 0 ||
+                (details[second] >= ranges[second].low && details[second] <= ranges[second].high));
+    }
+};
+
+// A part of a line moved to `place`; the rest of the line stays where the line is.
+struct Carve {
+    double gain = kNone;
+    int line = 0;
+    Ranges part{};
+    int place = 0;
+};
+
+// Two lines joined at `place` among the rest, or (second < 0) the first line dropped.
+struct Merge {
+    double gain = kNone;
+    int first = 0;
+    int second = -1;
+    int place = 0;
+};
+
+// The pieces of `whole` outside `part` (part lies inside whole), each a box of ranges.
+inline std::vector<Ranges> Subtract(const Ranges& whole, const Ranges& part) {
+    std::vector<Ranges> pieces;
+    Ranges rest = whole;
+    for (int d = 0; d < kDetailCount; ++d) {
+        if (part[d] == whole[d]) continue;
+        if (part[d].low > whole[d].low) {
+            pieces.push_back(rest);
+            pieces.back()[d] = {whole[d].low, static_cast<std::uint8_t>(part[d].low - 1)};
+        }
+        if (part[d].high < whole[d].high) {
+            pieces.push_back(rest);
+            pieces.back()[d] = {static_cast<std::uint8_t>(part[d].high + 1), whole[d].high};
+        }
+        rest[d] = part[d];
+    }
+    return pieces;
+}
+
+}  // namespace modcards::analysis

@@ -1,0 +1,41 @@
+// What a chart builder needs to know of every deal: for each hold pattern the deal offers,
+// the hold a chart line of that pattern keeps and its share of the return.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "engine/analysis/HoldPatterns.h"
+#include "engine/analysis/PaySums.h"
+
+namespace modcards::analysis {
+
+// One way to play a deal: the hold a line covering `cell` keeps, among the deal's holds of
+// that pattern.
+struct PlayOption {
+    std::int32_t cell = 0;  // the pattern, as an index into ChartSection::cells
+    std::uint32_t key = 0;  // PreferenceKey: of two options on one line, the larger is kept
+    double value = 0;       // expected pay x deals of the suit class / all deals
+};
+
+// The deals with one number of deuces, one of each suit class.
+struct ChartSection {
+    std::vector<HoldPattern> cells;  // every pattern some deal offers
+    std::vector<int> baseOfCell;     // index into bases
+    std::vector<HoldPattern> bases;  // the patterns with their details cleared
+    std::vector<std::vector<int>> cellsOfBase;
+    std::vector<std::int64_t> dealStart;  // options of deal i: [dealStart[i], dealStart[i + 1])
+    std::vector<double> dealShare;        // deals of the suit class / all deals
+    std::vector<PlayOption> options;
+    std::vector<std::int32_t> dealOfOption;
+    std::vector<std::vector<std::int64_t>> optionsOfCell;  // each cell's options, by deal
+    double perfect = 0;  // this section's share of the perfect-play return
+
+    std::int32_t DealCount() const { return static_cast<std::int32_t>(dealStart.size()) - 1; }
+};
+
+// Sections for 0..4 deuces dealt, from one deal of each suit class.
+std::array<ChartSection, 5> CollectChartSections(const PaySums& sums, unsigned threads);
+
+}  // namespace modcards::analysis

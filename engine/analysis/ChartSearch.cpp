@@ -1,0 +1,476 @@
+// Moves of a chart section's lines: placing, carving, merging and dropping.
+#include "engine/analysis/ChartSearch.h"
+
+#include <algorithm>
+
+#include "engine/analysis/Parallel.h"
+
+namespace modcards::analysis {
+
+SectionSearch::SectionSearch(const ChartSection& section, int deuces, unsigned threads)
+    : s_(section), deuces_(deuces), threads_(threads) {
+    StartWithOneLinePerBase();
+}
+
+int SectionSearch::PlayedCount() const {
+    int count = 0;
+    for (const Line& line : lines_) count += Played(line);
+    return count;
+}
+
+void SectionSearch::Reorder(int base) {
+    for (int sweep = 0; sweep < 50; ++sweep) {
+        bool moved = false;
+        for (int place = 0; place < LineCount(); ++place) {
+            const Line& line = lines_[static_cast<std::size_t>(place)];
+            if (IsLast(place) || (base >= 0 && line.base != base && !Played(line))) continue;
+            const Gathered gathered = Gather({line.id});
+            if (gathered.size() == 0) continue;
+            const Placement best = Reinsert(gathered, place);
+            if (best.gain <= kRounding || best.place == place) continue;
+            MoveLine(gathered, place, best.place);
+            moved = true;
+        }
+        ParkUnplayed();
+        if (!moved) break;
+    }
+}
+
+SectionSearch::Likeliest SectionSearch::LikeliestCarve() const {
+    Likeliest likeliest;
+    for (int place = 0; place < LineCount(); ++place) {
+        if (IsLast(place)) continue;
+        const int id = lines_[static_cast<std::size_t>(place)].id;
+        const double estimate = estimate_[static_cast<std::size_t>(id)];
+        if (estimate > likeliest.gain) {
+            likeliest.runnerUp = likeliest.gain;
+            likeliest.id = id;
+            likeliest.gain = estimate;
+        } else {
+            likeliest.runnerUp = std::max(likeliest.runnerUp, estimate);
+        }
+    }
+    return likeliest;
+}
+
+Carve SectionSearch::BestCarveOf(int id, double minGain) {
+    const int place = placeOfId_[static_cast<std::size_t>(id)];
+    const Line& line = lines_[static_cast<std::size_t>(place)];
+    const Gathered gathered = Gather({id});
+    const std::vector<Part> parts = PartsToTry(line, gathered, minGain);
+    // Parts are judged apart on the threads; ties go to the part listed first.
+    const std::int64_t slices = std::max(1u, threads_);
+    std::vector<Carve> bests(static_cast<std::size_t>(slices));
+    ForEachSlice(slices, threads_, [&](std::int64_t begin, std::int64_t end) {
+        for (std::int64_t slice = begin; slice < end; ++slice) {
+            Carve& best = bests[static_cast<std::size_t>(slice)];
+            for (auto p = static_cast<std::size_t>(parts.size() * slice / slices);
+                 p < parts.size() * static_cast<std::size_t>(slice + 1) / slices; ++p) {
+                const Placement placed = CarveGain(gathered, place, parts[p]);
+                if (placed.gain > best.gain)
+                    best = {placed.gain, place, parts[p].ranges, placed.place};
+            }
+        }
+    });
+    Carve best;
+    for (const Carve& carve : bests)
+        if (carve.gain > best.gain) best = carve;
+    estimate_[static_cast<std::size_t>(id)] = best.gain;
+    return best;
+}
+
+void SectionSearch::JudgeEveryLine(double minGain) {
+    Reorder();
+    for (int place = 0; place < LineCount(); ++place)
+        if (!IsLast(place)) BestCarveOf(lines_[static_cast<std::size_t>(place)].id, minGain);
+}
+
+void SectionSearch::Apply(const Carve& carve) {
+    const Line whole = lines_[static_cast<std::size_t>(carve.line)];
+    std::vector<Line> lines;
+    for (int place = 0; place <= LineCount(); ++place) {
+        if (place == carve.place) lines.push_back(NewLine(whole.base, carve.part));
+        if (place == LineCount()) break;
+        if (place != carve.line) {
+            lines.push_back(lines_[static_cast<std::size_t>(place)]);
+            continue;
+        }
+        for (const Ranges& piece : Subtract(whole.ranges, carve.part))
+            lines.push_back(NewLine(whole.base, piece));
+    }
+    Rebuild(std::move(lines), whole.base);
+}
+
+Merge SectionSearch::CheapestMerge() const {
+    Merge best;
+    for (int first = 0; first < LineCount(); ++first) {
+        if (IsLast(first) || !Played(lines_[static_cast<std::size_t>(first)])) continue;
+        const Gathered alone = Gather({lines_[static_cast<std::size_t>(first)].id});
+        double dropGain = 0;
+        for (std::size_t i = 0; i < alone.size(); ++i)
+            dropGain += alone.otherValue[i] - dealValue_[static_cast<std::size_t>(alone.deals[i])];
+        if (dropGain > best.gain) best = {dropGain, first, -1, 0};
+        for (int second = first + 1; second < LineCount(); ++second) {
+            if (!Neighbours(first, second)) continue;
+            const Placement placed = MergeGain(first, second);
+            if (placed.gain > best.gain) best = {placed.gain, first, second, placed.place};
+        }
+    }
+    return best;
+}
+
+void SectionSearch::Apply(const Merge& merge) {
+    const Line first = lines_[static_cast<std::size_t>(merge.first)];
+    std::vector<Line> lines;
+    for (int place = 0; place < LineCount(); ++place)
+        if (place != merge.first && place != merge.second)
+            lines.push_back(lines_[static_cast<std::size_t>(place)]);
+    if (merge.second >= 0) {
+        Ranges joined = first.ranges;
+        const Ranges& other = lines_[static_cast<std::size_t>(merge.second)].ranges;
+        for (int d = 0; d < kDetailCount; ++d)
+            joined[d] = {std::min(joined[d].low, other[d].low),
+                         std::max(joined[d].high, other[d].high)};
+        lines.insert(lines.begin() + merge.place, NewLine(first.base, joined));
+    }
+    Rebuild(std::move(lines), first.base);
+}
+
+bool SectionSearch::Covers(const Line& line, std::int32_t cell) const {
+    if (s_.baseOfCell[static_cast<std::size_t>(cell)] != line.base) return false;
+    const HoldPattern& pattern = Cell(cell);
+    for (int d = 0; d < kDetailCount; ++d)
+        if (UsesDetail(pattern.kind, static_cast<HoldDetail>(d)) &&
+            (pattern.details[d] < line.ranges[d].low || pattern.details[d] > line.ranges[d].high))
+            return false;
+    return true;
+}
+
+SectionSearch::Line SectionSearch::NewLine(int base, const Ranges& ranges) {
+    placeOfId_.push_back(-1);
+    dealsOfId_.push_back(0);
+    estimate_.push_back(std::numeric_limits<double>::infinity());
+    return Line{static_cast<int>(placeOfId_.size()) - 1, base, ranges};
+}
+
+void SectionSearch::StartWithOneLinePerBase() {
+    const HoldPattern last = LastLineOfSection(deuces_).pattern;
+    std::vector<double> dealBest(static_cast<std::size_t>(s_.DealCount()), 0);
+    for (std::size_t i = 0; i < s_.options.size(); ++i) {
+        double& best = dealBest[static_cast<std::size_t>(s_.dealOfOption[i])];
+        best = std::max(best, s_.options[i].value);
+    }
+    std::vector<std::pair<double, int>> scored;
+    for (int base = 0; base < static_cast<int>(s_.bases.size()); ++base) {
+        if (SameBase(s_.bases[static_cast<std::size_t>(base)], last)) {
+            lastBase_ = base;
+            continue;
+        }
+        double closeness = 0;
+        double offers = 0;
+        for (const int cell : s_.cellsOfBase[static_cast<std::size_t>(base)]) {
+            for (const std::int64_t i : s_.optionsOfCell[static_cast<std::size_t>(cell)]) {
+                const double best = dealBest[static_cast<std::size_t>(s_.dealOfOption[i])];
+                closeness += best > 0 ? s_.options[static_cast<std::size_t>(i)].value / best : 1;
+                ++offers;
+            }
+        }
+        scored.push_back({-closeness / offers, base});
+    }
+    std::sort(scored.begin(), scored.end());
+    std::vector<Line> lines{NewLine(lastBase_, AllRanges())};
+    for (const auto& [score, base] : scored) lines.push_back(NewLine(base, AllRanges()));
+    idOfCell_.assign(s_.cells.size(), -1);
+    stamp_.assign(static_cast<std::size_t>(s_.DealCount()), 0);
+    slot_.assign(static_cast<std::size_t>(s_.DealCount()), 0);
+    dealValue_.assign(static_cast<std::size_t>(s_.DealCount()), 0);
+    dealId_.assign(static_cast<std::size_t>(s_.DealCount()), -1);
+    lines_ = std::move(lines);
+    Renumber();
+    for (int base = 0; base < static_cast<int>(s_.bases.size()); ++base) CoverBase(base);
+    for (std::int32_t deal = 0; deal < s_.DealCount(); ++deal) Replay(deal);
+    Reorder();
+}
+
+void SectionSearch::Renumber() {
+    for (int place = 0; place < LineCount(); ++place)
+        placeOfId_[static_cast<std::size_t>(lines_[static_cast<std::size_t>(place)].id)] = place;
+}
+
+void SectionSearch::CoverBase(int base) {
+    for (const int cell : s_.cellsOfBase[static_cast<std::size_t>(base)]) {
+        idOfCell_[static_cast<std::size_t>(cell)] = -1;
+        for (const Line& line : lines_) {
+            if (line.base == base && Covers(line, cell)) {
+                idOfCell_[static_cast<std::size_t>(cell)] = line.id;
+                break;
+            }
+        }
+    }
+}
+
+void SectionSearch::Replay(std::int32_t deal) {
+    int place = kNoPlace;
+    std::uint32_t key = 0;
+    int id = -1;
+    double value = 0;
+    for (std::int64_t i = s_.dealStart[static_cast<std::size_t>(deal)];
+         i < s_.dealStart[static_cast<std::size_t>(deal) + 1]; ++i) {
+        const PlayOption& option = s_.options[static_cast<std::size_t>(i)];
+        const int at = PlaceOfCell(option.cell);
+        if (at < 0 || at > place || (at == place && option.key < key)) continue;
+        place = at;
+        key = option.key;
+        id = idOfCell_[static_cast<std::size_t>(option.cell)];
+        value = option.value;
+    }
+    Play(deal, id, value);
+}
+
+void SectionSearch::Play(std::int32_t deal, int id, double value) {
+    const auto at = static_cast<std::size_t>(deal);
+    if (dealId_[at] >= 0) --dealsOfId_[static_cast<std::size_t>(dealId_[at])];
+    dealId_[at] = id;
+    dealValue_[at] = value;
+    ++dealsOfId_[static_cast<std::size_t>(id)];
+}
+
+void SectionSearch::Rebuild(std::vector<Line> lines, int base) {
+    lines_ = std::move(lines);
+    Renumber();
+    CoverBase(base);
+    for (const int cell : s_.cellsOfBase[static_cast<std::size_t>(base)])
+        for (const std::int64_t i : s_.optionsOfCell[static_cast<std::size_t>(cell)])
+            Replay(s_.dealOfOption[static_cast<std::size_t>(i)]);
+    Reorder(base);
+}
+
+void SectionSearch::ParkUnplayed() {
+    std::vector<Line> parked;
+    std::vector<Line> kept;
+    for (const Line& line : lines_) (Played(line) ? kept : parked).push_back(line);
+    kept.insert(kept.end(), parked.begin(), parked.end());
+    lines_ = std::move(kept);
+    Renumber();
+}
+
+Gathered SectionSearch::Gather(std::initializer_list<int> ids) const {
+    const auto inSet = [&ids](int id) {
+        return std::find(ids.begin(), ids.end(), id) != ids.end();
+    };
+    const int base =
+        lines_[static_cast<std::size_t>(placeOfId_[static_cast<std::size_t>(*ids.begin())])].base;
+    // Each deal once, with its options of these lines side by side.
+    Gathered gathered;
+    std::vector<std::int64_t> picked;
+    ++generation_;
+    for (const int cell : s_.cellsOfBase[static_cast<std::size_t>(base)]) {
+        if (!inSet(idOfCell_[static_cast<std::size_t>(cell)])) continue;
+        for (const std::int64_t i : s_.optionsOfCell[static_cast<std::size_t>(cell)]) {
+            const auto deal =
+                static_cast<std::size_t>(s_.dealOfOption[static_cast<std::size_t>(i)]);
+            if (stamp_[deal] != generation_) {
+                stamp_[deal] = generation_;
+                slot_[deal] = static_cast<std::int32_t>(gathered.deals.size());
+                gathered.deals.push_back(static_cast<std::int32_t>(deal));
+                gathered.optionStart.push_back(0);
+            }
+            ++gathered.optionStart[static_cast<std::size_t>(slot_[deal]) + 1];
+            picked.push_back(i);
+        }
+    }
+    for (std::size_t g = 1; g < gathered.optionStart.size(); ++g)
+        gathered.optionStart[g] += gathered.optionStart[g - 1];
+    gathered.options.resize(picked.size());
+    gathered.details.resize(picked.size());
+    std::vector<std::size_t> next(gathered.optionStart.begin(), gathered.optionStart.end() - 1);
+    for (const std::int64_t i : picked) {
+        const auto slot = static_cast<std::size_t>(
+            slot_[static_cast<std::size_t>(s_.dealOfOption[static_cast<std::size_t>(i)])]);
+        const PlayOption& option = s_.options[static_cast<std::size_t>(i)];
+        gathered.details[next[slot]] = Cell(option.cell).details;
+        gathered.options[next[slot]++] = option;
+    }
+    for (const std::int32_t deal : gathered.deals) AddDeal(gathered, deal, inSet);
+    return gathered;
+}
+
+template <typename InSet>
+void SectionSearch::AddDeal(Gathered& gathered, std::int32_t deal, const InSet& inSet) const {
+    const auto at = static_cast<std::size_t>(deal);
+    int place = kNoPlace;
+    int id = -1;
+    double value = 0;
+    if (!inSet(dealId_[at])) {
+        id = dealId_[at];
+        place = placeOfId_[static_cast<std::size_t>(id)];
+        value = dealValue_[at];
+    } else {
+        std::uint32_t key = 0;
+        for (std::int64_t i = s_.dealStart[at]; i < s_.dealStart[at + 1]; ++i) {
+            const PlayOption& option = s_.options[static_cast<std::size_t>(i)];
+            const int optionId = idOfCell_[static_cast<std::size_t>(option.cell)];
+            if (optionId < 0 || inSet(optionId)) continue;
+            const int optionPlace = placeOfId_[static_cast<std::size_t>(optionId)];
+            if (optionPlace > place || (optionPlace == place && option.key < key)) continue;
+            place = optionPlace;
+            key = option.key;
+            id = optionId;
+            value = option.value;
+        }
+    }
+    gathered.otherPlace.push_back(place);
+    gathered.otherId.push_back(id);
+    gathered.otherValue.push_back(value);
+}
+
+const PlayOption* SectionSearch::KeptOption(const Gathered& gathered, std::size_t deal) {
+    const PlayOption* kept = nullptr;
+    for (std::size_t o = gathered.optionStart[deal]; o < gathered.optionStart[deal + 1]; ++o)
+        if (!kept || gathered.options[o].key > kept->key) kept = &gathered.options[o];
+    return kept;
+}
+
+Placement SectionSearch::Reinsert(const Gathered& gathered, int place) const {
+    PlaceGains gains(LineCount() - 1);
+    for (std::size_t i = 0; i < gathered.size(); ++i) {
+        const int other = gathered.otherPlace[i];
+        gains.Add(KeptOption(gathered, i)->value, other > place ? other - 1 : other,
+                  gathered.otherValue[i], dealValue_[static_cast<std::size_t>(gathered.deals[i])]);
+    }
+    return gains.Best();
+}
+
+void SectionSearch::MoveLine(const Gathered& gathered, int from, int to) {
+    const Line line = lines_[static_cast<std::size_t>(from)];
+    lines_.erase(lines_.begin() + from);
+    lines_.insert(lines_.begin() + to, line);
+    Renumber();
+    for (std::size_t i = 0; i < gathered.size(); ++i) {
+        const int other = gathered.otherPlace[i];
+        const int otherAfter = other == kNoPlace
+                                   ? kNoPlace
+                                   : placeOfId_[static_cast<std::size_t>(gathered.otherId[i])];
+        if (to < otherAfter)
+            Play(gathered.deals[i], line.id, KeptOption(gathered, i)->value);
+        else
+            Play(gathered.deals[i], gathered.otherId[i], gathered.otherValue[i]);
+    }
+}
+
+std::vector<Part> SectionSearch::PartsToTry(const Line& line, const Gathered& gathered,
+                                            double minGain) const {
+    std::vector<std::vector<DetailRange>> halves(kDetailCount);
+    const HoldKind kind = s_.bases[static_cast<std::size_t>(line.base)].kind;
+    for (int d = 0; d < kDetailCount; ++d) {
+        if (!UsesDetail(kind, static_cast<HoldDetail>(d))) continue;
+        const std::vector<std::uint8_t> values = ValuesOf(line, static_cast<HoldDetail>(d));
+        for (std::size_t v = 0; v + 1 < values.size(); ++v) {
+            halves[d].push_back({line.ranges[d].low, values[v]});
+            halves[d].push_back({values[v + 1], line.ranges[d].high});
+        }
+    }
+    std::vector<Part> parts;
+    for (int d = 0; d < kDetailCount; ++d) {
+        for (const DetailRange& half : halves[d]) {
+            parts.push_back({line.ranges, d});
+            parts.back().ranges[d] = half;
+        }
+    }
+    if (Played(line) || UpperBound(gathered) < minGain) return parts;
+    for (int a = 0; a < kDetailCount; ++a)
+        for (int b = a + 1; b < kDetailCount; ++b)
+            for (const DetailRange& first : halves[a])
+                for (const DetailRange& second : halves[b]) {
+                    parts.push_back({line.ranges, a, b});
+                    parts.back().ranges[a] = first;
+                    parts.back().ranges[b] = second;
+                }
+    return parts;
+}
+
+double SectionSearch::UpperBound(const Gathered& gathered) const {
+    double bound = 0;
+    for (std::size_t i = 0; i < gathered.size(); ++i) {
+        double best = kNone;
+        for (std::size_t o = gathered.optionStart[i]; o < gathered.optionStart[i + 1]; ++o)
+            best = std::max(best, gathered.options[o].value);
+        bound += std::max(0.0, best - dealValue_[static_cast<std::size_t>(gathered.deals[i])]);
+    }
+    return bound;
+}
+
+Placement SectionSearch::CarveGain(const Gathered& gathered, int place, const Part& part) const {
+    PlaceGains gains(LineCount());
+    for (std::size_t i = 0; i < gathered.size(); ++i) {
+        const PlayOption* moving = nullptr;
+        const PlayOption* staying = nullptr;
+        for (std::size_t o = gathered.optionStart[i]; o < gathered.optionStart[i + 1]; ++o) {
+            const PlayOption* option = &gathered.options[o];
+            const PlayOption*& side = part.Holds(gathered.details[o]) ? moving : staying;
+            if (!side || option->key > side->key) side = option;
+        }
+        int otherPlace = gathered.otherPlace[i];
+        double otherValue = gathered.otherValue[i];
+        if (staying && place < otherPlace) {
+            otherPlace = place;
+            otherValue = staying->value;
+        }
+        const double current = dealValue_[static_cast<std::size_t>(gathered.deals[i])];
+        if (moving)
+            gains.Add(moving->value, otherPlace, otherValue, current);
+        else
+            gains.AddUnmoved(otherValue, current);
+    }
+    return gains.Best();
+}
+
+std::vector<std::uint8_t> SectionSearch::ValuesOf(const Line& line, HoldDetail detail) const {
+    std::vector<std::uint8_t> values;
+    for (const int cell : s_.cellsOfBase[static_cast<std::size_t>(line.base)])
+        if (Covers(line, cell)) values.push_back(Cell(cell).details[detail]);
+    std::sort(values.begin(), values.end());
+    values.erase(std::unique(values.begin(), values.end()), values.end());
+    return values;
+}
+
+bool SectionSearch::Neighbours(int a, int b) const {
+    const Line& first = lines_[static_cast<std::size_t>(a)];
+    const Line& second = lines_[static_cast<std::size_t>(b)];
+    if (first.base != second.base || !Played(second)) return false;
+    int differing = -1;
+    for (int d = 0; d < kDetailCount; ++d) {
+        if (first.ranges[d] == second.ranges[d]) continue;
+        if (differing >= 0) return false;
+        differing = d;
+    }
+    if (differing < 0) return false;
+    const DetailRange joined{std::min(first.ranges[differing].low, second.ranges[differing].low),
+                             std::max(first.ranges[differing].high, second.ranges[differing].high)};
+    for (const Line& line : lines_) {
+        if (line.id == first.id || line.id == second.id || line.base != first.base) continue;
+        bool sameElsewhere = true;
+        for (int d = 0; d < kDetailCount; ++d)
+            sameElsewhere = sameElsewhere && (d == differing || line.ranges[d] == first.ranges[d]);
+        if (sameElsewhere && line.ranges[differing].low <= joined.high &&
+            line.ranges[differing].high >= joined.low)
+            return false;
+    }
+    return true;
+}
+
+Placement SectionSearch::MergeGain(int first, int second) const {
+    const Gathered gathered = Gather(
+        {lines_[static_cast<std::size_t>(first)].id, lines_[static_cast<std::size_t>(second)].id});
+    PlaceGains gains(LineCount() - 2);
+    for (std::size_t i = 0; i < gathered.size(); ++i) {
+        const int other = gathered.otherPlace[i];
+        const int remaining =
+            other == kNoPlace ? other : other - (other > first) - (other > second);
+        gains.Add(KeptOption(gathered, i)->value, remaining, gathered.otherValue[i],
+                  dealValue_[static_cast<std::size_t>(gathered.deals[i])]);
+    }
+    return gains.Best();
+}
+
+}  // namespace modcards::analysis

@@ -1,0 +1,216 @@
+// Strategy charts: holds named as a player names them, a chart known by hand, and the game's
+// chart replayed on every deal.
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cmath>
+
+#include "engine/CardText.h"
+#include "engine/analysis/ChartAudit.h"
+#include "engine/analysis/ChartBuilder.h"
+#include "engine/analysis/GameAnalysis.h"
+#include "engine/analysis/GameChart.h"
+#include "tests/engine/analysis/SharedTables.h"
+
+namespace modcards::analysis {
+namespace {
+
+HoldPattern PatternOf(const char* dealt, std::uint8_t keptSlots) {
+    const SortedDeal deal = SortDeal(ParseHand(dealt));
+    return ClassifyHold(deal.cards, HoldOfSlots(deal, keptSlots));
+}
+
+std::string NameOf(const char* dealt, std::uint8_t keptSlots) {
+    return PatternText(PatternOf(dealt, keptSlots));
+}
+
+TEST(HoldPatterns, NameTheDrawTheKeptCardsMake) {
+    EXPECT_EQ(NameOf("Th Jh Qh Kh 3s", 0b01111), "Four to a royal flush");
+    EXPECT_EQ(NameOf("2c Jh 6h Qh Ks", 0b01011), "Three to a royal flush");
+    EXPECT_EQ(PatternOf("2c Jh 6h Qh Ks", 0b01011).details[kSuitMates], 1) << "the 6h";
+    EXPECT_EQ(NameOf("7s 7d 9c Jd 3h", 0b00011), "A pair");
+    EXPECT_EQ(NameOf("7s 7d 9c 9d 3h", 0b01111), "Two pairs");
+    EXPECT_EQ(NameOf("7s 2d 2c Jd 3h", 0b00110), "Two deuces only");
+    EXPECT_EQ(NameOf("7s 2d 2c Jd 3h", 0b00010), "One deuce only, throwing a deuce away");
+    EXPECT_EQ(NameOf("7s 2d 2c 7d 3h", 0b01111), "Four of a kind");
+    EXPECT_EQ(NameOf("2c 2d 2h 2s 9h", 0b11111), "Four deuces, keeping the odd card");
+    EXPECT_EQ(NameOf("Ah Kd 9c 6s 3h", 0b00000), "Discard everything");
+    EXPECT_EQ(NameOf("Ah Kd 9c 6s 3h", 0b00010), "A single card");
+}
+
+TEST(HoldPatterns, StraightDrawsCountGapsWithTheAceWhereItFits) {
+    const HoldPattern suited = PatternOf("2c 5h 6h 8h Ks", 0b01111);
+    EXPECT_EQ(PatternText(suited), "Four to a straight flush");
+    EXPECT_EQ(suited.details[kGaps], 1) << "the 7 is missing, whatever the deuce becomes";
+    EXPECT_EQ(suited.details[kLowest], 5);
+    const HoldPattern low = PatternOf("Ah 3d 4c 5s 9h", 0b01111);
+    EXPECT_EQ(PatternText(low), "Four to a straight");
+    EXPECT_EQ(low.details[kLowest], 1);
+    EXPECT_EQ(low.details[kGaps], 1) << "the 2";
+    const HoldPattern high = PatternOf("Ah Kd Qc Js 9h", 0b01111);
+    EXPECT_EQ(high.details[kLowest], 11);
+    EXPECT_EQ(high.details[kGaps], 0);
+    EXPECT_EQ(NameOf("Ah 7d 8c 9s Kh", 0b01111), "Four cards that draw to nothing together");
+}
+
+ChartLine Line(int deuces, const char* dealt, std::uint8_t keptSlots) {
+    ChartLine line;
+    line.deuces = deuces;
+    line.pattern = PatternOf(dealt, keptSlots);
+    return line;
+}
+
+// How a narrowed line reads: each detail in words a player can check against the cards.
+TEST(ChartLines, ReadInAPlayersWords) {
+    ChartLine sf = Line(1, "2c 5h 6h 8h Ks", 0b00111);
+    sf.ranges[kGaps] = {0, 0};
+    sf.ranges[kLowest] = {6, 14};
+    EXPECT_EQ(sf.Text(), "Three to a straight flush, consecutive, lowest card 6 or higher");
+    sf.ranges[kGaps] = {1, 3};
+    sf.ranges[kLowest] = {3, 14};
+    EXPECT_EQ(sf.Text(), "Three to a straight flush, one gap or more, no ace");
+    ChartLine royal = Line(0, "Jh Qh 3c 7d 9s", 0b00011);
+    royal.ranges[kAce] = {0, 0};
+    royal.ranges[kGaps] = {0, 0};
+    royal.ranges[kLowest] = {11, 11};
+    royal.ranges[kSuitMates] = {0, 0};
+    EXPECT_EQ(royal.Text(), "Two to a royal flush, jack and queen, no other card of that suit");
+    EXPECT_EQ(royal.Words(), 2);
+    ChartLine single = Line(0, "Kh 3c 7d 9s 5s", 0b00001);
+    single.ranges[kLowest] = {13, 13};
+    EXPECT_EQ(single.Text(), "A single king");
+    EXPECT_EQ(Line(2, "2c 2h 3c 7d 9s", 0b00001).Text(), "One deuce only, throwing a deuce away");
+    EXPECT_TRUE(sf.Covers(PatternOf("2c 5h 6h 8h Ks", 0b01011), 1)) << "5-8, two gaps";
+    EXPECT_FALSE(sf.Covers(PatternOf("2c 5h 6h 8h Ks", 0b00111), 1)) << "consecutive";
+    EXPECT_FALSE(sf.Covers(PatternOf("2c 5h 6h 8h Ks", 0b01011), 0)) << "other section";
+}
+
+TEST(ChartLines, AChartHasEverySectionEndingWithItsDeuces) {
+    std::vector<ChartLine> lines;
+    for (int deuces = 4; deuces >= 0; --deuces) lines.push_back(LastLineOfSection(deuces));
+    EXPECT_NO_THROW(StrategyChart{lines});
+    std::vector<ChartLine> shuffled = lines;
+    std::swap(shuffled[0], shuffled[1]);
+    EXPECT_THROW(StrategyChart{shuffled}, std::invalid_argument);
+    std::vector<ChartLine> unfinished = lines;
+    unfinished.insert(unfinished.begin() + 2, Line(2, "2c 2h 3c 3d 9s", 0b01111));
+    std::swap(unfinished[2], unfinished[3]);
+    EXPECT_THROW(StrategyChart{unfinished}, std::invalid_argument);
+    lines.pop_back();
+    EXPECT_THROW(StrategyChart{lines}, std::invalid_argument);
+}
+
+// The goal for full pay, and two choices a player makes by the chart's own words.
+TEST(StrategyChart, FullPayChartIsShortAndCheap) {
+    const PaySums sums(SharedTables(), FullPays());
+    const StrategyChart chart = BuildChart(sums);
+    const ChartAudit audit = AuditChart(chart, sums);
+    EXPECT_LE(chart.Lines().size(), 60u);
+    EXPECT_LT(audit.cost.ToDouble(), 0.0002);
+    EXPECT_EQ(audit.perfectReturn.Decimal(7), "1.0076196");
+    // Two pairs keep one pair, the higher one; four to the royal beats the straight flush.
+    EXPECT_EQ(chart.PlayHand(ParseHand("5h Ks 9s 5c Kd")).keptSlots, 0b10010);
+    EXPECT_EQ(chart.PlayHand(ParseHand("9h Th Jh Qh Kh")).keptSlots, 0b11110);
+}
+
+// When only four deuces pay, nothing but the deuces is worth keeping: the best chart is the
+// five lines that keep them, and it returns what counting the draws by hand gives.
+TEST(StrategyChart, FourDeucesOnlyKeepTheDeuces) {
+    const PaySums sums(SharedTables(), PaysPerUnit({0, 1, 0, 0, 0, 0, 0, 0, 0, 0}));
+    const StrategyChart chart = BuildChart(sums);
+    std::vector<ChartLine> expected;
+    for (int deuces = 4; deuces >= 0; --deuces) expected.push_back(LastLineOfSection(deuces));
+    EXPECT_EQ(chart.Lines(), expected);
+
+    // C(4, d) C(48, 5 - d) deals hold d deuces. Below four, the other 4 - d deuces must all
+    // come among the 5 - d cards drawn from 47: of C(47, 5 - d) draws, 43 + d do, one for
+    // each card that is not a deuce left to fill the last place.
+    WideInt draws = 1;  // a multiple of every C(47, 5 - d)
+    for (int d = 0; d < 4; ++d) draws *= kBinomial(47, 5 - d);
+    WideInt hits = 0;
+    for (int d = 0; d <= 4; ++d) {
+        const WideInt deals = kBinomial(4, d) * kBinomial(48, 5 - d);
+        hits += d == 4 ? deals * draws : deals * (43 + d) * (draws / kBinomial(47, 5 - d));
+    }
+    const Fraction byHand = Fraction::Of(hits, draws * kBinomial(52, 5));
+    EXPECT_EQ(byHand, (Fraction{16, 54145}));
+    const ChartAudit audit = AuditChart(chart, sums);
+    EXPECT_EQ(audit.chartReturn, byHand);
+    EXPECT_EQ(audit.perfectReturn, byHand);
+    EXPECT_EQ(audit.dealsPlayedWorse, 0);
+
+    // One pay of 1 with probability p: the variance is p (1 - p).
+    const GameAnalysis game = AnalyzeGame(sums, 2);
+    EXPECT_EQ(game.expectedReturn, byHand);
+    const double p = byHand.ToDouble();
+    EXPECT_NEAR(game.Variance(), p * (1 - p), 1e-15);
+    EXPECT_NEAR(game.StandardDeviation(), std::sqrt(p * (1 - p)), 1e-13);
+}
+
+// Full pay has holds of equal value whose pays spread differently.
+TEST(StrategyChart, TiesChangeTheSpreadButNeverTheReturn) {
+    const PaySums sums(SharedTables(), FullPays());
+    const GameAnalysis lower = AnalyzeGame(sums, 2, TieBreak::LowerVariance);
+    const GameAnalysis higher = AnalyzeGame(sums, 2, TieBreak::HigherVariance);
+    EXPECT_EQ(lower.expectedReturn, higher.expectedReturn);
+    EXPECT_LT(lower.Variance(), higher.Variance());
+    EXPECT_NE(lower.finalCategory, higher.finalCategory);
+    EXPECT_NEAR(lower.Variance(), 25.83, 0.01);  // the published figure for full pay
+}
+
+// Plays the game's chart on every deal in lexicographic order of the card codes, straight from
+// the bytes a --holds-out file holds, and sums the exact value of each hold.
+TEST(StrategyChart, GameChartReturnIsAReplayOfItsHoldOnEveryDeal) {
+    PayTable table{};
+    InitTables(table);
+    const PaySums sums(SharedTables(), GamePays(table));
+    const StrategyChart& chart = GameChart();
+    const std::vector<std::uint8_t> holds = ChartHoldsOfEveryDeal(chart, 2);
+    ASSERT_EQ(holds.size(), 2'598'960u);
+    EXPECT_EQ(holds.front(), 0b11111) << "As 2s 3s 4s 5s stands pat on its straight flush";
+    EXPECT_EQ(holds.back(), 0b11110) << "9h Th Jh Qh Kh breaks it for four to the royal";
+
+    std::array<WideInt, kHandSize + 1> byHeld{};
+    std::size_t at = 0;
+    DealtIndices deal{};
+    for (deal[0] = 0; deal[0] < kDeckSize; ++deal[0])
+        for (deal[1] = deal[0] + 1; deal[1] < kDeckSize; ++deal[1])
+            for (deal[2] = deal[1] + 1; deal[2] < kDeckSize; ++deal[2])
+                for (deal[3] = deal[2] + 1; deal[3] < kDeckSize; ++deal[3])
+                    for (deal[4] = deal[3] + 1; deal[4] < kDeckSize; ++deal[4], ++at) {
+                        const unsigned hold = holds[at];
+                        if (at % 99'991 == 0) {
+                            ASSERT_EQ(hold, chart.Play(deal).hold) << at;
+                        }
+                        byHeld[std::popcount(hold)] += HoldTotals(sums, RanksOfSubsets(deal))[hold];
+                    }
+    WideInt common = 1;
+    for (int held = 0; held <= kHandSize; ++held) common *= DrawCount(held);
+    WideInt total = 0;
+    for (int held = 0; held <= kHandSize; ++held)
+        total += byHeld[held] * (common / DrawCount(held));
+    const Fraction replayed = Fraction::Of(total, common * kDealCount * sums.pays().unit);
+
+    EXPECT_EQ(replayed, AuditChart(chart, sums).chartReturn);
+    EXPECT_EQ(replayed, GameChartAudit().chartReturn) << "the chart built in is out of date";
+    EXPECT_LT(GameChartAudit().cost.ToDouble(), 0.0002);
+    EXPECT_LE(chart.Lines().size(), 60u);
+}
+
+// What the hint panel and a chart window ask of the game's chart.
+TEST(StrategyChart, NamesTheLineOfEachHoldOfAHand) {
+    const StrategyChart& chart = GameChart();
+    const Hand dealt = ParseHand("3s Kh Th Qh Jh");
+    const ChartHandPlay play = chart.PlayHand(dealt);
+    EXPECT_EQ(play.keptSlots, 0b11110);
+    EXPECT_EQ(chart.Lines()[static_cast<std::size_t>(play.line)].Text(), "Four to a royal flush");
+    EXPECT_EQ(chart.LineOfHold(dealt, play.keptSlots), play.line);
+    EXPECT_EQ(chart.HoldText(dealt, 0b11110), "Four to a royal flush");
+    // Holding the three is no line of the chart; it is still named.
+    EXPECT_EQ(chart.LineOfHold(dealt, 0b00001), -1);
+    EXPECT_EQ(chart.HoldText(dealt, 0b00001), "A single card");
+    EXPECT_THROW(chart.PlayHand(ParseHand("3s 3s Th Qh Jh")), std::invalid_argument);
+}
+
+}  // namespace
+}  // namespace modcards::analysis
