@@ -59,12 +59,12 @@ void StrategyMenu::BuildMenu() {
     mnuTrainer_->setCheckable(true);
     mnuTrainer_->setToolTip(
         QStringLiteral("Before the draw, say when a hold pays less on average than the best"));
-    mnuReview_ = mnuStrategy_->addAction(QStringLiteral("Session &Review"));
-    mnuReview_->setToolTip(
-        QStringLiteral("How well this session and every session went: mistakes, luck, balance"));
     mnuChart_ = mnuStrategy_->addAction(QStringLiteral("Strategy &Chart"));
     mnuChart_->setToolTip(
         QStringLiteral("The chart of this table: which hold to play, line by line, and its cost"));
+    mnuReview_ = mnuStrategy_->addAction(QStringLiteral("Session &Review"));
+    mnuReview_->setToolTip(
+        QStringLiteral("How well this session and every session went: mistakes, luck, balance"));
     connect(mnuHint_, &QAction::triggered, this, &StrategyMenu::mnuHint_Click);
 }
 

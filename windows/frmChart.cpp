@@ -71,6 +71,7 @@ frmChart::frmChart(QWidget* mainWindow, const modcards::analysis::StrategyChart&
     lstChart_->setAlternatingRowColors(true);
     lstChart_->setSelectionMode(QAbstractItemView::SingleSelection);
     lstChart_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    lstChart_->setWordWrap(true);  // the longest lines take two rows rather than lose words
     lstChart_->headerItem()->setToolTip(kPlayedColumn,
                                         QStringLiteral("How often the line is played: its share "
                                                        "of all 2,598,960 deals"));
