@@ -14,9 +14,9 @@ QString CreditsText(double credits) {
     return QString::number(credits, 'f', 2);
 }
 
-QString HintLine(const modcards::Hand& dealt, const HoldHint& hold) {
-    return QStringLiteral("Keep %1: %2 credits")
-        .arg(KeptCards(dealt, hold), CreditsText(hold.credits));
+QString HintLine(const modcards::Hand& dealt, const HoldHint& hold, const QString& chartLine) {
+    return QStringLiteral("Keep %1: %2 credits; %3")
+        .arg(KeptCards(dealt, hold), CreditsText(hold.credits), chartLine);
 }
 
 TrainerQuestion AskAboutHold(const modcards::Hand& dealt, const HoldVerdict& verdict) {

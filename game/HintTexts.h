@@ -13,8 +13,9 @@ QString KeptCards(const modcards::Hand& dealt, const HoldHint& hold);
 // A mean pay in credits with two decimals: "9.44".
 QString CreditsText(double credits);
 
-// One row of the hint for screen readers: "Keep 9♣ 9♦ 9♥: 9.44 credits".
-QString HintLine(const modcards::Hand& dealt, const HoldHint& hold);
+// One row of the hint for screen readers, with the chart line naming the hold:
+// "Keep 9♣ 9♦ 9♥: 9.44 credits; Line 5: Three of a kind".
+QString HintLine(const modcards::Hand& dealt, const HoldHint& hold, const QString& chartLine);
 
 // What the trainer asks when a hold is worth less than the best one.
 struct TrainerQuestion {

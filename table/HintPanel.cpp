@@ -1,5 +1,5 @@
 // The hint panel, painted like the pay chart: a dark panel, yellow figures, the best row lit
-// on a red bar.
+// on a red bar, each hold's chart line under it.
 #include "table/HintPanel.h"
 
 #include <QPainter>
@@ -7,12 +7,15 @@
 #include <QStringList>
 
 #include "assets/Fonts.h"
+#include "engine/analysis/GameChart.h"
+#include "game/ChartTexts.h"
 #include "game/HintTexts.h"
 
 namespace {
 
-constexpr int kWidth = 330, kHeight = 150;
-constexpr int kHeaderHeight = 30, kRowHeight = 22, kMargin = 10;
+constexpr int kWidth = 330, kHeight = 222;
+// A row: the kept cards and the mean pay, then the chart line under them.
+constexpr int kHeaderHeight = 30, kRowHeight = 37, kTopTier = 21, kMargin = 10;
 constexpr int kChipWidth = 34, kChipGap = 4, kChipHeight = 18;
 const QColor kPanel(44, 48, 56);
 const QColor kBorder(214, 170, 60);
@@ -48,6 +51,7 @@ void HintPanel::ShowFailure(const QString& why) {
 
 void HintPanel::SetMessage(const QString& message) {
     holds_.clear();
+    chartLines_.clear();
     message_ = message;
     text_ = message;
     setAccessibleDescription(text_);
@@ -58,8 +62,12 @@ void HintPanel::ShowHolds(const modcards::Hand& dealt, std::vector<HoldHint> hol
     dealt_ = dealt;
     holds_ = std::move(holds);
     message_.clear();
+    chartLines_.clear();
     QStringList lines;
-    for (const HoldHint& hold : holds_) lines << HintLine(dealt_, hold);
+    for (const HoldHint& hold : holds_) {
+        chartLines_ << HoldChartLine(modcards::analysis::GameChart(), dealt_, hold.kept);
+        lines << HintLine(dealt_, hold, chartLines_.back());
+    }
     text_ = lines.join('\n');
     setAccessibleDescription(text_);
     update();
@@ -96,28 +104,35 @@ void HintPanel::paintEvent(QPaintEvent*) {
         return;
     }
     int top = kHeaderHeight + 4;
-    for (const HoldHint& hold : holds_) {
-        PaintRow(painter, hold, top);
+    for (std::size_t i = 0; i < holds_.size(); ++i) {
+        PaintRow(painter, holds_[i], chartLines_.value(static_cast<qsizetype>(i)), top);
         top += kRowHeight;
     }
 }
 
 // Rank, the five table positions as chips (a kept card shows its corner, a discarded one an
-// empty outline), then the mean pay.
-void HintPanel::PaintRow(QPainter& painter, const HoldHint& hold, int top) const {
+// empty outline), then the mean pay; under them, the chart line the hold is.
+void HintPanel::PaintRow(QPainter& painter, const HoldHint& hold, const QString& chartLine,
+                         int top) const {
     const QRect row(kMargin - 4, top, width() - 2 * (kMargin - 4), kRowHeight - 2);
     if (hold.rank == 1) painter.fillRect(row, kLitRow);
 
     painter.setFont(fonts::Aardvark(9.75));
     painter.setPen(kHeading);
     // Holds of equal value share a rank, marked "=" as in a tied race.
-    painter.drawText(QRect(kMargin, top, 24, kRowHeight - 2), Qt::AlignLeft | Qt::AlignVCenter,
+    painter.drawText(QRect(kMargin, top, 24, kTopTier), Qt::AlignLeft | Qt::AlignVCenter,
                      QString::number(hold.rank) + (hold.tied ? "=" : ""));
+
+    painter.setFont(fonts::Arial(8.25));
+    const QRect under(kMargin + 28, top + kTopTier - 1, row.right() - kMargin - 34,
+                      kRowHeight - kTopTier - 2);
+    painter.drawText(under, Qt::AlignLeft | Qt::AlignVCenter,
+                     painter.fontMetrics().elidedText(chartLine, Qt::ElideRight, under.width()));
 
     painter.setFont(fonts::Aardvark(9, true));
     for (int slot = 0; slot < 5; ++slot) {
         const QRectF chip(kMargin + 28 + slot * (kChipWidth + kChipGap),
-                          top + (kRowHeight - 2 - kChipHeight) / 2.0, kChipWidth, kChipHeight);
+                          top + (kTopTier - kChipHeight) / 2.0, kChipWidth, kChipHeight);
         if (!hold.Keeps(slot)) {
             painter.setPen(QPen(QColor(255, 255, 255, 70), 1, Qt::DashLine));
             painter.setBrush(Qt::NoBrush);
@@ -132,6 +147,6 @@ void HintPanel::PaintRow(QPainter& painter, const HoldHint& hold, int top) const
     }
     painter.setFont(fonts::Aardvark(9.75));
     painter.setPen(kFigures);
-    painter.drawText(row.adjusted(0, 0, -6, 0), Qt::AlignRight | Qt::AlignVCenter,
-                     CreditsText(hold.credits));
+    painter.drawText(QRect(row.left(), top, row.width() - 6, kTopTier),
+                     Qt::AlignRight | Qt::AlignVCenter, CreditsText(hold.credits));
 }

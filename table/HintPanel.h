@@ -3,6 +3,7 @@
 
 #include <QPainter>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <vector>
 
@@ -23,6 +24,8 @@ public:
     void ShowFailure(const QString& why);
 
     const std::vector<HoldHint>& Holds() const { return holds_; }
+    // The game chart's line naming each hold listed, in the order of Holds().
+    const QStringList& ChartLines() const { return chartLines_; }
     // What the panel says, one line per row; also its accessible description.
     const QString& Text() const { return text_; }
 
@@ -35,11 +38,12 @@ protected:
 
 private:
     void SetMessage(const QString& message);
-    void PaintRow(QPainter& painter, const HoldHint& hold, int top) const;
+    void PaintRow(QPainter& painter, const HoldHint& hold, const QString& chartLine, int top) const;
 
     int stake_;
     modcards::Hand dealt_{};
     std::vector<HoldHint> holds_;
+    QStringList chartLines_;
     QString message_;  // shown instead of rows while there are none
     QString text_;
 };

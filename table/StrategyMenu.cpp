@@ -1,4 +1,4 @@
-// The Strategy menu: hint, trainer and the table's return under perfect play.
+// The Strategy menu: hint, trainer, strategy chart and the table's return under perfect play.
 #include "table/StrategyMenu.h"
 
 #include <QMenuBar>
@@ -22,6 +22,7 @@ StrategyMenu::StrategyMenu(frmMain& window, AuxWindows& aux, GameContext& ctx)
     QWidget* table = window_.centralWidget();
     for (std::size_t i = 0; i < 5; ++i) rings_[i] = new KeepRing(c.pHand[i]);
     panel_ = new HintPanel(table, ctx_.PayTable[0]);
+    chart_ = new TableChart(window_, mnuChart_);
 
     window_.SetDrawCheck([this] { return TrainerLetsDraw(); });
     connect(&window_, &frmMain::DrawStarting, this, &StrategyMenu::HideHint);
@@ -41,6 +42,7 @@ StrategyMenu::StrategyMenu(frmMain& window, AuxWindows& aux, GameContext& ctx)
 
 StrategyMenu::~StrategyMenu() {
     window_.SetDrawCheck({});
+    delete chart_;
     delete mnuStrategy_;
     delete panel_;
     for (KeepRing* ring : rings_) delete ring;
@@ -57,6 +59,9 @@ void StrategyMenu::BuildMenu() {
     mnuTrainer_->setCheckable(true);
     mnuTrainer_->setToolTip(
         QStringLiteral("Before the draw, say when a hold pays less on average than the best"));
+    mnuChart_ = mnuStrategy_->addAction(QStringLiteral("Strategy &Chart"));
+    mnuChart_->setToolTip(
+        QStringLiteral("The chart of this table: which hold to play, line by line, and its cost"));
     mnuReview_ = mnuStrategy_->addAction(QStringLiteral("Session &Review"));
     mnuReview_->setToolTip(
         QStringLiteral("How well this session and every session went: mistakes, luck, balance"));

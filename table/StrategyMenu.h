@@ -1,5 +1,6 @@
 // The Strategy menu: a hint of the best holds between deal and draw, a trainer that questions a
-// weaker hold before the draw, and the table's return under perfect play in the help window.
+// weaker hold before the draw, the strategy chart, and the table's return under perfect play in
+// the help window.
 // It attaches to a table that is already built and leaves the table's own behaviour alone.
 #pragma once
 
@@ -12,6 +13,7 @@
 #include "game/PerfectPlay.h"
 #include "table/HintPanel.h"
 #include "table/KeepRing.h"
+#include "table/TableChart.h"
 
 class AuxWindows;
 class frmMain;
@@ -28,6 +30,8 @@ public:
     QAction* Hint() const { return mnuHint_; }
     QAction* Trainer() const { return mnuTrainer_; }
     QAction* Review() const { return mnuReview_; }  // opened by the table's hand history
+    QAction* ChartEntry() const { return mnuChart_; }
+    TableChart& Chart() const { return *chart_; }
     HintPanel& Panel() const { return *panel_; }
     const KeepRing& Ring(int slot) const { return *rings_[static_cast<std::size_t>(slot)]; }
     const PerfectPlay& Tables() const { return tables_; }
@@ -52,6 +56,8 @@ private:
     QAction* mnuHint_ = nullptr;
     QAction* mnuTrainer_ = nullptr;
     QAction* mnuReview_ = nullptr;
+    QAction* mnuChart_ = nullptr;
+    TableChart* chart_ = nullptr;
     HintPanel* panel_ = nullptr;
     std::array<KeepRing*, 5> rings_{};
     bool hintWanted_ = false;  // asked for this hand; shown as soon as the tables are ready

@@ -209,6 +209,7 @@ void frmMain::DealPhase() {
     c_.lblCon->setText(QStringLiteral("Hold any cards and Draw!"));
     c_.ImgCaption->SetPicture(images_.ILCaption, kCaptionHoldAndDraw);
     DescribeTable(c_, shown_);
+    emit HandDealt();
 }
 
 void frmMain::DrawPhase() {

@@ -44,6 +44,7 @@ public:
     void SetDrawCheck(std::function<bool()> check) { drawCheck_ = std::move(check); }
 
 signals:
+    void HandDealt();     // five cards are on the table and holds may be chosen
     void DrawStarting();  // the draw goes ahead; nothing of it has happened yet
     // The hand is settled, recorded and saved; every hand in table order, as dealt and drawn.
     void HandSettled(const history::SettledHand& hand);

@@ -2,6 +2,7 @@
 // window's line on the table's return, all worked out in the background.
 #include <QMenuBar>
 
+#include "engine/analysis/GameChart.h"
 #include "engine/analysis/HoldAdvisor.h"
 #include "game/HintTexts.h"
 #include "table/StrategyMenu.h"
@@ -91,9 +92,15 @@ TEST_F(Hint, RingsTheBestHoldAndListsTheTopHoldsWithTheirExactPays) {
         EXPECT_DOUBLE_EQ(shown[i].credits, ranked[i].ExpectedPayApprox(Reference().pays()) * 5);
         EXPECT_EQ(shown[i].rank, ranked[i].rank) << i;
     }
-    // 2041/1081 per credit staked; the two next holds tie at 71/47.
-    EXPECT_TRUE(
-        strategy->Panel().Text().startsWith("Keep 9\u2663 9\u2666 9\u2665: 9.44 credits\n"));
+    // 2041/1081 per credit staked; the two next holds tie at 71/47. Each names its chart line.
+    const int tripsLine =
+        modcards::analysis::GameChart().LineOfHold(window->HandCards().Hand, 0b01011);
+    ASSERT_GE(tripsLine, 0);
+    EXPECT_TRUE(strategy->Panel().Text().startsWith(
+        QStringLiteral("Keep 9\u2663 9\u2666 9\u2665: 9.44 credits; Line %1: Three of a kind\n")
+            .arg(tripsLine + 1)));
+    ASSERT_EQ(strategy->Panel().ChartLines().size(), 5);
+    for (const QString& line : strategy->Panel().ChartLines()) EXPECT_FALSE(line.isEmpty());
     EXPECT_EQ(shown[1].rank, 2);
     EXPECT_EQ(shown[2].rank, 2);
     EXPECT_FALSE(shown[0].tied);

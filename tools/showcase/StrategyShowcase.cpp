@@ -1,8 +1,10 @@
 // Not a test: the table with the Strategy menu on a scripted hand, for looking at on a display.
 // "hint" shows the hint after the deal; "trainer" holds a weak pair of cards and draws with
-// the trainer on, so its question stands open; "help" opens the help window.
+// the trainer on, so its question stands open; "help" opens the help window; "chart" opens the
+// strategy chart beside the table, the hand's line lit.
 //   xvfb-run -a -s "-screen 0 1024x768x24" ./strategy_showcase hint
 #include <QApplication>
+#include <QScreen>
 #include <QTimer>
 
 #include "assets/Fonts.h"
@@ -67,6 +69,11 @@ int main(int argc, char** argv) {
             window.cmdDeal_Click();
         } else if (mode == "help") {
             window.Controls().Mnuplayin->trigger();
+        } else if (mode == "chart") {
+            strategy.ChartEntry()->trigger();
+            frmChart* chart = strategy.Chart().Chart();
+            chart->move(
+                window.screen()->availableGeometry().right() - chart->frameGeometry().width(), 0);
         }
     });
     // Stays up for a screenshot, then ends by itself.

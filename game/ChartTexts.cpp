@@ -1,0 +1,40 @@
+// The words a strategy chart is shown with.
+#include "game/ChartTexts.h"
+
+#include "engine/analysis/Combinatorics.h"
+
+namespace {
+
+using modcards::analysis::Fraction;
+
+QString Percent(const Fraction& share) {
+    return QString::fromStdString(
+               Fraction::Of(share.numerator * 100, share.denominator).Decimal(4)) +
+           u'%';
+}
+
+}  // namespace
+
+QString ChartLineTitle(const modcards::analysis::StrategyChart& chart, int line) {
+    return QStringLiteral("Line %1: %2")
+        .arg(line + 1)
+        .arg(QString::fromStdString(chart.Lines().at(static_cast<std::size_t>(line)).Text()));
+}
+
+QString HoldChartLine(const modcards::analysis::StrategyChart& chart, const modcards::Hand& dealt,
+                      std::uint8_t kept) {
+    const int line = chart.LineOfHold(dealt, kept);
+    if (line >= 0) return ChartLineTitle(chart, line);
+    return QString::fromStdString(chart.HoldText(dealt, kept));
+}
+
+QString ShareOfDeals(std::int64_t deals) {
+    return Percent(Fraction::Of(deals, modcards::analysis::kDealCount));
+}
+
+QString ChartCostText(const modcards::analysis::ChartAudit& audit) {
+    return QStringLiteral(
+               "Following this chart returns %1; perfect play returns %2: the chart costs %3 "
+               "of each bet.")
+        .arg(Percent(audit.chartReturn), Percent(audit.perfectReturn), Percent(audit.cost));
+}

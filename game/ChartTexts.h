@@ -1,0 +1,24 @@
+// The words a strategy chart is shown with: numbered lines, how often each is played, its cost.
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+#include "engine/Card.h"
+#include "engine/analysis/ChartAudit.h"
+#include "engine/analysis/StrategyChart.h"
+
+// "Line 17: Four to a royal flush"; `line` indexes chart.Lines(), numbered from 1 as shown.
+QString ChartLineTitle(const modcards::analysis::StrategyChart& chart, int line);
+
+// The line naming the hold `kept` (bit i: table position i) of `dealt`, as ChartLineTitle
+// says it, or the hold's own pattern in words when no line of the chart covers it.
+QString HoldChartLine(const modcards::analysis::StrategyChart& chart, const modcards::Hand& dealt,
+                      std::uint8_t kept);
+
+// The share of all 2,598,960 deals, as a percentage with four decimals: "12.3456%".
+QString ShareOfDeals(std::int64_t deals);
+
+// "Following this chart returns 99.2638%; perfect play returns 99.2726%: the chart costs
+// 0.0088% of each bet.", rounded from the exact fractions.
+QString ChartCostText(const modcards::analysis::ChartAudit& audit);

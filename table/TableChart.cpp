@@ -1,0 +1,37 @@
+// The strategy chart at the table: the window, and the line of the hand being held.
+#include "table/TableChart.h"
+
+#include "engine/analysis/GameChart.h"
+#include "table/frmMain.h"
+
+TableChart::TableChart(frmMain& window, QAction* open) : window_(window) {
+    connect(open, &QAction::triggered, this, &TableChart::mnuChart_Click);
+    connect(&window_, &frmMain::HandDealt, this, &TableChart::FollowTable);
+    connect(&window_, &frmMain::HandSettled, this, &TableChart::FollowTable);
+}
+
+TableChart::~TableChart() {
+    delete chart_.data();
+}
+
+// One window at most, brought to the front when open already.
+void TableChart::mnuChart_Click() {
+    if (!chart_) {
+        chart_ = new frmChart(&window_, modcards::analysis::GameChart(),
+                              modcards::analysis::GameChartAudit());
+        FollowTable();
+    }
+    chart_->show();
+    chart_->raise();
+    chart_->activateWindow();
+}
+
+void TableChart::FollowTable() {
+    if (!chart_) return;
+    if (!window_.InDrawPhase()) {
+        chart_->LightLine(-1);
+        return;
+    }
+    // In table order until the draw.
+    chart_->LightLine(modcards::analysis::GameChart().PlayHand(window_.HandCards().Hand).line);
+}

@@ -1,0 +1,30 @@
+// The strategy chart at the table: Strategy -> Strategy Chart opens the chart of the game's
+// table, and while a hand is held the line it falls under is lit.
+#pragma once
+
+#include <QAction>
+#include <QObject>
+#include <QPointer>
+
+#include "windows/frmChart.h"
+
+class frmMain;
+
+class TableChart : public QObject {
+    Q_OBJECT
+public:
+    // `open` is the menu entry that opens the window. The window and the entry outlive this.
+    TableChart(frmMain& window, QAction* open);
+    ~TableChart() override;
+
+    frmChart* Chart() const { return chart_; }  // the open chart window, or nullptr
+
+public slots:
+    void mnuChart_Click();
+
+private:
+    void FollowTable();  // lights the line of the hand being held, none between hands
+
+    frmMain& window_;
+    QPointer<frmChart> chart_;
+};

@@ -1,0 +1,70 @@
+// Strategy -> Strategy Chart at the table: one window, and the line of the hand being held lit
+// from the deal to the draw only.
+#include <QMenuBar>
+
+#include "engine/analysis/GameChart.h"
+#include "table/StrategyMenu.h"
+#include "tests/table/TableFixture.h"
+
+namespace {
+
+using modcards::analysis::GameChart;
+
+// One deuce with the king and queen of hearts; then the replacements.
+constexpr std::string_view kDeuce = "Kh 2c Qh 7s 5d 3c 5h 9s 7c 8d";
+// No deuce, three nines.
+constexpr std::string_view kTrips = "9c 9d 4s 9h Kd 3c 5h 9s 7c 8d";
+
+class ChartAtTable : public TableFixture {
+protected:
+    void OpenChart() {
+        Open();
+        strategy = std::make_unique<StrategyMenu>(*window, aux, ctx);
+        strategy->ChartEntry()->trigger();
+        ASSERT_NE(Chart(), nullptr);
+    }
+    frmChart* Chart() const { return strategy->Chart().Chart(); }
+    int PlayedLine() const { return GameChart().PlayHand(window->HandCards().Hand).line; }
+
+    std::unique_ptr<StrategyMenu> strategy;  // goes before the window
+};
+
+TEST_F(ChartAtTable, OpensOnceFromTheStrategyMenu) {
+    OpenChart();
+    QStringList entries;
+    for (QAction* action : qobject_cast<QMenu*>(strategy->ChartEntry()->parent())->actions())
+        entries << action->text();
+    EXPECT_TRUE(entries.contains("Strategy &Chart"));
+    frmChart* first = Chart();
+    strategy->ChartEntry()->trigger();
+    EXPECT_EQ(Chart(), first);
+    EXPECT_TRUE(first->isVisible());
+}
+
+TEST_F(ChartAtTable, LightsTheLineOfTheHandHeldAndNoneAfterTheDraw) {
+    OpenChart();
+    EXPECT_EQ(Chart()->LitLine(), -1);
+    for (std::string_view deal : {kDeuce, kTrips}) {
+        deck.Queue(deal);
+        ClickDeal();
+        ASSERT_TRUE(window->InDrawPhase());
+        const int line = PlayedLine();
+        EXPECT_EQ(Chart()->LitLine(), line) << deal;
+        EXPECT_TRUE(Chart()->lblDeal()->text().endsWith(
+            QString::fromStdString(GameChart().Lines()[std::size_t(line)].Text())));
+        ClickDeal();
+        EXPECT_EQ(Chart()->LitLine(), -1) << deal;
+    }
+}
+
+TEST_F(ChartAtTable, OpenedMidHandLightsTheHandsLine) {
+    Open();
+    strategy = std::make_unique<StrategyMenu>(*window, aux, ctx);
+    deck.Queue(kDeuce);
+    ClickDeal();
+    strategy->ChartEntry()->trigger();
+    ASSERT_NE(Chart(), nullptr);
+    EXPECT_EQ(Chart()->LitLine(), PlayedLine());
+}
+
+}  // namespace

@@ -1,0 +1,151 @@
+// The strategy chart window.
+#include "windows/frmChart.h"
+
+#include <QHeaderView>
+#include <QPushButton>
+#include <QStringList>
+
+#include "assets/Fonts.h"
+#include "controls/Twips.h"
+#include "engine/analysis/ChartLine.h"
+#include "game/ChartTexts.h"
+#include "windows/WindowLook.h"
+
+using namespace winlook;
+
+namespace {
+
+// Places in pixels, as twips for the shared look.
+QRect Place(int left, int top, int width, int height) {
+    return TwipsRect(PixelsToTwips(left), PixelsToTwips(top), PixelsToTwips(width),
+                     PixelsToTwips(height));
+}
+
+constexpr int kWidth = 640, kHeight = 744;
+const QColor kSentenceGround(255, 240, 222);
+const QColor kSectionGround(255, 224, 192);
+const QColor kLitRow(176, 24, 24);  // the hint's lit red
+const QString kNoDeal = QStringLiteral("Deal a hand: while you hold, its line is lit here.");
+
+const QString kHeaderStyle = QStringLiteral(
+    "QHeaderView::section { background: #ffc080; border: 0; border-right: 1px solid #d09060;"
+    " padding: 2px 4px; font-weight: bold; }");
+
+enum Column { kLineColumn, kPlayedColumn, kHoldColumn };
+
+}  // namespace
+
+frmChart::frmChart(QWidget* mainWindow, const modcards::analysis::StrategyChart& chart,
+                   const modcards::analysis::ChartAudit& audit)
+    : QWidget(mainWindow), chart_(chart) {
+    SetUpFixedWindow(this, Qt::Tool, QStringLiteral("Strategy Chart"), PixelsToTwips(kWidth),
+                     PixelsToTwips(kHeight), Qt::white);
+    AddHeading(this, QStringLiteral("lblTitle"), QStringLiteral("Strategy Chart for This Table"),
+               Place(8, 8, 624, 25));
+
+    const QString cost = ChartCostText(audit);
+    lblCost_ = AddLabel(this, QStringLiteral("lblCost"), cost, Place(8, 38, 624, 46),
+                        fonts::Garamond(12.75), Qt::AlignLeft | Qt::AlignVCenter, Qt::black,
+                        kSentenceGround);
+    lblCost_->setMargin(4);
+    lblCost_->setAccessibleName(cost);
+
+    lblDeal_ = AddLabel(this, QStringLiteral("lblDeal"), QString(), Place(8, 88, 624, 26),
+                        fonts::Garamond(12.75), Qt::AlignLeft | Qt::AlignVCenter, Qt::black);
+
+    lstChart_ = new QTreeWidget(this);
+    lstChart_->setObjectName(QStringLiteral("lstChart"));
+    lstChart_->setAccessibleName(
+        QStringLiteral("Strategy chart: play the first line your hand makes"));
+    lstChart_->setGeometry(Place(8, 118, 624, 424));
+    lstChart_->setFont(fonts::SansSerif(10.5));
+    lstChart_->setHeaderLabels(
+        {QStringLiteral("Line"), QStringLiteral("Played"), QStringLiteral("Hold")});
+    lstChart_->header()->setStyleSheet(kHeaderStyle);
+    lstChart_->header()->setSectionsMovable(false);
+    lstChart_->setColumnWidth(kLineColumn, 52);
+    lstChart_->setColumnWidth(kPlayedColumn, 84);
+    lstChart_->setRootIsDecorated(false);
+    lstChart_->setItemsExpandable(false);
+    lstChart_->setIndentation(0);
+    lstChart_->setAlternatingRowColors(true);
+    lstChart_->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstChart_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    lstChart_->setWordWrap(true);  // the longest lines take two rows rather than lose words
+    lstChart_->headerItem()->setToolTip(kPlayedColumn,
+                                        QStringLiteral("How often the line is played: its share "
+                                                       "of all 2,598,960 deals"));
+    AddSections();
+    for (int line = 0; line < int(rows_.size()); ++line)
+        rows_[std::size_t(line)]->setText(kPlayedColumn,
+                                          ShareOfDeals(audit.dealsPlayed.at(std::size_t(line))));
+
+    AddHeading(this, QStringLiteral("lblReading"), QStringLiteral("How to Read the Chart"),
+               Place(8, 548, 624, 25));
+    QStringList notes;
+    for (const std::string& note : modcards::analysis::ChartReadingNotes())
+        notes << QStringLiteral("\u2022 ") + QString::fromStdString(note);
+    auto* reading = AddTextBox(this, QStringLiteral("txtReading"), notes.join('\n'),
+                               Place(8, 574, 624, 128), fonts::Garamond(11, false));
+    reading->setAccessibleName(QStringLiteral("How to read the chart"));
+    reading->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+
+    QPushButton* ok = AddOkButton(this, Place(520, 708, 112, 28));
+    connect(ok, &QPushButton::clicked, this, &frmChart::cmdOK_Click);
+    LightLine(-1);
+}
+
+// A bold title row per section, then its lines numbered through the whole chart.
+void frmChart::AddSections() {
+    const auto& lines = chart_.Lines();
+    QTreeWidgetItem* section = nullptr;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (!section || lines[i].deuces != lines[i - 1].deuces) {
+            section = new QTreeWidgetItem(lstChart_);
+            section->setText(kLineColumn, QString::fromStdString(
+                                              modcards::analysis::SectionTitle(lines[i].deuces)));
+            section->setFirstColumnSpanned(true);
+            QFont bold = lstChart_->font();
+            bold.setBold(true);
+            section->setFont(kLineColumn, bold);
+            section->setBackground(kLineColumn, kSectionGround);
+            section->setFlags(Qt::ItemIsEnabled);
+        }
+        auto* row = new QTreeWidgetItem(section);
+        row->setText(kLineColumn, QString::number(i + 1));
+        row->setText(kHoldColumn, QString::fromStdString(lines[i].Text()));
+        row->setToolTip(kHoldColumn, row->text(kHoldColumn));
+        rows_.push_back(row);
+    }
+    lstChart_->expandAll();
+}
+
+void frmChart::LightLine(int line) {
+    if (line < -1 || line >= int(rows_.size())) line = -1;
+    if (lit_ >= 0) PaintRow(lit_, false);
+    lit_ = line;
+    if (lit_ < 0) {
+        lblDeal_->setText(kNoDeal);
+    } else {
+        PaintRow(lit_, true);
+        lstChart_->scrollToItem(rows_[std::size_t(lit_)], QAbstractItemView::PositionAtCenter);
+        lblDeal_->setText(QStringLiteral("The hand on the table plays ") +
+                          ChartLineTitle(chart_, lit_));
+    }
+    lblDeal_->setAccessibleName(lblDeal_->text());
+}
+
+void frmChart::PaintRow(int line, bool lit) {
+    QTreeWidgetItem* row = rows_[std::size_t(line)];
+    QFont font = lstChart_->font();
+    font.setBold(lit);
+    for (int column = 0; column < lstChart_->columnCount(); ++column) {
+        row->setFont(column, font);
+        row->setBackground(column, lit ? QBrush(kLitRow) : QBrush());
+        row->setForeground(column, lit ? QBrush(Qt::white) : QBrush());
+    }
+}
+
+void frmChart::cmdOK_Click() {
+    close();
+}

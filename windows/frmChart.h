@@ -1,0 +1,45 @@
+// The strategy chart window: the chart of the game's table in its sections, how often each
+// line is played, how to read it and what following it costs; the line of the hand being held
+// lit.
+#pragma once
+
+#include <QLabel>
+#include <QTreeWidget>
+#include <QWidget>
+#include <vector>
+
+#include "engine/analysis/ChartAudit.h"
+#include "engine/analysis/StrategyChart.h"
+
+class frmChart : public QWidget {
+    Q_OBJECT
+public:
+    // `chart` and `audit` outlive the window; the audit counts the deals of each line.
+    frmChart(QWidget* mainWindow, const modcards::analysis::StrategyChart& chart,
+             const modcards::analysis::ChartAudit& audit);
+
+    // Lights the line `line` (an index into the chart's lines) and scrolls it into view; -1
+    // lights none.
+    void LightLine(int line);
+    int LitLine() const { return lit_; }
+
+    // One top-level row per section, one child per line: number, played, hold.
+    QTreeWidget* lstChart() const { return lstChart_; }
+    QTreeWidgetItem* LineRow(int line) const { return rows_.at(std::size_t(line)); }
+    QLabel* lblCost() const { return lblCost_; }
+    QLabel* lblDeal() const { return lblDeal_; }  // the line of the hand being held, in words
+
+public slots:
+    void cmdOK_Click();  // unloads the window
+
+private:
+    void AddSections();
+    void PaintRow(int line, bool lit);
+
+    const modcards::analysis::StrategyChart& chart_;
+    QTreeWidget* lstChart_ = nullptr;
+    std::vector<QTreeWidgetItem*> rows_;  // by line
+    QLabel* lblCost_ = nullptr;
+    QLabel* lblDeal_ = nullptr;
+    int lit_ = -1;
+};
