@@ -3,30 +3,21 @@
 #include "table/HintPanel.h"
 
 #include <QPainter>
-#include <QPainterPath>
 #include <QStringList>
 
 #include "assets/Fonts.h"
 #include "engine/analysis/GameChart.h"
 #include "game/ChartTexts.h"
 #include "game/HintTexts.h"
+#include "windows/HoldsPanelLook.h"
 
 namespace {
 
 constexpr int kWidth = 330, kHeight = 222;
 // A row: the kept cards and the mean pay, then the chart line under them.
-constexpr int kHeaderHeight = 30, kRowHeight = 37, kTopTier = 21, kMargin = 10;
-constexpr int kChipWidth = 34, kChipGap = 4, kChipHeight = 18;
-const QColor kPanel(44, 48, 56);
-const QColor kBorder(214, 170, 60);
-const QColor kHeading(255, 224, 192);
-const QColor kFigures(255, 222, 80);
-const QColor kLitRow(176, 24, 24);
-const QColor kRedSuit(200, 20, 30);
-
-bool IsRed(const modcards::Card& card) {
-    return card.Suit == modcards::Diamonds || card.Suit == modcards::Hearts;
-}
+constexpr int kRowHeight = 37, kTopTier = 21;
+using holdslook::kHeaderHeight;
+using holdslook::kMargin;
 
 }  // namespace
 
@@ -79,28 +70,9 @@ void HintPanel::mousePressEvent(QMouseEvent*) {
 
 void HintPanel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QPainterPath outline;
-    outline.addRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 8, 8);
-    painter.fillPath(outline, kPanel);
-    painter.setPen(QPen(kBorder, 2));
-    painter.drawPath(outline);
-
-    painter.setPen(kHeading);
-    painter.setFont(fonts::Aardvark(11.25));
-    const QRect header(kMargin, 4, width() - 2 * kMargin, kHeaderHeight - 6);
-    painter.drawText(header, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Best Holds"));
-    painter.setFont(fonts::Aardvark(8.25, false));
-    painter.drawText(header, Qt::AlignRight | Qt::AlignVCenter,
-                     QStringLiteral("average pay for %1 credits").arg(stake_));
-    painter.setPen(QPen(kBorder, 1));
-    painter.drawLine(kMargin, kHeaderHeight, width() - kMargin, kHeaderHeight);
-
+    holdslook::PaintFrame(painter, rect(), QStringLiteral("Best Holds"), stake_);
     if (!message_.isEmpty()) {
-        painter.setPen(kHeading);
-        painter.setFont(fonts::Aardvark(9.75));
-        painter.drawText(rect().adjusted(kMargin, kHeaderHeight, -kMargin, 0),
-                         Qt::AlignCenter | Qt::TextWordWrap, message_);
+        holdslook::PaintMessage(painter, rect(), message_);
         return;
     }
     int top = kHeaderHeight + 4;
@@ -110,43 +82,15 @@ void HintPanel::paintEvent(QPaintEvent*) {
     }
 }
 
-// Rank, the five table positions as chips (a kept card shows its corner, a discarded one an
-// empty outline), then the mean pay; under them, the chart line the hold is.
+// The hold across the top tier, and under it the chart line the hold is.
 void HintPanel::PaintRow(QPainter& painter, const HoldHint& hold, const QString& chartLine,
                          int top) const {
     const QRect row(kMargin - 4, top, width() - 2 * (kMargin - 4), kRowHeight - 2);
-    if (hold.rank == 1) painter.fillRect(row, kLitRow);
-
-    painter.setFont(fonts::Aardvark(9.75));
-    painter.setPen(kHeading);
-    // Holds of equal value share a rank, marked "=" as in a tied race.
-    painter.drawText(QRect(kMargin, top, 24, kTopTier), Qt::AlignLeft | Qt::AlignVCenter,
-                     QString::number(hold.rank) + (hold.tied ? "=" : ""));
-
+    holdslook::PaintHold(painter, row, kTopTier, dealt_, hold, CreditsText(hold.credits));
+    painter.setPen(holdslook::kHeading);
     painter.setFont(fonts::Arial(8.25));
     const QRect under(kMargin + 28, top + kTopTier - 1, row.right() - kMargin - 34,
                       kRowHeight - kTopTier - 2);
     painter.drawText(under, Qt::AlignLeft | Qt::AlignVCenter,
                      painter.fontMetrics().elidedText(chartLine, Qt::ElideRight, under.width()));
-
-    painter.setFont(fonts::Aardvark(9, true));
-    for (int slot = 0; slot < 5; ++slot) {
-        const QRectF chip(kMargin + 28 + slot * (kChipWidth + kChipGap),
-                          top + (kTopTier - kChipHeight) / 2.0, kChipWidth, kChipHeight);
-        if (!hold.Keeps(slot)) {
-            painter.setPen(QPen(QColor(255, 255, 255, 70), 1, Qt::DashLine));
-            painter.setBrush(Qt::NoBrush);
-            painter.drawRoundedRect(chip.adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
-            continue;
-        }
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(Qt::white);
-        painter.drawRoundedRect(chip, 3, 3);
-        painter.setPen(IsRed(dealt_[slot]) ? kRedSuit : Qt::black);
-        painter.drawText(chip, Qt::AlignCenter, ShortCard(dealt_[slot]));
-    }
-    painter.setFont(fonts::Aardvark(9.75));
-    painter.setPen(kFigures);
-    painter.drawText(QRect(row.left(), top, row.width() - 6, kTopTier),
-                     Qt::AlignRight | Qt::AlignVCenter, CreditsText(hold.credits));
 }

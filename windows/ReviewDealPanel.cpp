@@ -2,32 +2,24 @@
 // hold on a red bar, the hold taken framed in orange.
 #include "windows/ReviewDealPanel.h"
 
-#include <QPainterPath>
 #include <QStringList>
 
 #include "assets/Fonts.h"
 #include "game/CardNames.h"
 #include "game/HintTexts.h"
 #include "game/ReviewTexts.h"
+#include "windows/HoldsPanelLook.h"
 
 namespace {
 
 constexpr std::size_t kBestRows = 5;
-constexpr int kMargin = 10, kHeaderHeight = 30, kCardsHeight = 44, kRowHeight = 22;
+constexpr int kCardsHeight = 44, kRowHeight = 22;
 constexpr int kCardWidth = 44, kCardHeight = 34, kCardGap = 8;
-constexpr int kChipWidth = 34, kChipGap = 4, kChipHeight = 18;
 constexpr int kGapHeight = 10;
-const QColor kPanel(44, 48, 56);
-const QColor kBorder(214, 170, 60);
-const QColor kHeading(255, 224, 192);
-const QColor kFigures(255, 222, 80);
-const QColor kLitRow(176, 24, 24);
 const QColor kTaken(255, 160, 64);
-const QColor kRedSuit(200, 20, 30);
-
-bool IsRed(const modcards::Card& card) {
-    return card.Suit == modcards::Diamonds || card.Suit == modcards::Hearts;
-}
+using holdslook::kHeaderHeight;
+using holdslook::kHeading;
+using holdslook::kMargin;
 
 // Four decimals: enough to tell a close call from the best hold.
 QString ExactCredits(double credits) {
@@ -81,28 +73,9 @@ void ReviewDealPanel::ShowHand(const history::HandRecord& hand,
 
 void ReviewDealPanel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QPainterPath outline;
-    outline.addRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 8, 8);
-    painter.fillPath(outline, kPanel);
-    painter.setPen(QPen(kBorder, 2));
-    painter.drawPath(outline);
-
-    painter.setPen(kHeading);
-    painter.setFont(fonts::Aardvark(11.25));
-    const QRect header(kMargin, 4, width() - 2 * kMargin, kHeaderHeight - 6);
-    painter.drawText(header, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("The Deal"));
-    painter.setFont(fonts::Aardvark(8.25, false));
-    painter.drawText(header, Qt::AlignRight | Qt::AlignVCenter,
-                     QStringLiteral("average pay for %1 credits").arg(stake_));
-    painter.setPen(QPen(kBorder, 1));
-    painter.drawLine(kMargin, kHeaderHeight, width() - kMargin, kHeaderHeight);
-
+    holdslook::PaintFrame(painter, rect(), QStringLiteral("The Deal"), stake_);
     if (!message_.isEmpty()) {
-        painter.setPen(kHeading);
-        painter.setFont(fonts::Aardvark(9.75));
-        painter.drawText(rect().adjusted(kMargin, kHeaderHeight, -kMargin, 0),
-                         Qt::AlignCenter | Qt::TextWordWrap, message_);
+        holdslook::PaintMessage(painter, rect(), message_);
         return;
     }
     PaintCards(painter, kHeaderHeight + 6);
@@ -138,43 +111,19 @@ void ReviewDealPanel::PaintCards(QPainter& painter, int top) const {
         painter.setPen(Qt::NoPen);
         painter.setBrush(Qt::white);
         painter.drawRoundedRect(card, 4, 4);
-        painter.setPen(IsRed(hand_.dealt[slot]) ? kRedSuit : Qt::black);
+        painter.setPen(holdslook::SuitInk(hand_.dealt[slot]));
         painter.drawText(card, Qt::AlignCenter, ShortCard(hand_.dealt[slot]));
     }
 }
 
-// Rank, the five positions as chips (a kept card shows its corner, a discarded one an empty
-// outline), then the exact mean pay.
+// The hold, with the exact mean pay; the hold taken framed.
 void ReviewDealPanel::PaintRow(QPainter& painter, const HoldHint& hold, int top) const {
     const QRectF row(kMargin - 4, top, width() - 2 * (kMargin - 4), kRowHeight - 2);
-    if (hold.rank == 1) painter.fillRect(row, kLitRow);
+    holdslook::PaintHold(painter, row.adjusted(0, 0, -2, 0), kRowHeight - 2, hand_.dealt, hold,
+                         ExactCredits(hold.credits));
     if (hold.kept == hand_.held) {
         painter.setPen(QPen(kTaken, 2));
         painter.setBrush(Qt::NoBrush);
         painter.drawRoundedRect(row.adjusted(1, 1, -1, -1), 3, 3);
     }
-    painter.setFont(fonts::Aardvark(9.75));
-    painter.setPen(kHeading);
-    painter.drawText(QRect(kMargin, top, 24, kRowHeight - 2), Qt::AlignLeft | Qt::AlignVCenter,
-                     QString::number(hold.rank) + (hold.tied ? "=" : ""));
-    painter.setFont(fonts::Aardvark(9, true));
-    for (int slot = 0; slot < 5; ++slot) {
-        const QRectF chip(kMargin + 28 + slot * (kChipWidth + kChipGap),
-                          top + (kRowHeight - 2 - kChipHeight) / 2.0, kChipWidth, kChipHeight);
-        if (!hold.Keeps(slot)) {
-            painter.setPen(QPen(QColor(255, 255, 255, 70), 1, Qt::DashLine));
-            painter.setBrush(Qt::NoBrush);
-            painter.drawRoundedRect(chip.adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
-            continue;
-        }
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(Qt::white);
-        painter.drawRoundedRect(chip, 3, 3);
-        painter.setPen(IsRed(hand_.dealt[slot]) ? kRedSuit : Qt::black);
-        painter.drawText(chip, Qt::AlignCenter, ShortCard(hand_.dealt[slot]));
-    }
-    painter.setFont(fonts::Aardvark(9.75));
-    painter.setPen(kFigures);
-    painter.drawText(row.adjusted(0, 0, -8, 0), Qt::AlignRight | Qt::AlignVCenter,
-                     ExactCredits(hold.credits));
 }
