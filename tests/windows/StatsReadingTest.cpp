@@ -14,10 +14,11 @@ namespace {
 
 using Rows = std::map<std::string, std::vector<std::string>>;  // caption -> values, left to right
 
-// Every field differs, so every count, percentage and date shown differs from every other.
+// Every field differs, so every count, percentage and date shown differs from every other; the
+// last royal flush was never won.
 output::PlayerRecord DistinctAccount() {
     output::PlayerRecord r;
-    r.PlayerName = "Distinct";
+    r.PlayerName = "  Distinct";
     r.DateCreated = 36000.5;
     r.Credits = 4321;
     r.RoyalFlushes = 1;
@@ -33,7 +34,6 @@ output::PlayerRecord DistinctAccount() {
     r.HandsWon = 101;  // the sum of the categories
     r.HandsLost = 899;
     r.HandsPlayed = 1000;
-    r.LastRoyalFlush = 45001.25;
     r.LastDeuceRoyal = 45002.75;
     r.LastFourDeuces = 45003.5;
     return r;
@@ -106,6 +106,7 @@ TEST(StatisticsReading, EachCaptionShowsItsOwnFieldOnItsRow) {
     const output::PlayerRecord account = DistinctAccount();
     frmStats window(nullptr);
     window.Fill(account, locale);
+    EXPECT_EQ(window.lblpname(0)->text(), "Distinct");
     EXPECT_EQ(Read(window), Meaning(account, locale));
 }
 
