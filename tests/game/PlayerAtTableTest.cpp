@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <tuple>
 
 #include "accounts/AccountsFile.h"
 #include "accounts/StatsText.h"
@@ -53,10 +54,10 @@ TEST_F(AccountCommands, NewPlayerWithAFreshNameAppendsItAndSitsItDown) {
     dialogs.inputAnswers = {"Carol"};
     ASSERT_TRUE(NewPlayerCommand(ctx));
 
-    ASSERT_EQ(dialogs.inputs.size(), 1u);
-    EXPECT_EQ(dialogs.inputs[0].prompt, "Enter Your Name");
-    EXPECT_EQ(dialogs.inputs[0].title, "Enter Your Name");
-    EXPECT_EQ(dialogs.inputs[0].defaultText, "Default Player");
+    ASSERT_EQ(dialogs.inputs.size(), 1u);  // the one name prompt, at start-up too
+    const auto& prompt = dialogs.inputs[0];
+    EXPECT_EQ(std::tie(prompt.prompt, prompt.title, prompt.defaultText),
+              std::make_tuple("Enter Your Name", "Enter Your Name", "Default Player"));
     EXPECT_TRUE(dialogs.messages.empty());
 
     EXPECT_EQ(fs::file_size(ctx.accountsFile), 3u * output::kRecordSize);

@@ -100,9 +100,7 @@ TEST(HandHistoryFile, TheReviewReadsTheCardsOfTheHandsItLists) {
     auto reviewed = history->ReviewSession(session.id, 5);
     ASSERT_FALSE(reviewed.error);
     auto& review = reviewed.review;
-    EXPECT_EQ(review.handsPlayed, 3);
-    EXPECT_EQ(review.result, -10);
-    EXPECT_EQ(review.perfectExpected, 5.5 + 2.5 + 7.005);
+    EXPECT_EQ(review.handsPlayed, 3);  // the figures themselves: SessionReviewTest
     ASSERT_EQ(review.mistakes.size(), 1u);
     ASSERT_EQ(review.closeCalls.size(), 1u);
     EXPECT_EQ(review.mistakes[0].id, 2);
