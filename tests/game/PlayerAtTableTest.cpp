@@ -83,10 +83,14 @@ TEST_F(AccountCommands, NewPlayerRefusesAnExistingNameAndKeepsThePlayer) {
     EXPECT_EQ(fs::file_size(ctx.accountsFile), 2u * output::kRecordSize);
 }
 
-TEST_F(AccountCommands, NewPlayerCancelledSavesNothing) {
+// Nothing queued answers Cancel.
+TEST_F(AccountCommands, NewPlayerCancelledSavesNothingChangePlayerCancelledStillSaves) {
     ctx.CurrentPlayer.Credits = 150;
-    EXPECT_FALSE(NewPlayerCommand(ctx));  // nothing queued: Cancel
+    EXPECT_FALSE(NewPlayerCommand(ctx));
     EXPECT_EQ(Stored("Default Player").Credits, 200);
+    EXPECT_FALSE(ChangePlayerCommand(ctx));
+    EXPECT_EQ(Stored("Default Player").Credits, 150);
+    EXPECT_EQ(ctx.PlayerFilePos, 1);
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
@@ -105,13 +109,6 @@ TEST_F(AccountCommands, ChangePlayerFindsAnyCaseAndSpacingAndQuotesAMissingNameA
     EXPECT_EQ(ctx.PlayerFilePos, 1 + output::kRecordSize);
     EXPECT_EQ(ctx.CurrentPlayer, Stored("bob"));
     EXPECT_EQ(Stored("Default Player").Credits, 195);
-}
-
-TEST_F(AccountCommands, ChangePlayerCancelledStillSavesThePlayer) {
-    ctx.CurrentPlayer.Credits = -40;
-    EXPECT_FALSE(ChangePlayerCommand(ctx));
-    EXPECT_EQ(Stored("Default Player").Credits, -40);
-    EXPECT_EQ(ctx.PlayerFilePos, 1);
 }
 
 TEST_F(AccountCommands, AnUnwritableAccountsFileIsToldInWordsAndChangesNothing) {

@@ -128,22 +128,17 @@ TEST(StatisticsReading, EveryValueStandsOnTheRowOfExactlyOneCaption) {
     }
 }
 
-TEST(StatisticsWindow, TheLongestNameInTheWidestLettersIsShownWhole) {
+// The longest name in the widest letters, and a four-digit year with the time in wide digits.
+TEST(StatisticsWindow, TheLongestNameAndDateAreShownWhole) {
     frmStats window(nullptr);
     output::PlayerRecord record;
     record.PlayerName = std::string(30, 'W');
-    window.Fill(record, QLocale::c());
+    record.DateCreated = output::MakeOleDate(2028, 12, 28, 12, 58, 58);
+    window.Fill(record, QLocale(QLocale::English, QLocale::UnitedStates));
     QLabel& name = *window.lblpname(0);
     const auto [first, last] = InkColumns(name);
     EXPECT_GT(first, 1);  // inside the border line
     EXPECT_LT(last, name.width() - 2);
-}
-
-TEST(StatisticsWindow, AFourDigitYearWithTheTimeFitsItsRow) {
-    frmStats window(nullptr);
-    output::PlayerRecord record;
-    record.DateCreated = output::MakeOleDate(2028, 12, 28, 12, 58, 58);  // wide digits
-    window.Fill(record, QLocale(QLocale::English, QLocale::UnitedStates));
     QLabel& date = *window.lblval(0);
     ASSERT_EQ(date.text(), "12/28/2028 12:58:58 PM");
     EXPECT_GT(InkColumns(date).first, 0);  // right-aligned, so a cut shows at the left edge
