@@ -196,6 +196,7 @@ TEST_F(Settlement, EachHandIsPaidLightsItsRowAndIsSaved) {
         PlayHand(hand.cards, hand.holds);
         EXPECT_EQ(c().lblCon->text(), hand.message);
         EXPECT_EQ(c().lblCredits->text(), hand.credits);
+        EXPECT_EQ(ctx.CurrentPlayer.Credits, c().lblCredits->text().toInt());  // paid as shown
         EXPECT_EQ(c().ImgCaption->Picture(), (PictureRef{&images().ILCaption, hand.caption}));
         EXPECT_EQ(c().pchartleft->Picture(), (PictureRef{&images().ILchartleft, hand.left}));
         EXPECT_EQ(c().pchartright->Picture(), (PictureRef{&images().ILchartright, hand.right}));
