@@ -1,17 +1,14 @@
-// One table per account, across real processes: seats, kills, moves, and an account added
-// meanwhile by another copy of the game.
+// One table per account, across real processes: seats, kills, moves and replaced files.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include "accounts/AccountSeat.h"
-#include "accounts/Statistics.h"
-#include "tests/accounts/TestFiles.h"
+#include "tests/support/TestFiles.h"
 
 namespace {
 
-using namespace accounts_test;
 using output::AccountSeat;
 using output::FileFault;
 
@@ -69,74 +66,44 @@ std::string TellOtherCopy(const std::filesystem::path& file, std::int32_t positi
 }
 
 TEST(AccountSeat, ASecondCopyIsKeptAwayUntilTheFirstEndsEvenByAKill) {
-    TempFolder folder;
-    WriteAll(folder.file(), MakeAccounts(3));
-    OtherCopy first(folder.file(), 93, "player 1");
+    ScratchFolder folder;
+    WriteAll(folder.accounts(), NumberedAccounts(3));
+    OtherCopy first(folder.accounts(), 93, "player 1");
     ASSERT_EQ(first.told(), "seated");
     AccountSeat seat;
-    EXPECT_EQ(Told(seat.Take(folder.file(), 93, "PLAYER 1 ")), "at another table");
-    EXPECT_EQ(Told(seat.Take(folder.file(), 185, "player 2")), "seated");
+    EXPECT_EQ(Told(seat.Take(folder.accounts(), 93, "PLAYER 1 ")), "at another table");
+    EXPECT_EQ(Told(seat.Take(folder.accounts(), 185, "player 2")), "seated");
     ::alarm(10);  // searches, saves and adds never wait on a seat; if they did, this ends the test
-    ASSERT_FALSE(output::AddPlayer(folder.file(), Named("new")).error);
-    ASSERT_FALSE(output::SavePlayer(folder.file(), Named("player 2"), 185));
+    ASSERT_FALSE(output::AddPlayer(folder.accounts(), Account("new")).error);
+    ASSERT_FALSE(output::SavePlayer(folder.accounts(), Account("player 2"), 185));
     ::alarm(0);
     first.Kill();
-    EXPECT_EQ(Told(seat.Take(folder.file(), 93, "player 1")), "seated");
+    EXPECT_EQ(Told(seat.Take(folder.accounts(), 93, "player 1")), "seated");
 }
 
 TEST(AccountSeat, MovesOnlyToAFreeRecordOfItsAccountAndFollowsAReplacedFile) {
-    TempFolder folder;
-    WriteAll(folder.file(), MakeAccounts(3));
-    OtherCopy holder(folder.file(), 93, "player 1");
+    ScratchFolder folder;
+    WriteAll(folder.accounts(), NumberedAccounts(3));
+    OtherCopy holder(folder.accounts(), 93, "player 1");
     AccountSeat seat;
-    ASSERT_EQ(Told(seat.Take(folder.file(), 1, "player 0")), "seated");
-    EXPECT_EQ(Told(seat.Take(folder.file(), 185, "player 0")), "not here");
-    EXPECT_EQ(TellOtherCopy(folder.file(), 185, "player 2"), "seated");  // not kept either
-    EXPECT_EQ(Told(seat.Take(folder.file(), 93, "player 1")), "at another table");
-    EXPECT_EQ(Told(seat.Take(folder.file(), 1 + 92 * 3, "player 0")), "not here");
-    EXPECT_EQ(TellOtherCopy(folder.file(), 1, "player 0"), "at another table");  // kept
+    ASSERT_EQ(Told(seat.Take(folder.accounts(), 1, "player 0")), "seated");
+    EXPECT_EQ(Told(seat.Take(folder.accounts(), 185, "player 0")), "not here");
+    EXPECT_EQ(TellOtherCopy(folder.accounts(), 185, "player 2"), "seated");  // not kept either
+    EXPECT_EQ(Told(seat.Take(folder.accounts(), 93, "player 1")), "at another table");
+    EXPECT_EQ(Told(seat.Take(folder.accounts(), 1 + 92 * 3, "player 0")), "not here");
+    EXPECT_EQ(TellOtherCopy(folder.accounts(), 1, "player 0"), "at another table");  // kept
 
-    ASSERT_EQ(Told(seat.Take(folder.file(), 185, "player 2")), "seated");
-    EXPECT_EQ(TellOtherCopy(folder.file(), 1, "player 0"), "seated");  // left on moving
-    EXPECT_EQ(TellOtherCopy(folder.file(), 185, "player 2"), "at another table");
+    ASSERT_EQ(Told(seat.Take(folder.accounts(), 185, "player 2")), "seated");
+    EXPECT_EQ(TellOtherCopy(folder.accounts(), 1, "player 0"), "seated");  // left on moving
+    EXPECT_EQ(TellOtherCopy(folder.accounts(), 185, "player 2"), "at another table");
 
     // A backup restored under the table: the seat follows to the file the path now names.
     const auto restored = folder.path() / "restored";
-    WriteAll(restored, MakeAccounts(3));
-    std::filesystem::rename(restored, folder.file());
-    EXPECT_EQ(TellOtherCopy(folder.file(), 185, "player 2"), "seated");
-    ASSERT_EQ(Told(seat.Take(folder.file(), 185, "player 2")), "seated");
-    EXPECT_EQ(TellOtherCopy(folder.file(), 185, "player 2"), "at another table");
-}
-
-// A copy that could not add its account at start-up plays on; another copy adds the same name.
-TEST(AccountSeat, AnAccountAddedMeanwhileGetsTheHandsOfBothCopiesAndIsNeverOverwritten) {
-    TempFolder folder;
-    const output::PlayerRecord fresh = Named("sam");
-    output::PlayerRecord played = fresh;  // 3 hands here, no place in the file yet
-    played.Credits = 230, played.HandsPlayed = 3, played.HandsWon = 1, played.HandsLost = 2;
-    played.LastRoyalFlush = 45001;
-    output::PlayerRecord other = output::AddPlayer(folder.file(), fresh).record;
-    other.Credits = 190, other.HandsPlayed = 2, other.HandsLost = 2;
-    ASSERT_FALSE(output::SavePlayer(folder.file(), other, 1));
-    OtherCopy seated(folder.file(), 1, "sam");
-
-    // Adding finds the other copy's account; while that copy sits there, nothing is written.
-    const auto found = output::AddPlayer(folder.file(), played);
-    ASSERT_TRUE(found.found);
-    AccountSeat seat;
-    EXPECT_EQ(Told(seat.Take(folder.file(), found.position, "sam")), "at another table");
-    EXPECT_EQ(output::FindPlayer(folder.file(), "sam").record, other);
-
-    seated.Kill();
-    ASSERT_EQ(Told(seat.Take(folder.file(), found.position, "sam")), "seated");
-    output::PlayerRecord both = output::FindPlayer(folder.file(), "sam").record;
-    output::CarryHands(both, fresh, played);
-    ASSERT_FALSE(output::SavePlayer(folder.file(), both, found.position));
-    output::PlayerRecord expected = other;
-    expected.Credits = 220, expected.HandsPlayed = 5, expected.HandsWon = 1, expected.HandsLost = 4;
-    expected.LastRoyalFlush = 45001;
-    EXPECT_EQ(output::FindPlayer(folder.file(), "sam").record, expected);
+    WriteAll(restored, NumberedAccounts(3));
+    std::filesystem::rename(restored, folder.accounts());
+    EXPECT_EQ(TellOtherCopy(folder.accounts(), 185, "player 2"), "seated");
+    ASSERT_EQ(Told(seat.Take(folder.accounts(), 185, "player 2")), "seated");
+    EXPECT_EQ(TellOtherCopy(folder.accounts(), 185, "player 2"), "at another table");
 }
 
 }  // namespace

@@ -12,12 +12,11 @@
 #include <functional>
 
 #include "accounts/AccountSeat.h"
-#include "tests/accounts/TestFiles.h"
 #include "tests/support/ChildProcess.h"
+#include "tests/support/TestFiles.h"
 
 namespace {
 
-using namespace accounts_test;
 using output::AddPlayer;
 using output::FindPlayer;
 using output::SavePlayer;
@@ -31,31 +30,18 @@ std::string Told(const output::SearchResult& search) {
 }
 
 TEST(AccountsFileFaults, ReadOnlyFolderReportsThatNoAccountCanBeCreated) {
-    TempFolder folder;
+    ScratchFolder folder;
     ::chmod(folder.path().c_str(), 0555);
-    EXPECT_EQ(RunUnprivileged([&] { return Told(FindPlayer(folder.file(), "bob")); }), "not found");
-    EXPECT_EQ(RunUnprivileged([&] { return Told(AddPlayer(folder.file(), Named("bob"))); }),
-              "Could not add the account of bob.\n\"" + folder.file().string() +
+    EXPECT_EQ(RunUnprivileged([&] { return Told(FindPlayer(folder.accounts(), "bob")); }),
+              "not found");
+    EXPECT_EQ(RunUnprivileged([&] { return Told(AddPlayer(folder.accounts(), Account("bob"))); }),
+              "Could not add the account of bob.\n\"" + folder.accounts().string() +
                   "\": Permission denied.");
-    EXPECT_FALSE(std::filesystem::exists(folder.file()));
-}
-
-TEST(AccountsFileFaults, ReadOnlyFileIsSearchedButNeverChanged) {
-    TempFolder folder;
-    const Bytes before = MakeAccounts(3);
-    WriteAll(folder.file(), before);
-    ::chmod(folder.file().c_str(), 0444);
-    const auto first = FindPlayer(folder.file(), "player 0").record;
-    EXPECT_EQ(RunUnprivileged([&] { return Told(FindPlayer(folder.file(), "player 2")); }),
-              "found");
-    EXPECT_EQ(RunUnprivileged([&] { return Told(SavePlayer(folder.file(), first, 1)); }),
-              "Could not save the account of Player 0.\n\"" + folder.file().string() +
-                  "\": Permission denied.");
-    EXPECT_EQ(ReadAll(folder.file()), before);
+    EXPECT_FALSE(std::filesystem::exists(folder.accounts()));
 }
 
 TEST(AccountsFileFaults, APipeDeviceOrFolderIsRefusedAtOnceInWords) {
-    TempFolder folder;
+    ScratchFolder folder;
     const std::filesystem::path pipe = folder.path() / "pipe", dir = folder.path() / "dir";
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0666), 0);
     std::filesystem::create_directory(dir);
@@ -64,7 +50,7 @@ TEST(AccountsFileFaults, APipeDeviceOrFolderIsRefusedAtOnceInWords) {
                                      {dir, "a folder"}}) {
         const std::string told = RunInChild(
             [&] {
-                output::PlayerRecord bob = Named("bob");
+                output::PlayerRecord bob = Account("bob");
                 return Told(FindPlayer(file, "bob")) + "|" + Told(AddPlayer(file, bob)) + "|" +
                        Told(SavePlayer(file, bob, 1)) + "|" +
                        Told(output::AccountSeat().Take(file, 1, "bob")) + "|" +
@@ -81,60 +67,66 @@ TEST(AccountsFileFaults, APipeDeviceOrFolderIsRefusedAtOnceInWords) {
     EXPECT_TRUE(std::filesystem::is_fifo(pipe));
 }
 
-TEST(AccountsFileFaults, AFileThatCannotBeReadAndWrittenIsToldWithoutChangingIt) {
-    TempFolder folder;
-    const Bytes before = MakeAccounts(2);
-    WriteAll(folder.file(), before);
-    const auto check = [&] { return Told(output::CheckAccountsFile(folder.file()), "usable"); };
-    const std::string told =
-        "Could not read and write the accounts file.\n\"" + folder.file().string() + "\": ";
-    ::chmod(folder.file().c_str(), 0666);
+TEST(AccountsFileFaults, AReadOnlyFileIsSearchedButNeverChangedAndToldAsUnusable) {
+    ScratchFolder folder;
+    const std::string before = NumberedAccounts(3);
+    WriteAll(folder.accounts(), before);
+    const auto check = [&] { return Told(output::CheckAccountsFile(folder.accounts()), "usable"); };
+    const std::string cannotUse =
+        "Could not read and write the accounts file.\n\"" + folder.accounts().string() + "\": ";
+    ::chmod(folder.accounts().c_str(), 0666);
     EXPECT_EQ(RunUnprivileged(check), "usable");
-    ::chmod(folder.file().c_str(), 0444);
-    EXPECT_EQ(RunUnprivileged(check), told + "Permission denied.");
-    EXPECT_EQ(ReadAll(folder.file()), before);
-    std::filesystem::remove(folder.file());
-    EXPECT_EQ(check(), told + "No such file or directory.");
-    EXPECT_FALSE(std::filesystem::exists(folder.file()));
+    ::chmod(folder.accounts().c_str(), 0444);
+    EXPECT_EQ(RunUnprivileged(check), cannotUse + "Permission denied.");
+    const auto first = FindPlayer(folder.accounts(), "player 0").record;
+    EXPECT_EQ(RunUnprivileged([&] { return Told(FindPlayer(folder.accounts(), "player 2")); }),
+              "found");
+    EXPECT_EQ(RunUnprivileged([&] { return Told(SavePlayer(folder.accounts(), first, 1)); }),
+              "Could not save the account of Player 0.\n\"" + folder.accounts().string() +
+                  "\": Permission denied.");
+    EXPECT_EQ(ReadAll(folder.accounts()), before);
+    std::filesystem::remove(folder.accounts());
+    EXPECT_EQ(check(), cannotUse + "No such file or directory.");
+    EXPECT_FALSE(std::filesystem::exists(folder.accounts()));
 }
 
 // A copy of the game killed while it saves: the record is one save or the next, never torn.
 TEST(AccountsFileFaults, KillsWhileSavingTearNoRecordAndTouchNoOther) {
-    TempFolder folder;
-    const Bytes before = MakeAccounts(90);
-    WriteAll(folder.file(), before);
+    ScratchFolder folder;
+    const std::string before = NumberedAccounts(90);
+    WriteAll(folder.accounts(), before);
     constexpr std::int32_t kAcrossPages = 1 + 92 * 44;  // bytes 4048..4139 cross a 4 KB page
     int saves = 0;
     for (int kill = 0; kill < 30; ++kill) {
         const pid_t child = ::fork();
         if (child == 0) {
-            output::PlayerRecord record = FindPlayer(folder.file(), "player 44").record;
+            output::PlayerRecord record = FindPlayer(folder.accounts(), "player 44").record;
             for (std::int16_t n = 1;; ++n) {
                 record.Credits = record.HandsPlayed = record.ThreeOfAKinds = n;
                 record.LastFourDeuces = n;
-                SavePlayer(folder.file(), record, kAcrossPages);
+                SavePlayer(folder.accounts(), record, kAcrossPages);
             }
         }
         ::usleep(1000 + 997 * (kill % 7));
         ::kill(child, SIGKILL);
         ::waitpid(child, nullptr, 0);
-        Bytes after = ReadAll(folder.file());
+        std::string after = ReadAll(folder.accounts());
         ASSERT_EQ(after.size(), before.size());
-        const output::PlayerRecord saved = FindPlayer(folder.file(), "player 44").record;
+        const output::PlayerRecord saved = FindPlayer(folder.accounts(), "player 44").record;
         const bool oneSave = saved.HandsPlayed == saved.Credits &&
                              saved.ThreeOfAKinds == saved.Credits &&
                              saved.LastFourDeuces == saved.Credits;
-        EXPECT_TRUE(oneSave || saved == Named("Player 44", 44))
+        EXPECT_TRUE(oneSave || saved == Account("Player 44", 44))
             << "kill " << kill << ": a torn record, credits " << saved.Credits;
         saves += saved.HandsPlayed != 0;
-        std::copy(before.begin() + 92 * 44, before.begin() + 92 * 45, after.begin() + 92 * 44);
+        after.replace(92 * 44, 92, before, 92 * 44, 92);
         EXPECT_EQ(after, before) << "kill " << kill << " changed another record";
     }
     EXPECT_GT(saves, 20);  // most kills came while saving
 }
 
 TEST(AccountsFileFaults, FullDiskRefusesNewAccountsAndKeepsTheOldOnes) {
-    TempFolder folder;
+    ScratchFolder folder;
     const std::filesystem::path disk = folder.path() / "disk", file = disk / "Players.dat";
     std::filesystem::create_directory(disk);
     if (::mount("tmpfs", disk.c_str(), "tmpfs", 0, "size=128k") != 0) {
@@ -145,12 +137,12 @@ TEST(AccountsFileFaults, FullDiskRefusesNewAccountsAndKeepsTheOldOnes) {
         const std::filesystem::path& at;
         ~Unmount() { ::umount2(at.c_str(), MNT_DETACH); }
     } unmount{disk};
-    const Bytes before = MakeAccounts(1024);  // ends on a page: one more needs a new page
+    const std::string before = NumberedAccounts(1024);  // ends on a page: one more needs a new page
     WriteAll(file, before);
-    WriteAll(disk / "filler", Bytes(128 * 1024, 0));
+    WriteAll(disk / "filler", std::string(128 * 1024, '\0'));
     ASSERT_LT(std::filesystem::file_size(disk / "filler"), 128u * 1024) << "tmpfs did not fill";
 
-    const auto added = AddPlayer(file, Named("one too many"));
+    const auto added = AddPlayer(file, Account("one too many"));
     ASSERT_TRUE(added.error);
     EXPECT_EQ(added.error->reason, std::strerror(ENOSPC));
     EXPECT_EQ(ReadAll(file), before);

@@ -25,25 +25,11 @@ TEST(RecordForm, HandWrittenSampleDecodesFieldByFieldAndEncodesBack) {
         0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xF8, 0xBF};             // -1.5
     std::copy(std::begin(rest), std::end(rest), sample.begin() + 30);
 
-    const output::PlayerRecord expected{"Bob" + std::string(27, ' '),
-                                        45000.5,
-                                        -5,
-                                        7,
-                                        300,
-                                        293,
-                                        1,
-                                        2,
-                                        3,
-                                        4,
-                                        5,
-                                        6,
-                                        7,
-                                        8,
-                                        9,
-                                        258,
-                                        0.0,
-                                        1.25,
-                                        -1.5};
+    output::PlayerRecord expected{"Bob" + std::string(27, ' '), 45000.5, -5, 7, 300, 293};
+    expected.RoyalFlushes = 1, expected.FourDeuces = 2, expected.DeuceRoyals = 3;
+    expected.FiveOfAKinds = 4, expected.StraightFlushes = 5, expected.FourOfAKinds = 6;
+    expected.FullHouses = 7, expected.Flushes = 8, expected.Straights = 9;
+    expected.ThreeOfAKinds = 258, expected.LastDeuceRoyal = 1.25, expected.LastFourDeuces = -1.5;
     EXPECT_EQ(DecodeRecord(sample), expected);
     sample[30] = sample[31] = 0;
     EXPECT_EQ(EncodeRecord(expected), sample);

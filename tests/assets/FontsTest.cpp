@@ -1,17 +1,14 @@
 // The embedded fonts: present in the program, sized in pixels as the layouts expect.
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QFontInfo>
 
 #include "assets/Fonts.h"
 
 namespace {
 
+// A font missing from the program would leave Qt to fall back to another family.
 TEST(EmbeddedFonts, AreCompiledIntoTheProgramAndUsed) {
-    for (const char* file : {"EBGaramond12-Bold.otf", "Comfortaa-Bold.ttf",
-                             "LiberationSans-Regular.ttf", "DejaVuSans-Bold.ttf"})
-        EXPECT_TRUE(QFile::exists(QString(":/fonts/") + file)) << file;
     EXPECT_EQ(QFontInfo(fonts::Garamond(12)).family(), "EB Garamond");
     EXPECT_EQ(QFontInfo(fonts::Aardvark(12)).family(), "Comfortaa");
     EXPECT_EQ(QFontInfo(fonts::Arial(12)).family(), "Liberation Sans");

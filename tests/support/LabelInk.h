@@ -15,30 +15,25 @@ inline auto InkMap(QLabel& label) {
     return [with, without](int x, int y) { return with.pixel(x, y) != without.pixel(x, y); };
 }
 
-// The first and last pixel columns that the text changes; (-1, -1) when it changes none.
-inline std::pair<int, int> InkColumns(QLabel& label) {
+// The first and last pixel columns, or rows, that the text changes; (-1, -1) when it changes
+// none.
+inline std::pair<int, int> InkSpan(QLabel& label, bool rows) {
     const auto inked = InkMap(label);
+    const QSize size = rows ? label.size().transposed() : label.size();
     int first = -1, last = -1;
-    for (int x = 0; x < label.width(); ++x)
-        for (int y = 0; y < label.height(); ++y)
-            if (inked(x, y)) {
-                if (first < 0) first = x;
-                last = x;
+    for (int i = 0; i < size.width(); ++i)
+        for (int j = 0; j < size.height(); ++j)
+            if (rows ? inked(j, i) : inked(i, j)) {
+                if (first < 0) first = i;
+                last = i;
                 break;
             }
     return {first, last};
 }
 
-// The first and last pixel rows that the text changes; (-1, -1) when it changes none.
+inline std::pair<int, int> InkColumns(QLabel& label) {
+    return InkSpan(label, false);
+}
 inline std::pair<int, int> InkRows(QLabel& label) {
-    const auto inked = InkMap(label);
-    int first = -1, last = -1;
-    for (int y = 0; y < label.height(); ++y)
-        for (int x = 0; x < label.width(); ++x)
-            if (inked(x, y)) {
-                if (first < 0) first = y;
-                last = y;
-                break;
-            }
-    return {first, last};
+    return InkSpan(label, true);
 }

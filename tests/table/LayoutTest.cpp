@@ -15,13 +15,9 @@ constexpr double kSameColumn = 4.0;
 
 std::string Describe(const QWidget* w) {
     const QRect g = w->geometry();
-    return QStringLiteral("%1 at %2,%3 %4x%5")
-        .arg(w->metaObject()->className())
-        .arg(g.x())
-        .arg(g.y())
-        .arg(g.width())
-        .arg(g.height())
-        .toStdString();
+    return std::string(w->metaObject()->className()) + " at " + std::to_string(g.x()) + "," +
+           std::to_string(g.y()) + " " + std::to_string(g.width()) + "x" +
+           std::to_string(g.height());
 }
 
 std::vector<std::string> Describe(const std::vector<QWidget*>& widgets) {

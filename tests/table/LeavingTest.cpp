@@ -73,9 +73,12 @@ private:
 
 class LeavingWatched : public TableFixture {
 protected:
-    // The table with every other window open, its account's file watched from here on.
+    // The table between deal and draw with every other window open, its account's file
+    // watched from here on.
     void OpenWithEveryWindow() {
         Open("Eve");
+        deck.Queue("3c 5d 7h 9s Jc As Kd Qs 8h Ts");
+        ClickDeal();
         for (QAction* opens : {c().mnuVwSts, c().Mnuplayin, c().MnuRankings, c().mnuAbout})
             opens->trigger();
         writes = std::make_unique<FileWrites>(ctx.accountsFile);
@@ -113,12 +116,14 @@ TEST_F(LeavingWatched, ExitSavesClosesTheOtherWindowsThenShowsTheExitWindow) {
     OpenWithEveryWindow();
     c().mnuExit->trigger();
     ExpectLeftInOrder(steps->Steps(), 2);
+    EXPECT_EQ(Stored("Eve").Credits, 195);  // the stake of the hand left undrawn
 }
 
 TEST_F(LeavingWatched, TheCloseBoxLeavesInTheSameOrderWithOneSave) {
     OpenWithEveryWindow();
     window->windowHandle()->close();
     ExpectLeftInOrder(steps->Steps(), 1);
+    EXPECT_EQ(Stored("Eve"), ctx.CurrentPlayer);
 }
 
 }  // namespace

@@ -49,6 +49,11 @@ QMenu* MenuNamed(QMenuBar* bar, const QString& title) {
 TEST_F(AccessKeys, EveryMenuAndEveryFileAndEditEntryHasItsOwn) {
     Open();
     QMenuBar* bar = window->menuBar();
+    QStringList menus;
+    for (QAction* action : bar->actions()) menus << action->text();
+    EXPECT_EQ(menus, QStringList({"&File", "&Edit", "&Help"}));
+    EXPECT_EQ(c().mnuExit->text(), "E&xit");
+    EXPECT_FALSE(c().mnuSound->isEnabled());
     EXPECT_EQ(UniqueKeys(bar->actions()).size(), bar->actions().size());
     for (const QString title : {"File", "Edit"}) {
         QMenu* menu = MenuNamed(bar, title);

@@ -1,8 +1,6 @@
-// Coming to the table and leaving it: the name prompt, the account, file errors, the menus.
+// Coming to the table: the name prompt, the account, file errors, the player menus.
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QTemporaryDir>
 
 #include "tests/support/LabelInk.h"
 #include "tests/table/TableFixture.h"
@@ -11,20 +9,15 @@ namespace {
 
 using StartUp = TableFixture;
 using FileErrors = TableFixture;
-using Leaving = TableFixture;
 using Menus = TableFixture;
 
 TEST_F(StartUp, CancellingThePromptSeatsDefaultPlayerWithANewAccount) {
     Open("");
-    ASSERT_EQ(dialogs.inputs.size(), 1u);
-    EXPECT_EQ(dialogs.inputs[0].prompt, "Enter Your Name");
-    EXPECT_EQ(dialogs.inputs[0].title, "Enter Your Name");
-    EXPECT_EQ(dialogs.inputs[0].defaultText, "Default Player");
+    EXPECT_EQ(dialogs.inputs.size(), 1u);
     EXPECT_EQ(c().lblPNAME->text(), "Default Player");
     EXPECT_EQ(c().lblCredits->text(), "200");
     EXPECT_EQ(QFile(dir.filePath("Players.dat")).size(), 92);
     EXPECT_EQ(Stored("default player").Credits, 200);
-    EXPECT_EQ(ctx.PayTable[0], 5);
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
@@ -36,12 +29,6 @@ TEST_F(StartUp, AnExistingAccountKeepsItsBalanceAndPlace) {
     EXPECT_EQ(c().lblPNAME->text(), "Bob");
     EXPECT_EQ(ctx.PlayerFilePos, 93);
     EXPECT_EQ(QFile(dir.filePath("Players.dat")).size(), 2 * 92);
-}
-
-TEST_F(StartUp, ANewNameTypedWithBlanksIsStoredAsTypedAndShownTrimmed) {
-    Open("  Cleo ");
-    EXPECT_EQ(c().lblPNAME->text(), "Cleo");
-    EXPECT_EQ(ctx.CurrentPlayer.PlayerName.substr(0, 8), "  Cleo  ");
 }
 
 // The longest name a record holds, in the widest letters, is lettered smaller rather than cut at
@@ -86,32 +73,6 @@ TEST_F(FileErrors, AreToldInWordsAndTheGameGoesOn) {
     EXPECT_EQ(Stored("Dana").Credits, 190);
 }
 
-TEST_F(Leaving, ExitBetweenDealAndDrawSavesTheStakeAndLeavesTheExitWindowOpen) {
-    Open("Eve");
-    deck.Queue("3c 5d 7h 9s Jc As Kd Qs 8h Ts");
-    ClickDeal();
-    window->mnuVwSts_Click();
-    window->mnuAbout_Click();
-    QPointer<frmStats> stats = window->Stats();
-    ASSERT_TRUE(stats);
-
-    c().mnuExit->trigger();
-    EXPECT_EQ(Stored("Eve").Credits, 195);
-    EXPECT_FALSE(window->isVisible());
-    ASSERT_NE(aux.Exit(), nullptr);
-    EXPECT_TRUE(aux.Exit()->isVisible());
-    EXPECT_FALSE(aux.About() && aux.About()->isVisible());
-    EXPECT_FALSE(stats && stats->isVisible());
-}
-
-TEST_F(Leaving, TheCloseBoxLeavesTheSameWay) {
-    Open("Finn");
-    window->close();
-    EXPECT_EQ(Stored("Finn"), ctx.CurrentPlayer);
-    ASSERT_NE(aux.Exit(), nullptr);
-    EXPECT_TRUE(aux.Exit()->isVisible());
-}
-
 TEST_F(Menus, PlayerCommandsRefreshTheNameAndBalance) {
     StoreAccount("Gus", 1234);
     Open("Hal");
@@ -120,10 +81,11 @@ TEST_F(Menus, PlayerCommandsRefreshTheNameAndBalance) {
     EXPECT_EQ(c().lblPNAME->text(), "Gus");
     EXPECT_EQ(c().lblCredits->text(), "1234");
 
-    dialogs.inputAnswers.push_back("Ivy");
+    dialogs.inputAnswers.push_back("  Ivy ");  // stored as typed, shown trimmed
     c().mnuNewPl->trigger();
     EXPECT_EQ(c().lblPNAME->text(), "Ivy");
     EXPECT_EQ(c().lblCredits->text(), "200");
+    EXPECT_EQ(ctx.CurrentPlayer.PlayerName.substr(0, 7), "  Ivy  ");
 }
 
 TEST_F(Menus, StatisticsShowTheAccountAtTheTableAndCtrlAOpensAbout) {

@@ -12,6 +12,7 @@
 #include "table/frmMain.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TableScene.h"
+#include "tests/support/TestFiles.h"
 #include "windows/frmAbout.h"
 #include "windows/frmExit.h"
 #include "windows/frmRankings.h"
@@ -35,10 +36,8 @@ protected:
 
     // Writes an account before the table opens.
     void StoreAccount(const std::string& name, std::int16_t credits) {
-        output::PlayerRecord record = output::NewPlayerRecord(name, 200, clock);
-        record.Credits = credits;
         const output::SearchResult at = output::FindPlayer(ctx.accountsFile, name);
-        ASSERT_FALSE(output::SavePlayer(ctx.accountsFile, record, at.position));
+        ASSERT_FALSE(output::SavePlayer(ctx.accountsFile, Account(name, credits), at.position));
     }
 
     output::PlayerRecord Stored(const std::string& name) {

@@ -9,8 +9,8 @@ namespace {
 
 using history::HandHistory;
 using history_test::Hand;
+using history_test::HistoryIn;
 using history_test::kNow;
-using history_test::TempFolder;
 
 // The first row of `sql` on the file, its columns joined by '|'.
 std::string FirstRow(const std::filesystem::path& file, const char* sql) {
@@ -31,7 +31,7 @@ std::string FirstRow(const std::filesystem::path& file, const char* sql) {
 }
 
 TEST(HandHistoryFile, HandsAreStoredAsTextAPlayerCanRead) {
-    TempFolder folder;
+    ScratchFolder folder;
     auto opened = HandHistory::Open(folder.path(), kNow);
     ASSERT_TRUE(opened.history) << opened.error->Describe();
     EXPECT_EQ(opened.notice, "");
@@ -47,14 +47,14 @@ TEST(HandHistoryFile, HandsAreStoredAsTextAPlayerCanRead) {
     ASSERT_FALSE(opened.history->Record(hand));
     opened.history.reset();
 
-    EXPECT_EQ(FirstRow(folder.history(),
+    EXPECT_EQ(FirstRow(HistoryIn(folder),
                        "SELECT player, played_at, dealt, held, final, category, pay, best_held "
                        "FROM hands"),
               "Alice|2024-05-01T14:03:22|Ah 2c 5d 9s Kh|01000|Jd 2c 7d Jc 4s|10|5|11001");
-    EXPECT_EQ(FirstRow(folder.history(), "SELECT hold_ev = 900890.0 / 178365, best_ev FROM hands"),
+    EXPECT_EQ(FirstRow(HistoryIn(folder), "SELECT hold_ev = 900890.0 / 178365, best_ev FROM hands"),
               "1|5.45328399629972");
-    EXPECT_EQ(FirstRow(folder.history(), "PRAGMA user_version"), "1");
-    EXPECT_EQ(FirstRow(folder.history(), "PRAGMA journal_mode"), "wal");
+    EXPECT_EQ(FirstRow(HistoryIn(folder), "PRAGMA user_version"), "1");
+    EXPECT_EQ(FirstRow(HistoryIn(folder), "PRAGMA journal_mode"), "wal");
 }
 
 // The hands read, without the ids the history gave them.
@@ -65,7 +65,7 @@ std::vector<history::HandRecord> Recorded(history::HandsResult read) {
 }
 
 TEST(HandHistoryFile, SessionsAndPlayersReadBackApart) {
-    TempFolder folder;
+    ScratchFolder folder;
     auto history = HandHistory::Open(folder.path(), kNow).history;
     ASSERT_TRUE(history);
     const auto first = history->BeginSession("Alice", kNow).session;
@@ -89,7 +89,7 @@ TEST(HandHistoryFile, SessionsAndPlayersReadBackApart) {
 }
 
 TEST(HandHistoryFile, TheReviewReadsTheCardsOfTheHandsItLists) {
-    TempFolder folder;
+    ScratchFolder folder;
     auto history = HandHistory::Open(folder.path(), kNow).history;
     const auto session = history->BeginSession("Alice", kNow).session;
     const auto best = Hand(session.id, "Ah 2c 5d 9s Kh", "11001", "Ah 2c 7d Jc Kh", 5.5, 5.5, 5);
@@ -100,9 +100,7 @@ TEST(HandHistoryFile, TheReviewReadsTheCardsOfTheHandsItLists) {
     auto reviewed = history->ReviewSession(session.id, 5);
     ASSERT_FALSE(reviewed.error);
     auto& review = reviewed.review;
-    EXPECT_EQ(review.handsPlayed, 3);
-    EXPECT_EQ(review.result, -10);
-    EXPECT_EQ(review.perfectExpected, 5.5 + 2.5 + 7.005);
+    EXPECT_EQ(review.handsPlayed, 3);  // the figures themselves: SessionReviewTest
     ASSERT_EQ(review.mistakes.size(), 1u);
     ASSERT_EQ(review.closeCalls.size(), 1u);
     EXPECT_EQ(review.mistakes[0].id, 2);
@@ -113,13 +111,13 @@ TEST(HandHistoryFile, TheReviewReadsTheCardsOfTheHandsItLists) {
 }
 
 TEST(HandHistoryFile, RowsOutOfRangeAreRefusedInWords) {
-    TempFolder folder;
+    ScratchFolder folder;
     auto history = HandHistory::Open(folder.path(), kNow).history;
     const auto session = history->BeginSession("Alice", kNow).session;
     auto hand = Hand(session.id, "Ah 2c 5d 9s Kh", "11001", "Ah 2c 7d Jc Kh", 5.5, 5.5);
     hand.session = 0;
     EXPECT_EQ(history->Record(hand)->Describe(),
-              "Could not record the hand in the hand history.\n\"" + folder.history().string() +
+              "Could not record the hand in the hand history.\n\"" + HistoryIn(folder).string() +
                   "\": the hand belongs to no session.");
     hand.session = session.id;
     hand.holdEv = 6;  // better than the best

@@ -14,10 +14,8 @@ namespace {
 
 using history::HandHistory;
 using history_test::Hand;
+using history_test::HistoryIn;
 using history_test::kNow;
-using history_test::ReadAll;
-using history_test::TempFolder;
-using history_test::WriteAll;
 
 // An accounts file beside the history, which no fault of the history may touch.
 const std::string kAccounts(92 * 3, 'A');
@@ -44,13 +42,13 @@ std::pair<int, std::optional<output::FileError>> RecordHands(HandHistory& histor
 }
 
 TEST(HandHistoryFaults, AFileThatIsNoDatabaseIsSetAsideAndTold) {
-    TempFolder folder;
+    ScratchFolder folder;
     WriteAll(folder.path() / "Players.dat", kAccounts);
     const std::string garbage(5000, 'x');
-    WriteAll(folder.history(), garbage);
+    WriteAll(HistoryIn(folder), garbage);
 
     auto opened = HandHistory::Open(folder.path(), kNow);
-    EXPECT_EQ(Told(opened), "The hand history \"" + folder.history().string() +
+    EXPECT_EQ(Told(opened), "The hand history \"" + HistoryIn(folder).string() +
                                 "\" could not be read: it is not a database. It was kept as "
                                 "\"History.db.corrupt-20240501-140322\" and a new history was "
                                 "started.");
@@ -61,21 +59,21 @@ TEST(HandHistoryFaults, AFileThatIsNoDatabaseIsSetAsideAndTold) {
 
     // A second damaged file in the same second keeps the first one set aside.
     opened.history.reset();
-    WriteAll(folder.history(), garbage);
+    WriteAll(HistoryIn(folder), garbage);
     EXPECT_NE(Told(HandHistory::Open(folder.path(), kNow)).find("corrupt-20240501-140322-2"),
               std::string::npos);
     EXPECT_EQ(ReadAll(folder.path() / "History.db.corrupt-20240501-140322"), garbage);
 }
 
 TEST(HandHistoryFaults, ADamagedDatabaseIsSetAsideNotOverwritten) {
-    TempFolder folder;
+    ScratchFolder folder;
     {
         auto history = HandHistory::Open(folder.path(), kNow).history;
         ASSERT_EQ(RecordHands(*history, 2000).first, 2000);
     }
-    std::string bytes = ReadAll(folder.history());
+    std::string bytes = ReadAll(HistoryIn(folder));
     std::memset(bytes.data() + bytes.size() / 2, 0x5A, 8192);  // two pages in the middle
-    WriteAll(folder.history(), bytes);
+    WriteAll(HistoryIn(folder), bytes);
 
     const auto opened = HandHistory::Open(folder.path(), kNow);
     EXPECT_NE(Told(opened).find("could not be read: it is damaged"), std::string::npos);
@@ -83,44 +81,44 @@ TEST(HandHistoryFaults, ADamagedDatabaseIsSetAsideNotOverwritten) {
 }
 
 TEST(HandHistoryFaults, ANewerFormatIsRefusedAndLeftUntouched) {
-    TempFolder folder;
+    ScratchFolder folder;
     sqlite3* db = nullptr;
-    sqlite3_open(folder.history().c_str(), &db);
+    sqlite3_open(HistoryIn(folder).c_str(), &db);
     sqlite3_exec(db, "CREATE TABLE hands (x); PRAGMA user_version = 2;", nullptr, nullptr, nullptr);
     sqlite3_close(db);
-    const std::string before = ReadAll(folder.history());
+    const std::string before = ReadAll(HistoryIn(folder));
 
     const auto opened = HandHistory::Open(folder.path(), kNow);
     EXPECT_FALSE(opened.history);
-    EXPECT_EQ(Told(opened), "Could not open the hand history.\n\"" + folder.history().string() +
+    EXPECT_EQ(Told(opened), "Could not open the hand history.\n\"" + HistoryIn(folder).string() +
                                 "\": it was written by a newer version of the game (history "
                                 "format 2, this version reads format 1), so it is left as it is.");
-    EXPECT_EQ(ReadAll(folder.history()), before);
+    EXPECT_EQ(ReadAll(HistoryIn(folder)), before);
 }
 
 TEST(HandHistoryFaults, AReadOnlyFolderIsTold) {
-    TempFolder folder;
+    ScratchFolder folder;
     WriteAll(folder.path() / "Players.dat", kAccounts);
     ::chmod(folder.path().c_str(), 0555);
     const auto told = [&] {
         return RunUnprivileged([&] { return Told(HandHistory::Open(folder.path(), kNow)); });
     };
     const std::string cannotOpen =
-        "Could not open the hand history.\n\"" + folder.history().string();
+        "Could not open the hand history.\n\"" + HistoryIn(folder).string();
     EXPECT_EQ(told(), cannotOpen + "\": Permission denied.");
-    EXPECT_FALSE(std::filesystem::exists(folder.history()));
+    EXPECT_FALSE(std::filesystem::exists(HistoryIn(folder)));
 
     // A history that anyone may write, in a folder where its log cannot be made.
     ::chmod(folder.path().c_str(), 0755);
     HandHistory::Open(folder.path(), kNow);
-    ::chmod(folder.history().c_str(), 0666);
+    ::chmod(HistoryIn(folder).c_str(), 0666);
     ::chmod(folder.path().c_str(), 0555);
     EXPECT_EQ(told(), cannotOpen + "\": the folder it is in cannot be written.");
     EXPECT_EQ(ReadAll(folder.path() / "Players.dat"), kAccounts);
 }
 
 TEST(HandHistoryFaults, AFullDiskRefusesTheHandAndKeepsEveryEarlierOne) {
-    TempFolder folder;
+    ScratchFolder folder;
     const std::filesystem::path disk = folder.path() / "disk";
     std::filesystem::create_directory(disk);
     if (::mount("tmpfs", disk.c_str(), "tmpfs", 0, "size=256k") != 0) {
@@ -145,7 +143,7 @@ TEST(HandHistoryFaults, AFullDiskRefusesTheHandAndKeepsEveryEarlierOne) {
 }
 
 TEST(HandHistoryFaults, TwoCopiesOfTheGameWritingAtOnceKeepEveryHand) {
-    TempFolder folder;
+    ScratchFolder folder;
     constexpr int kHandsEach = 300;
     std::vector<pid_t> children;
     for (int copy = 0; copy < 2; ++copy) {
