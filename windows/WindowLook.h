@@ -16,6 +16,12 @@ namespace winlook {
 
 // The orange of the heading labels and the OK buttons.
 inline const QColor kOrange{255, 192, 128};
+// Behind a sentence that sums a window up (the review's result, the chart's cost).
+inline const QColor kSentenceGround{255, 240, 222};
+// The column heads of the windows' lists, in the orange of the headings.
+inline const QString kListHeaderStyle = QStringLiteral(
+    "QHeaderView::section { background: #ffc080; border: 0; border-right: 1px solid #d09060;"
+    " padding: 2px 4px; font-weight: bold; }");
 
 // A fixed frame with a title bar and a close box only (no minimise or maximise box), the
 // client area given in twips, a plain background and the game's icon. `kind` is Qt::Window,

@@ -15,22 +15,11 @@ using namespace winlook;
 
 namespace {
 
-// Places in pixels, as twips for the shared look.
-QRect Place(int left, int top, int width, int height) {
-    return TwipsRect(PixelsToTwips(left), PixelsToTwips(top), PixelsToTwips(width),
-                     PixelsToTwips(height));
-}
-
 constexpr int kWidth = 780, kHeight = 744;
 constexpr int kInner = kWidth - 16;  // inside the window's 8-pixel margins
-const QColor kSentenceGround(255, 240, 222);
 const QColor kSectionGround(255, 224, 192);
 const QColor kLitRow(176, 24, 24);  // the hint's lit red
 const QString kNoDeal = QStringLiteral("Deal a hand: while you hold, its line is lit here.");
-
-const QString kHeaderStyle = QStringLiteral(
-    "QHeaderView::section { background: #ffc080; border: 0; border-right: 1px solid #d09060;"
-    " padding: 2px 4px; font-weight: bold; }");
 
 enum Column { kLineColumn, kPlayedColumn, kHoldColumn };
 
@@ -42,27 +31,27 @@ frmChart::frmChart(QWidget* mainWindow, const modcards::analysis::StrategyChart&
     SetUpFixedWindow(this, Qt::Tool, QStringLiteral("Strategy Chart"), PixelsToTwips(kWidth),
                      PixelsToTwips(kHeight), Qt::white);
     AddHeading(this, QStringLiteral("lblTitle"), QStringLiteral("Strategy Chart for This Table"),
-               Place(8, 8, kInner, 25));
+               QRect(8, 8, kInner, 25));
 
     const QString cost = ChartCostText(audit);
-    lblCost_ = AddLabel(this, QStringLiteral("lblCost"), cost, Place(8, 38, kInner, 46),
+    lblCost_ = AddLabel(this, QStringLiteral("lblCost"), cost, QRect(8, 38, kInner, 46),
                         fonts::Garamond(12.75), Qt::AlignLeft | Qt::AlignVCenter, Qt::black,
                         kSentenceGround);
     lblCost_->setMargin(4);
     lblCost_->setAccessibleName(cost);
 
-    lblDeal_ = AddLabel(this, QStringLiteral("lblDeal"), QString(), Place(8, 88, kInner, 26),
+    lblDeal_ = AddLabel(this, QStringLiteral("lblDeal"), QString(), QRect(8, 88, kInner, 26),
                         fonts::Garamond(12.75), Qt::AlignLeft | Qt::AlignVCenter, Qt::black);
 
     lstChart_ = new QTreeWidget(this);
     lstChart_->setObjectName(QStringLiteral("lstChart"));
     lstChart_->setAccessibleName(
         QStringLiteral("Strategy chart: play the first line your hand makes"));
-    lstChart_->setGeometry(Place(8, 118, kInner, 424));
+    lstChart_->setGeometry(QRect(8, 118, kInner, 424));
     lstChart_->setFont(fonts::SansSerif(10.5));
     lstChart_->setHeaderLabels(
         {QStringLiteral("Line"), QStringLiteral("Played"), QStringLiteral("Hold")});
-    lstChart_->header()->setStyleSheet(kHeaderStyle);
+    lstChart_->header()->setStyleSheet(kListHeaderStyle);
     lstChart_->header()->setSectionsMovable(false);
     lstChart_->setColumnWidth(kLineColumn, 52);
     lstChart_->setColumnWidth(kPlayedColumn, 84);
@@ -82,16 +71,16 @@ frmChart::frmChart(QWidget* mainWindow, const modcards::analysis::StrategyChart&
                                           ShareOfDeals(audit.dealsPlayed.at(std::size_t(line))));
 
     AddHeading(this, QStringLiteral("lblReading"), QStringLiteral("How to Read the Chart"),
-               Place(8, 548, kInner, 25));
+               QRect(8, 548, kInner, 25));
     QStringList notes;
     for (const std::string& note : modcards::analysis::ChartReadingNotes())
         notes << QStringLiteral("\u2022 ") + QString::fromStdString(note);
     auto* reading = AddTextBox(this, QStringLiteral("txtReading"), notes.join('\n'),
-                               Place(8, 574, kInner, 128), fonts::Garamond(11, false));
+                               QRect(8, 574, kInner, 128), fonts::Garamond(11, false));
     reading->setAccessibleName(QStringLiteral("How to read the chart"));
     reading->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
-    QPushButton* ok = AddOkButton(this, Place(kWidth - 120, 708, 112, 28));
+    QPushButton* ok = AddOkButton(this, QRect(kWidth - 120, 708, 112, 28));
     connect(ok, &QPushButton::clicked, this, &frmChart::cmdOK_Click);
     LightLine(-1);
 }

@@ -15,18 +15,7 @@ using namespace winlook;
 
 namespace {
 
-// Places in pixels, as twips for the shared look.
-QRect Place(int left, int top, int width, int height) {
-    return TwipsRect(PixelsToTwips(left), PixelsToTwips(top), PixelsToTwips(width),
-                     PixelsToTwips(height));
-}
-
 constexpr int kFigureTop = 54, kFigureHeight = 20;
-const QColor kSentenceGround(255, 240, 222);
-
-const QString kHeaderStyle = QStringLiteral(
-    "QHeaderView::section { background: #ffc080; border: 0; border-right: 1px solid #d09060;"
-    " padding: 2px 4px; font-weight: bold; }");
 
 constexpr std::array<int, 4> kColumnWidths = {128, 104, 104, 80};
 
@@ -39,7 +28,7 @@ frmReview::frmReview(QWidget* mainWindow, int stake, ReviewSource source)
 
     lblpname_ = new NameLabel(QString(), this);
     lblpname_->setObjectName(QStringLiteral("lblpname"));
-    lblpname_->setGeometry(Place(8, 8, 460, 34));
+    lblpname_->setGeometry(QRect(8, 8, 460, 34));
     lblpname_->setFont(fonts::Aardvark(15.75));
     lblpname_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     lblpname_->setAutoFillBackground(true);
@@ -54,7 +43,7 @@ frmReview::frmReview(QWidget* mainWindow, int stake, ReviewSource source)
     tabScope_->addTab(QStringLiteral("This Session"));
     tabScope_->addTab(QStringLiteral("All Sessions"));
     tabScope_->setFont(fonts::Aardvark(11.25, false));
-    tabScope_->setGeometry(Place(480, 12, 312, 30));
+    tabScope_->setGeometry(QRect(480, 12, 312, 30));
     tabScope_->setExpanding(true);
 
     const QFont figureFont = fonts::Garamond(12);
@@ -66,44 +55,44 @@ frmReview::frmReview(QWidget* mainWindow, int stake, ReviewSource source)
     for (int i = 0; i < kFigureCount; ++i) {
         const int top = kFigureTop + i * kFigureHeight;
         captions_[i] = AddLabel(this, QStringLiteral("lblCaption_%1").arg(i), captions[i],
-                                Place(8, top, 186, kFigureHeight), figureFont,
+                                QRect(8, top, 186, kFigureHeight), figureFont,
                                 Qt::AlignLeft | Qt::AlignVCenter, Qt::black);
         figures_[i] = AddLabel(this, QStringLiteral("lblFigure_%1").arg(i), QString(),
-                               Place(196, top, 116, kFigureHeight), figureFont,
+                               QRect(196, top, 116, kFigureHeight), figureFont,
                                Qt::AlignRight | Qt::AlignVCenter, Qt::black);
         figures_[i]->setWordWrap(false);
     }
     lblSentence_ = AddLabel(this, QStringLiteral("lblSentence"), QString(),
-                            Place(8, kFigureTop + kFigureCount * kFigureHeight + 6, 304, 98),
+                            QRect(8, kFigureTop + kFigureCount * kFigureHeight + 6, 304, 98),
                             fonts::Garamond(12.75), Qt::AlignLeft | Qt::AlignVCenter, Qt::black,
                             kSentenceGround);
     lblSentence_->setMargin(6);
     lblSentence_->setTextFormat(Qt::PlainText);
 
     plot_ = new BalancePlot(this);
-    plot_->setGeometry(Place(320, 50, 472, 242));
+    plot_->setGeometry(QRect(320, 50, 472, 242));
 
     AddHeading(this, QStringLiteral("lblMistakes"), QStringLiteral("Mistakes, Worst First"),
-               Place(8, 300, 440, 25));
+               QRect(8, 300, 440, 25));
     lstMistakes_ = AddHandList(&mistakes_, QStringLiteral("lstMistakes"),
-                               QStringLiteral("Mistakes, worst first"), Place(8, 326, 440, 130));
+                               QStringLiteral("Mistakes, worst first"), QRect(8, 326, 440, 130));
     // Within a hundredth of a credit of the best: worth knowing, but no mistake.
     QLabel* closeCalls =
         AddHeading(this, QStringLiteral("lblCloseCalls"),
                    QStringLiteral("Close Calls (within %1 credit)").arg(history::kCloseCallCredits),
-                   Place(8, 462, 440, 25));
+                   QRect(8, 462, 440, 25));
     closeCalls->setToolTip(
         QStringLiteral("Holds worth less than the best by under %1 credit: not counted as "
                        "mistakes")
             .arg(history::kCloseCallCredits));
     lstCloseCalls_ =
         AddHandList(&closeCalls_, QStringLiteral("lstCloseCalls"),
-                    QStringLiteral("Close calls, not mistakes"), Place(8, 488, 440, 78));
+                    QStringLiteral("Close calls, not mistakes"), QRect(8, 488, 440, 78));
 
     deal_ = new ReviewDealPanel(this, stake);
-    deal_->setGeometry(Place(456, 300, 336, 266));
+    deal_->setGeometry(QRect(456, 300, 336, 266));
 
-    QPushButton* ok = AddOkButton(this, Place(680, 572, 112, 28));
+    QPushButton* ok = AddOkButton(this, QRect(680, 572, 112, 28));
     connect(ok, &QPushButton::clicked, this, &frmReview::cmdOK_Click);
     connect(tabScope_, &QTabBar::currentChanged, this, &frmReview::tabScope_Change);
 
@@ -123,7 +112,7 @@ QTreeView* frmReview::AddHandList(ReviewHandsModel* rows, const QString& name,
     list->setAlternatingRowColors(true);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    list->header()->setStyleSheet(kHeaderStyle);
+    list->header()->setStyleSheet(kListHeaderStyle);
     list->header()->setSectionsMovable(false);
     list->header()->setSectionResizeMode(QHeaderView::Fixed);
     list->header()->setStretchLastSection(false);
