@@ -7,4 +7,10 @@ void InitTables(PayTable& table) {
     table = PayTable{5, 3000, 1000, 125, 80, 50, 20, 20, 15, 10, 5};
 }
 
+PayTable GamePayTable() {
+    PayTable table{};
+    InitTables(table);
+    return table;
+}
+
 }  // namespace modcards

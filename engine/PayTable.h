@@ -12,4 +12,7 @@ using PayTable = std::array<std::int16_t, 11>;
 // Fills the game's table: 5, then 3000, 1000, 125, 80, 50, 20, 20, 15, 10, 5.
 void InitTables(PayTable& table);
 
+// The game's table as a value, for code that only reads it.
+PayTable GamePayTable();
+
 }  // namespace modcards

@@ -21,9 +21,7 @@ namespace {
 using namespace modcards;
 
 bool IsGameTable(const analysis::Pays& pays) {
-    PayTable table{};
-    InitTables(table);
-    return pays == analysis::GamePays(table);
+    return pays == analysis::GamePays();
 }
 
 // The game's own chart was derived when the program was built; any other is derived now.

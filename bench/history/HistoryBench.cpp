@@ -14,6 +14,7 @@
 #include "game/history/HandHistory.h"
 #include "game/history/SessionReview.h"
 #include "game/history/SettledHand.h"
+#include "tests/support/GameAdvisor.h"
 
 namespace {
 
@@ -21,17 +22,6 @@ using history::HandHistory;
 
 constexpr const char* kNow = "2024-05-01T14:03:22";
 constexpr int kReviewedHands = 100000;
-
-modcards::PayTable GameTable() {
-    modcards::PayTable table;
-    modcards::InitTables(table);
-    return table;
-}
-
-const modcards::analysis::HoldAdvisor& Advisor() {
-    static const modcards::analysis::HoldAdvisor advisor(modcards::analysis::GamePays(GameTable()));
-    return advisor;
-}
 
 // A scratch folder, removed at the end.
 class ScratchFolder {
@@ -60,7 +50,7 @@ public:
             hand.dealt[slot] = modcards::analysis::CardOfIndex(deck[slot]);
             hand.finalHand[slot] = modcards::analysis::CardOfIndex(deck[slot + 5]);
         }
-        hand.held = random_() % 10 != 0 ? Advisor().BestHold(hand.dealt) : random_() % 32;
+        hand.held = random_() % 10 != 0 ? GameAdvisor().BestHold(hand.dealt) : random_() % 32;
         for (int slot = 0; slot < 5; ++slot)
             if ((hand.held >> slot) & 1u) hand.finalHand[slot] = hand.dealt[slot];
         return hand;
@@ -71,7 +61,8 @@ private:
 };
 
 history::HandRecord RowOf(const history::Session& session, const history::SettledHand& hand) {
-    return history::RecordOfHand(session, kNow, hand, Advisor(), GameTable()).record;
+    return history::RecordOfHand(session, kNow, hand, GameAdvisor(), modcards::GamePayTable())
+        .record;
 }
 
 // The row of a settled hand: both values from the advisor, on the game's worker thread.

@@ -14,12 +14,6 @@
 namespace modcards::analysis {
 namespace {
 
-Pays GameTablePays() {
-    PayTable table{};
-    InitTables(table);
-    return GamePays(table);
-}
-
 // Classifying all 2,598,960 hands and counting every smaller set; argument: threads.
 void BM_BuildCategoryTables(benchmark::State& state) {
     for (auto _ : state)
@@ -31,7 +25,7 @@ BENCHMARK(BM_BuildCategoryTables)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)
 void BM_ReturnFromScratch(benchmark::State& state) {
     const auto threads = static_cast<unsigned>(state.range(0));
     for (auto _ : state) {
-        const PaySums sums(CategoryTables::Build(threads), GameTablePays(), threads);
+        const PaySums sums(CategoryTables::Build(threads), GamePays(), threads);
         benchmark::DoNotOptimize(AnalyzeGame(sums, threads));
     }
 }
@@ -42,7 +36,7 @@ void BM_ReturnWithCachedTables(benchmark::State& state) {
     const auto tables = CategoryTables::Build(2);
     const auto threads = static_cast<unsigned>(state.range(0));
     for (auto _ : state) {
-        const PaySums sums(tables, GameTablePays(), threads);
+        const PaySums sums(tables, GamePays(), threads);
         benchmark::DoNotOptimize(AnalyzeGame(sums, threads));
     }
 }
@@ -50,7 +44,7 @@ BENCHMARK(BM_ReturnWithCachedTables)->Arg(1)->Arg(2)->Unit(benchmark::kMilliseco
 
 // One deal's 32 holds, ranked, from an advisor whose tables are built (explicitly cached).
 void BM_HoldsOfOneDeal(benchmark::State& state) {
-    const HoldAdvisor advisor(GameTablePays());
+    const HoldAdvisor advisor(GamePays());
     const Hand dealt = ParseHand("Ah 2c 5d 9s Kh");
     for (auto _ : state) benchmark::DoNotOptimize(advisor.RankHolds(dealt));
 }
@@ -60,7 +54,7 @@ BENCHMARK(BM_HoldsOfOneDeal)->Unit(benchmark::kMicrosecond);
 void BM_FirstHint(benchmark::State& state) {
     const Hand dealt = ParseHand("Ah 2c 5d 9s Kh");
     for (auto _ : state) {
-        const HoldAdvisor advisor(GameTablePays(), 2);
+        const HoldAdvisor advisor(GamePays(), 2);
         benchmark::DoNotOptimize(advisor.BestHold(dealt));
     }
 }
@@ -89,7 +83,7 @@ BENCHMARK(BM_ChartSamples)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The exact return of a given chart (the game's), played on one deal of each suit class.
 void BM_ChartAudit(benchmark::State& state) {
-    const PaySums sums(CategoryTables::Build(2), GameTablePays());
+    const PaySums sums(CategoryTables::Build(2), GamePays());
     const auto threads = static_cast<unsigned>(state.range(0));
     for (auto _ : state) benchmark::DoNotOptimize(AuditChart(GameChart(), sums, threads));
 }

@@ -64,9 +64,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     try {
-        PayTable table{};
-        InitTables(table);
-        const PaySums sums(CategoryTables::Build(2), GamePays(table));
+        const PaySums sums(CategoryTables::Build(2), GamePays());
         const StrategyChart chart = BuildChart(sums);
         const std::string source = Source(chart, AuditChart(chart, sums));
         // Written beside, then renamed: a build stopped half way leaves no torn source.

@@ -6,6 +6,10 @@
 
 namespace modcards::analysis {
 
+Pays GamePays() {
+    return GamePays(GamePayTable());
+}
+
 Pays GamePays(const PayTable& table) {
     Pays pays;
     for (int c = 1; c < kCategoryCount; ++c) pays.perCategory[c] = table[c];

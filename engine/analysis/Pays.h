@@ -21,6 +21,8 @@ constexpr std::int64_t kMaxPay = 1'000'000'000;
 
 // The game's own table: PayTable[1..10] over the stake PayTable[0].
 Pays GamePays(const PayTable& table);
+// The same for the game's table itself (GamePayTable).
+Pays GamePays();
 
 // Ten pays per unit bet for categories 1..10, as whole numbers.
 Pays PaysPerUnit(const std::array<std::int64_t, 10>& pays);

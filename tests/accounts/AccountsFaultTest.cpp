@@ -2,7 +2,6 @@
 #include <grp.h>
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -13,6 +12,7 @@
 
 #include "accounts/AccountSeat.h"
 #include "tests/support/ChildProcess.h"
+#include "tests/support/SmallDisk.h"
 #include "tests/support/TestFiles.h"
 
 namespace {
@@ -127,16 +127,10 @@ TEST(AccountsFileFaults, KillsWhileSavingTearNoRecordAndTouchNoOther) {
 
 TEST(AccountsFileFaults, FullDiskRefusesNewAccountsAndKeepsTheOldOnes) {
     ScratchFolder folder;
-    const std::filesystem::path disk = folder.path() / "disk", file = disk / "Players.dat";
-    std::filesystem::create_directory(disk);
-    if (::mount("tmpfs", disk.c_str(), "tmpfs", 0, "size=128k") != 0) {
-        GTEST_SKIP() << "cannot mount a small tmpfs to fill (" << std::strerror(errno)
-                     << "); this needs root or CAP_SYS_ADMIN";
-    }
-    struct Unmount {
-        const std::filesystem::path& at;
-        ~Unmount() { ::umount2(at.c_str(), MNT_DETACH); }
-    } unmount{disk};
+    const SmallDisk small(folder.path() / "disk", "128k");
+    if (!small.mounted()) GTEST_SKIP() << small.why();
+    const std::filesystem::path& disk = small.path();
+    const std::filesystem::path file = disk / "Players.dat";
     const std::string before = NumberedAccounts(1024);  // ends on a page: one more needs a new page
     WriteAll(file, before);
     WriteAll(disk / "filler", std::string(128 * 1024, '\0'));

@@ -6,6 +6,7 @@
 #include "engine/analysis/HoldAdvisor.h"
 #include "game/HintTexts.h"
 #include "table/StrategyMenu.h"
+#include "tests/support/GameAdvisor.h"
 #include "tests/table/TableFixture.h"
 
 namespace {
@@ -47,16 +48,6 @@ protected:
     std::unique_ptr<StrategyMenu> strategy;  // goes before the window
 };
 
-// The analysis module's own ranking, built apart from the game's.
-const modcards::analysis::HoldAdvisor& Reference() {
-    static const modcards::analysis::HoldAdvisor advisor = [] {
-        modcards::PayTable table{};
-        modcards::InitTables(table);
-        return modcards::analysis::HoldAdvisor(modcards::analysis::GamePays(table));
-    }();
-    return advisor;
-}
-
 using Hint = StrategyFixture;
 using Trainer = StrategyFixture;
 using HelpReturn = StrategyFixture;
@@ -83,13 +74,13 @@ TEST_F(Hint, RingsTheBestHoldAndListsTheTopHoldsWithTheirExactPays) {
 
     ASSERT_TRUE(HintShown());
     EXPECT_EQ(RingedCards(), 0b01011u);  // 9c 9d 9h
-    const auto ranked = Reference().RankHolds(window->HandCards().Hand);
+    const auto ranked = GameAdvisor().RankHolds(window->HandCards().Hand);
     const std::vector<HoldHint>& shown = strategy->Panel().Holds();
     ASSERT_EQ(shown.size(), 5u);
     for (std::size_t i = 0; i < shown.size(); ++i) {
         for (int slot = 0; slot < 5; ++slot)
             EXPECT_EQ(shown[i].Keeps(slot), ranked[i].Keeps(slot)) << i << " " << slot;
-        EXPECT_DOUBLE_EQ(shown[i].credits, ranked[i].ExpectedPayApprox(Reference().pays()) * 5);
+        EXPECT_DOUBLE_EQ(shown[i].credits, ranked[i].ExpectedPayApprox(GameAdvisor().pays()) * 5);
         EXPECT_EQ(shown[i].rank, ranked[i].rank) << i;
     }
     // 2041/1081 per credit staked; the two next holds tie at 71/47. Each names its chart line.
@@ -230,7 +221,7 @@ TEST_F(Trainer, EitherOfTwoHoldsOfTheBestValueIsRight) {
     strategy->Trainer()->setChecked(true);
     deck.Queue(kTwinDraws);
     ClickDeal();
-    ASSERT_EQ(Reference().RankHolds(window->HandCards().Hand)[1].rank, 1);
+    ASSERT_EQ(GameAdvisor().RankHolds(window->HandCards().Hand)[1].rank, 1);
     HoldOnly({1, 2, 3, 4});  // the one listed second
     ClickDeal();
     EXPECT_TRUE(dialogs.questions.empty());

@@ -8,33 +8,21 @@
 #include "engine/PayTable.h"
 #include "engine/analysis/Pays.h"
 #include "game/history/SettledHand.h"
+#include "tests/support/GameAdvisor.h"
 #include "windows/frmReview.h"
 
 namespace {
 
 using history::HandRecord;
 
-const modcards::PayTable& GameTable() {
-    static const modcards::PayTable table = [] {
-        modcards::PayTable made{};
-        modcards::InitTables(made);
-        return made;
-    }();
-    return table;
-}
-
-const modcards::analysis::HoldAdvisor& Advisor() {
-    static const modcards::analysis::HoldAdvisor advisor(modcards::analysis::GamePays(GameTable()));
-    return advisor;
-}
-
 // A hand as the table settles it, numbered as the history would.
 HandRecord Played(std::int64_t id, const char* dealt, history::HeldSlots held,
                   const char* finalHand) {
     const history::SettledHand hand{modcards::ParseHand(dealt), held,
                                     modcards::ParseHand(finalHand)};
-    history::RecordResult made = history::RecordOfHand(
-        {1, "Ann", "2025-12-09T12:00:00"}, "2025-12-09T12:00:00", hand, Advisor(), GameTable());
+    history::RecordResult made =
+        history::RecordOfHand({1, "Ann", "2025-12-09T12:00:00"}, "2025-12-09T12:00:00", hand,
+                              GameAdvisor(), modcards::GamePayTable());
     EXPECT_EQ(made.error, "");
     made.record.id = id;
     return made.record;
@@ -54,7 +42,7 @@ std::vector<HandRecord> ScriptedSession() {
 ReviewPage PageOf(ReviewScope scope) {
     std::vector<HandRecord> hands = ScriptedSession();
     if (scope == ReviewScope::ThisSession) hands.erase(hands.begin());  // the first came before
-    return {"Ann", history::ReviewHands(hands, 5), QString(), &Advisor()};
+    return {"Ann", history::ReviewHands(hands, 5), QString(), &GameAdvisor()};
 }
 
 QStringList Row(const QTreeView* list, int row) {

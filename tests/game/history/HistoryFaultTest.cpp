@@ -2,13 +2,13 @@
 // they were, and never overwrites a file the game cannot read.
 #include <gtest/gtest.h>
 #include <sqlite3.h>
-#include <sys/mount.h>
 
 #include <cerrno>
 #include <cstring>
 
 #include "game/history/HandHistory.h"
 #include "tests/game/history/HistoryTestFiles.h"
+#include "tests/support/SmallDisk.h"
 
 namespace {
 
@@ -119,16 +119,9 @@ TEST(HandHistoryFaults, AReadOnlyFolderIsTold) {
 
 TEST(HandHistoryFaults, AFullDiskRefusesTheHandAndKeepsEveryEarlierOne) {
     ScratchFolder folder;
-    const std::filesystem::path disk = folder.path() / "disk";
-    std::filesystem::create_directory(disk);
-    if (::mount("tmpfs", disk.c_str(), "tmpfs", 0, "size=256k") != 0) {
-        GTEST_SKIP() << "cannot mount a small tmpfs to fill (" << std::strerror(errno)
-                     << "); this needs root or CAP_SYS_ADMIN";
-    }
-    struct Unmount {
-        const std::filesystem::path& at;
-        ~Unmount() { ::umount2(at.c_str(), MNT_DETACH); }
-    } unmount{disk};
+    const SmallDisk small(folder.path() / "disk", "256k");
+    if (!small.mounted()) GTEST_SKIP() << small.why();
+    const std::filesystem::path& disk = small.path();
 
     auto history = HandHistory::Open(disk, kNow).history;
     ASSERT_TRUE(history);

@@ -6,6 +6,7 @@
 #include "engine/analysis/Pays.h"
 #include "game/history/LocalTime.h"
 #include "game/history/SettledHand.h"
+#include "tests/support/GameAdvisor.h"
 
 namespace {
 
@@ -13,23 +14,12 @@ using history::RecordOfHand;
 using history::SettledHand;
 using modcards::ParseHand;
 
-modcards::PayTable GameTable() {
-    modcards::PayTable table;
-    modcards::InitTables(table);
-    return table;
-}
-
-const modcards::analysis::HoldAdvisor& Advisor() {
-    static const modcards::analysis::HoldAdvisor advisor(modcards::analysis::GamePays(GameTable()));
-    return advisor;
-}
-
 const history::Session kSession{7, "Alice", "2024-05-01T14:00:00"};
 
 history::RecordResult Row(const char* dealt, history::HeldSlots held, const char* finalHand) {
     return RecordOfHand(kSession, "2024-05-01T14:03:22",
-                        SettledHand{ParseHand(dealt), held, ParseHand(finalHand)}, Advisor(),
-                        GameTable());
+                        SettledHand{ParseHand(dealt), held, ParseHand(finalHand)}, GameAdvisor(),
+                        modcards::GamePayTable());
 }
 
 TEST(SettledHandRows, StandingPatIsWorthExactlyThePay) {
@@ -73,9 +63,9 @@ TEST(SettledHandRows, HandsThatCannotHaveBeenPlayedAreRefusedInWords) {
               "the final cards do not follow from the dealt cards and the hold");
     EXPECT_EQ(Row("Ah 2c 5d 9s Kh", 0b100000, "Ah 2c 5d 9s Kh").error,
               "the dealt cards are not five different cards of the deck");
-    modcards::PayTable other = GameTable();
+    modcards::PayTable other = modcards::GamePayTable();
     other[1] = 4000;
-    EXPECT_EQ(RecordOfHand(kSession, "2024-05-01T14:03:22", {}, Advisor(), other).error,
+    EXPECT_EQ(RecordOfHand(kSession, "2024-05-01T14:03:22", {}, GameAdvisor(), other).error,
               "the perfect-play tables were built for another pay table");
 }
 
