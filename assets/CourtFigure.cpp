@@ -269,7 +269,7 @@ void PaintCrown(QPainter& p, int suit, const Livery& livery) {
     PaintSuitJewel(p, suit, livery, QRectF(43.5, 0.5, 13, 13));
 }
 
-// The queen's tiara of the livery's metal, the suit set at its peak, and a veil behind it.
+// The queen's tiara of the livery's metal, the suit set at its peak.
 void PaintTiara(QPainter& p, int suit, const Livery& livery) {
     QPainterPath tiara;
     tiara.moveTo(36.5, 30);
