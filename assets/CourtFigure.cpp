@@ -26,25 +26,29 @@ const QColor kCream(255, 248, 228);
 constexpr qreal kLine = 1.6;  // the outline of every shape, in grid units
 
 // What tells the suits apart inside the figure, at a glance and without the corner: a robe of
-// its own hue, the facing down the front, the metal of crown and chain, and the hair.
+// its own hue, the facing down the front, the metal of crown and chain, the hair and the
+// king's beard.
 struct Livery {
     QColor robe;
     QColor facing;
     QColor metal;
     QColor hair;
+    QColor beard;
 };
 
 Livery LiveryOf(int suit) {
     switch (suit) {
         case 0:  // spades: midnight blue and silver
             return {QColor(34, 50, 122), QColor(214, 222, 236), QColor(196, 204, 218),
-                    QColor(44, 38, 40)};
+                    QColor(44, 38, 40), QColor(128, 124, 132)};
         case 1:  // diamonds: orange and violet
-            return {QColor(242, 134, 20), QColor(112, 46, 150), kGold, QColor(232, 182, 72)};
+            return {QColor(242, 134, 20), QColor(112, 46, 150), kGold, QColor(232, 182, 72),
+                    QColor(250, 236, 196)};
         case 2:  // clubs: forest green and gold
-            return {QColor(22, 112, 58), QColor(246, 204, 64), kGold, QColor(118, 70, 34)};
+            return {QColor(22, 112, 58), QColor(246, 204, 64), kGold, QColor(118, 70, 34),
+                    QColor(150, 88, 42)};
         default:  // hearts: crimson and white
-            return {QColor(182, 16, 44), kCream, kGold, QColor(150, 64, 30)};
+            return {QColor(182, 16, 44), kCream, kGold, QColor(150, 64, 30), QColor(246, 246, 250)};
     }
 }
 
@@ -220,8 +224,8 @@ void PaintHairAndBeard(QPainter& p, int value, const Livery& livery) {
     } else if (value == 12) {  // locks that frame the face
         p.setBrush(Across(36, 64, livery.hair.lighter(110)));
         p.drawChord(QRectF(37, 25, 26, 17), 0, 180 * 16);
-    } else {  // the king's beard and moustache, of the livery's hair gone grey
-        const QColor beard = livery.hair.lighter(260);
+    } else {  // the king's beard and moustache
+        const QColor& beard = livery.beard;
         QPainterPath shape;
         shape.moveTo(37.5, 40);
         shape.cubicTo(38, 58, 45, 64, 50, 66);
