@@ -38,15 +38,17 @@ void PaintBlank(QPainter& p) {
     p.drawRoundedRect(card, 5, 5);
 }
 
-// Rank over suit in the top-left corner; painted twice, the second time turned.
+// Rank over suit in the top-left corner, as large as the margin beside the pips allows, so it
+// reads at the table's size; painted twice, the second time turned.
 void PaintIndex(QPainter& p, int suit, int value) {
-    QFont font = fonts::Arial(11.5, true);
+    QFont font = fonts::Arial(13.5, true);
     if (value == 10) font.setStretch(QFont::Condensed);
+    font = FitFont(font, RankText(value), 15.5);
     const QColor colour = SuitColour(suit);
     p.setPen(Qt::NoPen);
     p.setBrush(colour);
-    p.drawPath(TextPath(RankText(value), font, QRectF(1, 2, 16, 16), Qt::AlignHCenter));
-    p.drawPath(SuitPath(suit, QRectF(4, 20, 10, 11)));
+    p.drawPath(TextPath(RankText(value), font, QRectF(0.5, 2, 16, 18), Qt::AlignHCenter));
+    p.drawPath(SuitPath(suit, QRectF(2.5, 21.5, 12, 13)));
 }
 
 // Pip centres on a unit grid (x 0 left column .. 1 right column, y 0 top row .. 1 bottom).

@@ -1,8 +1,9 @@
 // Paints every picture of the game onto one contact sheet, at 1x and at 2x, to look at them.
 // Usage: artwork-sheet [folder] [--pictures]
-// Writes artwork-sheet@1x.png, artwork-sheet@2x.png and table-preview.png (the table as the
-// main window lays it out); with --pictures, also each picture on
-// its own at four times its size, to look at the details.
+// Writes artwork-sheet@1x.png, artwork-sheet@2x.png, table-preview.png (the table as the
+// main window lays it out) and court-cards.png (the twelve courts on the felt, at 1x above and
+// at 2x below, pixel for pixel); with --pictures, also each picture on its own at four times
+// its size, to look at the details.
 #include "assets/Artwork.h"
 #include "assets/Fonts.h"
 
@@ -135,6 +136,31 @@ bool WriteSheet(const QString& path, qreal dpr) {
     return sheet.save(path);
 }
 
+// The courts by rank (rows J, Q, K) and suit (columns S D C H), each pixel of the pictures one
+// pixel of the sheet, so the 1x ones look as they do at the table.
+bool WriteCourtSheet(const QString& path) {
+    constexpr int kCell = 8;
+    const QSize card(77, 108);
+    QImage sheet(kCell + 4 * (card.width() + kCell) + 4 * (2 * card.width() + kCell),
+                 kCell + 3 * (2 * card.height() + kCell), QImage::Format_RGB32);
+    sheet.fill(QColor(22, 96, 52));
+    QPainter p(&sheet);
+    for (int value = 11; value <= 13; ++value) {
+        const int row = value - 11;
+        for (int suit = 0; suit < 4; ++suit) {
+            QPixmap plain = artwork::CardFace(suit, value, 1);
+            p.drawPixmap(kCell + suit * (card.width() + kCell),
+                         kCell + row * (card.height() + kCell), plain);
+            QPixmap sharp = artwork::CardFace(suit, value, 2);
+            sharp.setDevicePixelRatio(1);
+            p.drawPixmap(kCell + 4 * (card.width() + kCell) + suit * (2 * card.width() + kCell),
+                         kCell + row * (2 * card.height() + kCell), sharp);
+        }
+    }
+    p.end();
+    return sheet.save(path);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -150,6 +176,7 @@ int main(int argc, char** argv) {
         std::printf("Wrote %s\n", qPrintable(path));
     }
     if (!WriteTablePreview(folder.filePath("table-preview.png"))) return 1;
+    if (!WriteCourtSheet(folder.filePath("court-cards.png"))) return 1;
     if (argc > 2 && QString(argv[2]) == "--pictures") {
         for (const auto& [name, picture] : AllPictures(4)) {
             // The cursor and the icons have fixed pixels: enlarge them without smoothing.

@@ -10,6 +10,7 @@
 #include <set>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "assets/Artwork.h"
@@ -302,6 +303,75 @@ TEST(CardFaces, CardsWithoutAMiddlePipLookTheSameUpsideDown) {
                                                       qGray(turned.pixel(x, y))) > 40;
                                   }),
                       8);
+        }
+    }
+}
+
+// Whether a pixel is the ink of an index: dark, or the suits' red (not its soft edge on white).
+bool IsInk(const QColor& c) {
+    return c.alpha() > 200 && (qGray(c.rgb()) < 110 || (c.red() > 150 && c.green() < 90));
+}
+
+// The heights of the bands of rows of `region` that hold ink, top to bottom.
+std::vector<int> InkBands(const QImage& image, const QRect& region) {
+    std::vector<int> bands;
+    int height = 0;
+    for (int y = region.top(); y <= region.bottom() + 1; ++y) {
+        bool inked = false;
+        for (int x = region.left(); x <= region.right() && y <= region.bottom(); ++x)
+            inked = inked || IsInk(image.pixelColor(x, y));
+        if (inked) ++height;
+        if (!inked && height > 0) bands.push_back(std::exchange(height, 0));
+    }
+    return bands;
+}
+
+// At the table's size (1x) the corner reads: rank over suit, each at least 12 pixels tall,
+// in both corners alike.
+TEST(CardFaces, CornerIndicesAreLargeEnoughToReadAtTableSize) {
+    const QRect corner(0, 0, 17, 38);
+    for (int suit = 0; suit < 4; ++suit) {
+        for (int value = 1; value <= 13; ++value) {
+            SCOPED_TRACE("suit " + std::to_string(suit) + " value " + std::to_string(value));
+            const QImage face = artwork::CardFace(suit, value, 1).toImage();
+            for (const QImage& side : {face, face.mirrored(true, true)}) {
+                const std::vector<int> bands = InkBands(side, corner);
+                ASSERT_EQ(bands.size(), 2u);
+                EXPECT_GE(bands[0], 12);
+                EXPECT_GE(bands[1], 12);
+            }
+        }
+    }
+}
+
+// Each court is its own figure: any two of the twelve differ clearly in at least a sixth or so
+// of the figure itself, leaving out the corner indices and the small rank and suit in the frame.
+TEST(CardFaces, EveryTwoCourtsDifferInTheirFigures) {
+    const QRect panel(18, 12, 41, 84);
+    const QRect letters(18, 12, 13, 25), turnedLetters(46, 71, 13, 25);
+    std::vector<std::pair<std::string, QImage>> courts;
+    for (int value = 11; value <= 13; ++value)
+        for (int suit = 0; suit < 4; ++suit)
+            courts.emplace_back(std::string(1, "JQK"[value - 11]) + "SDCH"[suit],
+                                artwork::CardFace(suit, value, 1).toImage());
+    const int figurePixels =
+        panel.width() * panel.height() - 2 * letters.width() * letters.height();
+    for (size_t a = 0; a < courts.size(); ++a) {
+        for (size_t b = a + 1; b < courts.size(); ++b) {
+            SCOPED_TRACE(courts[a].first + " and " + courts[b].first);
+            const QImage &one = courts[a].second, &other = courts[b].second;
+            const int differing = CountPixels(
+                one,
+                [&](int x, int y) {
+                    if (letters.contains(x, y) || turnedLetters.contains(x, y)) return false;
+                    const QColor c = one.pixelColor(x, y), d = other.pixelColor(x, y);
+                    return std::abs(c.red() - d.red()) + std::abs(c.green() - d.green()) +
+                               std::abs(c.blue() - d.blue()) >
+                           90;
+                },
+                panel);
+            const double share = double(differing) / figurePixels;
+            EXPECT_GT(share, 0.15);
         }
     }
 }
