@@ -23,9 +23,10 @@ QString ChartLineTitle(const modcards::analysis::StrategyChart& chart, int line)
 
 QString HoldChartLine(const modcards::analysis::StrategyChart& chart, const modcards::Hand& dealt,
                       std::uint8_t kept) {
-    const int line = chart.LineOfHold(dealt, kept);
-    if (line >= 0) return ChartLineTitle(chart, line);
-    return QString::fromStdString(chart.HoldText(dealt, kept));
+    const modcards::analysis::HoldName name = chart.NameHold(dealt, kept);
+    const QString rest = QString::fromStdString(name.rest);
+    if (name.line >= 0) return ChartLineTitle(chart, name.line) + rest;
+    return QString::fromStdString(name.text) + rest;
 }
 
 QString ShareOfDeals(std::int64_t deals) {

@@ -12,7 +12,8 @@
 QString ChartLineTitle(const modcards::analysis::StrategyChart& chart, int line);
 
 // The line naming the hold `kept` (bit i: table position i) of `dealt`, as ChartLineTitle
-// says it, or the hold's own pattern in words when no line of the chart covers it.
+// says it, or the hold's own pattern in words when no line of the chart covers it; cards kept
+// beside a named part follow it: "Line 30: A pair, plus a king".
 QString HoldChartLine(const modcards::analysis::StrategyChart& chart, const modcards::Hand& dealt,
                       std::uint8_t kept);
 

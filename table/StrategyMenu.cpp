@@ -90,7 +90,8 @@ void StrategyMenu::ShowHint() {
         const modcards::Hand dealt = TableHand();
         const std::vector<HoldHint> top = TopHolds(*advisor, dealt, kHintRows);
         MarkKeptCards(top.front());
-        panel_->ShowHolds(dealt, top);
+        panel_->ShowHolds(dealt, top,
+                          AsSentence(ChartExceptionText(dealt, JudgeChart(*advisor, dealt))));
     } else if (!tables_.Failure().isEmpty()) {
         panel_->ShowFailure(tables_.Failure());
     } else {
@@ -106,7 +107,8 @@ void StrategyMenu::HideHint() {
     MarkKeptCards(HoldHint{});
 }
 
-// A mistake is questioned, a close call is not; choosing to change the hold leaves the draw
+// A mistake is questioned, a close call is not; the chart's own hold where the chart errs is
+// shown as its exception, not as a mistake. Choosing to change the hold leaves the draw
 // undone. Until the tables are ready the trainer lets every draw go.
 bool StrategyMenu::TrainerLetsDraw() {
     const auto* advisor = tables_.Advisor();
@@ -117,7 +119,7 @@ bool StrategyMenu::TrainerLetsDraw() {
             held |= static_cast<std::uint8_t>(1u << slot);
     const modcards::Hand dealt = TableHand();
     const HoldVerdict verdict = JudgeHold(*advisor, dealt, held);
-    if (!verdict.IsMistake()) return true;
+    if (!verdict.IsMistake() && !verdict.IsChartException()) return true;
     // The best hold stands marked on the table while the question is asked; the list of holds
     // follows when the player goes back to change the hold.
     MarkKeptCards(verdict.best);

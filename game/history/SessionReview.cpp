@@ -4,6 +4,9 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <stdexcept>
+
+#include "engine/analysis/GameChart.h"
 
 #include "game/history/HoldGrade.h"
 
@@ -13,6 +16,17 @@ namespace {
 void SortCostliestFirst(std::vector<HandRecord>& hands) {
     std::stable_sort(hands.begin(), hands.end(),
                      [](const HandRecord& a, const HandRecord& b) { return a.Cost() > b.Cost(); });
+}
+
+// Only a hold costing enough to be a mistake asks the chart; records are whole hands, but a
+// hand of repeated cards is no chart's hold.
+bool IsChartHold(const HandRecord& hand) {
+    if (hand.Cost() < kCloseCallCredits) return false;
+    try {
+        return modcards::analysis::GameChart().PlayHand(hand.dealt).keptSlots == hand.held;
+    } catch (const std::invalid_argument&) {
+        return false;
+    }
 }
 
 std::string Credits(std::int64_t count) {
@@ -40,9 +54,11 @@ std::string LuckClause(std::int64_t luck) {
 // The parts rounded to whole credits so that they add up to `total` exactly: each is rounded
 // down, then those with the largest fractions rounded up until the sum is right, earlier parts
 // first among equal fractions. No part moves by a credit or more.
-std::array<std::int64_t, 4> WholeParts(std::int64_t total, const std::array<double, 4>& parts) {
-    std::array<std::int64_t, 4> whole{};
-    std::array<std::size_t, 4> byFraction{0, 1, 2, 3};
+constexpr std::size_t kParts = 5;
+std::array<std::int64_t, kParts> WholeParts(std::int64_t total,
+                                            const std::array<double, kParts>& parts) {
+    std::array<std::int64_t, kParts> whole{};
+    std::array<std::size_t, kParts> byFraction{0, 1, 2, 3, 4};
     std::int64_t sum = 0;
     for (std::size_t i = 0; i < parts.size(); ++i) {
         whole[i] = static_cast<std::int64_t>(std::floor(parts[i]));
@@ -51,7 +67,7 @@ std::array<std::int64_t, 4> WholeParts(std::int64_t total, const std::array<doub
     std::stable_sort(byFraction.begin(), byFraction.end(), [&](std::size_t a, std::size_t b) {
         return parts[a] - whole[a] > parts[b] - whole[b];
     });
-    const std::int64_t missing = std::clamp<std::int64_t>(total - sum, 0, 4);
+    const std::int64_t missing = std::clamp<std::int64_t>(total - sum, 0, kParts);
     for (std::int64_t i = 0; i < missing; ++i) ++whole[byFraction[i]];
     return whole;
 }
@@ -78,7 +94,7 @@ SessionReview ReviewHands(std::span<const HandRecord> hands, int stake) {
         review.result += hand.pay - stake;
         review.heldExpected += hand.holdEv;
         review.perfectExpected += hand.bestEv;
-        switch (GradeHold(hand.holdEv, hand.bestEv)) {
+        switch (GradeHold(hand.holdEv, hand.bestEv, IsChartHold(hand))) {
             case HoldGrade::Best:
                 break;
             case HoldGrade::CloseCall:
@@ -89,20 +105,25 @@ SessionReview ReviewHands(std::span<const HandRecord> hands, int stake) {
                 review.mistakesCost += hand.Cost();
                 review.mistakes.push_back(hand);
                 break;
+            case HoldGrade::ChartException:
+                review.chartExceptionsCost += hand.Cost();
+                review.chartExceptions.push_back(hand);
+                break;
         }
         review.balance.push_back({review.result, review.PerfectResult()});
     }
     review.luck = static_cast<double>(review.result) - (review.heldExpected - review.staked);
     SortCostliestFirst(review.mistakes);
     SortCostliestFirst(review.closeCalls);
+    SortCostliestFirst(review.chartExceptions);
     return review;
 }
 
 std::string ResultSentence(const SessionReview& review) {
     if (review.handsPlayed == 0) return "No hands played yet.";
-    const auto [perfect, lostToMistakes, lostToCloseCalls, luck] = WholeParts(
-        review.result,
-        {review.PerfectResult(), -review.mistakesCost, -review.closeCallsCost, review.luck});
+    const auto [perfect, lostToMistakes, lostToCloseCalls, lostToChart, luck] = WholeParts(
+        review.result, {review.PerfectResult(), -review.mistakesCost, -review.closeCallsCost,
+                        -review.chartExceptionsCost, review.luck});
     std::vector<std::string> clauses;
     if (perfect != 0) {
         clauses.push_back("perfect play would have expected to " +
@@ -112,6 +133,8 @@ std::string ResultSentence(const SessionReview& review) {
     clauses.push_back(MistakesClause(review.mistakes.size(), -lostToMistakes));
     if (lostToCloseCalls != 0)
         clauses.push_back("close calls cost " + std::to_string(-lostToCloseCalls));
+    if (lostToChart != 0)
+        clauses.push_back("the chart's exceptions cost " + std::to_string(-lostToChart));
     clauses.push_back(LuckClause(luck));
     return Opening(review.result) + ": " + JoinClauses(clauses) + ".";
 }

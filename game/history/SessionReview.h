@@ -17,7 +17,7 @@ struct BalancePoint {
 };
 
 // Every figure is in credits. They always add up:
-//   result = PerfectResult() - mistakesCost - closeCallsCost + luck.
+//   result = PerfectResult() - mistakesCost - closeCallsCost - chartExceptionsCost + luck.
 struct SessionReview {
     std::int64_t handsPlayed = 0;
     std::int64_t staked = 0;             // credits wagered
@@ -26,10 +26,12 @@ struct SessionReview {
     double perfectExpected = 0;          // expected pay of the best holds, summed
     double mistakesCost = 0;             // expected credits given up by the mistakes
     double closeCallsCost = 0;           // the same for the close calls: a few hundredths at most
+    double chartExceptionsCost = 0;      // the same for the chart's own holds where it errs
     double luck = 0;                     // paid less the expected pay of the holds taken
     std::vector<HandRecord> mistakes;    // costliest first; equal costs in the order played
     std::vector<HandRecord> closeCalls;  // listed apart, never counted as mistakes
-    std::vector<BalancePoint> balance;   // handsPlayed + 1 points, the first {0, 0}
+    std::vector<HandRecord> chartExceptions;  // the game chart's hold where it errs; apart too
+    std::vector<BalancePoint> balance;        // handsPlayed + 1 points, the first {0, 0}
 
     // Expected pay per credit staked with the holds taken, and with perfect play (0.99 = 99%).
     double HeldReturn() const { return staked > 0 ? heldExpected / staked : 0; }
@@ -39,7 +41,8 @@ struct SessionReview {
 };
 
 // Reviews `hands` in the order played, each staking `stake` credits (the PayTable's entry 0).
-// Grades each hold by GradeHold; ties with the best are neither mistakes nor close calls.
+// Grades each hold by GradeHold, the game chart telling which holds are its own; ties with
+// the best are neither mistakes nor close calls.
 // 100,000 hands take a few milliseconds.
 SessionReview ReviewHands(std::span<const HandRecord> hands, int stake);
 

@@ -212,5 +212,21 @@ TEST(StrategyChart, NamesTheLineOfEachHoldOfAHand) {
     EXPECT_THROW(chart.PlayHand(ParseHand("3s 3s Th Qh Jh")), std::invalid_argument);
 }
 
+// Kept cards that make nothing together are named by their largest part that does.
+TEST(StrategyChart, NamesAPairWithAKickerAsAPair) {
+    const StrategyChart& chart = GameChart();
+    const Hand dealt = ParseHand("Ks 9d Kh 4c 7s");
+    const HoldName pairAndNine = chart.NameHold(dealt, 0b00111);
+    EXPECT_EQ(pairAndNine.text, "A pair");
+    EXPECT_EQ(pairAndNine.line, chart.LineOfHold(dealt, 0b00101));
+    EXPECT_EQ(pairAndNine.rest, ", plus a 9");
+    EXPECT_EQ(chart.HoldText(dealt, 0b11111 & ~0b01000), "A pair, plus a 9 and a 7");
+    // A deuce kept stays in the named part.
+    const Hand withDeuce = ParseHand("2s 9d Kh 4c 7s");
+    const HoldName deuceKept = chart.NameHold(withDeuce, 0b01011);
+    EXPECT_EQ(deuceKept.rest.find("deuce"), std::string::npos) << deuceKept.rest;
+    EXPECT_EQ(chart.NameHold(dealt, 0b00101).rest, "");
+}
+
 }  // namespace
 }  // namespace modcards::analysis
