@@ -24,7 +24,7 @@ constexpr std::array<int, 4> kColumnWidths = {128, 104, 104, 80};
 frmReview::frmReview(QWidget* mainWindow, int stake, ReviewSource source)
     : QWidget(mainWindow), source_(std::move(source)) {
     SetUpFixedWindow(this, Qt::Tool, QStringLiteral("Session Review"), PixelsToTwips(800),
-                     PixelsToTwips(606), Qt::white);
+                     PixelsToTwips(660), Qt::white);
 
     lblpname_ = new NameLabel(QString(), this);
     lblpname_->setObjectName(QStringLiteral("lblpname"));
@@ -75,24 +75,34 @@ frmReview::frmReview(QWidget* mainWindow, int stake, ReviewSource source)
     AddHeading(this, QStringLiteral("lblMistakes"), QStringLiteral("Mistakes, Worst First"),
                QRect(8, 300, 440, 25));
     lstMistakes_ = AddHandList(&mistakes_, QStringLiteral("lstMistakes"),
-                               QStringLiteral("Mistakes, worst first"), QRect(8, 326, 440, 130));
+                               QStringLiteral("Mistakes, worst first"), QRect(8, 326, 440, 110));
     // Within a hundredth of a credit of the best: worth knowing, but no mistake.
     QLabel* closeCalls =
         AddHeading(this, QStringLiteral("lblCloseCalls"),
                    QStringLiteral("Close Calls (within %1 credit)").arg(history::kCloseCallCredits),
-                   QRect(8, 462, 440, 25));
+                   QRect(8, 442, 440, 25));
     closeCalls->setToolTip(
         QStringLiteral("Holds worth less than the best by under %1 credit: not counted as "
                        "mistakes")
             .arg(history::kCloseCallCredits));
     lstCloseCalls_ =
         AddHandList(&closeCalls_, QStringLiteral("lstCloseCalls"),
-                    QStringLiteral("Close calls, not mistakes"), QRect(8, 488, 440, 78));
+                    QStringLiteral("Close calls, not mistakes"), QRect(8, 468, 440, 60));
+    // The chart's own hold where the chart is not the best: the chart's fault, not the player's.
+    QLabel* exceptions = AddHeading(this, QStringLiteral("lblChartExceptions"),
+                                    QStringLiteral("The Chart's Exceptions (you followed it)"),
+                                    QRect(8, 534, 440, 25));
+    exceptions->setToolTip(
+        QStringLiteral("Deals where the strategy chart's hold is worth less than the best: "
+                       "following the chart is not counted as a mistake"));
+    lstChartExceptions_ =
+        AddHandList(&chartExceptions_, QStringLiteral("lstChartExceptions"),
+                    QStringLiteral("The chart's exceptions, not mistakes"), QRect(8, 560, 440, 60));
 
     deal_ = new ReviewDealPanel(this, stake);
-    deal_->setGeometry(QRect(456, 300, 336, 266));
+    deal_->setGeometry(QRect(456, 300, 336, 320));
 
-    QPushButton* ok = AddOkButton(this, QRect(680, 572, 112, 28));
+    QPushButton* ok = AddOkButton(this, QRect(680, 626, 112, 28));
     connect(ok, &QPushButton::clicked, this, &frmReview::cmdOK_Click);
     connect(tabScope_, &QTabBar::currentChanged, this, &frmReview::tabScope_Change);
 
@@ -146,7 +156,7 @@ void frmReview::Refresh() {
 }
 
 std::int64_t frmReview::SelectedHand() const {
-    for (QTreeView* list : {lstMistakes_, lstCloseCalls_}) {
+    for (QTreeView* list : HandLists()) {
         const QModelIndexList rows = list->selectionModel()->selectedRows();
         if (rows.isEmpty()) continue;
         const auto* rowsModel = static_cast<const ReviewHandsModel*>(list->model());
@@ -171,14 +181,19 @@ void frmReview::Fill() {
     plot_->SetBalance(review.balance);
     mistakes_.SetHands(&review.mistakes);
     closeCalls_.SetHands(&review.closeCalls);
+    chartExceptions_.SetHands(&review.chartExceptions);
+}
+
+std::array<QTreeView*, 3> frmReview::HandLists() const {
+    return {lstMistakes_, lstCloseCalls_, lstChartExceptions_};
 }
 
 // Selects the hand `id` in whichever list holds it, else the worst mistake, else the first
-// close call; the deal panel follows.
+// close call, else the chart's worst exception; the deal panel follows.
 void frmReview::SelectHand(std::int64_t id) {
     QTreeView* list = nullptr;
     int row = -1;
-    for (QTreeView* candidate : {lstMistakes_, lstCloseCalls_}) {
+    for (QTreeView* candidate : HandLists()) {
         row = static_cast<const ReviewHandsModel*>(candidate->model())->RowOf(id);
         if (row >= 0) {
             list = candidate;
@@ -191,6 +206,8 @@ void frmReview::SelectHand(std::int64_t id) {
             list = lstMistakes_;
         else if (closeCalls_.rowCount() > 0)
             list = lstCloseCalls_;
+        else if (chartExceptions_.rowCount() > 0)
+            list = lstChartExceptions_;
     }
     if (!list) {
         deal_->ShowMessage(page_.review.handsPlayed == 0
@@ -205,8 +222,8 @@ void frmReview::SelectHand(std::int64_t id) {
 void frmReview::ShowSelected(QTreeView* list) {
     const QModelIndexList rows = list->selectionModel()->selectedRows();
     if (rows.isEmpty()) return;
-    QTreeView* other = list == lstMistakes_ ? lstCloseCalls_ : lstMistakes_;
-    {
+    for (QTreeView* other : HandLists()) {
+        if (other == list) continue;
         const QSignalBlocker quiet(other->selectionModel());
         other->selectionModel()->clear();
         other->viewport()->update();

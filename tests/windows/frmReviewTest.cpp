@@ -121,4 +121,23 @@ TEST(SessionReviewWindow, TheSelectedHandShowsItsDealWithTheHoldsAndTheirValues)
     EXPECT_FALSE(window.lstMistakes()->selectionModel()->hasSelection());
 }
 
+// Following the chart on 2♥ 2♣ 4♠ 6♠ 9♦ (its line 10, where perfect play keeps the deuces) is
+// listed as the chart's exception, not as a mistake, and the deal panel says why.
+TEST(SessionReviewWindow, ListsTheChartsExceptionsApartFromMistakes) {
+    const std::vector<HandRecord> hands = {Played(1, "2h 2c 4s 6s 9d", 0b01111, "2h 2c 4s 6s 9c")};
+    frmReview window(nullptr, 5, [&](ReviewScope) {
+        return ReviewPage{"Ann", history::ReviewHands(hands, 5), QString(), &GameAdvisor()};
+    });
+    EXPECT_EQ(window.lstMistakes()->model()->rowCount(), 0);
+    EXPECT_EQ(window.lstCloseCalls()->model()->rowCount(), 0);
+    ASSERT_EQ(window.lstChartExceptions()->model()->rowCount(), 1);
+    EXPECT_EQ(Row(window.lstChartExceptions(), 0),
+              QStringList({"2♥ 2♣ 4♠ 6♠ 9♦", "2♥ 2♣ 4♠ 6♠", "2♥ 2♣", "0.17"}));
+    EXPECT_TRUE(window.Deal()->Text().endsWith(
+        "The chart plays Line 10 here; perfect play keeps the deuces: this deal is one of the "
+        "chart's exceptions (0.17 credit)."))
+        << window.Deal()->Text().toStdString();
+    EXPECT_EQ(window.lblFigure(4)->text(), "0");  // no mistakes
+}
+
 }  // namespace
