@@ -17,6 +17,12 @@ QString ChartLineTitle(const modcards::analysis::StrategyChart& chart, int line)
 QString HoldChartLine(const modcards::analysis::StrategyChart& chart, const modcards::Hand& dealt,
                       std::uint8_t kept);
 
+// Which line the hand `dealt` plays and whether the hold `kept` follows it: "The hand on the
+// table plays Line 43: A single card; your hold follows it." or "...; your hold keeps Line 50:
+// ... instead."
+QString DealLineText(const modcards::analysis::StrategyChart& chart, const modcards::Hand& dealt,
+                     std::uint8_t kept);
+
 // The share of all 2,598,960 deals, as a percentage with four decimals: "12.3456%".
 QString ShareOfDeals(std::int64_t deals);
 

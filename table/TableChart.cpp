@@ -2,12 +2,15 @@
 #include "table/TableChart.h"
 
 #include "engine/analysis/GameChart.h"
+#include "game/ChartTexts.h"
 #include "table/frmMain.h"
 
 TableChart::TableChart(frmMain& window, QAction* open) : window_(window) {
     connect(open, &QAction::triggered, this, &TableChart::mnuChart_Click);
     connect(&window_, &frmMain::HandDealt, this, &TableChart::FollowTable);
     connect(&window_, &frmMain::HandSettled, this, &TableChart::FollowTable);
+    for (HoldCheckBox* hold : window_.Controls().chkHold)
+        connect(hold, &HoldCheckBox::Click, this, &TableChart::FollowTable);
 }
 
 TableChart::~TableChart() {
@@ -33,5 +36,11 @@ void TableChart::FollowTable() {
         return;
     }
     // In table order until the draw.
-    chart_->LightLine(modcards::analysis::GameChart().PlayHand(window_.HandCards().Hand).line);
+    const modcards::Hand dealt = window_.HandCards().Hand;
+    std::uint8_t held = 0;
+    for (int slot = 0; slot < 5; ++slot)
+        if (window_.Controls().chkHold[static_cast<std::size_t>(slot)]->Value() == 1)
+            held |= static_cast<std::uint8_t>(1u << slot);
+    const auto& chart = modcards::analysis::GameChart();
+    chart_->ShowDeal(chart.PlayHand(dealt).line, DealLineText(chart, dealt, held));
 }

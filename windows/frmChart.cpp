@@ -40,14 +40,16 @@ frmChart::frmChart(QWidget* mainWindow, const modcards::analysis::StrategyChart&
     lblCost_->setMargin(4);
     lblCost_->setAccessibleName(cost);
 
-    lblDeal_ = AddLabel(this, QStringLiteral("lblDeal"), QString(), QRect(8, 88, kInner, 26),
+    // Two rows: the line and whether the hold follows it.
+    lblDeal_ = AddLabel(this, QStringLiteral("lblDeal"), QString(), QRect(8, 88, kInner, 44),
                         fonts::Garamond(12.75), Qt::AlignLeft | Qt::AlignVCenter, Qt::black);
+    lblDeal_->setWordWrap(true);
 
     lstChart_ = new QTreeWidget(this);
     lstChart_->setObjectName(QStringLiteral("lstChart"));
     lstChart_->setAccessibleName(
         QStringLiteral("Strategy chart: play the first line your hand makes"));
-    lstChart_->setGeometry(QRect(8, 118, kInner, 424));
+    lstChart_->setGeometry(QRect(8, 136, kInner, 406));
     lstChart_->setFont(fonts::SansSerif(10.5));
     lstChart_->setHeaderLabels(
         {QStringLiteral("Line"), QStringLiteral("Played"), QStringLiteral("Hold")});
@@ -123,6 +125,13 @@ void frmChart::LightLine(int line) {
                           ChartLineTitle(chart_, lit_));
     }
     lblDeal_->setAccessibleName(lblDeal_->text());
+}
+
+void frmChart::ShowDeal(int line, const QString& words) {
+    LightLine(line);
+    if (lit_ < 0) return;
+    lblDeal_->setText(words);
+    lblDeal_->setAccessibleName(words);
 }
 
 void frmChart::PaintRow(int line, bool lit) {

@@ -21,6 +21,8 @@ public:
     // Lights the line `line` (an index into the chart's lines) and scrolls it into view; -1
     // lights none.
     void LightLine(int line);
+    // Lights `line` and says `words` of the hand held (whether the hold follows the line).
+    void ShowDeal(int line, const QString& words);
     int LitLine() const { return lit_; }
 
     // One top-level row per section, one child per line: number, played, hold.
