@@ -37,6 +37,11 @@ GameSession::GameSession(Dialogs& dialogs)
     : random_(modcards::MakeClockSeededRandom()),
       context_(AccountsFileForThisRun(dialogs), clock_, *random_, dialogs),
       aux_(std::make_unique<AuxWindows>(dialogs)) {
+    // The desktop's own place for a program's settings (~/.config/deuceswild/deuceswild.conf).
+    settings_ =
+        std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                    QStringLiteral("deuceswild"), QStringLiteral("deuceswild"));
+    context_.settings = settings_.get();
     window_ = std::make_unique<frmMain>(context_, *aux_);
     strategy_ = std::make_unique<StrategyMenu>(*window_, *aux_, context_);
     history_ = std::make_unique<TableHistory>(*window_, *strategy_, context_);

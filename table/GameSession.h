@@ -1,6 +1,7 @@
 // One run of the game: the services, the program-wide state and the main window, made once.
 #pragma once
 
+#include <QSettings>
 #include <QString>
 #include <filesystem>
 #include <memory>
@@ -32,6 +33,7 @@ private:
     output::SystemClock clock_;
     std::unique_ptr<modcards::RandomSource> random_;
     GameContext context_;
+    std::unique_ptr<QSettings> settings_;  // kept past the windows that use it
     std::unique_ptr<AuxWindows> aux_;
     std::unique_ptr<frmMain> window_;
     std::unique_ptr<StrategyMenu> strategy_;  // goes before the window it is attached to

@@ -1,9 +1,11 @@
 // The Strategy menu: hint, trainer, strategy chart and the table's return under perfect play.
 #include "table/StrategyMenu.h"
 
+#include <QActionGroup>
 #include <QMenuBar>
 #include <QTimer>
 
+#include "game/GameDialogs.h"
 #include "game/HintTexts.h"
 #include "game/HoldHints.h"
 #include "table/frmMain.h"
@@ -18,6 +20,7 @@ constexpr std::size_t kHintRows = 5;
 StrategyMenu::StrategyMenu(frmMain& window, AuxWindows& aux, GameContext& ctx)
     : window_(window), aux_(aux), ctx_(ctx), tables_(ctx.PayTable) {
     BuildMenu();
+    KeepTrainerSettings();
     const TableControls& c = window_.Controls();
     QWidget* table = window_.centralWidget();
     for (std::size_t i = 0; i < 5; ++i) rings_[i] = new KeepRing(c.pHand[i]);
@@ -59,6 +62,18 @@ void StrategyMenu::BuildMenu() {
     mnuTrainer_->setCheckable(true);
     mnuTrainer_->setToolTip(
         QStringLiteral("Before the draw, say when a hold pays less on average than the best"));
+    mnuThreshold_ = mnuStrategy_->addMenu(QStringLiteral("Trainer Thr&eshold"));
+    mnuThreshold_->setToolTipsVisible(true);
+    auto* thresholds = new QActionGroup(mnuThreshold_);
+    for (double threshold : kTrainerThresholds) {
+        QAction* choice = mnuThreshold_->addAction(ThresholdText(threshold));
+        choice->setCheckable(true);
+        choice->setData(threshold);
+        choice->setToolTip(
+            QStringLiteral("The trainer questions a hold worth %1 or more less than the best")
+                .arg(ThresholdText(threshold)));
+        thresholds->addAction(choice);
+    }
     mnuChart_ = mnuStrategy_->addAction(QStringLiteral("Strategy &Chart"));
     mnuChart_->setToolTip(
         QStringLiteral("The chart of this table: which hold to play, line by line, and its cost"));
@@ -66,6 +81,31 @@ void StrategyMenu::BuildMenu() {
     mnuReview_->setToolTip(
         QStringLiteral("How well this session and every session went: mistakes, luck, balance"));
     connect(mnuHint_, &QAction::triggered, this, &StrategyMenu::mnuHint_Click);
+}
+
+// The trainer as it was left last time, and each change kept at once.
+void StrategyMenu::KeepTrainerSettings() {
+    if (ctx_.settings) trainer_ = ReadTrainerSettings(*ctx_.settings);
+    mnuTrainer_->setChecked(trainer_.on);
+    for (QAction* choice : mnuThreshold_->actions())
+        choice->setChecked(choice->data().toDouble() == trainer_.threshold);
+    connect(mnuTrainer_, &QAction::toggled, this, [this](bool on) {
+        trainer_.on = on;
+        SaveTrainerSettings();
+    });
+    connect(mnuThreshold_, &QMenu::triggered, this, [this](QAction* choice) {
+        trainer_.threshold = choice->data().toDouble();
+        SaveTrainerSettings();
+    });
+}
+
+// A settings file that cannot be written is told once; the trainer works on regardless.
+void StrategyMenu::SaveTrainerSettings() {
+    if (!ctx_.settings) return;
+    const QString error = WriteTrainerSettings(*ctx_.settings, trainer_);
+    if (error.isEmpty() || settingsErrorTold_) return;
+    settingsErrorTold_ = true;
+    ShowError(ctx_.dialogs, error);
 }
 
 // Between deal and draw only; at other times there is no hand to advise on.
@@ -118,12 +158,12 @@ bool StrategyMenu::TrainerLetsDraw() {
         if (window_.Controls().chkHold[static_cast<std::size_t>(slot)]->Value() == 1)
             held |= static_cast<std::uint8_t>(1u << slot);
     const modcards::Hand dealt = TableHand();
-    const HoldVerdict verdict = JudgeHold(*advisor, dealt, held);
+    const HoldVerdict verdict = JudgeHold(*advisor, dealt, held, trainer_.threshold);
     if (!verdict.IsMistake() && !verdict.IsChartException()) return true;
     // The best hold stands marked on the table while the question is asked; the list of holds
     // follows when the player goes back to change the hold.
     MarkKeptCards(verdict.best);
-    const TrainerQuestion question = AskAboutHold(dealt, verdict);
+    const TrainerQuestion question = AskAboutHold(dealt, verdict, trainer_.threshold);
     if (ctx_.dialogs.Ask(question.text, question.title, question.drawAnyway, question.changeHold))
         return true;
     hintWanted_ = true;

@@ -1,7 +1,7 @@
 // The Strategy menu: a hint of the best holds between deal and draw, a trainer that questions a
-// weaker hold before the draw, the strategy chart, and the table's return under perfect play in
-// the help window.
-// It attaches to a table that is already built and leaves the table's own behaviour alone.
+// weaker hold before the draw (on or off and its threshold kept between runs), the strategy chart,
+// and the table's return under perfect play in the help window. It attaches to a table that is
+// already built and leaves the table's own behaviour alone.
 #pragma once
 
 #include <QAction>
@@ -11,6 +11,7 @@
 #include "game/GameContext.h"
 #include "game/HoldHints.h"
 #include "game/PerfectPlay.h"
+#include "game/TrainerSettings.h"
 #include "table/HintPanel.h"
 #include "table/KeepRing.h"
 #include "table/TableChart.h"
@@ -29,6 +30,9 @@ public:
 
     QAction* Hint() const { return mnuHint_; }
     QAction* Trainer() const { return mnuTrainer_; }
+    // One checkable entry per threshold of kTrainerThresholds, the one in use checked.
+    QMenu* TrainerThreshold() const { return mnuThreshold_; }
+    const TrainerSettings& TrainerSetting() const { return trainer_; }
     QAction* Review() const { return mnuReview_; }  // opened by the table's hand history
     QAction* ChartEntry() const { return mnuChart_; }
     TableChart& Chart() const { return *chart_; }
@@ -41,6 +45,8 @@ public slots:
 
 private:
     void BuildMenu();
+    void KeepTrainerSettings();
+    void SaveTrainerSettings();
     void MarkKeptCards(const HoldHint& hold);  // rings round the cards `hold` keeps, only
     void ShowHint();
     void HideHint();
@@ -55,10 +61,13 @@ private:
     QMenu* mnuStrategy_ = nullptr;
     QAction* mnuHint_ = nullptr;
     QAction* mnuTrainer_ = nullptr;
+    QMenu* mnuThreshold_ = nullptr;
     QAction* mnuReview_ = nullptr;
     QAction* mnuChart_ = nullptr;
     TableChart* chart_ = nullptr;
     HintPanel* panel_ = nullptr;
     std::array<KeepRing*, 5> rings_{};
+    TrainerSettings trainer_;  // kept in ctx.settings when there is one
+    bool settingsErrorTold_ = false;
     bool hintWanted_ = false;  // asked for this hand; shown as soon as the tables are ready
 };

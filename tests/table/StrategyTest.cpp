@@ -1,6 +1,8 @@
 // The Strategy menu on the table: the hint, the trainer's question at the draw and the help
 // window's line on the table's return, all worked out in the background.
 #include <QMenuBar>
+#include <QSettings>
+#include <QTemporaryDir>
 
 #include "engine/analysis/GameChart.h"
 #include "engine/analysis/HoldAdvisor.h"
@@ -216,6 +218,39 @@ TEST_F(Trainer, FollowingTheChartWhereItErrsIsNamedAsTheChartsException) {
     EXPECT_TRUE(asked.text.contains("no mistake"));
     EXPECT_NE(asked.title, "Trainer");
     EXPECT_EQ(c().cmdDeal->Tag, "Deal");  // drawn anyway
+}
+
+// In a settings file of the test's own, never the player's.
+TEST_F(Trainer, OnOrOffAndItsThresholdAreKeptBetweenRuns) {
+    QTemporaryDir dir;
+    QSettings settings(dir.filePath("deuceswild.conf"), QSettings::IniFormat);
+    ctx.settings = &settings;
+    OpenWithStrategy();
+    const auto checkedThreshold = [&] {
+        for (QAction* choice : strategy->TrainerThreshold()->actions())
+            if (choice->isChecked()) return choice->text();
+        return QString();
+    };
+    EXPECT_FALSE(strategy->Trainer()->isChecked());
+    EXPECT_EQ(checkedThreshold(), "0.01 credit");
+    strategy->Trainer()->trigger();
+    strategy->TrainerThreshold()->actions()[3]->trigger();
+
+    strategy.reset();  // the next run
+    strategy = std::make_unique<StrategyMenu>(*window, aux, ctx);
+    EXPECT_TRUE(strategy->Trainer()->isChecked());
+    EXPECT_EQ(checkedThreshold(), "0.25 credit");
+    EXPECT_EQ(strategy->TrainerSetting().threshold, 0.25);
+    EXPECT_TRUE(dialogs.messages.empty());
+
+    // The chart's hold, 0.17 credit short of the best, is under that threshold: no question.
+    WaitForReturn();
+    deck.Queue(kChartErrs);
+    ClickDeal();
+    HoldOnly({0, 1, 2, 3});
+    ClickDeal();
+    EXPECT_TRUE(dialogs.questions.empty());
+    EXPECT_EQ(c().cmdDeal->Tag, "Deal");
 }
 
 TEST_F(Trainer, KeepingAWorseHoldDrawsExactlyAsWithoutTheTrainer) {
