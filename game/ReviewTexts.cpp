@@ -41,7 +41,7 @@ std::vector<ReviewFigure> ReviewFigures(const history::SessionReview& review) {
         {QStringLiteral("Return With Perfect Play"), returnOf(review.PerfectReturn())},
         {QStringLiteral("Mistakes"), QString::number(review.mistakes.size())},
         {QStringLiteral("Lost To Mistakes"),
-         CreditsText(review.mistakesCost) + QStringLiteral(" credits")},
+         CostText(review.mistakesCost) + QStringLiteral(" credits")},
         {QStringLiteral("Luck"), SignedCredits(review.luck) + QStringLiteral(" credits")},
     };
 }

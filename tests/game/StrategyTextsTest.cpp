@@ -5,6 +5,7 @@
 #include "engine/CardText.h"
 #include "game/HintTexts.h"
 #include "game/HoldHints.h"
+#include "game/ReviewTexts.h"
 #include "tests/support/GameAdvisor.h"
 
 namespace {
@@ -23,6 +24,11 @@ TEST(CostText, ShowsAsManyDecimalsAsTheCloseCallEdgeNeeds) {
     // Two values shown side by side keep their gap on the right side of the edge.
     EXPECT_EQ(EdgeDecimals(1.5194, 1.5300), 3);
     EXPECT_EQ(EdgeDecimals(1.50, 1.60), 2);
+
+    // The review's figure of what mistakes lost, one mistake 0.0106 credit worse.
+    history::SessionReview review;
+    review.mistakesCost = 0.0106;
+    EXPECT_EQ(ReviewFigures(review)[5].value, "0.011 credits");
 }
 
 // 2♥ 2♣ 4♠ 6♠ 9♦: the chart keeps the four to a straight flush, perfect play the deuces.
