@@ -4,6 +4,8 @@
 
 #include <bit>
 #include <cmath>
+#include <numeric>
+#include <random>
 
 #include "engine/CardText.h"
 #include "engine/analysis/ChartAudit.h"
@@ -226,6 +228,27 @@ TEST(StrategyChart, NamesAPairWithAKickerAsAPair) {
     const HoldName deuceKept = chart.NameHold(withDeuce, 0b01011);
     EXPECT_EQ(deuceKept.rest.find("deuce"), std::string::npos) << deuceKept.rest;
     EXPECT_EQ(chart.NameHold(dealt, 0b00101).rest, "");
+}
+
+// Over many deals, no hold is left as cards that "draw to nothing together".
+TEST(StrategyChart, NamesEveryHoldOfManyDealsInItsWords) {
+    const StrategyChart& chart = GameChart();
+    std::mt19937 random(7);
+    for (int deal = 0; deal < 300; ++deal) {
+        std::array<int, 52> deck{};
+        std::iota(deck.begin(), deck.end(), 0);
+        std::shuffle(deck.begin(), deck.end(), random);
+        Hand dealt{};
+        for (std::size_t i = 0; i < 5; ++i) dealt[i] = CardOfIndex(deck[i]);
+        for (unsigned kept = 0; kept < 32; ++kept) {
+            const HoldName name = chart.NameHold(dealt, static_cast<std::uint8_t>(kept));
+            EXPECT_EQ(name.text.find("nothing together"), std::string::npos) << name.text;
+            EXPECT_FALSE(name.text.empty());
+            if (!name.rest.empty()) {
+                EXPECT_EQ(name.rest.rfind(", plus ", 0), 0u);
+            }
+        }
+    }
 }
 
 }  // namespace
