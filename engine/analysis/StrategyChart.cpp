@@ -134,7 +134,7 @@ HoldName StrategyChart::NameHold(const Hand& dealt, std::uint8_t keptSlots) cons
         const bool larger = HeldCount(part) > HeldCount(best);
         const bool earlier =
             HeldCount(part) == HeldCount(best) && line >= 0 && (bestLine < 0 || line < bestLine);
-        if (best == 0 || larger || earlier) {
+        if (larger || earlier) {
             best = part;
             bestLine = line;
         }
