@@ -2,10 +2,12 @@
 #include "windows/WindowLook.h"
 
 #include <QPalette>
+#include <QShortcut>
 #include <QTextOption>
 
 #include "assets/Artwork.h"
 #include "assets/Fonts.h"
+#include "controls/OnScreen.h"
 #include "controls/Twips.h"
 #include "windows/WrapButton.h"
 
@@ -31,6 +33,7 @@ void SetUpFixedWindow(QWidget* window, Qt::WindowType kind, const QString& capti
     SetColour(window, QPalette::Window, background);
     window->setAutoFillBackground(true);
     window->setAttribute(Qt::WA_DeleteOnClose);
+    KeepOnScreen(*window);
 }
 
 QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, const QRect& place,
@@ -94,6 +97,11 @@ QPushButton* AddOkButton(QWidget* parent, const QRect& place) {
     QPushButton* button = AddButton(parent, "cmdOK", "OK", place, kOrange);
     button->setFont(fonts::Aardvark(14.25));
     return button;
+}
+
+void PressedByEscape(QPushButton* button) {
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), button->window());
+    QObject::connect(escape, &QShortcut::activated, button, &QPushButton::click);
 }
 
 }  // namespace winlook

@@ -56,4 +56,8 @@ QPushButton* AddButton(QWidget* parent, const QString& name, const QString& text
 // The orange "OK" button of the help and rankings windows.
 QPushButton* AddOkButton(QWidget* parent, const QRect& place);
 
+// Escape typed in `button`'s window presses the button (its OK or close button), as on every
+// desktop.
+void PressedByEscape(QPushButton* button);
+
 }  // namespace winlook

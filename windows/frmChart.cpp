@@ -82,6 +82,7 @@ frmChart::frmChart(QWidget* mainWindow, const modcards::analysis::StrategyChart&
 
     QPushButton* ok = AddOkButton(this, QRect(kWidth - 120, 708, 112, 28));
     connect(ok, &QPushButton::clicked, this, &frmChart::cmdOK_Click);
+    PressedByEscape(ok);
     LightLine(-1);
 }
 

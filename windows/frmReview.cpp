@@ -94,6 +94,7 @@ frmReview::frmReview(QWidget* mainWindow, int stake, ReviewSource source)
 
     QPushButton* ok = AddOkButton(this, QRect(680, 572, 112, 28));
     connect(ok, &QPushButton::clicked, this, &frmReview::cmdOK_Click);
+    PressedByEscape(ok);
     connect(tabScope_, &QTabBar::currentChanged, this, &frmReview::tabScope_Change);
 
     Refresh();
