@@ -16,17 +16,17 @@ const QWidget* TableOf(const QWidget& window) {
     return active != &window ? active : nullptr;
 }
 
-// The frame a window gets round its client area: its own once framed, else its table's (the
-// window manager frames them alike), else none.
+// The frame round a window's client area: its own once framed, else its table's (the window
+// manager frames them alike), else none.
 QMargins FrameOf(const QWidget& window, const QWidget* table) {
     const auto margins = [](const QWidget& framed) {
         const QRect outer = framed.frameGeometry(), inner = framed.geometry();
         return QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
                         outer.right() - inner.right(), outer.bottom() - inner.bottom());
     };
-    if (window.isVisible()) return margins(window);
-    if (table && table->isVisible()) return margins(*table);
-    return {};
+    const QMargins own = margins(window);
+    if (!own.isNull() || !table || !table->isVisible()) return own;
+    return margins(*table);
 }
 
 void Fit(QWidget& window) {
@@ -39,9 +39,7 @@ void Fit(QWidget& window) {
     const bool resizable = window.minimumSize() != window.maximumSize();
     const QRect fitted = FitInArea(client, FrameOf(window, table), window.minimumSize(), resizable,
                                    screen->availableGeometry());
-    if (fitted.size() != window.size()) window.resize(fitted.size());
-    if (fitted.topLeft() != window.pos() || !window.testAttribute(Qt::WA_Moved))
-        window.move(fitted.topLeft());
+    if (fitted != window.geometry()) window.setGeometry(fitted);  // the client area, unlike move()
 }
 
 class Keeper : public QObject {

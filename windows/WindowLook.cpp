@@ -20,20 +20,32 @@ void SetColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) 
     widget->setPalette(palette);
 }
 
-}  // namespace
-
-void SetUpFixedWindow(QWidget* window, Qt::WindowType kind, const QString& caption, int widthTwips,
-                      int heightTwips, const QColor& background) {
-    window->setWindowFlags(kind | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+void SetUpWindow(QWidget* window, Qt::WindowFlags flags, const QString& caption,
+                 const QColor& background) {
+    window->setWindowFlags(flags | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     window->setWindowTitle(caption);
     window->setWindowIcon(artwork::AppIcon());
-    window->setFixedSize(TwipsToPixels(widthTwips), TwipsToPixels(heightTwips));
     window->setFont(fonts::SansSerif());
     SetColour(window, QPalette::Window, background);
     window->setAutoFillBackground(true);
     window->setAttribute(Qt::WA_DeleteOnClose);
     KeepOnScreen(*window);
+}
+
+}  // namespace
+
+void SetUpFixedWindow(QWidget* window, Qt::WindowType kind, const QString& caption, int widthTwips,
+                      int heightTwips, const QColor& background) {
+    SetUpWindow(window, kind, caption, background);
+    window->setFixedSize(TwipsToPixels(widthTwips), TwipsToPixels(heightTwips));
+}
+
+void SetUpSizableWindow(QWidget* window, Qt::WindowType kind, const QString& caption,
+                        const QSize& size, const QSize& minimum, const QColor& background) {
+    SetUpWindow(window, kind | Qt::WindowMaximizeButtonHint, caption, background);
+    window->setMinimumSize(minimum);
+    window->resize(size);
 }
 
 QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, const QRect& place,

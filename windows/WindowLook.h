@@ -30,6 +30,12 @@ inline const QString kListHeaderStyle = QStringLiteral(
 void SetUpFixedWindow(QWidget* window, Qt::WindowType kind, const QString& caption, int widthTwips,
                       int heightTwips, const QColor& background);
 
+// A frame the player may resize, with a title bar, a maximise and a close box, opening at
+// `size` in pixels where the screen has room and never smaller than `minimum`; otherwise as a
+// fixed frame. Its contents are laid out to the size it gets.
+void SetUpSizableWindow(QWidget* window, Qt::WindowType kind, const QString& caption,
+                        const QSize& size, const QSize& minimum, const QColor& background);
+
 // A label; an invalid foreground keeps the window-text colour, an invalid background leaves
 // the label transparent.
 QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, const QRect& place,
