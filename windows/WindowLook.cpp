@@ -42,9 +42,8 @@ void SetUpFixedWindow(QWidget* window, Qt::WindowType kind, const QString& capti
 }
 
 void SetUpSizableWindow(QWidget* window, Qt::WindowType kind, const QString& caption,
-                        const QSize& size, const QSize& minimum, const QColor& background) {
+                        const QSize& size, const QColor& background) {
     SetUpWindow(window, kind | Qt::WindowMaximizeButtonHint, caption, background);
-    window->setMinimumSize(minimum);
     window->resize(size);
 }
 

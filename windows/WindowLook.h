@@ -31,10 +31,10 @@ void SetUpFixedWindow(QWidget* window, Qt::WindowType kind, const QString& capti
                       int heightTwips, const QColor& background);
 
 // A frame the player may resize, with a title bar, a maximise and a close box, opening at
-// `size` in pixels where the screen has room and never smaller than `minimum`; otherwise as a
-// fixed frame. Its contents are laid out to the size it gets.
+// `size` in pixels where the screen has room; otherwise as a fixed frame. Its layout lays the
+// contents out to the size it gets and, from their own minimums, sets the window's.
 void SetUpSizableWindow(QWidget* window, Qt::WindowType kind, const QString& caption,
-                        const QSize& size, const QSize& minimum, const QColor& background);
+                        const QSize& size, const QColor& background);
 
 // A label; an invalid foreground keeps the window-text colour, an invalid background leaves
 // the label transparent.

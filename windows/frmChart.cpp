@@ -17,7 +17,7 @@ using namespace winlook;
 namespace {
 
 // Where the screen has room; on a small one the list of lines is shorter and scrolls.
-constexpr QSize kSize(780, 744), kMinimumSize(520, 420);
+constexpr QSize kSize(780, 744), kListMinimumSize(480, 160);
 constexpr int kReadingHeight = 128, kReadingMinimumHeight = 64;
 constexpr QSize kOkSize(112, 28);
 const QColor kSectionGround(255, 224, 192);
@@ -31,8 +31,7 @@ enum Column { kLineColumn, kPlayedColumn, kHoldColumn };
 frmChart::frmChart(QWidget* mainWindow, const modcards::analysis::StrategyChart& chart,
                    const modcards::analysis::ChartAudit& audit)
     : QWidget(mainWindow), chart_(chart) {
-    SetUpSizableWindow(this, Qt::Tool, QStringLiteral("Strategy Chart"), kSize, kMinimumSize,
-                       Qt::white);
+    SetUpSizableWindow(this, Qt::Tool, QStringLiteral("Strategy Chart"), kSize, Qt::white);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
     layout->setSpacing(4);
@@ -55,6 +54,7 @@ frmChart::frmChart(QWidget* mainWindow, const modcards::analysis::StrategyChart&
     lstChart_->setAccessibleName(
         QStringLiteral("Strategy chart: play the first line your hand makes"));
     lstChart_->setFont(fonts::SansSerif(10.5));
+    lstChart_->setMinimumSize(kListMinimumSize);
     lstChart_->setHeaderLabels(
         {QStringLiteral("Line"), QStringLiteral("Played"), QStringLiteral("Hold")});
     lstChart_->header()->setStyleSheet(kListHeaderStyle);

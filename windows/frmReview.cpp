@@ -18,7 +18,7 @@ using namespace winlook;
 namespace {
 
 // Where the screen has room; on a small one the lists are shorter and scroll.
-constexpr QSize kSize(800, 606), kMinimumSize(660, 560);
+constexpr QSize kSize(800, 606);
 constexpr int kFigureHeight = 20, kCaptionWidth = 188, kFigureWidth = 116;
 constexpr int kSentenceMinimumHeight = 72;
 constexpr QSize kPlotMinimumSize(240, 160), kDealMinimumSize(336, 250), kListMinimumSize(300, 60);
@@ -30,8 +30,7 @@ constexpr std::array<int, 4> kColumnWidths = {128, 104, 104, 80};
 
 frmReview::frmReview(QWidget* mainWindow, int stake, ReviewSource source)
     : QWidget(mainWindow), source_(std::move(source)) {
-    SetUpSizableWindow(this, Qt::Tool, QStringLiteral("Session Review"), kSize, kMinimumSize,
-                       Qt::white);
+    SetUpSizableWindow(this, Qt::Tool, QStringLiteral("Session Review"), kSize, Qt::white);
 
     lblpname_ = new NameLabel(QString(), this);
     lblpname_->setObjectName(QStringLiteral("lblpname"));

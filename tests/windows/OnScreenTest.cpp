@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLayout>
 #include <QScreen>
 #include <QTest>
 
@@ -46,6 +47,15 @@ TEST(WindowsOnScreen, OpenInsideTheAreaOfTheirTablesScreenShrinkingOnlyWhatMayRe
         EXPECT_GE(window->height(), window->minimumHeight());
     }
     EXPECT_EQ(chart->frameGeometry().height(), area.height());  // the list shorter
+    // At their smallest the resizable ones still hold every control at its own minimum, and
+    // they may be made smaller than they open.
+    for (QWidget* window : {static_cast<QWidget*>(chart), static_cast<QWidget*>(review)}) {
+        SCOPED_TRACE(window->windowTitle().toStdString());
+        const QSize needed = window->layout()->totalMinimumSize();
+        EXPECT_LE(needed.width(), window->minimumWidth());
+        EXPECT_LE(needed.height(), window->minimumHeight());
+        EXPECT_LT(window->minimumHeight(), 600);
+    }
     EXPECT_EQ(stats->size(), statsSize);
     EXPECT_EQ(rankings->size(), rankingsSize);
     // Shown again after the player moved it away, it comes back.
