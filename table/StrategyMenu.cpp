@@ -2,6 +2,7 @@
 #include "table/StrategyMenu.h"
 
 #include <QMenuBar>
+#include <QShortcut>
 #include <QTimer>
 
 #include "game/HintTexts.h"
@@ -43,6 +44,7 @@ StrategyMenu::StrategyMenu(frmMain& window, AuxWindows& aux, GameContext& ctx)
 StrategyMenu::~StrategyMenu() {
     window_.SetDrawCheck({});
     delete chart_;
+    delete escape_;
     delete mnuStrategy_;
     delete panel_;
     for (KeepRing* ring : rings_) delete ring;
@@ -66,10 +68,22 @@ void StrategyMenu::BuildMenu() {
     mnuReview_->setToolTip(
         QStringLiteral("How well this session and every session went: mistakes, luck, balance"));
     connect(mnuHint_, &QAction::triggered, this, &StrategyMenu::mnuHint_Click);
+    // H and Escape are the table's own keys: typed in a window over the table they do nothing
+    // here. The table carries the entry too, so that its key follows the table's focus.
+    window_.addAction(mnuHint_);
+    mnuHint_->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    escape_ = new QShortcut(QKeySequence(Qt::Key_Escape), &window_);
+    escape_->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(escape_, &QShortcut::activated, this, &StrategyMenu::HideHint);
 }
 
-// Between deal and draw only; at other times there is no hand to advise on.
+// Between deal and draw only; at other times there is no hand to advise on. Asked again, the
+// hint goes away.
 void StrategyMenu::mnuHint_Click() {
+    if (!panel_->isHidden()) {
+        HideHint();
+        return;
+    }
     if (!window_.InDrawPhase()) return;
     hintWanted_ = true;
     ShowHint();

@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QObject>
+#include <QShortcut>
 #include <array>
 
 #include "game/GameContext.h"
@@ -57,6 +58,7 @@ private:
     QAction* mnuTrainer_ = nullptr;
     QAction* mnuReview_ = nullptr;
     QAction* mnuChart_ = nullptr;
+    QShortcut* escape_ = nullptr;  // the table's Escape, which puts the hint away
     TableChart* chart_ = nullptr;
     HintPanel* panel_ = nullptr;
     std::array<KeepRing*, 5> rings_{};

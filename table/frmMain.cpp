@@ -9,6 +9,7 @@
 #include "accounts/StatsText.h"
 #include "controls/AccessibleTree.h"
 #include "controls/HeldKeys.h"
+#include "controls/OnScreen.h"
 #include "controls/Twips.h"
 #include "engine/Deal.h"
 #include "engine/HandEvaluation.h"
@@ -49,6 +50,7 @@ frmMain::frmMain(GameContext& ctx, AuxWindows& aux) : ctx_(ctx), aux_(aux) {
     c_ = BuildTableDesign(*this, images_);
     Connect();
     AddKeys();
+    KeepOnScreen(*this);
     Form_Load();
 }
 
@@ -71,18 +73,22 @@ void frmMain::Connect() {
     connect(c_.mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
 }
 
-// Keys 1..5 act like clicks on the cards; Enter and Space like the deal button. A key held down
+// Keys 1..5 act like clicks on the cards; Enter and Space like the deal button. They are the
+// table's own: typed in a window over it (even one it owns) they never play. A key held down
 // acts once: its repeats would otherwise deal and then draw with no holds, or flip a hold back,
 // whether they come to a shortcut or to the focused control.
 void frmMain::AddKeys() {
+    const auto addKey = [this](int key, auto action) {
+        auto* shortcut = new QShortcut(QKeySequence(key), this, action);
+        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+    };
     QSet<int> keys{Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space};
     for (int i = 0; i < 5; ++i) {
-        new QShortcut(QKeySequence(Qt::Key_1 + i), this, [this, i] { pHand_Click(i); });
+        addKey(Qt::Key_1 + i, [this, i] { pHand_Click(i); });
         keys.insert(Qt::Key_1 + i);
     }
-    for (int key : {Qt::Key_Return, Qt::Key_Enter})
-        new QShortcut(QKeySequence(key), this, [this] { cmdDeal_Click(); });
-    new QShortcut(QKeySequence(Qt::Key_Space), this, [this] { SpaceKey(); });
+    for (int key : {Qt::Key_Return, Qt::Key_Enter}) addKey(key, [this] { cmdDeal_Click(); });
+    addKey(Qt::Key_Space, [this] { SpaceKey(); });
     new HeldKeys(*this, keys);
 
     c_.cmdDeal->setToolTip(QStringLiteral("Deal, then draw (Enter or Space)"));

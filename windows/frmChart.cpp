@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QPushButton>
 #include <QStringList>
+#include <QVBoxLayout>
 
 #include "assets/Fonts.h"
 #include "controls/Twips.h"
@@ -15,8 +16,10 @@ using namespace winlook;
 
 namespace {
 
-constexpr int kWidth = 780, kHeight = 744;
-constexpr int kInner = kWidth - 16;  // inside the window's 8-pixel margins
+// Where the screen has room; on a small one the list of lines is shorter and scrolls.
+constexpr QSize kSize(780, 744), kListMinimumSize(480, 160);
+constexpr int kReadingHeight = 128, kReadingMinimumHeight = 64;
+constexpr QSize kOkSize(112, 28);
 const QColor kSectionGround(255, 224, 192);
 const QColor kLitRow(176, 24, 24);  // the hint's lit red
 const QString kNoDeal = QStringLiteral("Deal a hand: while you hold, its line is lit here.");
@@ -28,27 +31,30 @@ enum Column { kLineColumn, kPlayedColumn, kHoldColumn };
 frmChart::frmChart(QWidget* mainWindow, const modcards::analysis::StrategyChart& chart,
                    const modcards::analysis::ChartAudit& audit)
     : QWidget(mainWindow), chart_(chart) {
-    SetUpFixedWindow(this, Qt::Tool, QStringLiteral("Strategy Chart"), PixelsToTwips(kWidth),
-                     PixelsToTwips(kHeight), Qt::white);
-    AddHeading(this, QStringLiteral("lblTitle"), QStringLiteral("Strategy Chart for This Table"),
-               QRect(8, 8, kInner, 25));
+    SetUpSizableWindow(this, Qt::Tool, QStringLiteral("Strategy Chart"), kSize, Qt::white);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->setSpacing(4);
+    layout->addWidget(AddHeading(this, QStringLiteral("lblTitle"),
+                                 QStringLiteral("Strategy Chart for This Table"), QRect()));
 
     const QString cost = ChartCostText(audit);
-    lblCost_ = AddLabel(this, QStringLiteral("lblCost"), cost, QRect(8, 38, kInner, 46),
-                        fonts::Garamond(12.75), Qt::AlignLeft | Qt::AlignVCenter, Qt::black,
-                        kSentenceGround);
+    lblCost_ = AddLabel(this, QStringLiteral("lblCost"), cost, QRect(), fonts::Garamond(12.75),
+                        Qt::AlignLeft | Qt::AlignVCenter, Qt::black, kSentenceGround);
     lblCost_->setMargin(4);
     lblCost_->setAccessibleName(cost);
+    layout->addWidget(lblCost_);
 
-    lblDeal_ = AddLabel(this, QStringLiteral("lblDeal"), QString(), QRect(8, 88, kInner, 26),
-                        fonts::Garamond(12.75), Qt::AlignLeft | Qt::AlignVCenter, Qt::black);
+    lblDeal_ = AddLabel(this, QStringLiteral("lblDeal"), QString(), QRect(), fonts::Garamond(12.75),
+                        Qt::AlignLeft | Qt::AlignVCenter, Qt::black);
+    layout->addWidget(lblDeal_);
 
     lstChart_ = new QTreeWidget(this);
     lstChart_->setObjectName(QStringLiteral("lstChart"));
     lstChart_->setAccessibleName(
         QStringLiteral("Strategy chart: play the first line your hand makes"));
-    lstChart_->setGeometry(QRect(8, 118, kInner, 424));
     lstChart_->setFont(fonts::SansSerif(10.5));
+    lstChart_->setMinimumSize(kListMinimumSize);
     lstChart_->setHeaderLabels(
         {QStringLiteral("Line"), QStringLiteral("Played"), QStringLiteral("Hold")});
     lstChart_->header()->setStyleSheet(kListHeaderStyle);
@@ -69,19 +75,27 @@ frmChart::frmChart(QWidget* mainWindow, const modcards::analysis::StrategyChart&
     for (int line = 0; line < int(rows_.size()); ++line)
         rows_[std::size_t(line)]->setText(kPlayedColumn,
                                           ShareOfDeals(audit.dealsPlayed.at(std::size_t(line))));
+    layout->addWidget(lstChart_, 1);  // the list takes what the window gains or loses
 
-    AddHeading(this, QStringLiteral("lblReading"), QStringLiteral("How to Read the Chart"),
-               QRect(8, 548, kInner, 25));
+    layout->addSpacing(2);
+    layout->addWidget(AddHeading(this, QStringLiteral("lblReading"),
+                                 QStringLiteral("How to Read the Chart"), QRect()));
     QStringList notes;
     for (const std::string& note : modcards::analysis::ChartReadingNotes())
         notes << QStringLiteral("\u2022 ") + QString::fromStdString(note);
-    auto* reading = AddTextBox(this, QStringLiteral("txtReading"), notes.join('\n'),
-                               QRect(8, 574, kInner, 128), fonts::Garamond(11, false));
+    auto* reading = AddTextBox(this, QStringLiteral("txtReading"), notes.join('\n'), QRect(),
+                               fonts::Garamond(11, false));
     reading->setAccessibleName(QStringLiteral("How to read the chart"));
     reading->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    reading->setMinimumHeight(kReadingMinimumHeight);
+    reading->setMaximumHeight(kReadingHeight);
+    layout->addWidget(reading);
 
-    QPushButton* ok = AddOkButton(this, QRect(kWidth - 120, 708, 112, 28));
+    QPushButton* ok = AddOkButton(this, QRect(QPoint(), kOkSize));
+    ok->setFixedSize(kOkSize);
     connect(ok, &QPushButton::clicked, this, &frmChart::cmdOK_Click);
+    PressedByEscape(ok);
+    layout->addWidget(ok, 0, Qt::AlignRight);
     LightLine(-1);
 }
 

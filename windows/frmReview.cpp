@@ -1,6 +1,8 @@
 // The session review window.
 #include "windows/frmReview.h"
 
+#include <QBoxLayout>
+#include <QGridLayout>
 #include <QHeaderView>
 #include <QPushButton>
 
@@ -15,7 +17,12 @@ using namespace winlook;
 
 namespace {
 
-constexpr int kFigureTop = 54, kFigureHeight = 20;
+// Where the screen has room; on a small one the lists are shorter and scroll.
+constexpr QSize kSize(800, 606);
+constexpr int kFigureHeight = 20, kCaptionWidth = 188, kFigureWidth = 116;
+constexpr int kSentenceMinimumHeight = 72;
+constexpr QSize kPlotMinimumSize(240, 160), kDealMinimumSize(336, 250), kListMinimumSize(300, 60);
+constexpr QSize kOkSize(112, 28);
 
 constexpr std::array<int, 4> kColumnWidths = {128, 104, 104, 80};
 
@@ -23,12 +30,11 @@ constexpr std::array<int, 4> kColumnWidths = {128, 104, 104, 80};
 
 frmReview::frmReview(QWidget* mainWindow, int stake, ReviewSource source)
     : QWidget(mainWindow), source_(std::move(source)) {
-    SetUpFixedWindow(this, Qt::Tool, QStringLiteral("Session Review"), PixelsToTwips(800),
-                     PixelsToTwips(606), Qt::white);
+    SetUpSizableWindow(this, Qt::Tool, QStringLiteral("Session Review"), kSize, Qt::white);
 
     lblpname_ = new NameLabel(QString(), this);
     lblpname_->setObjectName(QStringLiteral("lblpname"));
-    lblpname_->setGeometry(QRect(8, 8, 460, 34));
+    lblpname_->setFixedHeight(34);
     lblpname_->setFont(fonts::Aardvark(15.75));
     lblpname_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     lblpname_->setAutoFillBackground(true);
@@ -43,7 +49,7 @@ frmReview::frmReview(QWidget* mainWindow, int stake, ReviewSource source)
     tabScope_->addTab(QStringLiteral("This Session"));
     tabScope_->addTab(QStringLiteral("All Sessions"));
     tabScope_->setFont(fonts::Aardvark(11.25, false));
-    tabScope_->setGeometry(QRect(480, 12, 312, 30));
+    tabScope_->setFixedSize(312, 30);
     tabScope_->setExpanding(true);
 
     const QFont figureFont = fonts::Garamond(12);
@@ -52,59 +58,92 @@ frmReview::frmReview(QWidget* mainWindow, int stake, ReviewSource source)
         for (const ReviewFigure& figure : ReviewFigures({})) texts << figure.caption;
         return texts;
     }();
+    auto* figureRows = new QGridLayout;
+    figureRows->setSpacing(0);
     for (int i = 0; i < kFigureCount; ++i) {
-        const int top = kFigureTop + i * kFigureHeight;
-        captions_[i] = AddLabel(this, QStringLiteral("lblCaption_%1").arg(i), captions[i],
-                                QRect(8, top, 186, kFigureHeight), figureFont,
-                                Qt::AlignLeft | Qt::AlignVCenter, Qt::black);
-        figures_[i] = AddLabel(this, QStringLiteral("lblFigure_%1").arg(i), QString(),
-                               QRect(196, top, 116, kFigureHeight), figureFont,
-                               Qt::AlignRight | Qt::AlignVCenter, Qt::black);
+        captions_[i] = AddLabel(this, QStringLiteral("lblCaption_%1").arg(i), captions[i], QRect(),
+                                figureFont, Qt::AlignLeft | Qt::AlignVCenter, Qt::black);
+        figures_[i] = AddLabel(this, QStringLiteral("lblFigure_%1").arg(i), QString(), QRect(),
+                               figureFont, Qt::AlignRight | Qt::AlignVCenter, Qt::black);
         figures_[i]->setWordWrap(false);
+        captions_[i]->setFixedSize(kCaptionWidth, kFigureHeight);
+        figures_[i]->setFixedSize(kFigureWidth, kFigureHeight);
+        figureRows->addWidget(captions_[i], i, 0);
+        figureRows->addWidget(figures_[i], i, 1);
     }
-    lblSentence_ = AddLabel(this, QStringLiteral("lblSentence"), QString(),
-                            QRect(8, kFigureTop + kFigureCount * kFigureHeight + 6, 304, 98),
-                            fonts::Garamond(12.75), Qt::AlignLeft | Qt::AlignVCenter, Qt::black,
-                            kSentenceGround);
+    lblSentence_ =
+        AddLabel(this, QStringLiteral("lblSentence"), QString(), QRect(), fonts::Garamond(12.75),
+                 Qt::AlignLeft | Qt::AlignVCenter, Qt::black, kSentenceGround);
     lblSentence_->setMargin(6);
     lblSentence_->setTextFormat(Qt::PlainText);
+    lblSentence_->setMinimumHeight(kSentenceMinimumHeight);
+    lblSentence_->setFixedWidth(kCaptionWidth + kFigureWidth);
 
     plot_ = new BalancePlot(this);
-    plot_->setGeometry(QRect(320, 50, 472, 242));
+    plot_->setMinimumSize(kPlotMinimumSize);
 
-    AddHeading(this, QStringLiteral("lblMistakes"), QStringLiteral("Mistakes, Worst First"),
-               QRect(8, 300, 440, 25));
+    QLabel* mistakesHeading = AddHeading(this, QStringLiteral("lblMistakes"),
+                                         QStringLiteral("Mistakes, Worst First"), QRect());
     lstMistakes_ = AddHandList(&mistakes_, QStringLiteral("lstMistakes"),
-                               QStringLiteral("Mistakes, worst first"), QRect(8, 326, 440, 130));
+                               QStringLiteral("Mistakes, worst first"));
     // Within a hundredth of a credit of the best: worth knowing, but no mistake.
-    QLabel* closeCalls =
-        AddHeading(this, QStringLiteral("lblCloseCalls"),
-                   QStringLiteral("Close Calls (within %1 credit)").arg(history::kCloseCallCredits),
-                   QRect(8, 462, 440, 25));
+    QLabel* closeCalls = AddHeading(
+        this, QStringLiteral("lblCloseCalls"),
+        QStringLiteral("Close Calls (within %1 credit)").arg(history::kCloseCallCredits), QRect());
     closeCalls->setToolTip(
         QStringLiteral("Holds worth less than the best by under %1 credit: not counted as "
                        "mistakes")
             .arg(history::kCloseCallCredits));
-    lstCloseCalls_ =
-        AddHandList(&closeCalls_, QStringLiteral("lstCloseCalls"),
-                    QStringLiteral("Close calls, not mistakes"), QRect(8, 488, 440, 78));
+    lstCloseCalls_ = AddHandList(&closeCalls_, QStringLiteral("lstCloseCalls"),
+                                 QStringLiteral("Close calls, not mistakes"));
 
     deal_ = new ReviewDealPanel(this, stake);
-    deal_->setGeometry(QRect(456, 300, 336, 266));
+    deal_->setMinimumSize(kDealMinimumSize);
 
-    QPushButton* ok = AddOkButton(this, QRect(680, 572, 112, 28));
+    QPushButton* ok = AddOkButton(this, QRect(QPoint(), kOkSize));
+    ok->setFixedSize(kOkSize);
     connect(ok, &QPushButton::clicked, this, &frmReview::cmdOK_Click);
+    PressedByEscape(ok);
     connect(tabScope_, &QTabBar::currentChanged, this, &frmReview::tabScope_Change);
+
+    // The name and the scope; the figures and the sentence beside the balance; the hands beside
+    // the deal of the one selected. The plot and the lists take what the window gains or loses.
+    auto* top = new QHBoxLayout;
+    top->addWidget(lblpname_, 1);
+    top->addWidget(tabScope_);
+    auto* summary = new QVBoxLayout;
+    summary->addLayout(figureRows);
+    summary->addSpacing(6);
+    summary->addWidget(lblSentence_, 1);
+    auto* middle = new QHBoxLayout;
+    middle->addLayout(summary);
+    middle->addWidget(plot_, 1);
+    auto* lists = new QVBoxLayout;
+    lists->setSpacing(1);
+    lists->addWidget(mistakesHeading);
+    lists->addWidget(lstMistakes_, 5);
+    lists->addSpacing(6);
+    lists->addWidget(closeCalls);
+    lists->addWidget(lstCloseCalls_, 3);
+    auto* bottom = new QHBoxLayout;
+    bottom->addLayout(lists, 1);
+    bottom->addWidget(deal_);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 6);
+    layout->addLayout(top);
+    layout->addLayout(middle, 4);
+    layout->addLayout(bottom, 5);
+    layout->addWidget(ok, 0, Qt::AlignRight);
 
     Refresh();
 }
 
 QTreeView* frmReview::AddHandList(ReviewHandsModel* rows, const QString& name,
-                                  const QString& accessibleName, const QRect& place) {
+                                  const QString& accessibleName) {
     auto* list = new QTreeView(this);
     list->setObjectName(name);
     list->setAccessibleName(accessibleName);
-    list->setGeometry(place);
+    list->setMinimumSize(kListMinimumSize);
     list->setModel(rows);
     list->setRootIsDecorated(false);
     list->setItemsExpandable(false);

@@ -58,7 +58,7 @@ public slots:
 
 private:
     QTreeView* AddHandList(ReviewHandsModel* rows, const QString& name,
-                           const QString& accessibleName, const QRect& place);
+                           const QString& accessibleName);
     void Fill();
     void SelectHand(std::int64_t id);
     std::int64_t SelectedHand() const;  // 0 for none
