@@ -7,7 +7,6 @@
 
 #include "accounts/Ansi.h"
 #include "accounts/NameKey.h"
-#include "accounts/Statistics.h"
 #include "game/GameDialogs.h"
 
 namespace {

@@ -389,6 +389,8 @@ TEST_F(AccountCommands, ANameTheFileCannotHoldIsRefusedAndAskedAgain) {
     EXPECT_EQ(dialogs.messages[5].title, "Error");
     EXPECT_EQ(dialogs.inputs.size(), 9u);  // the last one cancelled
     EXPECT_EQ(ReadAll(ctx.accountsFile).substr(0, before.size()), before);
+    EXPECT_FALSE(NameRefusal(" " + QString(29, u'\u00e9') + "  "));
+    EXPECT_TRUE(NameRefusal(QString(31, u'\u00e9')));
 }
 
 TEST_F(AccountCommands, BackupCopiesTheFileAsLastWritten) {
