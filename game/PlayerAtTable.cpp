@@ -51,13 +51,10 @@ Seating LoadOrCreatePlayer(GameContext& ctx, const QString& name) {
     Seating seating;
     const std::string typed = name.toStdString();
     // The seat goes by the name, so it is taken before the file is even read.
-    if (auto error = ctx.seat.Take(ctx.accountsFile, typed)) {
-        if (AtAnotherTable(error)) {
-            seating.taken = true;
-            return seating;
-        }
-        // Played all the same; the next save tries the seat again.
-        seating.errors.push_back(*error);
+    const std::optional<FileError> seatError = ctx.seat.Take(ctx.accountsFile, typed);
+    if (AtAnotherTable(seatError)) {
+        seating.taken = true;
+        return seating;
     }
     SearchResult account = output::FindPlayer(ctx.accountsFile, typed);
     if (account.error) seating.errors.push_back(*account.error);
@@ -74,6 +71,9 @@ Seating LoadOrCreatePlayer(GameContext& ctx, const QString& name) {
         }
     }
     Place(ctx, account.record, account.position);
+    // A seat that cannot be kept is told unless the file failed too, most likely for the same
+    // reason (a missing folder). Either way the account is played; the next save tries again.
+    if (seatError && seating.errors.empty()) seating.errors.push_back(*seatError);
     return seating;
 }
 
