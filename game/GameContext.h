@@ -28,10 +28,10 @@ struct GameContext {
     modcards::RandomSource& random;
     Dialogs& dialogs;
 
-    // The account's record held for this table while the player sits here, so that no other
+    // The account's seat, held for this table while the player sits here, so that no other
     // copy of the game plays the same account at once.
     output::AccountSeat seat;
-    // While the account has no place in the file: the record as it was seated, so the hands
-    // played since can be carried onto an account of that name that another copy added.
-    output::PlayerRecord unplaced;
+    // The account as this table last read or wrote it: what the file should still hold, so that
+    // a save finding it changed by someone else adds only the hands played here since.
+    output::PlayerRecord saved;
 };
