@@ -29,9 +29,21 @@ struct OpenResult {
     std::string notice;  // a damaged file set aside, in words for the player; empty when none
 };
 
+// When a failed write may succeed if tried again.
+enum class Retry {
+    Never,   // the row was refused, or the file is damaged
+    AtOnce,  // another copy of the game held the file for too long
+    Later,   // the disk or the file system refused: it may be fixed meanwhile
+};
+
+// A write that failed, in words, and whether it is worth trying again.
+struct WriteFailure : output::FileError {
+    Retry retry = Retry::Never;
+};
+
 struct SessionResult {
     Session session;  // id 0 when `error` is set
-    std::optional<output::FileError> error;
+    std::optional<WriteFailure> error;
 };
 
 struct HandsResult {
@@ -69,7 +81,7 @@ public:
     // about one write in 300 also copies SQLite's log into the file and waits for the disk
     // (up to some 15 ms), and a write waits up to kBusyTimeoutMs while another copy of the
     // game writes: a worker thread may call it so the table never waits.
-    std::optional<output::FileError> Record(const HandRecord& hand);
+    std::optional<WriteFailure> Record(const HandRecord& hand);
 
     // The hands of one session, or of every session of a player, in the order recorded.
     HandsResult SessionHands(std::int64_t session) const;
