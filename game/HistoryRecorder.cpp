@@ -2,6 +2,7 @@
 #include "game/HistoryRecorder.h"
 
 #include <QMetaObject>
+#include <chrono>
 #include <utility>
 
 #include "accounts/NameKey.h"
@@ -13,6 +14,8 @@ namespace {
 // Said after the failure, so the player knows what it does not touch.
 const QString kGameGoesOn =
     QStringLiteral("\nThe game goes on; your account in Players.dat is not affected.");
+
+constexpr std::chrono::milliseconds kBusyPause{50};
 
 QString CountOfHands(std::size_t count) {
     return count == 1 ? QStringLiteral("1 hand") : QString::number(count) + " hands";
@@ -169,6 +172,12 @@ void HistoryRecorder::Flush(std::stop_token stop) {
     std::optional<history::WriteFailure> failure = WriteWaiting();
     while (failure && failure->retry == history::Retry::AtOnce && !stop.stop_requested()) {
         BeginOutage(*failure);
+        // A pause, in case the file answers "busy" without waiting for it.
+        {
+            std::unique_lock lock(mutex_);
+            (void)wake_.wait_for(lock, stop, kBusyPause, [] { return false; });
+        }
+        if (stop.stop_requested()) break;
         failure = WriteWaiting();
     }
     if (failure) {
