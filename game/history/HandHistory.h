@@ -64,7 +64,9 @@ public:
     // Opens `folder`/History.db, creating it when missing. A file that is no database, or a
     // damaged one, is renamed aside (see SetAside; `now` is the caller's local time,
     // "2024-05-01T14:03:22") and a new one started, and `notice` says so. A file of a newer
-    // format is refused and left untouched, as is one that cannot be written.
+    // format is refused and left untouched, as is one that cannot be written or that is no
+    // regular file (nor its -wal and -shm). Another copy of the game setting up the same new
+    // file at once is waited for. The file is never opened but through SQLite.
     static OpenResult Open(const std::filesystem::path& folder, std::string_view now);
     ~HandHistory();
     HandHistory(const HandHistory&) = delete;
