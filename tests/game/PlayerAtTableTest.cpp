@@ -12,8 +12,10 @@
 
 #include "accounts/AccountsFile.h"
 #include "accounts/StatsText.h"
+#include "engine/CardText.h"
 #include "game/BackupCommand.h"
 #include "game/PlayerAtTable.h"
+#include "game/history/HandHistory.h"
 #include "tests/support/ChildProcess.h"
 #include "tests/support/ScriptedDeck.h"
 #include "tests/support/ScriptedDialogs.h"
@@ -433,6 +435,61 @@ TEST_F(AccountCommands, AFailedBackupIsToldInWordsAndAPipeIsNeverOpened) {
     EXPECT_TRUE(dialogs.messages[1].text.contains("named pipe"))
         << dialogs.messages[1].text.toStdString();
     EXPECT_TRUE(fs::is_fifo(pipe));
+}
+
+// History.db and SQLite's files beside it hold the live history: a copy of the accounts over
+// one of them would lose every hand.
+TEST_F(AccountCommands, BackupOntoTheHistorysFilesIsRefusedInWords) {
+    const fs::path folderPath = folder.path().toStdString();
+    auto history = history::HandHistory::Open(folderPath, "2024-05-01T14:03:22").history;
+    ASSERT_TRUE(history);
+    const std::string before = ReadAll(folderPath / "History.db");
+    const std::vector<QString> targets = {folder.filePath("History.db"),
+                                          folder.filePath("history.DB-wal"),
+                                          folder.filePath("./History.db-shm")};
+    dialogs.saveAnswers.assign(targets.begin(), targets.end());
+    for (std::size_t i = 0; i < targets.size(); ++i) BackupStatisticsCommand(ctx);
+
+    ASSERT_EQ(dialogs.messages.size(), targets.size());
+    for (std::size_t i = 0; i < targets.size(); ++i) {
+        EXPECT_EQ(dialogs.messages[i].text,
+                  "Cannot Save Backup to \"" + targets[i] +
+                      "\"!\nThe game keeps its hand history in that file.");
+    }
+    EXPECT_EQ(ReadAll(folderPath / "History.db"), before);
+    EXPECT_TRUE(dialogs.questions.empty());
+}
+
+TEST_F(AccountCommands, BackupOffersTheHistoryAsASecondFileBesideTheAccounts) {
+    const fs::path folderPath = folder.path().toStdString();
+    auto history = history::HandHistory::Open(folderPath, "2024-05-01T14:03:22").history;
+    const auto session = history->BeginSession("bob", "2024-05-01T14:03:22").session;
+    history::HandRecord hand;
+    hand.session = session.id;
+    hand.player = "bob";
+    hand.playedAt = "2024-05-01T14:03:22";
+    hand.dealt = modcards::ParseHand("Ah 2c 5d 9s Kh");
+    hand.finalHand = modcards::ParseHand("Ah 2c 7d Jc Kh");
+    for (int i = 0; i < 2; ++i) ASSERT_FALSE(history->Record(hand));
+
+    const QString backup = folder.filePath("backup.dat");
+    dialogs.saveAnswers = {backup, backup};
+    dialogs.askAnswers = {false, true};
+    BackupStatisticsCommand(ctx);  // declined
+    EXPECT_FALSE(fs::exists(fs::path(backup.toStdString() + ".history.db")));
+    BackupStatisticsCommand(ctx);  // taken, while the history is open for writing
+
+    ASSERT_EQ(dialogs.questions.size(), 2u);
+    EXPECT_EQ(
+        dialogs.questions[1].text,
+        "The accounts are saved. Save your hand history too, as \"" + backup + ".history.db\"?");
+    EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messages[0].text.toStdString();
+    const fs::path elsewhere = folderPath / "restored";
+    fs::create_directory(elsewhere);
+    fs::copy_file(backup.toStdString() + ".history.db", elsewhere / "History.db");
+    const auto restored = history::HandHistory::Open(elsewhere, "2024-05-01T14:03:22");
+    ASSERT_TRUE(restored.history);
+    EXPECT_EQ(restored.history->PlayerHands("bob").hands.size(), 2u);
 }
 
 }  // namespace

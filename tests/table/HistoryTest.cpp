@@ -194,4 +194,58 @@ TEST_F(TableHandHistory, SessionReviewOpensOnceForThePlayerAtTheTable) {
     EXPECT_FALSE(review->isVisible());
 }
 
+// The messages told so far with the title of the history's news.
+std::vector<QString> HistoryNews(const ScriptedDialogs& dialogs) {
+    std::vector<QString> texts;
+    for (const auto& message : dialogs.messages)
+        if (message.title == "Hand History") texts.push_back(message.text);
+    return texts;
+}
+
+// Another copy of the game holds the file longer than a write waits: the hands wait, in order,
+// and are written once it lets go; the player hears once of each.
+TEST_F(TableHandHistory, HandsHeldUpByAnotherCopyWaitAndAreWrittenWhenItLetsGo) {
+    OpenWithHistory();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return history->Recorder().SessionId() != 0; }, 20000));
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open((Folder() / "History.db").c_str(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    PlayHand(kDeuce, {0, 3});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !Errors().empty(); }, 30000));
+    PlayHand(kTrips, {0, 1, 3});
+    sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !HistoryNews(dialogs).empty(); }, 30000));
+
+    ASSERT_EQ(Errors().size(), 1u);
+    EXPECT_TRUE(Errors()[0].contains("another copy of the game kept the file locked"));
+    EXPECT_TRUE(Errors()[0].contains("\n1 hand is waiting to be written; the game keeps them"));
+    EXPECT_EQ(HistoryNews(dialogs),
+              std::vector<QString>{"The hand history can be written again: the 2 hands that "
+                                   "were waiting are in it now."});
+    const std::vector<HandRecord> rows = HandsOf("Tester");
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].dealt, modcards::ParseHand("Kh 2c Qh 7s 5d"));
+    EXPECT_EQ(rows[1].dealt, modcards::ParseHand("9c 9d 4s 9h Kd"));
+    EXPECT_EQ(history->Recorder().HandsWritten(), 2);
+}
+
+// A history that cannot be opened at the start is tried again at the next hand.
+TEST_F(TableHandHistory, AHistoryThatCouldNotBeOpenedIsTriedAgainAtTheNextHand) {
+    std::filesystem::create_directory(Folder() / "History.db");
+    OpenWithHistory();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !Errors().empty(); }, 20000));
+    EXPECT_TRUE(Errors()[0].contains("it is a folder, not a file"));
+    std::filesystem::remove(Folder() / "History.db");
+    PlayHand(kTrips, {0, 1, 3});
+    WaitForHands(1);
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !HistoryNews(dialogs).empty(); }, 20000));
+    EXPECT_EQ(HistoryNews(dialogs),
+              std::vector<QString>{"The hand history can be written again: the 1 hand that "
+                                   "was waiting is in it now."});
+    EXPECT_EQ(HandsOf("Tester").size(), 1u);
+    EXPECT_EQ(Errors().size(), 1u);
+}
+
 }  // namespace
