@@ -3,6 +3,7 @@
 #include <csignal>
 #include <cstdio>
 #include <exception>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -26,6 +27,9 @@ bool IsGameTable(const analysis::Pays& pays) {
 
 // The game's own chart was derived when the program was built; any other is derived now.
 std::string Chart(const strategy::StrategyOptions& options) {
+    // The output path is settled before the seconds of work, not after them.
+    std::optional<strategy::OutputFile> holdsFile;
+    if (!options.holdsOut.empty()) holdsFile.emplace(options.holdsOut);
     const analysis::PaySums sums(analysis::CategoryTables::Build(options.threads), options.pays,
                                  options.threads);
     const bool game = IsGameTable(options.pays);
@@ -34,11 +38,7 @@ std::string Chart(const strategy::StrategyOptions& options) {
     const analysis::StrategyChart chart = game ? analysis::GameChart() : BuildChart(sums, goal);
     const analysis::ChartAudit audit =
         game ? analysis::GameChartAudit() : AuditChart(chart, sums, options.threads);
-    if (!options.holdsOut.empty()) {
-        const std::vector<std::uint8_t> holds =
-            analysis::ChartHoldsOfEveryDeal(chart, options.threads);
-        strategy::WriteFileWhole(options.holdsOut, holds);
-    }
+    if (holdsFile) holdsFile->Write(analysis::ChartHoldsOfEveryDeal(chart, options.threads));
     return strategy::ChartReport(options.pays, chart, audit, options.json);
 }
 
