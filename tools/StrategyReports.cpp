@@ -270,4 +270,90 @@ std::string ChartReport(const analysis::Pays& pays, const analysis::StrategyChar
     return out;
 }
 
+namespace {
+
+// A probability as a JSON number with the digits 1e-6 asks for and some to spare.
+std::string Probability(double p) {
+    char text[40];
+    std::snprintf(text, sizeof text, "%.12f", p);
+    return text;
+}
+
+std::string RiskLevelKey(double level) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%.2f", level);
+    return text;
+}
+
+}  // namespace
+
+std::string FrontierReport(const analysis::Pays& pays,
+                           const std::vector<analysis::ChartLevel>& levels, bool json) {
+    std::string out;
+    if (json) {
+        out = "{\"pays\":[" + PaysText(pays, ",") + "],\"frontier\":[";
+        for (std::size_t i = 0; i < levels.size(); ++i) {
+            const auto& level = levels[i];
+            out += std::string(i ? "," : "") + "{\"lines\":" + std::to_string(level.lines) +
+                   ",\"written_lines\":" + std::to_string(level.chart.Lines().size()) +
+                   ",\"chart_return\":" + level.audit.chartReturn.Decimal(12) +
+                   ",\"cost\":" + level.audit.cost.Decimal(12) + "}";
+        }
+        const std::string perfect =
+            levels.empty() ? "null" : levels.front().audit.perfectReturn.Decimal(12);
+        return out + "],\"perfect_return\":" + perfect + "}\n";
+    }
+    out = "The cheapest chart found within each number of lines, pays per unit bet " +
+          PaysText(pays, " ") + "\n";
+    if (!levels.empty())
+        out += "Perfect play: " + levels.front().audit.perfectReturn.Decimal(7) + "\n";
+    out += "\nlines  written  chart return   cost of the chart\n";
+    for (const auto& level : levels)
+        out += Padded(std::to_string(level.lines), 5) +
+               Padded(std::to_string(level.chart.Lines().size()), 9) + "  " +
+               Padded(level.audit.chartReturn.Decimal(7), 12) + "   " +
+               Padded(Percent(level.audit.cost.ToDouble(), 5), 10) + "\n";
+    return out;
+}
+
+std::string RiskReport(const analysis::Pays& pays, const analysis::Trip& trip,
+                       const analysis::GameAnalysis& game, const analysis::TripRisk& risk,
+                       bool json) {
+    if (json) {
+        std::string out = "{\"pays\":[" + PaysText(pays, ",") +
+                          "],\"return\":" + game.expectedReturn.Decimal(12) +
+                          ",\"bankroll\":" + std::to_string(trip.bankroll) +
+                          ",\"hands\":" + std::to_string(trip.hands);
+        if (trip.goal > 0)
+            out += ",\"goal_bets\":" + std::to_string(trip.goal) +
+                   ",\"goal\":" + Probability(risk.goal);
+        out += ",\"broke\":" + Probability(risk.broke) +
+               ",\"long_run_ruin\":" + Probability(risk.longRunRuin) +
+               ",\"q\":" + JsonNumber(risk.q) + ",\"bankroll_for\":{";
+        for (std::size_t i = 0; i < analysis::kRiskLevels.size(); ++i)
+            out += std::string(i ? "," : "") + Quoted(RiskLevelKey(analysis::kRiskLevels[i])) +
+                   ":" + std::to_string(risk.bankrollFor[i]);
+        return out + "}}\n";
+    }
+    const std::string hands = std::to_string(trip.hands) + " hands";
+    std::string out = "Pays per unit bet: " + PaysText(pays, " ") + "   return " +
+                      game.expectedReturn.Decimal(7) +
+                      " under perfect play (holds of equal value: the lower variance)\n";
+    out += "A bankroll of " + std::to_string(trip.bankroll) + " bets, one bet a hand, at most " +
+           hands;
+    if (trip.goal > 0) out += ", stopping at " + std::to_string(trip.goal) + " bets or more";
+    out += ":\n";
+    out += "  Broke within " + hands + ":   " + Percent(risk.broke, 6) + "\n";
+    if (trip.goal > 0) out += "  Goal reached first:      " + Percent(risk.goal, 6) + "\n";
+    char q[64];
+    std::snprintf(q, sizeof q, "%.12f", risk.q);
+    out += "  Broke some day, playing on forever: " + Percent(risk.longRunRuin, 6) + "  (q = " + q +
+           ", ruin = q^bankroll)\n";
+    out += "Bankroll to go broke within " + hands + " with at most";
+    for (std::size_t i = 0; i < analysis::kRiskLevels.size(); ++i)
+        out += std::string(i ? "," : "") + " " + Percent(analysis::kRiskLevels[i], 0) +
+               " risk: " + std::to_string(risk.bankrollFor[i]) + " bets";
+    return out + "\n";
+}
+
 }  // namespace modcards::strategy
