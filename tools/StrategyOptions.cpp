@@ -216,6 +216,21 @@ Commands:
                      deuces dealt, each with how often it is the line played. Play the
                      first line your hand makes. Its return is found by playing its hold
                      on every deal, and shown beside perfect play with the difference.
+  chart --lines N    The cheapest chart found within N lines (5 to 60): the full chart's
+                     lines merged or dropped, the cheapest change first, each chart's
+                     cost found by playing it on every deal. Takes some seconds.
+  chart --frontier   The cheapest chart within each number of lines, from 5 (one line per
+                     section) to the full chart, with each one's exact return and cost.
+  risk --bankroll B --hands N [--goal G]
+                     Risk of ruin under perfect play (holds of equal value: the lower
+                     variance), exact: each hand stakes one bet and returns its pay, from B
+                     whole bets, for at most N hands (up to 100,000), stopping when broke or
+                     on reaching G bets or more. Gives the chance of going broke, of reaching
+                     the goal first, of going broke some day playing on forever (q^B, q the
+                     root in (0, 1] of q = sum of p_k q^pay_k), and the bankroll needed for
+                     a 1%, 5% and 10% risk of going broke within N hands. Pays must be whole
+                     numbers. Time grows with N times G (N times N without a goal): the
+                     largest trips take a minute or more.
 
 Options:
   --pays P1,...,P10  ten pays per unit bet for categories 1..10: natural royal flush, four
@@ -235,9 +250,9 @@ Options:
   --lines N          for chart: the most lines the chart may have.
   --frontier         for chart: every chart size from 5 lines to the full chart (with
                      --json: a list "frontier" of objects with "lines", "chart_return" and
-                     "cost").
+                     "cost"; "lines" is the budget, "written_lines" the chart's length).
   --bankroll B, --hands N, --goal G
-                     for risk: the bankroll and goal in whole bets (up to 1,000,000), the
+                     for risk: the bankroll and goal in whole bets (up to 100,000), the
                      hands played.
   --threads N        worker threads, 1..64 (default 2).
   --help             show this text.

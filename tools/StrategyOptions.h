@@ -50,7 +50,7 @@ analysis::Pays ParsePays(std::string_view text);
 // number above max is "too large", however many digits it has.
 // Limits that keep `risk` to a minute or so at most.
 inline constexpr std::uint64_t kMaxRiskHands = 100'000;
-inline constexpr std::uint64_t kMaxRiskBets = 1'000'000;
+inline constexpr std::uint64_t kMaxRiskBets = 100'000;
 
 std::uint64_t ParseWholeNumber(std::string_view text, std::uint64_t max, std::string_view what);
 

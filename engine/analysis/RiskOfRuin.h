@@ -50,8 +50,9 @@ std::vector<double> BrokeWithin(const std::vector<PayChance>& chances, std::int6
 // The root q of q = sum of p_k q^pay_k in (0, 1]: 1 when the return is at most 1.
 double LongRunRuinBase(const std::vector<PayChance>& chances);
 
-// Everything above for one trip. Takes time in proportion to hands times the smaller of hands
-// and the goal. Throws std::invalid_argument for a negative figure.
+// Everything above for one trip. Takes time in proportion to hands times the goal (hands times
+// hands without a goal, less where the chance of going broke is negligible). Throws
+// std::invalid_argument for a negative figure.
 TripRisk AnalyzeTrip(const std::vector<PayChance>& chances, const Trip& trip);
 
 }  // namespace modcards::analysis
