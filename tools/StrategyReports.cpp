@@ -14,6 +14,8 @@ namespace {
 
 using analysis::Fraction;
 
+constexpr int kCreditsPerStake = 5;  // the game's stake, in which a line's worth is told
+
 constexpr std::array<std::string_view, kCategoryCount> kCategoryNames = {
     "no paying hand", "natural royal flush",
     "four deuces",    "royal flush with deuces",
@@ -219,6 +221,23 @@ std::string Wrapped(std::string_view text, std::string_view lead) {
     return out + line + "\n";
 }
 
+// A chart line's worth: the range of the exact expected pay of the holds it plays, in credits
+// per 5-credit stake, and a deal that plays it.
+std::string WorthJson(const analysis::ChartAudit& audit, std::size_t line) {
+    if (line >= audit.worth.size() || !audit.worth[line].played) return "";
+    const analysis::LineWorth& worth = audit.worth[line];
+    const auto perStake = [](const Fraction& value) {
+        return Fraction::Of(value.numerator * kCreditsPerStake, value.denominator);
+    };
+    std::vector<Card> example;
+    for (const int index : worth.example) example.push_back(analysis::CardOfIndex(index));
+    return ",\"value_low\":" + perStake(worth.lowest).Decimal(9) +
+           ",\"value_high\":" + perStake(worth.highest).Decimal(9) +
+           ",\"value_low_exact\":" + Quoted(perStake(worth.lowest).Text()) +
+           ",\"value_high_exact\":" + Quoted(perStake(worth.highest).Text()) +
+           ",\"example\":" + Quoted(FormatCards(example));
+}
+
 std::string ChartJson(const analysis::Pays& pays, const analysis::StrategyChart& chart,
                       const analysis::ChartAudit& audit) {
     std::string out = "{\"pays\":[" + PaysText(pays, ",") + "],\"lines\":[";
@@ -227,7 +246,8 @@ std::string ChartJson(const analysis::Pays& pays, const analysis::StrategyChart&
         const std::int64_t deals = audit.dealsPlayed[i];
         out += std::string(i ? "," : "") + "{\"deuces\":" + std::to_string(lines[i].deuces) +
                ",\"text\":" + Quoted(lines[i].Text()) + ",\"deals\":" + std::to_string(deals) +
-               ",\"share\":" + Fraction::Of(deals, analysis::kDealCount).Decimal(12) + "}";
+               ",\"share\":" + Fraction::Of(deals, analysis::kDealCount).Decimal(12) +
+               WorthJson(audit, i) + "}";
     }
     return out + "],\"chart_return\":" + audit.chartReturn.Decimal(12) +
            ",\"chart_return_exact\":" + Quoted(audit.chartReturn.Text()) +
