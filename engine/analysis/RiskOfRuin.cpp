@@ -25,8 +25,9 @@ void StepBack(const std::vector<PayChance>& chances, const std::vector<double>& 
         const std::int64_t inside = std::min(top, size - chance.pay);
         const double p = chance.probability;
         double* out = next.data();
-        const double* in = cur.data() + chance.pay - 1;
-        for (std::int64_t b = 1; b <= inside; ++b) out[b] += p * in[b];
+        const double* in = cur.data();
+        const std::int64_t shift = chance.pay - 1;  // b + shift >= 0 for every b >= 1
+        for (std::int64_t b = 1; b <= inside; ++b) out[b] += p * in[b + shift];
         if (outside != 0)
             for (std::int64_t b = std::max<std::int64_t>(1, inside + 1); b <= top; ++b)
                 out[b] += p * outside;
