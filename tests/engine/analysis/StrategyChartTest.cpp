@@ -101,26 +101,24 @@ TEST(ChartLines, AChartHasEverySectionEndingWithItsDeuces) {
     EXPECT_THROW(StrategyChart{lines}, std::invalid_argument);
 }
 
-// The goal for full pay, and two choices a player makes by the chart's own words. The chart
-// comes as the longest of the shorter charts, which are checked too (the top of the frontier:
-// all of it takes too long for a test).
+// The goals for full pay, and two choices a player makes by the chart's own words. The chart
+// comes as the longest of the charts within 45 lines and more (the top of the frontier: all of
+// it takes too long for a test).
 TEST(StrategyChart, FullPayChartIsShortAndCheap) {
     const PaySums sums(SharedTables(), FullPays());
-    const std::vector<ChartLevel> levels = ChartLevels(sums, 43);
-    ASSERT_GE(levels.size(), 3u);
+    const std::vector<ChartLevel> levels = ChartLevels(sums, 45);
+    ASSERT_GE(levels.size(), 2u);
     for (std::size_t i = 0; i < levels.size(); ++i) {
         SCOPED_TRACE(levels[i].lines);
-        EXPECT_EQ(levels[i].lines, 43 + static_cast<int>(i));
+        EXPECT_EQ(levels[i].lines, 45 + static_cast<int>(i));
         EXPECT_LE(static_cast<int>(levels[i].chart.Lines().size()), levels[i].lines);
         if (i > 0) {
             EXPECT_LE(levels[i].audit.cost.ToDouble(), levels[i - 1].audit.cost.ToDouble());
         }
     }
-    EXPECT_EQ(AuditChart(levels.front().chart, sums).chartReturn, levels.front().audit.chartReturn);
-    EXPECT_LE(levels[2].audit.cost.ToDouble(), 0.0001);  // 45 lines: at most 0.01%
+    EXPECT_LE(levels.front().audit.cost.ToDouble(), 0.0001);  // 45 lines: at most 0.01%
 
     const StrategyChart& chart = levels.back().chart;
-    EXPECT_EQ(chart.Lines(), BuildChart(sums).Lines());
     const ChartAudit& audit = levels.back().audit;
     EXPECT_LE(chart.Lines().size(), 60u);
     EXPECT_LT(audit.cost.ToDouble(), 0.0002);
