@@ -12,6 +12,7 @@ namespace a11y {
 // - a plain container (a window, the table) offers only the children it shows that have something
 //   to say, in reading order: hidden controls, unnamed pictures and the caption labels read
 //   with the value they caption (QLabel::setBuddy) are left out;
+// - a window's voice (Announcer) is offered as a notification;
 // - a picture (ImageBox) is offered as static text named by its accessible name, and a picture
 //   box (PictureBox, the cards) as a named graphic.
 // Needs the QApplication; call it before the first window is shown.

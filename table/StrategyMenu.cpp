@@ -6,6 +6,7 @@
 
 #include "game/HintTexts.h"
 #include "game/HoldHints.h"
+#include "table/TableVoice.h"
 #include "table/frmMain.h"
 #include "windows/AuxWindows.h"
 #include "windows/HelpTexts.h"
@@ -66,6 +67,7 @@ void StrategyMenu::BuildMenu() {
     mnuReview_->setToolTip(
         QStringLiteral("How well this session and every session went: mistakes, luck, balance"));
     connect(mnuHint_, &QAction::triggered, this, &StrategyMenu::mnuHint_Click);
+    connect(mnuTrainer_, &QAction::toggled, &window_.Voice(), &TableVoice::SayTrainer);
 }
 
 // Between deal and draw only; at other times there is no hand to advise on.
@@ -98,6 +100,7 @@ void StrategyMenu::ShowHint() {
     }
     panel_->show();
     panel_->raise();
+    window_.Voice().SayHint(*panel_, TableHand());
 }
 
 void StrategyMenu::HideHint() {
