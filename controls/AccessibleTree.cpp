@@ -67,6 +67,12 @@ class ShownChildren : public QAccessibleWidget {
 public:
     explicit ShownChildren(QWidget* widget) : QAccessibleWidget(widget) {}
 
+    // A window of our own reads as a dialog, so that a screen reader reads its text when it
+    // opens; as a plain panel it would read only the title.
+    QAccessible::Role role() const override {
+        return widget()->isWindow() ? QAccessible::Dialog : QAccessibleWidget::role();
+    }
+
     int childCount() const override { return static_cast<int>(OfferedChildren(*widget()).size()); }
 
     QAccessibleInterface* child(int index) const override {

@@ -18,12 +18,12 @@ public:
     frmChart(QWidget* mainWindow, const modcards::analysis::StrategyChart& chart,
              const modcards::analysis::ChartAudit& audit);
 
-    // Lights the line `line` (an index into the chart's lines) and scrolls it into view; -1
-    // lights none.
+    // Lights the line `line` (an index into the chart's lines), makes it the list's current row
+    // and scrolls it into view; -1 lights none.
     void LightLine(int line);
     int LitLine() const { return lit_; }
 
-    // One top-level row per section, one child per line: number, played, hold.
+    // One flat list: a title row per section, then a row per line: number, played, hold.
     QTreeWidget* lstChart() const { return lstChart_; }
     QTreeWidgetItem* LineRow(int line) const { return rows_.at(std::size_t(line)); }
     QLabel* lblCost() const { return lblCost_; }
@@ -35,6 +35,7 @@ public slots:
 private:
     void AddSections();
     void PaintRow(int line, bool lit);
+    void NameCells(QTreeWidgetItem& row) const;
 
     const modcards::analysis::StrategyChart& chart_;
     QTreeWidget* lstChart_ = nullptr;
