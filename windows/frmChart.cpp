@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include "assets/Fonts.h"
+#include "controls/Announcer.h"
 #include "controls/Twips.h"
 #include "engine/analysis/ChartLine.h"
 #include "game/ChartTexts.h"
@@ -80,6 +81,7 @@ frmChart::frmChart(QWidget* mainWindow, const modcards::analysis::StrategyChart&
     reading->setAccessibleName(QStringLiteral("How to read the chart"));
     reading->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
+    voice_ = new Announcer(*this);
     QPushButton* ok = AddOkButton(this, QRect(kWidth - 120, 708, 112, 28));
     connect(ok, &QPushButton::clicked, this, &frmChart::cmdOK_Click);
     LightLine(-1);
@@ -137,6 +139,8 @@ void frmChart::LightLine(int line) {
                           ChartLineTitle(chart_, lit_));
     }
     lblDeal_->setAccessibleName(lblDeal_->text());
+    // Read with the window when it opens; told when a new hand lights a line while it is open.
+    if (isVisible() && lit_ >= 0) voice_->Say(lblDeal_->text());
 }
 
 void frmChart::PaintRow(int line, bool lit) {

@@ -11,6 +11,8 @@
 #include "engine/analysis/ChartAudit.h"
 #include "engine/analysis/StrategyChart.h"
 
+class Announcer;
+
 class frmChart : public QWidget {
     Q_OBJECT
 public:
@@ -19,7 +21,7 @@ public:
              const modcards::analysis::ChartAudit& audit);
 
     // Lights the line `line` (an index into the chart's lines), makes it the list's current row
-    // and scrolls it into view; -1 lights none.
+    // and scrolls it into view, and says it while the window is open; -1 lights none.
     void LightLine(int line);
     int LitLine() const { return lit_; }
 
@@ -28,6 +30,7 @@ public:
     QTreeWidgetItem* LineRow(int line) const { return rows_.at(std::size_t(line)); }
     QLabel* lblCost() const { return lblCost_; }
     QLabel* lblDeal() const { return lblDeal_; }  // the line of the hand being held, in words
+    const Announcer& Voice() const { return *voice_; }
 
 public slots:
     void cmdOK_Click();  // unloads the window
@@ -42,5 +45,6 @@ private:
     std::vector<QTreeWidgetItem*> rows_;  // by line
     QLabel* lblCost_ = nullptr;
     QLabel* lblDeal_ = nullptr;
+    Announcer* voice_ = nullptr;
     int lit_ = -1;
 };

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 
+#include "controls/Announcer.h"
 #include "engine/analysis/GameChart.h"
 #include "windows/frmChart.h"
 
@@ -65,6 +66,11 @@ TEST(ChartWindow, StatesTheChartsCostAndLightsOneLineAtMost) {
     EXPECT_EQ(window.lblDeal()->accessibleName(),
               "The hand on the table plays Line 22: " +
                   QString::fromStdString(GameChart().Lines()[21].Text()));
+    EXPECT_EQ(window.Voice().LastSentence(), "");  // read with the window when it opens
+    window.show();
+    window.LightLine(16);
+    EXPECT_EQ(window.Voice().LastSentence(), window.lblDeal()->text());
+    EXPECT_TRUE(window.Voice().LastSentence().contains("Line 17: "));
     window.LightLine(-1);
     EXPECT_EQ(window.LineRow(21)->background(2), plain);
 }
