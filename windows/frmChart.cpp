@@ -132,8 +132,9 @@ void frmChart::LightLine(int line) {
         lblDeal_->setText(kNoDeal);
     } else {
         PaintRow(lit_, true);
-        // The lit line is the list's current row, where a screen reader starts reading.
-        lstChart_->setCurrentItem(rows_[std::size_t(lit_)]);
+        // The lit line is the list's current row, where a screen reader starts reading; left
+        // unselected, so that it shows lit.
+        lstChart_->setCurrentItem(rows_[std::size_t(lit_)], 0, QItemSelectionModel::Clear);
         lstChart_->scrollToItem(rows_[std::size_t(lit_)], QAbstractItemView::PositionAtCenter);
         lblDeal_->setText(QStringLiteral("The hand on the table plays ") +
                           ChartLineTitle(chart_, lit_));
