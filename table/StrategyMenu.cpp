@@ -7,6 +7,7 @@
 
 #include "game/HintTexts.h"
 #include "game/HoldHints.h"
+#include "table/TableVoice.h"
 #include "table/frmMain.h"
 #include "windows/AuxWindows.h"
 #include "windows/HelpTexts.h"
@@ -75,6 +76,7 @@ void StrategyMenu::BuildMenu() {
     escape_ = new QShortcut(QKeySequence(Qt::Key_Escape), &window_);
     escape_->setContext(Qt::WidgetWithChildrenShortcut);
     connect(escape_, &QShortcut::activated, this, &StrategyMenu::HideHint);
+    connect(mnuTrainer_, &QAction::toggled, &window_.Voice(), &TableVoice::SayTrainer);
 }
 
 // Between deal and draw only; at other times there is no hand to advise on. Asked again, the
@@ -112,6 +114,7 @@ void StrategyMenu::ShowHint() {
     }
     panel_->show();
     panel_->raise();
+    window_.Voice().SayHint(*panel_, TableHand());
 }
 
 void StrategyMenu::HideHint() {

@@ -10,6 +10,7 @@
 #include "controls/AccessibleTree.h"
 #include "controls/HeldKeys.h"
 #include "controls/OnScreen.h"
+#include "controls/ReaderKeys.h"
 #include "controls/Twips.h"
 #include "engine/Deal.h"
 #include "engine/HandEvaluation.h"
@@ -20,6 +21,7 @@
 #include "game/PlayerAtTable.h"
 #include "game/TableMessages.h"
 #include "table/TableSpeech.h"
+#include "table/TableVoice.h"
 #include "windows/AuxWindows.h"
 #include "windows/frmStats.h"
 
@@ -48,6 +50,7 @@ frmMain::frmMain(GameContext& ctx, AuxWindows& aux) : ctx_(ctx), aux_(aux) {
     a11y::InstallAccessibleTree();
     images_.SetDevicePixelRatio(devicePixelRatioF());
     c_ = BuildTableDesign(*this, images_);
+    voice_ = new TableVoice(*this);
     Connect();
     AddKeys();
     KeepOnScreen(*this);
@@ -90,6 +93,7 @@ void frmMain::AddKeys() {
     for (int key : {Qt::Key_Return, Qt::Key_Enter}) addKey(key, [this] { cmdDeal_Click(); });
     addKey(Qt::Key_Space, [this] { SpaceKey(); });
     new HeldKeys(*this, keys);
+    new ReaderKeys(*this);
 
     c_.cmdDeal->setToolTip(QStringLiteral("Deal, then draw (Enter or Space)"));
     for (int i = 0; i < 5; ++i) {
@@ -235,8 +239,8 @@ void frmMain::DrawPhase() {
     modcards::SortByValue(cards_.Hand);
     SettleHand(cards_.Hand);
     for (HoldCheckBox* hold : c_.chkHold) {
+        hold->setEnabled(false);  // first, so that the player's holds alone are told
         hold->SetValue(0);
-        hold->setEnabled(false);
     }
     c_.cmdDeal->Tag = kDealTag;
     c_.cmdDeal->SetPicture(images_.ILother, kDealFace);
@@ -256,6 +260,7 @@ void frmMain::chkHold_Click(int Index) {
     card->DrawWidth = kTintWidth;
     card->Line(0, 0, kTintWidth, 0);
     DescribeTable(c_, shown_);
+    if (hold->isEnabled()) emit HoldChanged(Index);
 }
 
 void frmMain::pHand_Click(int Index) {

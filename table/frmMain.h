@@ -15,6 +15,7 @@
 #include "windows/frmStats.h"
 
 class AuxWindows;
+class TableVoice;
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -33,6 +34,7 @@ public:
     const TableControls& Controls() const { return c_; }
     const TableImages& Images() const { return images_; }
     frmStats* Stats() const { return stats_; }
+    TableVoice& Voice() const { return *voice_; }
 
     // False when the player gave up at the name prompt: nobody sits at the table.
     bool HasPlayer() const { return playerSeated_; }
@@ -46,6 +48,8 @@ public:
 signals:
     void HandDealt();     // five cards are on the table and holds may be chosen
     void DrawStarting();  // the draw goes ahead; nothing of it has happened yet
+    // The player held or released the card at `slot`.
+    void HoldChanged(int slot);
     // The hand is settled, recorded and saved; every hand in table order, as dealt and drawn.
     void HandSettled(const history::SettledHand& hand);
     void PlayerSeated();  // New Player or Change Player put another account at the table
@@ -99,6 +103,7 @@ private:
     Cards cards_;
     modcards::Hand shown_{};  // the card each box shows, in table order
     QPointer<frmStats> stats_;
+    TableVoice* voice_ = nullptr;
     std::function<bool()> drawCheck_;
     bool framePlaced_ = false;        // placed again once the frame is known
     output::LimitReport limitsTold_;  // the limits the player at the table has been told of

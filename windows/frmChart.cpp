@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "assets/Fonts.h"
+#include "controls/Announcer.h"
 #include "controls/Twips.h"
 #include "engine/analysis/ChartLine.h"
 #include "game/ChartTexts.h"
@@ -72,9 +73,9 @@ frmChart::frmChart(QWidget* mainWindow, const modcards::analysis::StrategyChart&
                                         QStringLiteral("How often the line is played: its share "
                                                        "of all 2,598,960 deals"));
     AddSections();
-    for (int line = 0; line < int(rows_.size()); ++line)
-        rows_[std::size_t(line)]->setText(kPlayedColumn,
-                                          ShareOfDeals(audit.dealsPlayed.at(std::size_t(line))));
+    for (std::size_t line = 0; line < rows_.size(); ++line)
+        rows_[line]->setText(kPlayedColumn, ShareOfDeals(audit.dealsPlayed.at(line)));
+    for (QTreeWidgetItem* row : rows_) NameCells(*row);
     layout->addWidget(lstChart_, 1);  // the list takes what the window gains or loses
 
     layout->addSpacing(2);
@@ -91,6 +92,7 @@ frmChart::frmChart(QWidget* mainWindow, const modcards::analysis::StrategyChart&
     reading->setMaximumHeight(kReadingHeight);
     layout->addWidget(reading);
 
+    voice_ = new Announcer(*this);
     QPushButton* ok = AddOkButton(this, QRect(QPoint(), kOkSize));
     ok->setFixedSize(kOkSize);
     connect(ok, &QPushButton::clicked, this, &frmChart::cmdOK_Click);
@@ -99,13 +101,13 @@ frmChart::frmChart(QWidget* mainWindow, const modcards::analysis::StrategyChart&
     LightLine(-1);
 }
 
-// A bold title row per section, then its lines numbered through the whole chart.
+// A bold title row per section, then its lines numbered through the whole chart, all in one flat
+// list: a screen reader reads each row alone, with no "expanded" on it.
 void frmChart::AddSections() {
     const auto& lines = chart_.Lines();
-    QTreeWidgetItem* section = nullptr;
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (!section || lines[i].deuces != lines[i - 1].deuces) {
-            section = new QTreeWidgetItem(lstChart_);
+        if (i == 0 || lines[i].deuces != lines[i - 1].deuces) {
+            auto* section = new QTreeWidgetItem(lstChart_);
             section->setText(kLineColumn, QString::fromStdString(
                                               modcards::analysis::SectionTitle(lines[i].deuces)));
             section->setFirstColumnSpanned(true);
@@ -113,15 +115,27 @@ void frmChart::AddSections() {
             bold.setBold(true);
             section->setFont(kLineColumn, bold);
             section->setBackground(kLineColumn, kSectionGround);
-            section->setFlags(Qt::ItemIsEnabled);
+            section->setFlags(Qt::ItemIsEnabled | Qt::ItemNeverHasChildren);
         }
-        auto* row = new QTreeWidgetItem(section);
+        auto* row = new QTreeWidgetItem(lstChart_);
+        row->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren);
         row->setText(kLineColumn, QString::number(i + 1));
         row->setText(kHoldColumn, QString::fromStdString(lines[i].Text()));
         row->setToolTip(kHoldColumn, row->text(kHoldColumn));
         rows_.push_back(row);
     }
-    lstChart_->expandAll();
+}
+
+// A screen reader reads each cell with its column's name: "Line 41", "Played 3.6153%", "Hold: Two
+// pairs".
+void frmChart::NameCells(QTreeWidgetItem& row) const {
+    const QTreeWidgetItem* headings = lstChart_->headerItem();
+    for (int column = 0; column < lstChart_->columnCount(); ++column) {
+        const QString separator =
+            column == kHoldColumn ? QStringLiteral(": ") : QStringLiteral(" ");
+        row.setData(column, Qt::AccessibleTextRole,
+                    headings->text(column) + separator + row.text(column));
+    }
 }
 
 void frmChart::LightLine(int line) {
@@ -132,11 +146,16 @@ void frmChart::LightLine(int line) {
         lblDeal_->setText(kNoDeal);
     } else {
         PaintRow(lit_, true);
+        // The lit line is the list's current row, where a screen reader starts reading; left
+        // unselected, so that it shows lit.
+        lstChart_->setCurrentItem(rows_[std::size_t(lit_)], 0, QItemSelectionModel::Clear);
         lstChart_->scrollToItem(rows_[std::size_t(lit_)], QAbstractItemView::PositionAtCenter);
         lblDeal_->setText(QStringLiteral("The hand on the table plays ") +
                           ChartLineTitle(chart_, lit_));
     }
     lblDeal_->setAccessibleName(lblDeal_->text());
+    // Read with the window when it opens; told when a new hand lights a line while it is open.
+    if (isVisible() && lit_ >= 0) voice_->Say(lblDeal_->text());
 }
 
 void frmChart::PaintRow(int line, bool lit) {

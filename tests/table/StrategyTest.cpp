@@ -2,10 +2,12 @@
 // window's line on the table's return, all worked out in the background.
 #include <QMenuBar>
 
+#include "controls/Announcer.h"
 #include "engine/analysis/GameChart.h"
 #include "engine/analysis/HoldAdvisor.h"
 #include "game/HintTexts.h"
 #include "table/StrategyMenu.h"
+#include "table/TableVoice.h"
 #include "tests/support/GameAdvisor.h"
 #include "tests/table/TableFixture.h"
 
@@ -44,6 +46,7 @@ protected:
         return mask;
     }
     bool HintShown() const { return !strategy->Panel().isHidden(); }
+    QString Said() const { return window->Voice().Voice().LastSentence(); }
 
     std::unique_ptr<StrategyMenu> strategy;  // goes before the window
 };
@@ -61,6 +64,10 @@ TEST_F(Hint, StandsInItsOwnMenuBeforeHelpWithTheTrainerOff) {
     EXPECT_TRUE(strategy->Hint()->toolTip().contains("(H)"));
     EXPECT_TRUE(strategy->Trainer()->isCheckable());
     EXPECT_FALSE(strategy->Trainer()->isChecked());
+    strategy->Trainer()->trigger();
+    EXPECT_EQ(Said(), "Trainer on");
+    strategy->Trainer()->trigger();
+    EXPECT_EQ(Said(), "Trainer off");
 }
 
 TEST_F(Hint, RingsTheBestHoldAndListsTheTopHoldsWithTheirExactPays) {
@@ -97,6 +104,9 @@ TEST_F(Hint, RingsTheBestHoldAndListsTheTopHoldsWithTheirExactPays) {
     EXPECT_FALSE(shown[0].tied);
     EXPECT_TRUE(shown[1].tied && shown[2].tied);
     EXPECT_EQ(strategy->Panel().accessibleDescription(), strategy->Panel().Text());
+    EXPECT_EQ(Said(), QStringLiteral("Best hold: keep nine of clubs, nine of diamonds, nine of "
+                                     "hearts: 9.44 credits; Line %1: Three of a kind")
+                          .arg(tripsLine + 1));
 
     // The holds and the card pictures are the player's alone.
     for (int i = 0; i < 5; ++i) {
@@ -138,10 +148,13 @@ TEST_F(Hint, AskedBeforeTheTablesAreReadyShowsAsSoonAsTheyAre) {
     ASSERT_TRUE(HintShown());
     EXPECT_TRUE(strategy->Panel().Holds().empty());
     EXPECT_TRUE(strategy->Panel().Text().startsWith("Working out"));
+    EXPECT_EQ(Said(), strategy->Panel().Text());
     EXPECT_EQ(RingedCards(), 0u);
 
     ASSERT_TRUE(QTest::qWaitFor([&] { return !strategy->Panel().Holds().empty(); }, 20000));
     EXPECT_EQ(RingedCards(), 0b00111u);
+    EXPECT_TRUE(
+        Said().startsWith("Best hold: keep king of hearts, deuce of clubs, queen of hearts"));
 }
 
 TEST_F(Trainer, AWorseHoldIsQuestionedAndChangingItLeavesTheDrawUndone) {

@@ -94,6 +94,9 @@ TEST(SessionReviewWindow, ListsTheMistakesWorstFirstAndTheCloseCallsApart) {
     EXPECT_EQ(Row(closeCalls, 0), QStringList({"Q♦ 5♣ 6♥ 2♣ 7♠", "5♣ 6♥ 2♣ 7♠", "2♣", "0.0051"}));
     EXPECT_FALSE(mistakes->accessibleName().isEmpty());
     EXPECT_FALSE(closeCalls->accessibleName().isEmpty());
+    // A screen reader hears each cell with its column's name.
+    EXPECT_EQ(mistakes->model()->index(0, 1).data(Qt::AccessibleTextRole), "Your Hold: K♥ 7♠");
+    EXPECT_EQ(mistakes->model()->index(0, 3).data(Qt::AccessibleTextRole), "Cost: 5.45");
 }
 
 TEST(SessionReviewWindow, TheSelectedHandShowsItsDealWithTheHoldsAndTheirValues) {
