@@ -20,6 +20,9 @@ struct Card {
 // Five cards, slots 0..4. The detectors expect them sorted by SortByValue.
 using Hand = std::array<Card, 5>;
 
+// A hold: bit i set keeps the card at slot i (0 = leftmost).
+using HoldMask = std::uint8_t;
+
 constexpr std::int16_t kDeuce = 2;
 
 }  // namespace modcards

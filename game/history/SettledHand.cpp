@@ -1,11 +1,9 @@
-// Settling a hand again for its row: category, pay and hold values.
+// The row of a settled hand: what the table settled, checked, and the hold values.
 #include "game/history/SettledHand.h"
 
 #include <algorithm>
 #include <stdexcept>
 
-#include "engine/Deal.h"
-#include "engine/HandEvaluation.h"
 #include "engine/analysis/Pays.h"
 #include "game/history/HoldValues.h"
 
@@ -61,8 +59,6 @@ RecordResult RecordOfHand(const Session& session, std::string_view playedAt,
         result.error = "the final cards do not follow from the dealt cards and the hold";
         return result;
     }
-    modcards::Hand sorted = hand.finalHand;
-    modcards::SortByValue(sorted);
     HandRecord& row = result.record;
     row.session = session.id;
     row.player = session.player;
@@ -71,8 +67,8 @@ RecordResult RecordOfHand(const Session& session, std::string_view playedAt,
     row.held = hand.held;
     row.bestHeld = values->bestHeld;
     row.finalHand = hand.finalHand;
-    row.category = modcards::EvaluateHand(sorted);
-    row.pay = row.category == modcards::kNoPayingHand ? 0 : payTable[row.category];
+    row.category = hand.category;
+    row.pay = hand.pay;
     row.holdEv = values->holdEv;
     row.bestEv = values->bestEv;
     return result;

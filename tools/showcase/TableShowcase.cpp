@@ -19,7 +19,7 @@ struct Showcase : TableScene<ScriptedDialogs> {
     frmMain& Open(bool wild) {
         dialogs.inputAnswers.push_back(wild ? QString::fromUtf8("\u00c9lodie") : "Lucky Lou");
         deck.Queue(wild ? "2h Jd Qc Kh 2s 9c Kd Kc 3s 4h" : "9c 9d 4s 9h Kd 3c 5h 9s 7c 8d");
-        window = std::make_unique<frmMain>(ctx, aux);
+        window = std::make_unique<frmMain>(ctx, hand, aux);
         return *window;
     }
 };
