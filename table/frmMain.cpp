@@ -71,7 +71,7 @@ void frmMain::Connect() {
     connect(&hand_, &TableHand::HoldChanged, this, &frmMain::ShowHold);
     connect(&hand_, &TableHand::Drawn, this, &frmMain::ShowDrawn);
     connect(&hand_, &TableHand::ResultReady, this, &frmMain::SettleHand);
-    connect(&hand_, &TableHand::Settled, this, &frmMain::ShowHandOver);
+    connect(&hand_, &TableHand::Settled, this, &frmMain::ShowTable);
 }
 
 // Keys 1..5 act like clicks on the cards; Enter and Space like the deal button. A key held down
@@ -176,15 +176,11 @@ void frmMain::cmdDeal_Click() {
 }
 
 void frmMain::ShowDeal() {
-    ShowChart();
-    ShowBalance();
     for (std::size_t i = 0; i < 5; ++i) {
         c_.pHand[i]->show();
         c_.pHand[i]->SetPicture(CardPicture(images_, hand_.Shown()[i]));
     }
-    ShowPhase();
-    ShowCaption();
-    Describe();
+    ShowTable();
 }
 
 void frmMain::ShowDrawn() {
@@ -194,37 +190,26 @@ void frmMain::ShowDrawn() {
                 CardPicture(images_, hand_.Shown()[std::size_t(i)]));
 }
 
-// The result the hand settled at: its line, the shown balance, its caption and its chart row.
+// The result the hand settled at: its line, caption, balance and chart row.
 void frmMain::SettleHand() {
-    ShowCaption();
-    ShowBalance();
-    ShowChart();
+    ShowTable();
 }
 
-void frmMain::ShowHandOver() {
+// Everything but the cards as the hand has it: the line and caption, the balance, the pay
+// chart's row, and the button's Tag, face and the hold buttons following the phase.
+void frmMain::ShowTable() {
+    c_.lblCon->setText(hand_.Message());
+    c_.ImgCaption->SetPicture(images_.ILCaption, hand_.CaptionPicture());
     ShowBalance();
-    ShowPhase();
-    Describe();
-}
-
-// The button's Tag, face and the hold buttons follow the hand's phase.
-void frmMain::ShowPhase() {
+    c_.pchartright->SetPicture(images_.ILchartright,
+                               ChartPicture(hand_, modcards::ChartHalf::Right));
+    c_.pchartleft->SetPicture(images_.ILchartleft, ChartPicture(hand_, modcards::ChartHalf::Left));
     const bool holding = hand_.InPlay();
     for (HoldCheckBox* hold : c_.chkHold) hold->setEnabled(holding);
     c_.cmdDeal->Tag = holding ? kHitTag : kDealTag;
     c_.cmdDeal->SetPicture(images_.ILother, holding ? kDrawFace : kDealFace);
     c_.cmdDeal->setFocus();
-}
-
-void frmMain::ShowChart() {
-    c_.pchartright->SetPicture(images_.ILchartright,
-                               ChartPicture(hand_, modcards::ChartHalf::Right));
-    c_.pchartleft->SetPicture(images_.ILchartleft, ChartPicture(hand_, modcards::ChartHalf::Left));
-}
-
-void frmMain::ShowCaption() {
-    c_.lblCon->setText(hand_.Message());
-    c_.ImgCaption->SetPicture(images_.ILCaption, hand_.CaptionPicture());
+    Describe();
 }
 
 void frmMain::ShowBalance() {

@@ -60,10 +60,7 @@ private:
     void ShowHold(int slot);
     void ShowDrawn();
     void SettleHand();
-    void ShowHandOver();
-    void ShowPhase();
-    void ShowChart();
-    void ShowCaption();
+    void ShowTable();
     void ShowBalance();
     void Describe();
 

@@ -210,7 +210,12 @@ TEST_F(HandAtOtherTable, ChargesItsStakeAndPaysItsOwnPays) {
     Play(kDeuceAndNines, {0, 1, 2});
     EXPECT_EQ(settled[1].pay, 15);
     EXPECT_EQ(Stored().Credits, 216);
-    EXPECT_EQ(Stored().HandsPlayed, 2);
+    Play("Th Jh Qh Kh Ah 3c 4c 5c 6c 7c", {0, 1, 2, 3, 4});
+    EXPECT_EQ(settled[2].pay, 4000);
+    const output::PlayerRecord stored = Stored();
+    EXPECT_EQ(std::tie(stored.Credits, stored.HandsPlayed, stored.RoyalFlushes),
+              std::make_tuple(4215, 3, 1));
+    EXPECT_EQ(stored.LastRoyalFlush, clock.Now());
 }
 
 }  // namespace
