@@ -10,10 +10,6 @@
 namespace history {
 namespace {
 
-bool InDeck(const modcards::Card& card) {
-    return card.Suit >= 0 && card.Suit <= 3 && card.Value >= 1 && card.Value <= 13;
-}
-
 bool Holds(const modcards::Hand& hand, const modcards::Card& card) {
     return std::find(hand.begin(), hand.end(), card) != hand.end();
 }
@@ -23,7 +19,7 @@ bool FollowsFromDeal(const SettledHand& hand) {
     for (int slot = 0; slot < 5; ++slot) {
         const bool held = (hand.held >> slot) & 1u;
         const modcards::Card& card = hand.finalHand[slot];
-        if (!InDeck(card)) return false;
+        if (!modcards::IsInDeck(card)) return false;
         if (held ? !(card == hand.dealt[slot]) : Holds(hand.dealt, card)) return false;
         for (int other = 0; other < slot; ++other)
             if (hand.finalHand[other] == card) return false;

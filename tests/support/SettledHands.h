@@ -3,7 +3,6 @@
 #pragma once
 
 #include "engine/Card.h"
-#include "engine/Deal.h"
 #include "engine/HandEvaluation.h"
 #include "engine/PayTable.h"
 #include "game/history/SettledHand.h"
@@ -11,9 +10,7 @@
 inline history::SettledHand SettledByTheTable(const modcards::Hand& dealt, modcards::HoldMask held,
                                               const modcards::Hand& finalHand) {
     history::SettledHand hand{dealt, held, finalHand};
-    modcards::Hand sorted = finalHand;
-    modcards::SortByValue(sorted);
-    hand.category = modcards::EvaluateHand(sorted);
+    hand.category = modcards::EvaluateHand(finalHand);
     hand.pay =
         hand.category == modcards::kNoPayingHand ? 0 : modcards::GamePayTable()[hand.category];
     return hand;
