@@ -59,7 +59,6 @@ bool TableHand::Deal() {
     dealt_ = shown_ = cards_ = dealt.hand;
     reserve_ = dealt.reserve;
     held_ = 0;
-    hasCards_ = true;
     phase_ = HandPhase::Holding;
     message_ = QStringLiteral("Hold any cards and Draw!");
     captionPicture_ = kCaptionHoldAndDraw;

@@ -30,8 +30,6 @@ public:
 
     HandPhase Phase() const { return phase_; }
     bool InPlay() const { return phase_ == HandPhase::Holding; }
-    // True once a hand has been dealt: the cards are face up from then on.
-    bool HasCards() const { return hasCards_; }
     // The card at each table position as the table shows it: dealt, then drawn.
     const modcards::Hand& Shown() const { return shown_; }
     // The hand in table order until the draw; after it, the final hand sorted by value.
@@ -39,7 +37,6 @@ public:
     modcards::HoldMask Held() const { return held_; }
     bool Holds(int slot) const { return (held_ >> slot) & 1u; }
     int Stake() const { return payTable_[0]; }
-    const modcards::PayTable& Pays() const { return payTable_; }
 
     // What the table shows: the balance as the player sees it, the line under the cards, the
     // caption picture, and the settled hand's row of the pay chart (none after a deal).
@@ -94,7 +91,6 @@ private:
     DealSource& source_;
     const modcards::PayTable payTable_;
     HandPhase phase_ = HandPhase::BetweenHands;
-    bool hasCards_ = false;
     bool dealNotSaved_ = false;  // told at the deal, so not again at the draw
     modcards::Hand dealt_{};
     modcards::Hand reserve_{};
