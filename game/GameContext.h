@@ -14,14 +14,19 @@
 
 struct GameContext {
     GameContext(std::filesystem::path accountsFile, const output::Clock& clock,
-                modcards::RandomSource& random, Dialogs& dialogs)
-        : accountsFile(std::move(accountsFile)), clock(clock), random(random), dialogs(dialogs) {}
+                modcards::RandomSource& random, Dialogs& dialogs,
+                const modcards::PayTable& payTable = modcards::GamePayTable())
+        : PayTable(payTable),
+          accountsFile(std::move(accountsFile)),
+          clock(clock),
+          random(random),
+          dialogs(dialogs) {}
     GameContext(const GameContext&) = delete;
     GameContext& operator=(const GameContext&) = delete;
 
     output::PlayerRecord CurrentPlayer;  // the account at the table
     std::int32_t PlayerFilePos = 1;  // 1-based byte position of its record; set with CurrentPlayer
-    modcards::PayTable PayTable{};   // filled once at start-up
+    modcards::PayTable PayTable;     // the table this run plays at, filled when built
 
     std::filesystem::path accountsFile;  // the accounts file ("Players.dat")
     const output::Clock& clock;

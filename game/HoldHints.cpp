@@ -33,7 +33,7 @@ std::vector<HoldHint> TopHolds(const HoldAdvisor& advisor, const modcards::Hand&
 }
 
 HoldVerdict JudgeHold(const HoldAdvisor& advisor, const modcards::Hand& dealt,
-                      std::uint8_t played) {
+                      modcards::HoldMask played) {
     const auto ranked = advisor.RankHolds(dealt);
     const auto mine = std::find_if(ranked.begin(), ranked.end(), [&](const RankedHold& hold) {
         return hold.keptSlots == (played & 0x1Fu);

@@ -17,17 +17,18 @@ namespace {
 constexpr std::size_t kHintRows = 5;
 }  // namespace
 
-StrategyMenu::StrategyMenu(frmMain& window, AuxWindows& aux, GameContext& ctx)
-    : window_(window), aux_(aux), ctx_(ctx), tables_(ctx.PayTable) {
+StrategyMenu::StrategyMenu(frmMain& window, TableHand& hand, const PerfectPlay& tables,
+                           AuxWindows& aux, Dialogs& dialogs)
+    : window_(window), hand_(hand), tables_(tables), aux_(aux), dialogs_(dialogs) {
     BuildMenu();
     const TableControls& c = window_.Controls();
     QWidget* table = window_.centralWidget();
     for (std::size_t i = 0; i < 5; ++i) rings_[i] = new KeepRing(c.pHand[i]);
-    panel_ = new HintPanel(table, ctx_.PayTable[0]);
-    chart_ = new TableChart(window_, mnuChart_);
+    panel_ = new HintPanel(table, hand_.Stake());
+    chart_ = new TableChart(window_, hand_, mnuChart_);
 
-    window_.SetDrawCheck([this] { return TrainerLetsDraw(); });
-    connect(&window_, &frmMain::DrawStarting, this, &StrategyMenu::HideHint);
+    hand_.SetDrawCheck([this] { return TrainerLetsDraw(); });
+    connect(&hand_, &TableHand::DrawStarting, this, &StrategyMenu::HideHint);
     connect(panel_, &HintPanel::Dismissed, this, &StrategyMenu::HideHint);
     // Connected after the window's own handler, so the help window is open by then.
     connect(c.Mnuplayin, &QAction::triggered, this, &StrategyMenu::ShowReturnInHelp);
@@ -38,12 +39,10 @@ StrategyMenu::StrategyMenu(frmMain& window, AuxWindows& aux, GameContext& ctx)
         if (hintWanted_) ShowHint();
     });
     connect(&tables_, &PerfectPlay::ReturnReady, this, &StrategyMenu::ShowReturnInHelp);
-    // The work starts when the event loop first runs: after the window is shown.
-    QTimer::singleShot(0, &tables_, &PerfectPlay::Start);
 }
 
 StrategyMenu::~StrategyMenu() {
-    window_.SetDrawCheck({});
+    hand_.SetDrawCheck({});
     delete chart_;
     delete escape_;
     delete mnuStrategy_;
@@ -86,13 +85,9 @@ void StrategyMenu::mnuHint_Click() {
         HideHint();
         return;
     }
-    if (!window_.InDrawPhase()) return;
+    if (!hand_.InPlay()) return;
     hintWanted_ = true;
     ShowHint();
-}
-
-modcards::Hand StrategyMenu::TableHand() const {
-    return window_.HandCards().Hand;  // in table order until the draw
 }
 
 void StrategyMenu::MarkKeptCards(const HoldHint& hold) {
@@ -103,7 +98,7 @@ void StrategyMenu::MarkKeptCards(const HoldHint& hold) {
 void StrategyMenu::ShowHint() {
     MarkKeptCards(HoldHint{});
     if (const auto* advisor = tables_.Advisor()) {
-        const modcards::Hand dealt = TableHand();
+        const modcards::Hand dealt = hand_.Cards();  // in table order until the draw
         const std::vector<HoldHint> top = TopHolds(*advisor, dealt, kHintRows);
         MarkKeptCards(top.front());
         panel_->ShowHolds(dealt, top);
@@ -114,7 +109,7 @@ void StrategyMenu::ShowHint() {
     }
     panel_->show();
     panel_->raise();
-    window_.Voice().SayHint(*panel_, TableHand());
+    window_.Voice().SayHint(*panel_, hand_.Cards());
 }
 
 void StrategyMenu::HideHint() {
@@ -128,18 +123,14 @@ void StrategyMenu::HideHint() {
 bool StrategyMenu::TrainerLetsDraw() {
     const auto* advisor = tables_.Advisor();
     if (!mnuTrainer_->isChecked() || !advisor) return true;
-    std::uint8_t held = 0;
-    for (int slot = 0; slot < 5; ++slot)
-        if (window_.Controls().chkHold[static_cast<std::size_t>(slot)]->Value() == 1)
-            held |= static_cast<std::uint8_t>(1u << slot);
-    const modcards::Hand dealt = TableHand();
-    const HoldVerdict verdict = JudgeHold(*advisor, dealt, held);
+    const modcards::Hand dealt = hand_.Cards();
+    const HoldVerdict verdict = JudgeHold(*advisor, dealt, hand_.Held());
     if (!verdict.IsMistake()) return true;
     // The best hold stands marked on the table while the question is asked; the list of holds
     // follows when the player goes back to change the hold.
     MarkKeptCards(verdict.best);
     const TrainerQuestion question = AskAboutHold(dealt, verdict);
-    if (ctx_.dialogs.Ask(question.text, question.title, question.drawAnyway, question.changeHold))
+    if (dialogs_.Ask(question.text, question.title, question.drawAnyway, question.changeHold))
         return true;
     hintWanted_ = true;
     ShowHint();

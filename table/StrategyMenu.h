@@ -1,7 +1,8 @@
 // The Strategy menu: a hint of the best holds between deal and draw, a trainer that questions a
 // weaker hold before the draw, the strategy chart, and the table's return under perfect play in
 // the help window.
-// It attaches to a table that is already built and leaves the table's own behaviour alone.
+// It attaches to a table that is already built, asks the hand at the table, and leaves the
+// table's own behaviour alone.
 #pragma once
 
 #include <QAction>
@@ -9,9 +10,10 @@
 #include <QShortcut>
 #include <array>
 
-#include "game/GameContext.h"
+#include "game/Dialogs.h"
 #include "game/HoldHints.h"
 #include "game/PerfectPlay.h"
+#include "game/TableHand.h"
 #include "table/HintPanel.h"
 #include "table/KeepRing.h"
 #include "table/TableChart.h"
@@ -22,9 +24,10 @@ class frmMain;
 class StrategyMenu : public QObject {
     Q_OBJECT
 public:
-    // Adds the menu before Help and starts working out the tables once the event loop runs,
-    // after the window is shown. The window, the small windows and `ctx` outlive this object.
-    StrategyMenu(frmMain& window, AuxWindows& aux, GameContext& ctx);
+    // Adds the menu before Help; the hint and the trainer use `tables` once they are ready.
+    // Everything given outlives this object.
+    StrategyMenu(frmMain& window, TableHand& hand, const PerfectPlay& tables, AuxWindows& aux,
+                 Dialogs& dialogs);
     // Takes the menu, the hint and the draw check off the table again.
     ~StrategyMenu() override;
 
@@ -47,12 +50,12 @@ private:
     void HideHint();
     bool TrainerLetsDraw();
     void ShowReturnInHelp();
-    modcards::Hand TableHand() const;
 
     frmMain& window_;
+    TableHand& hand_;
+    const PerfectPlay& tables_;
     AuxWindows& aux_;
-    GameContext& ctx_;
-    PerfectPlay tables_;
+    Dialogs& dialogs_;
     QMenu* mnuStrategy_ = nullptr;
     QAction* mnuHint_ = nullptr;
     QAction* mnuTrainer_ = nullptr;

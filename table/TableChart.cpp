@@ -4,10 +4,11 @@
 #include "engine/analysis/GameChart.h"
 #include "table/frmMain.h"
 
-TableChart::TableChart(frmMain& window, QAction* open) : window_(window) {
+TableChart::TableChart(frmMain& window, const TableHand& hand, QAction* open)
+    : window_(window), hand_(hand) {
     connect(open, &QAction::triggered, this, &TableChart::mnuChart_Click);
-    connect(&window_, &frmMain::HandDealt, this, &TableChart::FollowTable);
-    connect(&window_, &frmMain::HandSettled, this, &TableChart::FollowTable);
+    connect(&hand_, &TableHand::Dealt, this, &TableChart::FollowTable);
+    connect(&hand_, &TableHand::Settled, this, &TableChart::FollowTable);
 }
 
 TableChart::~TableChart() {
@@ -28,10 +29,10 @@ void TableChart::mnuChart_Click() {
 
 void TableChart::FollowTable() {
     if (!chart_) return;
-    if (!window_.InDrawPhase()) {
+    if (!hand_.InPlay()) {
         chart_->LightLine(-1);
         return;
     }
     // In table order until the draw.
-    chart_->LightLine(modcards::analysis::GameChart().PlayHand(window_.HandCards().Hand).line);
+    chart_->LightLine(modcards::analysis::GameChart().PlayHand(hand_.Cards()).line);
 }

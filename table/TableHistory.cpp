@@ -3,7 +3,6 @@
 
 #include <QEvent>
 
-#include "table/StrategyMenu.h"
 #include "table/frmMain.h"
 
 namespace {
@@ -12,18 +11,18 @@ namespace {
 constexpr int kRefreshDelayMs = 150;
 }  // namespace
 
-TableHistory::TableHistory(frmMain& window, StrategyMenu& strategy, GameContext& ctx)
+TableHistory::TableHistory(frmMain& window, const TableHand& hand, const PerfectPlay& tables,
+                           QAction* openReview, GameContext& ctx)
     : window_(window), recorder_(ctx) {
-    const PerfectPlay& tables = strategy.Tables();
     const auto giveTables = [this, &tables] { recorder_.SetAdvisor(tables.SharedAdvisor()); };
     if (tables.Advisor()) giveTables();
     connect(&tables, &PerfectPlay::AdvisorReady, this, giveTables);
     connect(&tables, &PerfectPlay::Failed, this,
             [this, &tables] { recorder_.TablesFailed(tables.Failure()); });
 
-    connect(&window_, &frmMain::HandSettled, &recorder_, &HistoryRecorder::Record);
-    connect(&window_, &frmMain::PlayerSeated, &recorder_, &HistoryRecorder::BeginSession);
-    connect(strategy.Review(), &QAction::triggered, this, &TableHistory::mnuReview_Click);
+    connect(&hand, &TableHand::Settled, &recorder_, &HistoryRecorder::Record);
+    connect(&hand, &TableHand::Seated, &recorder_, &HistoryRecorder::BeginSession);
+    connect(openReview, &QAction::triggered, this, &TableHistory::mnuReview_Click);
     for (auto news :
          {&HistoryRecorder::Opened, &HistoryRecorder::SessionBegun, &HistoryRecorder::HandWritten})
         connect(&recorder_, news, this, &TableHistory::RefreshReview);

@@ -1,6 +1,6 @@
 // The hand history at the table: every settled hand and every player seated goes to the
-// recorder, the Strategy menu's tables value the hands, and Strategy -> Session Review opens
-// the review of the player at the table.
+// recorder, the perfect-play tables value the hands, and Strategy -> Session Review opens the
+// review of the player at the table.
 #pragma once
 
 #include <QObject>
@@ -9,17 +9,19 @@
 
 #include "game/GameContext.h"
 #include "game/HistoryRecorder.h"
+#include "game/PerfectPlay.h"
+#include "game/TableHand.h"
 #include "windows/frmReview.h"
 
-class StrategyMenu;
 class frmMain;
 
 class TableHistory : public QObject {
     Q_OBJECT
 public:
-    // Starts the history for the player already at the table. The window, the menu and `ctx`
-    // outlive this object.
-    TableHistory(frmMain& window, StrategyMenu& strategy, GameContext& ctx);
+    // Starts the history for the player already at the table; `openReview` is the menu entry
+    // of the review. Everything given outlives this object.
+    TableHistory(frmMain& window, const TableHand& hand, const PerfectPlay& tables,
+                 QAction* openReview, GameContext& ctx);
     ~TableHistory() override;
 
     const HistoryRecorder& Recorder() const { return recorder_; }

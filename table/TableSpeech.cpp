@@ -5,7 +5,7 @@
 
 #include "assets/PictureWords.h"
 #include "controls/AccessibleTree.h"
-#include "engine/HandEvaluation.h"
+#include "engine/SettlementTable.h"
 #include "game/CardNames.h"
 
 namespace {

@@ -5,13 +5,11 @@
 
 #include "assets/PictureWords.h"
 #include "controls/Announcer.h"
-#include "engine/Deal.h"
-#include "engine/HandEvaluation.h"
 #include "engine/SettlementTable.h"
 #include "game/CardNames.h"
 #include "game/HintTexts.h"
+#include "game/TableHand.h"
 #include "table/HintPanel.h"
-#include "table/frmMain.h"
 
 namespace {
 
@@ -46,14 +44,12 @@ QString HoldSentence(const modcards::Card& card, bool held) {
     return CardName(card) + (held ? QStringLiteral(", held") : QStringLiteral(", released"));
 }
 
-QString SettledSentence(const modcards::Hand& finalHand, const QString& balance) {
-    modcards::Hand sorted = finalHand;
-    modcards::SortByValue(sorted);
-    const modcards::SettlementRow& row = modcards::SettlementResult(modcards::EvaluateHand(sorted));
-    QString result = CaptionSentence(row.captionPicture);
-    if (row.pay != 0) result += QStringLiteral(", %1 credits").arg(row.pay);
+QString SettledSentence(const history::SettledHand& hand, const QString& balance) {
+    const auto category = static_cast<modcards::HandCategory>(hand.category);
+    QString result = CaptionSentence(modcards::SettlementResult(category).captionPicture);
+    if (hand.pay != 0) result += QStringLiteral(", %1 credits").arg(hand.pay);
     return QStringLiteral("%1; balance %2. Your hand: %3")
-        .arg(result, balance, CardList(finalHand));
+        .arg(result, balance, CardList(hand.finalHand));
 }
 
 QString HintSentence(const modcards::Hand& dealt, const HoldHint& best, const QString& chartLine) {
@@ -66,25 +62,25 @@ QString HintSentence(const modcards::Hand& dealt, const HoldHint& best, const QS
         .arg(hold, CreditsText(best.credits), chartLine);
 }
 
-TableVoice::TableVoice(frmMain& window)
-    : QObject(&window), window_(window), voice_(new Announcer(*window.centralWidget())) {
-    connect(&window_, &frmMain::HandDealt, this, &TableVoice::SayDealt);
-    connect(&window_, &frmMain::HoldChanged, this, &TableVoice::SayHold);
-    connect(&window_, &frmMain::HandSettled, this, &TableVoice::SaySettled);
+TableVoice::TableVoice(QWidget& host, const TableHand& hand)
+    : QObject(&host), hand_(hand), voice_(new Announcer(host)) {
+    connect(&hand_, &TableHand::Dealt, this, &TableVoice::SayDealt);
+    connect(&hand_, &TableHand::HoldChanged, this, &TableVoice::SayHold);
+    connect(&hand_, &TableHand::Settled, this, &TableVoice::SaySettled);
 }
 
 void TableVoice::SayDealt() {
-    voice_->Say(DealtSentence(window_.HandCards().Hand));
+    voice_->Say(DealtSentence(hand_.Shown()));
 }
 
+// Only the player's holds are told: the draw releasing them all goes without a word.
 void TableVoice::SayHold(int slot) {
-    const auto index = static_cast<std::size_t>(slot);
-    voice_->Say(HoldSentence(window_.HandCards().Hand[index],
-                             window_.Controls().chkHold[index]->Value() == 1));
+    if (!hand_.InPlay()) return;
+    voice_->Say(HoldSentence(hand_.Shown()[static_cast<std::size_t>(slot)], hand_.Holds(slot)));
 }
 
 void TableVoice::SaySettled(const history::SettledHand& hand) {
-    voice_->Say(SettledSentence(hand.finalHand, window_.Controls().lblCredits->text()));
+    voice_->Say(SettledSentence(hand, QString::number(hand_.ShownBalance())));
 }
 
 void TableVoice::SayHint(const HintPanel& panel, const modcards::Hand& dealt) {

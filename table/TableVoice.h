@@ -12,7 +12,8 @@
 
 class Announcer;
 class HintPanel;
-class frmMain;
+class TableHand;
+class QWidget;
 
 // "Dealt: three of hearts, nine of clubs, ...".
 QString DealtSentence(const modcards::Hand& dealt);
@@ -20,7 +21,7 @@ QString DealtSentence(const modcards::Hand& dealt);
 QString HoldSentence(const modcards::Card& card, bool held);
 // The result, its pay and the balance the table shows, then the final cards in table order:
 // "You won with a flush, 15 credits; balance 210. Your hand: three of hearts, ...".
-QString SettledSentence(const modcards::Hand& finalHand, const QString& balance);
+QString SettledSentence(const history::SettledHand& hand, const QString& balance);
 // The best hold of the hint with its mean pay and chart line: "Best hold: keep three of hearts,
 // king of hearts: 1.52 credits; Line 20: ...".
 QString HintSentence(const modcards::Hand& dealt, const HoldHint& best, const QString& chartLine);
@@ -28,8 +29,8 @@ QString HintSentence(const modcards::Hand& dealt, const HoldHint& best, const QS
 class TableVoice : public QObject {
     Q_OBJECT
 public:
-    // Speaks through a voice of its own on the table, following the window's hand.
-    explicit TableVoice(frmMain& window);
+    // Speaks through a voice of its own on `host`, following `hand`.
+    TableVoice(QWidget& host, const TableHand& hand);
 
     // The hint as the panel shows it: its best hold, or why there is none yet.
     void SayHint(const HintPanel& panel, const modcards::Hand& dealt);
@@ -42,6 +43,6 @@ private:
     void SayHold(int slot);
     void SaySettled(const history::SettledHand& hand);
 
-    frmMain& window_;
+    const TableHand& hand_;
     Announcer* voice_;
 };

@@ -15,6 +15,7 @@
 #include "game/history/SessionReview.h"
 #include "game/history/SettledHand.h"
 #include "tests/support/GameAdvisor.h"
+#include "tests/support/SettledHands.h"
 
 namespace {
 
@@ -53,7 +54,7 @@ public:
         hand.held = random_() % 10 != 0 ? GameAdvisor().BestHold(hand.dealt) : random_() % 32;
         for (int slot = 0; slot < 5; ++slot)
             if ((hand.held >> slot) & 1u) hand.finalHand[slot] = hand.dealt[slot];
-        return hand;
+        return SettledByTheTable(hand.dealt, hand.held, hand.finalHand);
     }
 
 private:

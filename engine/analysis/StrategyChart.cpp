@@ -79,13 +79,13 @@ ChartHandPlay StrategyChart::PlayHand(const Hand& dealt) const {
     return {play.line, SlotsOfHold(deal, play.hold)};
 }
 
-int StrategyChart::LineOfHold(const Hand& dealt, std::uint8_t keptSlots) const {
+int StrategyChart::LineOfHold(const Hand& dealt, HoldMask keptSlots) const {
     const SortedDeal deal = SortDeal(dealt);
     return LineOfPattern(ClassifyHold(deal.cards, HoldOfSlots(deal, keptSlots)),
                          DeucesIn(deal.cards));
 }
 
-std::string StrategyChart::HoldText(const Hand& dealt, std::uint8_t keptSlots) const {
+std::string StrategyChart::HoldText(const Hand& dealt, HoldMask keptSlots) const {
     const SortedDeal deal = SortDeal(dealt);
     const HoldPattern pattern = ClassifyHold(deal.cards, HoldOfSlots(deal, keptSlots));
     const int line = LineOfPattern(pattern, DeucesIn(deal.cards));

@@ -23,7 +23,7 @@ struct ChartPlay {
 // What the chart does with a hand given in slot order.
 struct ChartHandPlay {
     int line = 0;
-    std::uint8_t keptSlots = 0;  // bit i set: keep slot i of the hand as given
+    HoldMask keptSlots = 0;  // bit i set: keep slot i of the hand as given
 };
 
 // A plain value: playing it needs no analysis tables, so a window can hold and use one.
@@ -46,10 +46,10 @@ public:
 
     // The line whose words name this hold of the hand (whether or not the chart plays it), or
     // -1 when no line of the hand's section covers it.
-    int LineOfHold(const Hand& dealt, std::uint8_t keptSlots) const;
+    int LineOfHold(const Hand& dealt, HoldMask keptSlots) const;
 
     // That line's text, or the hold's own pattern in words when no line covers it.
-    std::string HoldText(const Hand& dealt, std::uint8_t keptSlots) const;
+    std::string HoldText(const Hand& dealt, HoldMask keptSlots) const;
 
     // The line covering a pattern of a deal with `deuces` deuces, or -1.
     int LineOfPattern(const HoldPattern& pattern, int deuces) const;

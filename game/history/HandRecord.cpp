@@ -14,7 +14,7 @@ namespace {
 // Five cards of the deck, all different.
 bool IsHand(const modcards::Hand& hand) {
     for (auto card = hand.begin(); card != hand.end(); ++card) {
-        if (card->Suit < 0 || card->Suit > 3 || card->Value < 1 || card->Value > 13) return false;
+        if (!modcards::IsInDeck(*card)) return false;
         if (std::find(hand.begin(), card, *card) != card) return false;
     }
     return true;

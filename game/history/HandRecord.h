@@ -11,7 +11,7 @@
 namespace history {
 
 // A hold as a slot mask: bit i set keeps the card at table position i (0 = leftmost).
-using HeldSlots = std::uint8_t;
+using HeldSlots = modcards::HoldMask;
 
 // One run of the game for one player, as BeginSession started it.
 struct Session {

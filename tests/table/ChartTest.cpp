@@ -19,12 +19,12 @@ class ChartAtTable : public TableFixture {
 protected:
     void OpenChart() {
         Open();
-        strategy = std::make_unique<StrategyMenu>(*window, aux, ctx);
+        strategy = AddStrategy();
         strategy->ChartEntry()->trigger();
         ASSERT_NE(Chart(), nullptr);
     }
     frmChart* Chart() const { return strategy->Chart().Chart(); }
-    int PlayedLine() const { return GameChart().PlayHand(window->HandCards().Hand).line; }
+    int PlayedLine() const { return GameChart().PlayHand(hand.Cards()).line; }
 
     std::unique_ptr<StrategyMenu> strategy;  // goes before the window
 };
@@ -47,7 +47,7 @@ TEST_F(ChartAtTable, LightsTheLineOfTheHandHeldAndNoneAfterTheDraw) {
     for (std::string_view deal : {kDeuce, kTrips}) {
         deck.Queue(deal);
         ClickDeal();
-        ASSERT_TRUE(window->InDrawPhase());
+        ASSERT_TRUE(hand.InPlay());
         const int line = PlayedLine();
         EXPECT_EQ(Chart()->LitLine(), line) << deal;
         EXPECT_TRUE(Chart()->lblDeal()->text().endsWith(
@@ -59,7 +59,7 @@ TEST_F(ChartAtTable, LightsTheLineOfTheHandHeldAndNoneAfterTheDraw) {
 
 TEST_F(ChartAtTable, OpenedMidHandLightsTheHandsLine) {
     Open();
-    strategy = std::make_unique<StrategyMenu>(*window, aux, ctx);
+    strategy = AddStrategy();
     deck.Queue(kDeuce);
     ClickDeal();
     strategy->ChartEntry()->trigger();

@@ -28,8 +28,8 @@ class HistoryFixture : public TableFixture {
 protected:
     void OpenWithHistory() {
         Open();
-        strategy = std::make_unique<StrategyMenu>(*window, aux, ctx);
-        history = std::make_unique<TableHistory>(*window, *strategy, ctx);
+        strategy = AddStrategy();
+        history = std::make_unique<TableHistory>(*window, hand, tables, strategy->Review(), ctx);
     }
     void WaitForHands(std::int64_t count) {
         ASSERT_TRUE(

@@ -15,8 +15,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     TableScene<QtDialogs> scene;
     scene.deck.Queue("3h 9c 5h 7h Kh 2s Jh 8h Qh 4h");
-    scene.window = std::make_unique<frmMain>(scene.ctx, scene.aux);
-    StrategyMenu strategy(*scene.window, scene.aux, scene.ctx);
+    scene.window = std::make_unique<frmMain>(scene.ctx, scene.hand, scene.aux);
+    const auto strategy = scene.AddStrategy();
     fonts::LoadEmbeddedFonts();
     scene.dialogs.SetParentWindow(scene.window.get());
     scene.window->show();

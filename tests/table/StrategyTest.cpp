@@ -27,7 +27,7 @@ class StrategyFixture : public TableFixture {
 protected:
     void OpenWithStrategy() {
         Open();
-        strategy = std::make_unique<StrategyMenu>(*window, aux, ctx);
+        strategy = AddStrategy();
     }
     void WaitForReturn() {
         ASSERT_TRUE(
@@ -81,7 +81,7 @@ TEST_F(Hint, RingsTheBestHoldAndListsTheTopHoldsWithTheirExactPays) {
 
     ASSERT_TRUE(HintShown());
     EXPECT_EQ(RingedCards(), 0b01011u);  // 9c 9d 9h
-    const auto ranked = GameAdvisor().RankHolds(window->HandCards().Hand);
+    const auto ranked = GameAdvisor().RankHolds(hand.Cards());
     const std::vector<HoldHint>& shown = strategy->Panel().Holds();
     ASSERT_EQ(shown.size(), 5u);
     for (std::size_t i = 0; i < shown.size(); ++i) {
@@ -91,8 +91,7 @@ TEST_F(Hint, RingsTheBestHoldAndListsTheTopHoldsWithTheirExactPays) {
         EXPECT_EQ(shown[i].rank, ranked[i].rank) << i;
     }
     // 2041/1081 per credit staked; the two next holds tie at 71/47. Each names its chart line.
-    const int tripsLine =
-        modcards::analysis::GameChart().LineOfHold(window->HandCards().Hand, 0b01011);
+    const int tripsLine = modcards::analysis::GameChart().LineOfHold(hand.Cards(), 0b01011);
     ASSERT_GE(tripsLine, 0);
     EXPECT_TRUE(strategy->Panel().Text().startsWith(
         QStringLiteral("Keep 9\u2663 9\u2666 9\u2665: 9.44 credits; Line %1: Three of a kind\n")
@@ -206,7 +205,7 @@ TEST_F(Trainer, KeepingAWorseHoldDrawsExactlyAsWithoutTheTrainer) {
         const std::int16_t before = ctx.CurrentPlayer.Credits;
         dialogs.askAnswers.push_back(true);
         PlayHand(kTrips, {0, 1, 3, 4});  // the kicker kept: worth less than the trips alone
-        Outcome outcome{window->HandCards().Hand,
+        Outcome outcome{hand.Cards(),
                         {},
                         c().lblCon->text(),
                         c().ImgCaption->Picture(),
@@ -234,7 +233,7 @@ TEST_F(Trainer, EitherOfTwoHoldsOfTheBestValueIsRight) {
     strategy->Trainer()->setChecked(true);
     deck.Queue(kTwinDraws);
     ClickDeal();
-    ASSERT_EQ(GameAdvisor().RankHolds(window->HandCards().Hand)[1].rank, 1);
+    ASSERT_EQ(GameAdvisor().RankHolds(hand.Cards())[1].rank, 1);
     HoldOnly({1, 2, 3, 4});  // the one listed second
     ClickDeal();
     EXPECT_TRUE(dialogs.questions.empty());

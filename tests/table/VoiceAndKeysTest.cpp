@@ -63,9 +63,9 @@ TEST_F(Voice, SaysEveryStepOfAWinAndALossInWords) {
 TEST_F(ReaderKeysAtTable, KeypadEnterAndKeysWithOrcasModifierAreLeftToOrca) {
     Open();
     QTest::keyClick(window.get(), Qt::Key_Enter, Qt::KeypadModifier);
-    EXPECT_FALSE(window->InDrawPhase());
+    EXPECT_FALSE(hand.InPlay());
     QTest::keyClick(window.get(), Qt::Key_Return);
-    EXPECT_TRUE(window->InDrawPhase());
+    EXPECT_TRUE(hand.InPlay());
 
     const QKeyEvent ret(QEvent::ShortcutOverride, Qt::Key_Return, Qt::NoModifier);
     const QKeyEvent keypadEnter(QEvent::ShortcutOverride, Qt::Key_Enter, Qt::KeypadModifier);

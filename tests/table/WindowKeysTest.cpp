@@ -19,8 +19,8 @@ class WindowKeysFixture : public TableFixture {
 protected:
     void OpenWithStrategy() {
         Open();
-        strategy = std::make_unique<StrategyMenu>(*window, aux, ctx);
-        history = std::make_unique<TableHistory>(*window, *strategy, ctx);
+        strategy = AddStrategy();
+        history = std::make_unique<TableHistory>(*window, hand, tables, strategy->Review(), ctx);
     }
 
     // Types `key` as the window system would: to the active window's focused control.
@@ -34,7 +34,7 @@ protected:
 
     // What the table shows of the hand: its phase and every hold.
     QString TableState() const {
-        QString state = window->InDrawPhase() ? "draw" : "deal";
+        QString state = hand.InPlay() ? "draw" : "deal";
         for (HoldCheckBox* hold : c().chkHold) state += QString::number(hold->Value());
         return state;
     }
@@ -128,7 +128,7 @@ TEST_F(WindowKeys, EscapeClosesTheSmallWindowsAndHidesTheHintWhichHToggles) {
     Type(window.get(), Qt::Key_H);
     Type(window.get(), Qt::Key_H);
     EXPECT_TRUE(strategy->Panel().isHidden());
-    EXPECT_TRUE(window->InDrawPhase());
+    EXPECT_TRUE(hand.InPlay());
 }
 
 // Enter goes down at the table and comes up in a window that opened meanwhile (or never comes
@@ -137,7 +137,7 @@ TEST_F(WindowKeys, AKeyLetGoWhileAnotherWindowIsActiveIsNotHeldAtTheTable) {
     Open();
     deck.Queue(kTrips);
     QTest::keyPress(window->windowHandle(), Qt::Key_Return);
-    ASSERT_TRUE(window->InDrawPhase());
+    ASSERT_TRUE(hand.InPlay());
     {
         QDialog modal(window.get());
         modal.setModal(true);
@@ -148,12 +148,12 @@ TEST_F(WindowKeys, AKeyLetGoWhileAnotherWindowIsActiveIsNotHeldAtTheTable) {
     }
     Activate(window.get());
     Type(window.get(), Qt::Key_Return);
-    EXPECT_FALSE(window->InDrawPhase());
+    EXPECT_FALSE(hand.InPlay());
 
     // A release the table never hears of: the window went inactive with the key down.
     deck.Queue(kTrips);
     QTest::keyPress(window->windowHandle(), Qt::Key_Return);
-    ASSERT_TRUE(window->InDrawPhase());
+    ASSERT_TRUE(hand.InPlay());
     {
         QDialog modal(window.get());
         modal.show();
@@ -161,7 +161,7 @@ TEST_F(WindowKeys, AKeyLetGoWhileAnotherWindowIsActiveIsNotHeldAtTheTable) {
     }
     Activate(window.get());
     Type(window.get(), Qt::Key_Return);
-    EXPECT_FALSE(window->InDrawPhase());
+    EXPECT_FALSE(hand.InPlay());
 }
 
 }  // namespace

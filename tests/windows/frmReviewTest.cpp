@@ -9,6 +9,7 @@
 #include "engine/analysis/Pays.h"
 #include "game/history/SettledHand.h"
 #include "tests/support/GameAdvisor.h"
+#include "tests/support/SettledHands.h"
 #include "windows/frmReview.h"
 
 namespace {
@@ -18,8 +19,8 @@ using history::HandRecord;
 // A hand as the table settles it, numbered as the history would.
 HandRecord Played(std::int64_t id, const char* dealt, history::HeldSlots held,
                   const char* finalHand) {
-    const history::SettledHand hand{modcards::ParseHand(dealt), held,
-                                    modcards::ParseHand(finalHand)};
+    const history::SettledHand hand =
+        SettledByTheTable(modcards::ParseHand(dealt), held, modcards::ParseHand(finalHand));
     history::RecordResult made =
         history::RecordOfHand({1, "Ann", "2025-12-09T12:00:00"}, "2025-12-09T12:00:00", hand,
                               GameAdvisor(), modcards::GamePayTable());

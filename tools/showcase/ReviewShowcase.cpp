@@ -50,9 +50,9 @@ struct Scene : TableScene<ScriptedDialogs> {
         for (int hand = 0; hand < kHands; ++hand)
             deck.Queue(hand == kCloseCall ? std::string(kCloseCallDeal) : ShuffledDeal(random));
         dialogs.inputAnswers.push_back(QStringLiteral("Lucky Lou"));
-        window = std::make_unique<frmMain>(ctx, aux);
-        strategy = std::make_unique<StrategyMenu>(*window, aux, ctx);
-        history = std::make_unique<TableHistory>(*window, *strategy, ctx);
+        window = std::make_unique<frmMain>(ctx, hand, aux);
+        strategy = AddStrategy();
+        history = std::make_unique<TableHistory>(*window, hand, tables, strategy->Review(), ctx);
         window->show();
     }
     ~Scene() {
@@ -88,7 +88,7 @@ int main(int argc, char** argv) {
     QObject::connect(&player, &QTimer::timeout, [&] {
         const auto* advisor = scene.strategy->Tables().Advisor();
         if (!advisor) return;
-        if (!window.InDrawPhase()) {
+        if (!scene.hand.InPlay()) {
             if (played == kHands) {
                 player.stop();
                 QTimer::singleShot(600, [&] {
@@ -100,7 +100,7 @@ int main(int argc, char** argv) {
             window.cmdDeal_Click();
             return;
         }
-        const std::uint8_t hold = ChooseHold(*advisor, window.HandCards().Hand, played++);
+        const std::uint8_t hold = ChooseHold(*advisor, scene.hand.Cards(), played++);
         for (int slot = 0; slot < 5; ++slot)
             if ((hold >> slot) & 1u) window.pHand_Click(slot);
         window.cmdDeal_Click();

@@ -39,8 +39,8 @@ struct Scene : TableScene<ShowcaseDialogs> {
 
     void Open() {
         deck.Queue("Kh 2c Qh 7s 5d 3c 5h 9s 7c 8d");
-        window = std::make_unique<frmMain>(ctx, aux);
-        strategy = std::make_unique<StrategyMenu>(*window, aux, ctx);
+        window = std::make_unique<frmMain>(ctx, hand, aux);
+        strategy = AddStrategy();
         dialogs.real.SetParentWindow(window.get());
         window->show();
         window->cmdDeal_Click();
