@@ -59,16 +59,18 @@ BalancePlot::BalancePlot(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void BalancePlot::SetBalance(std::vector<history::BalancePoint> balance) {
-    balance_ = std::move(balance);
-    if (balance_.size() < 2) {
+const std::vector<history::BalancePoint> BalancePlot::kNoBalance;
+
+void BalancePlot::SetBalance(const std::vector<history::BalancePoint>& balance) {
+    balance_ = &balance;
+    if (balance_->size() < 2) {
         setAccessibleDescription(QStringLiteral("No hands yet."));
     } else {
-        const history::BalancePoint& last = balance_.back();
+        const history::BalancePoint& last = balance_->back();
         setAccessibleDescription(
             QStringLiteral("After %1 hands your balance is %2 credits; perfect play would have "
                            "expected %3.")
-                .arg(balance_.size() - 1)
+                .arg(balance_->size() - 1)
                 .arg(last.actual)
                 .arg(CreditsText(last.perfect)));
     }
@@ -80,9 +82,9 @@ void BalancePlot::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), Qt::white);
     Frame frame;
     frame.area = QRectF(kLeft, kTop, width() - kLeft - kRight, height() - kTop - kBottom);
-    frame.hands = std::max<double>(1, static_cast<double>(balance_.size()) - 1);
+    frame.hands = std::max<double>(1, static_cast<double>(balance_->size()) - 1);
     double low = 0, high = 0;
-    for (const history::BalancePoint& point : balance_) {
+    for (const history::BalancePoint& point : *balance_) {
         low = std::min({low, static_cast<double>(point.actual), point.perfect});
         high = std::max({high, static_cast<double>(point.actual), point.perfect});
     }
@@ -98,7 +100,7 @@ void BalancePlot::paintEvent(QPaintEvent*) {
     PaintGrid(painter, frame);
     PaintLines(painter, frame);
     PaintLegend(painter);
-    if (balance_.size() < 2) {
+    if (balance_->size() < 2) {
         painter.setFont(fonts::Garamond(12));
         const QString none = QStringLiteral("No hands yet");
         const QRectF box =
@@ -156,7 +158,7 @@ void BalancePlot::PaintGrid(QPainter& painter, const Frame& frame) const {
 // With more hands than pixels, each pixel column keeps the lowest and highest balance in it,
 // so no swing disappears from the picture, and the line stays a few thousand points at most.
 void BalancePlot::PaintLines(QPainter& painter, const Frame& frame) const {
-    if (balance_.size() < 2) return;
+    if (balance_->size() < 2) return;
     const double columns = std::max(1.0, frame.area.width() * devicePixelRatioF());
     const auto perColumn = std::max<std::size_t>(1, std::size_t(frame.hands / columns));
     QPolygonF actual, perfect;
@@ -166,15 +168,15 @@ void BalancePlot::PaintLines(QPainter& painter, const Frame& frame) const {
     };
     add(actual, 0, 0);
     add(perfect, 0, 0);
-    for (std::size_t hand = 1; hand < balance_.size(); hand += perColumn) {
-        const std::size_t end = std::min(balance_.size(), hand + perColumn);
+    for (std::size_t hand = 1; hand < balance_->size(); hand += perColumn) {
+        const std::size_t end = std::min(balance_->size(), hand + perColumn);
         auto [lowest, highest] =
-            std::minmax_element(balance_.begin() + hand, balance_.begin() + end,
+            std::minmax_element(balance_->begin() + hand, balance_->begin() + end,
                                 [](const auto& a, const auto& b) { return a.actual < b.actual; });
         if (lowest > highest) std::swap(lowest, highest);
-        for (auto point : {lowest, highest, balance_.begin() + (end - 1)})
-            add(actual, std::size_t(point - balance_.begin()), double(point->actual));
-        add(perfect, end - 1, balance_[end - 1].perfect);
+        for (auto point : {lowest, highest, balance_->begin() + (end - 1)})
+            add(actual, std::size_t(point - balance_->begin()), double(point->actual));
+        add(perfect, end - 1, (*balance_)[end - 1].perfect);
     }
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);

@@ -13,10 +13,11 @@ class BalancePlot : public QWidget {
 public:
     explicit BalancePlot(QWidget* parent = nullptr);
 
-    // The balance after 0, 1, 2, ... hands (SessionReview::balance); the description for
-    // screen readers follows.
-    void SetBalance(std::vector<history::BalancePoint> balance);
-    const std::vector<history::BalancePoint>& Balance() const { return balance_; }
+    // The balance after 0, 1, 2, ... hands (SessionReview::balance), which must stay as it is
+    // until the next call: a million points are not copied. The description for screen readers
+    // follows.
+    void SetBalance(const std::vector<history::BalancePoint>& balance);
+    const std::vector<history::BalancePoint>& Balance() const { return *balance_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -27,5 +28,6 @@ private:
     void PaintLines(QPainter& painter, const Frame& frame) const;
     void PaintLegend(QPainter& painter) const;
 
-    std::vector<history::BalancePoint> balance_;
+    static const std::vector<history::BalancePoint> kNoBalance;
+    const std::vector<history::BalancePoint>* balance_ = &kNoBalance;
 };

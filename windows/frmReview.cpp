@@ -22,7 +22,7 @@ constexpr std::array<int, 4> kColumnWidths = {128, 104, 104, 80};
 }  // namespace
 
 frmReview::frmReview(QWidget* mainWindow, int stake, ReviewSource source)
-    : QWidget(mainWindow), source_(std::move(source)) {
+    : QWidget(mainWindow), source_(std::move(source)), stake_(stake) {
     SetUpFixedWindow(this, Qt::Tool, QStringLiteral("Session Review"), PixelsToTwips(800),
                      PixelsToTwips(606), Qt::white);
 
@@ -72,8 +72,8 @@ frmReview::frmReview(QWidget* mainWindow, int stake, ReviewSource source)
     plot_ = new BalancePlot(this);
     plot_->setGeometry(QRect(320, 50, 472, 242));
 
-    AddHeading(this, QStringLiteral("lblMistakes"), QStringLiteral("Mistakes, Worst First"),
-               QRect(8, 300, 440, 25));
+    lblMistakes_ =
+        AddHeading(this, QStringLiteral("lblMistakes"), QString(), QRect(8, 300, 440, 25));
     lstMistakes_ = AddHandList(&mistakes_, QStringLiteral("lstMistakes"),
                                QStringLiteral("Mistakes, worst first"), QRect(8, 326, 440, 130));
     // Within a hundredth of a credit of the best: worth knowing, but no mistake.
@@ -95,8 +95,7 @@ frmReview::frmReview(QWidget* mainWindow, int stake, ReviewSource source)
     QPushButton* ok = AddOkButton(this, QRect(680, 572, 112, 28));
     connect(ok, &QPushButton::clicked, this, &frmReview::cmdOK_Click);
     connect(tabScope_, &QTabBar::currentChanged, this, &frmReview::tabScope_Change);
-
-    Refresh();
+    Fill();
 }
 
 QTreeView* frmReview::AddHandList(ReviewHandsModel* rows, const QString& name,
@@ -139,10 +138,42 @@ void frmReview::cmdOK_Click() {
 }
 
 void frmReview::Refresh() {
+    if (!busy_) selected_ = SelectedHand();
+    busy_ = true;
+    ShowBusy();
+    source_(Scope());
+}
+
+void frmReview::ShowPage(ReviewPage page) {
+    page_ = std::move(page);
+    busy_ = false;
+    unsetCursor();
+    Fill();
+    SelectHand(selected_);
+    emit FiguresShown();
+}
+
+void frmReview::AddHands(const std::vector<history::HandRecord>& hands, const QString& problem) {
+    if (busy_) return;  // the page asked for will hold them
+    for (const history::HandRecord& hand : hands)
+        if (hand.id > page_.review.lastHand) history::FoldHand(page_.review, hand, stake_);
+    if (!problem.isEmpty()) page_.problem = problem;
     const std::int64_t selected = SelectedHand();
-    page_ = source_(Scope());
     Fill();
     SelectHand(selected);
+    emit FiguresShown();
+}
+
+// The figures blank and the lists empty until the page comes: nothing stale looks current.
+void frmReview::ShowBusy() {
+    setCursor(Qt::BusyCursor);
+    page_.review = {};
+    Fill();
+    for (QLabel* figure : figures_) figure->setText(QStringLiteral("…"));
+    const QString reading = QStringLiteral("Reading the hand history…");
+    lblSentence_->setText(reading);
+    lblSentence_->setAccessibleName(reading);
+    deal_->ShowMessage(reading);
 }
 
 std::int64_t frmReview::SelectedHand() const {
@@ -169,6 +200,12 @@ void frmReview::Fill() {
     lblSentence_->setText(sentence);
     lblSentence_->setAccessibleName(sentence);
     plot_->SetBalance(review.balance);
+    // A long history lists its costliest mistakes only; the figures count them all.
+    const auto listed = static_cast<std::int64_t>(review.mistakes.size());
+    lblMistakes_->setText(
+        listed < review.mistakeCount
+            ? QStringLiteral("Mistakes, Worst %1 of %2").arg(listed).arg(review.mistakeCount)
+            : QStringLiteral("Mistakes, Worst First"));
     mistakes_.SetHands(&review.mistakes);
     closeCalls_.SetHands(&review.closeCalls);
 }
