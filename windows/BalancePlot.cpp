@@ -63,6 +63,47 @@ const std::vector<history::BalancePoint> BalancePlot::kNoBalance;
 
 void BalancePlot::SetBalance(const std::vector<history::BalancePoint>& balance) {
     balance_ = &balance;
+    runs_.clear();
+    runLength_ = 1;
+    Summarise();
+    Describe();
+}
+
+void BalancePlot::BalanceGrew() {
+    Summarise();
+    Describe();
+}
+
+BalancePlot::Run BalancePlot::Merged(const Run& a, const Run& b) const {
+    const auto& points = *balance_;
+    return {a.first,
+            b.last,
+            points[b.lowest].actual < points[a.lowest].actual ? b.lowest : a.lowest,
+            points[b.highest].actual > points[a.highest].actual ? b.highest : a.highest,
+            std::min(a.low, b.low),
+            std::max(a.high, b.high)};
+}
+
+void BalancePlot::Summarise() {
+    const auto& points = *balance_;
+    for (std::size_t at = runs_.empty() ? 0 : runs_.back().last + 1; at < points.size(); ++at) {
+        const double actual = double(points[at].actual), perfect = points[at].perfect;
+        const Run point{at, at, at, at, std::min(actual, perfect), std::max(actual, perfect)};
+        if (runs_.empty() || runs_.back().last + 1 - runs_.back().first >= runLength_) {
+            runs_.push_back(point);
+        } else {
+            runs_.back() = Merged(runs_.back(), point);
+        }
+        if (runs_.size() > kMostRuns) {  // twice as long runs, half as many
+            for (std::size_t i = 0; i < runs_.size(); ++i)
+                runs_[i / 2] = i % 2 == 0 ? runs_[i] : Merged(runs_[i / 2], runs_[i]);
+            runs_.resize((runs_.size() + 1) / 2);
+            runLength_ *= 2;
+        }
+    }
+}
+
+void BalancePlot::Describe() {
     if (balance_->size() < 2) {
         setAccessibleDescription(QStringLiteral("No hands yet."));
     } else {
@@ -84,9 +125,9 @@ void BalancePlot::paintEvent(QPaintEvent*) {
     frame.area = QRectF(kLeft, kTop, width() - kLeft - kRight, height() - kTop - kBottom);
     frame.hands = std::max<double>(1, static_cast<double>(balance_->size()) - 1);
     double low = 0, high = 0;
-    for (const history::BalancePoint& point : *balance_) {
-        low = std::min({low, static_cast<double>(point.actual), point.perfect});
-        high = std::max({high, static_cast<double>(point.actual), point.perfect});
+    for (const Run& run : runs_) {
+        low = std::min(low, run.low);
+        high = std::max(high, run.high);
     }
     if (low == high) {  // nothing won or lost yet: zero in the middle
         low = -10;
@@ -158,9 +199,10 @@ void BalancePlot::PaintGrid(QPainter& painter, const Frame& frame) const {
 // With more hands than pixels, each pixel column keeps the lowest and highest balance in it,
 // so no swing disappears from the picture, and the line stays a few thousand points at most.
 void BalancePlot::PaintLines(QPainter& painter, const Frame& frame) const {
-    if (balance_->size() < 2) return;
+    const auto& points = *balance_;
+    if (points.size() < 2) return;
     const double columns = std::max(1.0, frame.area.width() * devicePixelRatioF());
-    const auto perColumn = std::max<std::size_t>(1, std::size_t(frame.hands / columns));
+    const auto perColumn = std::max<std::size_t>(1, std::size_t(double(runs_.size()) / columns));
     QPolygonF actual, perfect;
     const auto add = [&](QPolygonF& line, std::size_t hand, double credits) {
         const QPointF point(frame.X(double(hand)), frame.Y(credits));
@@ -168,15 +210,14 @@ void BalancePlot::PaintLines(QPainter& painter, const Frame& frame) const {
     };
     add(actual, 0, 0);
     add(perfect, 0, 0);
-    for (std::size_t hand = 1; hand < balance_->size(); hand += perColumn) {
-        const std::size_t end = std::min(balance_->size(), hand + perColumn);
-        auto [lowest, highest] =
-            std::minmax_element(balance_->begin() + hand, balance_->begin() + end,
-                                [](const auto& a, const auto& b) { return a.actual < b.actual; });
-        if (lowest > highest) std::swap(lowest, highest);
-        for (auto point : {lowest, highest, balance_->begin() + (end - 1)})
-            add(actual, std::size_t(point - balance_->begin()), double(point->actual));
-        add(perfect, end - 1, (*balance_)[end - 1].perfect);
+    for (std::size_t first = 0; first < runs_.size(); first += perColumn) {
+        Run column = runs_[first];
+        for (std::size_t i = first + 1; i < std::min(runs_.size(), first + perColumn); ++i)
+            column = Merged(column, runs_[i]);
+        for (std::size_t hand : {std::min(column.lowest, column.highest),
+                                 std::max(column.lowest, column.highest), column.last})
+            add(actual, hand, double(points[hand].actual));
+        add(perfect, column.last, points[column.last].perfect);
     }
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);

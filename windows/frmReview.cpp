@@ -159,7 +159,7 @@ void frmReview::AddHands(const std::vector<history::HandRecord>& hands, const QS
         if (hand.id > page_.review.lastHand) history::FoldHand(page_.review, hand, stake_);
     if (!problem.isEmpty()) page_.problem = problem;
     const std::int64_t selected = SelectedHand();
-    Fill();
+    Fill(true);
     SelectHand(selected);
     emit FiguresShown();
 }
@@ -186,7 +186,7 @@ std::int64_t frmReview::SelectedHand() const {
     return 0;
 }
 
-void frmReview::Fill() {
+void frmReview::Fill(bool grown) {
     const history::SessionReview& review = page_.review;
     lblpname_->setText(page_.player);
     const std::vector<ReviewFigure> figures = ReviewFigures(review);
@@ -199,7 +199,11 @@ void frmReview::Fill() {
     if (!page_.problem.isEmpty()) sentence += u'\n' + page_.problem;
     lblSentence_->setText(sentence);
     lblSentence_->setAccessibleName(sentence);
-    plot_->SetBalance(review.balance);
+    if (grown) {
+        plot_->BalanceGrew();
+    } else {
+        plot_->SetBalance(review.balance);
+    }
     // A long history lists its costliest mistakes only; the figures count them all.
     const auto listed = static_cast<std::int64_t>(review.mistakes.size());
     lblMistakes_->setText(

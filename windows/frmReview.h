@@ -70,7 +70,7 @@ public slots:
 private:
     QTreeView* AddHandList(ReviewHandsModel* rows, const QString& name,
                            const QString& accessibleName, const QRect& place);
-    void Fill();
+    void Fill(bool grown = false);  // `grown`: the page's hands were added to
     void ShowBusy();
     void SelectHand(std::int64_t id);
     std::int64_t SelectedHand() const;  // 0 for none

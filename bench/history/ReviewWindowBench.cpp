@@ -143,15 +143,16 @@ BENCHMARK(BM_AllSessionsOfAMillionHands)
     ->UseManualTime()
     ->Iterations(5);
 
-// A hand played with that review open: from the draw to the hand in the review's figures.
-void BM_HandIntoTheOpenReviewOfAMillion(benchmark::State& state) {
+// A hand played with the review open on this session (its few hands: the table's own share) or
+// on all sessions (the million): from the draw to the hand in the review's figures.
+void BM_HandIntoTheOpenReview(benchmark::State& state) {
     Table& table = TheTable();
     if (!table.ready) {
         state.SkipWithError("the table did not open its history");
         return;
     }
     frmMain& window = *table.window;
-    table.review->tabScope()->setCurrentIndex(1);
+    table.review->tabScope()->setCurrentIndex(int(state.range(0)));
     if (table.review->Busy()) table.WaitForFigures();
     double stall = 0, stallCpu = 0;
     for (auto _ : state) {
@@ -173,7 +174,10 @@ void BM_HandIntoTheOpenReviewOfAMillion(benchmark::State& state) {
     state.counters["longest_stall_ms"] = stall;
     state.counters["longest_stall_cpu_ms"] = stallCpu;
 }
-BENCHMARK(BM_HandIntoTheOpenReviewOfAMillion)
+BENCHMARK(BM_HandIntoTheOpenReview)
+    ->ArgName("all_sessions")
+    ->Arg(0)
+    ->Arg(1)
     ->Unit(benchmark::kMillisecond)
     ->UseManualTime()
     ->Iterations(20);
