@@ -2,6 +2,7 @@
 #include "windows/frmReview.h"
 
 #include <QHeaderView>
+#include <QLocale>
 #include <QPushButton>
 
 #include "assets/Fonts.h"
@@ -206,10 +207,12 @@ void frmReview::Fill(bool grown) {
     }
     // A long history lists its costliest mistakes only; the figures count them all.
     const auto listed = static_cast<std::int64_t>(review.mistakes.size());
-    lblMistakes_->setText(
-        listed < review.mistakeCount
-            ? QStringLiteral("Mistakes, Worst %1 of %2").arg(listed).arg(review.mistakeCount)
-            : QStringLiteral("Mistakes, Worst First"));
+    const QLocale numbers(QLocale::English);
+    lblMistakes_->setText(listed < review.mistakeCount
+                              ? QStringLiteral("Mistakes, Worst %1 of %2")
+                                    .arg(numbers.toString(qlonglong(listed)),
+                                         numbers.toString(qlonglong(review.mistakeCount)))
+                              : QStringLiteral("Mistakes, Worst First"));
     mistakes_.SetHands(&review.mistakes);
     closeCalls_.SetHands(&review.closeCalls);
 }
