@@ -108,13 +108,6 @@ void HistoryRecorder::Tell(const output::FileError& error) {
     ShowError(ctx_.dialogs, QString::fromStdString(error.Describe()) + kGameGoesOn);
 }
 
-history::ReviewResult HistoryRecorder::Review(ReviewScope scope) const {
-    if (!history_) return {history::ReviewHands({}, stake_), std::nullopt};
-    if (scope == ReviewScope::AllSessions) return history_->ReviewPlayer(player_, stake_);
-    if (sessionId_ == 0) return {history::ReviewHands({}, stake_), std::nullopt};
-    return history_->ReviewSession(sessionId_, stake_);
-}
-
 void HistoryRecorder::Deliver(std::function<void()> result) {
     QMetaObject::invokeMethod(this, std::move(result), Qt::QueuedConnection);
 }

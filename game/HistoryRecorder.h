@@ -48,7 +48,7 @@ public:
     // The tables could not be made, so no hand can be valued: told once.
     void TablesFailed(const QString& why);
 
-    // What the review reads, on this object's thread. Null until the file is open, and when
+    // The history being written, on this object's thread. Null until the file is open, and when
     // it cannot be; Problem() then says why in words (empty while it is being opened). A
     // history that cannot be opened is tried again at the next hand; a write that fails for
     // the file's sake (another copy holding it too long, a full disk) keeps its hand waiting,
@@ -63,9 +63,6 @@ public:
     const modcards::analysis::HoldAdvisor* Advisor() const { return advisor_.get(); }
     int Stake() const { return stake_; }
     std::int64_t HandsWritten() const { return handsWritten_; }
-    // The review of the player at the table, read now: tens of milliseconds for 100,000 hands.
-    // Empty while the history or the session is not there yet.
-    history::ReviewResult Review(ReviewScope scope) const;
 
 signals:
     void Opened();        // History() is set

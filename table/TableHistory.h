@@ -1,16 +1,18 @@
 // The hand history at the table: every settled hand and every player seated goes to the
 // recorder, the perfect-play tables value the hands, and Strategy -> Session Review opens the
-// review of the player at the table.
+// review of the player at the table, read on a thread of its own and kept up to date hand by
+// hand.
 #pragma once
 
 #include <QObject>
 #include <QPointer>
-#include <QTimer>
+#include <memory>
 
 #include "game/GameContext.h"
 #include "game/HistoryRecorder.h"
 #include "game/PerfectPlay.h"
 #include "game/TableHand.h"
+#include "game/ReviewLoader.h"
 #include "windows/frmReview.h"
 
 class frmMain;
@@ -26,6 +28,7 @@ public:
 
     const HistoryRecorder& Recorder() const { return recorder_; }
     frmReview* Review() const { return review_; }  // the open review window, or nullptr
+    const ReviewLoader* Loader() const { return loader_.get(); }  // null until the file is open
 
 public slots:
     void mnuReview_Click();
@@ -34,11 +37,15 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;  // the table closing
 
 private:
-    ReviewPage PageOf(ReviewScope scope) const;
-    void RefreshReview();  // soon: hands written together refresh the review once
+    void StartLoader();
+    void Ask(ReviewScope scope);  // the review window's source
+    ReviewPage PageOf(history::SessionReview review,
+                      const std::optional<output::FileError>& error) const;
+    void RefreshReview();
+    void FoldNewHands();
 
     frmMain& window_;
     HistoryRecorder recorder_;
     QPointer<frmReview> review_;
-    QTimer refresh_;
+    std::unique_ptr<ReviewLoader> loader_;
 };

@@ -4,6 +4,7 @@
 #include <QBoxLayout>
 #include <QGridLayout>
 #include <QHeaderView>
+#include <QLocale>
 #include <QPushButton>
 
 #include "assets/Fonts.h"
@@ -29,7 +30,7 @@ constexpr std::array<int, 4> kColumnWidths = {128, 104, 104, 80};
 }  // namespace
 
 frmReview::frmReview(QWidget* mainWindow, int stake, ReviewSource source)
-    : QWidget(mainWindow), source_(std::move(source)) {
+    : QWidget(mainWindow), source_(std::move(source)), stake_(stake) {
     SetUpSizableWindow(this, Qt::Tool, QStringLiteral("Session Review"), kSize, Qt::white);
 
     lblpname_ = new NameLabel(QString(), this);
@@ -82,8 +83,7 @@ frmReview::frmReview(QWidget* mainWindow, int stake, ReviewSource source)
     plot_ = new BalancePlot(this);
     plot_->setMinimumSize(kPlotMinimumSize);
 
-    QLabel* mistakesHeading = AddHeading(this, QStringLiteral("lblMistakes"),
-                                         QStringLiteral("Mistakes, Worst First"), QRect());
+    lblMistakes_ = AddHeading(this, QStringLiteral("lblMistakes"), QString(), QRect());
     lstMistakes_ = AddHandList(&mistakes_, QStringLiteral("lstMistakes"),
                                QStringLiteral("Mistakes, worst first"));
     // Within a hundredth of a credit of the best: worth knowing, but no mistake.
@@ -120,7 +120,7 @@ frmReview::frmReview(QWidget* mainWindow, int stake, ReviewSource source)
     middle->addWidget(plot_, 1);
     auto* lists = new QVBoxLayout;
     lists->setSpacing(1);
-    lists->addWidget(mistakesHeading);
+    lists->addWidget(lblMistakes_);
     lists->addWidget(lstMistakes_, 5);
     lists->addSpacing(6);
     lists->addWidget(closeCalls);
@@ -135,7 +135,7 @@ frmReview::frmReview(QWidget* mainWindow, int stake, ReviewSource source)
     layout->addLayout(bottom, 5);
     layout->addWidget(ok, 0, Qt::AlignRight);
 
-    Refresh();
+    Fill();
 }
 
 QTreeView* frmReview::AddHandList(ReviewHandsModel* rows, const QString& name,
@@ -178,10 +178,42 @@ void frmReview::cmdOK_Click() {
 }
 
 void frmReview::Refresh() {
-    const std::int64_t selected = SelectedHand();
-    page_ = source_(Scope());
+    if (!busy_) selected_ = SelectedHand();
+    busy_ = true;
+    ShowBusy();
+    source_(Scope());
+}
+
+void frmReview::ShowPage(ReviewPage page) {
+    page_ = std::move(page);
+    busy_ = false;
+    unsetCursor();
     Fill();
+    SelectHand(selected_);
+    emit FiguresShown();
+}
+
+void frmReview::AddHands(const std::vector<history::HandRecord>& hands, const QString& problem) {
+    if (busy_) return;  // the page asked for will hold them
+    for (const history::HandRecord& hand : hands)
+        if (hand.id > page_.review.lastHand) history::FoldHand(page_.review, hand, stake_);
+    if (!problem.isEmpty()) page_.problem = problem;
+    const std::int64_t selected = SelectedHand();
+    Fill(true);
     SelectHand(selected);
+    emit FiguresShown();
+}
+
+// The figures blank and the lists empty until the page comes: nothing stale looks current.
+void frmReview::ShowBusy() {
+    setCursor(Qt::BusyCursor);
+    page_.review = {};
+    Fill();
+    for (QLabel* figure : figures_) figure->setText(QStringLiteral("…"));
+    const QString reading = QStringLiteral("Reading the hand history…");
+    lblSentence_->setText(reading);
+    lblSentence_->setAccessibleName(reading);
+    deal_->ShowMessage(reading);
 }
 
 std::int64_t frmReview::SelectedHand() const {
@@ -194,7 +226,7 @@ std::int64_t frmReview::SelectedHand() const {
     return 0;
 }
 
-void frmReview::Fill() {
+void frmReview::Fill(bool grown) {
     const history::SessionReview& review = page_.review;
     lblpname_->setText(page_.player);
     const std::vector<ReviewFigure> figures = ReviewFigures(review);
@@ -207,7 +239,19 @@ void frmReview::Fill() {
     if (!page_.problem.isEmpty()) sentence += u'\n' + page_.problem;
     lblSentence_->setText(sentence);
     lblSentence_->setAccessibleName(sentence);
-    plot_->SetBalance(review.balance);
+    if (grown) {
+        plot_->BalanceGrew();
+    } else {
+        plot_->SetBalance(review.balance);
+    }
+    // A long history lists its costliest mistakes only; the figures count them all.
+    const auto listed = static_cast<std::int64_t>(review.mistakes.size());
+    const QLocale numbers(QLocale::English);
+    lblMistakes_->setText(listed < review.mistakeCount
+                              ? QStringLiteral("Mistakes, Worst %1 of %2")
+                                    .arg(numbers.toString(qlonglong(listed)),
+                                         numbers.toString(qlonglong(review.mistakeCount)))
+                              : QStringLiteral("Mistakes, Worst First"));
     mistakes_.SetHands(&review.mistakes);
     closeCalls_.SetHands(&review.closeCalls);
 }

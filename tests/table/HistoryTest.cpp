@@ -3,12 +3,14 @@
 // and the review window opened from the Strategy menu.
 #include <sqlite3.h>
 
+#include <QSignalSpy>
 #include <fstream>
 #include <iterator>
 
 #include "accounts/RecordCodec.h"
 #include "engine/HandEvaluation.h"
 #include "game/history/HandHistory.h"
+#include "game/history/ReviewReader.h"
 #include "table/StrategyMenu.h"
 #include "table/TableHistory.h"
 #include "tests/table/TableFixture.h"
@@ -178,16 +180,19 @@ TEST_F(TableHandHistory, SessionReviewOpensOnceForThePlayerAtTheTable) {
         entries << action->text();
     EXPECT_EQ(entries.back(), "Session &Review");
 
+    // The window is there at once, busy while its figures are read on another thread.
     strategy->Review()->trigger();
     frmReview* review = history->Review();
     ASSERT_NE(review, nullptr);
     EXPECT_TRUE(review->isVisible());
+    EXPECT_TRUE(review->Busy());
+    QSignalSpy shown(review, &frmReview::FiguresShown);
+    ASSERT_TRUE(shown.wait(20000));
+    EXPECT_FALSE(review->Busy());
     EXPECT_EQ(review->lblpname()->text(), "Tester");
     EXPECT_EQ(review->lstMistakes()->model()->rowCount(), 1);
 
-    // A hand played while it is open shows at once; a second opening brings the same window.
-    PlayHand(kTrips, {0, 1, 3});
-    EXPECT_TRUE(QTest::qWaitFor([&] { return review->lblFigure(0)->text() == "2"; }, 20000));
+    // A second opening brings the same window; closing the table closes it.
     strategy->Review()->trigger();
     EXPECT_EQ(history->Review(), review);
     c().cmdEnd->click();
@@ -246,6 +251,40 @@ TEST_F(TableHandHistory, AHistoryThatCouldNotBeOpenedIsTriedAgainAtTheNextHand) 
                                    "was waiting is in it now."});
     EXPECT_EQ(HandsOf("Tester").size(), 1u);
     EXPECT_EQ(Errors().size(), 1u);
+}
+
+// While the review is open, each hand is folded into the figures already read: only its own row
+// is read, and after every hand the figures equal a fresh read of the whole history.
+TEST_F(TableHandHistory, AnOpenReviewTakesEachHandWithoutReadingTheHistoryAgain) {
+    OpenWithHistory();
+    PlayHand(kDeuce, {0, 3});
+    WaitForHands(1);
+    strategy->Review()->trigger();
+    frmReview* review = history->Review();
+    QSignalSpy shown(review, &frmReview::FiguresShown);
+    ASSERT_TRUE(shown.wait(20000));
+    review->tabScope()->setCurrentIndex(1);
+    ASSERT_TRUE(shown.wait(20000));
+    const ReviewLoader& loader = *history->Loader();
+    const std::int64_t reviews = loader.ReviewsRead(), rows = loader.RowsRead();
+
+    std::int64_t played = 1;
+    const auto play = [&](std::string_view deal, std::initializer_list<int> held) {
+        PlayHand(deal, held);
+        ++played;
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return review->Page().review.handsPlayed == played; }, 20000));
+        history::ReviewReader fresh(Folder() / "History.db");
+        EXPECT_EQ(review->Page().review, fresh.Review({"Tester", 0}, 5).review) << played;
+    };
+    play(kTrips, {0, 1, 3});
+    play(kCloseCall, {1, 2, 3, 4});
+    play(kDeuce, {1});
+    play(kTrips, {0, 1});
+    EXPECT_EQ(loader.ReviewsRead(), reviews);
+    EXPECT_EQ(loader.RowsRead(), rows + 4);
+    EXPECT_EQ(review->lblFigure(0)->text(), "5");
+    EXPECT_EQ(review->lblFigure(4)->text(), "3");
 }
 
 }  // namespace

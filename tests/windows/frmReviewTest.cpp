@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QSignalSpy>
 
 #include "engine/CardText.h"
 #include "engine/PayTable.h"
@@ -46,6 +47,15 @@ ReviewPage PageOf(ReviewScope scope) {
     return {"Ann", history::ReviewHands(hands, 5), QString(), &GameAdvisor()};
 }
 
+// The window as the table opens it, its pages given as soon as they are asked for.
+class ScriptedReview : public frmReview {
+public:
+    ScriptedReview()
+        : frmReview(nullptr, 5, [this](ReviewScope scope) { ShowPage(PageOf(scope)); }) {
+        Refresh();
+    }
+};
+
 QStringList Row(const QTreeView* list, int row) {
     QStringList cells;
     for (int column = 0; column < list->model()->columnCount(); ++column)
@@ -58,7 +68,7 @@ void Select(QTreeView* list, int row) {
 }
 
 TEST(SessionReviewWindow, ShowsTheFiguresAndSaysSkillAndLuckInOneSentence) {
-    frmReview window(nullptr, 5, PageOf);
+    ScriptedReview window;
     window.tabScope()->setCurrentIndex(1);
     ASSERT_EQ(window.Scope(), ReviewScope::AllSessions);
 
@@ -83,7 +93,7 @@ TEST(SessionReviewWindow, ShowsTheFiguresAndSaysSkillAndLuckInOneSentence) {
 }
 
 TEST(SessionReviewWindow, ListsTheMistakesWorstFirstAndTheCloseCallsApart) {
-    frmReview window(nullptr, 5, PageOf);
+    ScriptedReview window;
     window.tabScope()->setCurrentIndex(1);
 
     const QTreeView* mistakes = window.lstMistakes();
@@ -101,7 +111,7 @@ TEST(SessionReviewWindow, ListsTheMistakesWorstFirstAndTheCloseCallsApart) {
 }
 
 TEST(SessionReviewWindow, TheSelectedHandShowsItsDealWithTheHoldsAndTheirValues) {
-    frmReview window(nullptr, 5, PageOf);
+    ScriptedReview window;
     // This session's worst mistake comes selected, and stays so in all sessions.
     EXPECT_TRUE(window.Deal()->Text().startsWith("9♣ 9♦ 4♠ 9♥ K♦\n"));
     window.tabScope()->setCurrentIndex(1);
@@ -123,6 +133,32 @@ TEST(SessionReviewWindow, TheSelectedHandShowsItsDealWithTheHoldsAndTheirValues)
                                          "Keep 2♣: 5.0051 credits, the best hold\n"
                                          "Keep 5♣ 6♥ 2♣ 7♠: 5.0000 credits, your hold"));
     EXPECT_FALSE(window.lstMistakes()->selectionModel()->hasSelection());
+}
+
+TEST(SessionReviewWindow, BusyUntilItsFiguresComeThenHandsFoldIntoThem) {
+    std::vector<ReviewScope> asked;
+    frmReview window(nullptr, 5, [&](ReviewScope scope) { asked.push_back(scope); });
+    QSignalSpy shown(&window, &frmReview::FiguresShown);
+    window.Refresh();
+    ASSERT_EQ(asked, std::vector{ReviewScope::ThisSession});
+    EXPECT_TRUE(window.Busy());
+    EXPECT_EQ(window.lblFigure(0)->text(), "…");
+    EXPECT_EQ(window.lblSentence()->text(), "Reading the hand history…");
+    EXPECT_EQ(window.lstMistakes()->model()->rowCount(), 0);
+    EXPECT_EQ(shown.count(), 0);
+
+    // This session without its last hand, then the last hand as it is recorded.
+    std::vector<HandRecord> hands = ScriptedSession();
+    window.ShowPage({"Ann", history::ReviewHands({hands.begin() + 1, hands.end() - 1}, 5),
+                     QString(), &GameAdvisor()});
+    EXPECT_EQ(shown.count(), 1);
+    EXPECT_FALSE(window.Busy());
+    EXPECT_EQ(window.lblFigure(0)->text(), "2");
+    window.AddHands({hands.back(), hands[1]}, QString());  // hand 2 is in the figures already
+    EXPECT_EQ(shown.count(), 2);
+    EXPECT_EQ(window.Page().review, PageOf(ReviewScope::ThisSession).review);
+    EXPECT_EQ(window.lblFigure(0)->text(), "3");
+    EXPECT_TRUE(window.Deal()->Text().startsWith("9♣ 9♦ 4♠ 9♥ K♦\n"));
 }
 
 }  // namespace

@@ -75,7 +75,7 @@ SessionReview Figures(std::int64_t result, double perfectResult, std::size_t mis
     review.staked = 5000;
     review.result = result;
     review.perfectExpected = 5000 + perfectResult;
-    review.mistakes.resize(mistakes);
+    review.mistakeCount = static_cast<std::int64_t>(mistakes);
     review.mistakesCost = mistakesCost;
     review.closeCallsCost = closeCallsCost;
     review.luck = result - perfectResult + mistakesCost + closeCallsCost;
