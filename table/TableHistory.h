@@ -11,8 +11,8 @@
 #include "game/GameContext.h"
 #include "game/HistoryRecorder.h"
 #include "game/PerfectPlay.h"
-#include "game/TableHand.h"
 #include "game/ReviewLoader.h"
+#include "game/TableHand.h"
 #include "windows/frmReview.h"
 
 class frmMain;
