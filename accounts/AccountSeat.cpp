@@ -1,4 +1,4 @@
-// The seat of an account: an open file description lock on its record, checked by name.
+// The seat of an account: an open file description lock on a file named by its name key.
 #include "accounts/AccountSeat.h"
 
 #include <fcntl.h>
@@ -9,7 +9,6 @@
 #include <utility>
 
 #include "accounts/NameKey.h"
-#include "accounts/RecordCodec.h"
 
 namespace output {
 namespace {
@@ -22,79 +21,69 @@ bool NamesOpenFile(const std::filesystem::path& file, int fd) {
            named.st_dev == opened.st_dev && named.st_ino == opened.st_ino;
 }
 
-// Why a seat cannot be taken where it was asked for.
-struct Refusal {
-    FileFault fault;
-    std::string reason;
-};
+// Why the seats folder cannot be made, or an empty text.
+std::string MakeFolder(const std::filesystem::path& folder) {
+    if (::mkdir(folder.c_str(), 0777) == 0 || errno == EEXIST) return {};
+    return SystemReason(errno);
+}
 
-// Why the record at `offset` is not `name`'s account, or nothing. Read under the file's shared
-// lock, so that a record being added is seen whole.
-std::optional<Refusal> CheckOwner(int fd, std::int64_t offset, std::string_view name) {
-    if (const int error = LockAccounts(fd, false)) {
-        return Refusal{FileFault::System, SystemReason(error)};
+std::string HexOf(std::string_view bytes) {
+    static constexpr char kDigits[] = "0123456789abcdef";
+    std::string hex;
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        hex += kDigits[b >> 4];
+        hex += kDigits[b & 15];
     }
-    RecordBytes stored;
-    const ssize_t got = ReadAt(fd, stored.data(), stored.size(), offset);
-    const int readError = errno;
-    UnlockAccounts(fd);
-    if (got < 0) return Refusal{FileFault::System, SystemReason(readError)};
-    const std::string_view storedName(reinterpret_cast<const char*>(stored.data()), kNameLength);
-    if (got == kRecordSize && NameKey(storedName) == SearchKey(name)) return std::nullopt;
-    return Refusal{FileFault::AccountNotHere, "the account's place (byte " +
-                                                  std::to_string(offset + 1) +
-                                                  ") holds another account, or none"};
+    return hex;
 }
 
 }  // namespace
 
-std::optional<FileError> AccountSeat::Take(const std::filesystem::path& file, std::int32_t position,
+std::filesystem::path SeatsFolder(const std::filesystem::path& accountsFile) {
+    std::filesystem::path folder = accountsFile;
+    folder += ".seats";
+    return folder;
+}
+
+std::filesystem::path SeatFile(const std::filesystem::path& accountsFile, std::string_view key) {
+    return SeatsFolder(accountsFile) / ("seat-" + HexOf(key));
+}
+
+std::optional<FileError> AccountSeat::Take(const std::filesystem::path& accountsFile,
                                            std::string_view name) {
-    const auto fail = [&](FileFault fault, std::string reason) {
+    const std::filesystem::path file = SeatFile(accountsFile, SearchKey(name));
+    const auto fail = [&](FileFault fault, const std::filesystem::path& where, std::string reason) {
         return FileError{"keep the account of " + std::string(TrimSpaces(name)) + " at this table",
-                         file, std::move(reason), fault};
+                         where, std::move(reason), fault};
     };
-    const std::int64_t offset = std::int64_t{position} - 1;
-    if (offset < 0 || offset % kRecordSize != 0) {
-        return fail(FileFault::AccountNotHere,
-                    "position " + std::to_string(position) + " is not the start of a record");
+    const bool heldBefore = seated() && file == file_;
+    if (heldBefore && NamesOpenFile(file, handle_.get())) return std::nullopt;
+
+    if (std::string reason = MakeFolder(SeatsFolder(accountsFile)); !reason.empty()) {
+        return fail(FileFault::System, SeatsFolder(accountsFile), std::move(reason));
     }
-    // The descriptor of the seat held now serves as long as the path still names its file.
-    const bool sameFile = seated() && NamesOpenFile(file, handle_.get());
-    FileHandle fresh;
-    if (!sameFile) {
-        OpenedFile opened = OpenRegularFile(file, O_RDWR);
-        if (!opened.handle.valid()) {
-            return fail(opened.missing ? FileFault::AccountNotHere : FileFault::System,
-                        opened.reason);
+    OpenedFile opened = OpenRegularFile(file, O_RDWR | O_CREAT);
+    if (!opened.handle.valid()) return fail(FileFault::System, file, opened.reason);
+    if (const int error = TryLockWholeFile(opened.handle.get())) {
+        if (error != EAGAIN && error != EACCES) {
+            return fail(FileFault::System, file, SystemReason(error));
         }
-        fresh = std::move(opened.handle);
+        // The seat file was replaced under this table and another copy locked the new one.
+        if (heldBefore) Leave();
+        return fail(FileFault::AtAnotherTable, file,
+                    heldBefore ? "another copy of the game took the account's seat"
+                               : "the account is in use at another table, in another copy of "
+                                 "the game");
     }
-    const int fd = sameFile ? handle_.get() : fresh.get();
-    const bool heldAlready = sameFile && position == position_;
-    if (const int error = TryLockRecord(fd, offset)) {
-        if (error != EAGAIN && error != EACCES) return fail(FileFault::System, SystemReason(error));
-        return fail(FileFault::AtAnotherTable,
-                    "the account is in use at another table, in another copy of the game");
-    }
-    if (auto refusal = CheckOwner(fd, offset, name)) {
-        // A fresh descriptor gives its lock up as it closes.
-        if (heldAlready) {
-            Leave();
-        } else if (sameFile) {
-            UnlockRecord(fd, offset);
-        }
-        return fail(refusal->fault, std::move(refusal->reason));
-    }
-    if (sameFile && !heldAlready) UnlockRecord(fd, std::int64_t{position_} - 1);
-    if (!sameFile) handle_ = std::move(fresh);  // closing the old descriptor leaves the old seat
-    position_ = position;
+    handle_ = std::move(opened.handle);  // closing the old descriptor leaves the old seat
+    file_ = file;
     return std::nullopt;
 }
 
 void AccountSeat::Leave() {
     handle_ = FileHandle();
-    position_ = 0;
+    file_.clear();
 }
 
 }  // namespace output

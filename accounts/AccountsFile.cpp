@@ -19,6 +19,7 @@
 #include "accounts/NameKey.h"
 #include "accounts/PosixFile.h"
 #include "accounts/RecordCodec.h"
+#include "accounts/Statistics.h"
 
 namespace output {
 namespace {
@@ -63,8 +64,23 @@ std::size_t ReadBufferSize(int fd) {
                                    kBlockRecords * kRecordSize);
 }
 
-// Reads the file from the start in large blocks until a record's key equals `key`.
-ScanResult Scan(int fd, const std::string& key) {
+// Why the record at `offset` is no account, or an empty text.
+std::string ForeignContent(const unsigned char* record, std::int64_t offset) {
+    std::string reason = NotAnAccountReason(
+        std::span<const unsigned char, kRecordSize>(record, static_cast<std::size_t>(kRecordSize)));
+    if (reason.empty()) return reason;
+    return "it does not hold accounts: at byte " + std::to_string(offset + 1) + ", " + reason;
+}
+
+ScanResult Failed(std::string reason) {
+    ScanResult result;
+    result.failure = std::move(reason);
+    return result;
+}
+
+// Reads the file from the start in large blocks until a record's key equals `key` (when given),
+// checking that every record read is an account.
+ScanResult Scan(int fd, const std::string* key) {
     ScanResult result;
     const std::size_t capacity = ReadBufferSize(fd);
     const auto buffer = std::make_unique_for_overwrite<unsigned char[]>(capacity);
@@ -87,7 +103,9 @@ ScanResult Scan(int fd, const std::string& key) {
                 result.failure = "the file is larger than 2 GB, more than the game can address";
                 return result;
             }
-            if (KeyMatches(buffer.get() + at, key)) {
+            result.failure = ForeignContent(buffer.get() + at, recordOffset);
+            if (!result.failure.empty()) return result;
+            if (key && KeyMatches(buffer.get() + at, *key)) {
                 result.found = true;
                 std::memcpy(result.bytes.data(), buffer.get() + at, kRecordSize);
                 result.offset = recordOffset;
@@ -148,26 +166,64 @@ std::string_view NameBytes(const RecordBytes& bytes) {
 // Why the account in `bytes` may not be written at `offset` (before the append offset), or
 // nothing; on success the stored name bytes replace those in `bytes`, so a name never changes.
 std::optional<Refusal> ClaimStoredRecord(int fd, std::int64_t offset, RecordBytes& bytes) {
-    std::array<char, kNameLength> stored{};
+    RecordBytes stored{};
     const ssize_t got = ReadAt(fd, stored.data(), stored.size(), offset);
     if (got < 0) return Refusal{FileFault::System, SystemReason(errno)};
-    const std::string_view storedName(stored.data(), static_cast<std::size_t>(got));
-    if (got != kNameLength || NameKey(storedName) != NameKey(NameBytes(bytes))) {
+    if (got != kRecordSize || NameKey(NameBytes(stored)) != NameKey(NameBytes(bytes))) {
         return Refusal{FileFault::AccountNotHere,
                        "the account's place " + PlaceText(offset) +
                            " holds another account; the file may have been replaced"};
     }
-    std::copy(stored.begin(), stored.end(), bytes.begin());
+    if (std::string reason = ForeignContent(stored.data(), offset); !reason.empty()) {
+        return Refusal{FileFault::System, std::move(reason)};
+    }
+    std::copy_n(stored.begin(), kNameLength, bytes.begin());
     return std::nullopt;
 }
 
 // Why the account in `bytes` may not be appended, or nothing: it may be stored already.
 std::optional<Refusal> ClaimAppendPosition(int fd, const RecordBytes& bytes) {
-    const ScanResult scan = Scan(fd, NameKey(NameBytes(bytes)));
+    const std::string key = NameKey(NameBytes(bytes));
+    const ScanResult scan = Scan(fd, &key);
     if (!scan.failure.empty()) return Refusal{FileFault::System, scan.failure};
     if (!scan.found) return std::nullopt;
     return Refusal{FileFault::AccountNotHere,
                    "the account is stored already, at another place " + PlaceText(scan.offset)};
+}
+
+// The size of the file open at `fd`, or -1 with errno.
+std::int64_t FileSize(int fd) {
+    struct stat status {};
+    return ::fstat(fd, &status) == 0 ? status.st_size : -1;
+}
+
+// Appends a new record at `offset`, the append position; a failed write or flush cuts the file
+// back to its old length, so no part of the record stays behind.
+std::string AppendRecord(int fd, const RecordBytes& bytes, std::int64_t offset) {
+    const std::int64_t oldLength = FileSize(fd);
+    if (oldLength < 0) return SystemReason(errno);
+    std::string failure = WriteRecord(fd, bytes, offset);
+    if (!failure.empty() && TruncateTo(fd, oldLength) != 0) {
+        failure += "; what was written of it could not be removed again";
+    }
+    return failure;
+}
+
+// The account of `key` under the file's lock: at `offset` when the record there is its own,
+// otherwise wherever a search finds it; the append offset when it is nowhere.
+ScanResult Locate(int fd, const std::string& key, std::int64_t offset) {
+    const std::int64_t size = FileSize(fd);
+    if (size < 0) return Failed(SystemReason(errno));
+    if (offset >= 0 && offset % kRecordSize == 0 && offset + kRecordSize <= size) {
+        ScanResult here;
+        here.offset = offset;
+        const ssize_t got = ReadAt(fd, here.bytes.data(), here.bytes.size(), offset);
+        if (got < 0) return Failed(SystemReason(errno));
+        here.failure = ForeignContent(here.bytes.data(), offset);
+        here.found = got == kRecordSize && KeyMatches(here.bytes.data(), key);
+        if (here.found || !here.failure.empty()) return here;
+    }
+    return Scan(fd, &key);
 }
 
 }  // namespace
@@ -190,7 +246,8 @@ SearchResult FindPlayer(const std::filesystem::path& file, std::string_view name
         result.error = MakeError(action, file, SystemReason(error));
         return result;
     }
-    const ScanResult scan = Scan(fd, SearchKey(name));
+    const std::string key = SearchKey(name);
+    const ScanResult scan = Scan(fd, &key);
     if (!scan.failure.empty()) {
         result.error = MakeError(action, file, scan.failure);
         return result;
@@ -241,7 +298,8 @@ std::optional<FileError> SavePlayer(const std::filesystem::path& file, const Pla
     const auto refusal = offset < appendOffset ? ClaimStoredRecord(fd, offset, bytes)
                                                : ClaimAppendPosition(fd, bytes);
     if (refusal) return MakeError(action, file, refusal->reason, refusal->fault);
-    std::string failure = WriteRecord(fd, bytes, offset);
+    std::string failure =
+        offset < appendOffset ? WriteRecord(fd, bytes, offset) : AppendRecord(fd, bytes, offset);
     if (!failure.empty()) return MakeError(action, file, std::move(failure));
     if (const int error = opened.handle.Close())
         return MakeError(action, file, SystemReason(error));
@@ -262,7 +320,8 @@ SearchResult AddPlayer(const std::filesystem::path& file, const PlayerRecord& re
         return result;
     }
     // Under the lock no other copy can add the same name or take the same place meanwhile.
-    const ScanResult scan = Scan(fd, SearchKey(record.PlayerName));
+    const std::string key = SearchKey(record.PlayerName);
+    const ScanResult scan = Scan(fd, &key);
     if (!scan.failure.empty()) {
         result.error = MakeError(action, file, scan.failure);
         return result;
@@ -274,7 +333,7 @@ SearchResult AddPlayer(const std::filesystem::path& file, const PlayerRecord& re
         return result;
     }
     const RecordBytes bytes = EncodeRecord(record);
-    std::string failure = WriteRecord(fd, bytes, scan.offset);
+    std::string failure = AppendRecord(fd, bytes, scan.offset);
     if (failure.empty()) {
         if (const int error = opened.handle.Close()) failure = SystemReason(error);
     }
@@ -286,14 +345,55 @@ SearchResult AddPlayer(const std::filesystem::path& file, const PlayerRecord& re
     return result;
 }
 
+SavedHands SaveHands(const std::filesystem::path& file, const PlayerRecord& before,
+                     const PlayerRecord& after, std::int32_t position) {
+    SavedHands result;
+    const std::string action = AccountAction("save", after.PlayerName);
+    const auto fail = [&](std::string reason) {
+        result.error = MakeError(action, file, std::move(reason));
+        return result;
+    };
+    OpenedFile opened = OpenRegularFile(file, O_RDWR | O_CREAT);
+    if (!opened.handle.valid()) return fail(opened.reason);
+    const int fd = opened.handle.get();
+    if (const int error = LockAccounts(fd, true)) return fail(SystemReason(error));
+    const ScanResult place = Locate(fd, SearchKey(after.PlayerName), std::int64_t{position} - 1);
+    if (!place.failure.empty()) return fail(place.failure);
+
+    RecordBytes bytes{};
+    std::string failure;
+    if (!place.found) {
+        // Not in the file (any more): the account goes in whole, as played here.
+        bytes = EncodeRecord(after);
+        failure = AppendRecord(fd, bytes, place.offset);
+    } else {
+        PlayerRecord stored = DecodeRecord(place.bytes);
+        result.carried = stored != before;
+        // Changed by someone else since: only this table's hands go onto it.
+        if (result.carried) CarryHands(stored, before, after);
+        bytes = EncodeRecord(result.carried ? stored : after);
+        std::copy_n(place.bytes.begin(), kNameLength, bytes.begin());  // the name as stored
+        failure = WriteRecord(fd, bytes, place.offset);
+    }
+    if (failure.empty()) {
+        if (const int error = opened.handle.Close()) failure = SystemReason(error);
+    }
+    if (!failure.empty()) return fail(std::move(failure));
+    result.record = DecodeRecord(bytes);
+    result.position = static_cast<std::int32_t>(place.offset + 1);
+    return result;
+}
+
 std::optional<FileError> CheckAccountsFile(const std::filesystem::path& file) {
     const std::string action = "read and write the accounts file";
     OpenedFile opened = OpenRegularFile(file, O_RDWR);
     if (!opened.handle.valid()) return MakeError(action, file, opened.reason);
-    RecordBytes first;
-    if (ReadAt(opened.handle.get(), first.data(), first.size(), 0) < 0) {
-        return MakeError(action, file, SystemReason(errno));
+    const int fd = opened.handle.get();
+    if (const int error = LockAccounts(fd, false)) {
+        return MakeError(action, file, SystemReason(error));
     }
+    const ScanResult scan = Scan(fd, nullptr);
+    if (!scan.failure.empty()) return MakeError(action, file, scan.failure);
     return std::nullopt;
 }
 

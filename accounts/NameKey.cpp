@@ -33,4 +33,8 @@ std::string_view TrimSpaces(std::string_view name) {
     return name.substr(first, last - first + 1);
 }
 
+std::string_view TrimTrailingSpaces(std::string_view name) {
+    return name.substr(0, name.find_last_not_of(' ') + 1);
+}
+
 }  // namespace output

@@ -22,4 +22,7 @@ std::string SearchKey(std::string_view typed);
 // A name with its leading and trailing spaces removed, for display.
 std::string_view TrimSpaces(std::string_view name);
 
+// A name with its trailing spaces removed: what storing it keeps of a longer one.
+std::string_view TrimTrailingSpaces(std::string_view name);
+
 }  // namespace output

@@ -9,8 +9,6 @@
 #include <cstring>
 #include <utility>
 
-#include "accounts/PlayerRecord.h"
-
 namespace output {
 namespace {
 
@@ -118,12 +116,15 @@ void UnlockAccounts(int fd) {
     SetLock(fd, F_OFD_SETLK, F_UNLCK, kAccountsLockOffset, 1);
 }
 
-int TryLockRecord(int fd, std::int64_t offset) {
-    return SetLock(fd, F_OFD_SETLK, F_WRLCK, offset, kRecordSize);
+int TryLockWholeFile(int fd) {
+    return SetLock(fd, F_OFD_SETLK, F_WRLCK, 0, 0);
 }
 
-void UnlockRecord(int fd, std::int64_t offset) {
-    SetLock(fd, F_OFD_SETLK, F_UNLCK, offset, kRecordSize);
+int TruncateTo(int fd, std::int64_t length) {
+    while (::ftruncate(fd, length) != 0) {
+        if (errno != EINTR) return errno;
+    }
+    return 0;
 }
 
 }  // namespace output

@@ -56,17 +56,18 @@ std::string SystemReason(int error);
 ssize_t ReadAt(int fd, void* buffer, std::size_t size, std::int64_t offset);
 
 // Waits for the lock every operation on the accounts file takes: shared to read, exclusive to
-// change. Returns errno or 0. It is a lock on one byte past every record, never on a record,
-// so it never meets the record locks below; being of the same kind (open file description
-// locks), it also works where flock(2) is emulated with byte-range locks, as on NFS.
+// change. Returns errno or 0. It is a lock on one byte past every record; being an open file
+// description lock, it also works where flock(2) is emulated with byte-range locks, as on NFS.
 int LockAccounts(int fd, bool exclusive);
 void UnlockAccounts(int fd);
 
-// Tries for the exclusive lock on the record at byte `offset` without waiting; returns errno
-// (EAGAIN or EACCES while another open file description holds it) or 0. The descriptor must be
-// open for writing. The lock lasts until UnlockRecord or until the last descriptor of this open
-// file description closes, which a crash does too.
-int TryLockRecord(int fd, std::int64_t offset);
-void UnlockRecord(int fd, std::int64_t offset);
+// Tries for the exclusive lock on the whole file without waiting; returns errno (EAGAIN or
+// EACCES while another open file description holds it) or 0. The descriptor must be open for
+// writing. The lock lasts until the last descriptor of this open file description closes,
+// which a crash does too.
+int TryLockWholeFile(int fd);
+
+// Cuts the file back to `length` bytes, so that a failed append leaves no fragment; errno or 0.
+int TruncateTo(int fd, std::int64_t length);
 
 }  // namespace output

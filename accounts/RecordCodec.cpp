@@ -2,6 +2,7 @@
 #include "accounts/RecordCodec.h"
 
 #include <bit>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <string_view>
@@ -55,6 +56,18 @@ std::uint64_t GetLittleEndian(const unsigned char* at, int size) {
     return value;
 }
 
+// The OLE date of the last day of 9999; anything between -1 and 1 but 0 is no date either.
+constexpr double kLatestDate = 2958466.0;
+
+bool PlausibleDate(double date) {
+    const double days = std::fabs(date);
+    return date == 0 || (days >= 1 && days <= kLatestDate);
+}
+
+bool IsControl(unsigned char byte) {
+    return byte < 0x20 || byte == 0x7F;
+}
+
 }  // namespace
 
 RecordBytes EncodeRecord(const PlayerRecord& record) {
@@ -86,6 +99,20 @@ PlayerRecord DecodeRecord(std::span<const unsigned char, kRecordSize> bytes) {
             std::bit_cast<OleDate>(GetLittleEndian(bytes.data() + field.offset, 8));
     }
     return record;
+}
+
+std::string NotAnAccountReason(std::span<const unsigned char, kRecordSize> bytes) {
+    for (int i = 0; i < kNameLength; ++i) {
+        if (IsControl(bytes[offsets::kName + i])) {
+            return "the name there holds a control character (byte " +
+                   std::to_string(offsets::kName + i + 1) + " of the record)";
+        }
+    }
+    for (const auto& field : kDateFields) {
+        if (!PlausibleDate(std::bit_cast<OleDate>(GetLittleEndian(bytes.data() + field.offset, 8))))
+            return "a date there is no date";
+    }
+    return {};
 }
 
 }  // namespace output

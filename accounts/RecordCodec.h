@@ -4,6 +4,7 @@
 #include <array>
 #include <cstddef>
 #include <span>
+#include <string>
 
 #include "accounts/PlayerRecord.h"
 
@@ -37,5 +38,10 @@ static_assert(kLastFourDeuces + 8 == kRecordSize);
 
 RecordBytes EncodeRecord(const PlayerRecord& record);
 PlayerRecord DecodeRecord(std::span<const unsigned char, kRecordSize> bytes);
+
+// Why 92 bytes cannot be an account, in words, or an empty text. An account's name holds no
+// control characters, and each of its dates is 0 ("never") or from 1 to 2,958,466 days (the year
+// 9999) away from 30 December 1899: what a text file or other stray content almost never gives.
+std::string NotAnAccountReason(std::span<const unsigned char, kRecordSize> bytes);
 
 }  // namespace output

@@ -32,9 +32,11 @@ bool HasSomethingToSay(QWidget& widget) {
     return face && !face->text(QAccessible::Name).isEmpty();
 }
 
-// Whether a child of a plain container is offered while it is shown.
+// Whether a child of a plain container is offered while it is shown. A window's voice speaks
+// when it is shown and is not read again.
 bool OfferedWhenShown(QWidget& child) {
-    return !child.isWindow() && !ReadWithItsValue(child) && HasSomethingToSay(child);
+    return !child.isWindow() && !child.inherits("Announcer") && !ReadWithItsValue(child) &&
+           HasSomethingToSay(child);
 }
 
 // Two widgets, `upper` standing no lower than `lower`, share a line of reading when each has
@@ -64,6 +66,12 @@ void SortIntoReadingOrder(QList<QWidget*>& widgets) {
 class ShownChildren : public QAccessibleWidget {
 public:
     explicit ShownChildren(QWidget* widget) : QAccessibleWidget(widget) {}
+
+    // A window of our own reads as a dialog, so that a screen reader reads its text when it
+    // opens; as a plain panel it would read only the title.
+    QAccessible::Role role() const override {
+        return widget()->isWindow() ? QAccessible::Dialog : QAccessibleWidget::role();
+    }
 
     int childCount() const override { return static_cast<int>(OfferedChildren(*widget()).size()); }
 
@@ -114,6 +122,8 @@ QAccessibleInterface* OurInterfaces(const QString& className, QObject* object) {
         return new QAccessibleWidget(widget, QAccessible::StaticText);
     if (className == QLatin1String("PictureBox"))
         return new QAccessibleWidget(widget, QAccessible::Graphic);
+    if (className == QLatin1String("Announcer"))
+        return new QAccessibleWidget(widget, QAccessible::Notification);
     if (className == QLatin1String("QWidget")) return new ShownChildren(widget);
     return nullptr;
 }

@@ -11,7 +11,9 @@ namespace a11y {
 // Installs, once per run, the accessible interfaces our windows need beyond Qt's own:
 // - a plain container (a window, the table) offers only the children it shows that have something
 //   to say, in reading order: hidden controls, unnamed pictures and the caption labels read
-//   with the value they caption (QLabel::setBuddy) are left out;
+//   with the value they caption (QLabel::setBuddy) are left out; such a window reads as a
+//   dialog;
+// - a window's voice (Announcer) is offered as a notification;
 // - a picture (ImageBox) is offered as static text named by its accessible name, and a picture
 //   box (PictureBox, the cards) as a named graphic.
 // Needs the QApplication; call it before the first window is shown.

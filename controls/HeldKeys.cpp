@@ -11,11 +11,6 @@ HeldKeys::HeldKeys(QWidget& window, QSet<int> keys)
     : QObject(&window), window_(window), keys_(std::move(keys)) {
     AskX11ForPressOnlyRepeats();
     qApp->installEventFilter(this);
-    // A key let go in another program is never seen released here.
-    connect(qApp, &QGuiApplication::applicationStateChanged, this,
-            [this](Qt::ApplicationState state) {
-                if (state != Qt::ApplicationActive) down_.clear();
-            });
 }
 
 bool HeldKeys::Guards(const QObject& receiver, const QKeyEvent& key) const {
@@ -52,6 +47,13 @@ bool HeldKeys::IsRepeat(const QKeyEvent& press) {
 // way to every control. Releases pass untouched: they only mark the key up.
 bool HeldKeys::eventFilter(QObject* receiver, QEvent* event) {
     const QEvent::Type type = event->type();
+    // A key let go while another window or program is active (a question put at the press, say)
+    // may never be seen released here.
+    if (type == QEvent::WindowDeactivate && receiver == &window_) {
+        down_.clear();
+        swallowing_ = 0;
+        return false;
+    }
     if (type != QEvent::ShortcutOverride && type != QEvent::KeyPress && type != QEvent::KeyRelease)
         return false;
     const auto& key = static_cast<const QKeyEvent&>(*event);

@@ -12,8 +12,10 @@ class HeldKeys : public QObject {
 public:
     // Guards `keys` (Qt::Key values) on `window` from the moment it is made, for as long as both
     // live. A repeat is a press the window system marks as auto-repeated (QKeyEvent::isAutoRepeat)
-    // or a press of a key already down. On X11 the server is asked to send repeats as presses
-    // alone, without the release before each, which Qt 6.4 does not always recognise as repeats.
+    // or a press of a key already down; a key is down from its press at `window` until its
+    // release or until `window` stops being the active window. On X11 the server is asked to send
+    // repeats as presses alone, without the release before each, which Qt 6.4 does not always
+    // recognise as repeats.
     HeldKeys(QWidget& window, QSet<int> keys);
 
 protected:

@@ -17,8 +17,16 @@ struct Card {
     friend bool operator==(const Card&, const Card&) = default;
 };
 
+// True for the 52 cards of the deck: a suit 0..3 and a value 1..13.
+constexpr bool IsInDeck(const Card& card) {
+    return card.Suit >= 0 && card.Suit <= 3 && card.Value >= 1 && card.Value <= 13;
+}
+
 // Five cards, slots 0..4. The detectors expect them sorted by SortByValue.
 using Hand = std::array<Card, 5>;
+
+// A hold: bit i set keeps the card at slot i (0 = leftmost).
+using HoldMask = std::uint8_t;
 
 constexpr std::int16_t kDeuce = 2;
 

@@ -84,7 +84,7 @@ Hand ParseHand(std::string_view text) {
 }
 
 CardCode CardToCode(const Card& card) {
-    if (card.Suit < 0 || card.Suit > 3 || card.Value < 1 || card.Value > 13) {
+    if (!IsInDeck(card)) {
         throw CardTextError("suit " + std::to_string(card.Suit) + ", value " +
                             std::to_string(card.Value) + " is not a card of the deck");
     }

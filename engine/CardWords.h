@@ -42,9 +42,6 @@ inline constexpr std::array<SuitWords, 4> kSuitWords{{{"spades", u"\u2660", 's'}
                                                       {"clubs", u"\u2663", 'c'},
                                                       {"hearts", u"\u2665", 'h'}}};
 
-constexpr bool IsInDeck(const Card& card) {
-    return card.Suit >= 0 && card.Suit <= 3 && card.Value >= 1 && card.Value <= 13;
-}
 constexpr const RankWords& RankOf(const Card& card) {
     return kRankWords[card.Value - 1];
 }

@@ -4,6 +4,8 @@
 // reuse the straight and flush answers that several categories ask for.
 #include "engine/HandEvaluation.h"
 
+#include "engine/Deal.h"
+
 namespace modcards {
 
 namespace {
@@ -219,7 +221,8 @@ std::int16_t IsThreeOfAKind(const Hand& hand) {
 
 // The detectors have no side effects, so asking each question once and reusing the answer
 // gives the same category as running them one after another.
-HandCategory EvaluateHand(const Hand& hand) {
+HandCategory EvaluateHand(Hand hand) {
+    SortByValue(hand);
     if (NaturalRoyal(hand)) return kNaturalRoyalFlush;
     const Naturals split = SplitDeuces(hand);
     if (FourDeuces(split)) return kFourDeuces;

@@ -36,7 +36,8 @@ std::int16_t IsFlush(const Hand& hand);
 std::int16_t IsStraight(const Hand& hand);
 std::int16_t IsThreeOfAKind(const Hand& hand);
 
-// The first category 1..10 whose detector answers 1, else 0. The hand must be sorted.
-HandCategory EvaluateHand(const Hand& hand);
+// The first category 1..10 whose detector answers 1, else 0. The hand may be in any order: the
+// detectors are asked about a sorted copy.
+HandCategory EvaluateHand(Hand hand);
 
 }  // namespace modcards

@@ -1,4 +1,5 @@
-// Backup Statistics: the accounts file copied whole to where the player chooses.
+// Backup Statistics: the accounts file copied whole to where the player chooses, and the hand
+// history beside it when the player wants it too.
 #include "game/BackupCommand.h"
 
 #include <sys/stat.h>
@@ -11,6 +12,8 @@
 #include "accounts/AccountsFile.h"
 #include "accounts/PosixFile.h"
 #include "game/GameDialogs.h"
+#include "game/history/HandHistory.h"
+#include "game/history/HistoryBackup.h"
 
 namespace {
 
@@ -50,6 +53,29 @@ std::optional<FileError> CopyWhole(const std::filesystem::path& from,
     return std::nullopt;
 }
 
+// The history's files are SQLite's alone: a copy over one of them would replace the live
+// history with the accounts.
+bool RefusedAsHistory(GameContext& ctx, const std::filesystem::path& target) {
+    if (!history::IsHistoryFile(ctx.accountsFile.parent_path(), target)) return false;
+    ShowError(ctx.dialogs, "Cannot Save Backup to " + Quoted(PathText(target)) +
+                               "!\nThe game keeps its hand history in that file.");
+    return true;
+}
+
+// Asked after the accounts are copied: the history's copy goes beside theirs.
+void OfferHistoryBackup(GameContext& ctx, const std::filesystem::path& accountsBackup) {
+    const std::filesystem::path history =
+        ctx.accountsFile.parent_path() / history::kHistoryFileName;
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(history, ec)) return;
+    const std::filesystem::path copy = history::HistoryBackupBeside(accountsBackup);
+    if (RefusedAsHistory(ctx, copy)) return;
+    const bool wanted = ctx.dialogs.Ask(
+        "The accounts are saved. Save your hand history too, as " + Quoted(PathText(copy)) + "?",
+        QStringLiteral("Save Stats"), QStringLiteral("Save History"), QStringLiteral("Not Now"));
+    if (wanted) NoFileError(ctx.dialogs, history::BackUpHistory(history, copy));
+}
+
 }  // namespace
 
 void BackupStatisticsCommand(GameContext& ctx) {
@@ -66,6 +92,8 @@ void BackupStatisticsCommand(GameContext& ctx) {
         ShowError(ctx.dialogs, "Cannot Save Backup to " + Quoted(dataPath.toLower()) + u'!');
         return;
     }
+    if (RefusedAsHistory(ctx, target)) return;
     // The file as last written: the account at the table is not saved first.
-    NoFileError(ctx.dialogs, CopyWhole(ctx.accountsFile, target));
+    if (NoFileError(ctx.dialogs, CopyWhole(ctx.accountsFile, target)))
+        OfferHistoryBackup(ctx, target);
 }

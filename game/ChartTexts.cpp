@@ -22,7 +22,7 @@ QString ChartLineTitle(const modcards::analysis::StrategyChart& chart, int line)
 }
 
 QString HoldChartLine(const modcards::analysis::StrategyChart& chart, const modcards::Hand& dealt,
-                      std::uint8_t kept) {
+                      modcards::HoldMask kept) {
     const modcards::analysis::HoldName name = chart.NameHold(dealt, kept);
     const QString rest = QString::fromStdString(name.rest);
     if (name.line >= 0) return ChartLineTitle(chart, name.line) + rest;
@@ -30,7 +30,7 @@ QString HoldChartLine(const modcards::analysis::StrategyChart& chart, const modc
 }
 
 QString DealLineText(const modcards::analysis::StrategyChart& chart, const modcards::Hand& dealt,
-                     std::uint8_t kept) {
+                     modcards::HoldMask kept) {
     const modcards::analysis::ChartHandPlay play = chart.PlayHand(dealt);
     const QString plays =
         QStringLiteral("The hand on the table plays ") + ChartLineTitle(chart, play.line);

@@ -15,14 +15,19 @@
 
 struct GameContext {
     GameContext(std::filesystem::path accountsFile, const output::Clock& clock,
-                modcards::RandomSource& random, Dialogs& dialogs)
-        : accountsFile(std::move(accountsFile)), clock(clock), random(random), dialogs(dialogs) {}
+                modcards::RandomSource& random, Dialogs& dialogs,
+                const modcards::PayTable& payTable = modcards::GamePayTable())
+        : PayTable(payTable),
+          accountsFile(std::move(accountsFile)),
+          clock(clock),
+          random(random),
+          dialogs(dialogs) {}
     GameContext(const GameContext&) = delete;
     GameContext& operator=(const GameContext&) = delete;
 
     output::PlayerRecord CurrentPlayer;  // the account at the table
     std::int32_t PlayerFilePos = 1;  // 1-based byte position of its record; set with CurrentPlayer
-    modcards::PayTable PayTable{};   // filled once at start-up
+    modcards::PayTable PayTable;     // the table this run plays at, filled when built
 
     std::filesystem::path accountsFile;  // the accounts file ("Players.dat")
     const output::Clock& clock;
@@ -31,10 +36,10 @@ struct GameContext {
     // Where choices such as the trainer's are kept between runs; none keeps nothing.
     QSettings* settings = nullptr;
 
-    // The account's record held for this table while the player sits here, so that no other
+    // The account's seat, held for this table while the player sits here, so that no other
     // copy of the game plays the same account at once.
     output::AccountSeat seat;
-    // While the account has no place in the file: the record as it was seated, so the hands
-    // played since can be carried onto an account of that name that another copy added.
-    output::PlayerRecord unplaced;
+    // The account as this table last read or wrote it: what the file should still hold, so that
+    // a save finding it changed by someone else adds only the hands played here since.
+    output::PlayerRecord saved;
 };

@@ -2,6 +2,7 @@
 #include "game/HistoryRecorder.h"
 
 #include <QMetaObject>
+#include <chrono>
 #include <utility>
 
 #include "accounts/NameKey.h"
@@ -14,6 +15,28 @@ namespace {
 const QString kGameGoesOn =
     QStringLiteral("\nThe game goes on; your account in Players.dat is not affected.");
 
+constexpr std::chrono::milliseconds kBusyPause{50};
+
+QString CountOfHands(std::size_t count) {
+    return count == 1 ? QStringLiteral("1 hand") : QString::number(count) + " hands";
+}
+
+// Said when an outage begins: what waits, and that nothing needs doing.
+QString WaitingWords(std::size_t count) {
+    if (count == 0) return QStringLiteral("\nIt is tried again at the next hand.");
+    return "\n" + CountOfHands(count) + (count == 1 ? " is" : " are") +
+           " waiting to be written; the game keeps them and writes them as soon as it can.";
+}
+
+// Said when the hands that waited are in the file.
+QString WrittenWords(std::int64_t count) {
+    const QString again = QStringLiteral("The hand history can be written again");
+    if (count == 0) return again + '.';
+    return again + ": the " + CountOfHands(static_cast<std::size_t>(count)) +
+           (count == 1 ? " that was" : " that were") + " waiting " + (count == 1 ? "is" : "are") +
+           " in it now.";
+}
+
 }  // namespace
 
 HistoryRecorder::HistoryRecorder(GameContext& ctx, QObject* parent)
@@ -24,9 +47,10 @@ HistoryRecorder::HistoryRecorder(GameContext& ctx, QObject* parent)
       file_(ctx.accountsFile.parent_path() / history::kHistoryFileName) {
     BeginSession();
     worker_ = std::jthread([this, now = Now()](std::stop_token stop) {
-        Open(now);
-        while (std::optional<Job> job = NextJob(stop))
-            std::visit([this](auto& j) { Run(j); }, *job);
+        now_ = now;
+        Flush(stop);
+        while (TakeJobs(stop, true)) Flush(stop);
+        if (!waiting_.empty()) Flush(stop);  // the game ends: a last try
     });
 }
 
@@ -75,20 +99,13 @@ void HistoryRecorder::TablesFailed(const QString& why) {
     Tell(ErrorAbout("value the hands for the hand history", why.toStdString()));
 }
 
-// Only the first failure of the run is told: the player learns once that hands go unrecorded,
-// and is not interrupted again at every hand.
+// Hands refused for good (values out of range, a damaged file, no tables) are told once a run:
+// the player learns that some hands go unrecorded and is not interrupted at every hand.
 void HistoryRecorder::Tell(const output::FileError& error) {
     if (problem_.isEmpty()) problem_ = QString::fromStdString(error.Describe());
     if (told_) return;
     told_ = true;
     ShowError(ctx_.dialogs, QString::fromStdString(error.Describe()) + kGameGoesOn);
-}
-
-history::ReviewResult HistoryRecorder::Review(ReviewScope scope) const {
-    if (!history_) return {history::ReviewHands({}, stake_), std::nullopt};
-    if (scope == ReviewScope::AllSessions) return history_->ReviewPlayer(player_, stake_);
-    if (sessionId_ == 0) return {history::ReviewHands({}, stake_), std::nullopt};
-    return history_->ReviewSession(sessionId_, stake_);
 }
 
 void HistoryRecorder::Deliver(std::function<void()> result) {
@@ -101,81 +118,184 @@ output::FileError HistoryRecorder::ErrorAbout(std::string action, std::string re
 
 // ---- On the worker ----
 
-// The next job that can be done now. Once stop is asked, the jobs that can still be done are
-// done, and the hands that wait for tables are left.
-std::optional<HistoryRecorder::Job> HistoryRecorder::NextJob(std::stop_token stop) {
-    std::unique_lock lock(mutex_);
-    const auto ready = [this] { return !jobs_.empty() && !WaitsForTables(jobs_.front()); };
-    wake_.wait(lock, stop, ready);
-    if (!ready()) return std::nullopt;
-    Job job = std::move(jobs_.front());
-    jobs_.pop_front();
-    return job;
+// Takes every job that can be done now, waiting for one when `wait`. False once stop is asked
+// and nothing can be done: hands that wait for tables are left.
+bool HistoryRecorder::TakeJobs(std::stop_token stop, bool wait) {
+    std::deque<Job> ready;
+    {
+        std::unique_lock lock(mutex_);
+        const auto canTake = [this] { return !jobs_.empty() && !WaitsForTables(jobs_.front()); };
+        if (wait) wake_.wait(lock, stop, canTake);
+        while (canTake()) {
+            ready.push_back(std::move(jobs_.front()));
+            jobs_.pop_front();
+        }
+    }
+    const bool any = !ready.empty();
+    for (Job& job : ready) Take(std::move(job));
+    return any;
 }
 
 bool HistoryRecorder::WaitsForTables(const Job& job) const {
     return std::holds_alternative<HandJob>(job) && !workerAdvisor_ && !tablesFailed_;
 }
 
-void HistoryRecorder::Open(const std::string& now) {
-    history::OpenResult opened = history::HandHistory::Open(file_.parent_path(), now);
+void HistoryRecorder::Take(Job job) {
+    if (auto* session = std::get_if<SessionJob>(&job)) {
+        now_ = session->startedAt;
+        current_ = std::move(*session);
+        return;
+    }
+    auto& hand = std::get<HandJob>(job);
+    now_ = hand.playedAt;
+    bool tablesFailed;
+    {
+        const std::lock_guard lock(mutex_);
+        tablesFailed = !workerAdvisor_;
+    }
+    if (tablesFailed) return;  // told already
+    waiting_.push_back({std::move(hand), current_});
+}
+
+// Writes what waits. A file held by another copy is tried again at once (each try waits for
+// it a while), taking the hands played meanwhile along; other failures that may pass wait for
+// the next hand. Once the game ends, one try only.
+void HistoryRecorder::Flush(std::stop_token stop) {
+    if (gaveUp_) return;
+    std::optional<history::WriteFailure> failure = WriteWaiting();
+    while (failure && failure->retry == history::Retry::AtOnce && !stop.stop_requested()) {
+        BeginOutage(*failure);
+        // A pause, in case the file answers "busy" without waiting for it.
+        {
+            std::unique_lock lock(mutex_);
+            (void)wake_.wait_for(lock, stop, kBusyPause, [] { return false; });
+        }
+        if (stop.stop_requested()) break;
+        failure = WriteWaiting();
+    }
+    if (failure) {
+        BeginOutage(*failure);
+        gaveUp_ = stop.stop_requested();
+    } else {
+        EndOutage();
+    }
+}
+
+// The hands waiting, in order, then the session of the player at the table. During an outage
+// the hands played meanwhile join them, so the player hears of them all at once.
+std::optional<history::WriteFailure> HistoryRecorder::WriteWaiting() {
+    if (auto failure = OpenHistory()) return failure;
+    while (outage_ && TakeJobs({}, false)) {
+    }
+    while (!waiting_.empty()) {
+        if (auto failure = WriteHand(waiting_.front())) return failure;
+        waiting_.pop_front();
+        while (outage_ && TakeJobs({}, false)) {
+        }
+    }
+    std::int64_t id = 0;
+    if (current_.number == 0) return std::nullopt;
+    auto failure = SessionOf(current_, id);
+    if (failure && failure->retry == history::Retry::Never) {
+        Refused(*failure);
+        return std::nullopt;
+    }
+    return failure;
+}
+
+std::optional<history::WriteFailure> HistoryRecorder::OpenHistory() {
+    if (writer_) return std::nullopt;
+    history::OpenResult opened = history::HandHistory::Open(file_.parent_path(), now_);
     writer_ = std::move(opened.history);
-    Deliver([this, history = std::shared_ptr<const history::HandHistory>(writer_),
-             notice = std::move(opened.notice), error = std::move(opened.error)] {
-        if (!notice.empty()) ShowError(ctx_.dialogs, QString::fromStdString(notice));
-        if (error) Tell(*error);
-        if (!history) return;
+    if (!opened.notice.empty()) {
+        Deliver([this, notice = std::move(opened.notice)] {
+            ShowError(ctx_.dialogs, QString::fromStdString(notice));
+        });
+    }
+    if (!writer_) {
+        history::WriteFailure failure;
+        static_cast<output::FileError&>(failure) = std::move(*opened.error);
+        failure.retry = history::Retry::Later;
+        return failure;
+    }
+    Deliver([this, history = std::shared_ptr<const history::HandHistory>(writer_)] {
         history_ = history;
         emit Opened();
     });
+    return std::nullopt;
 }
 
-void HistoryRecorder::Run(const SessionJob& job) {
-    sessionWanted_ = job;
-    session_ = {};
-    if (!StartSession()) return;
-    Deliver([this, number = job.number, id = session_.id] {
+// Nothing when the hand was written, or refused for good (and told).
+std::optional<history::WriteFailure> HistoryRecorder::WriteHand(const WaitingHand& waiting) {
+    std::int64_t id = 0;
+    std::optional<history::WriteFailure> failure = SessionOf(waiting.session, id);
+    if (!failure) {
+        std::shared_ptr<const modcards::analysis::HoldAdvisor> advisor;
+        {
+            const std::lock_guard lock(mutex_);
+            advisor = workerAdvisor_;
+        }
+        const history::Session session{id, waiting.session.player, waiting.session.startedAt};
+        const history::RecordResult row = history::RecordOfHand(
+            session, waiting.job.playedAt, waiting.job.hand, *advisor, payTable_);
+        if (!row.error.empty()) {
+            Refused(ErrorAbout("record the hand in the hand history", row.error));
+            return std::nullopt;
+        }
+        failure = writer_->Record(row.record);
+    }
+    if (failure && failure->retry == history::Retry::Never) {
+        Refused(*failure);
+        return std::nullopt;
+    }
+    if (failure) return failure;
+    if (outage_) ++writtenInOutage_;
+    Deliver([this] {
+        ++handsWritten_;
+        emit HandWritten();
+    });
+    return std::nullopt;
+}
+
+// The id of the session `job` asked for, writing the session first when it is not yet.
+std::optional<history::WriteFailure> HistoryRecorder::SessionOf(const SessionJob& job,
+                                                                std::int64_t& id) {
+    if (const auto found = sessionIds_.find(job.number); found != sessionIds_.end()) {
+        id = found->second;
+        return std::nullopt;
+    }
+    history::SessionResult begun = writer_->BeginSession(job.player, job.startedAt);
+    if (begun.error) return std::move(begun.error);
+    id = begun.session.id;
+    sessionIds_[job.number] = id;
+    Deliver([this, number = job.number, id] {
         if (number != sessionsAsked_) return;  // another player sat down meanwhile
         sessionId_ = id;
         emit SessionBegun();
     });
+    return std::nullopt;
 }
 
-// A session that could not be written is tried again at its next hand.
-bool HistoryRecorder::StartSession() {
-    if (!writer_) return false;
-    history::SessionResult begun =
-        writer_->BeginSession(sessionWanted_.player, sessionWanted_.startedAt);
-    if (begun.error) {
-        Deliver([this, error = *begun.error] { Tell(error); });
-        return false;
-    }
-    session_ = std::move(begun.session);
-    return true;
+void HistoryRecorder::Refused(const output::FileError& error) {
+    Deliver([this, error] { Tell(error); });
 }
 
-void HistoryRecorder::Run(const HandJob& job) {
-    std::shared_ptr<const modcards::analysis::HoldAdvisor> advisor;
-    {
-        const std::lock_guard lock(mutex_);
-        advisor = workerAdvisor_;
-    }
-    if (!writer_ || !advisor) return;  // told already
-    if (session_.id == 0 && !StartSession()) return;
-    const history::RecordResult row =
-        history::RecordOfHand(session_, job.playedAt, job.hand, *advisor, payTable_);
-    std::optional<output::FileError> error;
-    if (!row.error.empty()) {
-        error = ErrorAbout("record the hand in the hand history", row.error);
-    } else {
-        error = writer_->Record(row.record);
-    }
-    Deliver([this, error] {
-        if (error) {
-            Tell(*error);
-            return;
-        }
-        ++handsWritten_;
-        emit HandWritten();
+void HistoryRecorder::BeginOutage(const history::WriteFailure& failure) {
+    if (outage_) return;
+    outage_ = true;
+    writtenInOutage_ = 0;
+    const QString text = QString::fromStdString(failure.Describe()) + WaitingWords(waiting_.size());
+    Deliver([this, text] {
+        problem_ = text;
+        ShowError(ctx_.dialogs, text + kGameGoesOn);
+    });
+}
+
+void HistoryRecorder::EndOutage() {
+    if (!outage_) return;
+    outage_ = false;
+    Deliver([this, text = WrittenWords(writtenInOutage_)] {
+        problem_.clear();
+        ctx_.dialogs.MessageBox(text, QStringLiteral("Hand History"));
     });
 }

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -34,7 +35,7 @@ public:
     // this object's thread; `ctx` outlives this object and its PayTable is filled already.
     explicit HistoryRecorder(GameContext& ctx, QObject* parent = nullptr);
     // Writes every hand that can be valued, then stops. Hands still waiting for tables that
-    // never came are not kept.
+    // never came are not kept, nor those the file refuses at this last try.
     ~HistoryRecorder() override;
 
     // A new session for the player now at the table (ctx.CurrentPlayer), from now on.
@@ -47,8 +48,12 @@ public:
     // The tables could not be made, so no hand can be valued: told once.
     void TablesFailed(const QString& why);
 
-    // What the review reads, on this object's thread. Null until the file is open, and when
-    // it cannot be; Problem() then says why in words (empty while it is being opened).
+    // The history being written, on this object's thread. Null until the file is open, and when
+    // it cannot be; Problem() then says why in words (empty while it is being opened). A
+    // history that cannot be opened is tried again at the next hand; a write that fails for
+    // the file's sake (another copy holding it too long, a full disk) keeps its hand waiting,
+    // in order, until it succeeds or the game ends. The player is told once when such an
+    // outage begins, with the hands waiting, and once when they are written.
     const history::HandHistory* History() const { return history_.get(); }
     const QString& Problem() const { return problem_; }
     // The session of the player at the table; 0 until it is written.
@@ -58,9 +63,6 @@ public:
     const modcards::analysis::HoldAdvisor* Advisor() const { return advisor_.get(); }
     int Stake() const { return stake_; }
     std::int64_t HandsWritten() const { return handsWritten_; }
-    // The review of the player at the table, read now: tens of milliseconds for 100,000 hands.
-    // Empty while the history or the session is not there yet.
-    history::ReviewResult Review(ReviewScope scope) const;
 
 signals:
     void Opened();        // History() is set
@@ -71,22 +73,30 @@ private:
     struct SessionJob {
         std::string player;
         std::string startedAt;
-        std::uint64_t number;  // which BeginSession asked for it
+        std::uint64_t number = 0;  // which BeginSession asked for it
     };
     struct HandJob {
         history::SettledHand hand;
         std::string playedAt;
     };
     using Job = std::variant<SessionJob, HandJob>;
+    struct WaitingHand {
+        HandJob job;
+        SessionJob session;  // the player's session when the hand was played
+    };
 
     // On the worker.
-    void Work(std::stop_token stop);
-    std::optional<Job> NextJob(std::stop_token stop);
+    bool TakeJobs(std::stop_token stop, bool wait);
     bool WaitsForTables(const Job& job) const;  // under mutex_
-    void Open(const std::string& now);
-    void Run(const SessionJob& job);
-    void Run(const HandJob& job);
-    bool StartSession();
+    void Take(Job job);
+    void Flush(std::stop_token stop);
+    std::optional<history::WriteFailure> WriteWaiting();
+    std::optional<history::WriteFailure> OpenHistory();
+    std::optional<history::WriteFailure> WriteHand(const WaitingHand& waiting);
+    std::optional<history::WriteFailure> SessionOf(const SessionJob& job, std::int64_t& id);
+    void Refused(const output::FileError& error);
+    void BeginOutage(const history::WriteFailure& failure);
+    void EndOutage();
     output::FileError ErrorAbout(std::string action, std::string reason) const;
 
     // On this object's thread.
@@ -119,8 +129,13 @@ private:
 
     // The worker's own.
     std::shared_ptr<history::HandHistory> writer_;
-    history::Session session_;
-    SessionJob sessionWanted_;
+    std::string now_;                                   // the time of the latest job
+    SessionJob current_;                                // the player at the table
+    std::map<std::uint64_t, std::int64_t> sessionIds_;  // written sessions, by number
+    std::deque<WaitingHand> waiting_;                   // in the order played
+    bool outage_ = false;                               // the player was told that hands wait
+    std::int64_t writtenInOutage_ = 0;
+    bool gaveUp_ = false;  // a last try at the end failed: no more waiting
 
     std::jthread worker_;  // last: stopped and joined before the members above go
 };

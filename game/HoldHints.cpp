@@ -42,8 +42,8 @@ ChartVerdict JudgeChart(const HoldAdvisor& advisor, const modcards::Hand& dealt)
     return {play.line, HintOf(*chartHold, advisor), HintOf(ranked.front(), advisor)};
 }
 
-HoldVerdict JudgeHold(const HoldAdvisor& advisor, const modcards::Hand& dealt, std::uint8_t played,
-                      double threshold) {
+HoldVerdict JudgeHold(const HoldAdvisor& advisor, const modcards::Hand& dealt,
+                      modcards::HoldMask played, double threshold) {
     const auto ranked = advisor.RankHolds(dealt);
     const auto mine = std::find_if(ranked.begin(), ranked.end(), [&](const RankedHold& hold) {
         return hold.keptSlots == (played & 0x1Fu);

@@ -9,10 +9,10 @@
 #include "game/history/HoldGrade.h"
 
 struct HoldHint {
-    std::uint8_t kept = 0;  // bit i set: keep the card at table position i
-    double credits = 0;     // expected pay of the hold, in credits, for one stake
-    int rank = 0;           // 1 for the best; holds of equal value share a rank
-    bool tied = false;      // another hold of the hand has the same value
+    modcards::HoldMask kept = 0;  // bit i set: keep the card at table position i
+    double credits = 0;           // expected pay of the hold, in credits, for one stake
+    int rank = 0;                 // 1 for the best; holds of equal value share a rank
+    bool tied = false;            // another hold of the hand has the same value
     bool Keeps(int slot) const { return (kept >> slot) & 1u; }
 };
 
@@ -50,4 +50,4 @@ struct HoldVerdict {
 // How the hold `played` (a slot mask as in HoldHint) compares with the best hold of the hand
 // and with the chart's; a hold worth less than the best by `threshold` or more is a mistake.
 HoldVerdict JudgeHold(const modcards::analysis::HoldAdvisor& advisor, const modcards::Hand& dealt,
-                      std::uint8_t played, double threshold = history::kCloseCallCredits);
+                      modcards::HoldMask played, double threshold = history::kCloseCallCredits);

@@ -2,10 +2,11 @@
 #include "game/PlayerAtTable.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <string>
 
 #include "accounts/Ansi.h"
-#include "accounts/Statistics.h"
+#include "accounts/NameKey.h"
 #include "game/GameDialogs.h"
 
 namespace {
@@ -27,66 +28,16 @@ void TellAtAnotherTable(GameContext& ctx, const QString& typed) {
                                " Is Playing In Another Copy Of The Game.");
 }
 
-// Takes the seat of the account found and puts it at the table.
-std::optional<FileError> SeatFound(GameContext& ctx, const SearchResult& found,
-                                   const std::string& name) {
-    if (auto error = ctx.seat.Take(ctx.accountsFile, found.position, name)) return error;
-    ctx.CurrentPlayer = found.record;
-    ctx.PlayerFilePos = found.position;
-    return std::nullopt;
+// Puts the account as stored at `position` at the table.
+void Place(GameContext& ctx, const output::PlayerRecord& stored, std::int32_t position) {
+    ctx.CurrentPlayer = stored;
+    ctx.saved = stored;
+    ctx.PlayerFilePos = position;
 }
 
 // Seats an account the file could not take: it is played all the same, and added later.
 void SeatUnplaced(GameContext& ctx, const output::PlayerRecord& fresh) {
-    ctx.seat.Leave();
-    ctx.CurrentPlayer = fresh;
-    ctx.unplaced = fresh;
-    ctx.PlayerFilePos = kNoPlaceYet;
-}
-
-// The account had a place, but the record there is not its own any more: find it by name (an
-// older copy of it, put back) and write this table's account there, or add it whole.
-SaveResult SaveElsewhere(GameContext& ctx) {
-    const std::string name = NameOf(ctx);
-    SearchResult found = output::FindPlayer(ctx.accountsFile, name);
-    if (found.error) return {found.error};
-    if (!found.found) {
-        const SearchResult added = output::AddPlayer(ctx.accountsFile, ctx.CurrentPlayer);
-        if (added.error) return {added.error};
-        if (!added.found) {
-            ctx.PlayerFilePos = added.position;
-            return {ctx.seat.Take(ctx.accountsFile, added.position, name)};
-        }
-        found = added;
-    }
-    if (auto error = ctx.seat.Take(ctx.accountsFile, found.position, name)) return {error};
-    ctx.PlayerFilePos = found.position;
-    return {output::SavePlayer(ctx.accountsFile, ctx.CurrentPlayer, found.position)};
-}
-
-// The account had no place: add it now. When another copy of the game added an account of
-// the same name meanwhile, this table's hands are carried onto that account, once its seat
-// is free, so neither table loses a hand.
-SaveResult SaveUnplaced(GameContext& ctx) {
-    const std::string name = NameOf(ctx);
-    const SearchResult added = output::AddPlayer(ctx.accountsFile, ctx.CurrentPlayer);
-    if (added.error) return {added.error};
-    if (auto error = ctx.seat.Take(ctx.accountsFile, added.position, name)) {
-        // Added by us but not seated: saves go on at its place; the next one takes the seat.
-        if (!added.found) ctx.PlayerFilePos = added.position;
-        return {error};
-    }
-    ctx.PlayerFilePos = added.position;
-    if (!added.found) return {};  // written whole by the add itself
-
-    output::PlayerRecord merged = added.record;
-    output::CarryHands(merged, ctx.unplaced, ctx.CurrentPlayer);
-    if (auto error = output::SavePlayer(ctx.accountsFile, merged, added.position)) {
-        ctx.PlayerFilePos = kNoPlaceYet;  // still to be carried over
-        return {error};
-    }
-    ctx.CurrentPlayer = merged;
-    return {std::nullopt, true};
+    Place(ctx, fresh, kNoPlaceYet);
 }
 
 // Finds or creates the named account and seats it. Returns the errors met; `taken` is set
@@ -99,6 +50,12 @@ struct Seating {
 Seating LoadOrCreatePlayer(GameContext& ctx, const QString& name) {
     Seating seating;
     const std::string typed = name.toStdString();
+    // The seat goes by the name, so it is taken before the file is even read.
+    const std::optional<FileError> seatError = ctx.seat.Take(ctx.accountsFile, typed);
+    if (AtAnotherTable(seatError)) {
+        seating.taken = true;
+        return seating;
+    }
     SearchResult account = output::FindPlayer(ctx.accountsFile, typed);
     if (account.error) seating.errors.push_back(*account.error);
     const output::PlayerRecord fresh =
@@ -113,17 +70,10 @@ Seating LoadOrCreatePlayer(GameContext& ctx, const QString& name) {
             return seating;
         }
     }
-    if (auto error = SeatFound(ctx, account, typed)) {
-        if (AtAnotherTable(error)) {
-            seating.taken = true;
-            return seating;
-        }
-        // Not seated, but the account is known: it is played at its place, and the next save
-        // tries the seat again.
-        seating.errors.push_back(*error);
-        ctx.CurrentPlayer = account.record;
-        ctx.PlayerFilePos = account.position;
-    }
+    Place(ctx, account.record, account.position);
+    // A seat that cannot be kept is told unless the file failed too, most likely for the same
+    // reason (a missing folder). Either way the account is played; the next save tries again.
+    if (seatError && seating.errors.empty()) seating.errors.push_back(*seatError);
     return seating;
 }
 
@@ -132,6 +82,14 @@ bool Acceptable(GameContext& ctx, const QString& typed) {
     const std::optional<QString> refusal = NameRefusal(typed);
     if (refusal) ShowError(ctx.dialogs, *refusal);
     return !refusal;
+}
+
+// Asks for a name until one that may name an account is given; empty on Cancel.
+QString AskAcceptableName(GameContext& ctx) {
+    for (;;) {
+        const QString typed = AskPlayerName(ctx.dialogs);
+        if (typed.isEmpty() || Acceptable(ctx, typed)) return typed;
+    }
 }
 
 void TellExists(GameContext& ctx, const QString& typed) {
@@ -144,14 +102,21 @@ bool SavedBeforeChange(GameContext& ctx) {
     return NoFileError(ctx.dialogs, SaveCurrentPlayer(ctx).error);
 }
 
-// Seats an account found for a command, telling why when it cannot be.
+// Seats an account found for a command unless it is at another table. A seat that cannot be
+// kept for another reason (a seats folder that cannot be made) is told, and the account played
+// all the same, as at start-up.
 bool SeatForCommand(GameContext& ctx, const SearchResult& account, const QString& typed) {
-    const std::optional<FileError> error = SeatFound(ctx, account, typed.toStdString());
+    const std::optional<FileError> error = ctx.seat.Take(ctx.accountsFile, typed.toStdString());
     if (AtAnotherTable(error)) {
         TellAtAnotherTable(ctx, typed);
         return false;
     }
-    return NoFileError(ctx.dialogs, error);
+    if (error) {
+        ctx.seat.Leave();  // the seat of the account left behind
+        ShowFileError(ctx.dialogs, *error);
+    }
+    Place(ctx, account.record, account.position);
+    return true;
 }
 
 }  // namespace
@@ -161,13 +126,31 @@ QString PlayerNameFrom(const QString& answer) {
 }
 
 std::optional<QString> NameRefusal(const QString& typed) {
-    const std::vector<std::string> unstorable = output::UnstorableCharacters(typed.toStdString());
-    if (unstorable.empty()) return std::nullopt;
-    QStringList shown;
-    for (const std::string& character : unstorable) shown << QString::fromStdString(character);
-    return "Player Name Not Accepted!\r\nThe Accounts File Cannot Keep These Characters Of " +
-           Quoted(typed) + ": " + shown.join(' ') +
-           "\r\nPlease use letters, digits and signs of Western European languages.";
+    const std::string utf8 = typed.toStdString();
+    const std::vector<std::string> unstorable = output::UnstorableCharacters(utf8);
+    if (!unstorable.empty()) {
+        QStringList shown;
+        for (const std::string& character : unstorable) shown << QString::fromStdString(character);
+        return "Player Name Not Accepted!\r\nThe Accounts File Cannot Keep These Characters Of " +
+               Quoted(typed) + ": " + shown.join(' ') +
+               "\r\nPlease use letters, digits and signs of Western European languages.";
+    }
+    if (std::any_of(typed.begin(), typed.end(),
+                    [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7F; })) {
+        return "Player Name Not Accepted!\r\nA Player Name Cannot Hold Control Characters "
+               "(Tabs, Line Breaks).";
+    }
+    // Trailing blanks are not kept, so they do not count; every other character is one byte.
+    const std::size_t length = output::ToAnsi(output::TrimTrailingSpaces(utf8)).size();
+    if (length > std::size_t{output::kNameLength}) {
+        return QStringLiteral(
+                   "Player Name Too Long!\r\nThe Name %1 Has %2 Characters; A Player Name Can "
+                   "Have At Most %3.\r\nPlease enter a shorter name.")
+            .arg(Quoted(typed))
+            .arg(length)
+            .arg(output::kNameLength);
+    }
+    return std::nullopt;
 }
 
 bool SeatAtStartUp(GameContext& ctx) {
@@ -189,17 +172,20 @@ bool SeatAtStartUp(GameContext& ctx) {
 }
 
 SaveResult SaveCurrentPlayer(GameContext& ctx) {
-    if (ctx.PlayerFilePos == kNoPlaceYet) return SaveUnplaced(ctx);
-    std::optional<FileError> error =
-        ctx.seat.Take(ctx.accountsFile, ctx.PlayerFilePos, NameOf(ctx));
-    if (!error) error = output::SavePlayer(ctx.accountsFile, ctx.CurrentPlayer, ctx.PlayerFilePos);
-    if (error && error->fault == FileFault::AccountNotHere) return SaveElsewhere(ctx);
-    return {error};
+    std::optional<FileError> seatError = ctx.seat.Take(ctx.accountsFile, NameOf(ctx));
+    const output::SavedHands saved =
+        output::SaveHands(ctx.accountsFile, ctx.saved, ctx.CurrentPlayer, ctx.PlayerFilePos);
+    if (saved.error) return {saved.error};
+    Place(ctx, saved.record, saved.position);
+    // A seat that could not be kept for another reason was told when the player sat down.
+    if (!AtAnotherTable(seatError)) return {std::nullopt, saved.carried};
+    seatError->reason += "; the hands played at this table are added to the account all the same";
+    return {seatError, saved.carried};
 }
 
 bool NewPlayerCommand(GameContext& ctx) {
-    const QString typed = AskPlayerName(ctx.dialogs);
-    if (typed.isEmpty() || !Acceptable(ctx, typed)) return false;
+    const QString typed = AskAcceptableName(ctx);
+    if (typed.isEmpty()) return false;
     if (!SavedBeforeChange(ctx)) return false;
 
     const std::string name = typed.toStdString();
@@ -222,10 +208,10 @@ bool NewPlayerCommand(GameContext& ctx) {
 }
 
 bool ChangePlayerCommand(GameContext& ctx) {
-    const QString typed = AskPlayerName(ctx.dialogs);
+    const QString typed = AskAcceptableName(ctx);
     // Saved whatever the answer, Cancel included.
     if (!SavedBeforeChange(ctx)) return false;
-    if (typed.isEmpty() || !Acceptable(ctx, typed)) return false;
+    if (typed.isEmpty()) return false;
 
     const SearchResult search = output::FindPlayer(ctx.accountsFile, typed.toStdString());
     if (!NoFileError(ctx.dialogs, search.error)) return false;

@@ -39,7 +39,7 @@ std::vector<ReviewFigure> ReviewFigures(const history::SessionReview& review) {
         {QStringLiteral("Credits Won/Lost"), CreditsOf(review.result)},
         {QStringLiteral("Return With Your Holds"), returnOf(review.HeldReturn())},
         {QStringLiteral("Return With Perfect Play"), returnOf(review.PerfectReturn())},
-        {QStringLiteral("Mistakes"), QString::number(review.mistakes.size())},
+        {QStringLiteral("Mistakes"), QString::number(review.mistakeCount)},
         {QStringLiteral("Lost To Mistakes"),
          CostText(review.mistakesCost) + QStringLiteral(" credits")},
         {QStringLiteral("Luck"), SignedCredits(review.luck) + QStringLiteral(" credits")},

@@ -33,3 +33,9 @@ output::LimitReport LimitsNotYetTold(const output::LimitReport& reached,
     told.countersAtLimit |= reached.countersAtLimit;
     return untold;
 }
+
+QString FinishHandFirstText() {
+    return QStringLiteral(
+        "A hand is in play: finish the hand first.\r\n"
+        "Draw, then choose the player; the hand is settled to the account that paid for it.");
+}

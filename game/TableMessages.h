@@ -16,3 +16,7 @@ QString LimitText(const output::LimitReport& report);
 // The limits of `reached` that `told` does not hold yet; `told` takes them in. A player is told
 // of each limit once, not at every hand that meets it again.
 output::LimitReport LimitsNotYetTold(const output::LimitReport& reached, output::LimitReport& told);
+
+// The text for New Player or Change Player asked between the deal and the draw: the hand
+// belongs to the account that paid its stake.
+QString FinishHandFirstText();

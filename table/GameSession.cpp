@@ -1,8 +1,9 @@
-// One run of the game: the services, the program-wide state and the main window, made once.
+// One run of the game, wired in one place.
 #include "table/GameSession.h"
 
 #include <QCoreApplication>
 #include <QStandardPaths>
+#include <QTimer>
 
 #include "assets/Fonts.h"
 #include "game/AccountsLocation.h"
@@ -36,15 +37,22 @@ bool DisplayAvailable() {
 GameSession::GameSession(Dialogs& dialogs)
     : random_(modcards::MakeClockSeededRandom()),
       context_(AccountsFileForThisRun(dialogs), clock_, *random_, dialogs),
+      dealer_(*random_),
+      hand_(context_, dealer_),
+      tables_(context_.PayTable),
       aux_(std::make_unique<AuxWindows>(dialogs)) {
     // The desktop's own place for a program's settings (~/.config/deuceswild/deuceswild.conf).
     settings_ =
         std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
                                     QStringLiteral("deuceswild"), QStringLiteral("deuceswild"));
     context_.settings = settings_.get();
-    window_ = std::make_unique<frmMain>(context_, *aux_);
-    strategy_ = std::make_unique<StrategyMenu>(*window_, *aux_, context_);
-    history_ = std::make_unique<TableHistory>(*window_, *strategy_, context_);
+    window_ = std::make_unique<frmMain>(context_, hand_, *aux_);
+    strategy_ =
+        std::make_unique<StrategyMenu>(*window_, hand_, tables_, *aux_, dialogs, context_.settings);
+    history_ =
+        std::make_unique<TableHistory>(*window_, hand_, tables_, strategy_->Review(), context_);
+    // The work starts when the event loop first runs: after the window is shown.
+    QTimer::singleShot(0, &tables_, &PerfectPlay::Start);
     // The name prompt, asked while the window is built, uses the desktop's font; the game's own
     // faces load after it, before the table is first painted. Labels resolve their faces when
     // they are drawn, so they pick them up.

@@ -1,4 +1,5 @@
-// One run of the game: the services, the program-wide state and the main window, made once.
+// One run of the game, wired in one place: the services, the program-wide state at its pay
+// table, the hand at the table, the perfect-play tables, and the windows that use them.
 #pragma once
 
 #include <QSettings>
@@ -8,8 +9,11 @@
 
 #include "accounts/Clock.h"
 #include "engine/RandomSource.h"
+#include "game/DealSource.h"
 #include "game/Dialogs.h"
 #include "game/GameContext.h"
+#include "game/PerfectPlay.h"
+#include "game/TableHand.h"
 
 class AuxWindows;
 class frmMain;
@@ -23,7 +27,8 @@ bool DisplayAvailable();
 class GameSession {
 public:
     // Needs the QApplication. Builds the main window, whose start-up asks for the player's name
-    // through `dialogs`, and loads the game's fonts; the window is not shown yet.
+    // through `dialogs`, and loads the game's fonts; the window is not shown yet. The tables
+    // are worked out once the event loop runs.
     explicit GameSession(Dialogs& dialogs);
     ~GameSession();
 
@@ -34,8 +39,11 @@ private:
     std::unique_ptr<modcards::RandomSource> random_;
     GameContext context_;
     std::unique_ptr<QSettings> settings_;  // kept past the windows that use it
+    RandomDealer dealer_;
+    TableHand hand_;
+    PerfectPlay tables_;
     std::unique_ptr<AuxWindows> aux_;
     std::unique_ptr<frmMain> window_;
     std::unique_ptr<StrategyMenu> strategy_;  // goes before the window it is attached to
-    std::unique_ptr<TableHistory> history_;   // goes before the menu whose tables it uses
+    std::unique_ptr<TableHistory> history_;
 };

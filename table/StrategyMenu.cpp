@@ -3,11 +3,14 @@
 
 #include <QActionGroup>
 #include <QMenuBar>
+#include <QShortcut>
+#include <QSignalBlocker>
 #include <QTimer>
 
 #include "game/GameDialogs.h"
 #include "game/HintTexts.h"
 #include "game/HoldHints.h"
+#include "table/TableVoice.h"
 #include "table/frmMain.h"
 #include "windows/AuxWindows.h"
 #include "windows/HelpTexts.h"
@@ -17,18 +20,24 @@ namespace {
 constexpr std::size_t kHintRows = 5;
 }  // namespace
 
-StrategyMenu::StrategyMenu(frmMain& window, AuxWindows& aux, GameContext& ctx)
-    : window_(window), aux_(aux), ctx_(ctx), tables_(ctx.PayTable) {
+StrategyMenu::StrategyMenu(frmMain& window, TableHand& hand, const PerfectPlay& tables,
+                           AuxWindows& aux, Dialogs& dialogs, QSettings* settings)
+    : window_(window),
+      hand_(hand),
+      tables_(tables),
+      aux_(aux),
+      dialogs_(dialogs),
+      settings_(settings) {
     BuildMenu();
     KeepTrainerSettings();
     const TableControls& c = window_.Controls();
     QWidget* table = window_.centralWidget();
     for (std::size_t i = 0; i < 5; ++i) rings_[i] = new KeepRing(c.pHand[i]);
-    panel_ = new HintPanel(table, ctx_.PayTable[0]);
-    chart_ = new TableChart(window_, mnuChart_);
+    panel_ = new HintPanel(table, hand_.Stake());
+    chart_ = new TableChart(window_, hand_, mnuChart_);
 
-    window_.SetDrawCheck([this] { return TrainerLetsDraw(); });
-    connect(&window_, &frmMain::DrawStarting, this, &StrategyMenu::HideHint);
+    hand_.SetDrawCheck([this] { return TrainerLetsDraw(); });
+    connect(&hand_, &TableHand::DrawStarting, this, &StrategyMenu::HideHint);
     connect(panel_, &HintPanel::Dismissed, this, &StrategyMenu::HideHint);
     // Connected after the window's own handler, so the help window is open by then.
     connect(c.Mnuplayin, &QAction::triggered, this, &StrategyMenu::ShowReturnInHelp);
@@ -39,13 +48,12 @@ StrategyMenu::StrategyMenu(frmMain& window, AuxWindows& aux, GameContext& ctx)
         if (hintWanted_) ShowHint();
     });
     connect(&tables_, &PerfectPlay::ReturnReady, this, &StrategyMenu::ShowReturnInHelp);
-    // The work starts when the event loop first runs: after the window is shown.
-    QTimer::singleShot(0, &tables_, &PerfectPlay::Start);
 }
 
 StrategyMenu::~StrategyMenu() {
-    window_.SetDrawCheck({});
+    hand_.SetDrawCheck({});
     delete chart_;
+    delete escape_;
     delete mnuStrategy_;
     delete panel_;
     for (KeepRing* ring : rings_) delete ring;
@@ -81,12 +89,23 @@ void StrategyMenu::BuildMenu() {
     mnuReview_->setToolTip(
         QStringLiteral("How well this session and every session went: mistakes, luck, balance"));
     connect(mnuHint_, &QAction::triggered, this, &StrategyMenu::mnuHint_Click);
+    // H and Escape are the table's own keys: typed in a window over the table they do nothing
+    // here. The table carries the entry too, so that its key follows the table's focus.
+    window_.addAction(mnuHint_);
+    mnuHint_->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    escape_ = new QShortcut(QKeySequence(Qt::Key_Escape), &window_);
+    escape_->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(escape_, &QShortcut::activated, this, &StrategyMenu::HideHint);
+    connect(mnuTrainer_, &QAction::toggled, &window_.Voice(), &TableVoice::SayTrainer);
 }
 
 // The trainer as it was left last time, and each change kept at once.
 void StrategyMenu::KeepTrainerSettings() {
-    if (ctx_.settings) trainer_ = ReadTrainerSettings(*ctx_.settings);
-    mnuTrainer_->setChecked(trainer_.on);
+    if (settings_) trainer_ = ReadTrainerSettings(*settings_);
+    {
+        const QSignalBlocker quiet(mnuTrainer_);  // as it was left: nothing to announce
+        mnuTrainer_->setChecked(trainer_.on);
+    }
     for (QAction* choice : mnuThreshold_->actions())
         choice->setChecked(choice->data().toDouble() == trainer_.threshold);
     connect(mnuTrainer_, &QAction::toggled, this, [this](bool on) {
@@ -101,22 +120,23 @@ void StrategyMenu::KeepTrainerSettings() {
 
 // A settings file that cannot be written is told once; the trainer works on regardless.
 void StrategyMenu::SaveTrainerSettings() {
-    if (!ctx_.settings) return;
-    const QString error = WriteTrainerSettings(*ctx_.settings, trainer_);
+    if (!settings_) return;
+    const QString error = WriteTrainerSettings(*settings_, trainer_);
     if (error.isEmpty() || settingsErrorTold_) return;
     settingsErrorTold_ = true;
-    ShowError(ctx_.dialogs, error);
+    ShowError(dialogs_, error);
 }
 
-// Between deal and draw only; at other times there is no hand to advise on.
+// Between deal and draw only; at other times there is no hand to advise on. Asked again, the
+// hint goes away.
 void StrategyMenu::mnuHint_Click() {
-    if (!window_.InDrawPhase()) return;
+    if (!panel_->isHidden()) {
+        HideHint();
+        return;
+    }
+    if (!hand_.InPlay()) return;
     hintWanted_ = true;
     ShowHint();
-}
-
-modcards::Hand StrategyMenu::TableHand() const {
-    return window_.HandCards().Hand;  // in table order until the draw
 }
 
 void StrategyMenu::MarkKeptCards(const HoldHint& hold) {
@@ -127,7 +147,7 @@ void StrategyMenu::MarkKeptCards(const HoldHint& hold) {
 void StrategyMenu::ShowHint() {
     MarkKeptCards(HoldHint{});
     if (const auto* advisor = tables_.Advisor()) {
-        const modcards::Hand dealt = TableHand();
+        const modcards::Hand dealt = hand_.Cards();  // in table order until the draw
         const std::vector<HoldHint> top = TopHolds(*advisor, dealt, kHintRows);
         MarkKeptCards(top.front());
         panel_->ShowHolds(dealt, top,
@@ -139,6 +159,7 @@ void StrategyMenu::ShowHint() {
     }
     panel_->show();
     panel_->raise();
+    window_.Voice().SayHint(*panel_, hand_.Cards());
 }
 
 void StrategyMenu::HideHint() {
@@ -153,18 +174,14 @@ void StrategyMenu::HideHint() {
 bool StrategyMenu::TrainerLetsDraw() {
     const auto* advisor = tables_.Advisor();
     if (!mnuTrainer_->isChecked() || !advisor) return true;
-    std::uint8_t held = 0;
-    for (int slot = 0; slot < 5; ++slot)
-        if (window_.Controls().chkHold[static_cast<std::size_t>(slot)]->Value() == 1)
-            held |= static_cast<std::uint8_t>(1u << slot);
-    const modcards::Hand dealt = TableHand();
-    const HoldVerdict verdict = JudgeHold(*advisor, dealt, held, trainer_.threshold);
+    const modcards::Hand dealt = hand_.Cards();
+    const HoldVerdict verdict = JudgeHold(*advisor, dealt, hand_.Held(), trainer_.threshold);
     if (!verdict.IsMistake() && !verdict.IsChartException()) return true;
     // The best hold stands marked on the table while the question is asked; the list of holds
     // follows when the player goes back to change the hold.
     MarkKeptCards(verdict.best);
     const TrainerQuestion question = AskAboutHold(dealt, verdict, trainer_.threshold);
-    if (ctx_.dialogs.Ask(question.text, question.title, question.drawAnyway, question.changeHold))
+    if (dialogs_.Ask(question.text, question.title, question.drawAnyway, question.changeHold))
         return true;
     hintWanted_ = true;
     ShowHint();

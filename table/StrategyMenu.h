@@ -1,16 +1,20 @@
 // The Strategy menu: a hint of the best holds between deal and draw, a trainer that questions a
 // weaker hold before the draw (on or off and its threshold kept between runs), the strategy chart,
-// and the table's return under perfect play in the help window. It attaches to a table that is
-// already built and leaves the table's own behaviour alone.
+// and the table's return under perfect play in the help window.
+// It attaches to a table that is already built, asks the hand at the table, and leaves the
+// table's own behaviour alone.
 #pragma once
 
 #include <QAction>
 #include <QObject>
+#include <QSettings>
+#include <QShortcut>
 #include <array>
 
-#include "game/GameContext.h"
+#include "game/Dialogs.h"
 #include "game/HoldHints.h"
 #include "game/PerfectPlay.h"
+#include "game/TableHand.h"
 #include "game/TrainerSettings.h"
 #include "table/HintPanel.h"
 #include "table/KeepRing.h"
@@ -22,9 +26,11 @@ class frmMain;
 class StrategyMenu : public QObject {
     Q_OBJECT
 public:
-    // Adds the menu before Help and starts working out the tables once the event loop runs,
-    // after the window is shown. The window, the small windows and `ctx` outlive this object.
-    StrategyMenu(frmMain& window, AuxWindows& aux, GameContext& ctx);
+    // Adds the menu before Help; the hint and the trainer use `tables` once they are ready. The
+    // trainer's settings are kept in `settings` when it is given. Everything given outlives
+    // this object.
+    StrategyMenu(frmMain& window, TableHand& hand, const PerfectPlay& tables, AuxWindows& aux,
+                 Dialogs& dialogs, QSettings* settings = nullptr);
     // Takes the menu, the hint and the draw check off the table again.
     ~StrategyMenu() override;
 
@@ -52,22 +58,24 @@ private:
     void HideHint();
     bool TrainerLetsDraw();
     void ShowReturnInHelp();
-    modcards::Hand TableHand() const;
 
     frmMain& window_;
+    TableHand& hand_;
+    const PerfectPlay& tables_;
     AuxWindows& aux_;
-    GameContext& ctx_;
-    PerfectPlay tables_;
+    Dialogs& dialogs_;
     QMenu* mnuStrategy_ = nullptr;
     QAction* mnuHint_ = nullptr;
     QAction* mnuTrainer_ = nullptr;
     QMenu* mnuThreshold_ = nullptr;
     QAction* mnuReview_ = nullptr;
     QAction* mnuChart_ = nullptr;
+    QShortcut* escape_ = nullptr;  // the table's Escape, which puts the hint away
     TableChart* chart_ = nullptr;
     HintPanel* panel_ = nullptr;
     std::array<KeepRing*, 5> rings_{};
-    TrainerSettings trainer_;  // kept in ctx.settings when there is one
+    QSettings* settings_;
+    TrainerSettings trainer_;  // kept in settings_ when there is one
     bool settingsErrorTold_ = false;
     bool hintWanted_ = false;  // asked for this hand; shown as soon as the tables are ready
 };

@@ -5,12 +5,12 @@
 #include "game/ChartTexts.h"
 #include "table/frmMain.h"
 
-TableChart::TableChart(frmMain& window, QAction* open) : window_(window) {
+TableChart::TableChart(frmMain& window, const TableHand& hand, QAction* open)
+    : window_(window), hand_(hand) {
     connect(open, &QAction::triggered, this, &TableChart::mnuChart_Click);
-    connect(&window_, &frmMain::HandDealt, this, &TableChart::FollowTable);
-    connect(&window_, &frmMain::HandSettled, this, &TableChart::FollowTable);
-    for (HoldCheckBox* hold : window_.Controls().chkHold)
-        connect(hold, &HoldCheckBox::Click, this, &TableChart::FollowTable);
+    connect(&hand_, &TableHand::Dealt, this, &TableChart::FollowTable);
+    connect(&hand_, &TableHand::HoldChanged, this, &TableChart::FollowTable);
+    connect(&hand_, &TableHand::Settled, this, &TableChart::FollowTable);
 }
 
 TableChart::~TableChart() {
@@ -31,16 +31,12 @@ void TableChart::mnuChart_Click() {
 
 void TableChart::FollowTable() {
     if (!chart_) return;
-    if (!window_.InDrawPhase()) {
+    if (!hand_.InPlay()) {
         chart_->LightLine(-1);
         return;
     }
     // In table order until the draw.
-    const modcards::Hand dealt = window_.HandCards().Hand;
-    std::uint8_t held = 0;
-    for (int slot = 0; slot < 5; ++slot)
-        if (window_.Controls().chkHold[static_cast<std::size_t>(slot)]->Value() == 1)
-            held |= static_cast<std::uint8_t>(1u << slot);
+    const modcards::Hand& dealt = hand_.Cards();
     const auto& chart = modcards::analysis::GameChart();
-    chart_->ShowDeal(chart.PlayHand(dealt).line, DealLineText(chart, dealt, held));
+    chart_->ShowDeal(chart.PlayHand(dealt).line, DealLineText(chart, dealt, hand_.Held()));
 }

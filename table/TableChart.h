@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QPointer>
 
+#include "game/TableHand.h"
 #include "windows/frmChart.h"
 
 class frmMain;
@@ -15,7 +16,7 @@ class TableChart : public QObject {
     Q_OBJECT
 public:
     // `open` is the menu entry that opens the window. The window and the entry outlive this.
-    TableChart(frmMain& window, QAction* open);
+    TableChart(frmMain& window, const TableHand& hand, QAction* open);
     ~TableChart() override;
 
     frmChart* Chart() const { return chart_; }  // the open chart window, or nullptr
@@ -27,5 +28,6 @@ private:
     void FollowTable();  // lights the line of the hand being held, none between hands
 
     frmMain& window_;
+    const TableHand& hand_;
     QPointer<frmChart> chart_;
 };

@@ -3,35 +3,23 @@
 
 #include <QEvent>
 
-#include "table/StrategyMenu.h"
 #include "table/frmMain.h"
 
-namespace {
-// Hands queued before the tables were ready are written in a burst; the review is read again
-// once after it, not once a hand.
-constexpr int kRefreshDelayMs = 150;
-}  // namespace
-
-TableHistory::TableHistory(frmMain& window, StrategyMenu& strategy, GameContext& ctx)
+TableHistory::TableHistory(frmMain& window, const TableHand& hand, const PerfectPlay& tables,
+                           QAction* openReview, GameContext& ctx)
     : window_(window), recorder_(ctx) {
-    const PerfectPlay& tables = strategy.Tables();
     const auto giveTables = [this, &tables] { recorder_.SetAdvisor(tables.SharedAdvisor()); };
     if (tables.Advisor()) giveTables();
     connect(&tables, &PerfectPlay::AdvisorReady, this, giveTables);
     connect(&tables, &PerfectPlay::Failed, this,
             [this, &tables] { recorder_.TablesFailed(tables.Failure()); });
 
-    connect(&window_, &frmMain::HandSettled, &recorder_, &HistoryRecorder::Record);
-    connect(&window_, &frmMain::PlayerSeated, &recorder_, &HistoryRecorder::BeginSession);
-    connect(strategy.Review(), &QAction::triggered, this, &TableHistory::mnuReview_Click);
-    for (auto news :
-         {&HistoryRecorder::Opened, &HistoryRecorder::SessionBegun, &HistoryRecorder::HandWritten})
-        connect(&recorder_, news, this, &TableHistory::RefreshReview);
-    refresh_.setSingleShot(true);
-    refresh_.setInterval(kRefreshDelayMs);
-    connect(&refresh_, &QTimer::timeout, this, [this] {
-        if (review_ && review_->isVisible()) review_->Refresh();
-    });
+    connect(&hand, &TableHand::Settled, &recorder_, &HistoryRecorder::Record);
+    connect(&hand, &TableHand::Seated, &recorder_, &HistoryRecorder::BeginSession);
+    connect(openReview, &QAction::triggered, this, &TableHistory::mnuReview_Click);
+    connect(&recorder_, &HistoryRecorder::Opened, this, &TableHistory::StartLoader);
+    connect(&recorder_, &HistoryRecorder::SessionBegun, this, &TableHistory::RefreshReview);
+    connect(&recorder_, &HistoryRecorder::HandWritten, this, &TableHistory::FoldNewHands);
     window_.installEventFilter(this);
 }
 
@@ -40,12 +28,32 @@ TableHistory::~TableHistory() {
     delete review_.data();
 }
 
-// Shown like the statistics: one window at most, brought to the front when open already.
+// The review's reads get a connection of their own once the file is open.
+void TableHistory::StartLoader() {
+    const ReviewLoader::Answers answers{
+        .loaded =
+            [this](history::ReviewResult read) {
+                if (review_) review_->ShowPage(PageOf(std::move(read.review), read.error));
+            },
+        .added =
+            [this](history::HandsResult newer) {
+                if (!review_) return;
+                review_->AddHands(newer.hands, newer.error
+                                                   ? QString::fromStdString(newer.error->Describe())
+                                                   : QString());
+            },
+    };
+    loader_ =
+        std::make_unique<ReviewLoader>(recorder_.History()->file(), recorder_.Stake(), answers);
+    RefreshReview();
+}
+
+// Shown like the statistics: one window at most, brought to the front when open already. The
+// window shows at once, busy until its figures are read.
 void TableHistory::mnuReview_Click() {
     if (!review_) {
-        review_ = new frmReview(&window_, recorder_.Stake(),
-                                [this](ReviewScope scope) { return PageOf(scope); });
-    } else {
+        review_ =
+            new frmReview(&window_, recorder_.Stake(), [this](ReviewScope scope) { Ask(scope); });
         review_->Refresh();
     }
     review_->show();
@@ -53,27 +61,42 @@ void TableHistory::mnuReview_Click() {
     review_->activateWindow();
 }
 
-ReviewPage TableHistory::PageOf(ReviewScope scope) const {
+void TableHistory::Ask(ReviewScope scope) {
+    const std::int64_t session = recorder_.SessionId();
+    if (loader_ && (scope == ReviewScope::AllSessions || session != 0)) {
+        loader_->Load({recorder_.Player(), scope == ReviewScope::AllSessions ? 0 : session});
+        return;
+    }
+    // Nothing to read yet: the file is being opened, or this session has no hand.
+    if (loader_) loader_->Cancel();
+    review_->ShowPage(PageOf({}, std::nullopt));
+}
+
+ReviewPage TableHistory::PageOf(history::SessionReview review,
+                                const std::optional<output::FileError>& error) const {
     ReviewPage page;
     page.player = QString::fromStdString(recorder_.Player());
     page.advisor = recorder_.Advisor();
+    page.review = std::move(review);
     if (!recorder_.History()) {
-        page.review = history::ReviewHands({}, recorder_.Stake());
         page.problem = recorder_.Problem().isEmpty()
                            ? QStringLiteral("The hand history is being opened\u2026")
                            : recorder_.Problem();
         return page;
     }
-    history::ReviewResult read = recorder_.Review(scope);
-    page.review = std::move(read.review);
     // A failure of the run's writes says why hands may be missing.
-    page.problem =
-        read.error ? QString::fromStdString(read.error->Describe()) : recorder_.Problem();
+    page.problem = error ? QString::fromStdString(error->Describe()) : recorder_.Problem();
     return page;
 }
 
+// A new player or session: the review is read afresh.
 void TableHistory::RefreshReview() {
-    if (review_ && review_->isVisible()) refresh_.start();
+    if (review_) review_->Refresh();
+}
+
+// Only the hands written since are read and folded in, never the whole history again.
+void TableHistory::FoldNewHands() {
+    if (review_ && loader_) loader_->LoadNewer();
 }
 
 // The review goes when the table closes, as the statistics do.

@@ -1,29 +1,34 @@
 // The hand history at the table: every settled hand and every player seated goes to the
-// recorder, the Strategy menu's tables value the hands, and Strategy -> Session Review opens
-// the review of the player at the table.
+// recorder, the perfect-play tables value the hands, and Strategy -> Session Review opens the
+// review of the player at the table, read on a thread of its own and kept up to date hand by
+// hand.
 #pragma once
 
 #include <QObject>
 #include <QPointer>
-#include <QTimer>
+#include <memory>
 
 #include "game/GameContext.h"
 #include "game/HistoryRecorder.h"
+#include "game/PerfectPlay.h"
+#include "game/ReviewLoader.h"
+#include "game/TableHand.h"
 #include "windows/frmReview.h"
 
-class StrategyMenu;
 class frmMain;
 
 class TableHistory : public QObject {
     Q_OBJECT
 public:
-    // Starts the history for the player already at the table. The window, the menu and `ctx`
-    // outlive this object.
-    TableHistory(frmMain& window, StrategyMenu& strategy, GameContext& ctx);
+    // Starts the history for the player already at the table; `openReview` is the menu entry
+    // of the review. Everything given outlives this object.
+    TableHistory(frmMain& window, const TableHand& hand, const PerfectPlay& tables,
+                 QAction* openReview, GameContext& ctx);
     ~TableHistory() override;
 
     const HistoryRecorder& Recorder() const { return recorder_; }
     frmReview* Review() const { return review_; }  // the open review window, or nullptr
+    const ReviewLoader* Loader() const { return loader_.get(); }  // null until the file is open
 
 public slots:
     void mnuReview_Click();
@@ -32,11 +37,15 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;  // the table closing
 
 private:
-    ReviewPage PageOf(ReviewScope scope) const;
-    void RefreshReview();  // soon: hands written together refresh the review once
+    void StartLoader();
+    void Ask(ReviewScope scope);  // the review window's source
+    ReviewPage PageOf(history::SessionReview review,
+                      const std::optional<output::FileError>& error) const;
+    void RefreshReview();
+    void FoldNewHands();
 
     frmMain& window_;
     HistoryRecorder recorder_;
     QPointer<frmReview> review_;
-    QTimer refresh_;
+    std::unique_ptr<ReviewLoader> loader_;
 };

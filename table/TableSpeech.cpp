@@ -5,7 +5,7 @@
 
 #include "assets/PictureWords.h"
 #include "controls/AccessibleTree.h"
-#include "engine/HandEvaluation.h"
+#include "engine/SettlementTable.h"
 #include "game/CardNames.h"
 
 namespace {
@@ -46,8 +46,9 @@ void DescribeCards(const TableControls& c, const modcards::Hand& shown) {
 
 QString ChartName(modcards::ChartHalf half, int picture) {
     const modcards::HandCategory lit = LitCategory(half, picture);
-    if (lit == modcards::kNoPayingHand) return QStringLiteral("Pay table");
-    return QStringLiteral("Pay table, lit: ") + Spoken(modcards::SettlementResult(lit).message);
+    if (lit == modcards::kNoPayingHand) return QStringLiteral("Pay table: ") + ChartRows(half);
+    return QStringLiteral("Pay table, lit: %1. %2")
+        .arg(Spoken(modcards::SettlementResult(lit).message), ChartRows(half));
 }
 
 QString ChartRows(modcards::ChartHalf half) {
@@ -67,8 +68,6 @@ void DescribeTable(const TableControls& c, const modcards::Hand& shown) {
                  ChartName(modcards::ChartHalf::Left, c.pchartleft->Picture().number));
     a11y::Rename(*c.pchartright,
                  ChartName(modcards::ChartHalf::Right, c.pchartright->Picture().number));
-    a11y::Redescribe(*c.pchartleft, ChartRows(modcards::ChartHalf::Left));
-    a11y::Redescribe(*c.pchartright, ChartRows(modcards::ChartHalf::Right));
     DescribeCards(c, shown);
     a11y::Rename(*c.lblCredits, QStringLiteral("Credits: ") + c.lblCredits->text());
     a11y::Rename(*c.lblPNAME, QStringLiteral("Player: ") + c.lblPNAME->text());

@@ -1,24 +1,20 @@
-// The game table: the window's handlers read the controls, call the engine and the accounts,
-// and show the results.
+// The game table: the window's handlers pass the player's presses to the hand at the table and
+// paint what it answers.
 #include "table/frmMain.h"
 
 #include <QCloseEvent>
 #include <QShortcut>
 
-#include "accounts/Statistics.h"
 #include "accounts/StatsText.h"
 #include "controls/AccessibleTree.h"
 #include "controls/HeldKeys.h"
+#include "controls/OnScreen.h"
+#include "controls/ReaderKeys.h"
 #include "controls/Twips.h"
-#include "engine/Deal.h"
-#include "engine/HandEvaluation.h"
-#include "engine/PayTable.h"
 #include "game/BackupCommand.h"
-#include "game/GameDialogs.h"
-#include "game/HandFlow.h"
 #include "game/PlayerAtTable.h"
-#include "game/TableMessages.h"
 #include "table/TableSpeech.h"
+#include "table/TableVoice.h"
 #include "windows/AuxWindows.h"
 #include "windows/frmStats.h"
 
@@ -34,21 +30,27 @@ constexpr int kTintWidth = 1425;  // pixels: one stroke covers the whole card bo
 
 // ILother pictures.
 constexpr int kDealFace = 2, kDrawFace = 3, kHoldUnlit = 5, kHoldDisabled = 6, kHoldLit = 7;
-constexpr int kCaptionHoldAndDraw = 2;
 constexpr int kChartUnlit = 1;
 
 bool ValidIndex(int index) {
     return index >= 0 && index < 5;
 }
 
+int ChartPicture(const TableHand& hand, modcards::ChartHalf half) {
+    return hand.LitHalf() == half ? hand.LitPicture() : kChartUnlit;
+}
+
 }  // namespace
 
-frmMain::frmMain(GameContext& ctx, AuxWindows& aux) : ctx_(ctx), aux_(aux) {
+frmMain::frmMain(GameContext& ctx, TableHand& hand, AuxWindows& aux)
+    : ctx_(ctx), hand_(hand), aux_(aux) {
     a11y::InstallAccessibleTree();
     images_.SetDevicePixelRatio(devicePixelRatioF());
     c_ = BuildTableDesign(*this, images_);
+    voice_ = new TableVoice(*centralWidget(), hand_);
     Connect();
     AddKeys();
+    KeepOnScreen(*this);
     Form_Load();
 }
 
@@ -69,21 +71,32 @@ void frmMain::Connect() {
     connect(c_.Mnuplayin, &QAction::triggered, this, &frmMain::Mnuplayin_Click);
     connect(c_.MnuRankings, &QAction::triggered, this, &frmMain::MnuRankings_Click);
     connect(c_.mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
+    connect(&hand_, &TableHand::Seated, this, &frmMain::ShowPlayer);
+    connect(&hand_, &TableHand::Dealt, this, &frmMain::ShowDeal);
+    connect(&hand_, &TableHand::HoldChanged, this, &frmMain::ShowHold);
+    connect(&hand_, &TableHand::Drawn, this, &frmMain::ShowDrawn);
+    connect(&hand_, &TableHand::ResultReady, this, &frmMain::SettleHand);
+    connect(&hand_, &TableHand::Settled, this, &frmMain::ShowTable);
 }
 
-// Keys 1..5 act like clicks on the cards; Enter and Space like the deal button. A key held down
+// Keys 1..5 act like clicks on the cards; Enter and Space like the deal button. They are the
+// table's own: typed in a window over it (even one it owns) they never play. A key held down
 // acts once: its repeats would otherwise deal and then draw with no holds, or flip a hold back,
 // whether they come to a shortcut or to the focused control.
 void frmMain::AddKeys() {
+    const auto addKey = [this](int key, auto action) {
+        auto* shortcut = new QShortcut(QKeySequence(key), this, action);
+        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+    };
     QSet<int> keys{Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space};
     for (int i = 0; i < 5; ++i) {
-        new QShortcut(QKeySequence(Qt::Key_1 + i), this, [this, i] { pHand_Click(i); });
+        addKey(Qt::Key_1 + i, [this, i] { pHand_Click(i); });
         keys.insert(Qt::Key_1 + i);
     }
-    for (int key : {Qt::Key_Return, Qt::Key_Enter})
-        new QShortcut(QKeySequence(key), this, [this] { cmdDeal_Click(); });
-    new QShortcut(QKeySequence(Qt::Key_Space), this, [this] { SpaceKey(); });
+    for (int key : {Qt::Key_Return, Qt::Key_Enter}) addKey(key, [this] { cmdDeal_Click(); });
+    addKey(Qt::Key_Space, [this] { SpaceKey(); });
     new HeldKeys(*this, keys);
+    new ReaderKeys(*this);
 
     c_.cmdDeal->setToolTip(QStringLiteral("Deal, then draw (Enter or Space)"));
     for (int i = 0; i < 5; ++i) {
@@ -110,14 +123,13 @@ void frmMain::SpaceKey() {
 
 void frmMain::Form_Load() {
     PlaceFrame();
-    modcards::InitTables(ctx_.PayTable);
     for (std::size_t i = 0; i < 5; ++i) {
         c_.chkHold[i]->SetDisabledPicture(images_.ILother, kHoldDisabled);
         c_.pHand[i]->hide();
         c_.chkHold[i]->setEnabled(false);
     }
     playerSeated_ = SeatAtStartUp(ctx_);
-    ShowPlayer();
+    hand_.TakeSeat();
     c_.cmdDeal->setFocus();
 }
 
@@ -157,91 +169,77 @@ void frmMain::FollowPixelRatio() {
     for (PictureBox* card : c_.pHand) card->Refresh();
 }
 
-// A player newly at the table hears of the limits of their own account.
 void frmMain::ShowPlayer() {
-    limitsTold_ = {};
-    c_.lblCredits->setText(QString::number(ctx_.CurrentPlayer.Credits));
+    ShowBalance();
     c_.lblPNAME->setText(output::DisplayName(ctx_.CurrentPlayer));
-    DescribeTable(c_, shown_);
+    Describe();
 }
 
 // ---- The hand ----
 
 void frmMain::cmdDeal_Click() {
-    if (c_.cmdDeal->Tag == kDealTag) {
-        DealPhase();
-    } else if (c_.cmdDeal->Tag == kHitTag) {
-        if (drawCheck_ && !drawCheck_()) return;
-        emit DrawStarting();
-        DrawPhase();
+    if (hand_.InPlay()) {
+        hand_.Draw();
+    } else {
+        hand_.Deal();
     }
 }
 
-bool frmMain::InDrawPhase() const {
-    return c_.cmdDeal->Tag == kHitTag;
-}
-
-void frmMain::DealPhase() {
-    const std::int16_t stake = ctx_.PayTable[0];
-    if (!output::CanChargeStake(ctx_.CurrentPlayer, stake)) {
-        ShowError(ctx_.dialogs, StakeRefusedText(ctx_.CurrentPlayer.Credits, stake));
-        return;
-    }
-    c_.pchartright->SetPicture(images_.ILchartright, kChartUnlit);
-    c_.pchartleft->SetPicture(images_.ILchartleft, kChartUnlit);
-    AddToShownBalance(-stake);
-    ctx_.CurrentPlayer.Credits = static_cast<std::int16_t>(ctx_.CurrentPlayer.Credits - stake);
-
-    const DealtCards dealt = DealTenCards(ctx_.random);
-    cards_.Reserve = dealt.reserve;
+void frmMain::ShowDeal() {
     for (std::size_t i = 0; i < 5; ++i) {
         c_.pHand[i]->show();
-        c_.pHand[i]->SetPicture(CardPicture(images_, dealt.hand[i]));
-        cards_.Hand[i] = dealt.hand[i];
-        shown_[i] = dealt.hand[i];
+        c_.pHand[i]->SetPicture(CardPicture(images_, hand_.Shown()[i]));
     }
-    for (HoldCheckBox* hold : c_.chkHold) hold->setEnabled(true);
-    for (HoldCheckBox* hold : c_.chkHold) hold->SetValue(0);
-
-    c_.cmdDeal->Tag = kHitTag;
-    c_.cmdDeal->SetPicture(images_.ILother, kDrawFace);
-    c_.cmdDeal->setFocus();
-    c_.lblCon->setText(QStringLiteral("Hold any cards and Draw!"));
-    c_.ImgCaption->SetPicture(images_.ILCaption, kCaptionHoldAndDraw);
-    DescribeTable(c_, shown_);
-    emit HandDealt();
+    ShowTable();
 }
 
-void frmMain::DrawPhase() {
-    HoldValues holds{};
-    history::SettledHand settled{.dealt = cards_.Hand};
-    for (std::size_t i = 0; i < 5; ++i) {
-        holds[i] = c_.chkHold[i]->Value();
-        if (holds[i] != 0) settled.held |= static_cast<history::HeldSlots>(1u << i);
-    }
-    for (std::size_t i = 0; i < 5; ++i) {
-        if (holds[i] != 0) continue;
-        c_.pHand[i]->SetPicture(CardPicture(images_, cards_.Reserve[i]));
-        shown_[i] = cards_.Reserve[i];
-    }
-    cards_.Hand = DrawCards(cards_.Hand, cards_.Reserve, holds);
-    settled.finalHand = cards_.Hand;
-    modcards::SortByValue(cards_.Hand);
-    SettleHand(cards_.Hand);
-    for (HoldCheckBox* hold : c_.chkHold) {
-        hold->SetValue(0);
-        hold->setEnabled(false);
-    }
-    c_.cmdDeal->Tag = kDealTag;
-    c_.cmdDeal->SetPicture(images_.ILother, kDealFace);
-    c_.cmdDeal->setFocus();
-    DescribeTable(c_, shown_);
-    emit HandSettled(settled);
+void frmMain::ShowDrawn() {
+    for (int i = 0; i < 5; ++i)
+        if (!hand_.Holds(i))
+            c_.pHand[std::size_t(i)]->SetPicture(
+                CardPicture(images_, hand_.Shown()[std::size_t(i)]));
 }
 
+// The result the hand settled at: its line, caption, balance and chart row.
+void frmMain::SettleHand() {
+    ShowTable();
+}
+
+// Everything but the cards as the hand has it: the line and caption, the balance, the pay
+// chart's row, and the button's Tag, face and the hold buttons following the phase.
+void frmMain::ShowTable() {
+    c_.lblCon->setText(hand_.Message());
+    c_.ImgCaption->SetPicture(images_.ILCaption, hand_.CaptionPicture());
+    ShowBalance();
+    c_.pchartright->SetPicture(images_.ILchartright,
+                               ChartPicture(hand_, modcards::ChartHalf::Right));
+    c_.pchartleft->SetPicture(images_.ILchartleft, ChartPicture(hand_, modcards::ChartHalf::Left));
+    const bool holding = hand_.InPlay();
+    for (HoldCheckBox* hold : c_.chkHold) hold->setEnabled(holding);
+    c_.cmdDeal->Tag = holding ? kHitTag : kDealTag;
+    c_.cmdDeal->SetPicture(images_.ILother, holding ? kDrawFace : kDealFace);
+    c_.cmdDeal->setFocus();
+    Describe();
+}
+
+void frmMain::ShowBalance() {
+    c_.lblCredits->setText(QString::number(hand_.ShownBalance()));
+}
+
+void frmMain::Describe() {
+    DescribeTable(c_, hand_.Shown());
+}
+
+// The hold button mirrors the hand's hold; a change of its value paints it.
+void frmMain::ShowHold(int slot) {
+    c_.chkHold[static_cast<std::size_t>(slot)]->SetValue(hand_.Holds(slot) ? 1 : 0);
+}
+
+// Raised by every change of a hold button's value, the player's click included.
 void frmMain::chkHold_Click(int Index) {
     if (!ValidIndex(Index)) return;
     HoldCheckBox* hold = c_.chkHold[static_cast<std::size_t>(Index)];
+    hand_.SetHeld(Index, hold->Value() == 1);
     hold->SetPicture(images_.ILother, hold->Value() == 1 ? kHoldLit : kHoldUnlit);
 
     PictureBox* card = c_.pHand[static_cast<std::size_t>(Index)];
@@ -249,50 +247,11 @@ void frmMain::chkHold_Click(int Index) {
     card->DrawMode = PenMode::NotXorPen;
     card->DrawWidth = kTintWidth;
     card->Line(0, 0, kTintWidth, 0);
-    DescribeTable(c_, shown_);
+    Describe();
 }
 
 void frmMain::pHand_Click(int Index) {
-    if (!ValidIndex(Index)) return;
-    HoldCheckBox* hold = c_.chkHold[static_cast<std::size_t>(Index)];
-    if (hold->isEnabled()) hold->SetValue(1 - hold->Value());
-}
-
-// A paying hand shows its result before it is recorded and saved, a losing one after.
-void frmMain::SettleHand(const modcards::Hand& hand) {
-    const modcards::HandCategory code = modcards::EvaluateHand(hand);
-    const modcards::SettlementRow& row = modcards::SettlementResult(code);
-    const bool pays = row.chartHalf != modcards::ChartHalf::None;
-    if (pays) ShowSettlement(row);
-    const output::LimitReport limits =
-        output::RecordHand(ctx_.CurrentPlayer, code, ctx_.PayTable, ctx_.clock.Now());
-    // A balance stopped at its limit shows what the account holds, not what was won.
-    if (limits.creditsAtLimit) c_.lblCredits->setText(QString::number(ctx_.CurrentPlayer.Credits));
-    SavePlayerReported();
-    if (!pays) ShowSettlement(row);
-    const output::LimitReport untold = LimitsNotYetTold(limits, limitsTold_);
-    if (untold.Any()) ShowError(ctx_.dialogs, LimitText(untold));
-}
-
-void frmMain::ShowSettlement(const modcards::SettlementRow& row) {
-    c_.lblCon->setText(QString::fromUtf8(row.message.data(), qsizetype(row.message.size())));
-    if (row.pay != 0) AddToShownBalance(row.pay);
-    c_.ImgCaption->SetPicture(images_.ILCaption, row.captionPicture);
-    if (row.chartHalf == modcards::ChartHalf::Left)
-        c_.pchartleft->SetPicture(images_.ILchartleft, row.chartPicture);
-    else if (row.chartHalf == modcards::ChartHalf::Right)
-        c_.pchartright->SetPicture(images_.ILchartright, row.chartPicture);
-}
-
-void frmMain::AddToShownBalance(int amount) {
-    c_.lblCredits->setText(AddToBalanceText(c_.lblCredits->text(), amount));
-}
-
-void frmMain::SavePlayerReported() {
-    const SaveResult saved = SaveCurrentPlayer(ctx_);
-    if (saved.error) ShowFileError(ctx_.dialogs, *saved.error);
-    // Another copy of the game had added this account: the balance is now the merged one.
-    if (saved.merged) ShowPlayer();
+    hand_.ToggleHold(Index);
 }
 
 // ---- Leaving ----
@@ -315,7 +274,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
 // Closing the window from here raises Form_Unload, which runs this again inside the first
 // call; the second run saves once more and finds everything else already done.
 void frmMain::QuitGame() {
-    SavePlayerReported();
+    hand_.Save();
     aux_.CloseAbout();
     aux_.CloseHelp();
     aux_.CloseRankings();
@@ -327,15 +286,11 @@ void frmMain::QuitGame() {
 // ---- Menus ----
 
 void frmMain::mnuNewPl_Click() {
-    if (!NewPlayerCommand(ctx_)) return;
-    ShowPlayer();
-    emit PlayerSeated();
+    hand_.ChangePlayer(NewPlayerCommand);
 }
 
 void frmMain::mnuChanPl_Click() {
-    if (!ChangePlayerCommand(ctx_)) return;
-    ShowPlayer();
-    emit PlayerSeated();
+    hand_.ChangePlayer(ChangePlayerCommand);
 }
 
 void frmMain::mnuBackupSt_Click() {

@@ -75,10 +75,11 @@ Command ParseCommand(std::string_view word) {
     if (word == "return") return Command::Return;
     if (word == "hold") return Command::Hold;
     if (word == "chart") return Command::Chart;
+    if (word == "risk") return Command::Risk;
     if (word == "help" || word == "--help" || word == "-h") return Command::Help;
     if (word == "--version") return Command::Version;
     throw UsageError("unknown command \"" + std::string(word) +
-                     "\" (try deal-counts, return, hold, chart or --help)");
+                     "\" (try deal-counts, return, hold, chart, risk or --help)");
 }
 
 }  // namespace
@@ -152,6 +153,24 @@ StrategyOptions ParseStrategyOptions(const std::vector<std::string_view>& args) 
         } else if (arg == "--holds-out" && options.command == Command::Chart) {
             options.holdsOut = std::string(value());
             if (options.holdsOut.empty()) throw UsageError("--holds-out needs a file name");
+        } else if (arg == "--lines" && options.command == Command::Chart) {
+            options.lines =
+                static_cast<int>(ParseWholeNumber(value(), analysis::kMaxChartLines, "--lines"));
+            if (options.lines < analysis::kMinChartLines)
+                throw UsageError("--lines takes a whole number from 5 (one line per section) to " +
+                                 std::to_string(analysis::kMaxChartLines));
+        } else if (arg == "--frontier" && options.command == Command::Chart) {
+            options.frontier = true;
+        } else if (arg == "--bankroll" && options.command == Command::Risk) {
+            options.bankroll =
+                static_cast<std::int64_t>(ParseWholeNumber(value(), kMaxRiskBets, "--bankroll"));
+        } else if (arg == "--hands" && options.command == Command::Risk) {
+            options.hands =
+                static_cast<std::int64_t>(ParseWholeNumber(value(), kMaxRiskHands, "--hands"));
+        } else if (arg == "--goal" && options.command == Command::Risk) {
+            options.goal =
+                static_cast<std::int64_t>(ParseWholeNumber(value(), kMaxRiskBets, "--goal"));
+            if (options.goal < 1) throw UsageError("--goal takes a whole number of bets from 1");
         } else if (arg == "--version") {
             options.command = Command::Version;
         } else if (arg == "--help" || arg == "-h") {
@@ -163,6 +182,16 @@ StrategyOptions ParseStrategyOptions(const std::vector<std::string_view>& args) 
             throw UsageError("unexpected argument \"" + std::string(arg) + "\"");
         }
     }
+    if (options.command == Command::Risk && (options.bankroll < 0 || options.hands < 0))
+        throw UsageError("risk needs --bankroll B and --hands N, in whole bets and hands");
+    if (options.command == Command::Risk) {
+        for (int c = 1; c <= 10; ++c)
+            if (options.pays.perCategory[c] % options.pays.unit != 0)
+                throw UsageError("risk needs pays in whole bets, without decimals");
+    }
+    if (options.frontier && (options.lines > 0 || !options.holdsOut.empty()))
+        throw UsageError(
+            "--frontier lists every size of chart; it takes no --lines or --holds-out");
     if (options.command == Command::Hold && !haveHand)
         throw UsageError("hold needs the five dealt cards, such as \"Ah 2c 5d 9s Kh\"");
     return options;
@@ -187,6 +216,21 @@ Commands:
                      deuces dealt, each with how often it is the line played. Play the
                      first line your hand makes. Its return is found by playing its hold
                      on every deal, and shown beside perfect play with the difference.
+  chart --lines N    The cheapest chart found within N lines (5 to 60): the full chart's
+                     lines merged or dropped, the cheapest change first, each chart's
+                     cost found by playing it on every deal. Takes some seconds.
+  chart --frontier   The cheapest chart within each number of lines, from 5 (one line per
+                     section) to the full chart, with each one's exact return and cost.
+  risk --bankroll B --hands N [--goal G]
+                     Risk of ruin under perfect play (holds of equal value: the lower
+                     variance), exact: each hand stakes one bet and returns its pay, from B
+                     whole bets, for at most N hands (up to 100,000), stopping when broke or
+                     on reaching G bets or more. Gives the chance of going broke, of reaching
+                     the goal first, of going broke some day playing on forever (q^B, q the
+                     root in (0, 1] of q = sum of p_k q^pay_k), and the bankroll needed for
+                     a 1%, 5% and 10% risk of going broke within N hands. Pays must be whole
+                     numbers. Time grows with N times G (N times N without a goal): the
+                     largest trips take a minute or more.
 
 Options:
   --pays P1,...,P10  ten pays per unit bet for categories 1..10: natural royal flush, four
@@ -203,6 +247,13 @@ Options:
                      bytes, one per deal in lexicographic order of the card codes
                      c1 < ... < c5 (1..52: spades, diamonds, clubs, hearts, ace to king);
                      bit i is set when the card with the i-th lowest code is kept.
+  --lines N          for chart: the most lines the chart may have.
+  --frontier         for chart: every chart size from 5 lines to the full chart (with
+                     --json: a list "frontier" of objects with "lines", "chart_return" and
+                     "cost"; "lines" is the budget, "written_lines" the chart's length).
+  --bankroll B, --hands N, --goal G
+                     for risk: the bankroll and goal in whole bets (up to 100,000), the
+                     hands played.
   --threads N        worker threads, 1..64 (default 2).
   --help             show this text.
   --version          show the program's version.

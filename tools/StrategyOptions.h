@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/Card.h"
+#include "engine/analysis/ChartLevels.h"
 #include "engine/analysis/GameAnalysis.h"
 #include "engine/analysis/Pays.h"
 
@@ -19,7 +20,7 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-enum class Command { Help, Version, DealCounts, Return, Hold, Chart };
+enum class Command { Help, Version, DealCounts, Return, Hold, Chart, Risk };
 
 struct StrategyOptions {
     Command command = Command::Help;
@@ -28,7 +29,13 @@ struct StrategyOptions {
     analysis::Pays pays;  // the game's own table unless --pays is given
     Hand dealt{};         // for Command::Hold, in the order written
     analysis::TieBreak ties = analysis::TieBreak::LowerVariance;  // for Command::Return
-    std::string holdsOut;  // for Command::Chart: where to write every deal's hold, or empty
+    std::string holdsOut;   // for Command::Chart: where to write every deal's hold, or empty
+    int lines = 0;          // for Command::Chart: the most lines a chart may have, 0 for no limit
+    bool frontier = false;  // for Command::Chart: the cheapest chart of every size instead
+    // For Command::Risk, in whole bets; a goal of 0 is none.
+    std::int64_t bankroll = -1;
+    std::int64_t hands = -1;
+    std::int64_t goal = 0;
 };
 
 // Reads the arguments after the program name; throws UsageError.
@@ -41,6 +48,10 @@ analysis::Pays ParsePays(std::string_view text);
 // A whole number written as plain digits, from 0 to `max`. Throws UsageError naming `what`
 // and the text: a sign, a space or any other character is refused the same way, and every
 // number above max is "too large", however many digits it has.
+// Limits that keep `risk` to a minute or so at most.
+inline constexpr std::uint64_t kMaxRiskHands = 100'000;
+inline constexpr std::uint64_t kMaxRiskBets = 100'000;
+
 std::uint64_t ParseWholeNumber(std::string_view text, std::uint64_t max, std::string_view what);
 
 std::string HelpText();

@@ -21,8 +21,33 @@ public:
 // ignored; otherwise the signal ends the program first.
 void WriteAll(std::FILE* out, std::string_view bytes, std::string_view what);
 
-// Writes `bytes` to a new file beside `path`, then renames it over `path`: a file already
-// there is replaced whole or, on any error, left as it was. Throws OutputError.
-void WriteFileWhole(const std::string& path, std::span<const std::uint8_t> bytes);
+// A file of output, claimed before the work that fills it so that a bad path fails at once.
+// A new or regular file (also one reached through a symbolic link) is written to a temporary
+// file beside it and renamed over it: replaced whole, keeping its permissions, or on any
+// error left as it was. Anything else is written in place and never replaced: a FIFO (opening
+// it waits for a reader), a device, or the file `standardOutput` goes to (as /dev/stdout
+// is), which then gets these bytes before the report. A folder or a symbolic link to nothing
+// is refused. Throws OutputError.
+class OutputFile {
+public:
+    explicit OutputFile(const std::string& path, std::FILE* standardOutput = stdout);
+    ~OutputFile();
+    OutputFile(const OutputFile&) = delete;
+    OutputFile& operator=(const OutputFile&) = delete;
+
+    // Writes all of `bytes` and finishes the file; once only. Throws OutputError.
+    void Write(std::span<const std::uint8_t> bytes);
+
+private:
+    void StartReplacing(const std::string& path, unsigned mode, int owner, int group);
+    void OpenInPlace(const std::string& path);
+    void Close();
+
+    std::string what_;
+    std::string target_;     // the file a temporary one is renamed over, or empty
+    std::string temporary_;  // while not yet renamed
+    std::FILE* file_ = nullptr;
+    bool owned_ = false;  // false for the standard output
+};
 
 }  // namespace modcards::strategy

@@ -14,6 +14,8 @@ namespace {
 
 using analysis::Fraction;
 
+constexpr int kCreditsPerStake = 5;  // the game's stake, in which a line's worth is told
+
 constexpr std::array<std::string_view, kCategoryCount> kCategoryNames = {
     "no paying hand", "natural royal flush",
     "four deuces",    "royal flush with deuces",
@@ -219,6 +221,23 @@ std::string Wrapped(std::string_view text, std::string_view lead) {
     return out + line + "\n";
 }
 
+// A chart line's worth: the range of the exact expected pay of the holds it plays, in credits
+// per 5-credit stake, and a deal that plays it.
+std::string WorthJson(const analysis::ChartAudit& audit, std::size_t line) {
+    if (line >= audit.worth.size() || !audit.worth[line].played) return "";
+    const analysis::LineWorth& worth = audit.worth[line];
+    const auto perStake = [](const Fraction& value) {
+        return Fraction::Of(value.numerator * kCreditsPerStake, value.denominator);
+    };
+    std::vector<Card> example;
+    for (const int index : worth.example) example.push_back(analysis::CardOfIndex(index));
+    return ",\"value_low\":" + perStake(worth.lowest).Decimal(9) +
+           ",\"value_high\":" + perStake(worth.highest).Decimal(9) +
+           ",\"value_low_exact\":" + Quoted(perStake(worth.lowest).Text()) +
+           ",\"value_high_exact\":" + Quoted(perStake(worth.highest).Text()) +
+           ",\"example\":" + Quoted(FormatCards(example));
+}
+
 std::string ChartJson(const analysis::Pays& pays, const analysis::StrategyChart& chart,
                       const analysis::ChartAudit& audit) {
     std::string out = "{\"pays\":[" + PaysText(pays, ",") + "],\"lines\":[";
@@ -227,7 +246,8 @@ std::string ChartJson(const analysis::Pays& pays, const analysis::StrategyChart&
         const std::int64_t deals = audit.dealsPlayed[i];
         out += std::string(i ? "," : "") + "{\"deuces\":" + std::to_string(lines[i].deuces) +
                ",\"text\":" + Quoted(lines[i].Text()) + ",\"deals\":" + std::to_string(deals) +
-               ",\"share\":" + Fraction::Of(deals, analysis::kDealCount).Decimal(12) + "}";
+               ",\"share\":" + Fraction::Of(deals, analysis::kDealCount).Decimal(12) +
+               WorthJson(audit, i) + "}";
     }
     return out + "],\"chart_return\":" + audit.chartReturn.Decimal(12) +
            ",\"chart_return_exact\":" + Quoted(audit.chartReturn.Text()) +
@@ -268,6 +288,92 @@ std::string ChartReport(const analysis::Pays& pays, const analysis::StrategyChar
     out += "Deals the chart plays worse than perfect play: " + Percent(worse, 3) + " (" +
            std::to_string(audit.dealsPlayedWorse) + " of 2,598,960)\n";
     return out;
+}
+
+namespace {
+
+// A probability as a JSON number with the digits 1e-6 asks for and some to spare.
+std::string Probability(double p) {
+    char text[40];
+    std::snprintf(text, sizeof text, "%.12f", p);
+    return text;
+}
+
+std::string RiskLevelKey(double level) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%.2f", level);
+    return text;
+}
+
+}  // namespace
+
+std::string FrontierReport(const analysis::Pays& pays,
+                           const std::vector<analysis::ChartLevel>& levels, bool json) {
+    std::string out;
+    if (json) {
+        out = "{\"pays\":[" + PaysText(pays, ",") + "],\"frontier\":[";
+        for (std::size_t i = 0; i < levels.size(); ++i) {
+            const auto& level = levels[i];
+            out += std::string(i ? "," : "") + "{\"lines\":" + std::to_string(level.lines) +
+                   ",\"written_lines\":" + std::to_string(level.chart.Lines().size()) +
+                   ",\"chart_return\":" + level.audit.chartReturn.Decimal(12) +
+                   ",\"cost\":" + level.audit.cost.Decimal(12) + "}";
+        }
+        const std::string perfect =
+            levels.empty() ? "null" : levels.front().audit.perfectReturn.Decimal(12);
+        return out + "],\"perfect_return\":" + perfect + "}\n";
+    }
+    out = "The cheapest chart found within each number of lines, pays per unit bet " +
+          PaysText(pays, " ") + "\n";
+    if (!levels.empty())
+        out += "Perfect play: " + levels.front().audit.perfectReturn.Decimal(7) + "\n";
+    out += "\nlines  written  chart return   cost of the chart\n";
+    for (const auto& level : levels)
+        out += Padded(std::to_string(level.lines), 5) +
+               Padded(std::to_string(level.chart.Lines().size()), 9) + "  " +
+               Padded(level.audit.chartReturn.Decimal(7), 12) + "   " +
+               Padded(Percent(level.audit.cost.ToDouble(), 5), 10) + "\n";
+    return out;
+}
+
+std::string RiskReport(const analysis::Pays& pays, const analysis::Trip& trip,
+                       const analysis::GameAnalysis& game, const analysis::TripRisk& risk,
+                       bool json) {
+    if (json) {
+        std::string out = "{\"pays\":[" + PaysText(pays, ",") +
+                          "],\"return\":" + game.expectedReturn.Decimal(12) +
+                          ",\"bankroll\":" + std::to_string(trip.bankroll) +
+                          ",\"hands\":" + std::to_string(trip.hands);
+        if (trip.goal > 0)
+            out += ",\"goal_bets\":" + std::to_string(trip.goal) +
+                   ",\"goal\":" + Probability(risk.goal);
+        out += ",\"broke\":" + Probability(risk.broke) +
+               ",\"long_run_ruin\":" + Probability(risk.longRunRuin) +
+               ",\"q\":" + JsonNumber(risk.q) + ",\"bankroll_for\":{";
+        for (std::size_t i = 0; i < analysis::kRiskLevels.size(); ++i)
+            out += std::string(i ? "," : "") + Quoted(RiskLevelKey(analysis::kRiskLevels[i])) +
+                   ":" + std::to_string(risk.bankrollFor[i]);
+        return out + "}}\n";
+    }
+    const std::string hands = std::to_string(trip.hands) + " hands";
+    std::string out = "Pays per unit bet: " + PaysText(pays, " ") + "   return " +
+                      game.expectedReturn.Decimal(7) +
+                      " under perfect play (holds of equal value: the lower variance)\n";
+    out += "A bankroll of " + std::to_string(trip.bankroll) + " bets, one bet a hand, at most " +
+           hands;
+    if (trip.goal > 0) out += ", stopping at " + std::to_string(trip.goal) + " bets or more";
+    out += ":\n";
+    out += "  Broke within " + hands + ":   " + Percent(risk.broke, 6) + "\n";
+    if (trip.goal > 0) out += "  Goal reached first:      " + Percent(risk.goal, 6) + "\n";
+    char q[64];
+    std::snprintf(q, sizeof q, "%.12f", risk.q);
+    out += "  Broke some day, playing on forever: " + Percent(risk.longRunRuin, 6) + "  (q = " + q +
+           ", ruin = q^bankroll)\n";
+    out += "Bankroll to go broke within " + hands + " with at most";
+    for (std::size_t i = 0; i < analysis::kRiskLevels.size(); ++i)
+        out += std::string(i ? "," : "") + " " + Percent(analysis::kRiskLevels[i], 0) +
+               " risk: " + std::to_string(risk.bankrollFor[i]) + " bets";
+    return out + "\n";
 }
 
 }  // namespace modcards::strategy

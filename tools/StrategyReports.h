@@ -2,12 +2,15 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "engine/Card.h"
 #include "engine/analysis/CategoryTables.h"
 #include "engine/analysis/ChartAudit.h"
+#include "engine/analysis/ChartLevels.h"
 #include "engine/analysis/GameAnalysis.h"
 #include "engine/analysis/HoldAdvisor.h"
+#include "engine/analysis/RiskOfRuin.h"
 
 namespace modcards::strategy {
 
@@ -19,5 +22,13 @@ std::string HoldReport(const Hand& dealt, const analysis::HoldAdvisor& advisor, 
 
 std::string ChartReport(const analysis::Pays& pays, const analysis::StrategyChart& chart,
                         const analysis::ChartAudit& audit, bool json);
+
+// Each budget's chart: its lines, return and cost.
+std::string FrontierReport(const analysis::Pays& pays,
+                           const std::vector<analysis::ChartLevel>& levels, bool json);
+
+std::string RiskReport(const analysis::Pays& pays, const analysis::Trip& trip,
+                       const analysis::GameAnalysis& game, const analysis::TripRisk& risk,
+                       bool json);
 
 }  // namespace modcards::strategy

@@ -3,15 +3,18 @@
 #include <csignal>
 #include <cstdio>
 #include <exception>
+#include <optional>
 #include <string_view>
 #include <vector>
 
 #include "engine/analysis/CategoryTables.h"
 #include "engine/analysis/ChartAudit.h"
 #include "engine/analysis/ChartBuilder.h"
+#include "engine/analysis/ChartLevels.h"
 #include "engine/analysis/GameAnalysis.h"
 #include "engine/analysis/GameChart.h"
 #include "engine/analysis/HoldAdvisor.h"
+#include "engine/analysis/RiskOfRuin.h"
 #include "tools/StrategyOptions.h"
 #include "tools/StrategyOutput.h"
 #include "tools/StrategyReports.h"
@@ -24,22 +27,45 @@ bool IsGameTable(const analysis::Pays& pays) {
     return pays == analysis::GamePays();
 }
 
+analysis::ChartLevel FullChart(const analysis::PaySums& sums, unsigned threads) {
+    analysis::ChartGoal goal;
+    goal.threads = threads;
+    analysis::StrategyChart chart = BuildChart(sums, goal);
+    analysis::ChartAudit audit = AuditChart(chart, sums, threads);
+    return {0, std::move(chart), std::move(audit)};
+}
+
 // The game's own chart was derived when the program was built; any other is derived now.
 std::string Chart(const strategy::StrategyOptions& options) {
+    // The output path is settled before the seconds of work, not after them.
+    std::optional<strategy::OutputFile> holdsFile;
+    if (!options.holdsOut.empty()) holdsFile.emplace(options.holdsOut);
     const analysis::PaySums sums(analysis::CategoryTables::Build(options.threads), options.pays,
                                  options.threads);
-    const bool game = IsGameTable(options.pays);
-    analysis::ChartGoal goal;
-    goal.threads = options.threads;
-    const analysis::StrategyChart chart = game ? analysis::GameChart() : BuildChart(sums, goal);
-    const analysis::ChartAudit audit =
-        game ? analysis::GameChartAudit() : AuditChart(chart, sums, options.threads);
-    if (!options.holdsOut.empty()) {
-        const std::vector<std::uint8_t> holds =
-            analysis::ChartHoldsOfEveryDeal(chart, options.threads);
-        strategy::WriteFileWhole(options.holdsOut, holds);
-    }
-    return strategy::ChartReport(options.pays, chart, audit, options.json);
+    if (options.frontier)
+        return strategy::FrontierReport(
+            options.pays, analysis::ChartLevels(sums, analysis::kMinChartLines, options.threads),
+            options.json);
+    const bool game = IsGameTable(options.pays) &&
+                      (options.lines == 0 ||
+                       options.lines >= static_cast<int>(analysis::GameChart().Lines().size()));
+    const analysis::ChartLevel level =
+        game ? analysis::ChartLevel{0, analysis::GameChart(), analysis::GameChartAudit()}
+        : options.lines > 0 ? analysis::ChartWithin(sums, options.lines, options.threads)
+                            : FullChart(sums, options.threads);
+    if (holdsFile) holdsFile->Write(analysis::ChartHoldsOfEveryDeal(level.chart, options.threads));
+    return strategy::ChartReport(options.pays, level.chart, level.audit, options.json);
+}
+
+std::string Risk(const strategy::StrategyOptions& options) {
+    const analysis::PaySums sums(analysis::CategoryTables::Build(options.threads), options.pays,
+                                 options.threads);
+    const analysis::GameAnalysis game =
+        analysis::AnalyzeGame(sums, options.threads, analysis::TieBreak::LowerVariance);
+    const analysis::Trip trip{options.bankroll, options.hands, options.goal};
+    return strategy::RiskReport(
+        options.pays, trip, game,
+        analysis::AnalyzeTrip(analysis::PayChancesOf(options.pays, game), trip), options.json);
 }
 
 std::string Run(const strategy::StrategyOptions& options) {
@@ -63,6 +89,8 @@ std::string Run(const strategy::StrategyOptions& options) {
                 options.dealt, analysis::HoldAdvisor(options.pays, options.threads), options.json);
         case strategy::Command::Chart:
             return Chart(options);
+        case strategy::Command::Risk:
+            return Risk(options);
     }
     return {};
 }

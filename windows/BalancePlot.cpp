@@ -59,16 +59,70 @@ BalancePlot::BalancePlot(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void BalancePlot::SetBalance(std::vector<history::BalancePoint> balance) {
-    balance_ = std::move(balance);
-    if (balance_.size() < 2) {
+const std::vector<history::BalancePoint> BalancePlot::kNoBalance;
+
+void BalancePlot::SetBalance(const std::vector<history::BalancePoint>& balance) {
+    balance_ = &balance;
+    runs_.clear();
+    runLength_ = 1;
+    Summarise();
+    Describe();
+}
+
+void BalancePlot::BalanceGrew() {
+    Summarise();
+    Describe();
+}
+
+BalancePlot::Run BalancePlot::Merged(const Run& a, const Run& b) const {
+    const auto& points = *balance_;
+    return {a.first,
+            b.last,
+            points[b.lowest].actual < points[a.lowest].actual ? b.lowest : a.lowest,
+            points[b.highest].actual > points[a.highest].actual ? b.highest : a.highest,
+            std::min(a.low, b.low),
+            std::max(a.high, b.high)};
+}
+
+// Fills the last run, then new ones; a million points take a few milliseconds.
+void BalancePlot::Summarise() {
+    const auto& points = *balance_;
+    std::size_t at = runs_.empty() ? 0 : runs_.back().last + 1;
+    while (at < points.size()) {
+        if (runs_.empty() || runs_.back().last + 1 - runs_.back().first >= runLength_) {
+            const double actual = double(points[at].actual);
+            runs_.push_back({at, at, at, at, std::min(actual, points[at].perfect),
+                             std::max(actual, points[at].perfect)});
+            ++at;
+        }
+        Run& run = runs_.back();
+        const std::size_t end = std::min(points.size(), run.first + runLength_);
+        for (; at < end; ++at) {
+            const std::int64_t actual = points[at].actual;
+            if (actual < points[run.lowest].actual) run.lowest = at;
+            if (actual > points[run.highest].actual) run.highest = at;
+            run.low = std::min({run.low, double(actual), points[at].perfect});
+            run.high = std::max({run.high, double(actual), points[at].perfect});
+        }
+        run.last = end - 1;
+        if (runs_.size() > kMostRuns) {  // twice as long runs, half as many
+            for (std::size_t i = 0; i < runs_.size(); ++i)
+                runs_[i / 2] = i % 2 == 0 ? runs_[i] : Merged(runs_[i / 2], runs_[i]);
+            runs_.resize((runs_.size() + 1) / 2);
+            runLength_ *= 2;
+        }
+    }
+}
+
+void BalancePlot::Describe() {
+    if (balance_->size() < 2) {
         setAccessibleDescription(QStringLiteral("No hands yet."));
     } else {
-        const history::BalancePoint& last = balance_.back();
+        const history::BalancePoint& last = balance_->back();
         setAccessibleDescription(
             QStringLiteral("After %1 hands your balance is %2 credits; perfect play would have "
                            "expected %3.")
-                .arg(balance_.size() - 1)
+                .arg(balance_->size() - 1)
                 .arg(last.actual)
                 .arg(CreditsText(last.perfect)));
     }
@@ -80,11 +134,11 @@ void BalancePlot::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), Qt::white);
     Frame frame;
     frame.area = QRectF(kLeft, kTop, width() - kLeft - kRight, height() - kTop - kBottom);
-    frame.hands = std::max<double>(1, static_cast<double>(balance_.size()) - 1);
+    frame.hands = std::max<double>(1, static_cast<double>(balance_->size()) - 1);
     double low = 0, high = 0;
-    for (const history::BalancePoint& point : balance_) {
-        low = std::min({low, static_cast<double>(point.actual), point.perfect});
-        high = std::max({high, static_cast<double>(point.actual), point.perfect});
+    for (const Run& run : runs_) {
+        low = std::min(low, run.low);
+        high = std::max(high, run.high);
     }
     if (low == high) {  // nothing won or lost yet: zero in the middle
         low = -10;
@@ -98,7 +152,7 @@ void BalancePlot::paintEvent(QPaintEvent*) {
     PaintGrid(painter, frame);
     PaintLines(painter, frame);
     PaintLegend(painter);
-    if (balance_.size() < 2) {
+    if (balance_->size() < 2) {
         painter.setFont(fonts::Garamond(12));
         const QString none = QStringLiteral("No hands yet");
         const QRectF box =
@@ -156,9 +210,10 @@ void BalancePlot::PaintGrid(QPainter& painter, const Frame& frame) const {
 // With more hands than pixels, each pixel column keeps the lowest and highest balance in it,
 // so no swing disappears from the picture, and the line stays a few thousand points at most.
 void BalancePlot::PaintLines(QPainter& painter, const Frame& frame) const {
-    if (balance_.size() < 2) return;
+    const auto& points = *balance_;
+    if (points.size() < 2) return;
     const double columns = std::max(1.0, frame.area.width() * devicePixelRatioF());
-    const auto perColumn = std::max<std::size_t>(1, std::size_t(frame.hands / columns));
+    const auto perColumn = std::max<std::size_t>(1, std::size_t(double(runs_.size()) / columns));
     QPolygonF actual, perfect;
     const auto add = [&](QPolygonF& line, std::size_t hand, double credits) {
         const QPointF point(frame.X(double(hand)), frame.Y(credits));
@@ -166,15 +221,14 @@ void BalancePlot::PaintLines(QPainter& painter, const Frame& frame) const {
     };
     add(actual, 0, 0);
     add(perfect, 0, 0);
-    for (std::size_t hand = 1; hand < balance_.size(); hand += perColumn) {
-        const std::size_t end = std::min(balance_.size(), hand + perColumn);
-        auto [lowest, highest] =
-            std::minmax_element(balance_.begin() + hand, balance_.begin() + end,
-                                [](const auto& a, const auto& b) { return a.actual < b.actual; });
-        if (lowest > highest) std::swap(lowest, highest);
-        for (auto point : {lowest, highest, balance_.begin() + (end - 1)})
-            add(actual, std::size_t(point - balance_.begin()), double(point->actual));
-        add(perfect, end - 1, balance_[end - 1].perfect);
+    for (std::size_t first = 0; first < runs_.size(); first += perColumn) {
+        Run column = runs_[first];
+        for (std::size_t i = first + 1; i < std::min(runs_.size(), first + perColumn); ++i)
+            column = Merged(column, runs_[i]);
+        for (std::size_t hand : {std::min(column.lowest, column.highest),
+                                 std::max(column.lowest, column.highest), column.last})
+            add(actual, hand, double(points[hand].actual));
+        add(perfect, column.last, points[column.last].perfect);
     }
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);

@@ -13,19 +13,36 @@ class BalancePlot : public QWidget {
 public:
     explicit BalancePlot(QWidget* parent = nullptr);
 
-    // The balance after 0, 1, 2, ... hands (SessionReview::balance); the description for
-    // screen readers follows.
-    void SetBalance(std::vector<history::BalancePoint> balance);
-    const std::vector<history::BalancePoint>& Balance() const { return balance_; }
+    // The balance after 0, 1, 2, ... hands (SessionReview::balance), which must stay as it is
+    // until the next call: a million points are not copied. The description for screen readers
+    // follows.
+    void SetBalance(const std::vector<history::BalancePoint>& balance);
+    // The same balance with points added at its end: only those are read.
+    void BalanceGrew();
+    const std::vector<history::BalancePoint>& Balance() const { return *balance_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Hands first..last in one summary: a million hands are painted from a few thousand runs,
+    // and a hand added changes the last run alone.
+    struct Run {
+        std::size_t first, last, lowest, highest;  // lowest and highest actual balance
+        double low, high;                          // the extremes of either balance
+    };
+    static constexpr std::size_t kMostRuns = 4096;
+    void Summarise();  // the points not yet in a run
+    Run Merged(const Run& a, const Run& b) const;
+    void Describe();
+
     struct Frame;  // the data's ranges and the plot area, to map data to pixels
     void PaintGrid(QPainter& painter, const Frame& frame) const;
     void PaintLines(QPainter& painter, const Frame& frame) const;
     void PaintLegend(QPainter& painter) const;
 
-    std::vector<history::BalancePoint> balance_;
+    static const std::vector<history::BalancePoint> kNoBalance;
+    const std::vector<history::BalancePoint>* balance_ = &kNoBalance;
+    std::vector<Run> runs_;
+    std::size_t runLength_ = 1;  // hands in a full run: a power of two
 };

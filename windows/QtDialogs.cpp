@@ -2,12 +2,13 @@
 #include "windows/QtDialogs.h"
 
 #include <QDesktopServices>
-#include <QFileDialog>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QUrl>
+
+#include "windows/SaveFileChooser.h"
 
 namespace {
 // Qt sizes the input box to its contents, which leaves a short prompt's title bar too narrow for
@@ -32,8 +33,7 @@ void QtDialogs::MessageBox(const QString& text, const QString& title) {
 }
 
 QString QtDialogs::SaveFileDialog(const QString& title, const QString& presetName) {
-    const QString chosen = QFileDialog::getSaveFileName(parent_, title, presetName);
-    return chosen.isEmpty() ? presetName : chosen;
+    return ChooseSaveFile(parent_, title, presetName);
 }
 
 bool QtDialogs::OpenUrl(const QString& address) {

@@ -12,6 +12,21 @@ enum Column { kDealt, kHeld, kBest, kCost, kColumnCount };
 const QStringList kHeadings = {QStringLiteral("Dealt"), QStringLiteral("Your Hold"),
                                QStringLiteral("Best Hold"), QStringLiteral("Cost")};
 
+QString CellText(const history::HandRecord& hand, int column) {
+    const ReviewRow row = ReviewRowOf(hand);
+    switch (column) {
+        case kDealt:
+            return row.dealt;
+        case kHeld:
+            return row.held;
+        case kBest:
+            return row.best;
+        case kCost:
+            return row.cost;
+    }
+    return {};
+}
+
 }  // namespace
 
 void ReviewHandsModel::SetHands(const std::vector<history::HandRecord>* hands) {
@@ -45,18 +60,10 @@ QVariant ReviewHandsModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::TextAlignmentRole && index.column() == kCost)
         return QVariant(Qt::AlignRight | Qt::AlignVCenter);
     if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole) return {};
-    const ReviewRow row = ReviewRowOf(*hand);
-    switch (index.column()) {
-        case kDealt:
-            return row.dealt;
-        case kHeld:
-            return row.held;
-        case kBest:
-            return row.best;
-        case kCost:
-            return row.cost;
-    }
-    return {};
+    const QString text = CellText(*hand, index.column());
+    // A screen reader reads a cell with its column's name: "Your Hold: 9♣ 9♦".
+    if (role == Qt::AccessibleTextRole) return kHeadings.value(index.column()) + ": " + text;
+    return text;
 }
 
 QVariant ReviewHandsModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -2,10 +2,12 @@
 #include "windows/WindowLook.h"
 
 #include <QPalette>
+#include <QShortcut>
 #include <QTextOption>
 
 #include "assets/Artwork.h"
 #include "assets/Fonts.h"
+#include "controls/OnScreen.h"
 #include "controls/Twips.h"
 #include "windows/WrapButton.h"
 
@@ -18,19 +20,31 @@ void SetColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) 
     widget->setPalette(palette);
 }
 
-}  // namespace
-
-void SetUpFixedWindow(QWidget* window, Qt::WindowType kind, const QString& caption, int widthTwips,
-                      int heightTwips, const QColor& background) {
-    window->setWindowFlags(kind | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+void SetUpWindow(QWidget* window, Qt::WindowFlags flags, const QString& caption,
+                 const QColor& background) {
+    window->setWindowFlags(flags | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     window->setWindowTitle(caption);
     window->setWindowIcon(artwork::AppIcon());
-    window->setFixedSize(TwipsToPixels(widthTwips), TwipsToPixels(heightTwips));
     window->setFont(fonts::SansSerif());
     SetColour(window, QPalette::Window, background);
     window->setAutoFillBackground(true);
     window->setAttribute(Qt::WA_DeleteOnClose);
+    KeepOnScreen(*window);
+}
+
+}  // namespace
+
+void SetUpFixedWindow(QWidget* window, Qt::WindowType kind, const QString& caption, int widthTwips,
+                      int heightTwips, const QColor& background) {
+    SetUpWindow(window, kind, caption, background);
+    window->setFixedSize(TwipsToPixels(widthTwips), TwipsToPixels(heightTwips));
+}
+
+void SetUpSizableWindow(QWidget* window, Qt::WindowType kind, const QString& caption,
+                        const QSize& size, const QColor& background) {
+    SetUpWindow(window, kind | Qt::WindowMaximizeButtonHint, caption, background);
+    window->resize(size);
 }
 
 QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, const QRect& place,
@@ -94,6 +108,11 @@ QPushButton* AddOkButton(QWidget* parent, const QRect& place) {
     QPushButton* button = AddButton(parent, "cmdOK", "OK", place, kOrange);
     button->setFont(fonts::Aardvark(14.25));
     return button;
+}
+
+void PressedByEscape(QPushButton* button) {
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), button->window());
+    QObject::connect(escape, &QShortcut::activated, button, &QPushButton::click);
 }
 
 }  // namespace winlook

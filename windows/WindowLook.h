@@ -30,6 +30,12 @@ inline const QString kListHeaderStyle = QStringLiteral(
 void SetUpFixedWindow(QWidget* window, Qt::WindowType kind, const QString& caption, int widthTwips,
                       int heightTwips, const QColor& background);
 
+// A frame the player may resize, with a title bar, a maximise and a close box, opening at
+// `size` in pixels where the screen has room; otherwise as a fixed frame. Its layout lays the
+// contents out to the size it gets and, from their own minimums, sets the window's.
+void SetUpSizableWindow(QWidget* window, Qt::WindowType kind, const QString& caption,
+                        const QSize& size, const QColor& background);
+
 // A label; an invalid foreground keeps the window-text colour, an invalid background leaves
 // the label transparent.
 QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, const QRect& place,
@@ -55,5 +61,9 @@ QPushButton* AddButton(QWidget* parent, const QString& name, const QString& text
 
 // The orange "OK" button of the help and rankings windows.
 QPushButton* AddOkButton(QWidget* parent, const QRect& place);
+
+// Escape typed in `button`'s window presses the button (its OK or close button), as on every
+// desktop.
+void PressedByEscape(QPushButton* button);
 
 }  // namespace winlook

@@ -54,6 +54,7 @@ frmAbout::frmAbout(Dialogs& shell, QWidget* parent) : QWidget(parent), shell_(sh
     connect(home, &QPushButton::clicked, this, &frmAbout::cmdCVHOME_Click);
     connect(update, &QPushButton::clicked, this, &frmAbout::cmdUPDATE_Click);
     connect(ok, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    PressedByEscape(ok);
     ok->setFocus();
 }
 

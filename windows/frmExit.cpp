@@ -21,6 +21,7 @@ frmExit::frmExit(Dialogs& shell, QWidget* parent) : QWidget(parent), shell_(shel
     QPushButton* ok = AddButton(this, "cmdOK", "Exit", TwipsRect(4800, 4080, 975, 255));
     connect(visit, &QPushButton::clicked, this, &frmExit::cmdVisit_Click);
     connect(ok, &QPushButton::clicked, this, &frmExit::cmdOK_Click);
+    PressedByEscape(ok);
     visit->setFocus();
 }
 

@@ -17,6 +17,7 @@ frmRankings::frmRankings(QWidget* parent) : QWidget(parent) {
                               TwipsRect(120, 600, 8535, 5895), fonts::Verdana(8.25, true)));
     QPushButton* ok = AddOkButton(this, TwipsRect(8640, 6120, 1125, 450));
     connect(ok, &QPushButton::clicked, this, &frmRankings::cmdOK_Click);
+    PressedByEscape(ok);
 }
 
 void frmRankings::cmdOK_Click() {

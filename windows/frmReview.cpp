@@ -1,7 +1,10 @@
 // The session review window.
 #include "windows/frmReview.h"
 
+#include <QBoxLayout>
+#include <QGridLayout>
 #include <QHeaderView>
+#include <QLocale>
 #include <QPushButton>
 
 #include "assets/Fonts.h"
@@ -15,20 +18,24 @@ using namespace winlook;
 
 namespace {
 
-constexpr int kFigureTop = 54, kFigureHeight = 20;
+// Where the screen has room; on a small one the lists are shorter and scroll.
+constexpr QSize kSize(800, 660);
+constexpr int kFigureHeight = 20, kCaptionWidth = 188, kFigureWidth = 116;
+constexpr int kSentenceMinimumHeight = 72;
+constexpr QSize kPlotMinimumSize(240, 160), kDealMinimumSize(336, 250), kListMinimumSize(300, 60);
+constexpr QSize kOkSize(112, 28);
 
 constexpr std::array<int, 4> kColumnWidths = {128, 104, 104, 80};
 
 }  // namespace
 
 frmReview::frmReview(QWidget* mainWindow, int stake, ReviewSource source)
-    : QWidget(mainWindow), source_(std::move(source)) {
-    SetUpFixedWindow(this, Qt::Tool, QStringLiteral("Session Review"), PixelsToTwips(800),
-                     PixelsToTwips(660), Qt::white);
+    : QWidget(mainWindow), source_(std::move(source)), stake_(stake) {
+    SetUpSizableWindow(this, Qt::Tool, QStringLiteral("Session Review"), kSize, Qt::white);
 
     lblpname_ = new NameLabel(QString(), this);
     lblpname_->setObjectName(QStringLiteral("lblpname"));
-    lblpname_->setGeometry(QRect(8, 8, 460, 34));
+    lblpname_->setFixedHeight(34);
     lblpname_->setFont(fonts::Aardvark(15.75));
     lblpname_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     lblpname_->setAutoFillBackground(true);
@@ -43,7 +50,7 @@ frmReview::frmReview(QWidget* mainWindow, int stake, ReviewSource source)
     tabScope_->addTab(QStringLiteral("This Session"));
     tabScope_->addTab(QStringLiteral("All Sessions"));
     tabScope_->setFont(fonts::Aardvark(11.25, false));
-    tabScope_->setGeometry(QRect(480, 12, 312, 30));
+    tabScope_->setFixedSize(312, 30);
     tabScope_->setExpanding(true);
 
     const QFont figureFont = fonts::Garamond(12);
@@ -52,69 +59,103 @@ frmReview::frmReview(QWidget* mainWindow, int stake, ReviewSource source)
         for (const ReviewFigure& figure : ReviewFigures({})) texts << figure.caption;
         return texts;
     }();
+    auto* figureRows = new QGridLayout;
+    figureRows->setSpacing(0);
     for (int i = 0; i < kFigureCount; ++i) {
-        const int top = kFigureTop + i * kFigureHeight;
-        captions_[i] = AddLabel(this, QStringLiteral("lblCaption_%1").arg(i), captions[i],
-                                QRect(8, top, 186, kFigureHeight), figureFont,
-                                Qt::AlignLeft | Qt::AlignVCenter, Qt::black);
-        figures_[i] = AddLabel(this, QStringLiteral("lblFigure_%1").arg(i), QString(),
-                               QRect(196, top, 116, kFigureHeight), figureFont,
-                               Qt::AlignRight | Qt::AlignVCenter, Qt::black);
+        captions_[i] = AddLabel(this, QStringLiteral("lblCaption_%1").arg(i), captions[i], QRect(),
+                                figureFont, Qt::AlignLeft | Qt::AlignVCenter, Qt::black);
+        figures_[i] = AddLabel(this, QStringLiteral("lblFigure_%1").arg(i), QString(), QRect(),
+                               figureFont, Qt::AlignRight | Qt::AlignVCenter, Qt::black);
         figures_[i]->setWordWrap(false);
+        captions_[i]->setFixedSize(kCaptionWidth, kFigureHeight);
+        figures_[i]->setFixedSize(kFigureWidth, kFigureHeight);
+        figureRows->addWidget(captions_[i], i, 0);
+        figureRows->addWidget(figures_[i], i, 1);
     }
-    lblSentence_ = AddLabel(this, QStringLiteral("lblSentence"), QString(),
-                            QRect(8, kFigureTop + kFigureCount * kFigureHeight + 6, 304, 98),
-                            fonts::Garamond(12.75), Qt::AlignLeft | Qt::AlignVCenter, Qt::black,
-                            kSentenceGround);
+    lblSentence_ =
+        AddLabel(this, QStringLiteral("lblSentence"), QString(), QRect(), fonts::Garamond(12.75),
+                 Qt::AlignLeft | Qt::AlignVCenter, Qt::black, kSentenceGround);
     lblSentence_->setMargin(6);
     lblSentence_->setTextFormat(Qt::PlainText);
+    lblSentence_->setMinimumHeight(kSentenceMinimumHeight);
+    lblSentence_->setFixedWidth(kCaptionWidth + kFigureWidth);
 
     plot_ = new BalancePlot(this);
-    plot_->setGeometry(QRect(320, 50, 472, 242));
+    plot_->setMinimumSize(kPlotMinimumSize);
 
-    AddHeading(this, QStringLiteral("lblMistakes"), QStringLiteral("Mistakes, Worst First"),
-               QRect(8, 300, 440, 25));
+    lblMistakes_ = AddHeading(this, QStringLiteral("lblMistakes"), QString(), QRect());
     lstMistakes_ = AddHandList(&mistakes_, QStringLiteral("lstMistakes"),
-                               QStringLiteral("Mistakes, worst first"), QRect(8, 326, 440, 110));
+                               QStringLiteral("Mistakes, worst first"));
     // Within a hundredth of a credit of the best: worth knowing, but no mistake.
-    QLabel* closeCalls =
-        AddHeading(this, QStringLiteral("lblCloseCalls"),
-                   QStringLiteral("Close Calls (within %1 credit)").arg(history::kCloseCallCredits),
-                   QRect(8, 442, 440, 25));
+    QLabel* closeCalls = AddHeading(
+        this, QStringLiteral("lblCloseCalls"),
+        QStringLiteral("Close Calls (within %1 credit)").arg(history::kCloseCallCredits), QRect());
     closeCalls->setToolTip(
         QStringLiteral("Holds worth less than the best by under %1 credit: not counted as "
                        "mistakes")
             .arg(history::kCloseCallCredits));
-    lstCloseCalls_ =
-        AddHandList(&closeCalls_, QStringLiteral("lstCloseCalls"),
-                    QStringLiteral("Close calls, not mistakes"), QRect(8, 468, 440, 60));
+    lstCloseCalls_ = AddHandList(&closeCalls_, QStringLiteral("lstCloseCalls"),
+                                 QStringLiteral("Close calls, not mistakes"));
     // The chart's own hold where the chart is not the best: the chart's fault, not the player's.
-    QLabel* exceptions = AddHeading(this, QStringLiteral("lblChartExceptions"),
-                                    QStringLiteral("The Chart's Exceptions (you followed it)"),
-                                    QRect(8, 534, 440, 25));
+    QLabel* exceptions =
+        AddHeading(this, QStringLiteral("lblChartExceptions"),
+                   QStringLiteral("The Chart's Exceptions (you followed it)"), QRect());
     exceptions->setToolTip(
         QStringLiteral("Deals where the strategy chart's hold is worth less than the best: "
                        "following the chart is not counted as a mistake"));
-    lstChartExceptions_ =
-        AddHandList(&chartExceptions_, QStringLiteral("lstChartExceptions"),
-                    QStringLiteral("The chart's exceptions, not mistakes"), QRect(8, 560, 440, 60));
+    lstChartExceptions_ = AddHandList(&chartExceptions_, QStringLiteral("lstChartExceptions"),
+                                      QStringLiteral("The chart's exceptions, not mistakes"));
 
     deal_ = new ReviewDealPanel(this, stake);
-    deal_->setGeometry(QRect(456, 300, 336, 320));
+    deal_->setMinimumSize(kDealMinimumSize);
 
-    QPushButton* ok = AddOkButton(this, QRect(680, 626, 112, 28));
+    QPushButton* ok = AddOkButton(this, QRect(QPoint(), kOkSize));
+    ok->setFixedSize(kOkSize);
     connect(ok, &QPushButton::clicked, this, &frmReview::cmdOK_Click);
+    PressedByEscape(ok);
     connect(tabScope_, &QTabBar::currentChanged, this, &frmReview::tabScope_Change);
 
-    Refresh();
+    // The name and the scope; the figures and the sentence beside the balance; the hands beside
+    // the deal of the one selected. The plot and the lists take what the window gains or loses.
+    auto* top = new QHBoxLayout;
+    top->addWidget(lblpname_, 1);
+    top->addWidget(tabScope_);
+    auto* summary = new QVBoxLayout;
+    summary->addLayout(figureRows);
+    summary->addSpacing(6);
+    summary->addWidget(lblSentence_, 1);
+    auto* middle = new QHBoxLayout;
+    middle->addLayout(summary);
+    middle->addWidget(plot_, 1);
+    auto* lists = new QVBoxLayout;
+    lists->setSpacing(1);
+    lists->addWidget(lblMistakes_);
+    lists->addWidget(lstMistakes_, 5);
+    lists->addSpacing(6);
+    lists->addWidget(closeCalls);
+    lists->addWidget(lstCloseCalls_, 3);
+    lists->addSpacing(6);
+    lists->addWidget(exceptions);
+    lists->addWidget(lstChartExceptions_, 3);
+    auto* bottom = new QHBoxLayout;
+    bottom->addLayout(lists, 1);
+    bottom->addWidget(deal_);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 6);
+    layout->addLayout(top);
+    layout->addLayout(middle, 4);
+    layout->addLayout(bottom, 5);
+    layout->addWidget(ok, 0, Qt::AlignRight);
+
+    Fill();
 }
 
 QTreeView* frmReview::AddHandList(ReviewHandsModel* rows, const QString& name,
-                                  const QString& accessibleName, const QRect& place) {
+                                  const QString& accessibleName) {
     auto* list = new QTreeView(this);
     list->setObjectName(name);
     list->setAccessibleName(accessibleName);
-    list->setGeometry(place);
+    list->setMinimumSize(kListMinimumSize);
     list->setModel(rows);
     list->setRootIsDecorated(false);
     list->setItemsExpandable(false);
@@ -149,10 +190,42 @@ void frmReview::cmdOK_Click() {
 }
 
 void frmReview::Refresh() {
-    const std::int64_t selected = SelectedHand();
-    page_ = source_(Scope());
+    if (!busy_) selected_ = SelectedHand();
+    busy_ = true;
+    ShowBusy();
+    source_(Scope());
+}
+
+void frmReview::ShowPage(ReviewPage page) {
+    page_ = std::move(page);
+    busy_ = false;
+    unsetCursor();
     Fill();
+    SelectHand(selected_);
+    emit FiguresShown();
+}
+
+void frmReview::AddHands(const std::vector<history::HandRecord>& hands, const QString& problem) {
+    if (busy_) return;  // the page asked for will hold them
+    for (const history::HandRecord& hand : hands)
+        if (hand.id > page_.review.lastHand) history::FoldHand(page_.review, hand, stake_);
+    if (!problem.isEmpty()) page_.problem = problem;
+    const std::int64_t selected = SelectedHand();
+    Fill(true);
     SelectHand(selected);
+    emit FiguresShown();
+}
+
+// The figures blank and the lists empty until the page comes: nothing stale looks current.
+void frmReview::ShowBusy() {
+    setCursor(Qt::BusyCursor);
+    page_.review = {};
+    Fill();
+    for (QLabel* figure : figures_) figure->setText(QStringLiteral("…"));
+    const QString reading = QStringLiteral("Reading the hand history…");
+    lblSentence_->setText(reading);
+    lblSentence_->setAccessibleName(reading);
+    deal_->ShowMessage(reading);
 }
 
 std::int64_t frmReview::SelectedHand() const {
@@ -165,7 +238,7 @@ std::int64_t frmReview::SelectedHand() const {
     return 0;
 }
 
-void frmReview::Fill() {
+void frmReview::Fill(bool grown) {
     const history::SessionReview& review = page_.review;
     lblpname_->setText(page_.player);
     const std::vector<ReviewFigure> figures = ReviewFigures(review);
@@ -178,7 +251,19 @@ void frmReview::Fill() {
     if (!page_.problem.isEmpty()) sentence += u'\n' + page_.problem;
     lblSentence_->setText(sentence);
     lblSentence_->setAccessibleName(sentence);
-    plot_->SetBalance(review.balance);
+    if (grown) {
+        plot_->BalanceGrew();
+    } else {
+        plot_->SetBalance(review.balance);
+    }
+    // A long history lists its costliest mistakes only; the figures count them all.
+    const auto listed = static_cast<std::int64_t>(review.mistakes.size());
+    const QLocale numbers(QLocale::English);
+    lblMistakes_->setText(listed < review.mistakeCount
+                              ? QStringLiteral("Mistakes, Worst %1 of %2")
+                                    .arg(numbers.toString(qlonglong(listed)),
+                                         numbers.toString(qlonglong(review.mistakeCount)))
+                              : QStringLiteral("Mistakes, Worst First"));
     mistakes_.SetHands(&review.mistakes);
     closeCalls_.SetHands(&review.closeCalls);
     chartExceptions_.SetHands(&review.chartExceptions);

@@ -26,19 +26,27 @@ struct ReviewPage {
     const modcards::analysis::HoldAdvisor* advisor = nullptr;
 };
 
-// Reads the page of a scope when the window opens, switches scope or is refreshed.
-using ReviewSource = std::function<ReviewPage(ReviewScope)>;
+// Asks for the page of a scope when the window is refreshed or switches scope; the page comes
+// through ShowPage, at once or later.
+using ReviewSource = std::function<void(ReviewScope)>;
 
 class frmReview : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kFigureCount = 7;
 
-    // `stake` is the credits one hand costs. Shows this session first.
+    // `stake` is the credits one hand costs. Shows this session once refreshed.
     frmReview(QWidget* mainWindow, int stake, ReviewSource source);
 
-    // Reads the scope shown again, keeping the selected hand when it is still listed.
+    // Asks for the page of the scope shown, busy until it comes.
     void Refresh();
+    // The page asked for last; the selected hand stays selected when it is still listed.
+    void ShowPage(ReviewPage page);
+    // Folds the hands recorded since the page's last hand into its figures; `problem` says why
+    // hands are missing, when it is not empty.
+    void AddHands(const std::vector<history::HandRecord>& hands, const QString& problem);
+    // Between Refresh and ShowPage: the figures are being read.
+    bool Busy() const { return busy_; }
     ReviewScope Scope() const;
     const ReviewPage& Page() const { return page_; }
 
@@ -53,26 +61,34 @@ public:
     BalancePlot* Plot() const { return plot_; }
     ReviewDealPanel* Deal() const { return deal_; }
 
+signals:
+    void FiguresShown();  // a page was shown or hands were added to it
+
 public slots:
     void tabScope_Change(int index);
     void cmdOK_Click();  // unloads the window
 
 private:
     QTreeView* AddHandList(ReviewHandsModel* rows, const QString& name,
-                           const QString& accessibleName, const QRect& place);
-    void Fill();
+                           const QString& accessibleName);
+    void Fill(bool grown = false);  // `grown`: the page's hands were added to
+    void ShowBusy();
     void SelectHand(std::int64_t id);
     std::int64_t SelectedHand() const;  // 0 for none
     void ShowSelected(QTreeView* list);
     std::array<QTreeView*, 3> HandLists() const;  // mistakes, close calls, chart's exceptions
 
     ReviewSource source_;
+    const int stake_;
     ReviewPage page_;
+    bool busy_ = false;
+    std::int64_t selected_ = 0;  // the hand to select again when the page comes
     QLabel* lblpname_ = nullptr;
     QTabBar* tabScope_ = nullptr;
     std::array<QLabel*, kFigureCount> captions_{};
     std::array<QLabel*, kFigureCount> figures_{};
     QLabel* lblSentence_ = nullptr;
+    QLabel* lblMistakes_ = nullptr;
     ReviewHandsModel mistakes_;
     ReviewHandsModel closeCalls_;
     ReviewHandsModel chartExceptions_;

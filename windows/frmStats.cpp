@@ -8,7 +8,9 @@
 #include "assets/Artwork.h"
 #include "assets/Fonts.h"
 #include "controls/NameLabel.h"
+#include "controls/OnScreen.h"
 #include "controls/Twips.h"
+#include "windows/WindowLook.h"
 
 namespace {
 
@@ -179,6 +181,8 @@ frmStats::frmStats(QWidget* mainWindow)
     ok->setFont(fonts::Aardvark(14.25));
     SetColour(ok, QPalette::Button, kOrange);
     connect(ok, &QPushButton::clicked, this, &frmStats::cmdOK_Click);
+    winlook::PressedByEscape(ok);
+    KeepOnScreen(*this);
 }
 
 void frmStats::Fill(const output::PlayerRecord& record, const QLocale& locale) {

@@ -32,6 +32,7 @@ frmhelp::frmhelp(QWidget* parent) : QWidget(parent) {
                           fonts::Arial(8.25, true), Qt::AlignLeft | Qt::AlignVCenter);
     QPushButton* ok = AddOkButton(this, TwipsRect(5760, 5880, 1125, 450));
     connect(ok, &QPushButton::clicked, this, &frmhelp::cmdOK_Click);
+    PressedByEscape(ok);
 
     // The client area stands at a fixed place on the screen, whatever the frame's size.
     const QPoint screenOrigin = QGuiApplication::primaryScreen()->geometry().topLeft();

@@ -1,69 +1,27 @@
-// How long the hand history takes: a hand's row and its write, and the review of 100,000 hands.
+// How long the hand history takes: a hand's row and its write, the review of 100,000 hands and
+// of a million, and one hand folded into an open review.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
-#include <numeric>
-#include <random>
 
-#include "engine/PayTable.h"
-#include "engine/analysis/Combinatorics.h"
-#include "engine/analysis/Pays.h"
+#include "bench/history/LargeHistory.h"
 #include "game/history/HandHistory.h"
+#include "game/history/ReviewReader.h"
 #include "game/history/SessionReview.h"
-#include "game/history/SettledHand.h"
-#include "tests/support/GameAdvisor.h"
 
 namespace {
 
+using bench_history::HandMaker;
+using bench_history::kNow;
+using bench_history::RowOf;
+using bench_history::ScratchFolder;
 using history::HandHistory;
 
-constexpr const char* kNow = "2024-05-01T14:03:22";
 constexpr int kReviewedHands = 100000;
-
-// A scratch folder, removed at the end.
-class ScratchFolder {
-public:
-    ScratchFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "bench-XXXXXX").string();
-        path_ = ::mkdtemp(pattern.data());
-    }
-    ~ScratchFolder() { std::filesystem::remove_all(path_); }
-    const std::filesystem::path& path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
-
-// Hands as a fair player makes them: ten cards from a shuffled deck, the best hold nine times
-// in ten and any hold otherwise, so the review has mistakes and close calls to sort.
-class HandMaker {
-public:
-    history::SettledHand Next() {
-        std::array<int, 52> deck{};
-        std::iota(deck.begin(), deck.end(), 0);
-        std::shuffle(deck.begin(), deck.end(), random_);
-        history::SettledHand hand;
-        for (int slot = 0; slot < 5; ++slot) {
-            hand.dealt[slot] = modcards::analysis::CardOfIndex(deck[slot]);
-            hand.finalHand[slot] = modcards::analysis::CardOfIndex(deck[slot + 5]);
-        }
-        hand.held = random_() % 10 != 0 ? GameAdvisor().BestHold(hand.dealt) : random_() % 32;
-        for (int slot = 0; slot < 5; ++slot)
-            if ((hand.held >> slot) & 1u) hand.finalHand[slot] = hand.dealt[slot];
-        return hand;
-    }
-
-private:
-    std::mt19937 random_{12};
-};
-
-history::HandRecord RowOf(const history::Session& session, const history::SettledHand& hand) {
-    return history::RecordOfHand(session, kNow, hand, GameAdvisor(), modcards::GamePayTable())
-        .record;
-}
+constexpr int kMillion = 1000000;
 
 // The row of a settled hand: both values from the advisor, on the game's worker thread.
 void BM_RowOfOneHand(benchmark::State& state) {
@@ -94,20 +52,12 @@ void BM_RecordOneHand(benchmark::State& state) {
 }
 BENCHMARK(BM_RecordOneHand)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
-// History.db with kReviewedHands of Alice's hands in ten sessions, and a few of Bob's.
+// History.db with `hands` of Alice's hands in ten sessions, and a few of Bob's.
 class LargeHistory {
 public:
-    LargeHistory() {
-        auto history = HandHistory::Open(folder_.path(), kNow).history;
-        HandMaker maker;
-        history::Session session;
-        for (int i = 0; i < kReviewedHands; ++i) {
-            if (i % (kReviewedHands / 10) == 0)
-                session = history->BeginSession("Alice", kNow).session;
-            history->Record(RowOf(session, maker.Next()));
-        }
-        const history::Session bob = history->BeginSession("Bob", kNow).session;
-        for (int i = 0; i < 1000; ++i) history->Record(RowOf(bob, maker.Next()));
+    explicit LargeHistory(int hands) {
+        bench_history::AddHands(folder_.path(), "Alice", hands, 10);
+        bench_history::AddHands(folder_.path(), "Bob", 1000, 1);
     }
     const std::filesystem::path& folder() const { return folder_.path(); }
 
@@ -117,7 +67,12 @@ private:
 
 // Built once for every benchmark that reads it.
 const LargeHistory& Large() {
-    static const LargeHistory large;
+    static const LargeHistory large(kReviewedHands);
+    return large;
+}
+
+const LargeHistory& Million() {
+    static const LargeHistory large(kMillion);
     return large;
 }
 
@@ -146,5 +101,31 @@ void BM_OpenHistoryOf100000Hands(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(HandHistory::Open(Large().folder(), kNow));
 }
 BENCHMARK(BM_OpenHistoryOf100000Hands)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The review the table opens on "All Sessions" of a million hands, on the review's own
+// connection, opened afresh: the figures, the costliest mistakes and close calls read in full.
+void BM_ReviewOfAMillionHands(benchmark::State& state) {
+    const std::filesystem::path file = Million().folder() / history::kHistoryFileName;
+    for (auto _ : state) {
+        history::ReviewReader reader(file);
+        const history::ReviewResult read = reader.Review({"Alice", 0}, 5);
+        if (read.error || read.review.handsPlayed != kMillion) state.SkipWithError("hands missing");
+        benchmark::DoNotOptimize(history::ResultSentence(read.review));
+    }
+}
+BENCHMARK(BM_ReviewOfAMillionHands)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// One more hand into the open review of a million: its row read, and folded in.
+void BM_FoldOneHandIntoAMillion(benchmark::State& state) {
+    history::ReviewReader reader(Million().folder() / history::kHistoryFileName);
+    history::SessionReview review = reader.Review({"Alice", 0}, 5).review;
+    const std::int64_t before = review.lastHand - 1;
+    for (auto _ : state) {
+        const history::HandsResult newer = reader.HandsAfter({"Alice", 0}, before);
+        if (newer.hands.size() != 1) state.SkipWithError("the hand is missing");
+        history::FoldHand(review, newer.hands.front(), 5);
+    }
+}
+BENCHMARK(BM_FoldOneHandIntoAMillion)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 }  // namespace

@@ -6,10 +6,12 @@
 #include "engine/analysis/CategoryTables.h"
 #include "engine/analysis/ChartAudit.h"
 #include "engine/analysis/ChartBuilder.h"
+#include "engine/analysis/ChartLevels.h"
 #include "engine/analysis/ChartSamples.h"
 #include "engine/analysis/GameAnalysis.h"
 #include "engine/analysis/GameChart.h"
 #include "engine/analysis/HoldAdvisor.h"
+#include "engine/analysis/RiskOfRuin.h"
 
 namespace modcards::analysis {
 namespace {
@@ -94,6 +96,23 @@ void BM_ChartHoldsOfEveryDeal(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(ChartHoldsOfEveryDeal(GameChart(), 2));
 }
 BENCHMARK(BM_ChartHoldsOfEveryDeal)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Every chart size for full pay, from 5 lines to the full chart, each audited exactly.
+void BM_ChartFrontier(benchmark::State& state) {
+    const PaySums sums(CategoryTables::Build(2), FullPays());
+    for (auto _ : state) benchmark::DoNotOptimize(ChartLevels(sums, kMinChartLines, 2));
+}
+BENCHMARK(BM_ChartFrontier)->Unit(benchmark::kSecond)->UseRealTime()->Iterations(1);
+
+// Risk of ruin for full pay over 10,000 hands from 1,000 bets, the game analysed beforehand;
+// argument: the goal in bets, 0 for none.
+void BM_RiskOfRuin(benchmark::State& state) {
+    const PaySums sums(CategoryTables::Build(2), FullPays());
+    const std::vector<PayChance> chances = PayChancesOf(FullPays(), AnalyzeGame(sums, 2));
+    const Trip trip{1000, 10'000, state.range(0)};
+    for (auto _ : state) benchmark::DoNotOptimize(AnalyzeTrip(chances, trip));
+}
+BENCHMARK(BM_RiskOfRuin)->Arg(0)->Arg(2000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 }  // namespace modcards::analysis

@@ -12,6 +12,7 @@
 #include "table/TableHistory.h"
 #include "table/frmMain.h"
 #include "tests/support/ScriptedDialogs.h"
+#include "tests/support/SettledHands.h"
 #include "tests/support/TableScene.h"
 
 namespace {
@@ -26,9 +27,11 @@ struct Table : TableScene<ScriptedDialogs> {
 
     explicit Table(bool withHistory) {
         dialogs.inputAnswers.push_back(QStringLiteral("Bench"));
-        window = std::make_unique<frmMain>(ctx, aux);
-        strategy = std::make_unique<StrategyMenu>(*window, aux, ctx);
-        if (withHistory) history = std::make_unique<TableHistory>(*window, *strategy, ctx);
+        window = std::make_unique<frmMain>(ctx, hand, aux);
+        strategy = AddStrategy();
+        if (withHistory)
+            history =
+                std::make_unique<TableHistory>(*window, hand, tables, strategy->Review(), ctx);
         window->show();
         ready = QTest::qWaitFor([&] { return strategy->Tables().Return().has_value(); }, 30000);
     }
@@ -67,13 +70,13 @@ void BM_SettleWithHistory(benchmark::State& state) {
 // The history's share alone: the table's signal that hands the settled hand to the recorder.
 void BM_HandToTheRecorder(benchmark::State& state) {
     Table table(true);
-    const history::SettledHand hand{modcards::ParseHand("9c 9d 4s 9h Kd"), 0b01011,
-                                    modcards::ParseHand("9c 9d 9s 9h 8d")};
+    const history::SettledHand hand = SettledByTheTable(
+        modcards::ParseHand("9c 9d 4s 9h Kd"), 0b01011, modcards::ParseHand("9c 9d 9s 9h 8d"));
     for (auto _ : state) {
         state.PauseTiming();
         QCoreApplication::processEvents();
         state.ResumeTiming();
-        emit table.window->HandSettled(hand);
+        emit table.hand.Settled(hand);
     }
 }
 

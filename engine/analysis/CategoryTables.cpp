@@ -3,7 +3,6 @@
 
 #include <stdexcept>
 
-#include "engine/Deal.h"
 #include "engine/analysis/CardSets.h"
 #include "engine/analysis/Parallel.h"
 #include "engine/analysis/SuitClasses.h"
@@ -12,8 +11,8 @@ namespace modcards::analysis {
 
 namespace {
 
-// The category of every hand: one hand of each suit class goes through SortByValue and
-// EvaluateHand, and the others of its class take the same category.
+// The category of every hand: one hand of each suit class goes through EvaluateHand, and the
+// others of its class take the same category.
 void ClassifyHands(const std::vector<SuitClass>& classes, std::vector<std::uint8_t>& categories,
                    unsigned threads) {
     categories.resize(static_cast<std::size_t>(kDealCount));
@@ -23,7 +22,6 @@ void ClassifyHands(const std::vector<SuitClass>& classes, std::vector<std::uint8
                          const CardSet& set = classes[static_cast<std::size_t>(i)].set;
                          Hand hand;
                          for (int c = 0; c < kHandSize; ++c) hand[c] = CardOfIndex(set.cards[c]);
-                         SortByValue(hand);
                          const auto category = static_cast<std::uint8_t>(EvaluateHand(hand));
                          ForEachSuitRenaming(set, [&](std::int32_t rank) {
                              categories[static_cast<std::size_t>(rank)] = category;

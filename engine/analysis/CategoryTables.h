@@ -18,7 +18,7 @@ using CategoryCounts = std::array<std::int64_t, kCategoryCount>;
 // between threads. Sets are addressed by size (0..5) and colex rank (see ColexRank).
 class CategoryTables {
 public:
-    // Classifies one hand of each suit class with SortByValue + EvaluateHand and gives its
+    // Classifies one hand of each suit class with EvaluateHand and gives its
     // category to every hand of the class; counts smaller sets the same way. Spread over
     // `threads` threads (at least one); some tens of milliseconds.
     static std::shared_ptr<const CategoryTables> Build(unsigned threads = 2);

@@ -3,6 +3,7 @@
 #include "engine/analysis/ChartBuilder.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "engine/analysis/ChartSamples.h"
 #include "engine/analysis/ChartSearch.h"
@@ -12,6 +13,7 @@ namespace modcards::analysis {
 namespace {
 
 constexpr int kSections = 5;
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
 int WrittenLines(const std::vector<SectionSearch>& searches) {
     int total = 0;
@@ -60,24 +62,34 @@ void GrowLines(std::vector<SectionSearch>& searches, const ChartGoal& goal) {
     }
 }
 
-}  // namespace
-
-StrategyChart BuildChart(const PaySums& sums, const ChartGoal& goal) {
-    const std::array<ChartSection, kSections> sections = CollectChartSections(sums, goal.threads);
+// The searches refer to the sections, which must outlive them.
+std::vector<SectionSearch> StartSearches(const std::array<ChartSection, kSections>& sections,
+                                         unsigned threads) {
     std::vector<SectionSearch> searches;
     for (int deuces = 0; deuces < kSections; ++deuces)
-        searches.emplace_back(sections[static_cast<std::size_t>(deuces)], deuces, goal.threads);
+        searches.emplace_back(sections[static_cast<std::size_t>(deuces)], deuces, threads);
+    return searches;
+}
 
+// Applies the cheapest merge of any section and returns that section; -1 when no section has
+// one costing at most `mostCost`.
+int MergeCheapest(std::vector<SectionSearch>& searches, double mostCost) {
+    std::vector<Merge> merges;
+    for (const auto& search : searches) merges.push_back(search.CheapestMerge());
+    const std::size_t section = BestOf(merges);
+    if (merges[section].gain == kNone || merges[section].gain < -mostCost) return -1;
+    searches[section].Apply(merges[section]);
+    return static_cast<int>(section);
+}
+
+void Settle(std::vector<SectionSearch>& searches, const ChartGoal& goal) {
     GrowLines(searches, goal);
-    while (true) {
-        std::vector<Merge> merges;
-        for (const auto& search : searches) merges.push_back(search.CheapestMerge());
-        const std::size_t section = BestOf(merges);
-        if (merges[section].gain < -goal.mergeCost && WrittenLines(searches) <= goal.maxLines)
-            break;
-        searches[section].Apply(merges[section]);
+    while (MergeCheapest(searches, WrittenLines(searches) > goal.maxLines ? kInfinity
+                                                                          : goal.mergeCost) >= 0) {
     }
+}
 
+StrategyChart Written(std::vector<SectionSearch>& searches) {
     std::vector<ChartLine> lines;
     for (int deuces = kSections - 1; deuces >= 0; --deuces) {
         searches[static_cast<std::size_t>(deuces)].Tidy();
@@ -85,6 +97,29 @@ StrategyChart BuildChart(const PaySums& sums, const ChartGoal& goal) {
         lines.insert(lines.end(), section.begin(), section.end());
     }
     return StrategyChart(std::move(lines));
+}
+
+}  // namespace
+
+StrategyChart BuildChart(const PaySums& sums, const ChartGoal& goal) {
+    const auto sections = CollectChartSections(sums, goal.threads);
+    std::vector<SectionSearch> searches = StartSearches(sections, goal.threads);
+    Settle(searches, goal);
+    return Written(searches);
+}
+
+std::vector<StrategyChart> ChartsDownTo(const PaySums& sums, int fewestLines,
+                                        const ChartGoal& goal) {
+    const auto sections = CollectChartSections(sums, goal.threads);
+    std::vector<SectionSearch> searches = StartSearches(sections, goal.threads);
+    Settle(searches, goal);
+    std::vector<StrategyChart> charts{Written(searches)};
+    while (WrittenLines(searches) > fewestLines) {
+        if (MergeCheapest(searches, kInfinity) < 0) break;
+        if (WrittenLines(searches) < static_cast<int>(charts.back().Lines().size()))
+            charts.push_back(Written(searches));
+    }
+    return charts;
 }
 
 }  // namespace modcards::analysis

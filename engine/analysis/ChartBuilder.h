@@ -1,6 +1,8 @@
 // Deriving a strategy chart for a pay table from the exact value of every hold of every deal.
 #pragma once
 
+#include <vector>
+
 #include "engine/analysis/PaySums.h"
 #include "engine/analysis/StrategyChart.h"
 
@@ -19,5 +21,11 @@ struct ChartGoal {
 // raises the return most, placing both parts where they play best. Lines that gain almost
 // nothing are merged or dropped at the end. Deterministic for given pays.
 StrategyChart BuildChart(const PaySums& sums, const ChartGoal& goal = {});
+
+// BuildChart's chart first, then ever shorter charts down to `fewestLines` (at least one line
+// per section): each time the merge of two lines, or the dropping of one, that costs least is
+// made, and each new line count is written down. Each chart is shorter than the one before.
+std::vector<StrategyChart> ChartsDownTo(const PaySums& sums, int fewestLines,
+                                        const ChartGoal& goal = {});
 
 }  // namespace modcards::analysis

@@ -6,6 +6,15 @@
 #include "engine/analysis/Parallel.h"
 
 namespace modcards::analysis {
+namespace {
+
+// The section's tables are indexed by ints (places, ids, cells, deals): one conversion.
+template <class Index>
+constexpr std::size_t At(Index i) {
+    return static_cast<std::size_t>(i);
+}
+
+}  // namespace
 
 SectionSearch::SectionSearch(const ChartSection& section, int deuces, unsigned threads)
     : s_(section), deuces_(deuces), threads_(threads) {
@@ -22,7 +31,7 @@ void SectionSearch::Reorder(int base) {
     for (int sweep = 0; sweep < 50; ++sweep) {
         bool moved = false;
         for (int place = 0; place < LineCount(); ++place) {
-            const Line& line = lines_[static_cast<std::size_t>(place)];
+            const Line& line = lines_[At(place)];
             if (IsLast(place) || (base >= 0 && line.base != base && !Played(line))) continue;
             const Gathered gathered = Gather({line.id});
             if (gathered.size() == 0) continue;
@@ -40,8 +49,8 @@ SectionSearch::Likeliest SectionSearch::LikeliestCarve() const {
     Likeliest likeliest;
     for (int place = 0; place < LineCount(); ++place) {
         if (IsLast(place)) continue;
-        const int id = lines_[static_cast<std::size_t>(place)].id;
-        const double estimate = estimate_[static_cast<std::size_t>(id)];
+        const int id = lines_[At(place)].id;
+        const double estimate = estimate_[At(id)];
         if (estimate > likeliest.gain) {
             likeliest.runnerUp = likeliest.gain;
             likeliest.id = id;
@@ -54,18 +63,18 @@ SectionSearch::Likeliest SectionSearch::LikeliestCarve() const {
 }
 
 Carve SectionSearch::BestCarveOf(int id, double minGain) {
-    const int place = placeOfId_[static_cast<std::size_t>(id)];
-    const Line& line = lines_[static_cast<std::size_t>(place)];
+    const int place = placeOfId_[At(id)];
+    const Line& line = lines_[At(place)];
     const Gathered gathered = Gather({id});
     const std::vector<Part> parts = PartsToTry(line, gathered, minGain);
     // Parts are judged apart on the threads; ties go to the part listed first.
     const std::int64_t slices = std::max(1u, threads_);
-    std::vector<Carve> bests(static_cast<std::size_t>(slices));
+    std::vector<Carve> bests(At(slices));
     ForEachSlice(slices, threads_, [&](std::int64_t begin, std::int64_t end) {
         for (std::int64_t slice = begin; slice < end; ++slice) {
-            Carve& best = bests[static_cast<std::size_t>(slice)];
-            for (auto p = static_cast<std::size_t>(parts.size() * slice / slices);
-                 p < parts.size() * static_cast<std::size_t>(slice + 1) / slices; ++p) {
+            Carve& best = bests[At(slice)];
+            for (auto p = At(parts.size() * slice / slices);
+                 p < parts.size() * At(slice + 1) / slices; ++p) {
                 const Placement placed = CarveGain(gathered, place, parts[p]);
                 if (placed.gain > best.gain)
                     best = {placed.gain, place, parts[p].ranges, placed.place};
@@ -75,24 +84,24 @@ Carve SectionSearch::BestCarveOf(int id, double minGain) {
     Carve best;
     for (const Carve& carve : bests)
         if (carve.gain > best.gain) best = carve;
-    estimate_[static_cast<std::size_t>(id)] = best.gain;
+    estimate_[At(id)] = best.gain;
     return best;
 }
 
 void SectionSearch::JudgeEveryLine(double minGain) {
     Reorder();
     for (int place = 0; place < LineCount(); ++place)
-        if (!IsLast(place)) BestCarveOf(lines_[static_cast<std::size_t>(place)].id, minGain);
+        if (!IsLast(place)) BestCarveOf(lines_[At(place)].id, minGain);
 }
 
 void SectionSearch::Apply(const Carve& carve) {
-    const Line whole = lines_[static_cast<std::size_t>(carve.line)];
+    const Line whole = lines_[At(carve.line)];
     std::vector<Line> lines;
     for (int place = 0; place <= LineCount(); ++place) {
         if (place == carve.place) lines.push_back(NewLine(whole.base, carve.part));
         if (place == LineCount()) break;
         if (place != carve.line) {
-            lines.push_back(lines_[static_cast<std::size_t>(place)]);
+            lines.push_back(lines_[At(place)]);
             continue;
         }
         for (const Ranges& piece : Subtract(whole.ranges, carve.part))
@@ -104,11 +113,11 @@ void SectionSearch::Apply(const Carve& carve) {
 Merge SectionSearch::CheapestMerge() const {
     Merge best;
     for (int first = 0; first < LineCount(); ++first) {
-        if (IsLast(first) || !Played(lines_[static_cast<std::size_t>(first)])) continue;
-        const Gathered alone = Gather({lines_[static_cast<std::size_t>(first)].id});
+        if (IsLast(first) || !Played(lines_[At(first)])) continue;
+        const Gathered alone = Gather({lines_[At(first)].id});
         double dropGain = 0;
         for (std::size_t i = 0; i < alone.size(); ++i)
-            dropGain += alone.otherValue[i] - dealValue_[static_cast<std::size_t>(alone.deals[i])];
+            dropGain += alone.otherValue[i] - dealValue_[At(alone.deals[i])];
         if (dropGain > best.gain) best = {dropGain, first, -1, 0};
         for (int second = first + 1; second < LineCount(); ++second) {
             if (!Neighbours(first, second)) continue;
@@ -120,14 +129,13 @@ Merge SectionSearch::CheapestMerge() const {
 }
 
 void SectionSearch::Apply(const Merge& merge) {
-    const Line first = lines_[static_cast<std::size_t>(merge.first)];
+    const Line first = lines_[At(merge.first)];
     std::vector<Line> lines;
     for (int place = 0; place < LineCount(); ++place)
-        if (place != merge.first && place != merge.second)
-            lines.push_back(lines_[static_cast<std::size_t>(place)]);
+        if (place != merge.first && place != merge.second) lines.push_back(lines_[At(place)]);
     if (merge.second >= 0) {
         Ranges joined = first.ranges;
-        const Ranges& other = lines_[static_cast<std::size_t>(merge.second)].ranges;
+        const Ranges& other = lines_[At(merge.second)].ranges;
         for (int d = 0; d < kDetailCount; ++d)
             joined[d] = {std::min(joined[d].low, other[d].low),
                          std::max(joined[d].high, other[d].high)};
@@ -137,7 +145,7 @@ void SectionSearch::Apply(const Merge& merge) {
 }
 
 bool SectionSearch::Covers(const Line& line, std::int32_t cell) const {
-    if (s_.baseOfCell[static_cast<std::size_t>(cell)] != line.base) return false;
+    if (s_.baseOfCell[At(cell)] != line.base) return false;
     const HoldPattern& pattern = Cell(cell);
     for (int d = 0; d < kDetailCount; ++d)
         if (UsesDetail(pattern.kind, static_cast<HoldDetail>(d)) &&
@@ -155,23 +163,23 @@ SectionSearch::Line SectionSearch::NewLine(int base, const Ranges& ranges) {
 
 void SectionSearch::StartWithOneLinePerBase() {
     const HoldPattern last = LastLineOfSection(deuces_).pattern;
-    std::vector<double> dealBest(static_cast<std::size_t>(s_.DealCount()), 0);
+    std::vector<double> dealBest(At(s_.DealCount()), 0);
     for (std::size_t i = 0; i < s_.options.size(); ++i) {
-        double& best = dealBest[static_cast<std::size_t>(s_.dealOfOption[i])];
+        double& best = dealBest[At(s_.dealOfOption[i])];
         best = std::max(best, s_.options[i].value);
     }
     std::vector<std::pair<double, int>> scored;
     for (int base = 0; base < static_cast<int>(s_.bases.size()); ++base) {
-        if (SameBase(s_.bases[static_cast<std::size_t>(base)], last)) {
+        if (SameBase(s_.bases[At(base)], last)) {
             lastBase_ = base;
             continue;
         }
         double closeness = 0;
         double offers = 0;
-        for (const int cell : s_.cellsOfBase[static_cast<std::size_t>(base)]) {
-            for (const std::int64_t i : s_.optionsOfCell[static_cast<std::size_t>(cell)]) {
-                const double best = dealBest[static_cast<std::size_t>(s_.dealOfOption[i])];
-                closeness += best > 0 ? s_.options[static_cast<std::size_t>(i)].value / best : 1;
+        for (const int cell : s_.cellsOfBase[At(base)]) {
+            for (const std::int64_t i : s_.optionsOfCell[At(cell)]) {
+                const double best = dealBest[At(s_.dealOfOption[i])];
+                closeness += best > 0 ? s_.options[At(i)].value / best : 1;
                 ++offers;
             }
         }
@@ -181,10 +189,10 @@ void SectionSearch::StartWithOneLinePerBase() {
     std::vector<Line> lines{NewLine(lastBase_, AllRanges())};
     for (const auto& [score, base] : scored) lines.push_back(NewLine(base, AllRanges()));
     idOfCell_.assign(s_.cells.size(), -1);
-    stamp_.assign(static_cast<std::size_t>(s_.DealCount()), 0);
-    slot_.assign(static_cast<std::size_t>(s_.DealCount()), 0);
-    dealValue_.assign(static_cast<std::size_t>(s_.DealCount()), 0);
-    dealId_.assign(static_cast<std::size_t>(s_.DealCount()), -1);
+    stamp_.assign(At(s_.DealCount()), 0);
+    slot_.assign(At(s_.DealCount()), 0);
+    dealValue_.assign(At(s_.DealCount()), 0);
+    dealId_.assign(At(s_.DealCount()), -1);
     lines_ = std::move(lines);
     Renumber();
     for (int base = 0; base < static_cast<int>(s_.bases.size()); ++base) CoverBase(base);
@@ -193,16 +201,15 @@ void SectionSearch::StartWithOneLinePerBase() {
 }
 
 void SectionSearch::Renumber() {
-    for (int place = 0; place < LineCount(); ++place)
-        placeOfId_[static_cast<std::size_t>(lines_[static_cast<std::size_t>(place)].id)] = place;
+    for (int place = 0; place < LineCount(); ++place) placeOfId_[At(lines_[At(place)].id)] = place;
 }
 
 void SectionSearch::CoverBase(int base) {
-    for (const int cell : s_.cellsOfBase[static_cast<std::size_t>(base)]) {
-        idOfCell_[static_cast<std::size_t>(cell)] = -1;
+    for (const int cell : s_.cellsOfBase[At(base)]) {
+        idOfCell_[At(cell)] = -1;
         for (const Line& line : lines_) {
             if (line.base == base && Covers(line, cell)) {
-                idOfCell_[static_cast<std::size_t>(cell)] = line.id;
+                idOfCell_[At(cell)] = line.id;
                 break;
             }
         }
@@ -214,34 +221,32 @@ void SectionSearch::Replay(std::int32_t deal) {
     std::uint32_t key = 0;
     int id = -1;
     double value = 0;
-    for (std::int64_t i = s_.dealStart[static_cast<std::size_t>(deal)];
-         i < s_.dealStart[static_cast<std::size_t>(deal) + 1]; ++i) {
-        const PlayOption& option = s_.options[static_cast<std::size_t>(i)];
+    for (std::int64_t i = s_.dealStart[At(deal)]; i < s_.dealStart[At(deal) + 1]; ++i) {
+        const PlayOption& option = s_.options[At(i)];
         const int at = PlaceOfCell(option.cell);
         if (at < 0 || at > place || (at == place && option.key < key)) continue;
         place = at;
         key = option.key;
-        id = idOfCell_[static_cast<std::size_t>(option.cell)];
+        id = idOfCell_[At(option.cell)];
         value = option.value;
     }
     Play(deal, id, value);
 }
 
 void SectionSearch::Play(std::int32_t deal, int id, double value) {
-    const auto at = static_cast<std::size_t>(deal);
-    if (dealId_[at] >= 0) --dealsOfId_[static_cast<std::size_t>(dealId_[at])];
+    const auto at = At(deal);
+    if (dealId_[at] >= 0) --dealsOfId_[At(dealId_[at])];
     dealId_[at] = id;
     dealValue_[at] = value;
-    ++dealsOfId_[static_cast<std::size_t>(id)];
+    ++dealsOfId_[At(id)];
 }
 
 void SectionSearch::Rebuild(std::vector<Line> lines, int base) {
     lines_ = std::move(lines);
     Renumber();
     CoverBase(base);
-    for (const int cell : s_.cellsOfBase[static_cast<std::size_t>(base)])
-        for (const std::int64_t i : s_.optionsOfCell[static_cast<std::size_t>(cell)])
-            Replay(s_.dealOfOption[static_cast<std::size_t>(i)]);
+    for (const int cell : s_.cellsOfBase[At(base)])
+        for (const std::int64_t i : s_.optionsOfCell[At(cell)]) Replay(s_.dealOfOption[At(i)]);
     Reorder(base);
 }
 
@@ -258,24 +263,22 @@ Gathered SectionSearch::Gather(std::initializer_list<int> ids) const {
     const auto inSet = [&ids](int id) {
         return std::find(ids.begin(), ids.end(), id) != ids.end();
     };
-    const int base =
-        lines_[static_cast<std::size_t>(placeOfId_[static_cast<std::size_t>(*ids.begin())])].base;
+    const int base = lines_[At(placeOfId_[At(*ids.begin())])].base;
     // Each deal once, with its options of these lines side by side.
     Gathered gathered;
     std::vector<std::int64_t> picked;
     ++generation_;
-    for (const int cell : s_.cellsOfBase[static_cast<std::size_t>(base)]) {
-        if (!inSet(idOfCell_[static_cast<std::size_t>(cell)])) continue;
-        for (const std::int64_t i : s_.optionsOfCell[static_cast<std::size_t>(cell)]) {
-            const auto deal =
-                static_cast<std::size_t>(s_.dealOfOption[static_cast<std::size_t>(i)]);
+    for (const int cell : s_.cellsOfBase[At(base)]) {
+        if (!inSet(idOfCell_[At(cell)])) continue;
+        for (const std::int64_t i : s_.optionsOfCell[At(cell)]) {
+            const auto deal = At(s_.dealOfOption[At(i)]);
             if (stamp_[deal] != generation_) {
                 stamp_[deal] = generation_;
                 slot_[deal] = static_cast<std::int32_t>(gathered.deals.size());
                 gathered.deals.push_back(static_cast<std::int32_t>(deal));
                 gathered.optionStart.push_back(0);
             }
-            ++gathered.optionStart[static_cast<std::size_t>(slot_[deal]) + 1];
+            ++gathered.optionStart[At(slot_[deal]) + 1];
             picked.push_back(i);
         }
     }
@@ -285,9 +288,8 @@ Gathered SectionSearch::Gather(std::initializer_list<int> ids) const {
     gathered.details.resize(picked.size());
     std::vector<std::size_t> next(gathered.optionStart.begin(), gathered.optionStart.end() - 1);
     for (const std::int64_t i : picked) {
-        const auto slot = static_cast<std::size_t>(
-            slot_[static_cast<std::size_t>(s_.dealOfOption[static_cast<std::size_t>(i)])]);
-        const PlayOption& option = s_.options[static_cast<std::size_t>(i)];
+        const auto slot = At(slot_[At(s_.dealOfOption[At(i)])]);
+        const PlayOption& option = s_.options[At(i)];
         gathered.details[next[slot]] = Cell(option.cell).details;
         gathered.options[next[slot]++] = option;
     }
@@ -297,21 +299,21 @@ Gathered SectionSearch::Gather(std::initializer_list<int> ids) const {
 
 template <typename InSet>
 void SectionSearch::AddDeal(Gathered& gathered, std::int32_t deal, const InSet& inSet) const {
-    const auto at = static_cast<std::size_t>(deal);
+    const auto at = At(deal);
     int place = kNoPlace;
     int id = -1;
     double value = 0;
     if (!inSet(dealId_[at])) {
         id = dealId_[at];
-        place = placeOfId_[static_cast<std::size_t>(id)];
+        place = placeOfId_[At(id)];
         value = dealValue_[at];
     } else {
         std::uint32_t key = 0;
         for (std::int64_t i = s_.dealStart[at]; i < s_.dealStart[at + 1]; ++i) {
-            const PlayOption& option = s_.options[static_cast<std::size_t>(i)];
-            const int optionId = idOfCell_[static_cast<std::size_t>(option.cell)];
+            const PlayOption& option = s_.options[At(i)];
+            const int optionId = idOfCell_[At(option.cell)];
             if (optionId < 0 || inSet(optionId)) continue;
-            const int optionPlace = placeOfId_[static_cast<std::size_t>(optionId)];
+            const int optionPlace = placeOfId_[At(optionId)];
             if (optionPlace > place || (optionPlace == place && option.key < key)) continue;
             place = optionPlace;
             key = option.key;
@@ -336,21 +338,19 @@ Placement SectionSearch::Reinsert(const Gathered& gathered, int place) const {
     for (std::size_t i = 0; i < gathered.size(); ++i) {
         const int other = gathered.otherPlace[i];
         gains.Add(KeptOption(gathered, i)->value, other > place ? other - 1 : other,
-                  gathered.otherValue[i], dealValue_[static_cast<std::size_t>(gathered.deals[i])]);
+                  gathered.otherValue[i], dealValue_[At(gathered.deals[i])]);
     }
     return gains.Best();
 }
 
 void SectionSearch::MoveLine(const Gathered& gathered, int from, int to) {
-    const Line line = lines_[static_cast<std::size_t>(from)];
+    const Line line = lines_[At(from)];
     lines_.erase(lines_.begin() + from);
     lines_.insert(lines_.begin() + to, line);
     Renumber();
     for (std::size_t i = 0; i < gathered.size(); ++i) {
         const int other = gathered.otherPlace[i];
-        const int otherAfter = other == kNoPlace
-                                   ? kNoPlace
-                                   : placeOfId_[static_cast<std::size_t>(gathered.otherId[i])];
+        const int otherAfter = other == kNoPlace ? kNoPlace : placeOfId_[At(gathered.otherId[i])];
         if (to < otherAfter)
             Play(gathered.deals[i], line.id, KeptOption(gathered, i)->value);
         else
@@ -361,7 +361,7 @@ void SectionSearch::MoveLine(const Gathered& gathered, int from, int to) {
 std::vector<Part> SectionSearch::PartsToTry(const Line& line, const Gathered& gathered,
                                             double minGain) const {
     std::vector<std::vector<DetailRange>> halves(kDetailCount);
-    const HoldKind kind = s_.bases[static_cast<std::size_t>(line.base)].kind;
+    const HoldKind kind = s_.bases[At(line.base)].kind;
     for (int d = 0; d < kDetailCount; ++d) {
         if (!UsesDetail(kind, static_cast<HoldDetail>(d))) continue;
         const std::vector<std::uint8_t> values = ValuesOf(line, static_cast<HoldDetail>(d));
@@ -395,7 +395,7 @@ double SectionSearch::UpperBound(const Gathered& gathered) const {
         double best = kNone;
         for (std::size_t o = gathered.optionStart[i]; o < gathered.optionStart[i + 1]; ++o)
             best = std::max(best, gathered.options[o].value);
-        bound += std::max(0.0, best - dealValue_[static_cast<std::size_t>(gathered.deals[i])]);
+        bound += std::max(0.0, best - dealValue_[At(gathered.deals[i])]);
     }
     return bound;
 }
@@ -416,7 +416,7 @@ Placement SectionSearch::CarveGain(const Gathered& gathered, int place, const Pa
             otherPlace = place;
             otherValue = staying->value;
         }
-        const double current = dealValue_[static_cast<std::size_t>(gathered.deals[i])];
+        const double current = dealValue_[At(gathered.deals[i])];
         if (moving)
             gains.Add(moving->value, otherPlace, otherValue, current);
         else
@@ -427,7 +427,7 @@ Placement SectionSearch::CarveGain(const Gathered& gathered, int place, const Pa
 
 std::vector<std::uint8_t> SectionSearch::ValuesOf(const Line& line, HoldDetail detail) const {
     std::vector<std::uint8_t> values;
-    for (const int cell : s_.cellsOfBase[static_cast<std::size_t>(line.base)])
+    for (const int cell : s_.cellsOfBase[At(line.base)])
         if (Covers(line, cell)) values.push_back(Cell(cell).details[detail]);
     std::sort(values.begin(), values.end());
     values.erase(std::unique(values.begin(), values.end()), values.end());
@@ -435,8 +435,8 @@ std::vector<std::uint8_t> SectionSearch::ValuesOf(const Line& line, HoldDetail d
 }
 
 bool SectionSearch::Neighbours(int a, int b) const {
-    const Line& first = lines_[static_cast<std::size_t>(a)];
-    const Line& second = lines_[static_cast<std::size_t>(b)];
+    const Line& first = lines_[At(a)];
+    const Line& second = lines_[At(b)];
     if (first.base != second.base || !Played(second)) return false;
     int differing = -1;
     for (int d = 0; d < kDetailCount; ++d) {
@@ -460,15 +460,14 @@ bool SectionSearch::Neighbours(int a, int b) const {
 }
 
 Placement SectionSearch::MergeGain(int first, int second) const {
-    const Gathered gathered = Gather(
-        {lines_[static_cast<std::size_t>(first)].id, lines_[static_cast<std::size_t>(second)].id});
+    const Gathered gathered = Gather({lines_[At(first)].id, lines_[At(second)].id});
     PlaceGains gains(LineCount() - 2);
     for (std::size_t i = 0; i < gathered.size(); ++i) {
         const int other = gathered.otherPlace[i];
         const int remaining =
             other == kNoPlace ? other : other - (other > first) - (other > second);
         gains.Add(KeptOption(gathered, i)->value, remaining, gathered.otherValue[i],
-                  dealValue_[static_cast<std::size_t>(gathered.deals[i])]);
+                  dealValue_[At(gathered.deals[i])]);
     }
     return gains.Best();
 }

@@ -19,7 +19,7 @@ constexpr Card CardOfIndex(int index) {
 
 // -1 when the card is not one of the 52.
 constexpr int IndexOfCard(Card card) {
-    if (card.Suit < 0 || card.Suit > 3 || card.Value < 1 || card.Value > 13) return -1;
+    if (!IsInDeck(card)) return -1;
     return card.Suit * 13 + card.Value - 1;
 }
 

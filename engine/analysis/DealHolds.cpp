@@ -25,14 +25,14 @@ SortedDeal SortDeal(const Hand& dealt) {
     return sorted;
 }
 
-std::uint8_t SlotsOfHold(const SortedDeal& deal, unsigned hold) {
+HoldMask SlotsOfHold(const SortedDeal& deal, unsigned hold) {
     unsigned slots = 0;
     for (int place = 0; place < kHandSize; ++place)
         if (hold & (1u << place)) slots |= 1u << deal.slotOfPlace[place];
-    return static_cast<std::uint8_t>(slots);
+    return static_cast<HoldMask>(slots);
 }
 
-unsigned HoldOfSlots(const SortedDeal& deal, std::uint8_t slots) {
+unsigned HoldOfSlots(const SortedDeal& deal, HoldMask slots) {
     unsigned hold = 0;
     for (int place = 0; place < kHandSize; ++place)
         if (slots & (1u << deal.slotOfPlace[place])) hold |= 1u << place;

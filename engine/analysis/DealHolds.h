@@ -30,8 +30,8 @@ struct SortedDeal {
 SortedDeal SortDeal(const Hand& dealt);
 
 // A hold as a mask over ascending places, turned into the caller's slots, and back.
-std::uint8_t SlotsOfHold(const SortedDeal& deal, unsigned hold);
-unsigned HoldOfSlots(const SortedDeal& deal, std::uint8_t slots);
+HoldMask SlotsOfHold(const SortedDeal& deal, unsigned hold);
+unsigned HoldOfSlots(const SortedDeal& deal, HoldMask slots);
 
 // The colex rank of each subset of the dealt cards, by mask.
 SubsetRanks RanksOfSubsets(const DealtIndices& dealt);

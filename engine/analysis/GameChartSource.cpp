@@ -52,8 +52,15 @@ std::string Source(const StrategyChart& chart, const ChartAudit& audit) {
         FractionSource(audit.cost) + ", {";
     for (std::size_t i = 0; i < audit.dealsPlayed.size(); ++i)
         text += (i ? ", " : "") + std::to_string(audit.dealsPlayed[i]);
-    return text + "}, " + std::to_string(audit.dealsPlayedWorse) +
-           "};\n    return audit;\n}\n\n}  // namespace modcards::analysis\n";
+    text += "}, " + std::to_string(audit.dealsPlayedWorse) + ", {\n";
+    for (const LineWorth& worth : audit.worth) {
+        text += "        {" + FractionSource(worth.lowest) + ", " + FractionSource(worth.highest) +
+                ", {";
+        for (int i = 0; i < kHandSize; ++i)
+            text += (i ? ", " : "") + std::to_string(worth.example[static_cast<std::size_t>(i)]);
+        text += std::string("}, ") + (worth.played ? "true" : "false") + "},\n";
+    }
+    return text + "    }};\n    return audit;\n}\n\n}  // namespace modcards::analysis\n";
 }
 
 }  // namespace

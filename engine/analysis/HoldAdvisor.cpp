@@ -49,7 +49,7 @@ std::array<RankedHold, kHoldCount> HoldAdvisor::RankHolds(const Hand& dealt) con
     return ranked;
 }
 
-std::uint8_t HoldAdvisor::BestHold(const Hand& dealt) const {
+HoldMask HoldAdvisor::BestHold(const Hand& dealt) const {
     return RankHolds(dealt)[0].keptSlots;
 }
 

@@ -15,7 +15,7 @@
 namespace modcards::analysis {
 
 struct RankedHold {
-    std::uint8_t keptSlots = 0;  // bit i set: keep slot i of the hand as it was given
+    HoldMask keptSlots = 0;      // bit i set: keep slot i of the hand as it was given
     std::int64_t totalPay = 0;   // sum of the pays over every draw, in the pays' units
     std::int64_t drawCount = 0;  // how many draws complete the hold: C(47, 5 - held)
     int rank = 0;                // 1 for the best; holds of equal value share a rank
@@ -41,7 +41,7 @@ public:
     std::array<RankedHold, kHoldCount> RankHolds(const Hand& dealt) const;
 
     // The slots of the first hold RankHolds lists.
-    std::uint8_t BestHold(const Hand& dealt) const;
+    HoldMask BestHold(const Hand& dealt) const;
 
     const Pays& pays() const { return sums_.pays(); }
     const PaySums& sums() const { return sums_; }

@@ -5,7 +5,6 @@
 #include <bit>
 #include <numeric>
 
-#include "engine/Deal.h"
 #include "engine/HandEvaluation.h"
 
 namespace modcards::analysis {
@@ -71,7 +70,6 @@ DealFacts FactsOf(const DealtIndices& dealt) {
             facts.naturalsOfSuit[static_cast<std::size_t>(facts.suit[place])] |= 1u << place;
         hand[place] = CardOfIndex(dealt[place]);
     }
-    SortByValue(hand);
     facts.made = EvaluateHand(hand);
     return facts;
 }

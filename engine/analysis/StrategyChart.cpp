@@ -99,13 +99,13 @@ ChartHandPlay StrategyChart::PlayHand(const Hand& dealt) const {
     return {play.line, SlotsOfHold(deal, play.hold)};
 }
 
-int StrategyChart::LineOfHold(const Hand& dealt, std::uint8_t keptSlots) const {
+int StrategyChart::LineOfHold(const Hand& dealt, HoldMask keptSlots) const {
     const SortedDeal deal = SortDeal(dealt);
     return LineOfPattern(ClassifyHold(deal.cards, HoldOfSlots(deal, keptSlots)),
                          DeucesIn(deal.cards));
 }
 
-HoldName StrategyChart::NameHold(const Hand& dealt, std::uint8_t keptSlots) const {
+HoldName StrategyChart::NameHold(const Hand& dealt, HoldMask keptSlots) const {
     const SortedDeal deal = SortDeal(dealt);
     const unsigned hold = HoldOfSlots(deal, keptSlots);
     const int deuces = DeucesIn(deal.cards);
@@ -150,7 +150,7 @@ HoldName StrategyChart::NameHold(const Hand& dealt, std::uint8_t keptSlots) cons
     return name;
 }
 
-std::string StrategyChart::HoldText(const Hand& dealt, std::uint8_t keptSlots) const {
+std::string StrategyChart::HoldText(const Hand& dealt, HoldMask keptSlots) const {
     const HoldName name = NameHold(dealt, keptSlots);
     return name.text + name.rest;
 }

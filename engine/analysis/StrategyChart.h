@@ -23,7 +23,7 @@ struct ChartPlay {
 // What the chart does with a hand given in slot order.
 struct ChartHandPlay {
     int line = 0;
-    std::uint8_t keptSlots = 0;  // bit i set: keep slot i of the hand as given
+    HoldMask keptSlots = 0;  // bit i set: keep slot i of the hand as given
 };
 
 // A hold in the chart's words. Kept cards that make no pattern together are named by their
@@ -54,13 +54,13 @@ public:
 
     // The line whose words name this hold of the hand (whether or not the chart plays it), or
     // -1 when no line of the hand's section covers it.
-    int LineOfHold(const Hand& dealt, std::uint8_t keptSlots) const;
+    int LineOfHold(const Hand& dealt, HoldMask keptSlots) const;
 
     // The hold in the chart's words (see HoldName).
-    HoldName NameHold(const Hand& dealt, std::uint8_t keptSlots) const;
+    HoldName NameHold(const Hand& dealt, HoldMask keptSlots) const;
 
     // NameHold's text and rest together.
-    std::string HoldText(const Hand& dealt, std::uint8_t keptSlots) const;
+    std::string HoldText(const Hand& dealt, HoldMask keptSlots) const;
 
     // The line covering a pattern of a deal with `deuces` deuces, or -1.
     int LineOfPattern(const HoldPattern& pattern, int deuces) const;

@@ -30,6 +30,29 @@ output::FileError ErrorAbout(std::string action, const std::filesystem::path& fi
     return {std::move(action), file, std::move(reason)};
 }
 
+WriteFailure FailureAbout(std::string action, const std::filesystem::path& file,
+                          const sqlite::Status& status) {
+    WriteFailure failure;
+    static_cast<output::FileError&>(failure) = {std::move(action), file, status.reason};
+    switch (status.code & 0xFF) {
+        case SQLITE_BUSY:
+        case SQLITE_LOCKED:
+            failure.retry = Retry::AtOnce;
+            break;
+        case SQLITE_FULL:
+        case SQLITE_IOERR:
+        case SQLITE_CANTOPEN:
+        case SQLITE_READONLY:
+        case SQLITE_PROTOCOL:
+        case SQLITE_NOMEM:
+            failure.retry = Retry::Later;
+            break;
+        default:
+            failure.retry = Retry::Never;
+    }
+    return failure;
+}
+
 std::string SetAsideNotice(const std::filesystem::path& file, const std::string& why,
                            const std::filesystem::path& aside) {
     return "The hand history \"" + file.string() + "\" could not be read: " + why +
@@ -40,14 +63,29 @@ std::string CountOfHands(std::int64_t count) {
     return std::to_string(count) + (count == 1 ? " hand" : " hands");
 }
 
-// The numbers of one row of kSelectHands.
-void ReadNumbers(sqlite3_stmt* row, HandRecord& hand) {
+// The numbers of one row of kSelectHands, read only when each column holds a number of its
+// kind (a text or a huge real would be converted, not refused); returns why the row cannot be
+// a hand's, in words. Every row a review reads passes here, listed or not.
+std::string ReadNumbers(sqlite3_stmt* row, HandRecord& hand) {
     hand.id = sqlite3_column_int64(row, 0);
+    for (int column = 1; column < 6; ++column) {
+        const int type = sqlite3_column_type(row, column);
+        if (column < 4 && type != SQLITE_INTEGER)
+            return "a count or a pay of the hand is not a whole number";
+        if (type != SQLITE_INTEGER && type != SQLITE_FLOAT)
+            return "an expected pay of the hand is not a number";
+    }
+    const auto whole = [row](int column, int& field) {
+        const std::int64_t value = sqlite3_column_int64(row, column);
+        field = static_cast<int>(value);
+        return field == value;
+    };
     hand.session = sqlite3_column_int64(row, 1);
-    hand.category = sqlite3_column_int(row, 2);
-    hand.pay = sqlite3_column_int(row, 3);
+    if (!whole(2, hand.category) || !whole(3, hand.pay))
+        return "the hand's category or pay is out of range";
     hand.holdEv = sqlite3_column_double(row, 4);
     hand.bestEv = sqlite3_column_double(row, 5);
+    return NumbersProblem(hand);
 }
 
 // The texts of the row, after its numbers; returns why the row cannot be read, in words.
@@ -138,13 +176,14 @@ SessionResult HandHistory::BeginSession(std::string_view player, std::string_vie
     SessionResult result;
     const std::string_view name = output::TrimSpaces(player);
     if (name.empty()) {
-        result.error = ErrorAbout(action, file_, "the session has no player");
+        result.error = FailureAbout(action, file_, {SQLITE_MISUSE, "the session has no player"});
         return result;
     }
     if (!IsLocalTimeText(startedAt)) {
-        result.error = ErrorAbout(action, file_,
-                                  "the time \"" + std::string(startedAt) +
-                                      "\" is not a date and time such as 2024-05-01T14:03:22");
+        result.error = FailureAbout(
+            action, file_,
+            {SQLITE_MISUSE, "the time \"" + std::string(startedAt) +
+                                "\" is not a date and time such as 2024-05-01T14:03:22"});
         return result;
     }
     const std::lock_guard lock(mutex_);
@@ -154,7 +193,7 @@ SessionResult HandHistory::BeginSession(std::string_view player, std::string_vie
     sqlite::BindText(insert, 2, startedAt);
     const int code = sqlite3_step(insert);
     if (code != SQLITE_DONE) {
-        result.error = ErrorAbout(action, file_, sqlite::Failure(db, code).reason);
+        result.error = FailureAbout(action, file_, sqlite::Failure(db, code));
     } else {
         result.session = {sqlite3_last_insert_rowid(db), std::string(name), std::string(startedAt)};
     }
@@ -162,10 +201,10 @@ SessionResult HandHistory::BeginSession(std::string_view player, std::string_vie
     return result;
 }
 
-std::optional<output::FileError> HandHistory::Record(const HandRecord& hand) {
+std::optional<WriteFailure> HandHistory::Record(const HandRecord& hand) {
     const std::string action = "record the hand in the hand history";
     if (std::string problem = RecordProblem(hand); !problem.empty())
-        return ErrorAbout(action, file_, std::move(problem));
+        return FailureAbout(action, file_, {SQLITE_MISUSE, std::move(problem)});
     const std::lock_guard lock(mutex_);
     sqlite3_stmt* insert = store_->insertHand.get();
     sqlite::BindText(insert, 1, output::TrimSpaces(hand.player));
@@ -180,9 +219,9 @@ std::optional<output::FileError> HandHistory::Record(const HandRecord& hand) {
     sqlite3_bind_int64(insert, 10, hand.session);
     sqlite::BindText(insert, 11, HeldText(hand.bestHeld));
     const int code = sqlite3_step(insert);
-    std::optional<output::FileError> error;
+    std::optional<WriteFailure> error;
     if (code != SQLITE_DONE)
-        error = ErrorAbout(action, file_, sqlite::Failure(store_->db.get(), code).reason);
+        error = FailureAbout(action, file_, sqlite::Failure(store_->db.get(), code));
     sqlite3_reset(insert);
     return error;
 }
@@ -220,10 +259,10 @@ HandsResult HandHistory::ReadHands(const char* where, const Binder& bind, Detail
     int code;
     while ((code = sqlite3_step(select.get())) == SQLITE_ROW) {
         HandRecord& hand = result.hands.emplace_back();
-        ReadNumbers(select.get(), hand);
+        std::string problem = ReadNumbers(select.get(), hand);
         const bool listed = GradeHold(hand.holdEv, hand.bestEv) != HoldGrade::Best;
-        if (detail == Detail::ListedOnly && !listed) continue;
-        const std::string problem = ReadTexts(select.get(), hand);
+        if (problem.empty() && (detail == Detail::Every || listed))
+            problem = ReadTexts(select.get(), hand);
         if (problem.empty()) continue;
         if (unreadable++ == 0) firstProblem = "hand " + std::to_string(hand.id) + ": " + problem;
         result.hands.pop_back();

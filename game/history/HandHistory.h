@@ -29,9 +29,21 @@ struct OpenResult {
     std::string notice;  // a damaged file set aside, in words for the player; empty when none
 };
 
+// When a failed write may succeed if tried again.
+enum class Retry {
+    Never,   // the row was refused, or the file is damaged
+    AtOnce,  // another copy of the game held the file for too long
+    Later,   // the disk or the file system refused: it may be fixed meanwhile
+};
+
+// A write that failed, in words, and whether it is worth trying again.
+struct WriteFailure : output::FileError {
+    Retry retry = Retry::Never;
+};
+
 struct SessionResult {
     Session session;  // id 0 when `error` is set
-    std::optional<output::FileError> error;
+    std::optional<WriteFailure> error;
 };
 
 struct HandsResult {
@@ -52,7 +64,9 @@ public:
     // Opens `folder`/History.db, creating it when missing. A file that is no database, or a
     // damaged one, is renamed aside (see SetAside; `now` is the caller's local time,
     // "2024-05-01T14:03:22") and a new one started, and `notice` says so. A file of a newer
-    // format is refused and left untouched, as is one that cannot be written.
+    // format is refused and left untouched, as is one that cannot be written or that is no
+    // regular file (nor its -wal and -shm). Another copy of the game setting up the same new
+    // file at once is waited for. The file is never opened but through SQLite.
     static OpenResult Open(const std::filesystem::path& folder, std::string_view now);
     ~HandHistory();
     HandHistory(const HandHistory&) = delete;
@@ -69,7 +83,7 @@ public:
     // about one write in 300 also copies SQLite's log into the file and waits for the disk
     // (up to some 15 ms), and a write waits up to kBusyTimeoutMs while another copy of the
     // game writes: a worker thread may call it so the table never waits.
-    std::optional<output::FileError> Record(const HandRecord& hand);
+    std::optional<WriteFailure> Record(const HandRecord& hand);
 
     // The hands of one session, or of every session of a player, in the order recorded.
     HandsResult SessionHands(std::int64_t session) const;

@@ -14,20 +14,30 @@ namespace {
 // Five cards of the deck, all different.
 bool IsHand(const modcards::Hand& hand) {
     for (auto card = hand.begin(); card != hand.end(); ++card) {
-        if (card->Suit < 0 || card->Suit > 3 || card->Value < 1 || card->Value > 13) return false;
+        if (!modcards::IsInDeck(*card)) return false;
         if (std::find(hand.begin(), card, *card) != card) return false;
     }
     return true;
 }
 
 bool IsCredits(double value) {
-    return std::isfinite(value) && value >= 0;
+    return std::isfinite(value) && value >= 0 && value <= kMostPay;
 }
 
 }  // namespace
 
-std::string RecordProblem(const HandRecord& hand) {
+std::string NumbersProblem(const HandRecord& hand) {
     if (hand.session < 1) return "the hand belongs to no session";
+    if (hand.category < 0 || hand.category >= modcards::kCategoryCount || hand.pay < 0 ||
+        hand.pay > kMostPay)
+        return "the hand's category or pay is out of range";
+    if (!IsCredits(hand.holdEv) || !IsCredits(hand.bestEv) || hand.holdEv > hand.bestEv)
+        return "the hand's expected pays are not those of a hold and the best hold";
+    return {};
+}
+
+std::string RecordProblem(const HandRecord& hand) {
+    if (std::string problem = NumbersProblem(hand); !problem.empty()) return problem;
     if (output::TrimSpaces(hand.player).empty()) return "the hand has no player";
     if (!IsLocalTimeText(hand.playedAt))
         return "the time \"" + hand.playedAt +
@@ -35,10 +45,6 @@ std::string RecordProblem(const HandRecord& hand) {
     if (!IsHand(hand.dealt) || !IsHand(hand.finalHand))
         return "the hand's cards are not five different cards of the deck";
     if (hand.held > 0x1F || hand.bestHeld > 0x1F) return "a hold names a card beyond the fifth";
-    if (hand.category < 0 || hand.category >= modcards::kCategoryCount || hand.pay < 0)
-        return "the hand's category or pay is out of range";
-    if (!IsCredits(hand.holdEv) || !IsCredits(hand.bestEv) || hand.holdEv > hand.bestEv)
-        return "the hand's expected pays are not those of a hold and the best hold";
     return {};
 }
 

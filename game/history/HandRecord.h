@@ -11,7 +11,7 @@
 namespace history {
 
 // A hold as a slot mask: bit i set keeps the card at table position i (0 = leftmost).
-using HeldSlots = std::uint8_t;
+using HeldSlots = modcards::HoldMask;
 
 // One run of the game for one player, as BeginSession started it.
 struct Session {
@@ -38,6 +38,14 @@ struct HandRecord {
     double Cost() const { return bestEv - holdEv; }
     friend bool operator==(const HandRecord&, const HandRecord&) = default;
 };
+
+// The largest pay a hand can have: the pay table's entries are 16-bit.
+inline constexpr int kMostPay = 32767;
+
+// Why the numbers of `hand` cannot be a hand's, in words; empty when they can: its session,
+// category and pay in range, and both expected pays finite, from 0 to kMostPay, the hold's no
+// more than the best. A review reads no row that fails it, so its sums stay finite and exact.
+std::string NumbersProblem(const HandRecord& hand);
 
 // Why the history would refuse `hand`, in words; empty when every field is in range.
 std::string RecordProblem(const HandRecord& hand);

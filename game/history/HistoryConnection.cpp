@@ -2,23 +2,31 @@
 #include "game/history/HistoryConnection.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
 #include <string>
 
+#include "accounts/PosixFile.h"
+
 namespace history {
 namespace {
 
+// Setting a new file up is tried again while another copy of the game does the same, for about
+// as long as a write would wait for it.
+constexpr int kSetUpPauseMs = 5;
+constexpr int kSetUpAttempts = kBusyTimeoutMs / kSetUpPauseMs;
+
 // Every column the issue asks for, in its order, then the session and the best hold.
 constexpr const char* kCreateTables = R"sql(
-CREATE TABLE sessions (
+CREATE TABLE IF NOT EXISTS sessions (
     id INTEGER PRIMARY KEY AUTOINCREMENT,
     player TEXT NOT NULL,
     started_at TEXT NOT NULL
 );
-CREATE TABLE hands (
+CREATE TABLE IF NOT EXISTS hands (
     id INTEGER PRIMARY KEY,
     player TEXT NOT NULL,
     played_at TEXT NOT NULL,
@@ -32,8 +40,8 @@ CREATE TABLE hands (
     session INTEGER NOT NULL REFERENCES sessions(id),
     best_held TEXT NOT NULL
 );
-CREATE INDEX hands_of_player ON hands(player, id);
-CREATE INDEX hands_of_session ON hands(session, id);
+CREATE INDEX IF NOT EXISTS hands_of_player ON hands(player, id);
+CREATE INDEX IF NOT EXISTS hands_of_session ON hands(session, id);
 PRAGMA user_version = 1;
 )sql";
 
@@ -86,20 +94,43 @@ Connection CreateTables(Connection connection) {
     return connection;
 }
 
-// Opens (and creates) the file as SQLite will, for the system's own words when it cannot: SQLite
-// tries several ways and keeps the reason of the last.
-sqlite::Status CheckWritable(const std::filesystem::path& file) {
-    const int fd = ::open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-    if (fd < 0) return {SQLITE_CANTOPEN, std::strerror(errno)};
-    ::close(fd);
+// The file and its companions must be regular files: SQLite would write through a link to
+// /dev/null and make its log beside the target.
+sqlite::Status CheckKind(const std::filesystem::path& file) {
+    for (const char* suffix : {"", "-wal", "-shm"}) {
+        const std::filesystem::path path = file.string() + suffix;
+        struct stat status {};
+        if (::stat(path.c_str(), &status) != 0) continue;
+        std::string reason = output::NotRegularReason(status.st_mode);
+        if (reason.empty()) continue;
+        if (*suffix == '\0') return {SQLITE_CANTOPEN, std::move(reason)};
+        std::string beside = "\"";
+        beside.append(path.filename().string()).append("\" beside it: ").append(reason);
+        return {SQLITE_CANTOPEN, std::move(beside)};
+    }
     return {};
 }
 
-}  // namespace
+// The system's own words when the file or its folder cannot be written: SQLite tries several
+// ways and keeps the reason of the last. Asked without opening the file, since closing any
+// descriptor of it would drop the locks SQLite holds on it in this process.
+sqlite::Status CheckWritable(const std::filesystem::path& file) {
+    const bool exists = ::faccessat(AT_FDCWD, file.c_str(), F_OK, AT_EACCESS) == 0;
+    const std::filesystem::path& asked = exists ? file : file.parent_path();
+    const int mode = exists ? R_OK | W_OK : W_OK | X_OK;
+    if (::faccessat(AT_FDCWD, asked.c_str(), mode, AT_EACCESS) != 0)
+        return {SQLITE_CANTOPEN, std::strerror(errno)};
+    return {};
+}
 
-Connection Connect(const std::filesystem::path& file) {
-    if (sqlite::Status status = CheckWritable(file); !status.ok())
-        return Refuse(Connected::Failed, std::move(status));
+// Another copy of the game opening the same new file at once: turning on WAL mode upgrades a
+// read to a write, which SQLite answers with "busy" at once rather than waiting.
+bool Busy(const sqlite::Status& status) {
+    const int primary = status.code & 0xFF;
+    return primary == SQLITE_BUSY || primary == SQLITE_LOCKED;
+}
+
+Connection ConnectOnce(const std::filesystem::path& file) {
     sqlite3* raw = nullptr;
     const int opened = sqlite3_open_v2(
         file.c_str(), &raw,
@@ -130,6 +161,21 @@ Connection Connect(const std::filesystem::path& file) {
     if (!status.ok()) return Refuse(std::move(status));
     connection.state = Connected::Ready;
     if (connection.version < kSchemaVersion) return CreateTables(std::move(connection));
+    return connection;
+}
+
+}  // namespace
+
+Connection Connect(const std::filesystem::path& file) {
+    if (sqlite::Status status = CheckKind(file); !status.ok())
+        return Refuse(Connected::Failed, std::move(status));
+    if (sqlite::Status status = CheckWritable(file); !status.ok())
+        return Refuse(Connected::Failed, std::move(status));
+    Connection connection = ConnectOnce(file);
+    for (int attempt = 0; attempt < kSetUpAttempts && Busy(connection.status); ++attempt) {
+        sqlite3_sleep(kSetUpPauseMs);
+        connection = ConnectOnce(file);
+    }
     return connection;
 }
 

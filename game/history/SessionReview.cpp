@@ -13,20 +13,15 @@
 namespace history {
 namespace {
 
-void SortCostliestFirst(std::vector<HandRecord>& hands) {
-    std::stable_sort(hands.begin(), hands.end(),
-                     [](const HandRecord& a, const HandRecord& b) { return a.Cost() > b.Cost(); });
-}
-
-// Only a hold costing enough to be a mistake asks the chart; records are whole hands, but a
-// hand of repeated cards is no chart's hold.
-bool IsChartHold(const HandRecord& hand) {
-    if (hand.Cost() < kCloseCallCredits) return false;
-    try {
-        return modcards::analysis::GameChart().PlayHand(hand.dealt).keptSlots == hand.held;
-    } catch (const std::invalid_argument&) {
-        return false;
-    }
+// Lists `hand` in its place among the costliest, the list kept to kListedHands.
+void List(std::vector<HandRecord>& listed, const HandRecord& hand) {
+    const auto place = std::upper_bound(listed.begin(), listed.end(), hand,
+                                        [](const HandRecord& a, const HandRecord& b) {
+                                            return ListedBefore(a.Cost(), a.id, b.Cost(), b.id);
+                                        });
+    if (place == listed.end() && listed.size() >= kListedHands) return;
+    listed.insert(place, hand);
+    if (listed.size() > kListedHands) listed.pop_back();
 }
 
 std::string Credits(std::int64_t count) {
@@ -39,7 +34,7 @@ std::string Opening(std::int64_t result) {
     return "You broke even";
 }
 
-std::string MistakesClause(std::size_t count, std::int64_t cost) {
+std::string MistakesClause(std::int64_t count, std::int64_t cost) {
     if (count == 0) return "you made no mistakes";
     const std::string which = count == 1 ? "1 mistake" : std::to_string(count) + " mistakes";
     return which + " cost " + (cost == 0 ? "less than a credit" : std::to_string(cost));
@@ -87,36 +82,61 @@ std::string JoinClauses(const std::vector<std::string>& clauses) {
 SessionReview ReviewHands(std::span<const HandRecord> hands, int stake) {
     SessionReview review;
     review.balance.reserve(hands.size() + 1);
-    review.balance.push_back({});
-    for (const HandRecord& hand : hands) {
-        ++review.handsPlayed;
-        review.staked += stake;
-        review.result += hand.pay - stake;
-        review.heldExpected += hand.holdEv;
-        review.perfectExpected += hand.bestEv;
-        switch (GradeHold(hand.holdEv, hand.bestEv, IsChartHold(hand))) {
-            case HoldGrade::Best:
-                break;
-            case HoldGrade::CloseCall:
-                review.closeCallsCost += hand.Cost();
-                review.closeCalls.push_back(hand);
-                break;
-            case HoldGrade::Mistake:
-                review.mistakesCost += hand.Cost();
-                review.mistakes.push_back(hand);
-                break;
-            case HoldGrade::ChartException:
-                review.chartExceptionsCost += hand.Cost();
-                review.chartExceptions.push_back(hand);
-                break;
-        }
-        review.balance.push_back({review.result, review.PerfectResult()});
-    }
-    review.luck = static_cast<double>(review.result) - (review.heldExpected - review.staked);
-    SortCostliestFirst(review.mistakes);
-    SortCostliestFirst(review.closeCalls);
-    SortCostliestFirst(review.chartExceptions);
+    for (const HandRecord& hand : hands) FoldHand(review, hand, stake);
     return review;
+}
+
+bool IsChartHold(const HandRecord& hand) {
+    // Only a hold costing enough to be a mistake asks the chart.
+    if (hand.Cost() < kCloseCallCredits) return false;
+    try {
+        return modcards::analysis::GameChart().PlayHand(hand.dealt).keptSlots == hand.held;
+    } catch (const std::invalid_argument&) {
+        return false;
+    }
+}
+
+HoldGrade CountHand(SessionReview& review, const HandRecord& hand, int stake) {
+    ++review.handsPlayed;
+    review.lastHand = hand.id;
+    review.staked += stake;
+    review.result += hand.pay - stake;
+    review.heldExpected += hand.holdEv;
+    review.perfectExpected += hand.bestEv;
+    const HoldGrade grade = GradeHold(hand.holdEv, hand.bestEv, IsChartHold(hand));
+    if (grade == HoldGrade::CloseCall) {
+        ++review.closeCallCount;
+        review.closeCallsCost += hand.Cost();
+    } else if (grade == HoldGrade::Mistake) {
+        ++review.mistakeCount;
+        review.mistakesCost += hand.Cost();
+    } else if (grade == HoldGrade::ChartException) {
+        ++review.chartExceptionCount;
+        review.chartExceptionsCost += hand.Cost();
+    }
+    review.balance.push_back({review.result, review.PerfectResult()});
+    review.luck = static_cast<double>(review.result) - (review.heldExpected - review.staked);
+    return grade;
+}
+
+void FoldHand(SessionReview& review, const HandRecord& hand, int stake) {
+    switch (CountHand(review, hand, stake)) {
+        case HoldGrade::Best:
+            break;
+        case HoldGrade::CloseCall:
+            List(review.closeCalls, hand);
+            break;
+        case HoldGrade::Mistake:
+            List(review.mistakes, hand);
+            break;
+        case HoldGrade::ChartException:
+            List(review.chartExceptions, hand);
+            break;
+    }
+}
+
+bool ListedBefore(double costA, std::int64_t idA, double costB, std::int64_t idB) {
+    return costA != costB ? costA > costB : idA < idB;
 }
 
 std::string ResultSentence(const SessionReview& review) {
@@ -130,7 +150,7 @@ std::string ResultSentence(const SessionReview& review) {
                           std::string(perfect > 0 ? "win " : "lose ") +
                           std::to_string(std::abs(perfect)) + " on these deals");
     }
-    clauses.push_back(MistakesClause(review.mistakes.size(), -lostToMistakes));
+    clauses.push_back(MistakesClause(review.mistakeCount, -lostToMistakes));
     if (lostToCloseCalls != 0)
         clauses.push_back("close calls cost " + std::to_string(-lostToCloseCalls));
     if (lostToChart != 0)

@@ -1,20 +1,14 @@
-// Settling a hand again for its row: category, pay and hold values.
+// The row of a settled hand: what the table settled, checked, and the hold values.
 #include "game/history/SettledHand.h"
 
 #include <algorithm>
 #include <stdexcept>
 
-#include "engine/Deal.h"
-#include "engine/HandEvaluation.h"
 #include "engine/analysis/Pays.h"
 #include "game/history/HoldValues.h"
 
 namespace history {
 namespace {
-
-bool InDeck(const modcards::Card& card) {
-    return card.Suit >= 0 && card.Suit <= 3 && card.Value >= 1 && card.Value <= 13;
-}
 
 bool Holds(const modcards::Hand& hand, const modcards::Card& card) {
     return std::find(hand.begin(), hand.end(), card) != hand.end();
@@ -25,7 +19,7 @@ bool FollowsFromDeal(const SettledHand& hand) {
     for (int slot = 0; slot < 5; ++slot) {
         const bool held = (hand.held >> slot) & 1u;
         const modcards::Card& card = hand.finalHand[slot];
-        if (!InDeck(card)) return false;
+        if (!modcards::IsInDeck(card)) return false;
         if (held ? !(card == hand.dealt[slot]) : Holds(hand.dealt, card)) return false;
         for (int other = 0; other < slot; ++other)
             if (hand.finalHand[other] == card) return false;
@@ -61,8 +55,6 @@ RecordResult RecordOfHand(const Session& session, std::string_view playedAt,
         result.error = "the final cards do not follow from the dealt cards and the hold";
         return result;
     }
-    modcards::Hand sorted = hand.finalHand;
-    modcards::SortByValue(sorted);
     HandRecord& row = result.record;
     row.session = session.id;
     row.player = session.player;
@@ -71,8 +63,8 @@ RecordResult RecordOfHand(const Session& session, std::string_view playedAt,
     row.held = hand.held;
     row.bestHeld = values->bestHeld;
     row.finalHand = hand.finalHand;
-    row.category = modcards::EvaluateHand(sorted);
-    row.pay = row.category == modcards::kNoPayingHand ? 0 : payTable[row.category];
+    row.category = hand.category;
+    row.pay = hand.pay;
     row.holdEv = values->holdEv;
     row.bestEv = values->bestEv;
     return result;

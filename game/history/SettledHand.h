@@ -11,11 +11,14 @@
 
 namespace history {
 
-// What the table knows when a hand settles, every hand left to right as shown (not sorted).
+// What the table knows when a hand settles, every hand left to right as shown (not sorted), and
+// the category and pay the table settled it at.
 struct SettledHand {
     modcards::Hand dealt{};
     HeldSlots held = 0;  // bit i set: position i was held
     modcards::Hand finalHand{};
+    int category = 0;  // the HandCategory, 0..10
+    int pay = 0;       // credits paid for the stake
 };
 
 struct RecordResult {
@@ -24,7 +27,7 @@ struct RecordResult {
 };
 
 // The row of `hand`, played in `session` at `playedAt` ("2024-05-01T14:03:22"): the category
-// and pay the table settles, and the exact values of the hold taken and of the best hold. The
+// and pay the table settled, and the exact values of the hold taken and of the best hold. The
 // advisor must be built on GamePays(payTable), so the values are credits for the stake
 // payTable[0]. Takes microseconds; thread-safe, so a worker thread may fill rows.
 RecordResult RecordOfHand(const Session& session, std::string_view playedAt,

@@ -25,15 +25,14 @@ std::string Told(const std::optional<output::FileError>& error) {
 // What it was told comes back through a pipe.
 class OtherCopy {
 public:
-    OtherCopy(const std::filesystem::path& file, std::int32_t position, const std::string& name,
-              bool hold = true) {
+    OtherCopy(const std::filesystem::path& file, const std::string& name, bool hold = true) {
         int fds[2];
         if (::pipe(fds) != 0) return;
         pid_ = ::fork();
         if (pid_ == 0) {
             ::alarm(10);  // a copy that hangs, or outlives its test, ends
             AccountSeat seat;
-            const std::string text = Told(seat.Take(file, position, name));
+            const std::string text = Told(seat.Take(file, name));
             const auto found = output::FindPlayer(file, name);
             output::SavePlayer(file, found.record, found.position);
             (void)!::write(fds[1], text.data(), text.size());
@@ -60,50 +59,75 @@ private:
     std::string told_;
 };
 
-std::string TellOtherCopy(const std::filesystem::path& file, std::int32_t position,
-                          const std::string& name) {
-    return OtherCopy(file, position, name, false).told();
+std::string TellOtherCopy(const std::filesystem::path& file, const std::string& name) {
+    return OtherCopy(file, name, false).told();
 }
 
 TEST(AccountSeat, ASecondCopyIsKeptAwayUntilTheFirstEndsEvenByAKill) {
     ScratchFolder folder;
     WriteAll(folder.accounts(), NumberedAccounts(3));
-    OtherCopy first(folder.accounts(), 93, "player 1");
+    OtherCopy first(folder.accounts(), "player 1");
     ASSERT_EQ(first.told(), "seated");
     AccountSeat seat;
-    EXPECT_EQ(Told(seat.Take(folder.accounts(), 93, "PLAYER 1 ")), "at another table");
-    EXPECT_EQ(Told(seat.Take(folder.accounts(), 185, "player 2")), "seated");
+    EXPECT_EQ(Told(seat.Take(folder.accounts(), "PLAYER 1 ")), "at another table");
+    EXPECT_EQ(Told(seat.Take(folder.accounts(), "player 2")), "seated");
     ::alarm(10);  // searches, saves and adds never wait on a seat; if they did, this ends the test
     ASSERT_FALSE(output::AddPlayer(folder.accounts(), Account("new")).error);
     ASSERT_FALSE(output::SavePlayer(folder.accounts(), Account("player 2"), 185));
     ::alarm(0);
     first.Kill();
-    EXPECT_EQ(Told(seat.Take(folder.accounts(), 93, "player 1")), "seated");
+    EXPECT_EQ(Told(seat.Take(folder.accounts(), "player 1")), "seated");
 }
 
-TEST(AccountSeat, MovesOnlyToAFreeRecordOfItsAccountAndFollowsAReplacedFile) {
+TEST(AccountSeat, AReplacedOrRewrittenAccountsFileSeatsNoAccountTwice) {
     ScratchFolder folder;
     WriteAll(folder.accounts(), NumberedAccounts(3));
-    OtherCopy holder(folder.accounts(), 93, "player 1");
+    OtherCopy holder(folder.accounts(), "player 1");
+    ASSERT_EQ(holder.told(), "seated");
+
+    // cp Players.dat P.new && mv P.new Players.dat
+    std::filesystem::copy_file(folder.accounts(), folder / "P.new");
+    std::filesystem::rename(folder / "P.new", folder.accounts());
+    EXPECT_EQ(TellOtherCopy(folder.accounts(), "player 1"), "at another table");
+    // A restore that moves the record, and a file without the account at all.
+    WriteAll(folder / "P.new", AccountsBytes({Account("player 1"), Account("player 0")}));
+    std::filesystem::rename(folder / "P.new", folder.accounts());
+    EXPECT_EQ(TellOtherCopy(folder.accounts(), "player 1"), "at another table");
+    std::filesystem::remove(folder.accounts());
+    EXPECT_EQ(TellOtherCopy(folder.accounts(), "player 1"), "at another table");
+    EXPECT_EQ(TellOtherCopy(folder.accounts(), "player 2"), "seated");
+}
+
+TEST(AccountSeat, MovesToAnotherAccountOnlyOnceItsSeatIsTaken) {
+    ScratchFolder folder;
+    WriteAll(folder.accounts(), NumberedAccounts(3));
+    OtherCopy holder(folder.accounts(), "player 1");
     AccountSeat seat;
-    ASSERT_EQ(Told(seat.Take(folder.accounts(), 1, "player 0")), "seated");
-    EXPECT_EQ(Told(seat.Take(folder.accounts(), 185, "player 0")), "not here");
-    EXPECT_EQ(TellOtherCopy(folder.accounts(), 185, "player 2"), "seated");  // not kept either
-    EXPECT_EQ(Told(seat.Take(folder.accounts(), 93, "player 1")), "at another table");
-    EXPECT_EQ(Told(seat.Take(folder.accounts(), 1 + 92 * 3, "player 0")), "not here");
-    EXPECT_EQ(TellOtherCopy(folder.accounts(), 1, "player 0"), "at another table");  // kept
+    ASSERT_EQ(Told(seat.Take(folder.accounts(), "player 0")), "seated");
+    EXPECT_EQ(Told(seat.Take(folder.accounts(), "player 1")), "at another table");
+    EXPECT_EQ(TellOtherCopy(folder.accounts(), "player 0"), "at another table");  // kept
 
-    ASSERT_EQ(Told(seat.Take(folder.accounts(), 185, "player 2")), "seated");
-    EXPECT_EQ(TellOtherCopy(folder.accounts(), 1, "player 0"), "seated");  // left on moving
-    EXPECT_EQ(TellOtherCopy(folder.accounts(), 185, "player 2"), "at another table");
+    ASSERT_EQ(Told(seat.Take(folder.accounts(), "player 2")), "seated");
+    EXPECT_EQ(TellOtherCopy(folder.accounts(), "player 0"), "seated");  // left on moving
+    EXPECT_EQ(TellOtherCopy(folder.accounts(), "player 2"), "at another table");
+}
 
-    // A backup restored under the table: the seat follows to the file the path now names.
-    const auto restored = folder.path() / "restored";
-    WriteAll(restored, NumberedAccounts(3));
-    std::filesystem::rename(restored, folder.accounts());
-    EXPECT_EQ(TellOtherCopy(folder.accounts(), 185, "player 2"), "seated");
-    ASSERT_EQ(Told(seat.Take(folder.accounts(), 185, "player 2")), "seated");
-    EXPECT_EQ(TellOtherCopy(folder.accounts(), 185, "player 2"), "at another table");
+TEST(AccountSeat, ASeatWhoseFileWasRemovedIsTakenAgainOrToldLost) {
+    ScratchFolder folder;
+    WriteAll(folder.accounts(), NumberedAccounts(3));
+    AccountSeat seat;
+    ASSERT_EQ(Told(seat.Take(folder.accounts(), "player 0")), "seated");
+    std::filesystem::remove_all(output::SeatsFolder(folder.accounts()));
+    ASSERT_EQ(Told(seat.Take(folder.accounts(), "player 0")), "seated");  // free: taken again
+    EXPECT_EQ(TellOtherCopy(folder.accounts(), "player 0"), "at another table");
+
+    std::filesystem::remove_all(output::SeatsFolder(folder.accounts()));
+    OtherCopy thief(folder.accounts(), "player 0");
+    ASSERT_EQ(thief.told(), "seated");
+    const auto lost = seat.Take(folder.accounts(), "player 0");
+    ASSERT_EQ(Told(lost), "at another table");
+    EXPECT_NE(lost->reason.find("took the account's seat"), std::string::npos);
+    EXPECT_FALSE(seat.seated());
 }
 
 }  // namespace

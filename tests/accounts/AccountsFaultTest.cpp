@@ -53,14 +53,14 @@ TEST(AccountsFileFaults, APipeDeviceOrFolderIsRefusedAtOnceInWords) {
                 output::PlayerRecord bob = Account("bob");
                 return Told(FindPlayer(file, "bob")) + "|" + Told(AddPlayer(file, bob)) + "|" +
                        Told(SavePlayer(file, bob, 1)) + "|" +
-                       Told(output::AccountSeat().Take(file, 1, "bob")) + "|" +
+                       Told(output::SaveHands(file, bob, bob, 1).error) + "|" +
                        Told(output::CheckAccountsFile(file));
             },
             false);
         const std::string reason = ".\n\"" + file.string() + "\": it is " + kind;
         for (const std::string action :
              {"search the accounts for bob", "add the account of bob", "save the account of bob",
-              "keep the account of bob at this table", "read and write the accounts file"}) {
+              "read and write the accounts file"}) {
             EXPECT_NE(told.find(action + reason), std::string::npos) << told;
         }
     }
@@ -152,6 +152,60 @@ TEST(AccountsFileFaults, FullDiskRefusesNewAccountsAndKeepsTheOldOnes) {
     output::PlayerRecord last = FindPlayer(file, "player 1023").record;  // in place needs no room
     last.Credits = 7;
     EXPECT_FALSE(SavePlayer(file, last, 1 + 92 * 1023));
+}
+
+// Refused in words by every operation, and left as it was.
+void ExpectRefusedAndUntouched(const std::filesystem::path& file, const std::string& why) {
+    const std::string before = ReadAll(file);
+    const output::PlayerRecord carol = Account("carol");
+    for (const std::string& told :
+         {Told(FindPlayer(file, "carol")), Told(AddPlayer(file, carol).error),
+          Told(output::SaveHands(file, carol, carol, 1).error),
+          Told(output::CheckAccountsFile(file), "usable")}) {
+        EXPECT_NE(told.find("it does not hold accounts: at byte "), std::string::npos)
+            << why << ": " << told;
+    }
+    EXPECT_EQ(ReadAll(file), before) << why;
+}
+
+TEST(AccountsFileFaults, AFileThatHoldsNoAccountsIsRefusedInWordsAndLeftUntouched) {
+    ScratchFolder folder;
+    const std::string text =
+        "root:x:0:0:root:/root:/bin/bash\ndaemon:x:1:1:daemon:/usr/sbin:/usr/sbin/nologin\n"
+        "bin:x:2:2:bin:/bin:/usr/sbin/nologin\nsys:x:3:3:sys:/dev:/usr/sbin/nologin\n"
+        "sync:x:4:65534:sync:/bin:/bin/sync\ngames:x:5:60:games:/usr/games:/usr/sbin/nologin\n";
+    WriteAll(folder.accounts(), text);
+    ExpectRefusedAndUntouched(folder.accounts(), "a text file");
+
+    // Reached through a symbolic link, as a link to a system file would be.
+    WriteAll(folder / "passwd", text);
+    std::filesystem::remove(folder.accounts());
+    std::filesystem::create_symlink(folder / "passwd", folder.accounts());
+    ExpectRefusedAndUntouched(folder.accounts(), "a link to a text file");
+
+    std::string accounts = NumberedAccounts(3);
+    accounts[92 + 6] = '\t';  // "Player\t1"
+    std::filesystem::remove(folder.accounts());
+    WriteAll(folder.accounts(), accounts);
+    ExpectRefusedAndUntouched(folder.accounts(), "a name with a control character");
+}
+
+TEST(AccountsFileFaults, AFailedAddOnAFullDiskLeavesNoFragment) {
+    ScratchFolder folder;
+    const SmallDisk small(folder.path() / "disk", "128k");
+    if (!small.mounted()) GTEST_SKIP() << small.why();
+    const std::filesystem::path file = small.path() / "Players.dat";
+    const std::string before = NumberedAccounts(44);  // 4048 bytes: 48 more fill its page
+    WriteAll(file, before);
+    WriteAll(small.path() / "filler", std::string(128 * 1024, '\0'));
+
+    const auto added = AddPlayer(file, Account("one too many"));
+    ASSERT_TRUE(added.error);
+    EXPECT_EQ(ReadAll(file), before);
+    const output::PlayerRecord gone = Account("not in the file");
+    EXPECT_TRUE(output::SaveHands(file, gone, gone, 1).error);  // added whole, or not at all
+    EXPECT_TRUE(SavePlayer(file, gone, 1 + 92 * 44));
+    EXPECT_EQ(ReadAll(file), before);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "controls/AccessibleTree.h"
+#include "controls/Announcer.h"
 #include "controls/ImageBox.h"
 #include "controls/PictureBox.h"
 
@@ -48,6 +49,17 @@ TEST(AccessibleTree, AWindowOffersWhatItShowsLineByLineWithCaptionsReadWithTheir
                                    {QAccessible::StaticText, "You Won With A Flush"},
                                    {QAccessible::StaticText, "Footer"}};
     EXPECT_EQ(heard, expected);
+    EXPECT_EQ(face->role(), QAccessible::Dialog);  // a window reads as a dialog
+
+    // The window's voice is a notification, shown with each sentence, never read among the rest.
+    auto* voice = new Announcer(window);
+    voice->Say("Dealt: ace of spades");
+    voice->Say("Ace of spades, held");
+    QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(voice);
+    EXPECT_EQ(spoken->role(), QAccessible::Notification);
+    EXPECT_EQ(spoken->text(QAccessible::Name), "Ace of spades, held");
+    EXPECT_FALSE(voice->isHidden());
+    EXPECT_EQ(face->childCount(), int(expected.size()));
 }
 
 }  // namespace

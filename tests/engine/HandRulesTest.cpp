@@ -1,6 +1,8 @@
 // Deuces-wild rules by example: each hand is written as cards and paid as one category.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <vector>
 
 #include "engine/CardText.h"
@@ -15,11 +17,16 @@ struct Example {
     HandCategory expected;
 };
 
+// Each example in each of its 120 orders: the evaluation sorts a copy of its own.
 void ExpectCategories(const std::vector<Example>& examples) {
     for (const Example& example : examples) {
-        Hand hand = ParseHand(example.cards);
-        SortByValue(hand);
-        EXPECT_EQ(EvaluateHand(hand), example.expected) << example.cards;
+        const Hand given = ParseHand(example.cards);
+        std::array<int, 5> order{0, 1, 2, 3, 4};
+        do {
+            Hand hand;
+            for (std::size_t i = 0; i < 5; ++i) hand[i] = given[std::size_t(order[i])];
+            ASSERT_EQ(EvaluateHand(hand), example.expected) << example.cards;
+        } while (std::next_permutation(order.begin(), order.end()));
     }
 }
 

@@ -67,4 +67,27 @@ TEST_F(AccountsFolder, APipeBesideTheProgramIsRefusedAtOnce) {
     EXPECT_NE(told.find("named pipe"), std::string::npos) << told;
 }
 
+TEST_F(AccountsFolder, ALinkBesideTheProgramToATextFileIsRefusedAndLeftUntouched) {
+    const QString text = root.filePath("passwd");
+    QFile textFile(text);
+    ASSERT_TRUE(textFile.open(QIODevice::WriteOnly));
+    textFile.write(
+        "root:x:0:0:root:/root:/bin/bash\nbin:x:2:2:bin:/bin:/usr/sbin/nologin\n"
+        "daemon:x:1:1:daemon:/usr/sbin:/usr/sbin/nologin\n");
+    textFile.close();
+    const QByteArray before = [&] {
+        QFile f(text);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+    fs::create_symlink(text.toStdString(), In(program));
+
+    const AccountsLocation location = ChooseAccountsFile(program, data);
+    EXPECT_EQ(location.file, In(data));
+    EXPECT_TRUE(location.notice.contains("it does not hold accounts"))
+        << location.notice.toStdString();
+    QFile after(text);
+    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+    EXPECT_EQ(after.readAll(), before);
+}
+
 }  // namespace

@@ -19,12 +19,12 @@ class ChartAtTable : public TableFixture {
 protected:
     void OpenChart() {
         Open();
-        strategy = std::make_unique<StrategyMenu>(*window, aux, ctx);
+        strategy = AddStrategy();
         strategy->ChartEntry()->trigger();
         ASSERT_NE(Chart(), nullptr);
     }
     frmChart* Chart() const { return strategy->Chart().Chart(); }
-    int PlayedLine() const { return GameChart().PlayHand(window->HandCards().Hand).line; }
+    int PlayedLine() const { return GameChart().PlayHand(hand.Cards()).line; }
 
     std::unique_ptr<StrategyMenu> strategy;  // goes before the window
 };
@@ -47,7 +47,7 @@ TEST_F(ChartAtTable, LightsTheLineOfTheHandHeldAndNoneAfterTheDraw) {
     for (std::string_view deal : {kDeuce, kTrips}) {
         deck.Queue(deal);
         ClickDeal();
-        ASSERT_TRUE(window->InDrawPhase());
+        ASSERT_TRUE(hand.InPlay());
         const int line = PlayedLine();
         EXPECT_EQ(Chart()->LitLine(), line) << deal;
         EXPECT_TRUE(Chart()->lblDeal()->text().contains(
@@ -64,7 +64,7 @@ TEST_F(ChartAtTable, SaysWhetherTheHoldFollowsTheLine) {
     deck.Queue(kDeuce);
     ClickDeal();
     const int line = PlayedLine();
-    const std::uint8_t chartHold = GameChart().PlayHand(window->HandCards().Hand).keptSlots;
+    const modcards::HoldMask chartHold = GameChart().PlayHand(hand.Cards()).keptSlots;
     EXPECT_TRUE(Chart()->lblDeal()->text().endsWith("; your hold keeps no card."));
     for (int slot = 0; slot < 5; ++slot)
         if ((chartHold >> slot) & 1u) ClickHold(slot);
@@ -79,7 +79,7 @@ TEST_F(ChartAtTable, SaysWhetherTheHoldFollowsTheLine) {
 
 TEST_F(ChartAtTable, OpenedMidHandLightsTheHandsLine) {
     Open();
-    strategy = std::make_unique<StrategyMenu>(*window, aux, ctx);
+    strategy = AddStrategy();
     deck.Queue(kDeuce);
     ClickDeal();
     strategy->ChartEntry()->trigger();

@@ -3,12 +3,14 @@
 // and the review window opened from the Strategy menu.
 #include <sqlite3.h>
 
+#include <QSignalSpy>
 #include <fstream>
 #include <iterator>
 
 #include "accounts/RecordCodec.h"
 #include "engine/HandEvaluation.h"
 #include "game/history/HandHistory.h"
+#include "game/history/ReviewReader.h"
 #include "table/StrategyMenu.h"
 #include "table/TableHistory.h"
 #include "tests/table/TableFixture.h"
@@ -28,8 +30,8 @@ class HistoryFixture : public TableFixture {
 protected:
     void OpenWithHistory() {
         Open();
-        strategy = std::make_unique<StrategyMenu>(*window, aux, ctx);
-        history = std::make_unique<TableHistory>(*window, *strategy, ctx);
+        strategy = AddStrategy();
+        history = std::make_unique<TableHistory>(*window, hand, tables, strategy->Review(), ctx);
     }
     void WaitForHands(std::int64_t count) {
         ASSERT_TRUE(
@@ -178,20 +180,111 @@ TEST_F(TableHandHistory, SessionReviewOpensOnceForThePlayerAtTheTable) {
         entries << action->text();
     EXPECT_EQ(entries.back(), "Session &Review");
 
+    // The window is there at once, busy while its figures are read on another thread.
     strategy->Review()->trigger();
     frmReview* review = history->Review();
     ASSERT_NE(review, nullptr);
     EXPECT_TRUE(review->isVisible());
+    EXPECT_TRUE(review->Busy());
+    QSignalSpy shown(review, &frmReview::FiguresShown);
+    ASSERT_TRUE(shown.wait(20000));
+    EXPECT_FALSE(review->Busy());
     EXPECT_EQ(review->lblpname()->text(), "Tester");
     EXPECT_EQ(review->lstMistakes()->model()->rowCount(), 1);
 
-    // A hand played while it is open shows at once; a second opening brings the same window.
-    PlayHand(kTrips, {0, 1, 3});
-    EXPECT_TRUE(QTest::qWaitFor([&] { return review->lblFigure(0)->text() == "2"; }, 20000));
+    // A second opening brings the same window; closing the table closes it.
     strategy->Review()->trigger();
     EXPECT_EQ(history->Review(), review);
     c().cmdEnd->click();
     EXPECT_FALSE(review->isVisible());
+}
+
+// The messages told so far with the title of the history's news.
+std::vector<QString> HistoryNews(const ScriptedDialogs& dialogs) {
+    std::vector<QString> texts;
+    for (const auto& message : dialogs.messages)
+        if (message.title == "Hand History") texts.push_back(message.text);
+    return texts;
+}
+
+// Another copy of the game holds the file longer than a write waits: the hands wait, in order,
+// and are written once it lets go; the player hears once of each.
+TEST_F(TableHandHistory, HandsHeldUpByAnotherCopyWaitAndAreWrittenWhenItLetsGo) {
+    OpenWithHistory();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return history->Recorder().SessionId() != 0; }, 20000));
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open((Folder() / "History.db").c_str(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    PlayHand(kDeuce, {0, 3});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !Errors().empty(); }, 30000));
+    PlayHand(kTrips, {0, 1, 3});
+    sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !HistoryNews(dialogs).empty(); }, 30000));
+
+    ASSERT_EQ(Errors().size(), 1u);
+    EXPECT_TRUE(Errors()[0].contains("another copy of the game kept the file locked"));
+    EXPECT_TRUE(Errors()[0].contains("\n1 hand is waiting to be written; the game keeps them"));
+    EXPECT_EQ(HistoryNews(dialogs),
+              std::vector<QString>{"The hand history can be written again: the 2 hands that "
+                                   "were waiting are in it now."});
+    const std::vector<HandRecord> rows = HandsOf("Tester");
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].dealt, modcards::ParseHand("Kh 2c Qh 7s 5d"));
+    EXPECT_EQ(rows[1].dealt, modcards::ParseHand("9c 9d 4s 9h Kd"));
+    EXPECT_EQ(history->Recorder().HandsWritten(), 2);
+}
+
+// A history that cannot be opened at the start is tried again at the next hand.
+TEST_F(TableHandHistory, AHistoryThatCouldNotBeOpenedIsTriedAgainAtTheNextHand) {
+    std::filesystem::create_directory(Folder() / "History.db");
+    OpenWithHistory();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !Errors().empty(); }, 20000));
+    EXPECT_TRUE(Errors()[0].contains("it is a folder, not a file"));
+    std::filesystem::remove(Folder() / "History.db");
+    PlayHand(kTrips, {0, 1, 3});
+    WaitForHands(1);
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !HistoryNews(dialogs).empty(); }, 20000));
+    EXPECT_EQ(HistoryNews(dialogs),
+              std::vector<QString>{"The hand history can be written again: the 1 hand that "
+                                   "was waiting is in it now."});
+    EXPECT_EQ(HandsOf("Tester").size(), 1u);
+    EXPECT_EQ(Errors().size(), 1u);
+}
+
+// While the review is open, each hand is folded into the figures already read: only its own row
+// is read, and after every hand the figures equal a fresh read of the whole history.
+TEST_F(TableHandHistory, AnOpenReviewTakesEachHandWithoutReadingTheHistoryAgain) {
+    OpenWithHistory();
+    PlayHand(kDeuce, {0, 3});
+    WaitForHands(1);
+    strategy->Review()->trigger();
+    frmReview* review = history->Review();
+    QSignalSpy shown(review, &frmReview::FiguresShown);
+    ASSERT_TRUE(shown.wait(20000));
+    review->tabScope()->setCurrentIndex(1);
+    ASSERT_TRUE(shown.wait(20000));
+    const ReviewLoader& loader = *history->Loader();
+    const std::int64_t reviews = loader.ReviewsRead(), rows = loader.RowsRead();
+
+    std::int64_t played = 1;
+    const auto play = [&](std::string_view deal, std::initializer_list<int> held) {
+        PlayHand(deal, held);
+        ++played;
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return review->Page().review.handsPlayed == played; }, 20000));
+        history::ReviewReader fresh(Folder() / "History.db");
+        EXPECT_EQ(review->Page().review, fresh.Review({"Tester", 0}, 5).review) << played;
+    };
+    play(kTrips, {0, 1, 3});
+    play(kCloseCall, {1, 2, 3, 4});
+    play(kDeuce, {1});
+    play(kTrips, {0, 1});
+    EXPECT_EQ(loader.ReviewsRead(), reviews);
+    EXPECT_EQ(loader.RowsRead(), rows + 4);
+    EXPECT_EQ(review->lblFigure(0)->text(), "5");
+    EXPECT_EQ(review->lblFigure(4)->text(), "3");
 }
 
 }  // namespace

@@ -88,6 +88,18 @@ TEST_F(Menus, PlayerCommandsRefreshTheNameAndBalance) {
     EXPECT_EQ(ctx.CurrentPlayer.PlayerName.substr(0, 7), "  Ivy  ");
 }
 
+TEST_F(Menus, PlayerCommandsWaitForTheHandInPlay) {
+    Open("Hal");
+    deck.Queue("3c 5d 7h 9s Jc As Kd Qs 8h Ts");
+    ClickDeal();
+    for (QAction* command : {c().mnuChanPl, c().mnuNewPl}) command->trigger();
+    EXPECT_EQ(dialogs.inputs.size(), 1u);  // the name prompt at start-up only
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_TRUE(dialogs.messages[0].text.contains("finish the hand first"));
+    EXPECT_EQ(c().lblPNAME->text(), "Hal");
+    EXPECT_EQ(c().cmdDeal->Tag, "Hit");
+}
+
 TEST_F(Menus, StatisticsShowTheAccountAtTheTableAndCtrlAOpensAbout) {
     Open("Jo");
     c().mnuVwSts->trigger();

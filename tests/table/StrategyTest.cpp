@@ -4,11 +4,13 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include "controls/Announcer.h"
 #include "engine/analysis/GameChart.h"
 #include "engine/analysis/HoldAdvisor.h"
 #include "game/ChartTexts.h"
 #include "game/HintTexts.h"
 #include "table/StrategyMenu.h"
+#include "table/TableVoice.h"
 #include "tests/support/GameAdvisor.h"
 #include "tests/table/TableFixture.h"
 
@@ -34,7 +36,7 @@ class StrategyFixture : public TableFixture {
 protected:
     void OpenWithStrategy() {
         Open();
-        strategy = std::make_unique<StrategyMenu>(*window, aux, ctx);
+        strategy = AddStrategy();
     }
     void WaitForReturn() {
         ASSERT_TRUE(
@@ -53,6 +55,7 @@ protected:
         return mask;
     }
     bool HintShown() const { return !strategy->Panel().isHidden(); }
+    QString Said() const { return window->Voice().Voice().LastSentence(); }
 
     std::unique_ptr<StrategyMenu> strategy;  // goes before the window
 };
@@ -70,6 +73,10 @@ TEST_F(Hint, StandsInItsOwnMenuBeforeHelpWithTheTrainerOff) {
     EXPECT_TRUE(strategy->Hint()->toolTip().contains("(H)"));
     EXPECT_TRUE(strategy->Trainer()->isCheckable());
     EXPECT_FALSE(strategy->Trainer()->isChecked());
+    strategy->Trainer()->trigger();
+    EXPECT_EQ(Said(), "Trainer on");
+    strategy->Trainer()->trigger();
+    EXPECT_EQ(Said(), "Trainer off");
 }
 
 TEST_F(Hint, RingsTheBestHoldAndListsTheTopHoldsWithTheirExactPays) {
@@ -83,7 +90,7 @@ TEST_F(Hint, RingsTheBestHoldAndListsTheTopHoldsWithTheirExactPays) {
 
     ASSERT_TRUE(HintShown());
     EXPECT_EQ(RingedCards(), 0b01011u);  // 9c 9d 9h
-    const auto ranked = GameAdvisor().RankHolds(window->HandCards().Hand);
+    const auto ranked = GameAdvisor().RankHolds(hand.Cards());
     const std::vector<HoldHint>& shown = strategy->Panel().Holds();
     ASSERT_EQ(shown.size(), 5u);
     for (std::size_t i = 0; i < shown.size(); ++i) {
@@ -93,8 +100,7 @@ TEST_F(Hint, RingsTheBestHoldAndListsTheTopHoldsWithTheirExactPays) {
         EXPECT_EQ(shown[i].rank, ranked[i].rank) << i;
     }
     // 2041/1081 per credit staked; the two next holds tie at 71/47. Each names its chart line.
-    const int tripsLine =
-        modcards::analysis::GameChart().LineOfHold(window->HandCards().Hand, 0b01011);
+    const int tripsLine = modcards::analysis::GameChart().LineOfHold(hand.Cards(), 0b01011);
     ASSERT_GE(tripsLine, 0);
     EXPECT_TRUE(strategy->Panel().Text().startsWith(
         QStringLiteral("Keep 9\u2663 9\u2666 9\u2665: 9.44 credits; Line %1: Three of a kind\n")
@@ -106,6 +112,9 @@ TEST_F(Hint, RingsTheBestHoldAndListsTheTopHoldsWithTheirExactPays) {
     EXPECT_FALSE(shown[0].tied);
     EXPECT_TRUE(shown[1].tied && shown[2].tied);
     EXPECT_EQ(strategy->Panel().accessibleDescription(), strategy->Panel().Text());
+    EXPECT_EQ(Said(), QStringLiteral("Best hold: keep nine of clubs, nine of diamonds, nine of "
+                                     "hearts: 9.44 credits; Line %1: Three of a kind")
+                          .arg(tripsLine + 1));
 
     // The holds and the card pictures are the player's alone.
     for (int i = 0; i < 5; ++i) {
@@ -147,10 +156,13 @@ TEST_F(Hint, AskedBeforeTheTablesAreReadyShowsAsSoonAsTheyAre) {
     ASSERT_TRUE(HintShown());
     EXPECT_TRUE(strategy->Panel().Holds().empty());
     EXPECT_TRUE(strategy->Panel().Text().startsWith("Working out"));
+    EXPECT_EQ(Said(), strategy->Panel().Text());
     EXPECT_EQ(RingedCards(), 0u);
 
     ASSERT_TRUE(QTest::qWaitFor([&] { return !strategy->Panel().Holds().empty(); }, 20000));
     EXPECT_EQ(RingedCards(), 0b00111u);
+    EXPECT_TRUE(
+        Said().startsWith("Best hold: keep king of hearts, deuce of clubs, queen of hearts"));
 }
 
 TEST_F(Trainer, AWorseHoldIsQuestionedAndChangingItLeavesTheDrawUndone) {
@@ -167,7 +179,7 @@ TEST_F(Trainer, AWorseHoldIsQuestionedAndChangingItLeavesTheDrawUndone) {
     ASSERT_EQ(dialogs.questions.size(), 1u);
     const ScriptedDialogs::Question& asked = dialogs.questions[0];
     // Both holds named by their chart lines.
-    const modcards::Hand dealt = window->HandCards().Hand;
+    const modcards::Hand dealt = hand.Cards();
     const auto lineOf = [&](std::uint8_t kept) {
         return HoldChartLine(modcards::analysis::GameChart(), dealt, kept);
     };
@@ -237,7 +249,7 @@ TEST_F(Trainer, OnOrOffAndItsThresholdAreKeptBetweenRuns) {
     strategy->TrainerThreshold()->actions()[3]->trigger();
 
     strategy.reset();  // the next run
-    strategy = std::make_unique<StrategyMenu>(*window, aux, ctx);
+    strategy = std::make_unique<StrategyMenu>(*window, hand, tables, aux, dialogs, ctx.settings);
     EXPECT_TRUE(strategy->Trainer()->isChecked());
     EXPECT_EQ(checkedThreshold(), "0.25 credit");
     EXPECT_EQ(strategy->TrainerSetting().threshold, 0.25);
@@ -268,7 +280,7 @@ TEST_F(Trainer, KeepingAWorseHoldDrawsExactlyAsWithoutTheTrainer) {
         const std::int16_t before = ctx.CurrentPlayer.Credits;
         dialogs.askAnswers.push_back(true);
         PlayHand(kTrips, {0, 1, 3, 4});  // the kicker kept: worth less than the trips alone
-        Outcome outcome{window->HandCards().Hand,
+        Outcome outcome{hand.Cards(),
                         {},
                         c().lblCon->text(),
                         c().ImgCaption->Picture(),
@@ -296,7 +308,7 @@ TEST_F(Trainer, EitherOfTwoHoldsOfTheBestValueIsRight) {
     strategy->Trainer()->setChecked(true);
     deck.Queue(kTwinDraws);
     ClickDeal();
-    ASSERT_EQ(GameAdvisor().RankHolds(window->HandCards().Hand)[1].rank, 1);
+    ASSERT_EQ(GameAdvisor().RankHolds(hand.Cards())[1].rank, 1);
     HoldOnly({1, 2, 3, 4});  // the one listed second
     ClickDeal();
     EXPECT_TRUE(dialogs.questions.empty());

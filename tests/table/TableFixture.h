@@ -28,7 +28,7 @@ protected:
     // Opens the table, answering the name prompt with `name` (empty text is Cancel).
     void Open(const QString& name = "Tester") {
         dialogs.inputAnswers.push_back(name);
-        window = std::make_unique<frmMain>(ctx, aux);
+        window = std::make_unique<frmMain>(ctx, hand, aux);
         window->show();
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));

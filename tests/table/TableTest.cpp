@@ -38,7 +38,7 @@ TEST_F(TableLayout, OpensOnCardBacksWithTheChartUnlitAndTheFocusOnDeal) {
 // client area where the frame should be, the title bar above the screen.
 TEST_F(TableLayout, TheFrameStandsAtItsDesignedCornerOnceTheWindowIsActive) {
     dialogs.inputAnswers.push_back("Tester");
-    window = std::make_unique<frmMain>(ctx, aux);
+    window = std::make_unique<frmMain>(ctx, hand, aux);
     window->move(300, 200);  // where such a window system leaves it
     window->show();
     window->activateWindow();
@@ -83,7 +83,7 @@ TEST_F(Hand, SettlementGetsTheHandSortedWhileTheTableKeepsTheDealtOrder) {
     Open();
     PlayHand("Kh 2c Ah 2d Th 3c 4c 5c 6c 7c", {0, 1, 2, 3, 4});  // royal flush with deuces
     const modcards::Hand sorted{{{3, 1}, {2, 2}, {1, 2}, {3, 10}, {3, 13}}};
-    EXPECT_EQ(window->HandCards().Hand, sorted);
+    EXPECT_EQ(hand.Cards(), sorted);
     EXPECT_EQ(c().pHand[0]->Picture(), Suit(3, 13));
     EXPECT_EQ(c().pHand[2]->Picture(), Suit(3, 1));
     EXPECT_EQ(c().lblCredits->text(), "320");
@@ -180,8 +180,9 @@ TEST_F(Holding, TintsTheCardWhileHeldAndRestoresEveryPixelOnReleaseOrDraw) {
     EXPECT_FALSE(c().chkHold[0]->isEnabled());
 }
 
-// Each settled hand is paid, lights its chart row and caption, and is saved at once.
-TEST_F(Settlement, EachHandIsPaidLightsItsRowAndIsSaved) {
+// Each settled hand shows its pay, its chart row and caption; the hand's own tests follow the
+// account and its statistics.
+TEST_F(Settlement, EachHandShowsItsPayItsRowAndItsCaption) {
     Open();
     const struct {
         std::string_view cards;
@@ -200,12 +201,7 @@ TEST_F(Settlement, EachHandIsPaidLightsItsRowAndIsSaved) {
         EXPECT_EQ(c().ImgCaption->Picture(), (PictureRef{&images().ILCaption, hand.caption}));
         EXPECT_EQ(c().pchartleft->Picture(), (PictureRef{&images().ILchartleft, hand.left}));
         EXPECT_EQ(c().pchartright->Picture(), (PictureRef{&images().ILchartright, hand.right}));
-        EXPECT_EQ(Stored("Tester"), ctx.CurrentPlayer);
     }
-    const output::PlayerRecord saved = Stored("Tester");
-    EXPECT_EQ(std::tie(saved.HandsPlayed, saved.HandsLost, saved.RoyalFlushes, saved.FullHouses),
-              std::make_tuple(3, 1, 1, 1));
-    EXPECT_EQ(saved.LastRoyalFlush, clock.Now());
 }
 
 TEST_F(Settlement, ABalanceOfNothingStillDealsAndThreeOfAKindBringsItBack) {

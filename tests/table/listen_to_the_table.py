@@ -188,8 +188,16 @@ CARDS_DRAWN = ["Three of hearts", "Jack of hearts", "Eight of hearts", "Queen of
                "Four of hearts"]
 
 
-def table_rows(button, caption, cards, credits, right_chart="Pay table"):
-    rows = [("label", "Pay table"), ("push button", button), ("label", right_chart),
+LEFT_CHART = ("Pay table: Royal Flush + 3000 Credits, 4 Deuces + 1000 Credits, "
+              "Royal Flush (Deuces) + 125 Credits, 5 Of a Kind + 80 Credits, "
+              "Straight Flush + 50 Credits")
+RIGHT_ROWS = ("4 of a Kind + 20 Credits, Full House + 20 Credits, Flush + 15 Credits, "
+              "Straight + 10 Credits, 3 of a Kind + 5 Credits")
+FLUSH_LIT = "Pay table, lit: Flush + 15 Credits. " + RIGHT_ROWS
+
+
+def table_rows(button, caption, cards, credits, right_chart="Pay table: " + RIGHT_ROWS):
+    rows = [("label", LEFT_CHART), ("push button", button), ("label", right_chart),
             ("label", caption)]
     rows += [("image", card) for card in cards]
     rows += [("check box", f"Hold {i}") for i in range(1, 6)]
@@ -236,12 +244,12 @@ def play_a_hand(frame):
     act(deal, "Press")
     wait_for('the button named "Deal"', lambda: deal.name == "Deal")
     hear(['name: label now "You Won With A Flush"',
-          'name: label now "Pay table, lit: Flush + 15 Credits"',
+          f'name: label now "{FLUSH_LIT}"',
           'description: push button now "You Won With A Flush"',
           'name: label now "Credits: 210"',
           'name: push button now "Deal"'])
     expect_rows(read(table), table_rows("Deal", "You Won With A Flush", CARDS_DRAWN, 210,
-                                        "Pay table, lit: Flush + 15 Credits"))
+                                        FLUSH_LIT))
     if not has(deal, pyatspi.STATE_FOCUSED):
         raise NotHeard("the deal button lost the focus at the draw")
 

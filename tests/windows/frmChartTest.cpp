@@ -4,6 +4,7 @@
 
 #include <QApplication>
 
+#include "controls/Announcer.h"
 #include "engine/analysis/GameChart.h"
 #include "windows/frmChart.h"
 
@@ -11,26 +12,39 @@ namespace {
 
 using namespace modcards::analysis;
 
+// One flat list, each section's title row before its lines, so that no row reads "expanded".
 TEST(ChartWindow, ListsEveryLineUnderItsSectionWithHowOftenItIsPlayed) {
     frmChart window(nullptr, GameChart(), GameChartAudit());
     const QTreeWidget* list = window.lstChart();
     const auto& lines = GameChart().Lines();
-    ASSERT_EQ(list->topLevelItemCount(), 5);
+    ASSERT_EQ(list->topLevelItemCount(), int(lines.size()) + 5);
+    EXPECT_FALSE(list->rootIsDecorated());
     std::size_t next = 0;
-    for (int section = 0; section < 5; ++section) {
-        const QTreeWidgetItem* title = list->topLevelItem(section);
-        EXPECT_EQ(title->text(0), QString::fromStdString(SectionTitle(4 - section)));
-        for (int child = 0; child < title->childCount(); ++child, ++next) {
-            ASSERT_LT(next, lines.size());
-            const QTreeWidgetItem* row = title->child(child);
-            EXPECT_EQ(lines[next].deuces, 4 - section);
-            EXPECT_EQ(row->text(0), QString::number(next + 1));
-            EXPECT_TRUE(row->text(1).endsWith('%'));
-            EXPECT_EQ(row->text(2), QString::fromStdString(lines[next].Text()));
+    int deuces = 5;
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* row = list->topLevelItem(i);
+        EXPECT_EQ(row->childCount(), 0);
+        EXPECT_TRUE(row->flags() & Qt::ItemNeverHasChildren);
+        if (row->text(1).isEmpty()) {  // a section's title
+            EXPECT_EQ(row->text(0), QString::fromStdString(SectionTitle(--deuces)));
+            continue;
         }
+        ASSERT_LT(next, lines.size());
+        EXPECT_EQ(lines[next].deuces, deuces);
+        EXPECT_EQ(row->text(0), QString::number(next + 1));
+        EXPECT_TRUE(row->text(1).endsWith('%'));
+        EXPECT_EQ(row->text(2), QString::fromStdString(lines[next].Text()));
+        EXPECT_EQ(row->data(0, Qt::AccessibleTextRole), "Line " + row->text(0));
+        EXPECT_EQ(row->data(1, Qt::AccessibleTextRole), "Played " + row->text(1));
+        EXPECT_EQ(row->data(2, Qt::AccessibleTextRole), "Hold: " + row->text(2));
+        ++next;
     }
+    EXPECT_EQ(deuces, 0);
     EXPECT_EQ(next, lines.size());
-    EXPECT_EQ(list->topLevelItem(4)->child(0)->text(1), "0.0002%");  // the natural royal
+    const QTreeWidgetItem* noDeuces =
+        list->findItems(QString::fromStdString(SectionTitle(0)), Qt::MatchExactly).value(0);
+    ASSERT_NE(noDeuces, nullptr);
+    EXPECT_EQ(list->itemBelow(noDeuces)->text(1), "0.0002%");  // the natural royal
 }
 
 TEST(ChartWindow, StatesTheChartsCostAndLightsOneLineAtMost) {
@@ -46,11 +60,17 @@ TEST(ChartWindow, StatesTheChartsCostAndLightsOneLineAtMost) {
     window.LightLine(16);
     window.LightLine(21);
     EXPECT_EQ(window.LitLine(), 21);
+    EXPECT_EQ(window.lstChart()->currentItem(), window.LineRow(21));
     EXPECT_NE(window.LineRow(21)->background(2), plain);
     EXPECT_EQ(window.LineRow(16)->background(2), plain);
     EXPECT_EQ(window.lblDeal()->accessibleName(),
               "The hand on the table plays Line 22: " +
                   QString::fromStdString(GameChart().Lines()[21].Text()));
+    EXPECT_EQ(window.Voice().LastSentence(), "");  // read with the window when it opens
+    window.show();
+    window.LightLine(16);
+    EXPECT_EQ(window.Voice().LastSentence(), window.lblDeal()->text());
+    EXPECT_TRUE(window.Voice().LastSentence().contains("Line 17: "));
     window.LightLine(-1);
     EXPECT_EQ(window.LineRow(21)->background(2), plain);
 }

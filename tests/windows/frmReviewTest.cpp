@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QSignalSpy>
 
 #include "engine/CardText.h"
 #include "engine/PayTable.h"
 #include "engine/analysis/Pays.h"
 #include "game/history/SettledHand.h"
 #include "tests/support/GameAdvisor.h"
+#include "tests/support/SettledHands.h"
 #include "windows/frmReview.h"
 
 namespace {
@@ -18,8 +20,8 @@ using history::HandRecord;
 // A hand as the table settles it, numbered as the history would.
 HandRecord Played(std::int64_t id, const char* dealt, history::HeldSlots held,
                   const char* finalHand) {
-    const history::SettledHand hand{modcards::ParseHand(dealt), held,
-                                    modcards::ParseHand(finalHand)};
+    const history::SettledHand hand =
+        SettledByTheTable(modcards::ParseHand(dealt), held, modcards::ParseHand(finalHand));
     history::RecordResult made =
         history::RecordOfHand({1, "Ann", "2025-12-09T12:00:00"}, "2025-12-09T12:00:00", hand,
                               GameAdvisor(), modcards::GamePayTable());
@@ -45,6 +47,15 @@ ReviewPage PageOf(ReviewScope scope) {
     return {"Ann", history::ReviewHands(hands, 5), QString(), &GameAdvisor()};
 }
 
+// The window as the table opens it, its pages given as soon as they are asked for.
+class ScriptedReview : public frmReview {
+public:
+    ScriptedReview()
+        : frmReview(nullptr, 5, [this](ReviewScope scope) { ShowPage(PageOf(scope)); }) {
+        Refresh();
+    }
+};
+
 QStringList Row(const QTreeView* list, int row) {
     QStringList cells;
     for (int column = 0; column < list->model()->columnCount(); ++column)
@@ -57,7 +68,7 @@ void Select(QTreeView* list, int row) {
 }
 
 TEST(SessionReviewWindow, ShowsTheFiguresAndSaysSkillAndLuckInOneSentence) {
-    frmReview window(nullptr, 5, PageOf);
+    ScriptedReview window;
     window.tabScope()->setCurrentIndex(1);
     ASSERT_EQ(window.Scope(), ReviewScope::AllSessions);
 
@@ -82,7 +93,7 @@ TEST(SessionReviewWindow, ShowsTheFiguresAndSaysSkillAndLuckInOneSentence) {
 }
 
 TEST(SessionReviewWindow, ListsTheMistakesWorstFirstAndTheCloseCallsApart) {
-    frmReview window(nullptr, 5, PageOf);
+    ScriptedReview window;
     window.tabScope()->setCurrentIndex(1);
 
     const QTreeView* mistakes = window.lstMistakes();
@@ -94,10 +105,13 @@ TEST(SessionReviewWindow, ListsTheMistakesWorstFirstAndTheCloseCallsApart) {
     EXPECT_EQ(Row(closeCalls, 0), QStringList({"Q♦ 5♣ 6♥ 2♣ 7♠", "5♣ 6♥ 2♣ 7♠", "2♣", "0.005"}));
     EXPECT_FALSE(mistakes->accessibleName().isEmpty());
     EXPECT_FALSE(closeCalls->accessibleName().isEmpty());
+    // A screen reader hears each cell with its column's name.
+    EXPECT_EQ(mistakes->model()->index(0, 1).data(Qt::AccessibleTextRole), "Your Hold: K♥ 7♠");
+    EXPECT_EQ(mistakes->model()->index(0, 3).data(Qt::AccessibleTextRole), "Cost: 5.45");
 }
 
 TEST(SessionReviewWindow, TheSelectedHandShowsItsDealWithTheHoldsAndTheirValues) {
-    frmReview window(nullptr, 5, PageOf);
+    ScriptedReview window;
     // This session's worst mistake comes selected, and stays so in all sessions.
     EXPECT_TRUE(window.Deal()->Text().startsWith("9♣ 9♦ 4♠ 9♥ K♦\n"));
     window.tabScope()->setCurrentIndex(1);
@@ -126,8 +140,9 @@ TEST(SessionReviewWindow, TheSelectedHandShowsItsDealWithTheHoldsAndTheirValues)
 TEST(SessionReviewWindow, ListsTheChartsExceptionsApartFromMistakes) {
     const std::vector<HandRecord> hands = {Played(1, "2h 2c 4s 6s 9d", 0b01111, "2h 2c 4s 6s 9c")};
     frmReview window(nullptr, 5, [&](ReviewScope) {
-        return ReviewPage{"Ann", history::ReviewHands(hands, 5), QString(), &GameAdvisor()};
+        window.ShowPage({"Ann", history::ReviewHands(hands, 5), QString(), &GameAdvisor()});
     });
+    window.Refresh();
     EXPECT_EQ(window.lstMistakes()->model()->rowCount(), 0);
     EXPECT_EQ(window.lstCloseCalls()->model()->rowCount(), 0);
     ASSERT_EQ(window.lstChartExceptions()->model()->rowCount(), 1);
@@ -138,6 +153,32 @@ TEST(SessionReviewWindow, ListsTheChartsExceptionsApartFromMistakes) {
         "chart's exceptions (0.17 credit)."))
         << window.Deal()->Text().toStdString();
     EXPECT_EQ(window.lblFigure(4)->text(), "0");  // no mistakes
+}
+
+TEST(SessionReviewWindow, BusyUntilItsFiguresComeThenHandsFoldIntoThem) {
+    std::vector<ReviewScope> asked;
+    frmReview window(nullptr, 5, [&](ReviewScope scope) { asked.push_back(scope); });
+    QSignalSpy shown(&window, &frmReview::FiguresShown);
+    window.Refresh();
+    ASSERT_EQ(asked, std::vector{ReviewScope::ThisSession});
+    EXPECT_TRUE(window.Busy());
+    EXPECT_EQ(window.lblFigure(0)->text(), "…");
+    EXPECT_EQ(window.lblSentence()->text(), "Reading the hand history…");
+    EXPECT_EQ(window.lstMistakes()->model()->rowCount(), 0);
+    EXPECT_EQ(shown.count(), 0);
+
+    // This session without its last hand, then the last hand as it is recorded.
+    std::vector<HandRecord> hands = ScriptedSession();
+    window.ShowPage({"Ann", history::ReviewHands({hands.begin() + 1, hands.end() - 1}, 5),
+                     QString(), &GameAdvisor()});
+    EXPECT_EQ(shown.count(), 1);
+    EXPECT_FALSE(window.Busy());
+    EXPECT_EQ(window.lblFigure(0)->text(), "2");
+    window.AddHands({hands.back(), hands[1]}, QString());  // hand 2 is in the figures already
+    EXPECT_EQ(shown.count(), 2);
+    EXPECT_EQ(window.Page().review, PageOf(ReviewScope::ThisSession).review);
+    EXPECT_EQ(window.lblFigure(0)->text(), "3");
+    EXPECT_TRUE(window.Deal()->Text().startsWith("9♣ 9♦ 4♠ 9♥ K♦\n"));
 }
 
 }  // namespace

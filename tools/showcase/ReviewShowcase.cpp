@@ -1,8 +1,9 @@
 // Not a test: plays thirty hands at the table as a fair player would, the best hold mostly but
 // a few deliberate mistakes and one close call, then opens Strategy -> Session Review for a
 // look on a display. A file name saves a picture of the review window there as well; "all"
-// after it shows all sessions.
-//   xvfb-run -a -s "-screen 0 1024x768x24" ./review_showcase [review.png [all]]
+// after it shows all sessions; "million" first writes a million earlier hands of the player and
+// saves the window busy (review-busy.png) as well as with its figures.
+//   xvfb-run -a -s "-screen 0 1024x768x24" ./review_showcase [review.png [all|million]]
 #include <QApplication>
 #include <QTimer>
 #include <algorithm>
@@ -12,6 +13,7 @@
 #include <set>
 
 #include "assets/Fonts.h"
+#include "bench/history/LargeHistory.h"
 #include "engine/CardText.h"
 #include "engine/analysis/Combinatorics.h"
 #include "table/StrategyMenu.h"
@@ -48,16 +50,17 @@ struct Scene : TableScene<ScriptedDialogs> {
     std::unique_ptr<StrategyMenu> strategy;
     std::unique_ptr<TableHistory> history;
 
-    void Open() {
+    void Open(bool million) {
+        if (million) bench_history::AddHands(dir.path().toStdString(), "Lucky Lou", 1000000, 10);
         std::mt19937 random(20240501);
         for (int hand = 0; hand < kHands; ++hand)
             deck.Queue(hand == kCloseCall        ? std::string(kCloseCallDeal)
                        : hand == kChartException ? std::string(kChartExceptionDeal)
                                                  : ShuffledDeal(random));
         dialogs.inputAnswers.push_back(QStringLiteral("Lucky Lou"));
-        window = std::make_unique<frmMain>(ctx, aux);
-        strategy = std::make_unique<StrategyMenu>(*window, aux, ctx);
-        history = std::make_unique<TableHistory>(*window, *strategy, ctx);
+        window = std::make_unique<frmMain>(ctx, hand, aux);
+        strategy = AddStrategy();
+        history = std::make_unique<TableHistory>(*window, hand, tables, strategy->Review(), ctx);
         window->show();
     }
     ~Scene() {
@@ -82,10 +85,15 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     fonts::LoadEmbeddedFonts();
     const QString picture = argc > 1 ? QString(argv[1]) : QString();
-    const bool allSessions = argc > 2 && QString(argv[2]) == "all";
+    const bool million = argc > 2 && QString(argv[2]) == "million";
+    const bool allSessions = million || (argc > 2 && QString(argv[2]) == "all");
+    const auto save = [&](QWidget* window, const QString& file) {
+        const bool saved = window && window->grab().save(file);
+        std::printf("%s %s\n", saved ? "saved" : "FAILED", qPrintable(file));
+    };
 
     Scene scene;
-    scene.Open();
+    scene.Open(million);
     frmMain& window = *scene.window;
     int played = 0;
     QTimer player;
@@ -94,31 +102,31 @@ int main(int argc, char** argv) {
     QObject::connect(&player, &QTimer::timeout, [&] {
         const auto* advisor = scene.strategy->Tables().Advisor();
         if (!advisor) return;
-        if (!window.InDrawPhase()) {
+        if (!scene.hand.InPlay()) {
             if (played == kHands) {
                 player.stop();
                 QTimer::singleShot(600, [&] {
                     scene.strategy->Review()->trigger();
-                    if (allSessions) scene.history->Review()->tabScope()->setCurrentIndex(1);
+                    frmReview* review = scene.history->Review();
+                    if (allSessions) review->tabScope()->setCurrentIndex(1);
+                    if (!million || picture.isEmpty()) return;
+                    save(review, QString(picture).replace(".png", "-busy.png"));
+                    QObject::connect(review, &frmReview::FiguresShown,
+                                     [&, review] { save(review, picture); });
                 });
                 return;
             }
             window.cmdDeal_Click();
             return;
         }
-        const std::uint8_t hold = ChooseHold(*advisor, window.HandCards().Hand, played++);
+        const std::uint8_t hold = ChooseHold(*advisor, scene.hand.Cards(), played++);
         for (int slot = 0; slot < 5; ++slot)
             if ((hold >> slot) & 1u) window.pHand_Click(slot);
         window.cmdDeal_Click();
     });
     player.start();
-    if (!picture.isEmpty()) {
-        QTimer::singleShot(12000, [&] {
-            frmReview* review = scene.history->Review();
-            const bool saved = review && review->grab().save(picture);
-            std::printf("%s %s\n", saved ? "saved" : "FAILED", qPrintable(picture));
-        });
-    }
+    if (!picture.isEmpty() && !million)
+        QTimer::singleShot(12000, [&] { save(scene.history->Review(), picture); });
     // Stays up for a screenshot, then ends by itself.
     QTimer::singleShot(30000, &app, &QApplication::quit);
     return app.exec();

@@ -42,8 +42,8 @@ struct Scene : TableScene<ShowcaseDialogs> {
 
     void Open(bool exception) {
         deck.Queue(exception ? "2h 2c 4s 6s 9d 3c 5h 9s 7c 8d" : "Kh 2c Qh 7s 5d 3c 5h 9s 7c 8d");
-        window = std::make_unique<frmMain>(ctx, aux);
-        strategy = std::make_unique<StrategyMenu>(*window, aux, ctx);
+        window = std::make_unique<frmMain>(ctx, hand, aux);
+        strategy = AddStrategy();
         dialogs.real.SetParentWindow(window.get());
         window->show();
         window->cmdDeal_Click();

@@ -22,7 +22,7 @@ struct Showcase : TableScene<ScriptedDialogs> {
         deck.Queue(courts ? "Js Jc Qh Qd Ks Kc Kd Kh 3s 4h"
                    : wild ? "2h Jd Qc Kh 2s 9c Kd Kc 3s 4h"
                           : "9c 9d 4s 9h Kd 3c 5h 9s 7c 8d");
-        window = std::make_unique<frmMain>(ctx, aux);
+        window = std::make_unique<frmMain>(ctx, hand, aux);
         return *window;
     }
 };

@@ -1,4 +1,5 @@
-// Shows the statistics, help, rankings, about and exit windows and saves a picture of each.
+// Shows the statistics, help, rankings, about and exit windows and saves a picture of each;
+// "stay" after the folder keeps them up for a screenshot of the whole screen.
 #include <QApplication>
 #include <QDir>
 #include <QTimer>
@@ -42,6 +43,7 @@ int main(int argc, char** argv) {
     fonts::LoadEmbeddedFonts();
     const QDir folder(argc > 1 ? argv[1] : ".");
     QDir().mkpath(folder.path());
+    const bool stay = argc > 2 && QString(argv[2]) == "stay";
 
     ScriptedDialogs shell;
     AuxWindows windows(shell);
@@ -60,8 +62,9 @@ int main(int argc, char** argv) {
         failures += !Save(windows.Rankings(), folder, "rankings");
         failures += !Save(windows.About(), folder, "about");
         failures += !Save(windows.Exit(), folder, "exit");
-        app.quit();
+        if (!stay) app.quit();
     });
+    if (stay) QTimer::singleShot(15000, &app, &QApplication::quit);
     app.exec();
     return failures == 0 ? 0 : 1;
 }

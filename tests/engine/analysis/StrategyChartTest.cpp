@@ -10,6 +10,7 @@
 #include "engine/CardText.h"
 #include "engine/analysis/ChartAudit.h"
 #include "engine/analysis/ChartBuilder.h"
+#include "engine/analysis/ChartLevels.h"
 #include "engine/analysis/GameAnalysis.h"
 #include "engine/analysis/GameChart.h"
 #include "tests/engine/analysis/SharedTables.h"
@@ -102,11 +103,25 @@ TEST(ChartLines, AChartHasEverySectionEndingWithItsDeuces) {
     EXPECT_THROW(StrategyChart{lines}, std::invalid_argument);
 }
 
-// The goal for full pay, and two choices a player makes by the chart's own words.
+// The goals for full pay, and two choices a player makes by the chart's own words. The chart
+// comes as the longest of the charts within 45 lines and more (the top of the frontier: all of
+// it takes too long for a test).
 TEST(StrategyChart, FullPayChartIsShortAndCheap) {
     const PaySums sums(SharedTables(), FullPays());
-    const StrategyChart chart = BuildChart(sums);
-    const ChartAudit audit = AuditChart(chart, sums);
+    const std::vector<ChartLevel> levels = ChartLevels(sums, 45);
+    ASSERT_GE(levels.size(), 2u);
+    for (std::size_t i = 0; i < levels.size(); ++i) {
+        SCOPED_TRACE(levels[i].lines);
+        EXPECT_EQ(levels[i].lines, 45 + static_cast<int>(i));
+        EXPECT_LE(static_cast<int>(levels[i].chart.Lines().size()), levels[i].lines);
+        if (i > 0) {
+            EXPECT_LE(levels[i].audit.cost.ToDouble(), levels[i - 1].audit.cost.ToDouble());
+        }
+    }
+    EXPECT_LE(levels.front().audit.cost.ToDouble(), 0.0001);  // 45 lines: at most 0.01%
+
+    const StrategyChart& chart = levels.back().chart;
+    const ChartAudit& audit = levels.back().audit;
     EXPECT_LE(chart.Lines().size(), 60u);
     EXPECT_LT(audit.cost.ToDouble(), 0.0002);
     EXPECT_EQ(audit.perfectReturn.Decimal(7), "1.0076196");
@@ -160,6 +175,19 @@ TEST(StrategyChart, TiesChangeTheSpreadButNeverTheReturn) {
     EXPECT_NEAR(lower.Variance(), 25.83, 0.01);  // the published figure for full pay
 }
 
+// The value of the hold the chart plays lies in the range its line's worth gives.
+void ExpectWithinItsLine(const StrategyChart& chart, const ChartAudit& audit, const PaySums& sums,
+                         const DealtIndices& deal) {
+    const ChartPlay play = chart.Play(deal);
+    const double value =
+        Fraction::Of(HoldTotals(sums, RanksOfSubsets(deal))[play.hold],
+                     WideInt{DrawCount(std::popcount(play.hold))} * sums.pays().unit)
+            .ToDouble();
+    const LineWorth& worth = audit.worth[static_cast<std::size_t>(play.line)];
+    EXPECT_LE(worth.lowest.ToDouble(), value);
+    EXPECT_GE(worth.highest.ToDouble(), value);
+}
+
 // Plays the game's chart on every deal in lexicographic order of the card codes, straight from
 // the bytes a --holds-out file holds, and sums the exact value of each hold.
 TEST(StrategyChart, GameChartReturnIsAReplayOfItsHoldOnEveryDeal) {
@@ -169,6 +197,14 @@ TEST(StrategyChart, GameChartReturnIsAReplayOfItsHoldOnEveryDeal) {
     const StrategyChart& chart = GameChart();
     const std::vector<std::uint8_t> holds = ChartHoldsOfEveryDeal(chart, 2);
     ASSERT_EQ(holds.size(), 2'598'960u);
+    const ChartAudit audit = AuditChart(chart, sums);
+    EXPECT_EQ(audit.worth, GameChartAudit().worth);
+    ASSERT_EQ(audit.worth.size(), chart.Lines().size());
+    for (std::size_t line = 0; line < chart.Lines().size(); ++line) {
+        EXPECT_TRUE(audit.worth[line].played);
+        EXPECT_EQ(chart.Play(audit.worth[line].example).line, static_cast<int>(line));
+        ExpectWithinItsLine(chart, audit, sums, audit.worth[line].example);
+    }
     EXPECT_EQ(holds.front(), 0b11111) << "As 2s 3s 4s 5s stands pat on its straight flush";
     EXPECT_EQ(holds.back(), 0b11110) << "9h Th Jh Qh Kh breaks it for four to the royal";
 
@@ -183,6 +219,7 @@ TEST(StrategyChart, GameChartReturnIsAReplayOfItsHoldOnEveryDeal) {
                         const unsigned hold = holds[at];
                         if (at % 99'991 == 0) {
                             ASSERT_EQ(hold, chart.Play(deal).hold) << at;
+                            ExpectWithinItsLine(chart, audit, sums, deal);
                         }
                         byHeld[std::popcount(hold)] += HoldTotals(sums, RanksOfSubsets(deal))[hold];
                     }
@@ -193,7 +230,7 @@ TEST(StrategyChart, GameChartReturnIsAReplayOfItsHoldOnEveryDeal) {
         total += byHeld[held] * (common / DrawCount(held));
     const Fraction replayed = Fraction::Of(total, common * kDealCount * sums.pays().unit);
 
-    EXPECT_EQ(replayed, AuditChart(chart, sums).chartReturn);
+    EXPECT_EQ(replayed, audit.chartReturn);
     EXPECT_EQ(replayed, GameChartAudit().chartReturn) << "the chart built in is out of date";
     EXPECT_LT(GameChartAudit().cost.ToDouble(), 0.0002);
     EXPECT_LE(chart.Lines().size(), 60u);

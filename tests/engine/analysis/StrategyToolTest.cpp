@@ -1,12 +1,16 @@
 // The analyser's command line: pay tables as typed, and what each command is asked to do.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <csignal>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "engine/CardText.h"
 #include "tests/engine/analysis/SharedTables.h"
@@ -102,17 +106,80 @@ TEST(StrategyOutputFile, WriteFailuresNameTheirCause) {
     std::signal(SIGPIPE, previous);
 }
 
-TEST(StrategyOutputFile, ReplacesAFileWholeOrLeavesIt) {
-    const std::string path = ::testing::TempDir() + "strategy-holds.bin";
-    { std::ofstream(path) << "older"; }
-    const std::vector<std::uint8_t> bytes{1, 2, 3};
-    WriteFileWhole(path, bytes);
+std::string ReadWhole(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
-    const std::string read((std::istreambuf_iterator<char>(in)), {});
-    EXPECT_EQ(read, std::string("\x01\x02\x03"));
-    EXPECT_THROW(WriteFileWhole(::testing::TempDir() + "no-such-folder/holds.bin", bytes),
-                 OutputError);
-    std::remove(path.c_str());
+    return std::string((std::istreambuf_iterator<char>(in)), {});
+}
+
+std::string FreshFolder(const std::string& name) {
+    const std::string folder = ::testing::TempDir() + name;
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directory(folder);
+    return folder + "/";
+}
+
+const std::vector<std::uint8_t> kBytes{1, 2, 3};
+
+TEST(StrategyOutputFile, ReplacesARegularFileWholeKeepingItsPermissions) {
+    const std::string folder = FreshFolder("output-regular");
+    { std::ofstream(folder + "holds.bin") << "older"; }
+    chmod((folder + "holds.bin").c_str(), 0640);
+    OutputFile(folder + "holds.bin").Write(kBytes);
+    EXPECT_EQ(ReadWhole(folder + "holds.bin"), "\x01\x02\x03");
+    struct stat written {};
+    ASSERT_EQ(stat((folder + "holds.bin").c_str(), &written), 0);
+    EXPECT_EQ(written.st_mode & 0777, 0640u);
+    // A symbolic link stays a link; its target gets the bytes.
+    std::filesystem::create_symlink("holds.bin", folder + "link");
+    OutputFile(folder + "link").Write(std::vector<std::uint8_t>{4});
+    EXPECT_TRUE(std::filesystem::is_symlink(folder + "link"));
+    EXPECT_EQ(ReadWhole(folder + "holds.bin"), "\x04");
+    // Nothing is left beside them: no temporary file, also when the output is never written.
+    { OutputFile unfinished(folder + "new.bin"); }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder),
+                            std::filesystem::directory_iterator()),
+              2);
+}
+
+TEST(StrategyOutputFile, RefusesABadPathBeforeAnyWork) {
+    const std::string folder = FreshFolder("output-refused");
+    std::filesystem::create_symlink("nothing", folder + "dangling");
+    // The constructor, run before the work, is what throws.
+    EXPECT_THROW(OutputFile(folder + "no-such-folder/holds.bin"), OutputError);
+    EXPECT_THROW(OutputFile(folder + "dangling"), OutputError);
+    try {
+        OutputFile refused(::testing::TempDir());
+        ADD_FAILURE() << "a folder was taken for output";
+    } catch (const OutputError& error) {
+        EXPECT_NE(std::string(error.what()).find("it is a folder"), std::string::npos);
+    }
+    EXPECT_TRUE(std::filesystem::is_symlink(folder + "dangling"));
+    EXPECT_FALSE(std::filesystem::exists(folder + "nothing"));
+}
+
+TEST(StrategyOutputFile, WritesIntoAFifoAndADeviceWithoutReplacingThem) {
+    const std::string fifo = FreshFolder("output-fifo") + "holds";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    std::string read;
+    std::thread reader([&] { read = ReadWhole(fifo); });
+    OutputFile(fifo).Write(kBytes);
+    reader.join();
+    EXPECT_EQ(read, "\x01\x02\x03");
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+
+    OutputFile("/dev/null").Write(kBytes);
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
+}
+
+TEST(StrategyOutputFile, ThePathOfTheStandardOutputWritesThroughIt) {
+    // As /dev/stdout does when the output goes to a file: the bytes come before the report.
+    const std::string path = FreshFolder("output-stdout") + "all.out";
+    std::FILE* out = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(out, nullptr);
+    OutputFile(path, out).Write(kBytes);
+    WriteAll(out, "report", "the output");
+    std::fclose(out);
+    EXPECT_EQ(ReadWhole(path), "\x01\x02\x03report");
 }
 
 TEST(StrategyCommandLine, ReadsEachCommandWithItsOptions) {

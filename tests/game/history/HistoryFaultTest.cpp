@@ -3,8 +3,13 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <signal.h>
+#include <sys/stat.h>
+
+#include <array>
 #include <cerrno>
 #include <cstring>
+#include <map>
 
 #include "game/history/HandHistory.h"
 #include "tests/game/history/HistoryTestFiles.h"
@@ -135,33 +140,153 @@ TEST(HandHistoryFaults, AFullDiskRefusesTheHandAndKeepsEveryEarlierOne) {
     EXPECT_EQ(reopened.history->PlayerHands("Alice").hands.size(), std::size_t(written));
 }
 
+TEST(HandHistoryFaults, TheHistoryAndItsLogMustBeRegularFiles) {
+    ScratchFolder folder;
+    std::filesystem::create_symlink("/dev/null", HistoryIn(folder));
+    EXPECT_EQ(Told(HandHistory::Open(folder.path(), kNow)),
+              "Could not open the hand history.\n\"" + HistoryIn(folder).string() +
+                  "\": it is a device, not a regular file.");
+    EXPECT_TRUE(std::filesystem::is_symlink(HistoryIn(folder)));
+
+    std::filesystem::remove(HistoryIn(folder));
+    ASSERT_EQ(::mkfifo((HistoryIn(folder).string() + "-wal").c_str(), 0644), 0);
+    EXPECT_EQ(Told(HandHistory::Open(folder.path(), kNow)),
+              "Could not open the hand history.\n\"" + HistoryIn(folder).string() +
+                  "\": \"History.db-wal\" beside it: it is a named pipe (FIFO), not a regular "
+                  "file.");
+    EXPECT_FALSE(std::filesystem::exists(HistoryIn(folder)));
+}
+
+// Each row a review reads is checked, listed or not: a row with numbers no hand can have is
+// left out and counted, and the figures stay finite.
+TEST(HandHistoryFaults, RowsWithImpossibleNumbersAreLeftOutOfTheReviewAndCounted) {
+    ScratchFolder folder;
+    {
+        auto history = HandHistory::Open(folder.path(), kNow).history;
+        ASSERT_EQ(RecordHands(*history, 9).first, 9);
+    }
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(HistoryIn(folder).c_str(), &db), SQLITE_OK);
+    for (const char* change : {
+             "UPDATE hands SET pay = 1e308 WHERE id = 2",
+             "UPDATE hands SET hold_ev = 9e999, best_ev = 9e999 WHERE id = 3",
+             "UPDATE hands SET pay = 4294967301 WHERE id = 4",
+             "UPDATE hands SET category = -3 WHERE id = 5",
+             "UPDATE hands SET pay = 'lots' WHERE id = 6",
+             "UPDATE hands SET hold_ev = -1, best_ev = -1 WHERE id = 7",
+         })
+        ASSERT_EQ(sqlite3_exec(db, change, nullptr, nullptr, nullptr), SQLITE_OK) << change;
+    sqlite3_close(db);
+
+    auto history = HandHistory::Open(folder.path(), kNow).history;
+    const auto read = history->ReviewPlayer("Alice", 5);
+    EXPECT_EQ(read.review.handsPlayed, 3);
+    EXPECT_EQ(read.review.result, 3 * (0 - 5));
+    EXPECT_DOUBLE_EQ(read.review.heldExpected, 3 * 5.5);
+    ASSERT_TRUE(read.error);
+    EXPECT_EQ(read.error->reason,
+              "6 hands could not be read (hand 2: a count or a pay of the hand is not a whole "
+              "number)");
+    EXPECT_EQ(history::ResultSentence(read.review).find("inf"), std::string::npos);
+    EXPECT_EQ(history->PlayerHands("Alice").hands.size(), 3u);
+}
+
+// Opening the history again in the same process (as a review on a thread of its own may) must
+// not touch the file outside SQLite: closing any descriptor of it drops the locks the first
+// connection holds, and another copy that leaves would take its log away.
+TEST(HandHistoryFaults, OpeningTheHistoryAgainKeepsTheLocksOfTheConnectionAlreadyOpen) {
+    ScratchFolder folder;
+    int toAnn[2], fromAnn[2];
+    ASSERT_EQ(::pipe(toAnn), 0);
+    ASSERT_EQ(::pipe(fromAnn), 0);
+    const pid_t ann = ::fork();
+    if (ann == 0) {
+        char word = 0;
+        auto history = HandHistory::Open(folder.path(), kNow).history;
+        const auto session = history->BeginSession("Ann", kNow).session;
+        auto hand = SomeHand(session.id);
+        hand.player = "Ann";
+        history->Record(hand);
+        HandHistory::Open(folder.path(), kNow);  // opened and closed at once
+        (void)!::write(fromAnn[1], "1", 1);
+        (void)!::read(toAnn[0], &word, 1);
+        for (int i = 0; i < 3; ++i) history->Record(hand);
+        (void)!::write(fromAnn[1], "3", 1);
+        ::pause();  // killed here
+        ::_exit(0);
+    }
+    char word = 0;
+    ASSERT_EQ(::read(fromAnn[0], &word, 1), 1);
+    ASSERT_EQ(RecordHands(*HandHistory::Open(folder.path(), kNow).history, 1).first, 1);
+    ASSERT_EQ(::write(toAnn[1], "more", 1), 1);
+    ASSERT_EQ(::read(fromAnn[0], &word, 1), 1);
+    ::kill(ann, SIGKILL);
+    ::waitpid(ann, nullptr, 0);
+    for (int fd : {toAnn[0], toAnn[1], fromAnn[0], fromAnn[1]}) ::close(fd);
+
+    auto history = HandHistory::Open(folder.path(), kNow).history;
+    EXPECT_EQ(history->PlayerHands("Ann").hands.size(), 4u);
+    EXPECT_EQ(history->PlayerHands("Alice").hands.size(), 1u);
+}
+
+// Copies of the game opening a new history at the same moment, round after round: creating the
+// file, its tables and its log mode must hold against the others doing the same.
 TEST(HandHistoryFaults, TwoCopiesOfTheGameWritingAtOnceKeepEveryHand) {
     ScratchFolder folder;
-    constexpr int kHandsEach = 300;
+    constexpr int kCopies = 4, kRounds = 60, kHandsEach = 5;
+    const auto round = [&](int r) { return folder / ("round-" + std::to_string(r)); };
+    std::vector<std::array<int, 2>> starts(kRounds);
+    for (int r = 0; r < kRounds; ++r) {
+        std::filesystem::create_directory(round(r));
+        ASSERT_EQ(::pipe(starts[r].data()), 0);
+    }
+    int done[2];
+    ASSERT_EQ(::pipe(done), 0);
     std::vector<pid_t> children;
-    for (int copy = 0; copy < 2; ++copy) {
+    for (int copy = 0; copy < kCopies; ++copy) {
         const pid_t child = ::fork();
         if (child == 0) {
-            auto history = HandHistory::Open(folder.path(), kNow).history;
-            const auto session =
-                history ? history->BeginSession("Alice", kNow).session : history::Session{};
-            int failures = history ? 0 : 1;
-            for (int i = 0; i < kHandsEach && history; ++i)
-                failures += history->Record(SomeHand(session.id)).has_value();
-            ::_exit(failures == 0 ? 0 : 1);
+            for (auto& start : starts) ::close(start[1]);
+            bool failed = false;
+            for (int r = 0; r < kRounds; ++r) {
+                char go;
+                (void)!::read(starts[r][0], &go, 1);  // returns when the parent closes its end
+                auto history = HandHistory::Open(round(r), kNow).history;
+                const auto session =
+                    history ? history->BeginSession("Alice", kNow).session : history::Session{};
+                failed = failed || session.id == 0;
+                for (int i = 0; i < kHandsEach && !failed; ++i)
+                    failed = history->Record(SomeHand(session.id)).has_value();
+                (void)!::write(done[1], "r", 1);
+            }
+            ::_exit(failed ? 1 : 0);
         }
         children.push_back(child);
+    }
+    for (int r = 0; r < kRounds; ++r) {
+        ::close(starts[r][1]);
+        for (int copy = 0; copy < kCopies; ++copy) {
+            char finished;
+            ASSERT_EQ(::read(done[0], &finished, 1), 1);
+        }
     }
     for (const pid_t child : children) {
         int status = 0;
         ::waitpid(child, &status, 0);
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     }
-    auto history = HandHistory::Open(folder.path(), kNow).history;
-    const auto hands = history->PlayerHands("Alice").hands;
-    EXPECT_EQ(hands.size(), std::size_t(2 * kHandsEach));
-    EXPECT_EQ(history->SessionHands(hands.front().session).hands.size(), std::size_t(kHandsEach));
-    EXPECT_EQ(history->SessionHands(hands.back().session).hands.size(), std::size_t(kHandsEach));
+    for (auto& start : starts) ::close(start[0]);
+    ::close(done[0]);
+    ::close(done[1]);
+    for (int r = 0; r < kRounds; ++r) {
+        auto history = HandHistory::Open(round(r), kNow).history;
+        ASSERT_TRUE(history);
+        std::map<std::int64_t, int> handsOfSession;
+        for (const auto& hand : history->PlayerHands("Alice").hands) ++handsOfSession[hand.session];
+        EXPECT_EQ(handsOfSession.size(), std::size_t(kCopies)) << "round " << r;
+        for (const auto& [session, count] : handsOfSession)
+            EXPECT_EQ(count, kHandsEach) << "round " << r;
+    }
 }
 
 }  // namespace

@@ -73,6 +73,7 @@ TEST(SessionReviewFigures, TheChartsOwnHoldWhereItErrsIsListedApartFromMistakes)
     ASSERT_EQ(review.chartExceptions.size(), 1u);
     EXPECT_EQ(review.chartExceptions[0].Cost(), 1.0);
     EXPECT_EQ(review.chartExceptionsCost, 1.0);
+    EXPECT_EQ(review.chartExceptionCount, 1);
     ASSERT_EQ(review.mistakes.size(), 1u);
     EXPECT_EQ(review.mistakes[0].Cost(), 2.0);
     EXPECT_EQ(review.closeCalls.size(), 1u);
@@ -102,7 +103,7 @@ SessionReview Figures(std::int64_t result, double perfectResult, std::size_t mis
     review.staked = 5000;
     review.result = result;
     review.perfectExpected = 5000 + perfectResult;
-    review.mistakes.resize(mistakes);
+    review.mistakeCount = static_cast<std::int64_t>(mistakes);
     review.mistakesCost = mistakesCost;
     review.closeCallsCost = closeCallsCost;
     review.luck = result - perfectResult + mistakesCost + closeCallsCost;

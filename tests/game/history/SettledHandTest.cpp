@@ -7,19 +7,19 @@
 #include "game/history/LocalTime.h"
 #include "game/history/SettledHand.h"
 #include "tests/support/GameAdvisor.h"
+#include "tests/support/SettledHands.h"
 
 namespace {
 
 using history::RecordOfHand;
-using history::SettledHand;
 using modcards::ParseHand;
 
 const history::Session kSession{7, "Alice", "2024-05-01T14:00:00"};
 
 history::RecordResult Row(const char* dealt, history::HeldSlots held, const char* finalHand) {
     return RecordOfHand(kSession, "2024-05-01T14:03:22",
-                        SettledHand{ParseHand(dealt), held, ParseHand(finalHand)}, GameAdvisor(),
-                        modcards::GamePayTable());
+                        SettledByTheTable(ParseHand(dealt), held, ParseHand(finalHand)),
+                        GameAdvisor(), modcards::GamePayTable());
 }
 
 TEST(SettledHandRows, StandingPatIsWorthExactlyThePay) {

@@ -1,0 +1,44 @@
+// Every chart size audited exactly, and the cheapest within each budget kept.
+#include "engine/analysis/ChartLevels.h"
+
+#include <algorithm>
+
+#include "engine/analysis/ChartBuilder.h"
+
+namespace modcards::analysis {
+
+namespace {
+
+bool Cheaper(const ChartAudit& a, const ChartAudit& b) {
+    // Products of the exact parts could overflow with a fine unit; doubles tell charts apart.
+    return a.chartReturn.ToDouble() > b.chartReturn.ToDouble();
+}
+
+}  // namespace
+
+std::vector<ChartLevel> ChartLevels(const PaySums& sums, int fewestLines, unsigned threads) {
+    ChartGoal goal;
+    goal.threads = threads;
+    const int fewest = std::max(fewestLines, kMinChartLines);
+    std::vector<StrategyChart> charts = ChartsDownTo(sums, fewest, goal);
+    std::vector<ChartAudit> audits;
+    for (const StrategyChart& chart : charts) audits.push_back(AuditChart(chart, sums, threads));
+
+    const int longest = static_cast<int>(charts.front().Lines().size());
+    std::vector<ChartLevel> levels;
+    for (int budget = std::min(fewest, longest); budget <= longest; ++budget) {
+        std::size_t best = charts.size();
+        for (std::size_t i = 0; i < charts.size(); ++i)
+            if (static_cast<int>(charts[i].Lines().size()) <= budget &&
+                (best == charts.size() || Cheaper(audits[i], audits[best])))
+                best = i;
+        if (best < charts.size()) levels.push_back({budget, charts[best], audits[best]});
+    }
+    return levels;
+}
+
+ChartLevel ChartWithin(const PaySums& sums, int lines, unsigned threads) {
+    return ChartLevels(sums, lines, threads).front();
+}
+
+}  // namespace modcards::analysis

@@ -1,0 +1,33 @@
+// Charts at every size, from one line per section to the full chart, each with its exact cost:
+// what a player learning in levels chooses from.
+#pragma once
+
+#include <vector>
+
+#include "engine/analysis/ChartAudit.h"
+#include "engine/analysis/PaySums.h"
+#include "engine/analysis/StrategyChart.h"
+
+namespace modcards::analysis {
+
+// One line per section is the shortest chart; the longest a chart derivation writes.
+inline constexpr int kMinChartLines = 5;
+inline constexpr int kMaxChartLines = 60;
+
+struct ChartLevel {
+    int lines = 0;  // the budget: the chart has at most this many lines
+    StrategyChart chart;
+    ChartAudit audit;  // exact, by playing the chart on every deal
+};
+
+// For each budget from `fewestLines` (at least kMinChartLines) to the full chart's length, the
+// cheapest chart found within it by exact audit, shortest budget first. The charts come from
+// ChartsDownTo; a budget none of them fills exactly gets the best shorter one.
+std::vector<ChartLevel> ChartLevels(const PaySums& sums, int fewestLines = kMinChartLines,
+                                    unsigned threads = 2);
+
+// The cheapest chart found within `lines` lines: the first of ChartLevels(sums, lines), the
+// full chart when that is short enough.
+ChartLevel ChartWithin(const PaySums& sums, int lines, unsigned threads = 2);
+
+}  // namespace modcards::analysis

@@ -1,0 +1,72 @@
+// The session review read on a thread of its own, with its own connection to History.db, so
+// that the table never waits for a history of any size: a review afresh, then only the hands
+// recorded since, to fold into it.
+#pragma once
+
+#include <QObject>
+#include <atomic>
+#include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <filesystem>
+#include <functional>
+#include <mutex>
+#include <thread>
+
+#include "game/history/ReviewReader.h"
+
+class ReviewLoader : public QObject {
+    Q_OBJECT
+public:
+    // What the answers are given to, on this object's thread.
+    struct Answers {
+        std::function<void(history::ReviewResult)> loaded;  // a review afresh
+        std::function<void(history::HandsResult)> added;    // the hands recorded since
+    };
+
+    // Reads `file` (made by HandHistory::Open), each hand staking `stake` credits.
+    ReviewLoader(std::filesystem::path file, int stake, Answers answers, QObject* parent = nullptr);
+    // Waits for the read in hand; answers not given yet are dropped.
+    ~ReviewLoader() override;
+
+    // Reads the review of `hands` afresh. Answers to earlier requests not given yet are dropped.
+    void Load(history::ReviewedHands hands);
+    // Reads the hands of the last Load recorded after the last hand read: a hand or two.
+    // Nothing after Cancel.
+    void LoadNewer();
+    // Drops the answers not given yet.
+    void Cancel();
+
+    // Reviews read afresh and rows read so far, as the worker last told: the cost shows here.
+    std::int64_t ReviewsRead() const { return reviewsRead_; }
+    std::int64_t RowsRead() const { return rowsRead_; }
+
+private:
+    struct Job {
+        bool afresh;  // a review afresh, else the hands since
+        history::ReviewedHands hands;
+        std::uint64_t load;  // the Load it belongs to
+    };
+
+    void Work(std::stop_token stop);
+    void Run(const Job& job);
+    void Push(Job job);
+
+    const int stake_;
+    const Answers answers_;
+    // On this object's thread.
+    std::uint64_t loads_ = 0;
+    bool extending_ = false;  // the last Load stands
+    std::atomic<std::int64_t> reviewsRead_ = 0, rowsRead_ = 0;
+
+    std::mutex mutex_;
+    std::condition_variable_any wake_;
+    std::deque<Job> jobs_;  // under mutex_
+
+    // The worker's own.
+    history::ReviewReader reader_;
+    history::ReviewedHands hands_;
+    std::int64_t lastHand_ = 0;
+
+    std::jthread worker_;  // last: stopped and joined before the members above go
+};

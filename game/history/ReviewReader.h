@@ -1,0 +1,53 @@
+// The session review read from History.db on a connection of its own, so that a thread other
+// than the writer's and the table's can read it: one pass over the numbers of the hands, the
+// texts only of the hands the review lists.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "game/history/HandHistory.h"
+
+namespace history {
+
+// Which hands a review covers: one session, or every session of a player.
+struct ReviewedHands {
+    std::string player;        // the player, surrounding blanks removed
+    std::int64_t session = 0;  // 0: every session of the player
+};
+
+// One connection, for the thread that calls it: SQLite's connections are not shared. Opened on
+// the first read. No member throws; failures come back in words.
+class ReviewReader {
+public:
+    // Reads `file`, which HandHistory::Open has made; never writes to it.
+    explicit ReviewReader(std::filesystem::path file);
+    ~ReviewReader();
+    ReviewReader(const ReviewReader&) = delete;
+    ReviewReader& operator=(const ReviewReader&) = delete;
+
+    // The review of `hands`, each staking `stake` credits: the same figures as ReviewHands of
+    // every hand, from one snapshot of the file. A million hands take well under a second.
+    // Rows with impossible values are left out and counted in words in `error`.
+    ReviewResult Review(const ReviewedHands& hands, int stake);
+
+    // The hands of `hands` recorded after hand `after`, in the order recorded, to fold into a
+    // review whose lastHand is `after`.
+    HandsResult HandsAfter(const ReviewedHands& hands, std::int64_t after);
+
+    // Rows read so far, every query counted: what a review costs shows here.
+    std::int64_t RowsRead() const { return rowsRead_; }
+
+private:
+    struct Store;
+    std::optional<output::FileError> Ready();
+    output::FileError ErrorAbout(std::string reason) const;
+
+    std::filesystem::path file_;
+    std::unique_ptr<Store> store_;
+    std::int64_t rowsRead_ = 0;
+};
+
+}  // namespace history

@@ -1,0 +1,127 @@
+// The review as read on its own connection: the same figures as reviewing every hand, the
+// costliest listed, new hands folded in equal to a fresh read, and only new rows read for them.
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include "game/history/HandHistory.h"
+#include "game/history/ReviewReader.h"
+#include "tests/game/history/HistoryTestFiles.h"
+
+namespace {
+
+using history::HandHistory;
+using history::HandRecord;
+using history::ReviewReader;
+using history_test::HistoryIn;
+using history_test::kNow;
+
+// Hand i of a long session: costs repeat, so ties are ordered by the order played; most of
+// the costly hands are mistakes (the deuce thrown away), more than a review lists. Every fourth
+// hand keeps the game chart's hold of 2♥ 2♣ 4♠ 6♠ 9♦, where the chart errs: costly, it is the
+// chart's exception.
+HandRecord Scripted(std::int64_t session, int i) {
+    static constexpr double kCosts[] = {0, 2.5, 0.005, 0.25, 0, 1.0, 2.5, 0.0025, 0.75};
+    const double cost = kCosts[i % 9] + (i % 5 == 0 ? 0.125 : 0);
+    const bool chart = i % 4 == 1;
+    HandRecord hand = history_test::Hand(
+        session, chart ? "2h 2c 4s 6s 9d" : "Ah 2c 5d 9s Kh", chart ? "11110" : "10001",
+        chart ? "2h 2c 4s 6s 9c" : "Ah 3c 7d Jc Kh", 8.0 - cost, 8.0, (i * 7) % 3 == 0 ? 10 : 0);
+    hand.category = hand.pay > 0 ? 3 : 0;
+    return hand;
+}
+
+class ReviewReading : public ::testing::Test {
+protected:
+    void SetUp() override {
+        history = HandHistory::Open(folder.path(), kNow).history;
+        ASSERT_TRUE(history);
+        alice = history->BeginSession("Alice", kNow).session.id;
+        later = history->BeginSession("Alice", kNow).session.id;
+    }
+    void Record(int count, std::int64_t session) {
+        for (int i = 0; i < count; ++i, ++played) {
+            HandRecord hand = Scripted(session, played);
+            ASSERT_FALSE(history->Record(hand));
+            hand.id = played + 1;
+            recorded.push_back(hand);
+        }
+    }
+
+    ScratchFolder folder;
+    std::unique_ptr<HandHistory> history;
+    std::int64_t alice = 0, later = 0;
+    int played = 0;
+    std::vector<HandRecord> recorded;  // with the ids the history gives them
+};
+
+TEST_F(ReviewReading, TheFiguresAreThoseOfEveryHandReviewedAndTheCostliestAreListed) {
+    Record(2400, alice);
+    Record(600, later);
+    ReviewReader reader(HistoryIn(folder));
+    const history::ReviewResult read = reader.Review({"Alice", 0}, 5);
+    ASSERT_FALSE(read.error) << read.error->Describe();
+    EXPECT_EQ(read.review, history::ReviewHands(recorded, 5));
+    EXPECT_EQ(read.review.handsPlayed, 3000);
+    EXPECT_GT(read.review.mistakeCount, std::int64_t(history::kListedHands));
+    EXPECT_EQ(read.review.mistakes.size(), history::kListedHands);
+    EXPECT_GT(read.review.chartExceptionCount, 300);
+    EXPECT_EQ(std::ssize(read.review.chartExceptions), read.review.chartExceptionCount);
+    EXPECT_EQ(read.review.lastHand, 3000);
+
+    const std::vector<HandRecord> laterHands(recorded.begin() + 2400, recorded.end());
+    EXPECT_EQ(reader.Review({"Alice", later}, 5).review, history::ReviewHands(laterHands, 5));
+    EXPECT_EQ(reader.Review({"Bob", 0}, 5).review, history::SessionReview{});
+}
+
+// The review the table keeps open: read once, then each new hand folded in. After every hand it
+// equals a fresh read, and each fold reads only the new rows.
+TEST_F(ReviewReading, NewHandsFoldedInEqualAFreshRead) {
+    Record(1500, alice);
+    ReviewReader reader(HistoryIn(folder));
+    history::SessionReview kept = reader.Review({"Alice", 0}, 5).review;
+    for (int burst : {1, 1, 3, 1, 700, 2}) {
+        Record(burst, burst == 3 ? later : alice);
+        const std::int64_t rowsBefore = reader.RowsRead();
+        const history::HandsResult newer = reader.HandsAfter({"Alice", 0}, kept.lastHand);
+        ASSERT_FALSE(newer.error);
+        EXPECT_EQ(reader.RowsRead() - rowsBefore, burst);
+        for (const HandRecord& hand : newer.hands) history::FoldHand(kept, hand, 5);
+        ASSERT_EQ(kept, ReviewReader(HistoryIn(folder)).Review({"Alice", 0}, 5).review)
+            << "after " << played << " hands";
+    }
+    EXPECT_EQ(reader.HandsAfter({"Alice", later}, 1501).hands.size(), 3u);
+}
+
+TEST_F(ReviewReading, RowsWithImpossibleValuesAreLeftOutAndCountedInWords) {
+    Record(4, alice);
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(HistoryIn(folder).c_str(), &db), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(db,
+                           "UPDATE hands SET hold_ev = 99 WHERE id = 2;"
+                           "UPDATE hands SET dealt = 'Ah Ah Ah Ah Ah' WHERE id = 3",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    sqlite3_close(db);
+
+    ReviewReader reader(HistoryIn(folder));
+    const history::ReviewResult read = reader.Review({"Alice", 0}, 5);
+    EXPECT_EQ(read.review.handsPlayed, 3);  // hand 3's numbers count; it is not listed
+    ASSERT_TRUE(read.error);
+    EXPECT_EQ(read.error->reason,
+              "2 hands could not be read (hand 2: the hand's expected pays are not those of a "
+              "hold and the best hold)");
+    const history::HandsResult newer = reader.HandsAfter({"Alice", 0}, 0);
+    EXPECT_EQ(newer.hands.size(), 2u);
+    EXPECT_TRUE(newer.error);
+}
+
+TEST(ReviewReadingFaults, AHistoryThatIsMissingIsToldInWords) {
+    ScratchFolder folder;
+    ReviewReader reader(HistoryIn(folder));
+    const history::ReviewResult read = reader.Review({"Alice", 0}, 5);
+    ASSERT_TRUE(read.error);
+    EXPECT_EQ(read.error->action, "read the hand history");
+    EXPECT_FALSE(std::filesystem::exists(HistoryIn(folder)));
+}
+
+}  // namespace
