@@ -152,6 +152,8 @@ StrategyOptions ParseStrategyOptions(const std::vector<std::string_view>& args) 
         } else if (arg == "--holds-out" && options.command == Command::Chart) {
             options.holdsOut = std::string(value());
             if (options.holdsOut.empty()) throw UsageError("--holds-out needs a file name");
+        } else if (arg == "--detail" && options.command == Command::Hold) {
+            options.detail = true;
         } else if (arg == "--version") {
             options.command = Command::Version;
         } else if (arg == "--help" || arg == "-h") {
@@ -182,7 +184,8 @@ Commands:
                      hands).
   hold "Ah 2c 5d 9s Kh"
                      All 32 holds of a dealt hand with their expected pay per unit bet,
-                     best first; holds of equal value share a rank, marked "=".
+                     best first; holds of equal value share a rank, marked "=". For the
+                     game's table, the line of its chart that names each hold.
   chart              A strategy chart for the pay table: hold patterns in sections by the
                      deuces dealt, each with how often it is the line played. Play the
                      first line your hand makes. Its return is found by playing its hold
@@ -203,6 +206,8 @@ Options:
                      bytes, one per deal in lexicographic order of the card codes
                      c1 < ... < c5 (1..52: spades, diamonds, clubs, hearts, ace to king);
                      bit i is set when the card with the i-th lowest code is kept.
+  --detail           for hold: each hold's final hands, how many of its draws end in each
+                     category, their probability and pay.
   --threads N        worker threads, 1..64 (default 2).
   --help             show this text.
   --version          show the program's version.
