@@ -58,6 +58,14 @@ QPixmap HandCard(const modcards::Card& card, bool kept, qreal dpr) {
     return face;
 }
 
+// A screen reader reads each cell with its column's name: "Average pay: 5.0290".
+void NameCells(const QTreeWidget& list, QTreeWidgetItem& row) {
+    row.setFlags(row.flags() | Qt::ItemNeverHasChildren);
+    for (int column = 0; column < list.columnCount(); ++column)
+        row.setData(column, Qt::AccessibleTextRole,
+                    list.headerItem()->text(column) + QStringLiteral(": ") + row.text(column));
+}
+
 // A whole number of credits, or its exact fraction.
 QString ExactText(const Fraction& value) {
     return QString::fromStdString(value.denominator == 1 ? value.Decimal(0) : value.Text());
@@ -251,6 +259,7 @@ void frmAnalyse::ShowHolds() {
                                           ? ChartLineTitle(*table_.chart, entry.chartLine)
                                           : QString::fromStdString(entry.chartText));
         row->setToolTip(kLineColumn, row->text(kLineColumn));
+        NameCells(*lstHolds_, *row);
     }
     lstHolds_->setCurrentItem(lstHolds_->topLevelItem(0));
 }
@@ -291,6 +300,8 @@ void frmAnalyse::ShowFinals() {
     all->setText(kWaysColumn, WaysText(ways));
     all->setText(kChanceColumn, DecimalText(Fraction::Of(ways, entry.hold.drawCount), 0));
     all->setText(kReturnColumn, DecimalText(average, kDecimals));
+    for (int i = 0; i < lstFinals_->topLevelItemCount(); ++i)
+        NameCells(*lstFinals_, *lstFinals_->topLevelItem(i));
     QFont bold = lstFinals_->font();
     bold.setBold(true);
     for (int column = 0; column < lstFinals_->columnCount(); ++column) {

@@ -87,6 +87,7 @@ TEST(AnalyseWindow, TypedCardsShowEveryHoldBestFirstAndTheSelectedHoldsFinalHand
         EXPECT_EQ(QStringList({row->text(0), row->text(1), row->text(2)}), expected[i]) << i;
     }
     EXPECT_EQ(finals->topLevelItem(7)->text(3), "0.12765957");  // 6/47
+    EXPECT_EQ(finals->topLevelItem(7)->data(3, Qt::AccessibleTextRole), "Probability: 0.12765957");
     ExpectFinalsAddUp(window);
     EXPECT_TRUE(window.lblHold()->text().startsWith("Keep K\u2665 10\u2665 Q\u2665 J\u2665: "));
 
