@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QIcon>
 #include <QPainter>
+#include <QTimer>
 #include <algorithm>
 
 #include "assets/Artwork.h"
@@ -48,7 +49,6 @@ DeckPicker::DeckPicker(QWidget* parent) : QWidget(parent) {
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(2);
-    const qreal dpr = devicePixelRatioF();
     for (std::int16_t suit = 0; suit < 4; ++suit) {
         for (std::int16_t value = 1; value <= 13; ++value) {
             const modcards::Card card{suit, value};
@@ -60,13 +60,22 @@ DeckPicker::DeckPicker(QWidget* parent) : QWidget(parent) {
             button->setAutoRaise(true);
             // Typing the cards is the keyboard's way; 52 stops would bury the window's others.
             button->setFocusPolicy(Qt::NoFocus);
-            button->setIcon(CardIcon(card, dpr));
+            button->setText(ShortCard(card));  // until its face is painted
             button->setIconSize(kCardSize);
             button->setFixedSize(kCardSize + QSize(2, 2));
             connect(button, &QToolButton::clicked, this, [this, card] { Click(card); });
             grid->addWidget(button, suit, value - 1);
             buttons_[std::size_t(IndexOf(card))] = button;
         }
+        // The faces take a tenth of a second: painted a suit at a time once the window is up.
+        QTimer::singleShot(0, this, [this, suit] { PaintSuit(suit); });
+    }
+}
+
+void DeckPicker::PaintSuit(std::int16_t suit) {
+    for (std::int16_t value = 1; value <= 13; ++value) {
+        const modcards::Card card{suit, value};
+        Button(card)->setIcon(CardIcon(card, devicePixelRatioF()));
     }
 }
 

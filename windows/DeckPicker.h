@@ -32,6 +32,7 @@ signals:
 private:
     void Click(const modcards::Card& card);
     void ShowPicked();
+    void PaintSuit(std::int16_t suit);
 
     std::array<QToolButton*, 52> buttons_{};  // suit by suit, ace to king
     std::vector<modcards::Card> picked_;

@@ -49,8 +49,8 @@ QTreeWidget* AddList(QWidget* parent, const QString& name, const QString& title,
 }
 
 // A card of the hand; one the hold throws away faded, so the kept ones stand out.
-QPixmap HandCard(const modcards::Card& card, bool kept, qreal dpr) {
-    QPixmap face = CardPicture(card, kHandCardSize, dpr);
+QPixmap HandCard(const QPixmap& picture, bool kept) {
+    QPixmap face = picture;
     if (!kept) {
         QPainter painter(&face);
         painter.fillRect(QRect(QPoint(), kHandCardSize), QColor(255, 255, 255, 170));
@@ -331,7 +331,9 @@ void frmAnalyse::ShowHand(std::uint8_t kept) {
             continue;
         }
         const bool keeps = (kept >> slot) & 1u;
-        card->setPixmap(HandCard(cards[slot], keeps, devicePixelRatioF()));
+        QPixmap& face = faces_.at(std::size_t(cards[slot].Suit * 13 + cards[slot].Value - 1));
+        if (face.isNull()) face = CardPicture(cards[slot], kHandCardSize, devicePixelRatioF());
+        card->setPixmap(HandCard(face, keeps));
         card->setAccessibleName(CardName(cards[slot]) + (keeps ? QString() : ", thrown away"));
     }
 }

@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QWidget>
@@ -81,4 +82,5 @@ private:
     QTreeWidget* lstFinals_ = nullptr;
     QLabel* lblHold_ = nullptr;
     std::array<QLabel*, 5> pHand_{};
+    std::array<QPixmap, 52> faces_;  // the hand's cards, painted when first shown
 };
