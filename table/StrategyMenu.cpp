@@ -5,6 +5,7 @@
 #include <QShortcut>
 #include <QTimer>
 
+#include "engine/analysis/GameChart.h"
 #include "game/HintTexts.h"
 #include "game/HoldHints.h"
 #include "table/TableVoice.h"
@@ -44,6 +45,7 @@ StrategyMenu::StrategyMenu(frmMain& window, TableHand& hand, const PerfectPlay& 
 StrategyMenu::~StrategyMenu() {
     hand_.SetDrawCheck({});
     delete chart_;
+    delete analyse_.data();
     delete escape_;
     delete mnuStrategy_;
     delete panel_;
@@ -64,6 +66,10 @@ void StrategyMenu::BuildMenu() {
     mnuChart_ = mnuStrategy_->addAction(QStringLiteral("Strategy &Chart"));
     mnuChart_->setToolTip(
         QStringLiteral("The chart of this table: which hold to play, line by line, and its cost"));
+    mnuAnalyse_ = mnuStrategy_->addAction(QStringLiteral("&Analyse a Hand\u2026"));
+    mnuAnalyse_->setToolTip(
+        QStringLiteral("Any five cards: every hold's exact value and how its draws end"));
+    connect(mnuAnalyse_, &QAction::triggered, this, &StrategyMenu::mnuAnalyse_Click);
     mnuReview_ = mnuStrategy_->addAction(QStringLiteral("Session &Review"));
     mnuReview_->setToolTip(
         QStringLiteral("How well this session and every session went: mistakes, luck, balance"));
@@ -135,6 +141,19 @@ bool StrategyMenu::TrainerLetsDraw() {
     hintWanted_ = true;
     ShowHint();
     return false;
+}
+
+// One window at most, brought to the front when open already. It shares the table's hold values
+// when they are ready, and works its own out otherwise.
+void StrategyMenu::mnuAnalyse_Click() {
+    if (!analyse_) {
+        analyse_ =
+            new frmAnalyse(&window_, {modcards::analysis::GamePays(ctx_.PayTable), ctx_.PayTable[0],
+                                      &modcards::analysis::GameChart(), tables_.SharedAdvisor()});
+    }
+    analyse_->show();
+    analyse_->raise();
+    analyse_->activateWindow();
 }
 
 void StrategyMenu::ShowReturnInHelp() {
