@@ -12,7 +12,10 @@ constexpr unsigned kThreads = 2;
 }  // namespace
 
 PerfectPlay::PerfectPlay(const modcards::PayTable& payTable, QObject* parent)
-    : QObject(parent), pays_(modcards::analysis::GamePays(payTable)) {}
+    : PerfectPlay(modcards::analysis::GamePays(payTable), parent) {}
+
+PerfectPlay::PerfectPlay(const modcards::analysis::Pays& pays, QObject* parent)
+    : QObject(parent), pays_(pays) {}
 
 PerfectPlay::~PerfectPlay() {
     // Joined here, while the object is whole: a result still queued for it is dropped with it.

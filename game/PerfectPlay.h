@@ -1,5 +1,5 @@
-// The perfect-play tables of the game's pay table, worked out once on a thread of their own so
-// the window never waits for them.
+// The perfect-play tables of a pay table, worked out once on a thread of their own so the window
+// never waits for them.
 #pragma once
 
 #include <QObject>
@@ -16,6 +16,8 @@ class PerfectPlay : public QObject {
     Q_OBJECT
 public:
     explicit PerfectPlay(const modcards::PayTable& payTable, QObject* parent = nullptr);
+    // Any other table, its pays per unit bet.
+    explicit PerfectPlay(const modcards::analysis::Pays& pays, QObject* parent = nullptr);
     // Waits for the work in hand (a few tenths of a second at most) before the results go.
     ~PerfectPlay() override;
 

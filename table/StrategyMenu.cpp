@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "game/GameDialogs.h"
+#include "engine/analysis/GameChart.h"
 #include "game/HintTexts.h"
 #include "game/HoldHints.h"
 #include "table/TableVoice.h"
@@ -53,6 +54,7 @@ StrategyMenu::StrategyMenu(frmMain& window, TableHand& hand, const PerfectPlay& 
 StrategyMenu::~StrategyMenu() {
     hand_.SetDrawCheck({});
     delete chart_;
+    delete analyse_.data();
     delete escape_;
     delete mnuStrategy_;
     delete panel_;
@@ -85,6 +87,10 @@ void StrategyMenu::BuildMenu() {
     mnuChart_ = mnuStrategy_->addAction(QStringLiteral("Strategy &Chart"));
     mnuChart_->setToolTip(
         QStringLiteral("The chart of this table: which hold to play, line by line, and its cost"));
+    mnuAnalyse_ = mnuStrategy_->addAction(QStringLiteral("&Analyse a Hand\u2026"));
+    mnuAnalyse_->setToolTip(
+        QStringLiteral("Any five cards: every hold's exact value and how its draws end"));
+    connect(mnuAnalyse_, &QAction::triggered, this, &StrategyMenu::mnuAnalyse_Click);
     mnuReview_ = mnuStrategy_->addAction(QStringLiteral("Session &Review"));
     mnuReview_->setToolTip(
         QStringLiteral("How well this session and every session went: mistakes, luck, balance"));
@@ -186,6 +192,19 @@ bool StrategyMenu::TrainerLetsDraw() {
     hintWanted_ = true;
     ShowHint();
     return false;
+}
+
+// One window at most, brought to the front when open already. It shares the table's hold values
+// when they are ready, and works its own out otherwise.
+void StrategyMenu::mnuAnalyse_Click() {
+    if (!analyse_) {
+        analyse_ =
+            new frmAnalyse(&window_, {modcards::analysis::GamePays(hand_.Pays()), hand_.Stake(),
+                                      &modcards::analysis::GameChart(), tables_.SharedAdvisor()});
+    }
+    analyse_->show();
+    analyse_->raise();
+    analyse_->activateWindow();
 }
 
 void StrategyMenu::ShowReturnInHelp() {

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QObject>
 #include <QSettings>
+#include <QPointer>
 #include <QShortcut>
 #include <array>
 
@@ -19,6 +20,7 @@
 #include "table/HintPanel.h"
 #include "table/KeepRing.h"
 #include "table/TableChart.h"
+#include "windows/frmAnalyse.h"
 
 class AuxWindows;
 class frmMain;
@@ -41,6 +43,8 @@ public:
     const TrainerSettings& TrainerSetting() const { return trainer_; }
     QAction* Review() const { return mnuReview_; }  // opened by the table's hand history
     QAction* ChartEntry() const { return mnuChart_; }
+    QAction* AnalyseEntry() const { return mnuAnalyse_; }
+    frmAnalyse* Analyser() const { return analyse_; }  // the open analyser, or nullptr
     TableChart& Chart() const { return *chart_; }
     HintPanel& Panel() const { return *panel_; }
     const KeepRing& Ring(int slot) const { return *rings_[static_cast<std::size_t>(slot)]; }
@@ -48,6 +52,7 @@ public:
 
 public slots:
     void mnuHint_Click();
+    void mnuAnalyse_Click();
 
 private:
     void BuildMenu();
@@ -70,6 +75,8 @@ private:
     QMenu* mnuThreshold_ = nullptr;
     QAction* mnuReview_ = nullptr;
     QAction* mnuChart_ = nullptr;
+    QAction* mnuAnalyse_ = nullptr;
+    QPointer<frmAnalyse> analyse_;
     QShortcut* escape_ = nullptr;  // the table's Escape, which puts the hint away
     TableChart* chart_ = nullptr;
     HintPanel* panel_ = nullptr;

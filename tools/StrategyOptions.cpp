@@ -171,6 +171,8 @@ StrategyOptions ParseStrategyOptions(const std::vector<std::string_view>& args) 
             options.goal =
                 static_cast<std::int64_t>(ParseWholeNumber(value(), kMaxRiskBets, "--goal"));
             if (options.goal < 1) throw UsageError("--goal takes a whole number of bets from 1");
+        } else if (arg == "--detail" && options.command == Command::Hold) {
+            options.detail = true;
         } else if (arg == "--version") {
             options.command = Command::Version;
         } else if (arg == "--help" || arg == "-h") {
@@ -211,7 +213,8 @@ Commands:
                      hands).
   hold "Ah 2c 5d 9s Kh"
                      All 32 holds of a dealt hand with their expected pay per unit bet,
-                     best first; holds of equal value share a rank, marked "=".
+                     best first; holds of equal value share a rank, marked "=". For the
+                     game's table, the line of its chart that names each hold.
   chart              A strategy chart for the pay table: hold patterns in sections by the
                      deuces dealt, each with how often it is the line played. Play the
                      first line your hand makes. Its return is found by playing its hold
@@ -254,6 +257,8 @@ Options:
   --bankroll B, --hands N, --goal G
                      for risk: the bankroll and goal in whole bets (up to 100,000), the
                      hands played.
+  --detail           for hold: each hold's final hands, how many of its draws end in each
+                     category, their probability and pay.
   --threads N        worker threads, 1..64 (default 2).
   --help             show this text.
   --version          show the program's version.

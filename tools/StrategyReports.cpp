@@ -1,12 +1,14 @@
 // Formatting the analysis for people and for programs.
 #include "tools/StrategyReports.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <string_view>
 #include <vector>
 
 #include "engine/CardText.h"
+#include "engine/HandNames.h"
 
 namespace modcards::strategy {
 
@@ -15,14 +17,6 @@ namespace {
 using analysis::Fraction;
 
 constexpr int kCreditsPerStake = 5;  // the game's stake, in which a line's worth is told
-
-constexpr std::array<std::string_view, kCategoryCount> kCategoryNames = {
-    "no paying hand", "natural royal flush",
-    "four deuces",    "royal flush with deuces",
-    "five of a kind", "straight flush",
-    "four of a kind", "full house",
-    "flush",          "straight",
-    "three of a kind"};
 
 std::string Padded(std::string text, std::size_t width, bool right = true) {
     if (text.size() >= width) return text;
@@ -158,8 +152,53 @@ std::string ReturnReport(const analysis::Pays& pays, const analysis::GameAnalysi
     return out;
 }
 
-std::string HoldReport(const Hand& dealt, const analysis::HoldAdvisor& advisor, bool json) {
-    const auto holds = advisor.RankHolds(dealt);
+namespace {
+
+// One hold's final hands: of its draws, how many end in each category, how likely and paid how.
+std::string FinalHandsJson(const analysis::HoldAnalysis& entry, const analysis::Pays& pays) {
+    std::string out = ",\"draws\":" + std::to_string(entry.hold.drawCount) + ",\"finals\":{";
+    for (int c = 0; c < kCategoryCount; ++c) {
+        const Fraction p = entry.Probability(static_cast<HandCategory>(c));
+        out += (c ? ",\"" : "\"") + std::to_string(c) +
+               "\":{\"name\":" + Quoted(kCategoryNames[c]) +
+               ",\"ways\":" + std::to_string(entry.finals[c]) +
+               ",\"probability\":" + p.Decimal(15) + ",\"probability_exact\":" + Quoted(p.Text()) +
+               ",\"pay\":" + PayText(pays.perCategory[c], pays.unit) + "}";
+    }
+    return out + "}";
+}
+
+std::string FinalHandsText(const analysis::HoldAnalysis& entry, const analysis::Pays& pays) {
+    std::string out = "      final hand                    ways    probability      pay\n";
+    for (int i = 1; i <= kCategoryCount; ++i) {
+        const int c = i % kCategoryCount;  // paying hands first, then 0
+        out += "      " + Padded(std::string(kCategoryNames[c]), 24, false) +
+               Padded(std::to_string(entry.finals[c]), 10) +
+               Padded(entry.Probability(static_cast<HandCategory>(c)).Decimal(9), 15) +
+               Padded(PayText(pays.perCategory[c], pays.unit), 9) + "\n";
+    }
+    return out;
+}
+
+// The chart line naming a hold, numbered from 1, or null when no line of its section does.
+std::string ChartLineJson(const analysis::HoldAnalysis& entry) {
+    return ",\"chart_line\":" +
+           (entry.chartLine >= 0 ? std::to_string(entry.chartLine + 1) : std::string("null")) +
+           ",\"chart_text\":" + Quoted(entry.chartText);
+}
+
+std::string ChartLineText(const analysis::HoldAnalysis& entry) {
+    return Padded(entry.chartLine >= 0 ? std::to_string(entry.chartLine + 1) : "-", 4) + "  " +
+           entry.chartText;
+}
+
+}  // namespace
+
+std::string HoldReport(const Hand& dealt, const analysis::HoldAdvisor& advisor, bool json,
+                       const analysis::StrategyChart* chart, bool detail) {
+    const analysis::HandAnalysis analysis = analysis::AnalyzeHand(advisor, dealt, chart);
+    std::array<analysis::RankedHold, analysis::kHoldCount> holds{};
+    for (std::size_t i = 0; i < holds.size(); ++i) holds[i] = analysis.holds[i].hold;
     const analysis::Pays& pays = advisor.pays();
     std::string out;
     if (json) {
@@ -175,18 +214,29 @@ std::string HoldReport(const Hand& dealt, const analysis::HoldAdvisor& advisor, 
                    "],\"ev\":" + hold.ExpectedPay(pays).Decimal(12) +
                    ",\"ev_exact\":" + Quoted(hold.ExpectedPay(pays).Text()) +
                    ",\"rank\":" + std::to_string(hold.rank) +
-                   ",\"tie\":" + (SharesRank(holds, i) ? "true" : "false") + "}";
+                   ",\"tie\":" + (SharesRank(holds, i) ? "true" : "false") +
+                   (chart ? ChartLineJson(analysis.holds[i]) : "") +
+                   (detail ? FinalHandsJson(analysis.holds[i], pays) : "") + "}";
         }
         return out + "]}\n";
     }
+    // The chart's column follows the exact values, which differ in width.
+    std::size_t exactWidth = 5;
+    for (const auto& hold : holds)
+        exactWidth = std::max(exactWidth, hold.ExpectedPay(pays).Text().size());
     out = "Dealt: " + FormatCards(dealt) + "   pays per unit bet: " + PaysText(pays, " ") + "\n";
-    out += "rank  hold              expected pay   exact\n";
+    out += "rank  hold              expected pay   exact";
+    out += chart ? Padded("", exactWidth - 5) + "  line  chart line\n" : "\n";
     for (std::size_t i = 0; i < holds.size(); ++i) {
         const auto& hold = holds[i];
         const std::string rank = std::to_string(hold.rank) + (SharesRank(holds, i) ? "=" : " ");
+        const std::string exact = hold.ExpectedPay(pays).Text();
         out += Padded(rank, 4) + "  " + HoldPicture(dealt, hold) + "  " +
-               Padded(hold.ExpectedPay(pays).Decimal(9), 13) + "   " +
-               hold.ExpectedPay(pays).Text() + "\n";
+               Padded(hold.ExpectedPay(pays).Decimal(9), 13) + "   " + exact;
+        if (chart)
+            out += Padded("", exactWidth - exact.size()) + "  " + ChartLineText(analysis.holds[i]);
+        out += "\n";
+        if (detail) out += FinalHandsText(analysis.holds[i], pays);
     }
     return out;
 }

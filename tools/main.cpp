@@ -85,8 +85,10 @@ std::string Run(const strategy::StrategyOptions& options) {
                 options.json);
         }
         case strategy::Command::Hold:
+            // The game's chart names the holds of its own table only.
             return strategy::HoldReport(
-                options.dealt, analysis::HoldAdvisor(options.pays, options.threads), options.json);
+                options.dealt, analysis::HoldAdvisor(options.pays, options.threads), options.json,
+                IsGameTable(options.pays) ? &analysis::GameChart() : nullptr, options.detail);
         case strategy::Command::Chart:
             return Chart(options);
         case strategy::Command::Risk:

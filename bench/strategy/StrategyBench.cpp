@@ -10,6 +10,7 @@
 #include "engine/analysis/ChartSamples.h"
 #include "engine/analysis/GameAnalysis.h"
 #include "engine/analysis/GameChart.h"
+#include "engine/analysis/HandAnalysis.h"
 #include "engine/analysis/HoldAdvisor.h"
 #include "engine/analysis/RiskOfRuin.h"
 
@@ -51,6 +52,15 @@ void BM_HoldsOfOneDeal(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(advisor.RankHolds(dealt));
 }
 BENCHMARK(BM_HoldsOfOneDeal)->Unit(benchmark::kMicrosecond);
+
+// What the hand analyser shows for one deal: every hold's value, final hands and chart line,
+// from an advisor whose tables are built.
+void BM_AnalyzeHand(benchmark::State& state) {
+    const HoldAdvisor advisor(GamePays());
+    const Hand dealt = ParseHand("Ah 2c 5d 9s Kh");
+    for (auto _ : state) benchmark::DoNotOptimize(AnalyzeHand(advisor, dealt, &GameChart()));
+}
+BENCHMARK(BM_AnalyzeHand)->Unit(benchmark::kMicrosecond);
 
 // A new advisor and one deal's holds: what a window pays for its first hint.
 void BM_FirstHint(benchmark::State& state) {

@@ -71,6 +71,11 @@ TEST_F(WindowKeys, TableKeysInTheChartReviewAndStatisticsNeverReachTheTableAndEs
              c().mnuVwSts->trigger();
              return window->Stats();
          }},
+        {"analyser",
+         [&]() -> QWidget* {
+             strategy->AnalyseEntry()->trigger();
+             return strategy->Analyser();
+         }},
     };
     for (const auto& [name, open] : windows) {
         SCOPED_TRACE(name);

@@ -7,7 +7,7 @@ set -euo pipefail
 
 if [ -z "${DW_ORCA_LISTENING:-}" ]; then
     export DW_ORCA_LISTENING=1
-    exec timeout -k 5 50 xvfb-run -a -s "-screen 0 1024x768x24" \
+    exec timeout -k 5 150 xvfb-run -a -s "-screen 0 1024x768x24" \
         dbus-run-session -- "$0" "$@" 2> >(grep -v "dbus-daemon\[" >&2)
 fi
 
@@ -33,12 +33,13 @@ finish() {
 }
 trap finish EXIT
 
-# Waits up to ten seconds for Orca to say something matching an extended regular expression.
+# Waits up to thirty seconds (a loaded machine is slow) for Orca to say something matching an
+# extended regular expression.
 said() {
     grep -qE "SPEECH OUTPUT: '.*$1" "$log" 2>/dev/null
 }
 wait_for() {
-    for _ in $(seq 200); do
+    for _ in $(seq 600); do
         said "$1" && return 0
         sleep 0.05
     done

@@ -1,8 +1,10 @@
 // Not a test: the table with the Strategy menu on a scripted hand, for looking at on a display.
 // "hint" shows the hint after the deal; "trainer" holds a weak pair of cards and draws with
 // the trainer on, so its question stands open; "help" opens the help window; "chart" opens the
-// strategy chart beside the table, the hand's line lit. A second word "exception" deals
-// 2h 2c 4s 6s 9d instead, where the chart's hold is not the best, and holds the chart's hold.
+// strategy chart beside the table, the hand's line lit; "analyse" opens the hand analyser on the
+// hand dealt, its second-best hold selected ("analyse-typo" then types a card with no suit). A
+// second word "exception" deals 2h 2c 4s 6s 9d instead, where the chart's hold is not the best,
+// and holds the chart's hold.
 //   xvfb-run -a -s "-screen 0 1024x768x24" ./strategy_showcase hint [exception]
 #include <QApplication>
 #include <QScreen>
@@ -80,6 +82,16 @@ int main(int argc, char** argv) {
             frmChart* chart = strategy.Chart().Chart();
             chart->move(
                 window.screen()->availableGeometry().right() - chart->frameGeometry().width(), 0);
+        } else if (mode.startsWith("analyse")) {
+            strategy.AnalyseEntry()->trigger();
+            frmAnalyse* analyser = strategy.Analyser();
+            analyser->txtCards()->setText(QStringLiteral("Kh 2c Qh 7s 5d"));
+            analyser->cmdAnalyse_Click();
+            analyser->lstHolds()->setCurrentItem(analyser->lstHolds()->topLevelItem(1));
+            if (mode == "analyse-typo") {
+                analyser->txtCards()->setText(QStringLiteral("Kh 2c Qh 7s 5x"));
+                analyser->cmdAnalyse_Click();
+            }
         }
     });
     // Stays up for a screenshot, then ends by itself.

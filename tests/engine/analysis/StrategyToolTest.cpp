@@ -8,11 +8,14 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "engine/CardText.h"
+#include "engine/analysis/GameChart.h"
+#include "engine/analysis/HandAnalysis.h"
 #include "tests/engine/analysis/SharedTables.h"
 #include "tools/StrategyOptions.h"
 #include "tools/StrategyOutput.h"
@@ -206,6 +209,9 @@ TEST(StrategyCommandLine, ReadsEachCommandWithItsOptions) {
     const StrategyOptions chart = ParseStrategyOptions({"chart", "--holds-out", "holds.bin"});
     EXPECT_EQ(chart.command, Command::Chart);
     EXPECT_EQ(chart.holdsOut, "holds.bin");
+    EXPECT_FALSE(hold.detail);
+    EXPECT_TRUE(ParseStrategyOptions({"hold", "--detail", "Kh 2c 5d 9s Ah"}).detail);
+    EXPECT_THROW(ParseStrategyOptions({"return", "--detail"}), UsageError);
 }
 
 TEST(StrategyReports, HoldJsonListsAllHoldsAndMarksBothSidesOfATie) {
@@ -233,6 +239,58 @@ TEST(StrategyReports, HoldJsonListsAllHoldsAndMarksBothSidesOfATie) {
     EXPECT_GE(shared, 2u);
     EXPECT_EQ(ties, shared);
     EXPECT_EQ(json.find("{\"cards\":[],"), json.rfind("{\"cards\":[],")) << "one draw-five hold";
+}
+
+// The whole numbers that follow each `key` in `json`, in order; null reads as 0.
+std::vector<std::int64_t> NumbersAfter(const std::string& json, const std::string& key) {
+    std::vector<std::int64_t> numbers;
+    for (std::size_t at = json.find(key); at != std::string::npos; at = json.find(key, at + 1))
+        numbers.push_back(json.compare(at + key.size(), 4, "null") == 0
+                              ? 0
+                              : std::stoll(json.substr(at + key.size(), 20)));
+    return numbers;
+}
+
+TEST(StrategyReports, HoldDetailGivesEachHoldsFinalHandsAndChartLineAsTheLibrary) {
+    PayTable table{};
+    InitTables(table);
+    const analysis::HoldAdvisor advisor(analysis::SharedTables(), analysis::GamePays(table));
+    const Hand dealt = ParseHand("7h 2c 8h 2d 9h");
+    const analysis::HandAnalysis expected =
+        analysis::AnalyzeHand(advisor, dealt, &analysis::GameChart());
+    const std::string json = HoldReport(dealt, advisor, true, &analysis::GameChart(), true);
+    const std::vector<std::int64_t> ways = NumbersAfter(json, "\"ways\":");
+    const std::vector<std::int64_t> lines = NumbersAfter(json, "\"chart_line\":");
+    const std::vector<std::int64_t> draws = NumbersAfter(json, "\"draws\":");
+    ASSERT_EQ(ways.size(), std::size_t(analysis::kHoldCount * kCategoryCount));
+    ASSERT_EQ(lines.size(), std::size_t(analysis::kHoldCount));
+    for (std::size_t i = 0; i < expected.holds.size(); ++i) {
+        const analysis::HoldAnalysis& hold = expected.holds[i];
+        EXPECT_EQ(lines[i], hold.chartLine + 1) << i;
+        EXPECT_EQ(draws[i], hold.hold.drawCount) << i;
+        for (int c = 0; c < kCategoryCount; ++c)
+            EXPECT_EQ(ways[i * kCategoryCount + std::size_t(c)], hold.finals[c]) << i << " " << c;
+    }
+    EXPECT_EQ(NumbersAfter(HoldReport(dealt, advisor, true), "\"ways\":").size(), 0u);
+
+    // In text the chart's column only lengthens each row, and the detail follows each hold.
+    std::istringstream plain(HoldReport(dealt, advisor, false));
+    std::istringstream charted(HoldReport(dealt, advisor, false, &analysis::GameChart()));
+    std::string plainRow, chartedRow;
+    while (std::getline(plain, plainRow)) {
+        ASSERT_TRUE(std::getline(charted, chartedRow));
+        EXPECT_EQ(chartedRow.substr(0, plainRow.size()), plainRow);
+    }
+    EXPECT_FALSE(std::getline(charted, chartedRow));
+    EXPECT_NE(
+        HoldReport(dealt, advisor, false, &analysis::GameChart()).find(expected.holds[0].chartText),
+        std::string::npos);
+    const std::string detail = HoldReport(dealt, advisor, false, nullptr, true);
+    std::size_t tables = 0;
+    for (std::size_t at = detail.find("final hand"); at != std::string::npos;
+         at = detail.find("final hand", at + 1))
+        ++tables;
+    EXPECT_EQ(tables, std::size_t(analysis::kHoldCount));
 }
 
 }  // namespace
