@@ -7,8 +7,8 @@
 #include <QSignalBlocker>
 #include <QTimer>
 
-#include "game/GameDialogs.h"
 #include "engine/analysis/GameChart.h"
+#include "game/GameDialogs.h"
 #include "game/HintTexts.h"
 #include "game/HoldHints.h"
 #include "table/TableVoice.h"

@@ -7,8 +7,8 @@
 
 #include <QAction>
 #include <QObject>
-#include <QSettings>
 #include <QPointer>
+#include <QSettings>
 #include <QShortcut>
 #include <array>
 
