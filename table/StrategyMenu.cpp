@@ -23,7 +23,7 @@ StrategyMenu::StrategyMenu(frmMain& window, AuxWindows& aux, GameContext& ctx)
     QWidget* table = window_.centralWidget();
     for (std::size_t i = 0; i < 5; ++i) rings_[i] = new KeepRing(c.pHand[i]);
     panel_ = new HintPanel(table, ctx_.PayTable[0]);
-    chart_ = new TableChart(window_, mnuChart_);
+    chart_ = new TableChart(window_, mnuChart_, ctx_.dialogs);
 
     window_.SetDrawCheck([this] { return TrainerLetsDraw(); });
     connect(&window_, &frmMain::DrawStarting, this, &StrategyMenu::HideHint);
@@ -67,6 +67,9 @@ void StrategyMenu::BuildMenu() {
     mnuReview_ = mnuStrategy_->addAction(QStringLiteral("Session &Review"));
     mnuReview_->setToolTip(
         QStringLiteral("How well this session and every session went: mistakes, luck, balance"));
+    mnuBankroll_ = mnuStrategy_->addAction(QStringLiteral("&Bankroll\u2026"));
+    mnuBankroll_->setToolTip(QStringLiteral(
+        "Your chance of lasting some hands and of reaching a goal, beside perfect play's"));
     connect(mnuHint_, &QAction::triggered, this, &StrategyMenu::mnuHint_Click);
     // H and Escape are the table's own keys: typed in a window over the table they do nothing
     // here. The table carries the entry too, so that its key follows the table's focus.

@@ -32,6 +32,7 @@ public:
     QAction* Trainer() const { return mnuTrainer_; }
     QAction* Review() const { return mnuReview_; }  // opened by the table's hand history
     QAction* ChartEntry() const { return mnuChart_; }
+    QAction* BankrollEntry() const { return mnuBankroll_; }  // opened by the table's history
     TableChart& Chart() const { return *chart_; }
     HintPanel& Panel() const { return *panel_; }
     const KeepRing& Ring(int slot) const { return *rings_[static_cast<std::size_t>(slot)]; }
@@ -58,6 +59,7 @@ private:
     QAction* mnuTrainer_ = nullptr;
     QAction* mnuReview_ = nullptr;
     QAction* mnuChart_ = nullptr;
+    QAction* mnuBankroll_ = nullptr;
     QShortcut* escape_ = nullptr;  // the table's Escape, which puts the hint away
     TableChart* chart_ = nullptr;
     HintPanel* panel_ = nullptr;

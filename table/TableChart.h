@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QPointer>
 
+#include "game/Dialogs.h"
 #include "windows/frmChart.h"
 
 class frmMain;
@@ -13,8 +14,9 @@ class frmMain;
 class TableChart : public QObject {
     Q_OBJECT
 public:
-    // `open` is the menu entry that opens the window. The window and the entry outlive this.
-    TableChart(frmMain& window, QAction* open);
+    // `open` is the menu entry that opens the window; the chart is saved through `dialogs`.
+    // The window, the entry and the dialogs outlive this.
+    TableChart(frmMain& window, QAction* open, Dialogs& dialogs);
     ~TableChart() override;
 
     frmChart* Chart() const { return chart_; }  // the open chart window, or nullptr
@@ -26,5 +28,6 @@ private:
     void FollowTable();  // lights the line of the hand being held, none between hands
 
     frmMain& window_;
+    Dialogs& dialogs_;
     QPointer<frmChart> chart_;
 };

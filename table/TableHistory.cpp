@@ -1,4 +1,5 @@
-// The hand history at the table: the table's signals to the recorder, and the review window.
+// The hand history at the table: the table's signals to the recorder, the review window and
+// the bankroll window.
 #include "table/TableHistory.h"
 
 #include <QEvent>
@@ -13,7 +14,7 @@ constexpr int kRefreshDelayMs = 150;
 }  // namespace
 
 TableHistory::TableHistory(frmMain& window, StrategyMenu& strategy, GameContext& ctx)
-    : window_(window), recorder_(ctx) {
+    : window_(window), tables_(strategy.Tables()), recorder_(ctx) {
     const PerfectPlay& tables = strategy.Tables();
     const auto giveTables = [this, &tables] { recorder_.SetAdvisor(tables.SharedAdvisor()); };
     if (tables.Advisor()) giveTables();
@@ -24,6 +25,7 @@ TableHistory::TableHistory(frmMain& window, StrategyMenu& strategy, GameContext&
     connect(&window_, &frmMain::HandSettled, &recorder_, &HistoryRecorder::Record);
     connect(&window_, &frmMain::PlayerSeated, &recorder_, &HistoryRecorder::BeginSession);
     connect(strategy.Review(), &QAction::triggered, this, &TableHistory::mnuReview_Click);
+    connect(strategy.BankrollEntry(), &QAction::triggered, this, &TableHistory::mnuBankroll_Click);
     for (auto news :
          {&HistoryRecorder::Opened, &HistoryRecorder::SessionBegun, &HistoryRecorder::HandWritten})
         connect(&recorder_, news, this, &TableHistory::RefreshReview);
@@ -38,6 +40,7 @@ TableHistory::TableHistory(frmMain& window, StrategyMenu& strategy, GameContext&
 TableHistory::~TableHistory() {
     window_.removeEventFilter(this);
     delete review_.data();
+    delete bankroll_.data();
 }
 
 // Shown like the statistics: one window at most, brought to the front when open already.
@@ -51,6 +54,32 @@ void TableHistory::mnuReview_Click() {
     review_->show();
     review_->raise();
     review_->activateWindow();
+}
+
+// The player's measured play from every session of theirs, read now; the window works the
+// figures out on its own thread.
+void TableHistory::mnuBankroll_Click() {
+    if (!bankroll_) {
+        BankrollSetup setup;
+        setup.player = QString::fromStdString(recorder_.Player());
+        setup.advisor = tables_.SharedAdvisor();
+        if (recorder_.History()) {
+            const history::ReviewResult read = recorder_.Review(ReviewScope::AllSessions);
+            setup.handsMeasured = read.review.handsPlayed;
+            if (setup.handsMeasured > 0)
+                setup.costPerHand = (read.review.perfectExpected - read.review.heldExpected) /
+                                    double(setup.handsMeasured);
+            if (read.error) setup.problem = QString::fromStdString(read.error->Describe());
+        } else {
+            setup.problem = recorder_.Problem().isEmpty()
+                                ? QStringLiteral("The hand history is still being opened.")
+                                : recorder_.Problem();
+        }
+        bankroll_ = new frmBankroll(&window_, std::move(setup));
+    }
+    bankroll_->show();
+    bankroll_->raise();
+    bankroll_->activateWindow();
 }
 
 ReviewPage TableHistory::PageOf(ReviewScope scope) const {
@@ -78,6 +107,9 @@ void TableHistory::RefreshReview() {
 
 // The review goes when the table closes, as the statistics do.
 bool TableHistory::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == &window_ && event->type() == QEvent::Close && review_) review_->close();
+    if (watched == &window_ && event->type() == QEvent::Close) {
+        if (review_) review_->close();
+        if (bankroll_) bankroll_->close();
+    }
     return QObject::eventFilter(watched, event);
 }

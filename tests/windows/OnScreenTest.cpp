@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "engine/analysis/GameChart.h"
+#include "windows/frmBankroll.h"
 #include "windows/frmChart.h"
 #include "windows/frmRankings.h"
 #include "windows/frmReview.h"
@@ -34,10 +35,12 @@ TEST(WindowsOnScreen, OpenInsideTheAreaOfTheirTablesScreenShrinkingOnlyWhatMayRe
     auto* chart =
         new frmChart(&table, modcards::analysis::GameChart(), modcards::analysis::GameChartAudit());
     auto* review = new frmReview(&table, 5, NoHands);
+    auto* bankroll = new frmBankroll(&table, {"Ann", nullptr, 0, 0, {}});
     auto* stats = new frmStats(&table);
     auto* rankings = new frmRankings();  // no parent: the active window is its table
     const QSize statsSize = stats->size(), rankingsSize = rankings->size();
-    for (QWidget* window : std::initializer_list<QWidget*>{chart, review, stats, rankings}) {
+    for (QWidget* window :
+         std::initializer_list<QWidget*>{chart, review, bankroll, stats, rankings}) {
         table.activateWindow();
         ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &table; }));
         window->show();
@@ -49,7 +52,7 @@ TEST(WindowsOnScreen, OpenInsideTheAreaOfTheirTablesScreenShrinkingOnlyWhatMayRe
     EXPECT_EQ(chart->frameGeometry().height(), area.height());  // the list shorter
     // At their smallest the resizable ones still hold every control at its own minimum, and
     // they may be made smaller than they open.
-    for (QWidget* window : {static_cast<QWidget*>(chart), static_cast<QWidget*>(review)}) {
+    for (QWidget* window : std::initializer_list<QWidget*>{chart, review, bankroll}) {
         SCOPED_TRACE(window->windowTitle().toStdString());
         const QSize needed = window->layout()->totalMinimumSize();
         EXPECT_LE(needed.width(), window->minimumWidth());
