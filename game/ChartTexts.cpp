@@ -40,13 +40,14 @@ QString ChartCostText(const modcards::analysis::ChartAudit& audit) {
         .arg(Percent(audit.chartReturn), Percent(audit.perfectReturn), Percent(audit.cost));
 }
 
-QString LineWorthText(const modcards::analysis::LineWorth& worth) {
+QString LineWorthText(const modcards::analysis::LineWorth& worth, int digits) {
     if (!worth.played) return {};
-    const auto perStake = [](const Fraction& value) {
+    const auto perStake = [digits](const Fraction& value) {
         return QString::fromStdString(
-            Fraction::Of(value.numerator * kChartStake, value.denominator).Decimal(4));
+            Fraction::Of(value.numerator * kChartStake, value.denominator).Decimal(digits));
     };
-    return perStake(worth.lowest) + QStringLiteral(" to ") + perStake(worth.highest);
+    const QString low = perStake(worth.lowest), high = perStake(worth.highest);
+    return low == high ? low : low + QStringLiteral(" to ") + high;
 }
 
 QString LineExampleText(const modcards::analysis::LineWorth& worth) {

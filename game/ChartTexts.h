@@ -29,8 +29,9 @@ QString ChartCostText(const modcards::analysis::ChartAudit& audit);
 inline constexpr int kChartStake = 5;
 
 // What the holds a line plays are worth, in credits per 5-credit stake, from the lowest to the
-// highest exact value: "0.6105 to 1.8427"; empty for a line no deal plays.
-QString LineWorthText(const modcards::analysis::LineWorth& worth);
+// highest exact value with `digits` decimals: "0.6105 to 1.8427", one figure when both ends
+// read the same ("80.0000"); empty for a line no deal plays.
+QString LineWorthText(const modcards::analysis::LineWorth& worth, int digits = 4);
 
 // The deal the audit found playing the line, as the cards' corners show it: "A♠ 10♥ 7♦ 4♣ 3♠";
 // empty for a line no deal plays.

@@ -21,8 +21,11 @@ double CostPercent(const modcards::analysis::FrontierPoint& point) {
     return point.cost.ToDouble() * 100;
 }
 
-QString PercentText(double percent) {
-    return QString::number(percent, 'g', 2) + u'%';
+// "10%", "0.01%", "0.0088%": `figures` significant figures, never in exponent form.
+QString PercentText(double percent, int figures = 2) {
+    const int decimals =
+        std::max(0, figures - 1 - static_cast<int>(std::floor(std::log10(percent))));
+    return QString::number(percent, 'f', decimals) + u'%';
 }
 
 }  // namespace
@@ -98,7 +101,7 @@ void FrontierPlot::PaintAxes(QPainter& painter, const Frame& frame) const {
         painter.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
         painter.setPen(kText);
         painter.drawText(QRectF(0, y - 8, kLeft - 6, 16), Qt::AlignRight | Qt::AlignVCenter,
-                         PercentText(percent));
+                         PercentText(percent, 1));
     }
     const int step = frame.most - frame.fewest > 40 ? 10 : 5;
     for (int lines = int(std::ceil(frame.fewest / step)) * step; lines <= frame.most;

@@ -23,6 +23,7 @@ namespace {
 
 // Where the screen has room; on a small one the list of lines is shorter and scrolls.
 constexpr QSize kSize(820, 744), kListMinimumSize(520, 120);
+constexpr int kWorthDigits = 2;  // the tip and the files give four
 constexpr int kReadingHeight = 128, kReadingMinimumHeight = 64, kPlotHeight = 150;
 constexpr QSize kOkSize(112, 28);
 const QColor kSectionGround(255, 224, 192);
@@ -220,7 +221,7 @@ void frmChart::FillRows() {
         row->setText(kPlayedColumn, ShareOfDeals(audit.dealsPlayed.at(line)));
         if (line >= audit.worth.size() || !audit.worth[line].played) continue;
         const modcards::analysis::LineWorth& worth = audit.worth[line];
-        row->setText(kWorthColumn, LineWorthText(worth));
+        row->setText(kWorthColumn, LineWorthText(worth, kWorthDigits));
         const QString detail = QStringLiteral(
                                    "Worth %1 credits for a 5-credit stake; for "
                                    "example %2")

@@ -176,7 +176,8 @@ TEST_F(TableHandHistory, SessionReviewOpensOnceForThePlayerAtTheTable) {
     QStringList entries;
     for (QAction* action : qobject_cast<QMenu*>(strategy->Review()->parent())->actions())
         entries << action->text();
-    EXPECT_EQ(entries.back(), "Session &Review");
+    EXPECT_EQ(entries.mid(entries.size() - 2),
+              (QStringList{"Session &Review", QStringLiteral("&Bankroll\u2026")}));
 
     strategy->Review()->trigger();
     frmReview* review = history->Review();
@@ -190,8 +191,17 @@ TEST_F(TableHandHistory, SessionReviewOpensOnceForThePlayerAtTheTable) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return review->lblFigure(0)->text() == "2"; }, 20000));
     strategy->Review()->trigger();
     EXPECT_EQ(history->Review(), review);
+
+    // The bankroll is given the player's measured play from the same history.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return strategy->Tables().Advisor() != nullptr; }, 20000));
+    strategy->BankrollEntry()->trigger();
+    frmBankroll* bankroll = history->Bankroll();
+    ASSERT_NE(bankroll, nullptr);
+    EXPECT_TRUE(bankroll->isVisible());
+    EXPECT_TRUE(bankroll->lblModel()->text().contains("over your 2 hands"));
     c().cmdEnd->click();
     EXPECT_FALSE(review->isVisible());
+    EXPECT_FALSE(bankroll->isVisible());
 }
 
 // The messages told so far with the title of the history's news.

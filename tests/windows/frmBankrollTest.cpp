@@ -33,10 +33,10 @@ TEST(BankrollWindow, PerfectPlaysFiguresAreTheRiskOfRuinsAndNoMistakesArePerfect
     frmBankroll window(nullptr, {"Ann", SharedAdvisor(), 0, 120, {}});
     window.txtBankroll()->setValue(203);  // 40 bets and 3 credits
     window.txtHands()->setValue(300);
-    window.txtGoal()->setValue(400);  // reached with 80 bets: 403 credits
+    window.txtGoal()->setValue(403);  // reached with 80 bets and the 3 credits
     window.cmdWorkOut_Click();
     const BankrollFigures& figures = WorkedOut(window);
-    EXPECT_EQ(figures.ask, (BankrollAsk{203, 300, 400}));
+    EXPECT_EQ(figures.ask, (BankrollAsk{203, 300, 403}));
 
     const std::vector<PayChance> perfect = PayChancesOf(
         GameAdvisor().sums().pays(), AnalyzeGame(GameAdvisor().sums(), 2, TieBreak::LowerVariance));
@@ -75,7 +75,8 @@ TEST(BankrollWindow, ACostlierPlayerLastsLessAndBadAsksAreToldInWords) {
 
 TEST(BankrollWindow, CreditsBecomeWholeBetsAndTheLeftoverCountsTowardTheGoal) {
     EXPECT_EQ(TripInBets({203, 10, 400}, 5).bankroll, 40);
-    EXPECT_EQ(TripInBets({203, 10, 400}, 5).goal, 80);  // 80 bets and 3 credits: 403
+    EXPECT_EQ(TripInBets({203, 10, 403}, 5).goal, 80);  // 80 bets and 3 credits: 403
+    EXPECT_EQ(TripInBets({203, 10, 404}, 5).goal, 81);
     EXPECT_EQ(TripInBets({200, 10, 400}, 5).goal, 80);
     EXPECT_EQ(TripInBets({201, 10, 400}, 5).goal, 80);
     EXPECT_EQ(TripInBets({200, 10, 401}, 5).goal, 81);

@@ -104,15 +104,23 @@ TEST(ChartWindow, EachLineSaysWhatItIsWorthWithADealThatPlaysIt) {
     const LineWorth& royal = GameChartAudit().worth.at(0);
     ASSERT_TRUE(royal.played);
     // Four deuces are paid the same whatever the fifth card: one value.
-    const QStringList ends = window.LineRow(0)->text(3).split(" to ");
-    ASSERT_EQ(ends.size(), 2);
-    EXPECT_EQ(ends[0], ends[1]);
-    EXPECT_GT(ends[0].toDouble(), 100.0);
+    EXPECT_EQ(window.LineRow(0)->text(3), LineWorthText(royal, 2));
+    EXPECT_FALSE(LineWorthText(royal).contains(" to "));
+    EXPECT_GT(LineWorthText(royal).toDouble(), 100.0);
     EXPECT_TRUE(window.LineRow(0)->toolTip(3).contains(LineExampleText(royal)));
     EXPECT_EQ(LineExampleText(royal).count(QStringLiteral("2")), 4);
+    // A line whose holds differ in worth gives its lowest and highest.
+    int spread = 0;
+    while (GameChartAudit().worth[std::size_t(spread)].lowest ==
+           GameChartAudit().worth[std::size_t(spread)].highest)
+        ++spread;
+    const QStringList ends =
+        LineWorthText(GameChartAudit().worth[std::size_t(spread)]).split(" to ");
+    ASSERT_EQ(ends.size(), 2);
+    EXPECT_LT(ends[0].toDouble(), ends[1].toDouble());
     for (int line = 0; line < int(GameChart().Lines().size()); ++line)
         if (GameChartAudit().worth[std::size_t(line)].played) {
-            EXPECT_TRUE(window.LineRow(line)->text(3).contains(" to ")) << line;
+            EXPECT_FALSE(window.LineRow(line)->text(3).isEmpty()) << line;
         }
 }
 
