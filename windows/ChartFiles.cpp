@@ -49,7 +49,10 @@ QString WriteChartPdf(const QString& path, const QStringList& rows) {
         if (!painter.begin(&pdf)) return false;
         const QRect page = pdf.pageLayout().paintRectPixels(pdf.resolution());
         const QRect area(0, 0, page.width(), page.height());
-        const QFont plain = fonts::Garamond(11, false), bold = fonts::Garamond(12.5, true);
+        // In points: the windows' faces are sized in screen pixels, half size at 144 dpi.
+        QFont plain = fonts::Garamond(11, false), bold = fonts::Garamond(12.5, true);
+        plain.setPointSizeF(11);
+        bold.setPointSizeF(12.5);
         int y = 0;
         for (int i = 0; i < rows.size(); ++i) {
             const bool heading = i == 0 || rows[i - 1].isEmpty();
