@@ -114,10 +114,12 @@ void frmBankroll::cmdWorkOut_Click() {
         return;
     }
     lblResult_->setText(QStringLiteral("Working out the chances\u2026"));
+    cmdWorkOut_->setEnabled(false);  // until this answer is in
     work_->Start(ask);
 }
 
 void frmBankroll::ShowFigures() {
+    cmdWorkOut_->setEnabled(true);
     const BankrollFigures& figures = *work_->Figures();
     lblResult_->setText(BankrollSentence(figures.ask, figures.yours, figures.perfect));
     lblResult_->setAccessibleName(lblResult_->text());
@@ -125,6 +127,7 @@ void frmBankroll::ShowFigures() {
 }
 
 void frmBankroll::ShowFailure() {
+    cmdWorkOut_->setEnabled(true);
     lblResult_->setText(QStringLiteral("The chances cannot be worked out: ") + work_->Failure());
 }
 

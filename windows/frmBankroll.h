@@ -34,7 +34,8 @@ public:
     QLabel* lblModel() const { return lblModel_; }
     QLabel* lblResult() const { return lblResult_; }
     SurvivalPlot* plotSurvival() const { return plotSurvival_; }
-    const BankrollWork* Work() const { return work_; }  // null without the tables
+    const BankrollWork* Work() const { return work_; }       // null without the tables
+    QPushButton* cmdWorkOut() const { return cmdWorkOut_; }  // disabled while it works
 
 public slots:
     void cmdWorkOut_Click();  // works the figures out for the inputs

@@ -23,18 +23,26 @@ std::shared_ptr<const HoldAdvisor> SharedAdvisor() {
 
 const BankrollFigures& WorkedOut(frmBankroll& window) {
     if (window.Work()->Busy()) {
+        EXPECT_FALSE(window.cmdWorkOut()->isEnabled());
         QSignalSpy ready(window.Work(), &BankrollWork::Ready);
         EXPECT_TRUE(ready.wait(60000));
     }
+    EXPECT_TRUE(window.cmdWorkOut()->isEnabled());
     return *window.Work()->Figures();
+}
+
+// Asks again once the answer to the last ask is in.
+void Ask(frmBankroll& window, int bankroll, int hands, int goal) {
+    if (window.Work()->Busy()) WorkedOut(window);
+    window.txtBankroll()->setValue(bankroll);
+    window.txtHands()->setValue(hands);
+    window.txtGoal()->setValue(goal);
+    window.cmdWorkOut()->click();
 }
 
 TEST(BankrollWindow, PerfectPlaysFiguresAreTheRiskOfRuinsAndNoMistakesArePerfectPlay) {
     frmBankroll window(nullptr, {"Ann", SharedAdvisor(), 0, 120, {}});
-    window.txtBankroll()->setValue(203);  // 40 bets and 3 credits
-    window.txtHands()->setValue(300);
-    window.txtGoal()->setValue(403);  // reached with 80 bets and the 3 credits
-    window.cmdWorkOut_Click();
+    Ask(window, 203, 300, 403);  // 40 bets and 3 credits; the goal: 80 bets and the 3 credits
     const BankrollFigures& figures = WorkedOut(window);
     EXPECT_EQ(figures.ask, (BankrollAsk{203, 300, 403}));
 
@@ -55,10 +63,7 @@ TEST(BankrollWindow, ACostlierPlayerLastsLessAndBadAsksAreToldInWords) {
     // 0.25 credits a hand below perfect play: 0.05 of each bet.
     frmBankroll window(nullptr, {"Ann", SharedAdvisor(), 0.25, 1000, {}});
     EXPECT_TRUE(window.lblModel()->text().contains("0.2500 credits a hand"));
-    window.txtBankroll()->setValue(100);
-    window.txtHands()->setValue(200);
-    window.txtGoal()->setValue(0);
-    window.cmdWorkOut_Click();
+    Ask(window, 100, 200, 0);
     const BankrollFigures& figures = WorkedOut(window);
     const std::vector<PayChance> perfect = PayChancesOf(
         GameAdvisor().sums().pays(), AnalyzeGame(GameAdvisor().sums(), 2, TieBreak::LowerVariance));
@@ -67,8 +72,7 @@ TEST(BankrollWindow, ACostlierPlayerLastsLessAndBadAsksAreToldInWords) {
     EXPECT_GT(figures.yours.broke.back(), figures.perfect.broke.back());
     EXPECT_TRUE(figures.yours.goal.empty() || figures.yours.goal.back() == 0);
 
-    window.txtGoal()->setValue(50);  // below the bankroll
-    window.cmdWorkOut_Click();
+    Ask(window, 100, 200, 50);  // a goal below the bankroll
     EXPECT_EQ(window.lblResult()->text(), "A goal above the bankroll, please, or 0 for none.");
     EXPECT_FALSE(window.Work()->Busy());
 }
