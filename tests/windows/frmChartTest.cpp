@@ -1,5 +1,5 @@
-// The strategy chart window: every line of the game's chart under its section, the cost in
-// words, and one lit line at most.
+// The strategy chart window: every line of the chart under its section at each level, the cost in
+// words and on the frontier plot, each line's worth, one lit line at most, and the saved files.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -60,6 +60,28 @@ TEST(ChartWindow, StatesTheChartsCostAndLightsOneLineAtMost) {
                   QString::fromStdString(GameChart().Lines()[21].Text()));
     window.LightLine(-1);
     EXPECT_EQ(window.LineRow(21)->background(2), plain);
+}
+
+TEST(ChartWindowLevels, TheGamesLevelsAreOnItsFrontierAndEndWithItsChart) {
+    const std::vector<FrontierPoint>& frontier = GameFrontier();
+    const std::vector<ChartLevel>& levels = GameLevels();
+    ASSERT_EQ(levels.size(), 4u);
+    EXPECT_EQ(frontier.front().lines, kMinChartLines);
+    EXPECT_EQ(levels.back().chart.Lines(), GameChart().Lines());
+    EXPECT_EQ(levels.back().audit.cost, GameChartAudit().cost);
+    EXPECT_EQ(levels.back().audit.dealsPlayed, GameChartAudit().dealsPlayed);
+    for (std::size_t i = 0; i < levels.size(); ++i) {
+        const FrontierPoint& at = frontier[LevelBudgets(frontier)[i]];
+        EXPECT_EQ(levels[i].lines, at.lines);
+        EXPECT_LE(int(levels[i].chart.Lines().size()), at.lines);
+        EXPECT_EQ(levels[i].audit.cost, at.cost);
+        if (i > 0) {
+            EXPECT_LT(levels[i].audit.cost.ToDouble(), levels[i - 1].audit.cost.ToDouble());
+        }
+        if (i < kLevelCosts.size()) {
+            EXPECT_LE(at.cost.ToDouble(), kLevelCosts[i]);
+        }
+    }
 }
 
 int ListedLines(const QTreeWidget* list) {

@@ -5,9 +5,8 @@
 #include <numeric>
 #include <vector>
 
+#include "engine/analysis/ChartLevels.h"
 #include "engine/analysis/GameAnalysis.h"
-#include "engine/analysis/GameChart.h"
-#include "engine/analysis/GameLevels.h"
 #include "engine/analysis/MeasuredPlay.h"
 #include "engine/analysis/RiskOfRuin.h"
 #include "tests/engine/analysis/SharedTables.h"
@@ -86,28 +85,6 @@ TEST(ChartLevels, EachLevelIsTheShortestBudgetWithinItsCost) {
     // A cost no budget meets: the full chart.
     EXPECT_EQ(LevelBudgets({point(5, 90000), point(6, 20000)}),
               (std::array<std::size_t, 4>{1, 1, 1, 1}));
-}
-
-TEST(ChartLevels, TheGamesLevelsAreOnItsFrontierAndEndWithItsChart) {
-    const std::vector<FrontierPoint>& frontier = GameFrontier();
-    const std::vector<ChartLevel>& levels = GameLevels();
-    ASSERT_EQ(levels.size(), 4u);
-    EXPECT_EQ(frontier.front().lines, kMinChartLines);
-    EXPECT_EQ(levels.back().chart.Lines(), GameChart().Lines());
-    EXPECT_EQ(levels.back().audit.cost, GameChartAudit().cost);
-    EXPECT_EQ(levels.back().audit.dealsPlayed, GameChartAudit().dealsPlayed);
-    for (std::size_t i = 0; i < levels.size(); ++i) {
-        const FrontierPoint& at = frontier[LevelBudgets(frontier)[i]];
-        EXPECT_EQ(levels[i].lines, at.lines);
-        EXPECT_LE(int(levels[i].chart.Lines().size()), at.lines);
-        EXPECT_EQ(levels[i].audit.cost, at.cost);
-        if (i > 0) {
-            EXPECT_LT(levels[i].audit.cost.ToDouble(), levels[i - 1].audit.cost.ToDouble());
-        }
-        if (i < kLevelCosts.size()) {
-            EXPECT_LE(at.cost.ToDouble(), kLevelCosts[i]);
-        }
-    }
 }
 
 }  // namespace
