@@ -1,11 +1,14 @@
-// The strategy chart at the table: the window, and the line of the hand being held.
+// The strategy chart at the table: the window at every level, and the line of the hand being
+// held.
 #include "table/TableChart.h"
 
-#include "engine/analysis/GameChart.h"
+#include <QStandardPaths>
+
+#include "engine/analysis/GameLevels.h"
 #include "table/frmMain.h"
 
-TableChart::TableChart(frmMain& window, const TableHand& hand, QAction* open)
-    : window_(window), hand_(hand) {
+TableChart::TableChart(frmMain& window, const TableHand& hand, QAction* open, Dialogs& dialogs)
+    : window_(window), hand_(hand), dialogs_(dialogs) {
     connect(open, &QAction::triggered, this, &TableChart::mnuChart_Click);
     connect(&hand_, &TableHand::Dealt, this, &TableChart::FollowTable);
     connect(&hand_, &TableHand::Settled, this, &TableChart::FollowTable);
@@ -18,8 +21,11 @@ TableChart::~TableChart() {
 // One window at most, brought to the front when open already.
 void TableChart::mnuChart_Click() {
     if (!chart_) {
-        chart_ = new frmChart(&window_, modcards::analysis::GameChart(),
-                              modcards::analysis::GameChartAudit());
+        chart_ = new frmChart(&window_, modcards::analysis::GameLevels(),
+                              modcards::analysis::GameFrontier());
+        chart_->AllowSaving(dialogs_,
+                            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+        connect(chart_, &frmChart::LevelChosen, this, &TableChart::FollowTable);
         FollowTable();
     }
     chart_->show();
@@ -34,5 +40,5 @@ void TableChart::FollowTable() {
         return;
     }
     // In table order until the draw.
-    chart_->LightLine(modcards::analysis::GameChart().PlayHand(hand_.Cards()).line);
+    chart_->LightLine(chart_->Chart().PlayHand(hand_.Cards()).line);
 }
