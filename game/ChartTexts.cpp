@@ -2,6 +2,7 @@
 #include "game/ChartTexts.h"
 
 #include "engine/analysis/Combinatorics.h"
+#include "game/CardNames.h"
 
 namespace {
 
@@ -53,4 +54,49 @@ QString ChartCostText(const modcards::analysis::ChartAudit& audit) {
                "Following this chart returns %1; perfect play returns %2: the chart costs %3 "
                "of each bet.")
         .arg(Percent(audit.chartReturn), Percent(audit.perfectReturn), Percent(audit.cost));
+}
+
+QString LineWorthText(const modcards::analysis::LineWorth& worth, int digits) {
+    if (!worth.played) return {};
+    const auto perStake = [digits](const Fraction& value) {
+        return QString::fromStdString(
+            Fraction::Of(value.numerator * kChartStake, value.denominator).Decimal(digits));
+    };
+    const QString low = perStake(worth.lowest), high = perStake(worth.highest);
+    return low == high ? low : low + QStringLiteral(" to ") + high;
+}
+
+QString LineExampleText(const modcards::analysis::LineWorth& worth) {
+    if (!worth.played) return {};
+    QStringList cards;
+    for (const int index : worth.example)
+        cards << ShortCard(modcards::analysis::CardOfIndex(index));
+    return cards.join(u' ');
+}
+
+QStringList ChartTextRows(const QString& title, const modcards::analysis::StrategyChart& chart,
+                          const modcards::analysis::ChartAudit& audit) {
+    QStringList rows{title, ChartCostText(audit),
+                     QStringLiteral("Each line's worth: the exact expected pay of the holds it "
+                                    "plays, in credits per 5-credit stake, and a deal it plays.")};
+    const auto& lines = chart.Lines();
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i == 0 || lines[i].deuces != lines[i - 1].deuces) {
+            rows << QString();
+            rows << QString::fromStdString(modcards::analysis::SectionTitle(lines[i].deuces));
+        }
+        QString row = ChartLineTitle(chart, static_cast<int>(i));
+        if (i < audit.worth.size() && audit.worth[i].played)
+            row += QStringLiteral(" (worth %1; for example %2)")
+                       .arg(LineWorthText(audit.worth[i]), LineExampleText(audit.worth[i]));
+        rows << row;
+    }
+    return rows;
+}
+
+QString LevelText(const QString& name, const modcards::analysis::ChartLevel& level) {
+    return QStringLiteral("%1: %2 lines, costs %3 of each bet")
+        .arg(name)
+        .arg(level.chart.Lines().size())
+        .arg(Percent(level.audit.cost));
 }

@@ -49,8 +49,8 @@ GameSession::GameSession(Dialogs& dialogs)
     window_ = std::make_unique<frmMain>(context_, hand_, *aux_);
     strategy_ =
         std::make_unique<StrategyMenu>(*window_, hand_, tables_, *aux_, dialogs, context_.settings);
-    history_ =
-        std::make_unique<TableHistory>(*window_, hand_, tables_, strategy_->Review(), context_);
+    history_ = std::make_unique<TableHistory>(*window_, hand_, tables_, strategy_->Review(),
+                                              strategy_->BankrollEntry(), context_);
     // The work starts when the event loop first runs: after the window is shown.
     QTimer::singleShot(0, &tables_, &PerfectPlay::Start);
     // The name prompt, asked while the window is built, uses the desktop's font; the game's own

@@ -35,7 +35,7 @@ StrategyMenu::StrategyMenu(frmMain& window, TableHand& hand, const PerfectPlay& 
     QWidget* table = window_.centralWidget();
     for (std::size_t i = 0; i < 5; ++i) rings_[i] = new KeepRing(c.pHand[i]);
     panel_ = new HintPanel(table, hand_.Stake());
-    chart_ = new TableChart(window_, hand_, mnuChart_);
+    chart_ = new TableChart(window_, hand_, mnuChart_, dialogs_);
 
     hand_.SetDrawCheck([this] { return TrainerLetsDraw(); });
     connect(&hand_, &TableHand::DrawStarting, this, &StrategyMenu::HideHint);
@@ -94,6 +94,9 @@ void StrategyMenu::BuildMenu() {
     mnuReview_ = mnuStrategy_->addAction(QStringLiteral("Session &Review"));
     mnuReview_->setToolTip(
         QStringLiteral("How well this session and every session went: mistakes, luck, balance"));
+    mnuBankroll_ = mnuStrategy_->addAction(QStringLiteral("&Bankroll\u2026"));
+    mnuBankroll_->setToolTip(QStringLiteral(
+        "Your chance of lasting some hands and of reaching a goal, beside perfect play's"));
     connect(mnuHint_, &QAction::triggered, this, &StrategyMenu::mnuHint_Click);
     // H and Escape are the table's own keys: typed in a window over the table they do nothing
     // here. The table carries the entry too, so that its key follows the table's focus.

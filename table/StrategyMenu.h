@@ -44,7 +44,8 @@ public:
     QAction* Review() const { return mnuReview_; }  // opened by the table's hand history
     QAction* ChartEntry() const { return mnuChart_; }
     QAction* AnalyseEntry() const { return mnuAnalyse_; }
-    frmAnalyse* Analyser() const { return analyse_; }  // the open analyser, or nullptr
+    frmAnalyse* Analyser() const { return analyse_; }        // the open analyser, or nullptr
+    QAction* BankrollEntry() const { return mnuBankroll_; }  // opened by the table's history
     TableChart& Chart() const { return *chart_; }
     HintPanel& Panel() const { return *panel_; }
     const KeepRing& Ring(int slot) const { return *rings_[static_cast<std::size_t>(slot)]; }
@@ -77,6 +78,7 @@ private:
     QAction* mnuChart_ = nullptr;
     QAction* mnuAnalyse_ = nullptr;
     QPointer<frmAnalyse> analyse_;
+    QAction* mnuBankroll_ = nullptr;
     QShortcut* escape_ = nullptr;  // the table's Escape, which puts the hint away
     TableChart* chart_ = nullptr;
     HintPanel* panel_ = nullptr;

@@ -1,12 +1,15 @@
-// The strategy chart at the table: the window, and the line of the hand being held.
+// The strategy chart at the table: the window at every level, and the line of the hand being
+// held.
 #include "table/TableChart.h"
 
-#include "engine/analysis/GameChart.h"
+#include <QStandardPaths>
+
+#include "engine/analysis/GameLevels.h"
 #include "game/ChartTexts.h"
 #include "table/frmMain.h"
 
-TableChart::TableChart(frmMain& window, const TableHand& hand, QAction* open)
-    : window_(window), hand_(hand) {
+TableChart::TableChart(frmMain& window, const TableHand& hand, QAction* open, Dialogs& dialogs)
+    : window_(window), hand_(hand), dialogs_(dialogs) {
     connect(open, &QAction::triggered, this, &TableChart::mnuChart_Click);
     connect(&hand_, &TableHand::Dealt, this, &TableChart::FollowTable);
     connect(&hand_, &TableHand::HoldChanged, this, &TableChart::FollowTable);
@@ -20,8 +23,11 @@ TableChart::~TableChart() {
 // One window at most, brought to the front when open already.
 void TableChart::mnuChart_Click() {
     if (!chart_) {
-        chart_ = new frmChart(&window_, modcards::analysis::GameChart(),
-                              modcards::analysis::GameChartAudit());
+        chart_ = new frmChart(&window_, modcards::analysis::GameLevels(),
+                              modcards::analysis::GameFrontier());
+        chart_->AllowSaving(dialogs_,
+                            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+        connect(chart_, &frmChart::LevelChosen, this, &TableChart::FollowTable);
         FollowTable();
     }
     chart_->show();
@@ -37,6 +43,6 @@ void TableChart::FollowTable() {
     }
     // In table order until the draw.
     const modcards::Hand& dealt = hand_.Cards();
-    const auto& chart = modcards::analysis::GameChart();
+    const modcards::analysis::StrategyChart& chart = chart_->Chart();
     chart_->ShowDeal(chart.PlayHand(dealt).line, DealLineText(chart, dealt, hand_.Held()));
 }

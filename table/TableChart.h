@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QPointer>
 
+#include "game/Dialogs.h"
 #include "game/TableHand.h"
 #include "windows/frmChart.h"
 
@@ -15,8 +16,9 @@ class frmMain;
 class TableChart : public QObject {
     Q_OBJECT
 public:
-    // `open` is the menu entry that opens the window. The window and the entry outlive this.
-    TableChart(frmMain& window, const TableHand& hand, QAction* open);
+    // `open` is the menu entry that opens the window; the chart is saved through `dialogs`.
+    // The window, the hand, the entry and the dialogs outlive this.
+    TableChart(frmMain& window, const TableHand& hand, QAction* open, Dialogs& dialogs);
     ~TableChart() override;
 
     frmChart* Chart() const { return chart_; }  // the open chart window, or nullptr
@@ -29,5 +31,6 @@ private:
 
     frmMain& window_;
     const TableHand& hand_;
+    Dialogs& dialogs_;
     QPointer<frmChart> chart_;
 };

@@ -1,13 +1,16 @@
-// The hand history at the table: the table's signals to the recorder, and the review window.
+// The hand history at the table: the table's signals to the recorder, the review window and
+// the bankroll window.
 #include "table/TableHistory.h"
 
 #include <QEvent>
+#include <QMetaObject>
 
+#include "game/history/ReviewReader.h"
 #include "table/frmMain.h"
 
 TableHistory::TableHistory(frmMain& window, const TableHand& hand, const PerfectPlay& tables,
-                           QAction* openReview, GameContext& ctx)
-    : window_(window), recorder_(ctx) {
+                           QAction* openReview, QAction* openBankroll, GameContext& ctx)
+    : window_(window), tables_(tables), recorder_(ctx) {
     const auto giveTables = [this, &tables] { recorder_.SetAdvisor(tables.SharedAdvisor()); };
     if (tables.Advisor()) giveTables();
     connect(&tables, &PerfectPlay::AdvisorReady, this, giveTables);
@@ -17,6 +20,7 @@ TableHistory::TableHistory(frmMain& window, const TableHand& hand, const Perfect
     connect(&hand, &TableHand::Settled, &recorder_, &HistoryRecorder::Record);
     connect(&hand, &TableHand::Seated, &recorder_, &HistoryRecorder::BeginSession);
     connect(openReview, &QAction::triggered, this, &TableHistory::mnuReview_Click);
+    connect(openBankroll, &QAction::triggered, this, &TableHistory::mnuBankroll_Click);
     connect(&recorder_, &HistoryRecorder::Opened, this, &TableHistory::StartLoader);
     connect(&recorder_, &HistoryRecorder::SessionBegun, this, &TableHistory::RefreshReview);
     connect(&recorder_, &HistoryRecorder::HandWritten, this, &TableHistory::FoldNewHands);
@@ -26,6 +30,7 @@ TableHistory::TableHistory(frmMain& window, const TableHand& hand, const Perfect
 TableHistory::~TableHistory() {
     window_.removeEventFilter(this);
     delete review_.data();
+    delete bankroll_.data();
 }
 
 // The review's reads get a connection of their own once the file is open.
@@ -72,6 +77,52 @@ void TableHistory::Ask(ReviewScope scope) {
     review_->ShowPage(PageOf({}, std::nullopt));
 }
 
+// The player's measured play from every session of theirs, read on a thread of its own with a
+// connection of its own (a million hands take most of a second); the window opens with it.
+void TableHistory::mnuBankroll_Click() {
+    if (bankroll_) {
+        bankroll_->show();
+        bankroll_->raise();
+        bankroll_->activateWindow();
+        return;
+    }
+    BankrollSetup setup;
+    setup.player = QString::fromStdString(recorder_.Player());
+    setup.advisor = tables_.SharedAdvisor();
+    if (!recorder_.History()) {
+        setup.problem = recorder_.Problem().isEmpty()
+                            ? QStringLiteral("The hand history is still being opened.")
+                            : recorder_.Problem();
+        OpenBankroll(std::move(setup));
+        return;
+    }
+    if (measuring_.joinable()) return;  // already on its way
+    measuring_ = std::jthread(
+        [this, setup, file = recorder_.History()->file(), stake = recorder_.Stake()]() mutable {
+            const history::ReviewResult read =
+                history::ReviewReader(file).Review({setup.player.toStdString(), 0}, stake);
+            setup.handsMeasured = read.review.handsPlayed;
+            if (setup.handsMeasured > 0)
+                setup.costPerHand = (read.review.perfectExpected - read.review.heldExpected) /
+                                    double(setup.handsMeasured);
+            if (read.error) setup.problem = QString::fromStdString(read.error->Describe());
+            QMetaObject::invokeMethod(
+                this,
+                [this, setup = std::move(setup)]() mutable {
+                    measuring_.join();
+                    OpenBankroll(std::move(setup));
+                },
+                Qt::QueuedConnection);
+        });
+}
+
+void TableHistory::OpenBankroll(BankrollSetup setup) {
+    bankroll_ = new frmBankroll(&window_, std::move(setup));
+    bankroll_->show();
+    bankroll_->raise();
+    bankroll_->activateWindow();
+}
+
 ReviewPage TableHistory::PageOf(history::SessionReview review,
                                 const std::optional<output::FileError>& error) const {
     ReviewPage page;
@@ -101,6 +152,9 @@ void TableHistory::FoldNewHands() {
 
 // The review goes when the table closes, as the statistics do.
 bool TableHistory::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == &window_ && event->type() == QEvent::Close && review_) review_->close();
+    if (watched == &window_ && event->type() == QEvent::Close) {
+        if (review_) review_->close();
+        if (bankroll_) bankroll_->close();
+    }
     return QObject::eventFilter(watched, event);
 }

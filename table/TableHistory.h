@@ -1,18 +1,20 @@
 // The hand history at the table: every settled hand and every player seated goes to the
-// recorder, the perfect-play tables value the hands, and Strategy -> Session Review opens the
+// recorder, the perfect-play tables value the hands, Strategy -> Session Review opens the
 // review of the player at the table, read on a thread of its own and kept up to date hand by
-// hand.
+// hand, and Strategy -> Bankroll their chances of lasting.
 #pragma once
 
 #include <QObject>
 #include <QPointer>
 #include <memory>
+#include <thread>
 
 #include "game/GameContext.h"
 #include "game/HistoryRecorder.h"
 #include "game/PerfectPlay.h"
 #include "game/ReviewLoader.h"
 #include "game/TableHand.h"
+#include "windows/frmBankroll.h"
 #include "windows/frmReview.h"
 
 class frmMain;
@@ -20,18 +22,20 @@ class frmMain;
 class TableHistory : public QObject {
     Q_OBJECT
 public:
-    // Starts the history for the player already at the table; `openReview` is the menu entry
-    // of the review. Everything given outlives this object.
+    // Starts the history for the player already at the table; `openReview` and `openBankroll`
+    // are the menu entries of the review and the bankroll. Everything given outlives this object.
     TableHistory(frmMain& window, const TableHand& hand, const PerfectPlay& tables,
-                 QAction* openReview, GameContext& ctx);
+                 QAction* openReview, QAction* openBankroll, GameContext& ctx);
     ~TableHistory() override;
 
     const HistoryRecorder& Recorder() const { return recorder_; }
-    frmReview* Review() const { return review_; }  // the open review window, or nullptr
+    frmReview* Review() const { return review_; }        // the open review window, or nullptr
+    frmBankroll* Bankroll() const { return bankroll_; }  // the open bankroll window, or nullptr
     const ReviewLoader* Loader() const { return loader_.get(); }  // null until the file is open
 
 public slots:
     void mnuReview_Click();
+    void mnuBankroll_Click();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;  // the table closing
@@ -43,9 +47,13 @@ private:
                       const std::optional<output::FileError>& error) const;
     void RefreshReview();
     void FoldNewHands();
+    void OpenBankroll(BankrollSetup setup);
 
     frmMain& window_;
+    const PerfectPlay& tables_;
     HistoryRecorder recorder_;
     QPointer<frmReview> review_;
     std::unique_ptr<ReviewLoader> loader_;
+    QPointer<frmBankroll> bankroll_;
+    std::jthread measuring_;  // reads the player's measured play for the bankroll
 };

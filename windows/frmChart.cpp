@@ -1,6 +1,9 @@
 // The strategy chart window.
 #include "windows/frmChart.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QStringList>
@@ -11,6 +14,8 @@
 #include "controls/Twips.h"
 #include "engine/analysis/ChartLine.h"
 #include "game/ChartTexts.h"
+#include "game/GameDialogs.h"
+#include "windows/ChartFiles.h"
 #include "windows/WindowLook.h"
 
 using namespace winlook;
@@ -18,20 +23,28 @@ using namespace winlook;
 namespace {
 
 // Where the screen has room; on a small one the list of lines is shorter and scrolls.
-constexpr QSize kSize(780, 744), kListMinimumSize(480, 160);
-constexpr int kReadingHeight = 128, kReadingMinimumHeight = 64;
+constexpr QSize kSize(820, 744), kListMinimumSize(520, 120);
+constexpr int kWorthDigits = 2;  // the tip and the files give four
+constexpr int kReadingHeight = 128, kReadingMinimumHeight = 64, kPlotHeight = 150;
 constexpr QSize kOkSize(112, 28);
 const QColor kSectionGround(255, 224, 192);
 const QColor kLitRow(176, 24, 24);  // the hint's lit red
 const QString kNoDeal = QStringLiteral("Deal a hand: while you hold, its line is lit here.");
+const QStringList kLevelNames = {QStringLiteral("Beginner"), QStringLiteral("Intermediate"),
+                                 QStringLiteral("Advanced"), QStringLiteral("Full")};
 
-enum Column { kLineColumn, kPlayedColumn, kHoldColumn };
+enum Column { kLineColumn, kPlayedColumn, kHoldColumn, kWorthColumn };
 
 }  // namespace
 
 frmChart::frmChart(QWidget* mainWindow, const modcards::analysis::StrategyChart& chart,
                    const modcards::analysis::ChartAudit& audit)
-    : QWidget(mainWindow), chart_(chart) {
+    : frmChart(mainWindow, {{static_cast<int>(chart.Lines().size()), chart, audit}},
+               {{static_cast<int>(chart.Lines().size()), audit.chartReturn, audit.cost}}) {}
+
+frmChart::frmChart(QWidget* mainWindow, std::vector<modcards::analysis::ChartLevel> levels,
+                   std::vector<modcards::analysis::FrontierPoint> frontier)
+    : QWidget(mainWindow), levels_(std::move(levels)) {
     SetUpSizableWindow(this, Qt::Tool, QStringLiteral("Strategy Chart"), kSize, Qt::white);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
@@ -39,12 +52,31 @@ frmChart::frmChart(QWidget* mainWindow, const modcards::analysis::StrategyChart&
     layout->addWidget(AddHeading(this, QStringLiteral("lblTitle"),
                                  QStringLiteral("Strategy Chart for This Table"), QRect()));
 
-    const QString cost = ChartCostText(audit);
-    lblCost_ = AddLabel(this, QStringLiteral("lblCost"), cost, QRect(), fonts::Garamond(12.75),
+    auto* choice = new QHBoxLayout;
+    QLabel* levelCaption =
+        AddLabel(this, QStringLiteral("lblLevel"), QStringLiteral("&Level:"), QRect(),
+                 fonts::Garamond(12.75), Qt::AlignLeft | Qt::AlignVCenter, Qt::black);
+    cboLevel_ = new QComboBox(this);
+    cboLevel_->setObjectName(QStringLiteral("cboLevel"));
+    cboLevel_->setAccessibleName(QStringLiteral("Chart level"));
+    cboLevel_->setFont(fonts::SansSerif(10.5));
+    levelCaption->setBuddy(cboLevel_);
+    choice->addWidget(levelCaption);
+    choice->addWidget(cboLevel_, 1);
+    layout->addLayout(choice);
+
+    lblCost_ = AddLabel(this, QStringLiteral("lblCost"), QString(), QRect(), fonts::Garamond(12.75),
                         Qt::AlignLeft | Qt::AlignVCenter, Qt::black, kSentenceGround);
     lblCost_->setMargin(4);
-    lblCost_->setAccessibleName(cost);
+    lblCost_->setWordWrap(true);
     layout->addWidget(lblCost_);
+
+    plotFrontier_ = new FrontierPlot(this);
+    std::vector<int> budgets;
+    for (const auto& level : levels_) budgets.push_back(level.lines);
+    plotFrontier_->SetFrontier(std::move(frontier), budgets);
+    plotFrontier_->setMaximumHeight(kPlotHeight);
+    layout->addWidget(plotFrontier_, 0);
 
     // Two rows at most: the line and whether the hold follows it.
     lblDeal_ = AddLabel(this, QStringLiteral("lblDeal"), QString(), QRect(), fonts::Garamond(12.75),
@@ -58,12 +90,15 @@ frmChart::frmChart(QWidget* mainWindow, const modcards::analysis::StrategyChart&
         QStringLiteral("Strategy chart: play the first line your hand makes"));
     lstChart_->setFont(fonts::SansSerif(10.5));
     lstChart_->setMinimumSize(kListMinimumSize);
-    lstChart_->setHeaderLabels(
-        {QStringLiteral("Line"), QStringLiteral("Played"), QStringLiteral("Hold")});
+    lstChart_->setHeaderLabels({QStringLiteral("Line"), QStringLiteral("Played"),
+                                QStringLiteral("Hold"), QStringLiteral("Worth")});
     lstChart_->header()->setStyleSheet(kListHeaderStyle);
     lstChart_->header()->setSectionsMovable(false);
     lstChart_->setColumnWidth(kLineColumn, 52);
     lstChart_->setColumnWidth(kPlayedColumn, 84);
+    lstChart_->header()->setStretchLastSection(false);
+    lstChart_->header()->setSectionResizeMode(kHoldColumn, QHeaderView::Stretch);
+    lstChart_->setColumnWidth(kWorthColumn, 150);
     lstChart_->setRootIsDecorated(false);
     lstChart_->setItemsExpandable(false);
     lstChart_->setIndentation(0);
@@ -74,10 +109,10 @@ frmChart::frmChart(QWidget* mainWindow, const modcards::analysis::StrategyChart&
     lstChart_->headerItem()->setToolTip(kPlayedColumn,
                                         QStringLiteral("How often the line is played: its share "
                                                        "of all 2,598,960 deals"));
-    AddSections();
-    for (std::size_t line = 0; line < rows_.size(); ++line)
-        rows_[line]->setText(kPlayedColumn, ShareOfDeals(audit.dealsPlayed.at(line)));
-    for (QTreeWidgetItem* row : rows_) NameCells(*row);
+    lstChart_->headerItem()->setToolTip(
+        kWorthColumn, QStringLiteral("What the holds the line plays are worth: their exact "
+                                     "expected pay in credits for a 5-credit stake, lowest to "
+                                     "highest"));
     layout->addWidget(lstChart_, 1);  // the list takes what the window gains or loses
 
     layout->addSpacing(2);
@@ -95,18 +130,72 @@ frmChart::frmChart(QWidget* mainWindow, const modcards::analysis::StrategyChart&
     layout->addWidget(reading);
 
     voice_ = new Announcer(*this);
+    auto* buttons = new QHBoxLayout;
+    cmdSavePdf_ = AddButton(this, QStringLiteral("cmdSavePdf"),
+                            QStringLiteral("Save as &PDF\u2026"), QRect());
+    cmdSaveText_ = AddButton(this, QStringLiteral("cmdSaveText"),
+                             QStringLiteral("Save as &Text\u2026"), QRect());
+    for (QPushButton* save : {cmdSavePdf_, cmdSaveText_}) {
+        save->setFixedHeight(kOkSize.height());
+        save->hide();  // until AllowSaving
+        buttons->addWidget(save);
+    }
+    buttons->addStretch(1);
     QPushButton* ok = AddOkButton(this, QRect(QPoint(), kOkSize));
     ok->setFixedSize(kOkSize);
+    buttons->addWidget(ok);
+    layout->addLayout(buttons);
     connect(ok, &QPushButton::clicked, this, &frmChart::cmdOK_Click);
+    connect(cmdSavePdf_, &QPushButton::clicked, this, &frmChart::cmdSavePdf_Click);
+    connect(cmdSaveText_, &QPushButton::clicked, this, &frmChart::cmdSaveText_Click);
     PressedByEscape(ok);
-    layout->addWidget(ok, 0, Qt::AlignRight);
+
+    AddLevels();
+    connect(cboLevel_, &QComboBox::currentIndexChanged, this, &frmChart::ChooseLevel);
+    ChooseLevel(static_cast<int>(levels_.size()) - 1);
+}
+
+QString frmChart::LevelName(int level) const {
+    if (level == static_cast<int>(levels_.size()) - 1) return kLevelNames.back();
+    if (levels_.size() == static_cast<std::size_t>(kLevelNames.size())) return kLevelNames[level];
+    return QStringLiteral("Level %1").arg(level + 1);
+}
+
+void frmChart::AddLevels() {
+    for (int level = 0; level < static_cast<int>(levels_.size()); ++level)
+        cboLevel_->addItem(LevelText(LevelName(level), levels_[std::size_t(level)]));
+}
+
+const modcards::analysis::StrategyChart& frmChart::Chart() const {
+    return levels_.at(std::size_t(level_)).chart;
+}
+
+const modcards::analysis::ChartAudit& frmChart::Audit() const {
+    return levels_.at(std::size_t(level_)).audit;
+}
+
+// The list shows the chosen chart afresh; the lit line goes, since its number changes.
+void frmChart::ChooseLevel(int level) {
+    if (level < 0 || level >= static_cast<int>(levels_.size())) return;
+    level_ = level;
+    if (cboLevel_->currentIndex() != level) cboLevel_->setCurrentIndex(level);
+    lit_ = -1;
+    lstChart_->clear();
+    rows_.clear();
+    AddSections();
+    FillRows();
+    const QString cost = ChartCostText(Audit());
+    lblCost_->setText(cost);
+    lblCost_->setAccessibleName(cost);
+    plotFrontier_->MarkLevel(levels_[std::size_t(level_)].lines, LevelName(level_));
     LightLine(-1);
+    emit LevelChosen();
 }
 
 // A bold title row per section, then its lines numbered through the whole chart, all in one flat
 // list: a screen reader reads each row alone, with no "expanded" on it.
 void frmChart::AddSections() {
-    const auto& lines = chart_.Lines();
+    const auto& lines = Chart().Lines();
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (i == 0 || lines[i].deuces != lines[i - 1].deuces) {
             auto* section = new QTreeWidgetItem(lstChart_);
@@ -140,6 +229,25 @@ void frmChart::NameCells(QTreeWidgetItem& row) const {
     }
 }
 
+// How often each line is played, and what it is worth with a deal that plays it.
+void frmChart::FillRows() {
+    const modcards::analysis::ChartAudit& audit = Audit();
+    for (std::size_t line = 0; line < rows_.size(); ++line) {
+        QTreeWidgetItem* row = rows_[line];
+        row->setText(kPlayedColumn, ShareOfDeals(audit.dealsPlayed.at(line)));
+        if (line >= audit.worth.size() || !audit.worth[line].played) continue;
+        const modcards::analysis::LineWorth& worth = audit.worth[line];
+        row->setText(kWorthColumn, LineWorthText(worth, kWorthDigits));
+        const QString detail = QStringLiteral(
+                                   "Worth %1 credits for a 5-credit stake; for "
+                                   "example %2")
+                                   .arg(LineWorthText(worth), LineExampleText(worth));
+        row->setToolTip(kWorthColumn, detail);
+        row->setToolTip(kHoldColumn, row->text(kHoldColumn) + u'\n' + detail);
+    }
+    for (QTreeWidgetItem* row : rows_) NameCells(*row);
+}
+
 void frmChart::LightLine(int line) {
     Light(line, QString(), true);
 }
@@ -162,7 +270,7 @@ void frmChart::Light(int line, const QString& words, bool sayAgain) {
         lstChart_->setCurrentItem(rows_[std::size_t(lit_)], 0, QItemSelectionModel::Clear);
         lstChart_->scrollToItem(rows_[std::size_t(lit_)], QAbstractItemView::PositionAtCenter);
         lblDeal_->setText(words.isEmpty() ? QStringLiteral("The hand on the table plays ") +
-                                                ChartLineTitle(chart_, lit_)
+                                                ChartLineTitle(Chart(), lit_)
                                           : words);
     }
     lblDeal_->setAccessibleName(lblDeal_->text());
@@ -181,6 +289,39 @@ void frmChart::PaintRow(int line, bool lit) {
         row->setBackground(column, lit ? QBrush(kLitRow) : QBrush());
         row->setForeground(column, lit ? QBrush(Qt::white) : QBrush());
     }
+}
+
+void frmChart::AllowSaving(Dialogs& dialogs, const QString& folder) {
+    dialogs_ = &dialogs;
+    saveFolder_ = QDir(folder).absolutePath() + u'/';
+    cmdSavePdf_->show();
+    cmdSaveText_->show();
+}
+
+void frmChart::cmdSavePdf_Click() {
+    Save(true);
+}
+
+void frmChart::cmdSaveText_Click() {
+    Save(false);
+}
+
+// The dialog starts in the folder with no name: it answers the folder itself on Cancel, so
+// any file name chosen is the player's.
+void frmChart::Save(bool pdf) {
+    if (!dialogs_) return;
+    QString path = dialogs_->SaveFileDialog(
+        pdf ? QStringLiteral("Save Chart as PDF") : QStringLiteral("Save Chart as Text"),
+        saveFolder_);
+    if (path.isEmpty() || path == saveFolder_ || path.endsWith(u'/')) return;
+    const QString suffix = pdf ? QStringLiteral(".pdf") : QStringLiteral(".txt");
+    if (QFileInfo(path).suffix().isEmpty()) path += suffix;
+    const QStringList rows =
+        ChartTextRows(QStringLiteral("Deuces Wild strategy chart: ") +
+                          LevelText(LevelName(level_), levels_[std::size_t(level_)]),
+                      Chart(), Audit());
+    const QString failure = pdf ? WriteChartPdf(path, rows) : WriteChartText(path, rows);
+    if (!failure.isEmpty()) ShowError(*dialogs_, failure);
 }
 
 void frmChart::cmdOK_Click() {

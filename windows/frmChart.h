@@ -1,24 +1,46 @@
-// The strategy chart window: the chart of the game's table in its sections, how often each
-// line is played, how to read it and what following it costs; the line of the hand being held
-// lit.
+// The strategy chart window: the chart of the game's table in its sections, at the level the
+// player chooses, how often each line is played and what it is worth, how to read it and what
+// following it costs, the cost of every chart size in a plot; the line of the hand being held
+// lit. The chart can be saved as a PDF to print or as text.
 #pragma once
 
+#include <QComboBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QTreeWidget>
 #include <QWidget>
 #include <vector>
 
 #include "engine/analysis/ChartAudit.h"
+#include "engine/analysis/ChartLevels.h"
 #include "engine/analysis/StrategyChart.h"
+#include "game/Dialogs.h"
+#include "windows/FrontierPlot.h"
 
 class Announcer;
 
 class frmChart : public QWidget {
     Q_OBJECT
 public:
-    // `chart` and `audit` outlive the window; the audit counts the deals of each line.
+    // The levels to choose from, shortest first, the full chart last and shown first; the
+    // frontier they were picked from.
+    frmChart(QWidget* mainWindow, std::vector<modcards::analysis::ChartLevel> levels,
+             std::vector<modcards::analysis::FrontierPoint> frontier);
+    // One chart only, as its one level; the audit counts the deals of each line.
     frmChart(QWidget* mainWindow, const modcards::analysis::StrategyChart& chart,
              const modcards::analysis::ChartAudit& audit);
+
+    // Offers the save buttons: the file is asked through `dialogs` (which outlives the
+    // window), starting in `folder`; a failed write is told through them too.
+    void AllowSaving(Dialogs& dialogs, const QString& folder);
+
+    // The chart shown: that of the chosen level.
+    const modcards::analysis::StrategyChart& Chart() const;
+    const modcards::analysis::ChartAudit& Audit() const;
+    // "Beginner", "Intermediate", "Advanced" and "Full" with four levels.
+    QString LevelName(int level) const;
+    void ChooseLevel(int level);
+    int Level() const { return level_; }
 
     // Lights the line `line` (an index into the chart's lines), makes it the list's current row
     // and scrolls it into view, and says it while the window is open; -1 lights none.
@@ -28,28 +50,47 @@ public:
     void ShowDeal(int line, const QString& words);
     int LitLine() const { return lit_; }
 
-    // One flat list: a title row per section, then a row per line: number, played, hold.
+    // One flat list: a title row per section, then a row per line: number, played, hold, worth.
     QTreeWidget* lstChart() const { return lstChart_; }
     QTreeWidgetItem* LineRow(int line) const { return rows_.at(std::size_t(line)); }
     QLabel* lblCost() const { return lblCost_; }
     QLabel* lblDeal() const { return lblDeal_; }  // the line of the hand being held, in words
     const Announcer& Voice() const { return *voice_; }
+    QComboBox* cboLevel() const { return cboLevel_; }
+    FrontierPlot* plotFrontier() const { return plotFrontier_; }
+    QPushButton* cmdSavePdf() const { return cmdSavePdf_; }
+    QPushButton* cmdSaveText() const { return cmdSaveText_; }
+
+signals:
+    void LevelChosen();  // the chart shown changed: its lines are numbered afresh
 
 public slots:
     void cmdOK_Click();  // unloads the window
+    void cmdSavePdf_Click();
+    void cmdSaveText_Click();
 
 private:
+    void AddLevels();
     void AddSections();
     // LightLine and ShowDeal: `words` empty for the line's own; said again only if `sayAgain`.
     void Light(int line, const QString& words, bool sayAgain);
+    void FillRows();
     void PaintRow(int line, bool lit);
     void NameCells(QTreeWidgetItem& row) const;
+    void Save(bool pdf);
 
-    const modcards::analysis::StrategyChart& chart_;
+    std::vector<modcards::analysis::ChartLevel> levels_;
+    int level_ = 0;
+    QComboBox* cboLevel_ = nullptr;
+    FrontierPlot* plotFrontier_ = nullptr;
     QTreeWidget* lstChart_ = nullptr;
     std::vector<QTreeWidgetItem*> rows_;  // by line
     QLabel* lblCost_ = nullptr;
     QLabel* lblDeal_ = nullptr;
     Announcer* voice_ = nullptr;
+    QPushButton* cmdSavePdf_ = nullptr;
+    QPushButton* cmdSaveText_ = nullptr;
+    Dialogs* dialogs_ = nullptr;  // set by AllowSaving
+    QString saveFolder_;
     int lit_ = -1;
 };

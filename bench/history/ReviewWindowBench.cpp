@@ -79,7 +79,8 @@ struct Table : TableScene<ScriptedDialogs> {
         dialogs.inputAnswers.push_back(QStringLiteral("Bench"));
         window = std::make_unique<frmMain>(ctx, hand, aux);
         strategy = AddStrategy();
-        history = std::make_unique<TableHistory>(*window, hand, tables, strategy->Review(), ctx);
+        history = std::make_unique<TableHistory>(*window, hand, tables, strategy->Review(),
+                                                 strategy->BankrollEntry(), ctx);
         window->show();
         ready = QTest::qWaitFor(
             [&] {

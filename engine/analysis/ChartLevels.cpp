@@ -41,4 +41,27 @@ ChartLevel ChartWithin(const PaySums& sums, int lines, unsigned threads) {
     return ChartLevels(sums, lines, threads).front();
 }
 
+std::vector<FrontierPoint> FrontierOf(const std::vector<ChartLevel>& levels) {
+    std::vector<FrontierPoint> frontier;
+    for (const ChartLevel& level : levels)
+        frontier.push_back({level.lines, level.audit.chartReturn, level.audit.cost});
+    return frontier;
+}
+
+std::array<std::size_t, kLevelCosts.size() + 1> LevelBudgets(
+    const std::vector<FrontierPoint>& frontier) {
+    std::array<std::size_t, kLevelCosts.size() + 1> chosen{};
+    const std::size_t full = frontier.size() - 1;
+    for (std::size_t level = 0; level < kLevelCosts.size(); ++level) {
+        chosen[level] = full;
+        for (std::size_t i = 0; i < frontier.size(); ++i)
+            if (frontier[i].cost.ToDouble() <= kLevelCosts[level]) {
+                chosen[level] = i;
+                break;
+            }
+    }
+    chosen.back() = full;
+    return chosen;
+}
+
 }  // namespace modcards::analysis

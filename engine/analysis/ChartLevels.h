@@ -2,6 +2,8 @@
 // what a player learning in levels chooses from.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <vector>
 
 #include "engine/analysis/ChartAudit.h"
@@ -29,5 +31,24 @@ std::vector<ChartLevel> ChartLevels(const PaySums& sums, int fewestLines = kMinC
 // The cheapest chart found within `lines` lines: the first of ChartLevels(sums, lines), the
 // full chart when that is short enough.
 ChartLevel ChartWithin(const PaySums& sums, int lines, unsigned threads = 2);
+
+// One budget of the frontier: the cheapest chart within `lines` lines, by exact audit.
+struct FrontierPoint {
+    int lines = 0;
+    Fraction chartReturn;  // per unit bet
+    Fraction cost;         // perfect play's return less the chart's
+    friend bool operator==(const FrontierPoint&, const FrontierPoint&) = default;
+};
+
+std::vector<FrontierPoint> FrontierOf(const std::vector<ChartLevel>& levels);
+
+// The costs per unit bet a player learning in levels steps down through: 1%, 0.1%, 0.02%; on
+// the game's table each step costs several times less than the one before.
+inline constexpr std::array<double, 3> kLevelCosts = {0.01, 0.001, 0.0002};
+
+// Indexes into `frontier` (shortest budget first, not empty): for each of kLevelCosts the
+// smallest budget costing at most that (the full chart when none does), then the full chart.
+std::array<std::size_t, kLevelCosts.size() + 1> LevelBudgets(
+    const std::vector<FrontierPoint>& frontier);
 
 }  // namespace modcards::analysis

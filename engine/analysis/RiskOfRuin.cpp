@@ -148,4 +148,47 @@ TripRisk AnalyzeTrip(const std::vector<PayChance>& chances, const Trip& trip) {
     return risk;
 }
 
+// Backwards from the trip's end, as AnalyzeTrip: the chances within h hands from every
+// bankroll, read at the trip's bankroll after each step.
+TripCourse CourseOfTrip(const std::vector<PayChance>& chances, const Trip& trip,
+                        const std::function<bool()>& goOn) {
+    if (trip.bankroll < 0 || trip.hands < 0 || trip.goal < 0)
+        throw std::invalid_argument("a bankroll, a number of hands and a goal cannot be negative");
+    CheckChances(chances);
+    TripCourse course;
+    const auto at = [&trip](const std::vector<double>& from) {
+        return trip.bankroll < static_cast<std::int64_t>(from.size())
+                   ? from[static_cast<std::size_t>(trip.bankroll)]
+                   : 0.0;
+    };
+    if (trip.goal > 0 && trip.bankroll >= trip.goal) {
+        course.broke.assign(static_cast<std::size_t>(trip.hands + 1), 0.0);
+        course.goal.assign(static_cast<std::size_t>(trip.hands + 1), 1.0);
+        return course;
+    }
+    const auto size = static_cast<std::size_t>(trip.goal > 0 ? trip.goal : trip.hands + 2);
+    Chances now{std::vector<double>(size, 0.0), std::vector<double>(size, 0.0)};
+    now.broke[0] = 1;
+    Chances earlier = now;
+    std::int64_t top = 0;  // without a goal: above it every chance of going broke is negligible
+    course.broke.push_back(at(now.broke));
+    course.goal.push_back(at(now.goal));
+    for (std::int64_t h = 1; h <= trip.hands; ++h) {
+        if (goOn && !goOn()) break;
+        if (trip.goal > 0) {
+            StepBack(chances, now.broke, earlier.broke, trip.goal - 1, 0, 1);
+            StepBack(chances, now.goal, earlier.goal, trip.goal - 1, 1, 0);
+        } else {
+            StepBack(chances, now.broke, earlier.broke, top + 1, 0, 1);
+            top = std::min<std::int64_t>(top + 1, trip.hands);
+            while (top > 0 && earlier.broke[static_cast<std::size_t>(top)] < kNegligible)
+                earlier.broke[static_cast<std::size_t>(top--)] = 0;
+        }
+        std::swap(now, earlier);
+        course.broke.push_back(at(now.broke));
+        course.goal.push_back(at(now.goal));
+    }
+    return course;
+}
+
 }  // namespace modcards::analysis

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "engine/analysis/GameAnalysis.h"
@@ -54,5 +55,18 @@ double LongRunRuinBase(const std::vector<PayChance>& chances);
 // hands without a goal, less where the chance of going broke is negligible). Throws
 // std::invalid_argument for a negative figure.
 TripRisk AnalyzeTrip(const std::vector<PayChance>& chances, const Trip& trip);
+
+// The trip hand by hand: after n = 0..hands hands, the chance of having gone broke and of
+// having reached the goal (0 without one). The last entries are AnalyzeTrip's broke and goal.
+struct TripCourse {
+    std::vector<double> broke;
+    std::vector<double> goal;
+};
+
+// Takes the time AnalyzeTrip takes for the chances of going broke. `goOn` is asked before each
+// hand's step; when it answers false the course stops short, with fewer entries. Throws
+// std::invalid_argument for a negative figure.
+TripCourse CourseOfTrip(const std::vector<PayChance>& chances, const Trip& trip,
+                        const std::function<bool()>& goOn = {});
 
 }  // namespace modcards::analysis

@@ -31,7 +31,8 @@ protected:
     void OpenWithHistory() {
         Open();
         strategy = AddStrategy();
-        history = std::make_unique<TableHistory>(*window, hand, tables, strategy->Review(), ctx);
+        history = std::make_unique<TableHistory>(*window, hand, tables, strategy->Review(),
+                                                 strategy->BankrollEntry(), ctx);
     }
     void WaitForHands(std::int64_t count) {
         ASSERT_TRUE(
@@ -182,7 +183,8 @@ TEST_F(TableHandHistory, SessionReviewOpensOnceForThePlayerAtTheTable) {
     QStringList entries;
     for (QAction* action : qobject_cast<QMenu*>(strategy->Review()->parent())->actions())
         entries << action->text();
-    EXPECT_EQ(entries.back(), "Session &Review");
+    EXPECT_EQ(entries.mid(entries.size() - 2),
+              (QStringList{"Session &Review", QStringLiteral("&Bankroll\u2026")}));
 
     // The window is there at once, busy while its figures are read on another thread.
     strategy->Review()->trigger();
@@ -199,8 +201,17 @@ TEST_F(TableHandHistory, SessionReviewOpensOnceForThePlayerAtTheTable) {
     // A second opening brings the same window; closing the table closes it.
     strategy->Review()->trigger();
     EXPECT_EQ(history->Review(), review);
+
+    // The bankroll is given the player's measured play from the same history.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return strategy->Tables().Advisor() != nullptr; }, 20000));
+    strategy->BankrollEntry()->trigger();  // opens once the measured play is read
+    ASSERT_TRUE(QTest::qWaitFor([&] { return history->Bankroll() != nullptr; }, 20000));
+    frmBankroll* bankroll = history->Bankroll();
+    EXPECT_TRUE(bankroll->isVisible());
+    EXPECT_TRUE(bankroll->lblModel()->text().contains("over your 1 hand ("));
     c().cmdEnd->click();
     EXPECT_FALSE(review->isVisible());
+    EXPECT_FALSE(bankroll->isVisible());
 }
 
 // The messages told so far with the title of the history's news.

@@ -20,7 +20,8 @@ protected:
     void OpenWithStrategy() {
         Open();
         strategy = AddStrategy();
-        history = std::make_unique<TableHistory>(*window, hand, tables, strategy->Review(), ctx);
+        history = std::make_unique<TableHistory>(*window, hand, tables, strategy->Review(),
+                                                 strategy->BankrollEntry(), ctx);
     }
 
     // Types `key` as the window system would: to the active window's focused control.

@@ -9,6 +9,7 @@
 
 #include "engine/analysis/GameChart.h"
 #include "windows/frmAnalyse.h"
+#include "windows/frmBankroll.h"
 #include "windows/frmChart.h"
 #include "windows/frmRankings.h"
 #include "windows/frmReview.h"
@@ -35,13 +36,14 @@ TEST(WindowsOnScreen, OpenInsideTheAreaOfTheirTablesScreenShrinkingOnlyWhatMayRe
     auto* chart =
         new frmChart(&table, modcards::analysis::GameChart(), modcards::analysis::GameChartAudit());
     auto* review = new frmReview(&table, 5, NoHands);
+    auto* bankroll = new frmBankroll(&table, {"Ann", nullptr, 0, 0, {}});
     auto* stats = new frmStats(&table);
     auto* rankings = new frmRankings();  // no parent: the active window is its table
     auto* analyse = new frmAnalyse(
         &table, {modcards::analysis::GamePays(), 5, &modcards::analysis::GameChart(), nullptr});
     const QSize statsSize = stats->size(), rankingsSize = rankings->size();
     for (QWidget* window :
-         std::initializer_list<QWidget*>{chart, review, stats, rankings, analyse}) {
+         std::initializer_list<QWidget*>{chart, review, bankroll, stats, rankings, analyse}) {
         table.activateWindow();
         ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &table; }));
         window->show();
@@ -53,7 +55,7 @@ TEST(WindowsOnScreen, OpenInsideTheAreaOfTheirTablesScreenShrinkingOnlyWhatMayRe
     EXPECT_EQ(chart->frameGeometry().height(), area.height());  // the list shorter
     // At their smallest the resizable ones still hold every control at its own minimum, and
     // they may be made smaller than they open.
-    for (QWidget* window : std::initializer_list<QWidget*>{chart, review, analyse}) {
+    for (QWidget* window : std::initializer_list<QWidget*>{chart, review, bankroll, analyse}) {
         SCOPED_TRACE(window->windowTitle().toStdString());
         const QSize needed = window->layout()->totalMinimumSize();
         EXPECT_LE(needed.width(), window->minimumWidth());

@@ -1,0 +1,100 @@
+// The bankroll window: perfect play's figures are the risk of ruin's, a player without
+// mistakes is perfect play, a costlier one lasts less, and bad asks are told in words.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "engine/analysis/GameAnalysis.h"
+#include "engine/analysis/MeasuredPlay.h"
+#include "engine/analysis/RiskOfRuin.h"
+#include "game/Bankroll.h"
+#include "tests/support/GameAdvisor.h"
+#include "windows/frmBankroll.h"
+
+namespace {
+
+using namespace modcards::analysis;
+
+std::shared_ptr<const HoldAdvisor> SharedAdvisor() {
+    return {&GameAdvisor(), [](const HoldAdvisor*) {}};  // kept for the whole run
+}
+
+const BankrollFigures& WorkedOut(frmBankroll& window) {
+    if (window.Work()->Busy()) {
+        EXPECT_FALSE(window.cmdWorkOut()->isEnabled());
+        QSignalSpy ready(window.Work(), &BankrollWork::Ready);
+        EXPECT_TRUE(ready.wait(60000));
+    }
+    EXPECT_TRUE(window.cmdWorkOut()->isEnabled());
+    return *window.Work()->Figures();
+}
+
+// Asks again once the answer to the last ask is in.
+void Ask(frmBankroll& window, int bankroll, int hands, int goal) {
+    if (window.Work()->Busy()) WorkedOut(window);
+    window.txtBankroll()->setValue(bankroll);
+    window.txtHands()->setValue(hands);
+    window.txtGoal()->setValue(goal);
+    window.cmdWorkOut()->click();
+}
+
+TEST(BankrollWindow, PerfectPlaysFiguresAreTheRiskOfRuinsAndNoMistakesArePerfectPlay) {
+    frmBankroll window(nullptr, {"Ann", SharedAdvisor(), 0, 120, {}});
+    Ask(window, 203, 300, 403);  // 40 bets and 3 credits; the goal: 80 bets and the 3 credits
+    const BankrollFigures& figures = WorkedOut(window);
+    EXPECT_EQ(figures.ask, (BankrollAsk{203, 300, 403}));
+
+    const std::vector<PayChance> perfect = PayChancesOf(
+        GameAdvisor().sums().pays(), AnalyzeGame(GameAdvisor().sums(), 2, TieBreak::LowerVariance));
+    const TripRisk risk = AnalyzeTrip(perfect, {40, 300, 80});
+    EXPECT_NEAR(figures.perfect.broke.back(), risk.broke, 1e-12);
+    EXPECT_NEAR(figures.perfect.goal.back(), risk.goal, 1e-12);
+    EXPECT_EQ(figures.yours.broke, figures.perfect.broke);
+    EXPECT_EQ(figures.yours.goal, figures.perfect.goal);
+    ASSERT_EQ(window.plotSurvival()->Perfect().size(), 301u);
+    EXPECT_NEAR(window.plotSurvival()->Perfect().back(), 1 - risk.broke, 1e-12);
+    EXPECT_EQ(window.lblResult()->text(),
+              BankrollSentence(figures.ask, figures.yours, figures.perfect));
+}
+
+TEST(BankrollWindow, ACostlierPlayerLastsLessAndBadAsksAreToldInWords) {
+    // 0.25 credits a hand below perfect play: 0.05 of each bet.
+    frmBankroll window(nullptr, {"Ann", SharedAdvisor(), 0.25, 1000, {}});
+    EXPECT_TRUE(window.lblModel()->text().contains("0.2500 credits a hand"));
+    Ask(window, 100, 200, 0);
+    const BankrollFigures& figures = WorkedOut(window);
+    const std::vector<PayChance> perfect = PayChancesOf(
+        GameAdvisor().sums().pays(), AnalyzeGame(GameAdvisor().sums(), 2, TieBreak::LowerVariance));
+    EXPECT_NEAR(figures.yours.broke.back(),
+                AnalyzeTrip(WithMeasuredCost(perfect, 0.05), {20, 200, 0}).broke, 1e-12);
+    EXPECT_GT(figures.yours.broke.back(), figures.perfect.broke.back());
+    EXPECT_TRUE(figures.yours.goal.empty() || figures.yours.goal.back() == 0);
+
+    Ask(window, 100, 200, 50);  // a goal below the bankroll
+    EXPECT_EQ(window.lblResult()->text(), "A goal above the bankroll, please, or 0 for none.");
+    EXPECT_FALSE(window.Work()->Busy());
+}
+
+TEST(BankrollWindow, CreditsBecomeWholeBetsAndTheLeftoverCountsTowardTheGoal) {
+    EXPECT_EQ(TripInBets({203, 10, 400}, 5).bankroll, 40);
+    EXPECT_EQ(TripInBets({203, 10, 403}, 5).goal, 80);  // 80 bets and 3 credits: 403
+    EXPECT_EQ(TripInBets({203, 10, 404}, 5).goal, 81);
+    EXPECT_EQ(TripInBets({200, 10, 400}, 5).goal, 80);
+    EXPECT_EQ(TripInBets({201, 10, 400}, 5).goal, 80);
+    EXPECT_EQ(TripInBets({200, 10, 401}, 5).goal, 81);
+    EXPECT_EQ(TripInBets({200, 10, 0}, 5).goal, 0);
+    EXPECT_FALSE(BankrollAskProblem({4, 10, 0}, 5).isEmpty());
+    EXPECT_FALSE(BankrollAskProblem({100, 0, 0}, 5).isEmpty());
+    EXPECT_TRUE(BankrollAskProblem({100, 10, 0}, 5).isEmpty());
+}
+
+TEST(BankrollWindow, WithoutTheTablesItSaysTheyAreComing) {
+    frmBankroll window(nullptr, {"Ann", nullptr, 0, 0, {}});
+    EXPECT_EQ(window.Work(), nullptr);
+    EXPECT_TRUE(window.lblModel()->text().contains("still being worked out"));
+    window.cmdWorkOut_Click();  // does nothing
+}
+
+}  // namespace

@@ -1,0 +1,136 @@
+// The bankroll window.
+#include "windows/frmBankroll.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "assets/Fonts.h"
+#include "game/Bankroll.h"
+#include "windows/WindowLook.h"
+
+using namespace winlook;
+
+namespace {
+
+constexpr QSize kSize(680, 600);
+constexpr QSize kOkSize(112, 28);
+constexpr int kStartBankroll = 1000, kStartHands = 1000, kStartGoal = 2000;
+
+std::vector<double> Lasting(const modcards::analysis::TripCourse& course) {
+    std::vector<double> lasting;
+    for (const double broke : course.broke) lasting.push_back(1 - broke);
+    return lasting;
+}
+
+}  // namespace
+
+frmBankroll::frmBankroll(QWidget* mainWindow, BankrollSetup setup) : QWidget(mainWindow) {
+    SetUpSizableWindow(this, Qt::Tool, QStringLiteral("Bankroll"), kSize, Qt::white);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->setSpacing(6);
+    layout->addWidget(AddHeading(
+        this, QStringLiteral("lblTitle"),
+        QStringLiteral("Bankroll of %1 at This Table").arg(setup.player.trimmed()), QRect()));
+
+    auto* inputs = new QHBoxLayout;
+    auto* form = new QFormLayout;
+    form->setLabelAlignment(Qt::AlignRight);
+    txtBankroll_ = AddInput(QStringLiteral("txtBankroll"), QStringLiteral("&Bankroll (credits):"),
+                            5, int(kMostBankrollCredits), kStartBankroll, form);
+    txtHands_ = AddInput(QStringLiteral("txtHands"), QStringLiteral("&Hands:"), 1,
+                         int(kMostBankrollHands), kStartHands, form);
+    txtGoal_ = AddInput(QStringLiteral("txtGoal"), QStringLiteral("&Goal (credits, 0 for none):"),
+                        0, int(kMostGoalBets * 5), kStartGoal, form);
+    inputs->addLayout(form);
+    cmdWorkOut_ =
+        AddButton(this, QStringLiteral("cmdWorkOut"), QStringLiteral("&Work Out"), QRect());
+    cmdWorkOut_->setFixedSize(kOkSize);
+    inputs->addWidget(cmdWorkOut_, 0, Qt::AlignBottom);
+    inputs->addStretch(1);
+    layout->addLayout(inputs);
+
+    const auto sentence = [this](const QString& name) {
+        QLabel* label = AddLabel(this, name, QString(), QRect(), fonts::Garamond(12, false),
+                                 Qt::AlignLeft | Qt::AlignVCenter, Qt::black, kSentenceGround);
+        label->setWordWrap(true);
+        label->setMargin(4);
+        return label;
+    };
+    lblModel_ = sentence(QStringLiteral("lblModel"));
+    lblResult_ = sentence(QStringLiteral("lblResult"));
+    layout->addWidget(lblModel_);
+    layout->addWidget(lblResult_);
+    plotSurvival_ = new SurvivalPlot(this);
+    layout->addWidget(plotSurvival_, 1);
+
+    QPushButton* ok = AddOkButton(this, QRect(QPoint(), kOkSize));
+    ok->setFixedSize(kOkSize);
+    layout->addWidget(ok, 0, Qt::AlignRight);
+    connect(ok, &QPushButton::clicked, this, &frmBankroll::cmdOK_Click);
+    PressedByEscape(ok);
+    connect(cmdWorkOut_, &QPushButton::clicked, this, &frmBankroll::cmdWorkOut_Click);
+
+    QString model = setup.problem.isEmpty() ? QString() : setup.problem + u' ';
+    if (!setup.advisor) {
+        lblModel_->setText(
+            QStringLiteral("The perfect-play tables of this table are still being "
+                           "worked out: open this window again in a moment."));
+        cmdWorkOut_->setEnabled(false);
+        return;
+    }
+    stake_ = static_cast<int>(setup.advisor->sums().pays().unit);
+    lblModel_->setText(model +
+                       MeasuredPlaySentence(setup.costPerHand, setup.handsMeasured, stake_));
+    work_ = new BankrollWork(setup.advisor, setup.costPerHand / stake_, this);
+    connect(work_, &BankrollWork::Ready, this, &frmBankroll::ShowFigures);
+    connect(work_, &BankrollWork::Failed, this, &frmBankroll::ShowFailure);
+    cmdWorkOut_Click();
+}
+
+QSpinBox* frmBankroll::AddInput(const QString& name, const QString& caption, int low, int high,
+                                int value, QFormLayout* form) {
+    auto* box = new QSpinBox(this);
+    box->setObjectName(name);
+    box->setRange(low, high);
+    box->setValue(value);
+    box->setGroupSeparatorShown(true);
+    box->setFont(fonts::SansSerif(10.5));
+    QLabel* label = AddLabel(this, name + QStringLiteral("Caption"), caption, QRect(),
+                             fonts::Garamond(12), Qt::AlignRight | Qt::AlignVCenter, Qt::black);
+    label->setBuddy(box);
+    box->setAccessibleName(QString(caption).remove(u'&').remove(u':'));
+    form->addRow(label, box);
+    return box;
+}
+
+void frmBankroll::cmdWorkOut_Click() {
+    if (!work_) return;
+    const BankrollAsk ask{txtBankroll_->value(), txtHands_->value(), txtGoal_->value()};
+    const QString problem = BankrollAskProblem(ask, stake_);
+    if (!problem.isEmpty()) {
+        lblResult_->setText(problem);
+        return;
+    }
+    lblResult_->setText(QStringLiteral("Working out the chances\u2026"));
+    cmdWorkOut_->setEnabled(false);  // until this answer is in
+    work_->Start(ask);
+}
+
+void frmBankroll::ShowFigures() {
+    cmdWorkOut_->setEnabled(true);
+    const BankrollFigures& figures = *work_->Figures();
+    lblResult_->setText(BankrollSentence(figures.ask, figures.yours, figures.perfect));
+    lblResult_->setAccessibleName(lblResult_->text());
+    plotSurvival_->SetCurves(Lasting(figures.yours), Lasting(figures.perfect));
+}
+
+void frmBankroll::ShowFailure() {
+    cmdWorkOut_->setEnabled(true);
+    lblResult_->setText(QStringLiteral("The chances cannot be worked out: ") + work_->Failure());
+}
+
+void frmBankroll::cmdOK_Click() {
+    close();
+}
