@@ -23,10 +23,26 @@ QString ChartLineTitle(const modcards::analysis::StrategyChart& chart, int line)
 }
 
 QString HoldChartLine(const modcards::analysis::StrategyChart& chart, const modcards::Hand& dealt,
-                      std::uint8_t kept) {
-    const int line = chart.LineOfHold(dealt, kept);
-    if (line >= 0) return ChartLineTitle(chart, line);
-    return QString::fromStdString(chart.HoldText(dealt, kept));
+                      modcards::HoldMask kept) {
+    const modcards::analysis::HoldName name = chart.NameHold(dealt, kept);
+    const QString rest = QString::fromStdString(name.rest);
+    if (name.line >= 0) return ChartLineTitle(chart, name.line) + rest;
+    return QString::fromStdString(name.text) + rest;
+}
+
+QString DealLineText(const modcards::analysis::StrategyChart& chart, const modcards::Hand& dealt,
+                     modcards::HoldMask kept) {
+    const modcards::analysis::ChartHandPlay play = chart.PlayHand(dealt);
+    const QString plays =
+        QStringLiteral("The hand on the table plays ") + ChartLineTitle(chart, play.line);
+    if (kept == play.keptSlots) return plays + QStringLiteral("; your hold follows it.");
+    if (const auto name = chart.NameHold(dealt, kept); name.line == play.line && name.rest.empty())
+        return plays + QStringLiteral(
+                           "; your hold is of that line too, but the chart keeps "
+                           "other cards.");
+    if (kept == 0) return plays + QStringLiteral("; your hold keeps no card.");
+    return plays + QStringLiteral("; your hold keeps ") + HoldChartLine(chart, dealt, kept) +
+           QStringLiteral(" instead.");
 }
 
 QString ShareOfDeals(std::int64_t deals) {

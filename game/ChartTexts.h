@@ -14,9 +14,16 @@
 QString ChartLineTitle(const modcards::analysis::StrategyChart& chart, int line);
 
 // The line naming the hold `kept` (bit i: table position i) of `dealt`, as ChartLineTitle
-// says it, or the hold's own pattern in words when no line of the chart covers it.
+// says it, or the hold's own pattern in words when no line of the chart covers it; cards kept
+// beside a named part follow it: "Line 30: A pair, plus a king".
 QString HoldChartLine(const modcards::analysis::StrategyChart& chart, const modcards::Hand& dealt,
-                      std::uint8_t kept);
+                      modcards::HoldMask kept);
+
+// Which line the hand `dealt` plays and whether the hold `kept` follows it: "The hand on the
+// table plays Line 43: A single card; your hold follows it." or "...; your hold keeps Line 50:
+// ... instead."
+QString DealLineText(const modcards::analysis::StrategyChart& chart, const modcards::Hand& dealt,
+                     modcards::HoldMask kept);
 
 // The share of all 2,598,960 deals, as a percentage with four decimals: "12.3456%".
 QString ShareOfDeals(std::int64_t deals);

@@ -1,6 +1,7 @@
 // The program-wide state of one run and the services the windows pass to the logic.
 #pragma once
 
+#include <QSettings>
 #include <cstdint>
 #include <filesystem>
 #include <utility>
@@ -32,6 +33,8 @@ struct GameContext {
     const output::Clock& clock;
     modcards::RandomSource& random;
     Dialogs& dialogs;
+    // Where choices such as the trainer's are kept between runs; none keeps nothing.
+    QSettings* settings = nullptr;
 
     // The account's seat, held for this table while the player sits here, so that no other
     // copy of the game plays the same account at once.

@@ -20,16 +20,34 @@ struct HoldHint {
 std::vector<HoldHint> TopHolds(const modcards::analysis::HoldAdvisor& advisor,
                                const modcards::Hand& dealt, std::size_t count);
 
+// What the game's strategy chart plays on a deal, beside the best hold.
+struct ChartVerdict {
+    int line = 0;   // the line played, an index into the chart's lines
+    HoldHint hold;  // the chart's hold, with its value
+    HoldHint best;
+    // True when the chart's hold is worth less than the best: the deal is one of its exceptions.
+    bool Errs() const { return hold.rank > 1; }
+    double CreditsLost() const { return best.credits - hold.credits; }
+};
+
+// The game chart's play of `dealt` (advised on the game's own pay table).
+ChartVerdict JudgeChart(const modcards::analysis::HoldAdvisor& advisor,
+                        const modcards::Hand& dealt);
+
 struct HoldVerdict {
     HoldHint played;
     HoldHint best;
+    ChartVerdict chart;
     // Graded on the exact values, as the session review grades the hand: a hold of the best
-    // value is right, whichever of several equal holds it is, and a close call is no mistake.
+    // value is right, whichever of several equal holds it is, a close call is no mistake, and
+    // nor is the chart's own hold where the chart errs.
     history::HoldGrade grade = history::HoldGrade::Best;
     bool IsMistake() const { return grade == history::HoldGrade::Mistake; }
+    bool IsChartException() const { return grade == history::HoldGrade::ChartException; }
     double CreditsLost() const { return best.credits - played.credits; }
 };
 
-// How the hold `played` (a slot mask as in HoldHint) compares with the best hold of the hand.
+// How the hold `played` (a slot mask as in HoldHint) compares with the best hold of the hand
+// and with the chart's; a hold worth less than the best by `threshold` or more is a mistake.
 HoldVerdict JudgeHold(const modcards::analysis::HoldAdvisor& advisor, const modcards::Hand& dealt,
-                      modcards::HoldMask played);
+                      modcards::HoldMask played, double threshold = history::kCloseCallCredits);

@@ -41,7 +41,7 @@ std::vector<ReviewFigure> ReviewFigures(const history::SessionReview& review) {
         {QStringLiteral("Return With Perfect Play"), returnOf(review.PerfectReturn())},
         {QStringLiteral("Mistakes"), QString::number(review.mistakeCount)},
         {QStringLiteral("Lost To Mistakes"),
-         CreditsText(review.mistakesCost) + QStringLiteral(" credits")},
+         CostText(review.mistakesCost) + QStringLiteral(" credits")},
         {QStringLiteral("Luck"), SignedCredits(review.luck) + QStringLiteral(" credits")},
     };
 }
@@ -53,8 +53,6 @@ QString HandText(const modcards::Hand& hand) {
 }
 
 ReviewRow ReviewRowOf(const history::HandRecord& hand) {
-    // A close call costs under a hundredth: four decimals show that it is not nothing.
-    const int decimals = hand.Cost() < 0.01 ? 4 : 2;
     return {HandText(hand.dealt), HoldText(hand.dealt, hand.held),
-            HoldText(hand.dealt, hand.bestHeld), QString::number(hand.Cost(), 'f', decimals)};
+            HoldText(hand.dealt, hand.bestHeld), CostText(hand.Cost())};
 }

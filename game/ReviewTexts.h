@@ -28,7 +28,7 @@ QString SignedCredits(double credits);
 QString HandText(const modcards::Hand& hand);
 
 // One hand of the mistakes or close calls list: the deal, the hold taken, the best hold and
-// what the hold taken gave up, in credits.
+// what the hold taken gave up, in credits (CostText: a mistake never reads as a close call).
 struct ReviewRow {
     QString dealt;
     QString held;

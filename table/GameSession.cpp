@@ -41,8 +41,14 @@ GameSession::GameSession(Dialogs& dialogs)
       hand_(context_, dealer_),
       tables_(context_.PayTable),
       aux_(std::make_unique<AuxWindows>(dialogs)) {
+    // The desktop's own place for a program's settings (~/.config/deuceswild/deuceswild.conf).
+    settings_ =
+        std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                    QStringLiteral("deuceswild"), QStringLiteral("deuceswild"));
+    context_.settings = settings_.get();
     window_ = std::make_unique<frmMain>(context_, hand_, *aux_);
-    strategy_ = std::make_unique<StrategyMenu>(*window_, hand_, tables_, *aux_, dialogs);
+    strategy_ =
+        std::make_unique<StrategyMenu>(*window_, hand_, tables_, *aux_, dialogs, context_.settings);
     history_ = std::make_unique<TableHistory>(*window_, hand_, tables_, strategy_->Review(),
                                               strategy_->BankrollEntry(), context_);
     // The work starts when the event loop first runs: after the window is shown.

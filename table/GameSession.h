@@ -2,6 +2,7 @@
 // table, the hand at the table, the perfect-play tables, and the windows that use them.
 #pragma once
 
+#include <QSettings>
 #include <QString>
 #include <filesystem>
 #include <memory>
@@ -37,6 +38,7 @@ private:
     output::SystemClock clock_;
     std::unique_ptr<modcards::RandomSource> random_;
     GameContext context_;
+    std::unique_ptr<QSettings> settings_;  // kept past the windows that use it
     RandomDealer dealer_;
     TableHand hand_;
     PerfectPlay tables_;

@@ -18,14 +18,17 @@ public:
 
     // Says the holds are still being worked out.
     void ShowPending();
-    // Lists `holds`, best first, for the hand `dealt` in table order.
-    void ShowHolds(const modcards::Hand& dealt, std::vector<HoldHint> holds);
+    // Lists `holds`, best first, for the hand `dealt` in table order, and `note` under them
+    // (where the chart's hold is not the best); the panel grows to fit.
+    void ShowHolds(const modcards::Hand& dealt, std::vector<HoldHint> holds,
+                   const QString& note = {});
     // Says why there is no hint.
     void ShowFailure(const QString& why);
 
     const std::vector<HoldHint>& Holds() const { return holds_; }
     // The game chart's line naming each hold listed, in the order of Holds().
     const QStringList& ChartLines() const { return chartLines_; }
+    const QString& Note() const { return note_; }
     // What the panel says, one line per row; also its accessible description.
     const QString& Text() const { return text_; }
 
@@ -39,11 +42,14 @@ protected:
 private:
     void SetMessage(const QString& message);
     void PaintRow(QPainter& painter, const HoldHint& hold, const QString& chartLine, int top) const;
+    static int RowHeight(const QString& chartLine);
 
     int stake_;
     modcards::Hand dealt_{};
     std::vector<HoldHint> holds_;
     QStringList chartLines_;
-    QString message_;  // shown instead of rows while there are none
+    QString note_;
+    int decimals_ = 2;  // enough for every listed value against the best (HoldsDecimals)
+    QString message_;   // shown instead of rows while there are none
     QString text_;
 };

@@ -1,11 +1,14 @@
 // The Strategy menu: hint, trainer, strategy chart and the table's return under perfect play.
 #include "table/StrategyMenu.h"
 
+#include <QActionGroup>
 #include <QMenuBar>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QTimer>
 
 #include "engine/analysis/GameChart.h"
+#include "game/GameDialogs.h"
 #include "game/HintTexts.h"
 #include "game/HoldHints.h"
 #include "table/TableVoice.h"
@@ -19,9 +22,15 @@ constexpr std::size_t kHintRows = 5;
 }  // namespace
 
 StrategyMenu::StrategyMenu(frmMain& window, TableHand& hand, const PerfectPlay& tables,
-                           AuxWindows& aux, Dialogs& dialogs)
-    : window_(window), hand_(hand), tables_(tables), aux_(aux), dialogs_(dialogs) {
+                           AuxWindows& aux, Dialogs& dialogs, QSettings* settings)
+    : window_(window),
+      hand_(hand),
+      tables_(tables),
+      aux_(aux),
+      dialogs_(dialogs),
+      settings_(settings) {
     BuildMenu();
+    KeepTrainerSettings();
     const TableControls& c = window_.Controls();
     QWidget* table = window_.centralWidget();
     for (std::size_t i = 0; i < 5; ++i) rings_[i] = new KeepRing(c.pHand[i]);
@@ -63,6 +72,18 @@ void StrategyMenu::BuildMenu() {
     mnuTrainer_->setCheckable(true);
     mnuTrainer_->setToolTip(
         QStringLiteral("Before the draw, say when a hold pays less on average than the best"));
+    mnuThreshold_ = mnuStrategy_->addMenu(QStringLiteral("Trainer Thr&eshold"));
+    mnuThreshold_->setToolTipsVisible(true);
+    auto* thresholds = new QActionGroup(mnuThreshold_);
+    for (double threshold : kTrainerThresholds) {
+        QAction* choice = mnuThreshold_->addAction(ThresholdText(threshold));
+        choice->setCheckable(true);
+        choice->setData(threshold);
+        choice->setToolTip(
+            QStringLiteral("The trainer questions a hold worth %1 or more less than the best")
+                .arg(ThresholdText(threshold)));
+        thresholds->addAction(choice);
+    }
     mnuChart_ = mnuStrategy_->addAction(QStringLiteral("Strategy &Chart"));
     mnuChart_->setToolTip(
         QStringLiteral("The chart of this table: which hold to play, line by line, and its cost"));
@@ -85,6 +106,34 @@ void StrategyMenu::BuildMenu() {
     escape_->setContext(Qt::WidgetWithChildrenShortcut);
     connect(escape_, &QShortcut::activated, this, &StrategyMenu::HideHint);
     connect(mnuTrainer_, &QAction::toggled, &window_.Voice(), &TableVoice::SayTrainer);
+}
+
+// The trainer as it was left last time, and each change kept at once.
+void StrategyMenu::KeepTrainerSettings() {
+    if (settings_) trainer_ = ReadTrainerSettings(*settings_);
+    {
+        const QSignalBlocker quiet(mnuTrainer_);  // as it was left: nothing to announce
+        mnuTrainer_->setChecked(trainer_.on);
+    }
+    for (QAction* choice : mnuThreshold_->actions())
+        choice->setChecked(choice->data().toDouble() == trainer_.threshold);
+    connect(mnuTrainer_, &QAction::toggled, this, [this](bool on) {
+        trainer_.on = on;
+        SaveTrainerSettings();
+    });
+    connect(mnuThreshold_, &QMenu::triggered, this, [this](QAction* choice) {
+        trainer_.threshold = choice->data().toDouble();
+        SaveTrainerSettings();
+    });
+}
+
+// A settings file that cannot be written is told once; the trainer works on regardless.
+void StrategyMenu::SaveTrainerSettings() {
+    if (!settings_) return;
+    const QString error = WriteTrainerSettings(*settings_, trainer_);
+    if (error.isEmpty() || settingsErrorTold_) return;
+    settingsErrorTold_ = true;
+    ShowError(dialogs_, error);
 }
 
 // Between deal and draw only; at other times there is no hand to advise on. Asked again, the
@@ -110,7 +159,8 @@ void StrategyMenu::ShowHint() {
         const modcards::Hand dealt = hand_.Cards();  // in table order until the draw
         const std::vector<HoldHint> top = TopHolds(*advisor, dealt, kHintRows);
         MarkKeptCards(top.front());
-        panel_->ShowHolds(dealt, top);
+        panel_->ShowHolds(dealt, top,
+                          AsSentence(ChartExceptionText(dealt, JudgeChart(*advisor, dealt))));
     } else if (!tables_.Failure().isEmpty()) {
         panel_->ShowFailure(tables_.Failure());
     } else {
@@ -127,18 +177,19 @@ void StrategyMenu::HideHint() {
     MarkKeptCards(HoldHint{});
 }
 
-// A mistake is questioned, a close call is not; choosing to change the hold leaves the draw
+// A mistake is questioned, a close call is not; the chart's own hold where the chart errs is
+// shown as its exception, not as a mistake. Choosing to change the hold leaves the draw
 // undone. Until the tables are ready the trainer lets every draw go.
 bool StrategyMenu::TrainerLetsDraw() {
     const auto* advisor = tables_.Advisor();
     if (!mnuTrainer_->isChecked() || !advisor) return true;
     const modcards::Hand dealt = hand_.Cards();
-    const HoldVerdict verdict = JudgeHold(*advisor, dealt, hand_.Held());
-    if (!verdict.IsMistake()) return true;
+    const HoldVerdict verdict = JudgeHold(*advisor, dealt, hand_.Held(), trainer_.threshold);
+    if (!verdict.IsMistake() && !verdict.IsChartException()) return true;
     // The best hold stands marked on the table while the question is asked; the list of holds
     // follows when the player goes back to change the hold.
     MarkKeptCards(verdict.best);
-    const TrainerQuestion question = AskAboutHold(dealt, verdict);
+    const TrainerQuestion question = AskAboutHold(dealt, verdict, trainer_.threshold);
     if (dialogs_.Ask(question.text, question.title, question.drawAnyway, question.changeHold))
         return true;
     hintWanted_ = true;

@@ -1,6 +1,6 @@
 // The Strategy menu: a hint of the best holds between deal and draw, a trainer that questions a
-// weaker hold before the draw, the strategy chart, and the table's return under perfect play in
-// the help window.
+// weaker hold before the draw (on or off and its threshold kept between runs), the strategy chart,
+// and the table's return under perfect play in the help window.
 // It attaches to a table that is already built, asks the hand at the table, and leaves the
 // table's own behaviour alone.
 #pragma once
@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QObject>
 #include <QPointer>
+#include <QSettings>
 #include <QShortcut>
 #include <array>
 
@@ -15,6 +16,7 @@
 #include "game/HoldHints.h"
 #include "game/PerfectPlay.h"
 #include "game/TableHand.h"
+#include "game/TrainerSettings.h"
 #include "table/HintPanel.h"
 #include "table/KeepRing.h"
 #include "table/TableChart.h"
@@ -26,15 +28,19 @@ class frmMain;
 class StrategyMenu : public QObject {
     Q_OBJECT
 public:
-    // Adds the menu before Help; the hint and the trainer use `tables` once they are ready.
-    // Everything given outlives this object.
+    // Adds the menu before Help; the hint and the trainer use `tables` once they are ready. The
+    // trainer's settings are kept in `settings` when it is given. Everything given outlives
+    // this object.
     StrategyMenu(frmMain& window, TableHand& hand, const PerfectPlay& tables, AuxWindows& aux,
-                 Dialogs& dialogs);
+                 Dialogs& dialogs, QSettings* settings = nullptr);
     // Takes the menu, the hint and the draw check off the table again.
     ~StrategyMenu() override;
 
     QAction* Hint() const { return mnuHint_; }
     QAction* Trainer() const { return mnuTrainer_; }
+    // One checkable entry per threshold of kTrainerThresholds, the one in use checked.
+    QMenu* TrainerThreshold() const { return mnuThreshold_; }
+    const TrainerSettings& TrainerSetting() const { return trainer_; }
     QAction* Review() const { return mnuReview_; }  // opened by the table's hand history
     QAction* ChartEntry() const { return mnuChart_; }
     QAction* AnalyseEntry() const { return mnuAnalyse_; }
@@ -51,6 +57,8 @@ public slots:
 
 private:
     void BuildMenu();
+    void KeepTrainerSettings();
+    void SaveTrainerSettings();
     void MarkKeptCards(const HoldHint& hold);  // rings round the cards `hold` keeps, only
     void ShowHint();
     void HideHint();
@@ -65,6 +73,7 @@ private:
     QMenu* mnuStrategy_ = nullptr;
     QAction* mnuHint_ = nullptr;
     QAction* mnuTrainer_ = nullptr;
+    QMenu* mnuThreshold_ = nullptr;
     QAction* mnuReview_ = nullptr;
     QAction* mnuChart_ = nullptr;
     QAction* mnuAnalyse_ = nullptr;
@@ -74,5 +83,8 @@ private:
     TableChart* chart_ = nullptr;
     HintPanel* panel_ = nullptr;
     std::array<KeepRing*, 5> rings_{};
+    QSettings* settings_;
+    TrainerSettings trainer_;  // kept in settings_ when there is one
+    bool settingsErrorTold_ = false;
     bool hintWanted_ = false;  // asked for this hand; shown as soon as the tables are ready
 };

@@ -5,12 +5,14 @@
 #include <QStandardPaths>
 
 #include "engine/analysis/GameLevels.h"
+#include "game/ChartTexts.h"
 #include "table/frmMain.h"
 
 TableChart::TableChart(frmMain& window, const TableHand& hand, QAction* open, Dialogs& dialogs)
     : window_(window), hand_(hand), dialogs_(dialogs) {
     connect(open, &QAction::triggered, this, &TableChart::mnuChart_Click);
     connect(&hand_, &TableHand::Dealt, this, &TableChart::FollowTable);
+    connect(&hand_, &TableHand::HoldChanged, this, &TableChart::FollowTable);
     connect(&hand_, &TableHand::Settled, this, &TableChart::FollowTable);
 }
 
@@ -40,5 +42,7 @@ void TableChart::FollowTable() {
         return;
     }
     // In table order until the draw.
-    chart_->LightLine(chart_->Chart().PlayHand(hand_.Cards()).line);
+    const modcards::Hand& dealt = hand_.Cards();
+    const modcards::analysis::StrategyChart& chart = chart_->Chart();
+    chart_->ShowDeal(chart.PlayHand(dealt).line, DealLineText(chart, dealt, hand_.Held()));
 }

@@ -1,5 +1,6 @@
 // The strategy chart at the table: Strategy -> Strategy Chart opens the chart of the game's
-// table, and while a hand is held the line it falls under is lit.
+// table, and while a hand is held the line it falls under is lit, with whether the cards held
+// follow it.
 #pragma once
 
 #include <QAction>

@@ -21,11 +21,6 @@ using holdslook::kHeaderHeight;
 using holdslook::kHeading;
 using holdslook::kMargin;
 
-// Four decimals: enough to tell a close call from the best hold.
-QString ExactCredits(double credits) {
-    return QString::number(credits, 'f', 4);
-}
-
 }  // namespace
 
 ReviewDealPanel::ReviewDealPanel(QWidget* parent, int stake) : QWidget(parent), stake_(stake) {
@@ -53,14 +48,18 @@ void ReviewDealPanel::ShowHand(const history::HandRecord& hand,
     const auto takenAt = std::size_t(taken - all.begin());
     if (taken != all.end() && takenAt >= kBestRows) holds_.push_back(*taken);
     gapBeforeTaken_ = taken != all.end() && takenAt > kBestRows;
+    decimals_ = HoldsDecimals(holds_);
     footnote_ = hand.Cost() > 0
                     ? QStringLiteral("Your hold (framed) gave up %1 credits on average.")
-                          .arg(ExactCredits(hand.Cost()))
+                          .arg(CostText(hand.Cost()))
                     : QStringLiteral("Your hold (framed) was the best.");
+    if (const QString chart = ChartExceptionText(hand.dealt, JudgeChart(advisor, hand.dealt));
+        !chart.isEmpty())
+        footnote_ += u' ' + AsSentence(chart);
     QStringList lines(HandText(hand.dealt));
     for (const HoldHint& hold : holds_) {
         QString line = QStringLiteral("Keep %1: %2 credits")
-                           .arg(KeptCards(hand.dealt, hold), ExactCredits(hold.credits));
+                           .arg(KeptCards(hand.dealt, hold), CreditsText(hold.credits, decimals_));
         if (hold.rank == 1) line += QStringLiteral(", the best hold");
         if (hold.kept == hand.held) line += QStringLiteral(", your hold");
         lines << line;
@@ -90,8 +89,9 @@ void ReviewDealPanel::paintEvent(QPaintEvent*) {
     }
     painter.setPen(kHeading);
     painter.setFont(fonts::Aardvark(8.25, false));
-    painter.drawText(QRect(kMargin, top + 4, width() - 2 * kMargin, 20),
-                     Qt::AlignLeft | Qt::AlignVCenter, footnote_);
+    // Wrapped, never cut.
+    painter.drawText(QRect(kMargin, top + 4, width() - 2 * kMargin, height() - top - 6),
+                     Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, footnote_);
 }
 
 // Three dots between the best holds and the hold taken: the holds between are left out.
@@ -120,7 +120,7 @@ void ReviewDealPanel::PaintCards(QPainter& painter, int top) const {
 void ReviewDealPanel::PaintRow(QPainter& painter, const HoldHint& hold, int top) const {
     const QRectF row(kMargin - 4, top, width() - 2 * (kMargin - 4), kRowHeight - 2);
     holdslook::PaintHold(painter, row.adjusted(0, 0, -2, 0), kRowHeight - 2, hand_.dealt, hold,
-                         ExactCredits(hold.credits));
+                         CreditsText(hold.credits, decimals_));
     if (hold.kept == hand_.held) {
         painter.setPen(QPen(kTaken, 2));
         painter.setBrush(Qt::NoBrush);

@@ -40,5 +40,6 @@ private:
     bool gapBeforeTaken_ = false;  // holds left out between the best ones and the hold taken
     QString message_;
     QString footnote_;
+    int decimals_ = 2;  // enough for every listed value against the best (HoldsDecimals)
     QString text_;
 };

@@ -78,8 +78,10 @@ frmChart::frmChart(QWidget* mainWindow, std::vector<modcards::analysis::ChartLev
     plotFrontier_->setMaximumHeight(kPlotHeight);
     layout->addWidget(plotFrontier_, 0);
 
+    // Two rows at most: the line and whether the hold follows it.
     lblDeal_ = AddLabel(this, QStringLiteral("lblDeal"), QString(), QRect(), fonts::Garamond(12.75),
                         Qt::AlignLeft | Qt::AlignVCenter, Qt::black);
+    lblDeal_->setWordWrap(true);
     layout->addWidget(lblDeal_);
 
     lstChart_ = new QTreeWidget(this);
@@ -247,7 +249,16 @@ void frmChart::FillRows() {
 }
 
 void frmChart::LightLine(int line) {
+    Light(line, QString(), true);
+}
+
+void frmChart::ShowDeal(int line, const QString& words) {
+    Light(line, words, false);
+}
+
+void frmChart::Light(int line, const QString& words, bool sayAgain) {
     if (line < -1 || line >= int(rows_.size())) line = -1;
+    const QString before = lblDeal_->text();
     if (lit_ >= 0) PaintRow(lit_, false);
     lit_ = line;
     if (lit_ < 0) {
@@ -258,12 +269,15 @@ void frmChart::LightLine(int line) {
         // unselected, so that it shows lit.
         lstChart_->setCurrentItem(rows_[std::size_t(lit_)], 0, QItemSelectionModel::Clear);
         lstChart_->scrollToItem(rows_[std::size_t(lit_)], QAbstractItemView::PositionAtCenter);
-        lblDeal_->setText(QStringLiteral("The hand on the table plays ") +
-                          ChartLineTitle(Chart(), lit_));
+        lblDeal_->setText(words.isEmpty() ? QStringLiteral("The hand on the table plays ") +
+                                                ChartLineTitle(Chart(), lit_)
+                                          : words);
     }
     lblDeal_->setAccessibleName(lblDeal_->text());
-    // Read with the window when it opens; told when a new hand lights a line while it is open.
-    if (isVisible() && lit_ >= 0) voice_->Say(lblDeal_->text());
+    // Read with the window when it opens; told when a new hand lights a line while it is open,
+    // and when a new hold changes the words.
+    if (isVisible() && lit_ >= 0 && (sayAgain || lblDeal_->text() != before))
+        voice_->Say(lblDeal_->text());
 }
 
 void frmChart::PaintRow(int line, bool lit) {

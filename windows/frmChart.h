@@ -45,6 +45,9 @@ public:
     // Lights the line `line` (an index into the chart's lines), makes it the list's current row
     // and scrolls it into view, and says it while the window is open; -1 lights none.
     void LightLine(int line);
+    // Lights `line` and shows `words` of the hand held (whether the hold follows the line),
+    // saying them while the window is open when they change.
+    void ShowDeal(int line, const QString& words);
     int LitLine() const { return lit_; }
 
     // One flat list: a title row per section, then a row per line: number, played, hold, worth.
@@ -69,6 +72,8 @@ public slots:
 private:
     void AddLevels();
     void AddSections();
+    // LightLine and ShowDeal: `words` empty for the line's own; said again only if `sayAgain`.
+    void Light(int line, const QString& words, bool sayAgain);
     void FillRows();
     void PaintRow(int line, bool lit);
     void NameCells(QTreeWidgetItem& row) const;

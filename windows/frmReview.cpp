@@ -19,7 +19,7 @@ using namespace winlook;
 namespace {
 
 // Where the screen has room; on a small one the lists are shorter and scroll.
-constexpr QSize kSize(800, 606);
+constexpr QSize kSize(800, 660);
 constexpr int kFigureHeight = 20, kCaptionWidth = 188, kFigureWidth = 116;
 constexpr int kSentenceMinimumHeight = 72;
 constexpr QSize kPlotMinimumSize(240, 160), kDealMinimumSize(336, 250), kListMinimumSize(300, 60);
@@ -96,6 +96,15 @@ frmReview::frmReview(QWidget* mainWindow, int stake, ReviewSource source)
             .arg(history::kCloseCallCredits));
     lstCloseCalls_ = AddHandList(&closeCalls_, QStringLiteral("lstCloseCalls"),
                                  QStringLiteral("Close calls, not mistakes"));
+    // The chart's own hold where the chart is not the best: the chart's fault, not the player's.
+    QLabel* exceptions =
+        AddHeading(this, QStringLiteral("lblChartExceptions"),
+                   QStringLiteral("The Chart's Exceptions (you followed it)"), QRect());
+    exceptions->setToolTip(
+        QStringLiteral("Deals where the strategy chart's hold is worth less than the best: "
+                       "following the chart is not counted as a mistake"));
+    lstChartExceptions_ = AddHandList(&chartExceptions_, QStringLiteral("lstChartExceptions"),
+                                      QStringLiteral("The chart's exceptions, not mistakes"));
 
     deal_ = new ReviewDealPanel(this, stake);
     deal_->setMinimumSize(kDealMinimumSize);
@@ -125,6 +134,9 @@ frmReview::frmReview(QWidget* mainWindow, int stake, ReviewSource source)
     lists->addSpacing(6);
     lists->addWidget(closeCalls);
     lists->addWidget(lstCloseCalls_, 3);
+    lists->addSpacing(6);
+    lists->addWidget(exceptions);
+    lists->addWidget(lstChartExceptions_, 3);
     auto* bottom = new QHBoxLayout;
     bottom->addLayout(lists, 1);
     bottom->addWidget(deal_);
@@ -217,7 +229,7 @@ void frmReview::ShowBusy() {
 }
 
 std::int64_t frmReview::SelectedHand() const {
-    for (QTreeView* list : {lstMistakes_, lstCloseCalls_}) {
+    for (QTreeView* list : HandLists()) {
         const QModelIndexList rows = list->selectionModel()->selectedRows();
         if (rows.isEmpty()) continue;
         const auto* rowsModel = static_cast<const ReviewHandsModel*>(list->model());
@@ -254,14 +266,19 @@ void frmReview::Fill(bool grown) {
                               : QStringLiteral("Mistakes, Worst First"));
     mistakes_.SetHands(&review.mistakes);
     closeCalls_.SetHands(&review.closeCalls);
+    chartExceptions_.SetHands(&review.chartExceptions);
+}
+
+std::array<QTreeView*, 3> frmReview::HandLists() const {
+    return {lstMistakes_, lstCloseCalls_, lstChartExceptions_};
 }
 
 // Selects the hand `id` in whichever list holds it, else the worst mistake, else the first
-// close call; the deal panel follows.
+// close call, else the chart's worst exception; the deal panel follows.
 void frmReview::SelectHand(std::int64_t id) {
     QTreeView* list = nullptr;
     int row = -1;
-    for (QTreeView* candidate : {lstMistakes_, lstCloseCalls_}) {
+    for (QTreeView* candidate : HandLists()) {
         row = static_cast<const ReviewHandsModel*>(candidate->model())->RowOf(id);
         if (row >= 0) {
             list = candidate;
@@ -274,6 +291,8 @@ void frmReview::SelectHand(std::int64_t id) {
             list = lstMistakes_;
         else if (closeCalls_.rowCount() > 0)
             list = lstCloseCalls_;
+        else if (chartExceptions_.rowCount() > 0)
+            list = lstChartExceptions_;
     }
     if (!list) {
         deal_->ShowMessage(page_.review.handsPlayed == 0
@@ -288,8 +307,8 @@ void frmReview::SelectHand(std::int64_t id) {
 void frmReview::ShowSelected(QTreeView* list) {
     const QModelIndexList rows = list->selectionModel()->selectedRows();
     if (rows.isEmpty()) return;
-    QTreeView* other = list == lstMistakes_ ? lstCloseCalls_ : lstMistakes_;
-    {
+    for (QTreeView* other : HandLists()) {
+        if (other == list) continue;
         const QSignalBlocker quiet(other->selectionModel());
         other->selectionModel()->clear();
         other->viewport()->update();

@@ -57,6 +57,7 @@ public:
     // One row per hand: the deal, the hold taken, the best hold, the cost.
     QTreeView* lstMistakes() const { return lstMistakes_; }
     QTreeView* lstCloseCalls() const { return lstCloseCalls_; }
+    QTreeView* lstChartExceptions() const { return lstChartExceptions_; }
     BalancePlot* Plot() const { return plot_; }
     ReviewDealPanel* Deal() const { return deal_; }
 
@@ -75,6 +76,7 @@ private:
     void SelectHand(std::int64_t id);
     std::int64_t SelectedHand() const;  // 0 for none
     void ShowSelected(QTreeView* list);
+    std::array<QTreeView*, 3> HandLists() const;  // mistakes, close calls, chart's exceptions
 
     ReviewSource source_;
     const int stake_;
@@ -89,8 +91,10 @@ private:
     QLabel* lblMistakes_ = nullptr;
     ReviewHandsModel mistakes_;
     ReviewHandsModel closeCalls_;
+    ReviewHandsModel chartExceptions_;
     QTreeView* lstMistakes_ = nullptr;
     QTreeView* lstCloseCalls_ = nullptr;
+    QTreeView* lstChartExceptions_ = nullptr;
     BalancePlot* plot_ = nullptr;
     ReviewDealPanel* deal_ = nullptr;
 };

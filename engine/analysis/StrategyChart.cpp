@@ -3,7 +3,9 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <string_view>
 
+#include "engine/analysis/Combinatorics.h"
 #include "engine/analysis/Parallel.h"
 
 namespace modcards::analysis {
@@ -11,6 +13,24 @@ namespace modcards::analysis {
 namespace {
 
 constexpr int kSections = 5;
+
+// "an ace", "a deuce", "a 7", "a king".
+std::string CardWords(const Card& card) {
+    static constexpr std::array<std::string_view, 14> kNames = {
+        "",    "an ace", "a deuce", "a 3",   "a 4",    "a 5",     "a 6",
+        "a 7", "an 8",   "a 9",     "a ten", "a jack", "a queen", "a king"};
+    return std::string(kNames[static_cast<std::size_t>(card.Value)]);
+}
+
+// "a king", "a king and a 7", "a king, a 9 and a 7".
+std::string KeptCardsText(const std::vector<Card>& cards) {
+    std::string text;
+    for (std::size_t i = 0; i < cards.size(); ++i) {
+        if (i > 0) text += i + 1 == cards.size() ? " and " : ", ";
+        text += CardWords(cards[i]);
+    }
+    return text;
+}
 
 void RequireSections(const std::vector<ChartLine>& lines) {
     int expected = kSections - 1;
@@ -85,11 +105,54 @@ int StrategyChart::LineOfHold(const Hand& dealt, HoldMask keptSlots) const {
                          DeucesIn(deal.cards));
 }
 
-std::string StrategyChart::HoldText(const Hand& dealt, HoldMask keptSlots) const {
+HoldName StrategyChart::NameHold(const Hand& dealt, HoldMask keptSlots) const {
     const SortedDeal deal = SortDeal(dealt);
-    const HoldPattern pattern = ClassifyHold(deal.cards, HoldOfSlots(deal, keptSlots));
-    const int line = LineOfPattern(pattern, DeucesIn(deal.cards));
-    return line >= 0 ? lines_[static_cast<std::size_t>(line)].Text() : PatternText(pattern);
+    const unsigned hold = HoldOfSlots(deal, keptSlots);
+    const int deuces = DeucesIn(deal.cards);
+    const auto nameOf = [&](const HoldPattern& pattern) {
+        const int line = LineOfPattern(pattern, deuces);
+        return HoldName{
+            line,
+            line >= 0 ? lines_[static_cast<std::size_t>(line)].Text() : PatternText(pattern),
+            {}};
+    };
+    const HoldPattern pattern = ClassifyHold(deal.cards, hold);
+    if (pattern.kind != HoldKind::NoDraw) return nameOf(pattern);
+    // The part with the most cards that makes a pattern, keeping every kept deuce; among parts
+    // as large, the one the chart ranks first.
+    unsigned deucesKept = 0;
+    for (unsigned place = 0; place < kHandSize; ++place)
+        if ((hold >> place & 1u) && CardOfIndex(deal.cards[place]).Value == kDeuce)
+            deucesKept |= 1u << place;
+    unsigned best = deucesKept;
+    int bestLine = -1;
+    for (unsigned part = hold; part != 0; part = (part - 1) & hold) {
+        if (part == hold || (part & deucesKept) != deucesKept) continue;
+        const HoldPattern partPattern = ClassifyHold(deal.cards, part);
+        if (partPattern.kind == HoldKind::NoDraw) continue;
+        const int line = LineOfPattern(partPattern, deuces);
+        const bool larger = HeldCount(part) > HeldCount(best);
+        const bool earlier =
+            HeldCount(part) == HeldCount(best) && line >= 0 && (bestLine < 0 || line < bestLine);
+        if (larger || earlier) {
+            best = part;
+            bestLine = line;
+        }
+    }
+    HoldName name = nameOf(ClassifyHold(deal.cards, best));
+    std::vector<Card> rest;
+    for (unsigned place = 0; place < kHandSize; ++place)
+        if ((hold & ~best) >> place & 1u) rest.push_back(CardOfIndex(deal.cards[place]));
+    const auto high = [](const Card& card) { return card.Value == 1 ? 14 : card.Value; };
+    std::stable_sort(rest.begin(), rest.end(),
+                     [&](const Card& a, const Card& b) { return high(a) > high(b); });
+    name.rest = ", plus " + KeptCardsText(rest);
+    return name;
+}
+
+std::string StrategyChart::HoldText(const Hand& dealt, HoldMask keptSlots) const {
+    const HoldName name = NameHold(dealt, keptSlots);
+    return name.text + name.rest;
 }
 
 std::vector<std::uint8_t> ChartHoldsOfEveryDeal(const StrategyChart& chart, unsigned threads) {

@@ -26,6 +26,14 @@ struct ChartHandPlay {
     HoldMask keptSlots = 0;  // bit i set: keep slot i of the hand as given
 };
 
+// A hold in the chart's words. Kept cards that make no pattern together are named by their
+// largest part that does, the others after it: "A pair" and ", plus a king".
+struct HoldName {
+    int line = -1;     // the line covering the hold or its named part; -1 for none
+    std::string text;  // that line's text, or the pattern's own words when no line covers it
+    std::string rest;  // ", plus a king and a 7" for cards kept beside the named part, or empty
+};
+
 // A plain value: playing it needs no analysis tables, so a window can hold and use one.
 class StrategyChart {
 public:
@@ -48,7 +56,10 @@ public:
     // -1 when no line of the hand's section covers it.
     int LineOfHold(const Hand& dealt, HoldMask keptSlots) const;
 
-    // That line's text, or the hold's own pattern in words when no line covers it.
+    // The hold in the chart's words (see HoldName).
+    HoldName NameHold(const Hand& dealt, HoldMask keptSlots) const;
+
+    // NameHold's text and rest together.
     std::string HoldText(const Hand& dealt, HoldMask keptSlots) const;
 
     // The line covering a pattern of a deal with `deuces` deuces, or -1.

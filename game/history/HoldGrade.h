@@ -13,14 +13,20 @@ enum class HoldGrade {
     Best,       // no hold is worth more; several equal holds are all best
     CloseCall,  // worth less than the best, by under kCloseCallCredits
     Mistake,    // worth less than the best by kCloseCallCredits or more
+    // The strategy chart's own hold on a deal where the chart is worse than the best by that
+    // much: the player followed the chart, and the deal is one of its exceptions.
+    ChartException,
 };
 
-// Grades a hold by its expected pay and that of the best hold, in the same credits. Equal
-// exact values always give equal doubles, so a tie is never graded below Best.
-constexpr HoldGrade GradeHold(double holdEv, double bestEv) {
+// Grades a hold by its expected pay and that of the best hold, in the same credits, and
+// whether it is the chart's hold. Equal exact values always give equal doubles, so a tie is
+// never graded below Best. The trainer may ask for another `threshold`.
+constexpr HoldGrade GradeHold(double holdEv, double bestEv, bool chartHold = false,
+                              double threshold = kCloseCallCredits) {
     const double cost = bestEv - holdEv;
     if (cost <= 0) return HoldGrade::Best;
-    return cost < kCloseCallCredits ? HoldGrade::CloseCall : HoldGrade::Mistake;
+    if (cost < threshold) return HoldGrade::CloseCall;
+    return chartHold ? HoldGrade::ChartException : HoldGrade::Mistake;
 }
 
 }  // namespace history

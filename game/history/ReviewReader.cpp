@@ -14,7 +14,9 @@
 namespace history {
 namespace {
 
-constexpr const char* kNumbers = "SELECT id, session, category, pay, hold_ev, best_ev FROM hands ";
+// The cards and hold come too, but are read only for a hand that may be the chart's exception.
+constexpr const char* kNumbers =
+    "SELECT id, session, category, pay, hold_ev, best_ev, dealt, held FROM hands ";
 constexpr const char* kRows =
     "SELECT id, session, category, pay, hold_ev, best_ev, player, played_at, dealt, held, final, "
     "best_held FROM hands ";
@@ -64,6 +66,21 @@ std::string ReadRow(sqlite3_stmt* row, HandRecord& hand) {
     hand.held = *held;
     hand.bestHeld = *bestHeld;
     return RecordProblem(hand);
+}
+
+// The dealt cards and hold of kNumbers' row, read only when the hand costs enough for the
+// chart to be asked about it (IsChartHold); returns why they cannot be read, in words.
+std::string ReadHoldOfCostlyHand(sqlite3_stmt* row, HandRecord& hand) {
+    if (hand.Cost() < kCloseCallCredits) return {};
+    try {
+        hand.dealt = modcards::ParseHand(sqlite::ColumnText(row, 6));
+    } catch (const modcards::CardTextError& error) {
+        return error.what();
+    }
+    const auto held = ParseHeld(sqlite::ColumnText(row, 7));
+    if (!held) return "a hold is not five characters 0 or 1";
+    hand.held = *held;
+    return {};
 }
 
 // The costliest `listed`, in the order ListedBefore puts them, at most kListedHands.
@@ -143,11 +160,11 @@ ReviewResult ReviewReader::Review(const ReviewedHands& hands, int stake) {
         return result;
     }
     SessionReview& review = result.review;
-    std::vector<Listed> mistakes, closeCalls;
+    std::vector<Listed> mistakes, closeCalls, chartExceptions;
     LeftOut leftOut;
     sqlite3_stmt* select = store_->Numbers(hands);
     BindHands(select, hands, 0);
-    HandRecord hand;  // its numbers only
+    HandRecord hand;  // its numbers only, and the hold of a costly hand
     int code;
     while ((code = sqlite3_step(select)) == SQLITE_ROW) {
         ++rowsRead_;
@@ -157,13 +174,25 @@ ReviewResult ReviewReader::Review(const ReviewedHands& hands, int stake) {
         hand.pay = sqlite3_column_int(select, 3);
         hand.holdEv = sqlite3_column_double(select, 4);
         hand.bestEv = sqlite3_column_double(select, 5);
-        if (const std::string problem = NumbersProblem(hand); !problem.empty()) {
+        std::string problem = NumbersProblem(hand);
+        if (problem.empty()) problem = ReadHoldOfCostlyHand(select, hand);
+        if (!problem.empty()) {
             leftOut.Add(hand.id, problem);
             continue;
         }
-        const HoldGrade grade = CountHand(review, hand, stake);
-        if (grade != HoldGrade::Best)
-            (grade == HoldGrade::Mistake ? mistakes : closeCalls).push_back({hand.Cost(), hand.id});
+        switch (CountHand(review, hand, stake)) {
+            case HoldGrade::Best:
+                break;
+            case HoldGrade::CloseCall:
+                closeCalls.push_back({hand.Cost(), hand.id});
+                break;
+            case HoldGrade::Mistake:
+                mistakes.push_back({hand.Cost(), hand.id});
+                break;
+            case HoldGrade::ChartException:
+                chartExceptions.push_back({hand.Cost(), hand.id});
+                break;
+        }
     }
     sqlite3_reset(select);
     if (code != SQLITE_DONE) {
@@ -174,7 +203,8 @@ ReviewResult ReviewReader::Review(const ReviewedHands& hands, int stake) {
 
     sqlite3_stmt* byId = store_->rowById.get();
     for (auto [listed, into] :
-         {std::pair{&mistakes, &review.mistakes}, std::pair{&closeCalls, &review.closeCalls}}) {
+         {std::pair{&mistakes, &review.mistakes}, std::pair{&closeCalls, &review.closeCalls},
+          std::pair{&chartExceptions, &review.chartExceptions}}) {
         KeepCostliest(*listed);
         into->reserve(listed->size());
         for (const Listed& entry : *listed) {

@@ -4,6 +4,9 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <stdexcept>
+
+#include "engine/analysis/GameChart.h"
 
 #include "game/history/HoldGrade.h"
 
@@ -46,9 +49,11 @@ std::string LuckClause(std::int64_t luck) {
 // The parts rounded to whole credits so that they add up to `total` exactly: each is rounded
 // down, then those with the largest fractions rounded up until the sum is right, earlier parts
 // first among equal fractions. No part moves by a credit or more.
-std::array<std::int64_t, 4> WholeParts(std::int64_t total, const std::array<double, 4>& parts) {
-    std::array<std::int64_t, 4> whole{};
-    std::array<std::size_t, 4> byFraction{0, 1, 2, 3};
+constexpr std::size_t kParts = 5;
+std::array<std::int64_t, kParts> WholeParts(std::int64_t total,
+                                            const std::array<double, kParts>& parts) {
+    std::array<std::int64_t, kParts> whole{};
+    std::array<std::size_t, kParts> byFraction{0, 1, 2, 3, 4};
     std::int64_t sum = 0;
     for (std::size_t i = 0; i < parts.size(); ++i) {
         whole[i] = static_cast<std::int64_t>(std::floor(parts[i]));
@@ -57,7 +62,7 @@ std::array<std::int64_t, 4> WholeParts(std::int64_t total, const std::array<doub
     std::stable_sort(byFraction.begin(), byFraction.end(), [&](std::size_t a, std::size_t b) {
         return parts[a] - whole[a] > parts[b] - whole[b];
     });
-    const std::int64_t missing = std::clamp<std::int64_t>(total - sum, 0, 4);
+    const std::int64_t missing = std::clamp<std::int64_t>(total - sum, 0, kParts);
     for (std::int64_t i = 0; i < missing; ++i) ++whole[byFraction[i]];
     return whole;
 }
@@ -81,6 +86,16 @@ SessionReview ReviewHands(std::span<const HandRecord> hands, int stake) {
     return review;
 }
 
+bool IsChartHold(const HandRecord& hand) {
+    // Only a hold costing enough to be a mistake asks the chart.
+    if (hand.Cost() < kCloseCallCredits) return false;
+    try {
+        return modcards::analysis::GameChart().PlayHand(hand.dealt).keptSlots == hand.held;
+    } catch (const std::invalid_argument&) {
+        return false;
+    }
+}
+
 HoldGrade CountHand(SessionReview& review, const HandRecord& hand, int stake) {
     ++review.handsPlayed;
     review.lastHand = hand.id;
@@ -88,13 +103,16 @@ HoldGrade CountHand(SessionReview& review, const HandRecord& hand, int stake) {
     review.result += hand.pay - stake;
     review.heldExpected += hand.holdEv;
     review.perfectExpected += hand.bestEv;
-    const HoldGrade grade = GradeHold(hand.holdEv, hand.bestEv);
+    const HoldGrade grade = GradeHold(hand.holdEv, hand.bestEv, IsChartHold(hand));
     if (grade == HoldGrade::CloseCall) {
         ++review.closeCallCount;
         review.closeCallsCost += hand.Cost();
     } else if (grade == HoldGrade::Mistake) {
         ++review.mistakeCount;
         review.mistakesCost += hand.Cost();
+    } else if (grade == HoldGrade::ChartException) {
+        ++review.chartExceptionCount;
+        review.chartExceptionsCost += hand.Cost();
     }
     review.balance.push_back({review.result, review.PerfectResult()});
     review.luck = static_cast<double>(review.result) - (review.heldExpected - review.staked);
@@ -111,6 +129,9 @@ void FoldHand(SessionReview& review, const HandRecord& hand, int stake) {
         case HoldGrade::Mistake:
             List(review.mistakes, hand);
             break;
+        case HoldGrade::ChartException:
+            List(review.chartExceptions, hand);
+            break;
     }
 }
 
@@ -120,9 +141,9 @@ bool ListedBefore(double costA, std::int64_t idA, double costB, std::int64_t idB
 
 std::string ResultSentence(const SessionReview& review) {
     if (review.handsPlayed == 0) return "No hands played yet.";
-    const auto [perfect, lostToMistakes, lostToCloseCalls, luck] = WholeParts(
-        review.result,
-        {review.PerfectResult(), -review.mistakesCost, -review.closeCallsCost, review.luck});
+    const auto [perfect, lostToMistakes, lostToCloseCalls, lostToChart, luck] = WholeParts(
+        review.result, {review.PerfectResult(), -review.mistakesCost, -review.closeCallsCost,
+                        -review.chartExceptionsCost, review.luck});
     std::vector<std::string> clauses;
     if (perfect != 0) {
         clauses.push_back("perfect play would have expected to " +
@@ -132,6 +153,8 @@ std::string ResultSentence(const SessionReview& review) {
     clauses.push_back(MistakesClause(review.mistakeCount, -lostToMistakes));
     if (lostToCloseCalls != 0)
         clauses.push_back("close calls cost " + std::to_string(-lostToCloseCalls));
+    if (lostToChart != 0)
+        clauses.push_back("the chart's exceptions cost " + std::to_string(-lostToChart));
     clauses.push_back(LuckClause(luck));
     return Opening(review.result) + ": " + JoinClauses(clauses) + ".";
 }

@@ -18,28 +18,31 @@ struct BalancePoint {
     friend bool operator==(const BalancePoint&, const BalancePoint&) = default;
 };
 
-// The mistakes, and apart the close calls, a review lists: the costliest, so that a history of
-// a million hands opens at once; the figures count every one.
+// The mistakes, and apart the close calls and the chart's exceptions, a review lists: the
+// costliest, so that a history of a million hands opens at once; the figures count every one.
 inline constexpr std::size_t kListedHands = 1000;
 
 // Every figure is in credits. They always add up:
-//   result = PerfectResult() - mistakesCost - closeCallsCost + luck.
+//   result = PerfectResult() - mistakesCost - closeCallsCost - chartExceptionsCost + luck.
 struct SessionReview {
     std::int64_t handsPlayed = 0;
-    std::int64_t staked = 0;          // credits wagered
-    std::int64_t result = 0;          // credits paid less credits staked
-    double heldExpected = 0;          // expected pay of the holds taken, summed
-    double perfectExpected = 0;       // expected pay of the best holds, summed
-    double mistakesCost = 0;          // expected credits given up by the mistakes
-    double closeCallsCost = 0;        // the same for the close calls: a few hundredths at most
-    double luck = 0;                  // paid less the expected pay of the holds taken
-    std::int64_t mistakeCount = 0;    // every mistake, listed or not
-    std::int64_t closeCallCount = 0;  // every close call, listed or not
-    std::int64_t lastHand = 0;        // the id of the last hand reviewed; 0 for none
+    std::int64_t staked = 0;               // credits wagered
+    std::int64_t result = 0;               // credits paid less credits staked
+    double heldExpected = 0;               // expected pay of the holds taken, summed
+    double perfectExpected = 0;            // expected pay of the best holds, summed
+    double mistakesCost = 0;               // expected credits given up by the mistakes
+    double closeCallsCost = 0;             // the same for the close calls: a few hundredths at most
+    double chartExceptionsCost = 0;        // the same for the chart's own holds where it errs
+    double luck = 0;                       // paid less the expected pay of the holds taken
+    std::int64_t mistakeCount = 0;         // every mistake, listed or not
+    std::int64_t closeCallCount = 0;       // every close call, listed or not
+    std::int64_t chartExceptionCount = 0;  // every chart exception, listed or not
+    std::int64_t lastHand = 0;             // the id of the last hand reviewed; 0 for none
     // The kListedHands costliest, costliest first; equal costs in the order played.
     std::vector<HandRecord> mistakes;
-    std::vector<HandRecord> closeCalls;  // listed apart, never counted as mistakes
-    std::vector<BalancePoint> balance;   // handsPlayed + 1 points, the first {0, 0}
+    std::vector<HandRecord> closeCalls;       // listed apart, never counted as mistakes
+    std::vector<HandRecord> chartExceptions;  // the game chart's hold where it errs; apart too
+    std::vector<BalancePoint> balance;        // handsPlayed + 1 points, the first {0, 0}
 
     SessionReview() : balance(1) {}
 
@@ -56,9 +59,14 @@ struct SessionReview {
 SessionReview ReviewHands(std::span<const HandRecord> hands, int stake);
 
 // Counts one more hand, played after every hand of `review`, in every figure but the lists;
-// only its numbers are read. Grades its hold by GradeHold: ties with the best are neither
-// mistakes nor close calls.
+// its numbers are read, and its cards only when it costs a mistake's amount (IsChartHold).
+// Grades its hold by GradeHold, the game chart telling which holds are its own: ties with the
+// best are neither mistakes nor close calls.
 HoldGrade CountHand(SessionReview& review, const HandRecord& hand, int stake);
+
+// Whether `hand` costs at least a close call's limit and its hold is the game chart's: only
+// then are its dealt cards and hold read. A hand of repeated cards is no chart's hold.
+bool IsChartHold(const HandRecord& hand);
 
 // Counts one more hand, and lists it when it is among the kListedHands costliest of its grade.
 // Folding hands one by one gives exactly the review of all of them at once.

@@ -38,6 +38,6 @@ struct TableScene {
     // event loop, as the game does.
     std::unique_ptr<StrategyMenu> AddStrategy() {
         QTimer::singleShot(0, &tables, &PerfectPlay::Start);
-        return std::make_unique<StrategyMenu>(*window, hand, tables, aux, dialogs);
+        return std::make_unique<StrategyMenu>(*window, hand, tables, aux, dialogs, ctx.settings);
     }
 };

@@ -1,10 +1,13 @@
 // The Strategy menu on the table: the hint, the trainer's question at the draw and the help
 // window's line on the table's return, all worked out in the background.
 #include <QMenuBar>
+#include <QSettings>
+#include <QTemporaryDir>
 
 #include "controls/Announcer.h"
 #include "engine/analysis/GameChart.h"
 #include "engine/analysis/HoldAdvisor.h"
+#include "game/ChartTexts.h"
 #include "game/HintTexts.h"
 #include "table/StrategyMenu.h"
 #include "table/TableVoice.h"
@@ -22,6 +25,12 @@ constexpr std::string_view kTwinDraws = "4s Td 8c 7h 6c 2h 2s 5c 9d Kc";
 // Best: keep 2c alone, 5 * 178547/178365 credits; the four to a straight 5c 6h 2c 7s pays
 // exactly 5, half a hundredth less: a close call.
 constexpr std::string_view kCloseCall = "Qd 5c 6h 2c 7s 5s 2d 9h 9c Th";
+
+// The chart keeps 2h 2c 4s 6s (line 10); perfect play keeps the deuces, 0.17 credit more.
+constexpr std::string_view kChartErrs = "2h 2c 4s 6s 9d 3c 5h 9s 7c 8d";
+const QString kChartErrsNote = QStringLiteral(
+    "The chart plays Line 10 here; perfect play keeps the deuces: this deal is one of the "
+    "chart's exceptions (0.17 credit).");
 
 class StrategyFixture : public TableFixture {
 protected:
@@ -169,9 +178,17 @@ TEST_F(Trainer, AWorseHoldIsQuestionedAndChangingItLeavesTheDrawUndone) {
 
     ASSERT_EQ(dialogs.questions.size(), 1u);
     const ScriptedDialogs::Question& asked = dialogs.questions[0];
-    EXPECT_TRUE(asked.text.contains("K\u2665 2\u2663 Q\u2665 and pays 5.93 credits"))
+    // Both holds named by their chart lines.
+    const modcards::Hand dealt = hand.Cards();
+    const auto lineOf = [&](std::uint8_t kept) {
+        return HoldChartLine(modcards::analysis::GameChart(), dealt, kept);
+    };
+    EXPECT_TRUE(asked.text.contains("K\u2665 2\u2663 Q\u2665 (" + lineOf(0b00111) +
+                                    ") and pays 5.93 credits"))
         << asked.text.toStdString();
-    EXPECT_TRUE(asked.text.contains("K\u2665 7\u2660 and pays 0.48 credits: 5.45 credits less"));
+    EXPECT_TRUE(asked.text.contains("K\u2665 7\u2660 (" + lineOf(0b01001) +
+                                    ") and pays 0.48 credits: 5.45 credits less"));
+    EXPECT_EQ(asked.title, "Trainer");
     EXPECT_EQ(asked.acceptText, "&Draw Anyway");
     // Nothing of the draw happened; the best hold is shown to change to.
     EXPECT_EQ(c().cmdDeal->Tag, "Hit");
@@ -188,6 +205,64 @@ TEST_F(Trainer, AWorseHoldIsQuestionedAndChangingItLeavesTheDrawUndone) {
     EXPECT_EQ(dialogs.questions.size(), 1u);
     EXPECT_EQ(c().cmdDeal->Tag, "Deal");
     EXPECT_FALSE(HintShown());
+}
+
+// Following the chart where it errs is told as the chart's exception, by the hint and the
+// trainer alike, never as a mistake of the player's.
+TEST_F(Trainer, FollowingTheChartWhereItErrsIsNamedAsTheChartsException) {
+    OpenWithStrategy();
+    WaitForReturn();
+    strategy->Trainer()->setChecked(true);
+    deck.Queue(kChartErrs);
+    ClickDeal();
+    PressHint();
+    ASSERT_TRUE(HintShown());
+    EXPECT_EQ(strategy->Panel().Note(), kChartErrsNote);
+    EXPECT_TRUE(strategy->Panel().Text().endsWith(kChartErrsNote));
+    EXPECT_TRUE(strategy->Panel().ChartLines()[1].startsWith("Line 10: "));
+
+    HoldOnly({0, 1, 2, 3});
+    dialogs.askAnswers.push_back(true);
+    ClickDeal();
+    ASSERT_EQ(dialogs.questions.size(), 1u);
+    const ScriptedDialogs::Question& asked = dialogs.questions[0];
+    EXPECT_TRUE(asked.text.contains(kChartErrsNote)) << asked.text.toStdString();
+    EXPECT_TRUE(asked.text.contains("no mistake"));
+    EXPECT_NE(asked.title, "Trainer");
+    EXPECT_EQ(c().cmdDeal->Tag, "Deal");  // drawn anyway
+}
+
+// In a settings file of the test's own, never the player's.
+TEST_F(Trainer, OnOrOffAndItsThresholdAreKeptBetweenRuns) {
+    QTemporaryDir dir;
+    QSettings settings(dir.filePath("deuceswild.conf"), QSettings::IniFormat);
+    ctx.settings = &settings;
+    OpenWithStrategy();
+    const auto checkedThreshold = [&] {
+        for (QAction* choice : strategy->TrainerThreshold()->actions())
+            if (choice->isChecked()) return choice->text();
+        return QString();
+    };
+    EXPECT_FALSE(strategy->Trainer()->isChecked());
+    EXPECT_EQ(checkedThreshold(), "0.01 credit");
+    strategy->Trainer()->trigger();
+    strategy->TrainerThreshold()->actions()[3]->trigger();
+
+    strategy.reset();  // the next run
+    strategy = std::make_unique<StrategyMenu>(*window, hand, tables, aux, dialogs, ctx.settings);
+    EXPECT_TRUE(strategy->Trainer()->isChecked());
+    EXPECT_EQ(checkedThreshold(), "0.25 credit");
+    EXPECT_EQ(strategy->TrainerSetting().threshold, 0.25);
+    EXPECT_TRUE(dialogs.messages.empty());
+
+    // The chart's hold, 0.17 credit short of the best, is under that threshold: no question.
+    WaitForReturn();
+    deck.Queue(kChartErrs);
+    ClickDeal();
+    HoldOnly({0, 1, 2, 3});
+    ClickDeal();
+    EXPECT_TRUE(dialogs.questions.empty());
+    EXPECT_EQ(c().cmdDeal->Tag, "Deal");
 }
 
 TEST_F(Trainer, KeepingAWorseHoldDrawsExactlyAsWithoutTheTrainer) {

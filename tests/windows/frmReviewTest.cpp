@@ -31,7 +31,7 @@ HandRecord Played(std::int64_t id, const char* dealt, history::HeldSlots held,
 }
 
 // Two mistakes (keeping K♥ 7♠ gives up 5.45 credits, the kicker with three nines 1.89), a close
-// call (the straight draw, 0.0051 less than keeping the deuce alone) and the best hold.
+// call (the straight draw, 0.005 less than keeping the deuce alone) and the best hold.
 std::vector<HandRecord> ScriptedSession() {
     return {
         Played(1, "Kh 2c Qh 7s 5d", 0b01001, "Kh 5h 9s 7s 8d"),
@@ -102,7 +102,7 @@ TEST(SessionReviewWindow, ListsTheMistakesWorstFirstAndTheCloseCallsApart) {
     EXPECT_EQ(Row(mistakes, 1), QStringList({"9♣ 9♦ 4♠ 9♥ K♦", "9♣ 9♦ 9♥ K♦", "9♣ 9♦ 9♥", "1.89"}));
     const QTreeView* closeCalls = window.lstCloseCalls();
     ASSERT_EQ(closeCalls->model()->rowCount(), 1);
-    EXPECT_EQ(Row(closeCalls, 0), QStringList({"Q♦ 5♣ 6♥ 2♣ 7♠", "5♣ 6♥ 2♣ 7♠", "2♣", "0.0051"}));
+    EXPECT_EQ(Row(closeCalls, 0), QStringList({"Q♦ 5♣ 6♥ 2♣ 7♠", "5♣ 6♥ 2♣ 7♠", "2♣", "0.005"}));
     EXPECT_FALSE(mistakes->accessibleName().isEmpty());
     EXPECT_FALSE(closeCalls->accessibleName().isEmpty());
     // A screen reader hears each cell with its column's name.
@@ -122,17 +122,37 @@ TEST(SessionReviewWindow, TheSelectedHandShowsItsDealWithTheHoldsAndTheirValues)
     const QStringList lines = window.Deal()->Text().split('\n');
     ASSERT_EQ(lines.size(), 8);
     EXPECT_EQ(lines[0], "K♥ 2♣ Q♥ 7♠ 5♦");
-    EXPECT_EQ(lines[1], "Keep K♥ 2♣ Q♥: 5.9343 credits, the best hold");
-    EXPECT_EQ(lines[6], "Keep K♥ 7♠: 0.4804 credits, your hold");
-    EXPECT_EQ(lines[7], "Your hold (framed) gave up 5.4539 credits on average.");
+    EXPECT_EQ(lines[1], "Keep K♥ 2♣ Q♥: 5.93 credits, the best hold");
+    EXPECT_EQ(lines[6], "Keep K♥ 7♠: 0.48 credits, your hold");
+    EXPECT_EQ(lines[7], "Your hold (framed) gave up 5.45 credits on average.");
     EXPECT_EQ(window.Deal()->accessibleDescription(), window.Deal()->Text());
 
     Select(window.lstCloseCalls(), 0);
     EXPECT_TRUE(
         window.Deal()->Text().startsWith("Q♦ 5♣ 6♥ 2♣ 7♠\n"
-                                         "Keep 2♣: 5.0051 credits, the best hold\n"
-                                         "Keep 5♣ 6♥ 2♣ 7♠: 5.0000 credits, your hold"));
+                                         "Keep 2♣: 5.005 credits, the best hold\n"
+                                         "Keep 5♣ 6♥ 2♣ 7♠: 5.000 credits, your hold"));
     EXPECT_FALSE(window.lstMistakes()->selectionModel()->hasSelection());
+}
+
+// Following the chart on 2♥ 2♣ 4♠ 6♠ 9♦ (its line 10, where perfect play keeps the deuces) is
+// listed as the chart's exception, not as a mistake, and the deal panel says why.
+TEST(SessionReviewWindow, ListsTheChartsExceptionsApartFromMistakes) {
+    const std::vector<HandRecord> hands = {Played(1, "2h 2c 4s 6s 9d", 0b01111, "2h 2c 4s 6s 9c")};
+    frmReview window(nullptr, 5, [&](ReviewScope) {
+        window.ShowPage({"Ann", history::ReviewHands(hands, 5), QString(), &GameAdvisor()});
+    });
+    window.Refresh();
+    EXPECT_EQ(window.lstMistakes()->model()->rowCount(), 0);
+    EXPECT_EQ(window.lstCloseCalls()->model()->rowCount(), 0);
+    ASSERT_EQ(window.lstChartExceptions()->model()->rowCount(), 1);
+    EXPECT_EQ(Row(window.lstChartExceptions(), 0),
+              QStringList({"2♥ 2♣ 4♠ 6♠ 9♦", "2♥ 2♣ 4♠ 6♠", "2♥ 2♣", "0.17"}));
+    EXPECT_TRUE(window.Deal()->Text().endsWith(
+        "The chart plays Line 10 here; perfect play keeps the deuces: this deal is one of the "
+        "chart's exceptions (0.17 credit)."))
+        << window.Deal()->Text().toStdString();
+    EXPECT_EQ(window.lblFigure(4)->text(), "0");  // no mistakes
 }
 
 TEST(SessionReviewWindow, BusyUntilItsFiguresComeThenHandsFoldIntoThem) {

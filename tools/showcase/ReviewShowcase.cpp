@@ -30,6 +30,9 @@ const std::set<int> kMistakes = {3, 8, 14, 21, 26};
 constexpr int kCloseCall = 11;
 // The best hold keeps 2c (5.0051 credits); the four to a straight 5c 6h 2c 7s pays exactly 5.
 constexpr const char* kCloseCallDeal = "Qd 5c 6h 2c 7s 5s 2d 9h 9c Th";
+// The chart keeps 2h 2c 4s 6s, perfect play the deuces alone: the hand follows the chart.
+constexpr int kChartException = 17;
+constexpr const char* kChartExceptionDeal = "2h 2c 4s 6s 9d 3c 5h 9s 7c 8d";
 
 // Ten cards of a deck shuffled from a fixed seed, as the scripted deck reads them.
 std::string ShuffledDeal(std::mt19937& random) {
@@ -51,7 +54,9 @@ struct Scene : TableScene<ScriptedDialogs> {
         if (million) bench_history::AddHands(dir.path().toStdString(), "Lucky Lou", 1000000, 10);
         std::mt19937 random(20240501);
         for (int hand = 0; hand < kHands; ++hand)
-            deck.Queue(hand == kCloseCall ? std::string(kCloseCallDeal) : ShuffledDeal(random));
+            deck.Queue(hand == kCloseCall        ? std::string(kCloseCallDeal)
+                       : hand == kChartException ? std::string(kChartExceptionDeal)
+                                                 : ShuffledDeal(random));
         dialogs.inputAnswers.push_back(QStringLiteral("Lucky Lou"));
         window = std::make_unique<frmMain>(ctx, hand, aux);
         strategy = AddStrategy();
@@ -68,7 +73,8 @@ struct Scene : TableScene<ScriptedDialogs> {
 // The hold for hand `number`: the best, or on purpose a weaker one further down the list.
 std::uint8_t ChooseHold(const modcards::analysis::HoldAdvisor& advisor, const modcards::Hand& dealt,
                         int number) {
-    if (number == kCloseCall) return 0b11110;  // keeps the straight draw
+    if (number == kCloseCall) return 0b11110;       // keeps the straight draw
+    if (number == kChartException) return 0b01111;  // keeps what the chart keeps
     const auto ranked = advisor.RankHolds(dealt);
     if (!kMistakes.contains(number)) return ranked.front().keptSlots;
     return ranked[std::size_t(2 + number % 5)].keptSlots;

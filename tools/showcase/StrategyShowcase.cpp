@@ -2,11 +2,14 @@
 // "hint" shows the hint after the deal; "trainer" holds a weak pair of cards and draws with
 // the trainer on, so its question stands open; "help" opens the help window; "chart" opens the
 // strategy chart beside the table, the hand's line lit; "analyse" opens the hand analyser on the
-// hand dealt, its second-best hold selected ("analyse-typo" then types a card with no suit).
-//   xvfb-run -a -s "-screen 0 1024x768x24" ./strategy_showcase hint
+// hand dealt, its second-best hold selected ("analyse-typo" then types a card with no suit). A
+// second word "exception" deals 2h 2c 4s 6s 9d instead, where the chart's hold is not the best,
+// and holds the chart's hold.
+//   xvfb-run -a -s "-screen 0 1024x768x24" ./strategy_showcase hint [exception]
 #include <QApplication>
 #include <QScreen>
 #include <QTimer>
+#include <vector>
 
 #include "assets/Fonts.h"
 #include "table/StrategyMenu.h"
@@ -34,12 +37,13 @@ public:
     }
 };
 
-// The table on a throw-away accounts file, with the hand "Kh 2c Qh 7s 5d" dealt.
+// The table on a throw-away accounts file, with the hand "Kh 2c Qh 7s 5d" or the chart's
+// exception dealt.
 struct Scene : TableScene<ShowcaseDialogs> {
     std::unique_ptr<StrategyMenu> strategy;
 
-    void Open() {
-        deck.Queue("Kh 2c Qh 7s 5d 3c 5h 9s 7c 8d");
+    void Open(bool exception) {
+        deck.Queue(exception ? "2h 2c 4s 6s 9d 3c 5h 9s 7c 8d" : "Kh 2c Qh 7s 5d 3c 5h 9s 7c 8d");
         window = std::make_unique<frmMain>(ctx, hand, aux);
         strategy = AddStrategy();
         dialogs.real.SetParentWindow(window.get());
@@ -55,8 +59,9 @@ int main(int argc, char** argv) {
     fonts::LoadEmbeddedFonts();
     const QString mode = argc > 1 ? QString(argv[1]) : QStringLiteral("hint");
 
+    const bool exception = argc > 2 && QString(argv[2]) == "exception";
     Scene scene;
-    scene.Open();
+    scene.Open(exception);
     frmMain& window = *scene.window;
     StrategyMenu& strategy = *scene.strategy;
 
@@ -65,12 +70,14 @@ int main(int argc, char** argv) {
             strategy.Hint()->trigger();
         } else if (mode == "trainer") {
             strategy.Trainer()->setChecked(true);
-            window.pHand_Click(0);
-            window.pHand_Click(3);
+            for (int slot : exception ? std::vector{0, 1, 2, 3} : std::vector{0, 3})
+                window.pHand_Click(slot);
             window.cmdDeal_Click();
         } else if (mode == "help") {
             window.Controls().Mnuplayin->trigger();
         } else if (mode == "chart") {
+            if (exception)
+                for (int slot : {0, 1, 2, 3}) window.pHand_Click(slot);
             strategy.ChartEntry()->trigger();
             frmChart* chart = strategy.Chart().Chart();
             chart->move(

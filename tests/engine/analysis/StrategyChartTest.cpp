@@ -4,6 +4,8 @@
 
 #include <bit>
 #include <cmath>
+#include <numeric>
+#include <random>
 
 #include "engine/CardText.h"
 #include "engine/analysis/ChartAudit.h"
@@ -247,6 +249,43 @@ TEST(StrategyChart, NamesTheLineOfEachHoldOfAHand) {
     EXPECT_EQ(chart.LineOfHold(dealt, 0b00001), -1);
     EXPECT_EQ(chart.HoldText(dealt, 0b00001), "A single card");
     EXPECT_THROW(chart.PlayHand(ParseHand("3s 3s Th Qh Jh")), std::invalid_argument);
+}
+
+// Kept cards that make nothing together are named by their largest part that does.
+TEST(StrategyChart, NamesAPairWithAKickerAsAPair) {
+    const StrategyChart& chart = GameChart();
+    const Hand dealt = ParseHand("Ks 9d Kh 4c 7s");
+    const HoldName pairAndNine = chart.NameHold(dealt, 0b00111);
+    EXPECT_EQ(pairAndNine.text, "A pair");
+    EXPECT_EQ(pairAndNine.line, chart.LineOfHold(dealt, 0b00101));
+    EXPECT_EQ(pairAndNine.rest, ", plus a 9");
+    EXPECT_EQ(chart.HoldText(dealt, 0b11111 & ~0b01000), "A pair, plus a 9 and a 7");
+    // A deuce kept stays in the named part.
+    const Hand withDeuce = ParseHand("2s 9d Kh 4c 7s");
+    const HoldName deuceKept = chart.NameHold(withDeuce, 0b01011);
+    EXPECT_EQ(deuceKept.rest.find("deuce"), std::string::npos) << deuceKept.rest;
+    EXPECT_EQ(chart.NameHold(dealt, 0b00101).rest, "");
+}
+
+// Over many deals, no hold is left as cards that "draw to nothing together".
+TEST(StrategyChart, NamesEveryHoldOfManyDealsInItsWords) {
+    const StrategyChart& chart = GameChart();
+    std::mt19937 random(7);
+    for (int deal = 0; deal < 300; ++deal) {
+        std::array<int, 52> deck{};
+        std::iota(deck.begin(), deck.end(), 0);
+        std::shuffle(deck.begin(), deck.end(), random);
+        Hand dealt{};
+        for (std::size_t i = 0; i < 5; ++i) dealt[i] = CardOfIndex(deck[i]);
+        for (unsigned kept = 0; kept < 32; ++kept) {
+            const HoldName name = chart.NameHold(dealt, static_cast<std::uint8_t>(kept));
+            EXPECT_EQ(name.text.find("nothing together"), std::string::npos) << name.text;
+            EXPECT_FALSE(name.text.empty());
+            if (!name.rest.empty()) {
+                EXPECT_EQ(name.rest.rfind(", plus ", 0), 0u);
+            }
+        }
+    }
 }
 
 }  // namespace

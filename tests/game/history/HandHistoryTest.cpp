@@ -93,7 +93,7 @@ TEST(HandHistoryFile, TheReviewReadsTheCardsOfTheHandsItLists) {
     auto history = HandHistory::Open(folder.path(), kNow).history;
     const auto session = history->BeginSession("Alice", kNow).session;
     const auto best = Hand(session.id, "Ah 2c 5d 9s Kh", "11001", "Ah 2c 7d Jc Kh", 5.5, 5.5, 5);
-    const auto mistake = Hand(session.id, "3c 5d 9s Jh Kd", "00000", "4c 6d 8s Th Qd", 1.5, 2.5);
+    const auto mistake = Hand(session.id, "3c 5d 9s Jh Kd", "10000", "3c 6d 8s Th Qd", 1.5, 2.5);
     const auto closeCall = Hand(session.id, "Th Jh Qh Kh 3s", "11110", "Th Jh Qh Kh 3c", 7, 7.005);
     for (const auto& hand : {best, mistake, closeCall}) ASSERT_FALSE(history->Record(hand));
 

@@ -15,13 +15,17 @@ using history::ReviewReader;
 using history_test::HistoryIn;
 using history_test::kNow;
 
-// Hand i of a long session: costs repeat, so ties are ordered by the order played; a third of
-// the hands are mistakes, more than a review lists.
+// Hand i of a long session: costs repeat, so ties are ordered by the order played; most of
+// the costly hands are mistakes (the deuce thrown away), more than a review lists. Every fourth
+// hand keeps the game chart's hold of 2♥ 2♣ 4♠ 6♠ 9♦, where the chart errs: costly, it is the
+// chart's exception.
 HandRecord Scripted(std::int64_t session, int i) {
     static constexpr double kCosts[] = {0, 2.5, 0.005, 0.25, 0, 1.0, 2.5, 0.0025, 0.75};
     const double cost = kCosts[i % 9] + (i % 5 == 0 ? 0.125 : 0);
-    HandRecord hand = history_test::Hand(session, "Ah 2c 5d 9s Kh", "11001", "Ah 2c 7d Jc Kh",
-                                         8.0 - cost, 8.0, (i * 7) % 3 == 0 ? 10 : 0);
+    const bool chart = i % 4 == 1;
+    HandRecord hand = history_test::Hand(
+        session, chart ? "2h 2c 4s 6s 9d" : "Ah 2c 5d 9s Kh", chart ? "11110" : "10001",
+        chart ? "2h 2c 4s 6s 9c" : "Ah 3c 7d Jc Kh", 8.0 - cost, 8.0, (i * 7) % 3 == 0 ? 10 : 0);
     hand.category = hand.pay > 0 ? 3 : 0;
     return hand;
 }
@@ -60,6 +64,8 @@ TEST_F(ReviewReading, TheFiguresAreThoseOfEveryHandReviewedAndTheCostliestAreLis
     EXPECT_EQ(read.review.handsPlayed, 3000);
     EXPECT_GT(read.review.mistakeCount, std::int64_t(history::kListedHands));
     EXPECT_EQ(read.review.mistakes.size(), history::kListedHands);
+    EXPECT_GT(read.review.chartExceptionCount, 300);
+    EXPECT_EQ(std::ssize(read.review.chartExceptions), read.review.chartExceptionCount);
     EXPECT_EQ(read.review.lastHand, 3000);
 
     const std::vector<HandRecord> laterHands(recorded.begin() + 2400, recorded.end());

@@ -60,11 +60,39 @@ TEST(SessionReviewFigures, SkillAndLuckOfAScriptedSession) {
               "2 mistakes cost 5 and good luck brought 3.");
 }
 
+// On 2♥ 2♣ 4♠ 6♠ 9♦ the game's chart keeps 2♥ 2♣ 4♠ 6♠ where the deuces alone are best.
+TEST(SessionReviewFigures, TheChartsOwnHoldWhereItErrsIsListedApartFromMistakes) {
+    const char* deal = "2h 2c 4s 6s 9d";
+    const char* drawn = "2h 2c 4s 6s 9c";
+    const std::vector<history::HandRecord> hands = {
+        Hand(1, deal, "11110", drawn, 14.0, 15.0, 0),  // the chart's hold: its exception
+        Hand(1, deal, "00001", drawn, 13.0, 15.0, 0),  // a mistake
+        Hand(1, deal, "11110", drawn, 15.0 - 1.0 / 128, 15.0, 0),  // as cheap: a close call
+    };
+    const SessionReview review = history::ReviewHands(hands, 5);
+    ASSERT_EQ(review.chartExceptions.size(), 1u);
+    EXPECT_EQ(review.chartExceptions[0].Cost(), 1.0);
+    EXPECT_EQ(review.chartExceptionsCost, 1.0);
+    EXPECT_EQ(review.chartExceptionCount, 1);
+    ASSERT_EQ(review.mistakes.size(), 1u);
+    EXPECT_EQ(review.mistakes[0].Cost(), 2.0);
+    EXPECT_EQ(review.closeCalls.size(), 1u);
+    EXPECT_EQ(review.PerfectResult() - review.mistakesCost - review.closeCallsCost -
+                  review.chartExceptionsCost + review.luck,
+              static_cast<double>(review.result));
+    EXPECT_EQ(history::ResultSentence(review),
+              "You lost 15 credits: perfect play would have expected to win 30 on these deals, "
+              "1 mistake cost 2, the chart's exceptions cost 1 and bad luck cost 42.");
+}
+
 TEST(SessionReviewFigures, CloseCallsAndTiesAreNeverMistakes) {
     EXPECT_EQ(GradeHold(4.25, 4.25), HoldGrade::Best);
     EXPECT_EQ(GradeHold(3.0, 3.0 + 1.0 / 128), HoldGrade::CloseCall);
     EXPECT_EQ(GradeHold(3.0, 3.0 + 1.0 / 64), HoldGrade::Mistake);
     EXPECT_EQ(GradeHold(0.0, history::kCloseCallCredits), HoldGrade::Mistake);
+    EXPECT_EQ(GradeHold(3.0, 3.0 + 1.0 / 64, true), HoldGrade::ChartException);
+    EXPECT_EQ(GradeHold(3.0, 3.0 + 1.0 / 128, true), HoldGrade::CloseCall);
+    EXPECT_EQ(GradeHold(3.0, 3.0 + 1.0 / 64, false, 0.5), HoldGrade::CloseCall);
 }
 
 // A review with the given figures, its mistakes counted but not itemised; luck is what is left.

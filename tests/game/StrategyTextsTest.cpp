@@ -1,0 +1,69 @@
+// The trainer's and hint's words at the edge: costs shown with the decimals that tell a mistake
+// from a close call, and the chart's exceptions named as such.
+#include <gtest/gtest.h>
+
+#include "engine/CardText.h"
+#include "game/HintTexts.h"
+#include "game/HoldHints.h"
+#include "game/ReviewTexts.h"
+#include "tests/support/GameAdvisor.h"
+
+namespace {
+
+TEST(CostText, ShowsAsManyDecimalsAsTheCloseCallEdgeNeeds) {
+    EXPECT_EQ(CostText(0.0106), "0.011");  // a mistake never reads as the threshold itself
+    EXPECT_EQ(CostText(0.01001), "0.01001");
+    EXPECT_EQ(CostText(0.0098), "0.0098");  // a close call never reads as 0.01
+    EXPECT_EQ(CostText(0.0051), "0.005");
+    EXPECT_EQ(CostText(0.00004), "0.00004");  // nor as nothing
+    EXPECT_EQ(CostText(0.01), "0.01");
+    EXPECT_EQ(CostText(5.4539), "5.45");
+    EXPECT_EQ(CostText(0), "0.00");
+    // Against another threshold (the trainer's may be set).
+    EXPECT_EQ(CostText(0.0496, 0.05), "0.0496");
+    // Two values shown side by side keep their gap on the right side of the edge.
+    EXPECT_EQ(EdgeDecimals(1.5194, 1.5300), 3);
+    EXPECT_EQ(EdgeDecimals(1.50, 1.60), 2);
+
+    // The review's figure of what mistakes lost, one mistake 0.0106 credit worse.
+    history::SessionReview review;
+    review.mistakesCost = 0.0106;
+    EXPECT_EQ(ReviewFigures(review)[5].value, "0.011 credits");
+}
+
+// 2♥ 2♣ 4♠ 6♠ 9♦: the chart keeps the four to a straight flush, perfect play the deuces.
+const modcards::Hand kChartErrs = modcards::ParseHand("2h 2c 4s 6s 9d");
+constexpr std::uint8_t kChartHold = 0b01111, kDeuces = 0b00011;
+
+TEST(ChartException, TheChartsOwnHoldWhereItErrsIsNoMistake) {
+    const HoldVerdict chart = JudgeHold(GameAdvisor(), kChartErrs, kChartHold);
+    EXPECT_EQ(chart.grade, history::HoldGrade::ChartException);
+    EXPECT_FALSE(chart.IsMistake());
+    EXPECT_EQ(chart.chart.line + 1, 10);
+    EXPECT_EQ(chart.best.kept, kDeuces);
+    EXPECT_EQ(ChartExceptionText(kChartErrs, chart.chart),
+              "the chart plays Line 10 here; perfect play keeps the deuces: this deal is one of "
+              "the chart's exceptions (0.17 credit)");
+    const TrainerQuestion asked = AskAboutHold(kChartErrs, chart);
+    EXPECT_TRUE(asked.text.contains("(Line 10: Four to a straight flush"))
+        << asked.text.toStdString();
+    EXPECT_TRUE(asked.text.contains("The chart plays Line 10 here")) << asked.text.toStdString();
+    EXPECT_NE(asked.title, AskAboutHold(kChartErrs, JudgeHold(GameAdvisor(), kChartErrs, 0)).title);
+
+    // Any other hold as costly is a mistake; the best hold is best.
+    EXPECT_TRUE(JudgeHold(GameAdvisor(), kChartErrs, 0b10000).IsMistake());
+    EXPECT_EQ(JudgeHold(GameAdvisor(), kChartErrs, kDeuces).grade, history::HoldGrade::Best);
+    // A higher threshold makes the same hold a close call.
+    EXPECT_EQ(JudgeHold(GameAdvisor(), kChartErrs, kChartHold, 0.5).grade,
+              history::HoldGrade::CloseCall);
+}
+
+TEST(ChartException, ADealTheChartPlaysBestSaysNothing) {
+    const modcards::Hand trips = modcards::ParseHand("9c 9d 4s 9h Kd");
+    const ChartVerdict chart = JudgeChart(GameAdvisor(), trips);
+    EXPECT_FALSE(chart.Errs());
+    EXPECT_EQ(ChartExceptionText(trips, chart), "");
+    EXPECT_EQ(AsSentence(ChartExceptionText(trips, chart)), "");
+}
+
+}  // namespace
