@@ -228,10 +228,6 @@ ScanResult Locate(int fd, const std::string& key, std::int64_t offset) {
 
 }  // namespace
 
-std::string FileError::Describe() const {
-    return "Could not " + action + ".\n\"" + path.string() + "\": " + reason + ".";
-}
-
 SearchResult FindPlayer(const std::filesystem::path& file, std::string_view name) {
     SearchResult result;
     const std::string action = "search the accounts for " + std::string(TrimSpaces(name));

@@ -24,9 +24,6 @@
 #include "game/history/HandHistory.h"
 #include "game/history/SettledHand.h"
 
-// Which hands a review covers: the session of the player at the table, or all of theirs.
-enum class ReviewScope { ThisSession, AllSessions };
-
 class HistoryRecorder : public QObject {
     Q_OBJECT
 public:

@@ -8,6 +8,9 @@
 #include "game/history/HandRecord.h"
 #include "game/history/SessionReview.h"
 
+// Which hands a review covers: the session of the player at the table, or all of theirs.
+enum class ReviewScope { ThisSession, AllSessions };
+
 // One figure of the review: its caption and its value, as the window shows them.
 struct ReviewFigure {
     QString caption;

@@ -11,7 +11,7 @@
 #include <functional>
 
 #include "engine/analysis/HoldAdvisor.h"
-#include "game/HistoryRecorder.h"
+#include "game/ReviewTexts.h"
 #include "game/history/SessionReview.h"
 #include "windows/BalancePlot.h"
 #include "windows/ReviewDealPanel.h"
