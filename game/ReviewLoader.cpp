@@ -4,8 +4,13 @@
 #include <QMetaObject>
 #include <utility>
 
+#include "engine/analysis/GameChart.h"
+
 ReviewLoader::ReviewLoader(std::filesystem::path file, int stake, Answers answers, QObject* parent)
-    : QObject(parent), stake_(stake), answers_(std::move(answers)), reader_(std::move(file)) {
+    : QObject(parent),
+      stake_(stake),
+      answers_(std::move(answers)),
+      reader_(std::move(file), &modcards::analysis::GameChart()) {
     worker_ = std::jthread([this](std::stop_token stop) { Work(stop); });
 }
 
@@ -55,11 +60,11 @@ void ReviewLoader::Work(std::stop_token stop) {
 
 // Jobs run in the order queued, so the hands since always follow the review they extend.
 void ReviewLoader::Run(const Job& job) {
-    const auto deliver = [this, load = job.load](auto answer, auto result) {
+    const auto deliver = [this, load = job.load](auto answer, auto... results) {
         QMetaObject::invokeMethod(
             this,
-            [this, load, answer, result = std::move(result)]() mutable {
-                if (load == loads_) answer(std::move(result));
+            [this, load, answer, ... results = std::move(results)]() mutable {
+                if (load == loads_) answer(std::move(results)...);
             },
             Qt::QueuedConnection);
     };
@@ -67,6 +72,7 @@ void ReviewLoader::Run(const Job& job) {
         hands_ = job.hands;
         history::ReviewResult result = reader_.Review(hands_, stake_);
         lastHand_ = result.review.lastHand;
+        leaks_ = result.leaks;
         ++reviewsRead_;
         rowsRead_ = reader_.RowsRead();
         deliver(answers_.loaded, std::move(result));
@@ -74,6 +80,8 @@ void ReviewLoader::Run(const Job& job) {
     }
     history::HandsResult result = reader_.HandsAfter(hands_, lastHand_);
     if (!result.hands.empty()) lastHand_ = result.hands.back().id;
+    for (const history::HandRecord& hand : result.hands)
+        leaks_.Fold(hand, modcards::analysis::GameChart());
     rowsRead_ = reader_.RowsRead();
-    deliver(answers_.added, std::move(result));
+    deliver(answers_.added, std::move(result), leaks_);
 }

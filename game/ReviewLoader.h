@@ -21,10 +21,12 @@ public:
     // What the answers are given to, on this object's thread.
     struct Answers {
         std::function<void(history::ReviewResult)> loaded;  // a review afresh
-        std::function<void(history::HandsResult)> added;    // the hands recorded since
+        // The hands recorded since, and the leaks of the review with them folded in.
+        std::function<void(history::HandsResult, history::Leaks)> added;
     };
 
-    // Reads `file` (made by HandHistory::Open), each hand staking `stake` credits.
+    // Reads `file` (made by HandHistory::Open), each hand staking `stake` credits; mistakes are
+    // grouped on the game's chart.
     ReviewLoader(std::filesystem::path file, int stake, Answers answers, QObject* parent = nullptr);
     // Waits for the read in hand; answers not given yet are dropped.
     ~ReviewLoader() override;
@@ -67,6 +69,7 @@ private:
     history::ReviewReader reader_;
     history::ReviewedHands hands_;
     std::int64_t lastHand_ = 0;
+    history::Leaks leaks_;  // of the review read last, with the hands since
 
     std::jthread worker_;  // last: stopped and joined before the members above go
 };

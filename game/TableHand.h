@@ -37,6 +37,7 @@ public:
     modcards::HoldMask Held() const { return held_; }
     bool Holds(int slot) const { return (held_ >> slot) & 1u; }
     int Stake() const { return payTable_[0]; }
+    const modcards::PayTable& Pays() const { return payTable_; }  // the table the hand is paid by
 
     // What the table shows: the balance as the player sees it, the line under the cards, the
     // caption picture, and the settled hand's row of the pay chart (none after a deal).

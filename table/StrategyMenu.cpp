@@ -148,7 +148,7 @@ bool StrategyMenu::TrainerLetsDraw() {
 void StrategyMenu::mnuAnalyse_Click() {
     if (!analyse_) {
         analyse_ =
-            new frmAnalyse(&window_, {modcards::analysis::GamePays(ctx_.PayTable), ctx_.PayTable[0],
+            new frmAnalyse(&window_, {modcards::analysis::GamePays(hand_.Pays()), hand_.Stake(),
                                       &modcards::analysis::GameChart(), tables_.SharedAdvisor()});
     }
     analyse_->show();

@@ -33,11 +33,14 @@ void TableHistory::StartLoader() {
     const ReviewLoader::Answers answers{
         .loaded =
             [this](history::ReviewResult read) {
-                if (review_) review_->ShowPage(PageOf(std::move(read.review), read.error));
+                if (review_)
+                    review_->ShowPage(
+                        PageOf(std::move(read.review), std::move(read.leaks), read.error));
             },
         .added =
-            [this](history::HandsResult newer) {
+            [this](history::HandsResult newer, history::Leaks leaks) {
                 if (!review_) return;
+                review_->ShowLeaks(std::move(leaks));
                 review_->AddHands(newer.hands, newer.error
                                                    ? QString::fromStdString(newer.error->Describe())
                                                    : QString());
@@ -69,15 +72,16 @@ void TableHistory::Ask(ReviewScope scope) {
     }
     // Nothing to read yet: the file is being opened, or this session has no hand.
     if (loader_) loader_->Cancel();
-    review_->ShowPage(PageOf({}, std::nullopt));
+    review_->ShowPage(PageOf({}, {}, std::nullopt));
 }
 
-ReviewPage TableHistory::PageOf(history::SessionReview review,
+ReviewPage TableHistory::PageOf(history::SessionReview review, history::Leaks leaks,
                                 const std::optional<output::FileError>& error) const {
     ReviewPage page;
     page.player = QString::fromStdString(recorder_.Player());
     page.advisor = recorder_.Advisor();
     page.review = std::move(review);
+    page.leaks = std::move(leaks);
     if (!recorder_.History()) {
         page.problem = recorder_.Problem().isEmpty()
                            ? QStringLiteral("The hand history is being opened\u2026")

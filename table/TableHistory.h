@@ -39,7 +39,7 @@ protected:
 private:
     void StartLoader();
     void Ask(ReviewScope scope);  // the review window's source
-    ReviewPage PageOf(history::SessionReview review,
+    ReviewPage PageOf(history::SessionReview review, history::Leaks leaks,
                       const std::optional<output::FileError>& error) const;
     void RefreshReview();
     void FoldNewHands();

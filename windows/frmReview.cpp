@@ -193,6 +193,11 @@ void frmReview::ShowPage(ReviewPage page) {
     emit FiguresShown();
 }
 
+void frmReview::ShowLeaks(history::Leaks leaks) {
+    if (busy_) return;  // the page asked for will hold them
+    page_.leaks = std::move(leaks);
+}
+
 void frmReview::AddHands(const std::vector<history::HandRecord>& hands, const QString& problem) {
     if (busy_) return;  // the page asked for will hold them
     for (const history::HandRecord& hand : hands)

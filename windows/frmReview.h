@@ -12,6 +12,7 @@
 
 #include "engine/analysis/HoldAdvisor.h"
 #include "game/HistoryRecorder.h"
+#include "game/history/LeakGroups.h"
 #include "game/history/SessionReview.h"
 #include "windows/BalancePlot.h"
 #include "windows/ReviewDealPanel.h"
@@ -21,6 +22,7 @@
 struct ReviewPage {
     QString player;                 // the player at the table, as shown
     history::SessionReview review;  // of the hands that could be read
+    history::Leaks leaks;           // the mistakes grouped, and their cost session by session
     QString problem;                // why hands are missing, in words; empty when none are
     // The tables the deal panel values holds with; null while they are being worked out.
     const modcards::analysis::HoldAdvisor* advisor = nullptr;
@@ -45,6 +47,8 @@ public:
     // Folds the hands recorded since the page's last hand into its figures; `problem` says why
     // hands are missing, when it is not empty.
     void AddHands(const std::vector<history::HandRecord>& hands, const QString& problem);
+    // The page's leaks with the hands since folded in, given before those hands.
+    void ShowLeaks(history::Leaks leaks);
     // Between Refresh and ShowPage: the figures are being read.
     bool Busy() const { return busy_; }
     ReviewScope Scope() const;

@@ -14,12 +14,15 @@
 namespace history {
 namespace {
 
-constexpr const char* kNumbers = "SELECT id, session, category, pay, hold_ev, best_ev FROM hands ";
+// The cards and holds come last: they are read only for the mistakes a chart groups.
+constexpr const char* kNumbers =
+    "SELECT id, session, category, pay, hold_ev, best_ev, dealt, held, best_held FROM hands ";
 constexpr const char* kRows =
     "SELECT id, session, category, pay, hold_ev, best_ev, player, played_at, dealt, held, final, "
     "best_held FROM hands ";
 constexpr const char* kOfPlayer = "WHERE player = ?1 AND id > ?2 ORDER BY id";
 constexpr const char* kOfSession = "WHERE session = ?1 AND id > ?2 ORDER BY id";
+constexpr const char* kOfEveryone = "WHERE ?1 IS NOT NULL AND id > ?2 ORDER BY id";
 constexpr const char* kById = "WHERE id = ?1";
 
 // A hand of the lists before its row is read: its place is all the pass keeps.
@@ -76,8 +79,25 @@ void KeepCostliest(std::vector<Listed>& listed) {
     listed.erase(kept, listed.end());
 }
 
+// The cards and holds of a kNumbers row into `hand`; false when they cannot be read.
+bool ReadHolds(sqlite3_stmt* row, HandRecord& hand) {
+    try {
+        hand.dealt = modcards::ParseHand(sqlite::ColumnText(row, 6));
+    } catch (const modcards::CardTextError&) {
+        return false;
+    }
+    const auto held = ParseHeld(sqlite::ColumnText(row, 7));
+    const auto bestHeld = ParseHeld(sqlite::ColumnText(row, 8));
+    if (!held || !bestHeld) return false;
+    hand.held = *held;
+    hand.bestHeld = *bestHeld;
+    return true;
+}
+
 void BindHands(sqlite3_stmt* select, const ReviewedHands& hands, std::int64_t after) {
-    if (hands.session != 0) {
+    if (hands.session == 0 && hands.player.empty()) {
+        sqlite3_bind_int(select, 1, 1);
+    } else if (hands.session != 0) {
         sqlite3_bind_int64(select, 1, hands.session);
     } else {
         sqlite::BindText(select, 1, hands.player);
@@ -89,17 +109,22 @@ void BindHands(sqlite3_stmt* select, const ReviewedHands& hands, std::int64_t af
 
 struct ReviewReader::Store {
     sqlite::Database db;
-    sqlite::Statement numbersOfPlayer, numbersOfSession, rowsOfPlayer, rowsOfSession, rowById;
+    sqlite::Statement numbersOfPlayer, numbersOfSession, numbersOfEveryone, rowsOfPlayer,
+        rowsOfSession, rowsOfEveryone, rowById;
 
     sqlite3_stmt* Numbers(const ReviewedHands& hands) const {
-        return (hands.session != 0 ? numbersOfSession : numbersOfPlayer).get();
+        if (hands.session != 0) return numbersOfSession.get();
+        return (hands.player.empty() ? numbersOfEveryone : numbersOfPlayer).get();
     }
     sqlite3_stmt* Rows(const ReviewedHands& hands) const {
-        return (hands.session != 0 ? rowsOfSession : rowsOfPlayer).get();
+        if (hands.session != 0) return rowsOfSession.get();
+        return (hands.player.empty() ? rowsOfEveryone : rowsOfPlayer).get();
     }
 };
 
-ReviewReader::ReviewReader(std::filesystem::path file) : file_(std::move(file)) {}
+ReviewReader::ReviewReader(std::filesystem::path file,
+                           const modcards::analysis::StrategyChart* chart)
+    : file_(std::move(file)), chart_(chart) {}
 
 ReviewReader::~ReviewReader() = default;
 
@@ -118,11 +143,14 @@ std::optional<output::FileError> ReviewReader::Ready() {
     if (opened != SQLITE_OK) return ErrorAbout(sqlite::Failure(raw, opened).reason);
     sqlite3_busy_timeout(raw, kBusyTimeoutMs);
     const std::string numbers = kNumbers, rows = kRows;
-    for (const auto& [sql, statement] : {std::pair{numbers + kOfPlayer, &store->numbersOfPlayer},
-                                         std::pair{numbers + kOfSession, &store->numbersOfSession},
-                                         std::pair{rows + kOfPlayer, &store->rowsOfPlayer},
-                                         std::pair{rows + kOfSession, &store->rowsOfSession},
-                                         std::pair{rows + kById, &store->rowById}}) {
+    for (const auto& [sql, statement] :
+         {std::pair{numbers + kOfPlayer, &store->numbersOfPlayer},
+          std::pair{numbers + kOfSession, &store->numbersOfSession},
+          std::pair{numbers + kOfEveryone, &store->numbersOfEveryone},
+          std::pair{rows + kOfPlayer, &store->rowsOfPlayer},
+          std::pair{rows + kOfSession, &store->rowsOfSession},
+          std::pair{rows + kOfEveryone, &store->rowsOfEveryone},
+          std::pair{rows + kById, &store->rowById}}) {
         if (sqlite::Status status = sqlite::Prepare(raw, sql, *statement); !status.ok())
             return ErrorAbout(status.reason);
     }
@@ -162,6 +190,11 @@ ReviewResult ReviewReader::Review(const ReviewedHands& hands, int stake) {
             continue;
         }
         const HoldGrade grade = CountHand(review, hand, stake);
+        if (chart_ && grade == HoldGrade::Mistake && ReadHolds(select, hand)) {
+            result.leaks.Fold(hand, *chart_);
+        } else if (chart_) {
+            result.leaks.CountHand(hand);
+        }
         if (grade != HoldGrade::Best)
             (grade == HoldGrade::Mistake ? mistakes : closeCalls).push_back({hand.Cost(), hand.id});
     }

@@ -12,7 +12,8 @@
 
 namespace history {
 
-// Which hands a review covers: one session, or every session of a player.
+// Which hands a review covers: one session, or every session of a player (of every player when
+// the player is empty too).
 struct ReviewedHands {
     std::string player;        // the player, surrounding blanks removed
     std::int64_t session = 0;  // 0: every session of the player
@@ -22,8 +23,10 @@ struct ReviewedHands {
 // the first read. No member throws; failures come back in words.
 class ReviewReader {
 public:
-    // Reads `file`, which HandHistory::Open has made; never writes to it.
-    explicit ReviewReader(std::filesystem::path file);
+    // Reads `file`, which HandHistory::Open has made; never writes to it. Given a chart (kept
+    // by the caller), a review also groups its mistakes on it (ReviewResult::leaks).
+    explicit ReviewReader(std::filesystem::path file,
+                          const modcards::analysis::StrategyChart* chart = nullptr);
     ~ReviewReader();
     ReviewReader(const ReviewReader&) = delete;
     ReviewReader& operator=(const ReviewReader&) = delete;
@@ -46,6 +49,7 @@ private:
     output::FileError ErrorAbout(std::string reason) const;
 
     std::filesystem::path file_;
+    const modcards::analysis::StrategyChart* chart_;
     std::unique_ptr<Store> store_;
     std::int64_t rowsRead_ = 0;
 };

@@ -42,7 +42,7 @@ TEST(ReviewLoading, OnlyTheLastRequestIsAnsweredAndNewHandsAreReadAlone) {
         history_test::HistoryIn(folder), 5,
         {.loaded = [&](history::ReviewResult read) { reviewed.push_back(read.review.handsPlayed); },
          .added =
-             [&](history::HandsResult newer) {
+             [&](history::HandsResult newer, history::Leaks) {
                  for (const auto& hand : newer.hands) added.push_back(hand.id);
              }});
     // Alice's review is read, and its answer waits for this thread, when Bob's is asked for.
