@@ -2,6 +2,8 @@
 #include "game/history/ReviewReader.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <cmath>
 #include <utility>
 #include <vector>
@@ -105,6 +107,57 @@ void BindHands(sqlite3_stmt* select, const ReviewedHands& hands, std::int64_t af
     sqlite3_bind_int64(select, 2, after);
 }
 
+// One value of a CSV line.
+void AppendCsvValue(std::string& line, sqlite3_stmt* row, int column) {
+    switch (sqlite3_column_type(row, column)) {
+        case SQLITE_NULL:
+            return;
+        case SQLITE_INTEGER:
+            line += std::to_string(sqlite3_column_int64(row, column));
+            return;
+        case SQLITE_FLOAT: {
+            std::array<char, 32> digits{};
+            const auto written = std::to_chars(digits.data(), digits.data() + digits.size(),
+                                               sqlite3_column_double(row, column));
+            line.append(digits.data(), written.ptr);
+            return;
+        }
+        default:
+            break;
+    }
+    const std::string_view text = sqlite::ColumnText(row, column);
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+        line += text;
+        return;
+    }
+    line += '"';
+    for (const char c : text) {
+        if (c == '"') line += '"';
+        line += c;
+    }
+    line += '"';
+}
+
+// Why `db` cannot be read as a hand history, in words; empty when it can.
+std::string HistoryProblem(sqlite3* db) {
+    std::int64_t version = 0;
+    if (sqlite::Status status = sqlite::QueryInteger(db, "PRAGMA user_version", version);
+        !status.ok())
+        return status.unreadable() ? "it is not a hand history (" + status.reason + ")"
+                                   : status.reason;
+    if (version > kSchemaVersion)
+        return "it was written by a newer version of the game (format " + std::to_string(version) +
+               "; this one reads up to " + std::to_string(kSchemaVersion) + ")";
+    std::int64_t tables = 0;
+    if (sqlite::Status status = sqlite::QueryInteger(
+            db, "SELECT count(*) FROM sqlite_schema WHERE type = 'table' AND name = 'hands'",
+            tables);
+        !status.ok())
+        return status.reason;
+    if (tables == 0) return "it is not a hand history (it has no table of hands)";
+    return {};
+}
+
 }  // namespace
 
 struct ReviewReader::Store {
@@ -140,8 +193,14 @@ std::optional<output::FileError> ReviewReader::Ready() {
         nullptr);
     auto store = std::make_unique<Store>();
     store->db.reset(raw);
-    if (opened != SQLITE_OK) return ErrorAbout(sqlite::Failure(raw, opened).reason);
+    if (opened != SQLITE_OK) {
+        std::error_code error;
+        if (!std::filesystem::exists(file_, error)) return ErrorAbout("there is no such file");
+        return ErrorAbout(sqlite::Failure(raw, opened).reason);
+    }
     sqlite3_busy_timeout(raw, kBusyTimeoutMs);
+    if (const std::string problem = HistoryProblem(raw); !problem.empty())
+        return ErrorAbout(problem);
     const std::string numbers = kNumbers, rows = kRows;
     for (const auto& [sql, statement] :
          {std::pair{numbers + kOfPlayer, &store->numbersOfPlayer},
@@ -225,6 +284,46 @@ ReviewResult ReviewReader::Review(const ReviewedHands& hands, int stake) {
     }
     sqlite::Execute(db, "COMMIT");
     if (leftOut.count > 0) result.error = ErrorAbout(leftOut.Words());
+    return result;
+}
+
+CsvResult ReviewReader::Csv(const ReviewedHands& hands) {
+    CsvResult result;
+    if (auto error = Ready()) {
+        result.error = std::move(error);
+        return result;
+    }
+    const char* where = hands.session != 0     ? kOfSession
+                        : hands.player.empty() ? kOfEveryone
+                                               : kOfPlayer;
+    sqlite::Statement select;
+    if (sqlite::Status status =
+            sqlite::Prepare(store_->db.get(), std::string("SELECT * FROM hands ") + where, select);
+        !status.ok()) {
+        result.error = ErrorAbout(status.reason);
+        return result;
+    }
+    BindHands(select.get(), hands, 0);
+    const int columns = sqlite3_column_count(select.get());
+    std::string& text = result.text;
+    for (int column = 0; column < columns; ++column) {
+        if (column > 0) text += ',';
+        text += sqlite3_column_name(select.get(), column);
+    }
+    text += '\n';
+    int code;
+    while ((code = sqlite3_step(select.get())) == SQLITE_ROW) {
+        ++rowsRead_;
+        for (int column = 0; column < columns; ++column) {
+            if (column > 0) text += ',';
+            AppendCsvValue(text, select.get(), column);
+        }
+        text += '\n';
+    }
+    if (code != SQLITE_DONE) {
+        result.error = ErrorAbout(sqlite::Failure(store_->db.get(), code).reason);
+        result.text.clear();
+    }
     return result;
 }
 
