@@ -3,11 +3,13 @@
 
 #include <QEvent>
 
+#include "game/GameDialogs.h"
+#include "game/history/HistoryBackup.h"
 #include "table/frmMain.h"
 
 TableHistory::TableHistory(frmMain& window, const TableHand& hand, const PerfectPlay& tables,
                            QAction* openReview, GameContext& ctx)
-    : window_(window), recorder_(ctx) {
+    : window_(window), ctx_(ctx), recorder_(ctx) {
     const auto giveTables = [this, &tables] { recorder_.SetAdvisor(tables.SharedAdvisor()); };
     if (tables.Advisor()) giveTables();
     connect(&tables, &PerfectPlay::AdvisorReady, this, giveTables);
@@ -45,6 +47,7 @@ void TableHistory::StartLoader() {
                                                    ? QString::fromStdString(newer.error->Describe())
                                                    : QString());
             },
+        .exported = [this](std::optional<output::FileError> error) { Exported(error); },
     };
     loader_ =
         std::make_unique<ReviewLoader>(recorder_.History()->file(), recorder_.Stake(), answers);
@@ -57,6 +60,7 @@ void TableHistory::mnuReview_Click() {
     if (!review_) {
         review_ =
             new frmReview(&window_, recorder_.Stake(), [this](ReviewScope scope) { Ask(scope); });
+        review_->SetExport([this](ReviewScope scope) { ExportHands(scope); });
         review_->Refresh();
     }
     review_->show();
@@ -73,6 +77,34 @@ void TableHistory::Ask(ReviewScope scope) {
     // Nothing to read yet: the file is being opened, or this session has no hand.
     if (loader_) loader_->Cancel();
     review_->ShowPage(PageOf({}, {}, std::nullopt));
+}
+
+// Asks where, then writes on the review's thread; the answer comes through Exported.
+void TableHistory::ExportHands(ReviewScope scope) {
+    const std::int64_t session = recorder_.SessionId();
+    if (!loader_ || (scope == ReviewScope::ThisSession && session == 0)) {
+        ShowError(ctx_.dialogs, QStringLiteral("There are no hands to export yet."));
+        return;
+    }
+    const std::filesystem::path historyFile = recorder_.History()->file();
+    const QString preset = QString::fromStdString(historyFile.string());
+    const QString chosen = ctx_.dialogs.SaveFileDialog(QStringLiteral("Export Hands"), preset);
+    // Cancel returns the preset name, which is the history itself: either way nothing is written.
+    if (chosen.isEmpty() || chosen == preset) return;
+    const std::filesystem::path target = chosen.toStdString();
+    std::error_code ec;
+    if (history::IsHistoryFile(historyFile.parent_path(), target) ||
+        std::filesystem::equivalent(ctx_.accountsFile, target, ec)) {
+        ShowError(ctx_.dialogs, QStringLiteral("Cannot export the hands to \"%1\"!\nThe game keeps "
+                                               "its accounts or its hand history in that file.")
+                                    .arg(chosen));
+        return;
+    }
+    loader_->Export({recorder_.Player(), scope == ReviewScope::AllSessions ? 0 : session}, target);
+}
+
+void TableHistory::Exported(const std::optional<output::FileError>& error) {
+    if (error) ShowError(ctx_.dialogs, QString::fromStdString(error->Describe()));
 }
 
 ReviewPage TableHistory::PageOf(history::SessionReview review, history::Leaks leaks,

@@ -39,12 +39,15 @@ protected:
 private:
     void StartLoader();
     void Ask(ReviewScope scope);  // the review window's source
+    void ExportHands(ReviewScope scope);
+    void Exported(const std::optional<output::FileError>& error);
     ReviewPage PageOf(history::SessionReview review, history::Leaks leaks,
                       const std::optional<output::FileError>& error) const;
     void RefreshReview();
     void FoldNewHands();
 
     frmMain& window_;
+    GameContext& ctx_;
     HistoryRecorder recorder_;
     QPointer<frmReview> review_;
     std::unique_ptr<ReviewLoader> loader_;

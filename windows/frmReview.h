@@ -4,7 +4,10 @@
 #pragma once
 
 #include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
 #include <QTabBar>
+#include <QTabWidget>
 #include <QTreeView>
 #include <QWidget>
 #include <array>
@@ -15,6 +18,7 @@
 #include "game/history/LeakGroups.h"
 #include "game/history/SessionReview.h"
 #include "windows/BalancePlot.h"
+#include "windows/LeakTrendPlot.h"
 #include "windows/ReviewDealPanel.h"
 #include "windows/ReviewHandsModel.h"
 
@@ -22,15 +26,17 @@
 struct ReviewPage {
     QString player;                 // the player at the table, as shown
     history::SessionReview review;  // of the hands that could be read
-    history::Leaks leaks;           // the mistakes grouped, and their cost session by session
     QString problem;                // why hands are missing, in words; empty when none are
     // The tables the deal panel values holds with; null while they are being worked out.
     const modcards::analysis::HoldAdvisor* advisor = nullptr;
+    history::Leaks leaks;  // the mistakes grouped, and their cost session by session
 };
 
 // Asks for the page of a scope when the window is refreshed or switches scope; the page comes
 // through ShowPage, at once or later.
 using ReviewSource = std::function<void(ReviewScope)>;
+// Exports the hands of a scope as CSV, asking where.
+using ReviewExport = std::function<void(ReviewScope)>;
 
 class frmReview : public QWidget {
     Q_OBJECT
@@ -49,6 +55,8 @@ public:
     void AddHands(const std::vector<history::HandRecord>& hands, const QString& problem);
     // The page's leaks with the hands since folded in, given before those hands.
     void ShowLeaks(history::Leaks leaks);
+    // Offers Export…; without it the button stays disabled.
+    void SetExport(ReviewExport exportHands);
     // Between Refresh and ShowPage: the figures are being read.
     bool Busy() const { return busy_; }
     ReviewScope Scope() const;
@@ -62,6 +70,12 @@ public:
     QTreeView* lstMistakes() const { return lstMistakes_; }
     QTreeView* lstCloseCalls() const { return lstCloseCalls_; }
     BalancePlot* Plot() const { return plot_; }
+    // The balance, the leak groups and the trend, one at a time.
+    QTabWidget* Views() const { return views_; }
+    // One row per leak group, the costliest first; each row's tip is its costliest deal.
+    QListWidget* lstLeaks() const { return lstLeaks_; }
+    LeakTrendPlot* Trend() const { return trend_; }
+    QPushButton* cmdExport() const { return cmdExport_; }
     ReviewDealPanel* Deal() const { return deal_; }
 
 signals:
@@ -70,12 +84,14 @@ signals:
 public slots:
     void tabScope_Change(int index);
     void cmdOK_Click();  // unloads the window
+    void cmdExport_Click();
 
 private:
     QTreeView* AddHandList(ReviewHandsModel* rows, const QString& name,
                            const QString& accessibleName);
     void Fill(bool grown = false);  // `grown`: the page's hands were added to
     void ShowBusy();
+    void FillLeaks();
     void SelectHand(std::int64_t id);
     std::int64_t SelectedHand() const;  // 0 for none
     void ShowSelected(QTreeView* list);
@@ -96,5 +112,10 @@ private:
     QTreeView* lstMistakes_ = nullptr;
     QTreeView* lstCloseCalls_ = nullptr;
     BalancePlot* plot_ = nullptr;
+    QTabWidget* views_ = nullptr;
+    QListWidget* lstLeaks_ = nullptr;
+    LeakTrendPlot* trend_ = nullptr;
+    QPushButton* cmdExport_ = nullptr;
+    ReviewExport export_;
     ReviewDealPanel* deal_ = nullptr;
 };
