@@ -173,13 +173,15 @@ TEST(SessionReviewWindow, GroupsTheMistakesByChartLineAndPlotsTheirTrend) {
     window.tabScope()->setCurrentIndex(1);
     const QListWidget* leaks = window.lstLeaks();
     ASSERT_EQ(leaks->count(), 2);
-    EXPECT_TRUE(leaks->item(0)->text().startsWith("You played \u201c")) << leaks->item(0)->text().toStdString();
+    EXPECT_TRUE(leaks->item(0)->text().startsWith("You played \u201c"))
+        << leaks->item(0)->text().toStdString();
     EXPECT_TRUE(
         leaks->item(0)->text().contains("comes first: once, 5.45 credits\n"
                                         "Costliest: K♥ 2♣ Q♥ 7♠ 5♦, you kept K♥ 7♠ "
                                         "for K♥ 2♣ Q♥ (5.45 credits)"))
         << leaks->item(0)->text().toStdString();
-    EXPECT_TRUE(leaks->item(1)->text().contains("once, 1.89 credits")) << leaks->item(1)->text().toStdString();
+    EXPECT_TRUE(leaks->item(1)->text().contains("once, 1.89 credits"))
+        << leaks->item(1)->text().toStdString();
     ASSERT_EQ(window.Trend()->Sessions().size(), 1u);
     EXPECT_EQ(window.Trend()->Sessions()[0].hands, 4);
     EXPECT_TRUE(window.Trend()->accessibleDescription().startsWith(
