@@ -10,15 +10,19 @@ QString Kept(const modcards::Hand& dealt, history::HeldSlots held) {
     return held == 0 ? QStringLiteral("nothing") : KeptCards(dealt, HoldHint{.kept = held});
 }
 
+// “A pair”, or for a hold no line names, words that say so.
+QString Played(const modcards::analysis::StrategyChart& chart, int line) {
+    if (line == history::kNoChartLine) return QStringLiteral("a hold on no chart line");
+    return u'\u201c' + QString::fromStdString(history::LeakLineText(chart, line)) + u'\u201d';
+}
+
 }  // namespace
 
 QString LeakSentence(const modcards::analysis::StrategyChart& chart,
                      const history::LeakGroup& group) {
-    return QStringLiteral(
-               "You played \u201c%1\u201d where \u201c%2\u201d comes first: %3, %4 credits")
+    return QStringLiteral("You played %1 where %2 comes first: %3, %4 credits")
         .arg(
-            QString::fromStdString(history::LeakLineText(chart, group.yourLine)),
-            QString::fromStdString(history::LeakLineText(chart, group.chartLine)),
+            Played(chart, group.yourLine), Played(chart, group.chartLine),
             group.count == 1 ? QStringLiteral("once") : QStringLiteral("%1 times").arg(group.count),
             CreditsText(group.cost));
 }

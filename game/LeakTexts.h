@@ -6,7 +6,8 @@
 #include "engine/analysis/StrategyChart.h"
 #include "game/history/LeakGroups.h"
 
-// "You played “A pair” where “Three to a royal flush” comes first: 4 times, 13.30 credits".
+// "You played “A pair” where “Three to a royal flush” comes first: 4 times, 13.30 credits";
+// a hold no line names is "a hold on no chart line".
 QString LeakSentence(const modcards::analysis::StrategyChart& chart,
                      const history::LeakGroup& group);
 

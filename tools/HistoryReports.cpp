@@ -35,10 +35,10 @@ std::string LineNumber(int line) {
     return line == history::kNoChartLine ? "null" : std::to_string(line + 1);
 }
 
+// "“Line 5: A pair”", or for a hold no line names, words that say so.
 std::string LineText(const analysis::StrategyChart& chart, int line) {
-    const std::string words = history::LeakLineText(chart, line);
-    return line == history::kNoChartLine ? words
-                                         : "Line " + std::to_string(line + 1) + ": " + words;
+    if (line == history::kNoChartLine) return "a hold on no chart line";
+    return "\"Line " + std::to_string(line + 1) + ": " + history::LeakLineText(chart, line) + "\"";
 }
 
 }  // namespace
@@ -89,9 +89,9 @@ std::string LeaksReport(const history::Leaks& leaks, const analysis::StrategyCha
                    ",\"best_held\":" + Quoted(history::HeldText(example.bestHeld)) +
                    ",\"cost\":" + Exact(example.cost) + "}}";
         } else {
-            out += "You played \"" + LineText(chart, group.yourLine) + "\" where \"" +
+            out += "You played " + LineText(chart, group.yourLine) + " where " +
                    LineText(chart, group.chartLine) +
-                   "\" comes first: " + std::to_string(group.count) +
+                   " comes first: " + std::to_string(group.count) +
                    (group.count == 1 ? " time, " : " times, ") + Fixed(group.cost, 2) +
                    " credits. Costliest: " + FormatCards(example.dealt) + ", held " +
                    history::HeldText(example.held) + " for " + history::HeldText(example.bestHeld) +

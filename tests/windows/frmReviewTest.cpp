@@ -173,7 +173,7 @@ TEST(SessionReviewWindow, GroupsTheMistakesByChartLineAndPlotsTheirTrend) {
     window.tabScope()->setCurrentIndex(1);
     const QListWidget* leaks = window.lstLeaks();
     ASSERT_EQ(leaks->count(), 2);
-    EXPECT_TRUE(leaks->item(0)->text().startsWith("You played \u201c"))
+    EXPECT_TRUE(leaks->item(0)->text().startsWith("You played "))
         << leaks->item(0)->text().toStdString();
     EXPECT_TRUE(
         leaks->item(0)->text().contains("comes first: once, 5.45 credits\n"
