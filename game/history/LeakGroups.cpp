@@ -7,6 +7,14 @@
 #include "game/history/SessionReview.h"
 
 namespace history {
+namespace {
+
+// The one test of what counts as a leak, for the groups and the trend alike.
+bool IsLeak(const HandRecord& hand) {
+    return GradeHold(hand.holdEv, hand.bestEv) == HoldGrade::Mistake;
+}
+
+}  // namespace
 
 void Leaks::CountHand(const HandRecord& hand) {
     // A player's sessions never interleave (one table per account), so the last is nearly
@@ -16,12 +24,12 @@ void Leaks::CountHand(const HandRecord& hand) {
     SessionLeaks& into =
         session != sessions.rend() ? *session : sessions.emplace_back(SessionLeaks{hand.session});
     ++into.hands;
-    if (GradeHold(hand.holdEv, hand.bestEv) == HoldGrade::Mistake) into.mistakesCost += hand.Cost();
+    if (IsLeak(hand)) into.mistakesCost += hand.Cost();
 }
 
 void Leaks::Fold(const HandRecord& hand, const modcards::analysis::StrategyChart& chart) {
     CountHand(hand);
-    if (GradeHold(hand.holdEv, hand.bestEv) != HoldGrade::Mistake) return;
+    if (!IsLeak(hand)) return;
     const int yours = chart.LineOfHold(hand.dealt, hand.held);
     const int best = chart.LineOfHold(hand.dealt, hand.bestHeld);
     LeakGroup& group = groups[{yours, best}];
