@@ -2,10 +2,16 @@
 #include "game/ReviewLoader.h"
 
 #include <QMetaObject>
+#include <QSaveFile>
 #include <utility>
 
+#include "engine/analysis/GameChart.h"
+
 ReviewLoader::ReviewLoader(std::filesystem::path file, int stake, Answers answers, QObject* parent)
-    : QObject(parent), stake_(stake), answers_(std::move(answers)), reader_(std::move(file)) {
+    : QObject(parent),
+      stake_(stake),
+      answers_(std::move(answers)),
+      reader_(std::move(file), &modcards::analysis::GameChart()) {
     worker_ = std::jthread([this](std::stop_token stop) { Work(stop); });
 }
 
@@ -16,25 +22,30 @@ ReviewLoader::~ReviewLoader() {
 
 void ReviewLoader::Load(history::ReviewedHands hands) {
     extending_ = true;
-    Push({true, std::move(hands), ++loads_});
+    Push({Kind::Afresh, std::move(hands), ++loads_, {}});
 }
 
 void ReviewLoader::LoadNewer() {
-    if (extending_) Push({false, {}, loads_});
+    if (extending_) Push({Kind::Newer, {}, loads_, {}});
 }
 
 void ReviewLoader::Cancel() {
     extending_ = false;
     ++loads_;
     const std::lock_guard lock(mutex_);
-    jobs_.clear();
+    std::erase_if(jobs_, [](const Job& job) { return job.kind != Kind::Export; });
+}
+
+void ReviewLoader::Export(history::ReviewedHands hands, std::filesystem::path to) {
+    Push({Kind::Export, std::move(hands), 0, std::move(to)});
 }
 
 void ReviewLoader::Push(Job job) {
     {
         const std::lock_guard lock(mutex_);
-        // A review afresh makes every read queued before it useless.
-        if (job.afresh) jobs_.clear();
+        // A review afresh makes every read queued before it useless; exports still stand.
+        if (job.kind == Kind::Afresh)
+            std::erase_if(jobs_, [](const Job& queued) { return queued.kind != Kind::Export; });
         jobs_.push_back(std::move(job));
     }
     wake_.notify_one();
@@ -55,18 +66,23 @@ void ReviewLoader::Work(std::stop_token stop) {
 
 // Jobs run in the order queued, so the hands since always follow the review they extend.
 void ReviewLoader::Run(const Job& job) {
-    const auto deliver = [this, load = job.load](auto answer, auto result) {
+    if (job.kind == Kind::Export) {
+        RunExport(job);
+        return;
+    }
+    const auto deliver = [this, load = job.load](auto answer, auto... results) {
         QMetaObject::invokeMethod(
             this,
-            [this, load, answer, result = std::move(result)]() mutable {
-                if (load == loads_) answer(std::move(result));
+            [this, load, answer, ... results = std::move(results)]() mutable {
+                if (load == loads_) answer(std::move(results)...);
             },
             Qt::QueuedConnection);
     };
-    if (job.afresh) {
+    if (job.kind == Kind::Afresh) {
         hands_ = job.hands;
         history::ReviewResult result = reader_.Review(hands_, stake_);
         lastHand_ = result.review.lastHand;
+        leaks_ = result.leaks;
         ++reviewsRead_;
         rowsRead_ = reader_.RowsRead();
         deliver(answers_.loaded, std::move(result));
@@ -74,6 +90,32 @@ void ReviewLoader::Run(const Job& job) {
     }
     history::HandsResult result = reader_.HandsAfter(hands_, lastHand_);
     if (!result.hands.empty()) lastHand_ = result.hands.back().id;
+    for (const history::HandRecord& hand : result.hands)
+        leaks_.Fold(hand, modcards::analysis::GameChart());
     rowsRead_ = reader_.RowsRead();
-    deliver(answers_.added, std::move(result));
+    deliver(answers_.added, std::move(result), leaks_);
+}
+
+// Written beside the target and renamed over it once whole, so a failure leaves it as it was.
+void ReviewLoader::RunExport(const Job& job) {
+    std::optional<output::FileError> error;
+    history::CsvResult csv = reader_.Csv(job.hands);
+    rowsRead_ = reader_.RowsRead();
+    if (csv.error) {
+        error = std::move(csv.error);
+    } else {
+        QSaveFile file(QString::fromStdString(job.to.string()));
+        const bool written =
+            file.open(QIODevice::WriteOnly) &&
+            file.write(csv.text.data(), qint64(csv.text.size())) == qint64(csv.text.size()) &&
+            file.commit();
+        if (!written)
+            error = output::FileError{"export the hands", job.to, file.errorString().toStdString()};
+    }
+    QMetaObject::invokeMethod(
+        this,
+        [this, error = std::move(error)] {
+            if (answers_.exported) answers_.exported(error);
+        },
+        Qt::QueuedConnection);
 }

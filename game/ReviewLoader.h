@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <functional>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 #include "game/history/ReviewReader.h"
@@ -21,10 +22,14 @@ public:
     // What the answers are given to, on this object's thread.
     struct Answers {
         std::function<void(history::ReviewResult)> loaded;  // a review afresh
-        std::function<void(history::HandsResult)> added;    // the hands recorded since
+        // The hands recorded since, and the leaks of the review with them folded in.
+        std::function<void(history::HandsResult, history::Leaks)> added;
+        // An export finished: nothing when the file was written whole, else why not.
+        std::function<void(std::optional<output::FileError>)> exported;
     };
 
-    // Reads `file` (made by HandHistory::Open), each hand staking `stake` credits.
+    // Reads `file` (made by HandHistory::Open), each hand staking `stake` credits; mistakes are
+    // grouped on the game's chart.
     ReviewLoader(std::filesystem::path file, int stake, Answers answers, QObject* parent = nullptr);
     // Waits for the read in hand; answers not given yet are dropped.
     ~ReviewLoader() override;
@@ -34,22 +39,28 @@ public:
     // Reads the hands of the last Load recorded after the last hand read: a hand or two.
     // Nothing after Cancel.
     void LoadNewer();
-    // Drops the answers not given yet.
+    // Drops the answers not given yet, but an export's.
     void Cancel();
+    // Writes every column of every hand of `hands` to `to` as CSV (ReviewReader::Csv), whole
+    // or not at all; answered through `exported`, whatever is loaded meanwhile.
+    void Export(history::ReviewedHands hands, std::filesystem::path to);
 
     // Reviews read afresh and rows read so far, as the worker last told: the cost shows here.
     std::int64_t ReviewsRead() const { return reviewsRead_; }
     std::int64_t RowsRead() const { return rowsRead_; }
 
 private:
+    enum class Kind { Afresh, Newer, Export };
     struct Job {
-        bool afresh;  // a review afresh, else the hands since
+        Kind kind;  // a review afresh, the hands since, or an export
         history::ReviewedHands hands;
-        std::uint64_t load;  // the Load it belongs to
+        std::uint64_t load;        // the Load it belongs to
+        std::filesystem::path to;  // for an export
     };
 
     void Work(std::stop_token stop);
     void Run(const Job& job);
+    void RunExport(const Job& job);
     void Push(Job job);
 
     const int stake_;
@@ -67,6 +78,7 @@ private:
     history::ReviewReader reader_;
     history::ReviewedHands hands_;
     std::int64_t lastHand_ = 0;
+    history::Leaks leaks_;  // of the review read last, with the hands since
 
     std::jthread worker_;  // last: stopped and joined before the members above go
 };

@@ -5,12 +5,14 @@
 #include <QEvent>
 #include <QMetaObject>
 
+#include "game/GameDialogs.h"
+#include "game/history/HistoryBackup.h"
 #include "game/history/ReviewReader.h"
 #include "table/frmMain.h"
 
 TableHistory::TableHistory(frmMain& window, const TableHand& hand, const PerfectPlay& tables,
                            QAction* openReview, QAction* openBankroll, GameContext& ctx)
-    : window_(window), tables_(tables), recorder_(ctx) {
+    : window_(window), tables_(tables), ctx_(ctx), recorder_(ctx) {
     const auto giveTables = [this, &tables] { recorder_.SetAdvisor(tables.SharedAdvisor()); };
     if (tables.Advisor()) giveTables();
     connect(&tables, &PerfectPlay::AdvisorReady, this, giveTables);
@@ -38,15 +40,19 @@ void TableHistory::StartLoader() {
     const ReviewLoader::Answers answers{
         .loaded =
             [this](history::ReviewResult read) {
-                if (review_) review_->ShowPage(PageOf(std::move(read.review), read.error));
+                if (review_)
+                    review_->ShowPage(
+                        PageOf(std::move(read.review), std::move(read.leaks), read.error));
             },
         .added =
-            [this](history::HandsResult newer) {
+            [this](history::HandsResult newer, history::Leaks leaks) {
                 if (!review_) return;
+                review_->ShowLeaks(std::move(leaks));
                 review_->AddHands(newer.hands, newer.error
                                                    ? QString::fromStdString(newer.error->Describe())
                                                    : QString());
             },
+        .exported = [this](std::optional<output::FileError> error) { Exported(error); },
     };
     loader_ =
         std::make_unique<ReviewLoader>(recorder_.History()->file(), recorder_.Stake(), answers);
@@ -59,6 +65,7 @@ void TableHistory::mnuReview_Click() {
     if (!review_) {
         review_ =
             new frmReview(&window_, recorder_.Stake(), [this](ReviewScope scope) { Ask(scope); });
+        review_->SetExport([this](ReviewScope scope) { ExportHands(scope); });
         review_->Refresh();
     }
     review_->show();
@@ -74,7 +81,7 @@ void TableHistory::Ask(ReviewScope scope) {
     }
     // Nothing to read yet: the file is being opened, or this session has no hand.
     if (loader_) loader_->Cancel();
-    review_->ShowPage(PageOf({}, std::nullopt));
+    review_->ShowPage(PageOf({}, {}, std::nullopt));
 }
 
 // The player's measured play from every session of theirs, read on a thread of its own with a
@@ -123,12 +130,41 @@ void TableHistory::OpenBankroll(BankrollSetup setup) {
     bankroll_->activateWindow();
 }
 
-ReviewPage TableHistory::PageOf(history::SessionReview review,
+// Asks where, then writes on the review's thread; the answer comes through Exported.
+void TableHistory::ExportHands(ReviewScope scope) {
+    const std::int64_t session = recorder_.SessionId();
+    if (!loader_ || (scope == ReviewScope::ThisSession && session == 0)) {
+        ShowError(ctx_.dialogs, QStringLiteral("There are no hands to export yet."));
+        return;
+    }
+    const std::filesystem::path historyFile = recorder_.History()->file();
+    const QString preset = QString::fromStdString(historyFile.string());
+    const QString chosen = ctx_.dialogs.SaveFileDialog(QStringLiteral("Export Hands"), preset);
+    // Cancel returns the preset name, which is the history itself: either way nothing is written.
+    if (chosen.isEmpty() || chosen == preset) return;
+    const std::filesystem::path target = chosen.toStdString();
+    std::error_code ec;
+    if (history::IsHistoryFile(historyFile.parent_path(), target) ||
+        std::filesystem::equivalent(ctx_.accountsFile, target, ec)) {
+        ShowError(ctx_.dialogs, QStringLiteral("Cannot export the hands to \"%1\"!\nThe game keeps "
+                                               "its accounts or its hand history in that file.")
+                                    .arg(chosen));
+        return;
+    }
+    loader_->Export({recorder_.Player(), scope == ReviewScope::AllSessions ? 0 : session}, target);
+}
+
+void TableHistory::Exported(const std::optional<output::FileError>& error) {
+    if (error) ShowError(ctx_.dialogs, QString::fromStdString(error->Describe()));
+}
+
+ReviewPage TableHistory::PageOf(history::SessionReview review, history::Leaks leaks,
                                 const std::optional<output::FileError>& error) const {
     ReviewPage page;
     page.player = QString::fromStdString(recorder_.Player());
     page.advisor = recorder_.Advisor();
     page.review = std::move(review);
+    page.leaks = std::move(leaks);
     if (!recorder_.History()) {
         page.problem = recorder_.Problem().isEmpty()
                            ? QStringLiteral("The hand history is being opened\u2026")

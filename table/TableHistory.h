@@ -43,7 +43,9 @@ protected:
 private:
     void StartLoader();
     void Ask(ReviewScope scope);  // the review window's source
-    ReviewPage PageOf(history::SessionReview review,
+    void ExportHands(ReviewScope scope);
+    void Exported(const std::optional<output::FileError>& error);
+    ReviewPage PageOf(history::SessionReview review, history::Leaks leaks,
                       const std::optional<output::FileError>& error) const;
     void RefreshReview();
     void FoldNewHands();
@@ -51,6 +53,7 @@ private:
 
     frmMain& window_;
     const PerfectPlay& tables_;
+    GameContext& ctx_;
     HistoryRecorder recorder_;
     QPointer<frmReview> review_;
     std::unique_ptr<ReviewLoader> loader_;

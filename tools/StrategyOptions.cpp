@@ -76,6 +76,7 @@ Command ParseCommand(std::string_view word) {
     if (word == "hold") return Command::Hold;
     if (word == "chart") return Command::Chart;
     if (word == "risk") return Command::Risk;
+    if (word == "history") return Command::History;
     if (word == "help" || word == "--help" || word == "-h") return Command::Help;
     if (word == "--version") return Command::Version;
     throw UsageError("unknown command \"" + std::string(word) +
@@ -173,10 +174,24 @@ StrategyOptions ParseStrategyOptions(const std::vector<std::string_view>& args) 
             if (options.goal < 1) throw UsageError("--goal takes a whole number of bets from 1");
         } else if (arg == "--detail" && options.command == Command::Hold) {
             options.detail = true;
+        } else if (arg == "--player" && options.command == Command::History) {
+            options.player = std::string(value());
+            if (options.player.empty()) throw UsageError("--player needs a name");
+        } else if (arg == "--session" && options.command == Command::History) {
+            options.session = static_cast<std::int64_t>(
+                ParseWholeNumber(value(), std::uint64_t(INT64_MAX), "--session"));
+            if (options.session < 1) throw UsageError("--session takes a session number from 1");
+        } else if (arg == "--leaks" && options.command == Command::History) {
+            options.leaks = true;
+        } else if (arg == "--csv" && options.command == Command::History) {
+            options.csv = true;
         } else if (arg == "--version") {
             options.command = Command::Version;
         } else if (arg == "--help" || arg == "-h") {
             options.command = Command::Help;
+        } else if (options.command == Command::History && options.historyFile.empty() &&
+                   !arg.starts_with("--")) {
+            options.historyFile = std::string(arg);
         } else if (options.command == Command::Hold && !haveHand && !arg.starts_with("--")) {
             options.dealt = ParseDealt(arg);
             haveHand = true;
@@ -194,6 +209,10 @@ StrategyOptions ParseStrategyOptions(const std::vector<std::string_view>& args) 
     if (options.frontier && (options.lines > 0 || !options.holdsOut.empty()))
         throw UsageError(
             "--frontier lists every size of chart; it takes no --lines or --holds-out");
+    if (options.command == Command::History && options.historyFile.empty())
+        throw UsageError("history needs the hand history's file, such as History.db");
+    if (options.csv && (options.leaks || options.json))
+        throw UsageError("--csv prints the hands alone; it takes no --leaks or --json");
     if (options.command == Command::Hold && !haveHand)
         throw UsageError("hold needs the five dealt cards, such as \"Ah 2c 5d 9s Kh\"");
     return options;
@@ -234,6 +253,15 @@ Commands:
                      a 1%, 5% and 10% risk of going broke within N hands. Pays must be whole
                      numbers. Time grows with N times G (N times N without a goal): the
                      largest trips take a minute or more.
+  history FILE [--player NAME] [--session N] [--leaks | --csv]
+                     The session review of the hands in the game's hand history FILE
+                     (History.db), read only: every player's hands, one player's, or one
+                     session's. Its figures; with --leaks the mistakes (holds more than
+                     0.01 credit worse than the best) grouped by the chart line of the hold
+                     taken and that of the best hold, costliest first, in credits for the
+                     5-credit stake (with --json: a list "leaks" of objects with
+                     "your_line", "chart_line", "count", "cost" and an "example"); with
+                     --csv every column of every hand, one line per hand under a header.
 
 Options:
   --pays P1,...,P10  ten pays per unit bet for categories 1..10: natural royal flush, four

@@ -20,7 +20,7 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-enum class Command { Help, Version, DealCounts, Return, Hold, Chart, Risk };
+enum class Command { Help, Version, DealCounts, Return, Hold, Chart, Risk, History };
 
 struct StrategyOptions {
     Command command = Command::Help;
@@ -37,6 +37,13 @@ struct StrategyOptions {
     std::int64_t bankroll = -1;
     std::int64_t hands = -1;
     std::int64_t goal = 0;
+    // For Command::History: the file, whose hands (every player's, a player's, or a
+    // session's), and what to print: the review's figures, the leak groups, or CSV.
+    std::string historyFile;
+    std::string player;
+    std::int64_t session = 0;
+    bool leaks = false;
+    bool csv = false;
 };
 
 // Reads the arguments after the program name; throws UsageError.

@@ -4,9 +4,12 @@
 #include <cstdio>
 #include <exception>
 #include <optional>
+#include <stdexcept>
+#include <string>
 #include <string_view>
 #include <vector>
 
+#include "engine/PayTable.h"
 #include "engine/analysis/CategoryTables.h"
 #include "engine/analysis/ChartAudit.h"
 #include "engine/analysis/ChartBuilder.h"
@@ -15,6 +18,8 @@
 #include "engine/analysis/GameChart.h"
 #include "engine/analysis/HoldAdvisor.h"
 #include "engine/analysis/RiskOfRuin.h"
+#include "game/history/ReviewReader.h"
+#include "tools/HistoryReports.h"
 #include "tools/StrategyOptions.h"
 #include "tools/StrategyOutput.h"
 #include "tools/StrategyReports.h"
@@ -68,6 +73,31 @@ std::string Risk(const strategy::StrategyOptions& options) {
         analysis::AnalyzeTrip(analysis::PayChancesOf(options.pays, game), trip), options.json);
 }
 
+// A file error in one line for stderr.
+[[noreturn]] void Refuse(const output::FileError& error) {
+    std::string words = error.Describe();
+    for (char& c : words)
+        if (c == '\n') c = ' ';
+    throw std::runtime_error(words);
+}
+
+std::string History(const strategy::StrategyOptions& options) {
+    history::ReviewReader reader(options.historyFile, &analysis::GameChart());
+    if (auto error = reader.Check()) Refuse(*error);
+    const history::ReviewedHands hands{options.player, options.session};
+    if (options.csv) {
+        history::CsvResult csv = reader.Csv(hands);
+        if (csv.error) Refuse(*csv.error);
+        return std::move(csv.text);
+    }
+    const history::ReviewResult read = reader.Review(hands, GamePayTable()[0]);
+    // Rows that cannot be read are left out and told; the rest is still reviewed.
+    if (read.error)
+        std::fprintf(stderr, "deuceswild-strategy: %s\n", read.error->Describe().c_str());
+    return options.leaks ? strategy::LeaksReport(read.leaks, analysis::GameChart(), options.json)
+                         : strategy::ReviewReport(read.review, options.json);
+}
+
 std::string Run(const strategy::StrategyOptions& options) {
     switch (options.command) {
         case strategy::Command::Help:
@@ -93,6 +123,8 @@ std::string Run(const strategy::StrategyOptions& options) {
             return Chart(options);
         case strategy::Command::Risk:
             return Risk(options);
+        case strategy::Command::History:
+            return History(options);
     }
     return {};
 }

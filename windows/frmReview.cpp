@@ -10,6 +10,8 @@
 #include "assets/Fonts.h"
 #include "controls/NameLabel.h"
 #include "controls/Twips.h"
+#include "engine/analysis/GameChart.h"
+#include "game/LeakTexts.h"
 #include "game/ReviewTexts.h"
 #include "game/history/HoldGrade.h"
 #include "windows/WindowLook.h"
@@ -82,6 +84,21 @@ frmReview::frmReview(QWidget* mainWindow, int stake, ReviewSource source)
 
     plot_ = new BalancePlot(this);
     plot_->setMinimumSize(kPlotMinimumSize);
+    // The mistakes grouped by what they teach, and their cost session by session, beside the
+    // balance.
+    lstLeaks_ = new QListWidget(this);
+    lstLeaks_->setObjectName(QStringLiteral("lstLeaks"));
+    lstLeaks_->setAccessibleName(QStringLiteral("Mistakes grouped by chart line, costliest first"));
+    lstLeaks_->setWordWrap(true);
+    lstLeaks_->setAlternatingRowColors(true);
+    lstLeaks_->setFont(fonts::SansSerif(9));
+    trend_ = new LeakTrendPlot(this);
+    views_ = new QTabWidget(this);
+    views_->setObjectName(QStringLiteral("tabViews"));
+    views_->setFont(fonts::SansSerif(9));
+    views_->addTab(plot_, QStringLiteral("Balance"));
+    views_->addTab(lstLeaks_, QStringLiteral("Leaks"));
+    views_->addTab(trend_, QStringLiteral("Trend"));
 
     lblMistakes_ = AddHeading(this, QStringLiteral("lblMistakes"), QString(), QRect());
     lstMistakes_ = AddHandList(&mistakes_, QStringLiteral("lstMistakes"),
@@ -109,6 +126,13 @@ frmReview::frmReview(QWidget* mainWindow, int stake, ReviewSource source)
     deal_ = new ReviewDealPanel(this, stake);
     deal_->setMinimumSize(kDealMinimumSize);
 
+    cmdExport_ = new QPushButton(QStringLiteral("Export\u2026"), this);
+    cmdExport_->setObjectName(QStringLiteral("cmdExport"));
+    cmdExport_->setAccessibleDescription(
+        QStringLiteral("Saves every hand reviewed as comma-separated values"));
+    cmdExport_->setFixedSize(kOkSize);
+    cmdExport_->setEnabled(false);
+    connect(cmdExport_, &QPushButton::clicked, this, &frmReview::cmdExport_Click);
     QPushButton* ok = AddOkButton(this, QRect(QPoint(), kOkSize));
     ok->setFixedSize(kOkSize);
     connect(ok, &QPushButton::clicked, this, &frmReview::cmdOK_Click);
@@ -126,7 +150,7 @@ frmReview::frmReview(QWidget* mainWindow, int stake, ReviewSource source)
     summary->addWidget(lblSentence_, 1);
     auto* middle = new QHBoxLayout;
     middle->addLayout(summary);
-    middle->addWidget(plot_, 1);
+    middle->addWidget(views_, 1);
     auto* lists = new QVBoxLayout;
     lists->setSpacing(1);
     lists->addWidget(lblMistakes_);
@@ -145,7 +169,11 @@ frmReview::frmReview(QWidget* mainWindow, int stake, ReviewSource source)
     layout->addLayout(top);
     layout->addLayout(middle, 4);
     layout->addLayout(bottom, 5);
-    layout->addWidget(ok, 0, Qt::AlignRight);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmdExport_);
+    buttons->addWidget(ok);
+    layout->addLayout(buttons);
 
     Fill();
 }
@@ -189,6 +217,15 @@ void frmReview::cmdOK_Click() {
     close();
 }
 
+void frmReview::SetExport(ReviewExport exportHands) {
+    export_ = std::move(exportHands);
+    cmdExport_->setEnabled(bool(export_));
+}
+
+void frmReview::cmdExport_Click() {
+    if (export_) export_(Scope());
+}
+
 void frmReview::Refresh() {
     if (!busy_) selected_ = SelectedHand();
     busy_ = true;
@@ -203,6 +240,30 @@ void frmReview::ShowPage(ReviewPage page) {
     Fill();
     SelectHand(selected_);
     emit FiguresShown();
+}
+
+void frmReview::ShowLeaks(history::Leaks leaks) {
+    if (busy_) return;  // the page asked for will hold them
+    page_.leaks = std::move(leaks);
+    FillLeaks();
+}
+
+void frmReview::FillLeaks() {
+    const QString current = lstLeaks_->currentItem() ? lstLeaks_->currentItem()->text() : QString();
+    lstLeaks_->clear();
+    for (const history::LeakGroup& group : page_.leaks.WorstFirst()) {
+        auto* item = new QListWidgetItem(LeakSentence(modcards::analysis::GameChart(), group) +
+                                         u'\n' + LeakExampleText(group));
+        item->setToolTip(LeakExampleText(group));
+        lstLeaks_->addItem(item);
+        if (item->text() == current) lstLeaks_->setCurrentItem(item);
+    }
+    if (lstLeaks_->count() == 0) {
+        lstLeaks_->addItem(page_.review.handsPlayed == 0
+                               ? QStringLiteral("No hands played yet.")
+                               : QStringLiteral("No mistakes: no leaks."));
+    }
+    trend_->SetSessions(page_.leaks.sessions);
 }
 
 void frmReview::AddHands(const std::vector<history::HandRecord>& hands, const QString& problem) {
@@ -220,6 +281,7 @@ void frmReview::AddHands(const std::vector<history::HandRecord>& hands, const QS
 void frmReview::ShowBusy() {
     setCursor(Qt::BusyCursor);
     page_.review = {};
+    page_.leaks = {};
     Fill();
     for (QLabel* figure : figures_) figure->setText(QStringLiteral("…"));
     const QString reading = QStringLiteral("Reading the hand history…");
@@ -267,6 +329,7 @@ void frmReview::Fill(bool grown) {
     mistakes_.SetHands(&review.mistakes);
     closeCalls_.SetHands(&review.closeCalls);
     chartExceptions_.SetHands(&review.chartExceptions);
+    FillLeaks();
 }
 
 std::array<QTreeView*, 3> frmReview::HandLists() const {

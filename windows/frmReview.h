@@ -4,7 +4,10 @@
 #pragma once
 
 #include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
 #include <QTabBar>
+#include <QTabWidget>
 #include <QTreeView>
 #include <QWidget>
 #include <array>
@@ -12,8 +15,10 @@
 
 #include "engine/analysis/HoldAdvisor.h"
 #include "game/ReviewTexts.h"
+#include "game/history/LeakGroups.h"
 #include "game/history/SessionReview.h"
 #include "windows/BalancePlot.h"
+#include "windows/LeakTrendPlot.h"
 #include "windows/ReviewDealPanel.h"
 #include "windows/ReviewHandsModel.h"
 
@@ -24,11 +29,14 @@ struct ReviewPage {
     QString problem;                // why hands are missing, in words; empty when none are
     // The tables the deal panel values holds with; null while they are being worked out.
     const modcards::analysis::HoldAdvisor* advisor = nullptr;
+    history::Leaks leaks;  // the mistakes grouped, and their cost session by session
 };
 
 // Asks for the page of a scope when the window is refreshed or switches scope; the page comes
 // through ShowPage, at once or later.
 using ReviewSource = std::function<void(ReviewScope)>;
+// Exports the hands of a scope as CSV, asking where.
+using ReviewExport = std::function<void(ReviewScope)>;
 
 class frmReview : public QWidget {
     Q_OBJECT
@@ -45,6 +53,10 @@ public:
     // Folds the hands recorded since the page's last hand into its figures; `problem` says why
     // hands are missing, when it is not empty.
     void AddHands(const std::vector<history::HandRecord>& hands, const QString& problem);
+    // The page's leaks with the hands since folded in, given before those hands.
+    void ShowLeaks(history::Leaks leaks);
+    // Offers Export…; without it the button stays disabled.
+    void SetExport(ReviewExport exportHands);
     // Between Refresh and ShowPage: the figures are being read.
     bool Busy() const { return busy_; }
     ReviewScope Scope() const;
@@ -59,6 +71,12 @@ public:
     QTreeView* lstCloseCalls() const { return lstCloseCalls_; }
     QTreeView* lstChartExceptions() const { return lstChartExceptions_; }
     BalancePlot* Plot() const { return plot_; }
+    // The balance, the leak groups and the trend, one at a time.
+    QTabWidget* Views() const { return views_; }
+    // One row per leak group, the costliest first; each row's tip is its costliest deal.
+    QListWidget* lstLeaks() const { return lstLeaks_; }
+    LeakTrendPlot* Trend() const { return trend_; }
+    QPushButton* cmdExport() const { return cmdExport_; }
     ReviewDealPanel* Deal() const { return deal_; }
 
 signals:
@@ -67,12 +85,14 @@ signals:
 public slots:
     void tabScope_Change(int index);
     void cmdOK_Click();  // unloads the window
+    void cmdExport_Click();
 
 private:
     QTreeView* AddHandList(ReviewHandsModel* rows, const QString& name,
                            const QString& accessibleName);
     void Fill(bool grown = false);  // `grown`: the page's hands were added to
     void ShowBusy();
+    void FillLeaks();
     void SelectHand(std::int64_t id);
     std::int64_t SelectedHand() const;  // 0 for none
     void ShowSelected(QTreeView* list);
@@ -96,5 +116,10 @@ private:
     QTreeView* lstCloseCalls_ = nullptr;
     QTreeView* lstChartExceptions_ = nullptr;
     BalancePlot* plot_ = nullptr;
+    QTabWidget* views_ = nullptr;
+    QListWidget* lstLeaks_ = nullptr;
+    LeakTrendPlot* trend_ = nullptr;
+    QPushButton* cmdExport_ = nullptr;
+    ReviewExport export_;
     ReviewDealPanel* deal_ = nullptr;
 };

@@ -8,7 +8,9 @@
 #include <filesystem>
 
 #include "bench/history/LargeHistory.h"
+#include "engine/analysis/GameChart.h"
 #include "game/history/HandHistory.h"
+#include "game/history/LeakGroups.h"
 #include "game/history/ReviewReader.h"
 #include "game/history/SessionReview.h"
 
@@ -95,6 +97,27 @@ void BM_EveryHandOf100000Read(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(history->PlayerHands("Alice"));
 }
 BENCHMARK(BM_EveryHandOf100000Read)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Mistakes grouped by the chart lines of both holds, from the rows already read.
+void BM_LeakGroupsOf100000Hands(benchmark::State& state) {
+    const auto history = HandHistory::Open(Large().folder(), kNow).history;
+    const auto rows = history->PlayerHands("Alice").hands;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(history::GroupLeaks(rows, modcards::analysis::GameChart()));
+    state.counters["groups"] =
+        double(history::GroupLeaks(rows, modcards::analysis::GameChart()).groups.size());
+}
+BENCHMARK(BM_LeakGroupsOf100000Hands)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The review's worker: the figures and the leak groups in one pass over the file.
+void BM_ReviewWithLeaksOf100000Hands(benchmark::State& state) {
+    history::ReviewReader reader(Large().folder() / "History.db", &modcards::analysis::GameChart());
+    for (auto _ : state) {
+        const auto read = reader.Review({"Alice", 0}, 5);
+        if (read.leaks.groups.empty()) state.SkipWithError("no leaks");
+    }
+}
+BENCHMARK(BM_ReviewWithLeaksOf100000Hands)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // Opening History.db at start-up, which checks every page of the file.
 void BM_OpenHistoryOf100000Hands(benchmark::State& state) {

@@ -119,7 +119,7 @@ Binder PlayerBinder(std::string_view player) {
 }
 
 ReviewResult Review(HandsResult read, int stake) {
-    return {ReviewHands(read.hands, stake), std::move(read.error)};
+    return {ReviewHands(read.hands, stake), std::move(read.error), {}};
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 
 #include "accounts/AccountsFile.h"
 #include "game/history/HandRecord.h"
+#include "game/history/LeakGroups.h"
 #include "game/history/SessionReview.h"
 
 struct sqlite3_stmt;
@@ -55,6 +56,7 @@ struct HandsResult {
 struct ReviewResult {
     SessionReview review;  // of the hands that could be read
     std::optional<output::FileError> error;
+    Leaks leaks;  // grouped only by a ReviewReader given a chart
 };
 
 // Every member may be called from any thread; calls are served one at a time. No member

@@ -2,6 +2,8 @@
 #include "game/history/ReviewReader.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <cmath>
 #include <utility>
 #include <vector>
@@ -14,14 +16,16 @@
 namespace history {
 namespace {
 
-// The cards and hold come too, but are read only for a hand that may be the chart's exception.
+// The cards and holds come last: they are read only for a costly hand, which may be the chart's
+// exception or a mistake a chart groups.
 constexpr const char* kNumbers =
-    "SELECT id, session, category, pay, hold_ev, best_ev, dealt, held FROM hands ";
+    "SELECT id, session, category, pay, hold_ev, best_ev, dealt, held, best_held FROM hands ";
 constexpr const char* kRows =
     "SELECT id, session, category, pay, hold_ev, best_ev, player, played_at, dealt, held, final, "
     "best_held FROM hands ";
 constexpr const char* kOfPlayer = "WHERE player = ?1 AND id > ?2 ORDER BY id";
 constexpr const char* kOfSession = "WHERE session = ?1 AND id > ?2 ORDER BY id";
+constexpr const char* kOfEveryone = "WHERE ?1 IS NOT NULL AND id > ?2 ORDER BY id";
 constexpr const char* kById = "WHERE id = ?1";
 
 // A hand of the lists before its row is read: its place is all the pass keeps.
@@ -68,7 +72,7 @@ std::string ReadRow(sqlite3_stmt* row, HandRecord& hand) {
     return RecordProblem(hand);
 }
 
-// The dealt cards and hold of kNumbers' row, read only when the hand costs enough for the
+// The dealt cards and holds of kNumbers' row, read only when the hand costs enough for the
 // chart to be asked about it (IsChartHold); returns why they cannot be read, in words.
 std::string ReadHoldOfCostlyHand(sqlite3_stmt* row, HandRecord& hand) {
     if (hand.Cost() < kCloseCallCredits) return {};
@@ -78,8 +82,10 @@ std::string ReadHoldOfCostlyHand(sqlite3_stmt* row, HandRecord& hand) {
         return error.what();
     }
     const auto held = ParseHeld(sqlite::ColumnText(row, 7));
-    if (!held) return "a hold is not five characters 0 or 1";
+    const auto bestHeld = ParseHeld(sqlite::ColumnText(row, 8));
+    if (!held || !bestHeld) return "a hold is not five characters 0 or 1";
     hand.held = *held;
+    hand.bestHeld = *bestHeld;
     return {};
 }
 
@@ -94,7 +100,9 @@ void KeepCostliest(std::vector<Listed>& listed) {
 }
 
 void BindHands(sqlite3_stmt* select, const ReviewedHands& hands, std::int64_t after) {
-    if (hands.session != 0) {
+    if (hands.session == 0 && hands.player.empty()) {
+        sqlite3_bind_int(select, 1, 1);
+    } else if (hands.session != 0) {
         sqlite3_bind_int64(select, 1, hands.session);
     } else {
         sqlite::BindText(select, 1, hands.player);
@@ -102,21 +110,77 @@ void BindHands(sqlite3_stmt* select, const ReviewedHands& hands, std::int64_t af
     sqlite3_bind_int64(select, 2, after);
 }
 
+// One value of a CSV line.
+void AppendCsvValue(std::string& line, sqlite3_stmt* row, int column) {
+    switch (sqlite3_column_type(row, column)) {
+        case SQLITE_NULL:
+            return;
+        case SQLITE_INTEGER:
+            line += std::to_string(sqlite3_column_int64(row, column));
+            return;
+        case SQLITE_FLOAT: {
+            std::array<char, 32> digits{};
+            const auto written = std::to_chars(digits.data(), digits.data() + digits.size(),
+                                               sqlite3_column_double(row, column));
+            line.append(digits.data(), written.ptr);
+            return;
+        }
+        default:
+            break;
+    }
+    const std::string_view text = sqlite::ColumnText(row, column);
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+        line += text;
+        return;
+    }
+    line += '"';
+    for (const char c : text) {
+        if (c == '"') line += '"';
+        line += c;
+    }
+    line += '"';
+}
+
+// Why `db` cannot be read as a hand history, in words; empty when it can.
+std::string HistoryProblem(sqlite3* db) {
+    std::int64_t version = 0;
+    if (sqlite::Status status = sqlite::QueryInteger(db, "PRAGMA user_version", version);
+        !status.ok())
+        return status.unreadable() ? "it is not a hand history (" + status.reason + ")"
+                                   : status.reason;
+    if (version > kSchemaVersion)
+        return "it was written by a newer version of the game (format " + std::to_string(version) +
+               "; this one reads up to " + std::to_string(kSchemaVersion) + ")";
+    std::int64_t tables = 0;
+    if (sqlite::Status status = sqlite::QueryInteger(
+            db, "SELECT count(*) FROM sqlite_schema WHERE type = 'table' AND name = 'hands'",
+            tables);
+        !status.ok())
+        return status.reason;
+    if (tables == 0) return "it is not a hand history (it has no table of hands)";
+    return {};
+}
+
 }  // namespace
 
 struct ReviewReader::Store {
     sqlite::Database db;
-    sqlite::Statement numbersOfPlayer, numbersOfSession, rowsOfPlayer, rowsOfSession, rowById;
+    sqlite::Statement numbersOfPlayer, numbersOfSession, numbersOfEveryone, rowsOfPlayer,
+        rowsOfSession, rowsOfEveryone, rowById;
 
     sqlite3_stmt* Numbers(const ReviewedHands& hands) const {
-        return (hands.session != 0 ? numbersOfSession : numbersOfPlayer).get();
+        if (hands.session != 0) return numbersOfSession.get();
+        return (hands.player.empty() ? numbersOfEveryone : numbersOfPlayer).get();
     }
     sqlite3_stmt* Rows(const ReviewedHands& hands) const {
-        return (hands.session != 0 ? rowsOfSession : rowsOfPlayer).get();
+        if (hands.session != 0) return rowsOfSession.get();
+        return (hands.player.empty() ? rowsOfEveryone : rowsOfPlayer).get();
     }
 };
 
-ReviewReader::ReviewReader(std::filesystem::path file) : file_(std::move(file)) {}
+ReviewReader::ReviewReader(std::filesystem::path file,
+                           const modcards::analysis::StrategyChart* chart)
+    : file_(std::move(file)), chart_(chart) {}
 
 ReviewReader::~ReviewReader() = default;
 
@@ -132,14 +196,23 @@ std::optional<output::FileError> ReviewReader::Ready() {
         nullptr);
     auto store = std::make_unique<Store>();
     store->db.reset(raw);
-    if (opened != SQLITE_OK) return ErrorAbout(sqlite::Failure(raw, opened).reason);
+    if (opened != SQLITE_OK) {
+        std::error_code error;
+        if (!std::filesystem::exists(file_, error)) return ErrorAbout("there is no such file");
+        return ErrorAbout(sqlite::Failure(raw, opened).reason);
+    }
     sqlite3_busy_timeout(raw, kBusyTimeoutMs);
+    if (const std::string problem = HistoryProblem(raw); !problem.empty())
+        return ErrorAbout(problem);
     const std::string numbers = kNumbers, rows = kRows;
-    for (const auto& [sql, statement] : {std::pair{numbers + kOfPlayer, &store->numbersOfPlayer},
-                                         std::pair{numbers + kOfSession, &store->numbersOfSession},
-                                         std::pair{rows + kOfPlayer, &store->rowsOfPlayer},
-                                         std::pair{rows + kOfSession, &store->rowsOfSession},
-                                         std::pair{rows + kById, &store->rowById}}) {
+    for (const auto& [sql, statement] :
+         {std::pair{numbers + kOfPlayer, &store->numbersOfPlayer},
+          std::pair{numbers + kOfSession, &store->numbersOfSession},
+          std::pair{numbers + kOfEveryone, &store->numbersOfEveryone},
+          std::pair{rows + kOfPlayer, &store->rowsOfPlayer},
+          std::pair{rows + kOfSession, &store->rowsOfSession},
+          std::pair{rows + kOfEveryone, &store->rowsOfEveryone},
+          std::pair{rows + kById, &store->rowById}}) {
         if (sqlite::Status status = sqlite::Prepare(raw, sql, *statement); !status.ok())
             return ErrorAbout(status.reason);
     }
@@ -180,7 +253,15 @@ ReviewResult ReviewReader::Review(const ReviewedHands& hands, int stake) {
             leftOut.Add(hand.id, problem);
             continue;
         }
-        switch (CountHand(review, hand, stake)) {
+        const HoldGrade grade = CountHand(review, hand, stake);
+        if (chart_) {
+            if (grade == HoldGrade::Mistake) {
+                result.leaks.Fold(hand, *chart_);
+            } else {
+                result.leaks.CountHand(hand);
+            }
+        }
+        switch (grade) {
             case HoldGrade::Best:
                 break;
             case HoldGrade::CloseCall:
@@ -222,6 +303,46 @@ ReviewResult ReviewReader::Review(const ReviewedHands& hands, int stake) {
     }
     sqlite::Execute(db, "COMMIT");
     if (leftOut.count > 0) result.error = ErrorAbout(leftOut.Words());
+    return result;
+}
+
+CsvResult ReviewReader::Csv(const ReviewedHands& hands) {
+    CsvResult result;
+    if (auto error = Ready()) {
+        result.error = std::move(error);
+        return result;
+    }
+    const char* where = hands.session != 0     ? kOfSession
+                        : hands.player.empty() ? kOfEveryone
+                                               : kOfPlayer;
+    sqlite::Statement select;
+    if (sqlite::Status status =
+            sqlite::Prepare(store_->db.get(), std::string("SELECT * FROM hands ") + where, select);
+        !status.ok()) {
+        result.error = ErrorAbout(status.reason);
+        return result;
+    }
+    BindHands(select.get(), hands, 0);
+    const int columns = sqlite3_column_count(select.get());
+    std::string& text = result.text;
+    for (int column = 0; column < columns; ++column) {
+        if (column > 0) text += ',';
+        text += sqlite3_column_name(select.get(), column);
+    }
+    text += '\n';
+    int code;
+    while ((code = sqlite3_step(select.get())) == SQLITE_ROW) {
+        ++rowsRead_;
+        for (int column = 0; column < columns; ++column) {
+            if (column > 0) text += ',';
+            AppendCsvValue(text, select.get(), column);
+        }
+        text += '\n';
+    }
+    if (code != SQLITE_DONE) {
+        result.error = ErrorAbout(sqlite::Failure(store_->db.get(), code).reason);
+        result.text.clear();
+    }
     return result;
 }
 

@@ -12,21 +12,33 @@
 
 namespace history {
 
-// Which hands a review covers: one session, or every session of a player.
+// Which hands a review covers: one session, or every session of a player (of every player when
+// the player is empty too).
 struct ReviewedHands {
     std::string player;        // the player, surrounding blanks removed
     std::int64_t session = 0;  // 0: every session of the player
+};
+
+struct CsvResult {
+    std::string text;
+    std::optional<output::FileError> error;  // why nothing could be read, in words
 };
 
 // One connection, for the thread that calls it: SQLite's connections are not shared. Opened on
 // the first read. No member throws; failures come back in words.
 class ReviewReader {
 public:
-    // Reads `file`, which HandHistory::Open has made; never writes to it.
-    explicit ReviewReader(std::filesystem::path file);
+    // Reads `file`, which HandHistory::Open has made; never writes to it. A missing file, one
+    // that is no hand history and one of a newer format are refused in words. Given a chart (kept
+    // by the caller), a review also groups its mistakes on it (ReviewResult::leaks).
+    explicit ReviewReader(std::filesystem::path file,
+                          const modcards::analysis::StrategyChart* chart = nullptr);
     ~ReviewReader();
     ReviewReader(const ReviewReader&) = delete;
     ReviewReader& operator=(const ReviewReader&) = delete;
+
+    // Why the file cannot be read, in words; nothing when it can.
+    std::optional<output::FileError> Check() { return Ready(); }
 
     // The review of `hands`, each staking `stake` credits: the same figures as ReviewHands of
     // every hand, from one snapshot of the file. A million hands take well under a second.
@@ -37,6 +49,12 @@ public:
     // review whose lastHand is `after`.
     HandsResult HandsAfter(const ReviewedHands& hands, std::int64_t after);
 
+    // Every column of every hand of `hands` as comma-separated values: a header naming the
+    // columns the file's table has, in its order, then one line per hand in the order
+    // recorded. Texts holding a comma, a quote or a line break are quoted; a number is written
+    // as its shortest exact form.
+    CsvResult Csv(const ReviewedHands& hands);
+
     // Rows read so far, every query counted: what a review costs shows here.
     std::int64_t RowsRead() const { return rowsRead_; }
 
@@ -46,6 +64,7 @@ private:
     output::FileError ErrorAbout(std::string reason) const;
 
     std::filesystem::path file_;
+    const modcards::analysis::StrategyChart* chart_;
     std::unique_ptr<Store> store_;
     std::int64_t rowsRead_ = 0;
 };

@@ -38,12 +38,17 @@ TEST(ReviewLoading, OnlyTheLastRequestIsAnsweredAndNewHandsAreReadAlone) {
 
     std::vector<std::int64_t> reviewed;  // hands played in each review given
     std::vector<std::int64_t> added;     // ids of the hands given since
+    std::vector<std::string> exports;    // "written", or why not
     ReviewLoader loader(
         history_test::HistoryIn(folder), 5,
         {.loaded = [&](history::ReviewResult read) { reviewed.push_back(read.review.handsPlayed); },
          .added =
-             [&](history::HandsResult newer) {
+             [&](history::HandsResult newer, history::Leaks) {
                  for (const auto& hand : newer.hands) added.push_back(hand.id);
+             },
+         .exported =
+             [&](std::optional<output::FileError> error) {
+                 exports.push_back(error ? error->Describe() : "written");
              }});
     // Alice's review is read, and its answer waits for this thread, when Bob's is asked for.
     loader.Load({"Alice", 0});
@@ -65,6 +70,20 @@ TEST(ReviewLoading, OnlyTheLastRequestIsAnsweredAndNewHandsAreReadAlone) {
     loader.Load({"Alice", alice});
     RunUntil([&] { return reviewed.size() >= 2; });
     EXPECT_EQ(reviewed.back(), 4);
+
+    // An export is answered even when a review is asked for meanwhile; a file it cannot write
+    // is told in words and left as it was.
+    WriteAll(folder / "hands.csv", "kept");
+    loader.Export({"Bob", 0}, folder / "hands.csv");
+    loader.Load({"Alice", 0});
+    loader.Export({"Alice", 0}, folder / "missing" / "hands.csv");
+    RunUntil([&] { return exports.size() >= 2; });
+    EXPECT_EQ(exports.front(), "written");
+    const std::string csv = ReadAll(folder / "hands.csv");
+    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 1 + 3);
+    EXPECT_TRUE(csv.starts_with("id,")) << csv;
+    EXPECT_NE(exports.back().find("Could not export the hands"), std::string::npos)
+        << exports.back();
 }
 
 }  // namespace

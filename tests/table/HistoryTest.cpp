@@ -9,6 +9,7 @@
 
 #include "accounts/RecordCodec.h"
 #include "engine/HandEvaluation.h"
+#include "engine/analysis/GameChart.h"
 #include "game/history/HandHistory.h"
 #include "game/history/ReviewReader.h"
 #include "table/StrategyMenu.h"
@@ -289,8 +290,10 @@ TEST_F(TableHandHistory, AnOpenReviewTakesEachHandWithoutReadingTheHistoryAgain)
         ++played;
         ASSERT_TRUE(
             QTest::qWaitFor([&] { return review->Page().review.handsPlayed == played; }, 20000));
-        history::ReviewReader fresh(Folder() / "History.db");
-        EXPECT_EQ(review->Page().review, fresh.Review({"Tester", 0}, 5).review) << played;
+        history::ReviewReader fresh(Folder() / "History.db", &modcards::analysis::GameChart());
+        const history::ReviewResult read = fresh.Review({"Tester", 0}, 5);
+        EXPECT_EQ(review->Page().review, read.review) << played;
+        EXPECT_EQ(review->Page().leaks, read.leaks) << played;
     };
     play(kTrips, {0, 1, 3});
     play(kCloseCall, {1, 2, 3, 4});
@@ -300,6 +303,42 @@ TEST_F(TableHandHistory, AnOpenReviewTakesEachHandWithoutReadingTheHistoryAgain)
     EXPECT_EQ(loader.RowsRead(), rows + 4);
     EXPECT_EQ(review->lblFigure(0)->text(), "5");
     EXPECT_EQ(review->lblFigure(4)->text(), "3");
+    EXPECT_EQ(review->lstLeaks()->count(), 3);  // the three mistakes teach three things
+}
+
+// Export writes the hands of the scope shown where the player says, off the table's thread; a
+// place it cannot write, or the history itself, is refused in words.
+TEST_F(TableHandHistory, TheReviewExportsItsHandsAsCsv) {
+    OpenWithHistory();
+    PlayHand(kDeuce, {0, 3});
+    PlayHand(kTrips, {0, 1, 3});
+    WaitForHands(2);
+    strategy->Review()->trigger();
+    frmReview* review = history->Review();
+    QSignalSpy shown(review, &frmReview::FiguresShown);
+    ASSERT_TRUE(shown.wait(20000));
+    const std::filesystem::path csv = Folder() / "hands.csv";
+    dialogs.saveAnswers.push_back(QString::fromStdString(csv.string()));
+    review->cmdExport()->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return std::filesystem::exists(csv); }, 20000));
+    const std::string text = ReadAll(csv);
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 3);
+    EXPECT_TRUE(text.starts_with("id,")) << text;
+
+    const auto errors = [&] {
+        int count = 0;
+        for (const auto& message : dialogs.messages) count += message.title == "Error";
+        return count;
+    };
+    dialogs.saveAnswers.push_back(QString::fromStdString((Folder() / "no" / "x.csv").string()));
+    review->cmdExport()->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return errors() == 1; }, 20000));
+    EXPECT_TRUE(dialogs.messages.back().text.startsWith("Could not export the hands."));
+    dialogs.saveAnswers.push_back(QString::fromStdString((Folder() / "History.db-wal").string()));
+    review->cmdExport()->click();
+    EXPECT_EQ(errors(), 2);
+    EXPECT_TRUE(dialogs.messages.back().text.contains("hand history"))
+        << dialogs.messages.back().text.toStdString();
 }
 
 }  // namespace

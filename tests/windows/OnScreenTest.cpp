@@ -18,7 +18,7 @@
 namespace {
 
 ReviewPage NoHands(ReviewScope) {
-    return {"Ann", history::ReviewHands({}, 5), QString(), nullptr};
+    return {"Ann", history::ReviewHands({}, 5), QString(), nullptr, {}};
 }
 
 TEST(WindowsOnScreen, OpenInsideTheAreaOfTheirTablesScreenShrinkingOnlyWhatMayResize) {

@@ -7,6 +7,7 @@
 
 #include "engine/CardText.h"
 #include "engine/PayTable.h"
+#include "engine/analysis/GameChart.h"
 #include "engine/analysis/Pays.h"
 #include "game/history/SettledHand.h"
 #include "tests/support/GameAdvisor.h"
@@ -44,7 +45,8 @@ std::vector<HandRecord> ScriptedSession() {
 ReviewPage PageOf(ReviewScope scope) {
     std::vector<HandRecord> hands = ScriptedSession();
     if (scope == ReviewScope::ThisSession) hands.erase(hands.begin());  // the first came before
-    return {"Ann", history::ReviewHands(hands, 5), QString(), &GameAdvisor()};
+    return {"Ann", history::ReviewHands(hands, 5), QString(), &GameAdvisor(),
+            history::GroupLeaks(hands, modcards::analysis::GameChart())};
 }
 
 // The window as the table opens it, its pages given as soon as they are asked for.
@@ -140,7 +142,7 @@ TEST(SessionReviewWindow, TheSelectedHandShowsItsDealWithTheHoldsAndTheirValues)
 TEST(SessionReviewWindow, ListsTheChartsExceptionsApartFromMistakes) {
     const std::vector<HandRecord> hands = {Played(1, "2h 2c 4s 6s 9d", 0b01111, "2h 2c 4s 6s 9c")};
     frmReview window(nullptr, 5, [&](ReviewScope) {
-        window.ShowPage({"Ann", history::ReviewHands(hands, 5), QString(), &GameAdvisor()});
+        window.ShowPage({"Ann", history::ReviewHands(hands, 5), QString(), &GameAdvisor(), {}});
     });
     window.Refresh();
     EXPECT_EQ(window.lstMistakes()->model()->rowCount(), 0);
@@ -169,8 +171,11 @@ TEST(SessionReviewWindow, BusyUntilItsFiguresComeThenHandsFoldIntoThem) {
 
     // This session without its last hand, then the last hand as it is recorded.
     std::vector<HandRecord> hands = ScriptedSession();
-    window.ShowPage({"Ann", history::ReviewHands({hands.begin() + 1, hands.end() - 1}, 5),
-                     QString(), &GameAdvisor()});
+    window.ShowPage({"Ann",
+                     history::ReviewHands({hands.begin() + 1, hands.end() - 1}, 5),
+                     QString(),
+                     &GameAdvisor(),
+                     {}});
     EXPECT_EQ(shown.count(), 1);
     EXPECT_FALSE(window.Busy());
     EXPECT_EQ(window.lblFigure(0)->text(), "2");
@@ -179,6 +184,35 @@ TEST(SessionReviewWindow, BusyUntilItsFiguresComeThenHandsFoldIntoThem) {
     EXPECT_EQ(window.Page().review, PageOf(ReviewScope::ThisSession).review);
     EXPECT_EQ(window.lblFigure(0)->text(), "3");
     EXPECT_TRUE(window.Deal()->Text().startsWith("9♣ 9♦ 4♠ 9♥ K♦\n"));
+}
+
+// The leaks view: a sentence per group with its costliest deal, worst first; the trend by
+// session; Export asks for the scope shown, and only once it is offered.
+TEST(SessionReviewWindow, GroupsTheMistakesByChartLineAndPlotsTheirTrend) {
+    ScriptedReview window;
+    window.tabScope()->setCurrentIndex(1);
+    const QListWidget* leaks = window.lstLeaks();
+    ASSERT_EQ(leaks->count(), 2);
+    EXPECT_TRUE(leaks->item(0)->text().startsWith("You played "))
+        << leaks->item(0)->text().toStdString();
+    EXPECT_TRUE(
+        leaks->item(0)->text().contains("comes first: once, 5.45 credits\n"
+                                        "Costliest: K♥ 2♣ Q♥ 7♠ 5♦, you kept K♥ 7♠ "
+                                        "for K♥ 2♣ Q♥ (5.45 credits)"))
+        << leaks->item(0)->text().toStdString();
+    EXPECT_TRUE(leaks->item(1)->text().contains("once, 1.89 credits"))
+        << leaks->item(1)->text().toStdString();
+    ASSERT_EQ(window.Trend()->Sessions().size(), 1u);
+    EXPECT_EQ(window.Trend()->Sessions()[0].hands, 4);
+    EXPECT_TRUE(window.Trend()->accessibleDescription().startsWith(
+        "Session 1: 183.53 credits per 100 hands, over 4 hands"))
+        << window.Trend()->accessibleDescription().toStdString();
+
+    std::vector<ReviewScope> exported;
+    EXPECT_FALSE(window.cmdExport()->isEnabled());
+    window.SetExport([&](ReviewScope scope) { exported.push_back(scope); });
+    window.cmdExport()->click();
+    EXPECT_EQ(exported, std::vector{ReviewScope::AllSessions});
 }
 
 }  // namespace

@@ -2,7 +2,9 @@
 // a few deliberate mistakes and one close call, then opens Strategy -> Session Review for a
 // look on a display. A file name saves a picture of the review window there as well; "all"
 // after it shows all sessions; "million" first writes a million earlier hands of the player and
-// saves the window busy (review-busy.png) as well as with its figures.
+// saves the window busy (review-busy.png) as well as with its figures; "leaks" first writes
+// 24,000 earlier hands in twelve sessions and saves the leak groups (review-leaks.png) and their
+// trend (review-trend.png), leaving the leak groups shown.
 //   xvfb-run -a -s "-screen 0 1024x768x24" ./review_showcase [review.png [all|million]]
 #include <QApplication>
 #include <QTimer>
@@ -50,8 +52,9 @@ struct Scene : TableScene<ScriptedDialogs> {
     std::unique_ptr<StrategyMenu> strategy;
     std::unique_ptr<TableHistory> history;
 
-    void Open(bool million) {
+    void Open(bool million, bool leaks) {
         if (million) bench_history::AddHands(dir.path().toStdString(), "Lucky Lou", 1000000, 10);
+        if (leaks) bench_history::AddHands(dir.path().toStdString(), "Lucky Lou", 24000, 12);
         std::mt19937 random(20240501);
         for (int hand = 0; hand < kHands; ++hand)
             deck.Queue(hand == kCloseCall        ? std::string(kCloseCallDeal)
@@ -87,14 +90,15 @@ int main(int argc, char** argv) {
     fonts::LoadEmbeddedFonts();
     const QString picture = argc > 1 ? QString(argv[1]) : QString();
     const bool million = argc > 2 && QString(argv[2]) == "million";
-    const bool allSessions = million || (argc > 2 && QString(argv[2]) == "all");
+    const bool leaks = argc > 2 && QString(argv[2]) == "leaks";
+    const bool allSessions = million || leaks || (argc > 2 && QString(argv[2]) == "all");
     const auto save = [&](QWidget* window, const QString& file) {
         const bool saved = window && window->grab().save(file);
         std::printf("%s %s\n", saved ? "saved" : "FAILED", qPrintable(file));
     };
 
     Scene scene;
-    scene.Open(million);
+    scene.Open(million, leaks);
     frmMain& window = *scene.window;
     int played = 0;
     QTimer player;
@@ -110,6 +114,15 @@ int main(int argc, char** argv) {
                     scene.strategy->Review()->trigger();
                     frmReview* review = scene.history->Review();
                     if (allSessions) review->tabScope()->setCurrentIndex(1);
+                    if (leaks && !picture.isEmpty()) {
+                        QObject::connect(review, &frmReview::FiguresShown, [&, review] {
+                            review->Views()->setCurrentIndex(2);
+                            save(review, QString(picture).replace(".png", "-trend.png"));
+                            review->Views()->setCurrentIndex(1);
+                            save(review, QString(picture).replace(".png", "-leaks.png"));
+                        });
+                        return;
+                    }
                     if (!million || picture.isEmpty()) return;
                     save(review, QString(picture).replace(".png", "-busy.png"));
                     QObject::connect(review, &frmReview::FiguresShown,
@@ -126,7 +139,7 @@ int main(int argc, char** argv) {
         window.cmdDeal_Click();
     });
     player.start();
-    if (!picture.isEmpty() && !million)
+    if (!picture.isEmpty() && !million && !leaks)
         QTimer::singleShot(12000, [&] { save(scene.history->Review(), picture); });
     // Stays up for a screenshot, then ends by itself.
     QTimer::singleShot(30000, &app, &QApplication::quit);

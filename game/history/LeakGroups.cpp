@@ -1,0 +1,71 @@
+// Grouping mistakes by the chart lines of the hold taken and the best hold.
+#include "game/history/LeakGroups.h"
+
+#include <algorithm>
+
+#include "game/history/HoldGrade.h"
+#include "game/history/SessionReview.h"
+
+namespace history {
+namespace {
+
+// The one test of what counts as a leak, for the groups and the trend alike.
+// The chart's own hold on one of its exceptions is no leak; the chart is asked only about a hand
+// costly enough to be a mistake.
+bool IsLeak(const HandRecord& hand) {
+    return hand.Cost() >= kCloseCallCredits &&
+           GradeHold(hand.holdEv, hand.bestEv, IsChartHold(hand)) == HoldGrade::Mistake;
+}
+
+}  // namespace
+
+void Leaks::CountHand(const HandRecord& hand) {
+    // A player's sessions never interleave (one table per account), so the last is nearly
+    // always the one; the search is for a history written otherwise.
+    auto session = std::find_if(sessions.rbegin(), sessions.rend(),
+                                [&](const SessionLeaks& s) { return s.session == hand.session; });
+    SessionLeaks& into =
+        session != sessions.rend() ? *session : sessions.emplace_back(SessionLeaks{hand.session});
+    ++into.hands;
+    if (IsLeak(hand)) into.mistakesCost += hand.Cost();
+}
+
+void Leaks::Fold(const HandRecord& hand, const modcards::analysis::StrategyChart& chart) {
+    CountHand(hand);
+    if (!IsLeak(hand)) return;
+    const int yours = chart.LineOfHold(hand.dealt, hand.held);
+    const int best = chart.LineOfHold(hand.dealt, hand.bestHeld);
+    LeakGroup& group = groups[{yours, best}];
+    group.yourLine = yours;
+    group.chartLine = best;
+    if (group.count == 0 ||
+        ListedBefore(hand.Cost(), hand.id, group.example.cost, group.example.id))
+        group.example = {hand.id, hand.dealt, hand.held, hand.bestHeld, hand.Cost()};
+    ++group.count;
+    group.cost += hand.Cost();
+}
+
+std::vector<LeakGroup> Leaks::WorstFirst() const {
+    std::vector<LeakGroup> sorted;
+    sorted.reserve(groups.size());
+    for (const auto& [key, group] : groups) sorted.push_back(group);
+    std::stable_sort(sorted.begin(), sorted.end(), [](const LeakGroup& a, const LeakGroup& b) {
+        if (a.cost != b.cost) return a.cost > b.cost;
+        return a.count > b.count;
+    });
+    return sorted;
+}
+
+Leaks GroupLeaks(std::span<const HandRecord> hands,
+                 const modcards::analysis::StrategyChart& chart) {
+    Leaks leaks;
+    for (const HandRecord& hand : hands) leaks.Fold(hand, chart);
+    return leaks;
+}
+
+std::string LeakLineText(const modcards::analysis::StrategyChart& chart, int line) {
+    if (line < 0 || line >= static_cast<int>(chart.Lines().size())) return "no chart line";
+    return chart.Lines()[static_cast<std::size_t>(line)].Text();
+}
+
+}  // namespace history

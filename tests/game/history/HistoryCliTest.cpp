@@ -1,0 +1,134 @@
+// deuceswild-strategy history: its leak groups are the library's, its CSV every column of every
+// hand, and a file it cannot read is refused in words.
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+#include <sys/wait.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <cstdlib>
+#include <sstream>
+
+#include "engine/analysis/GameChart.h"
+#include "game/history/HandHistory.h"
+#include "game/history/LeakGroups.h"
+#include "tests/game/history/HistoryTestFiles.h"
+#include "tests/game/history/PlantedHabits.h"
+
+namespace {
+
+using history_test::HistoryIn;
+using history_test::kNow;
+using modcards::analysis::GameChart;
+
+struct Ran {
+    int status = -1;
+    std::string out, err;
+};
+
+class HistoryCommand : public ::testing::Test {
+protected:
+    void SetUp() override {
+        auto history = history::HandHistory::Open(folder.path(), kNow).history;
+        ASSERT_TRUE(history);
+        for (int s = 0; s < 3; ++s) history->BeginSession("Alice", kNow);
+        for (const auto& row : history_test::Played().rows) ASSERT_FALSE(history->Record(row));
+        history->BeginSession("Bob", kNow);
+        history::HandRecord bob = history_test::Played().rows.front();
+        bob.session = 4;
+        bob.player = "Bob, \"the kid\"";
+        ASSERT_FALSE(history->Record(bob));
+    }
+
+    Ran Run(const std::string& args) const {
+        const auto out = folder / "out", err = folder / "err";
+        const std::string command = std::string(DEUCESWILD_STRATEGY) + " history " + args + " >" +
+                                    out.string() + " 2>" + err.string();
+        const int status = std::system(command.c_str());
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadAll(out), ReadAll(err)};
+    }
+
+    // The columns the file's table has, as SQLite lists them.
+    std::string Columns() const {
+        sqlite3* db = nullptr;
+        sqlite3_open_v2(HistoryIn(folder).c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
+        std::string names;
+        sqlite3_exec(
+            db, "SELECT name FROM pragma_table_info('hands')",
+            [](void* into, int, char** values, char**) {
+                auto& text = *static_cast<std::string*>(into);
+                text += (text.empty() ? "" : ",") + std::string(values[0]);
+                return 0;
+            },
+            &names, nullptr);
+        sqlite3_close(db);
+        return names;
+    }
+
+    ScratchFolder folder;
+};
+
+TEST_F(HistoryCommand, TheLeaksInJsonAreTheLibrarysGroupsWorstFirst) {
+    const Ran ran = Run(HistoryIn(folder).string() + " --player Alice --leaks --json");
+    ASSERT_EQ(ran.status, 0) << ran.err;
+    const QJsonArray leaks =
+        QJsonDocument::fromJson(QByteArray::fromStdString(ran.out)).object()["leaks"].toArray();
+    const auto groups = history::GroupLeaks(history_test::Played().rows, GameChart()).WorstFirst();
+    ASSERT_EQ(leaks.size(), qsizetype(groups.size()));
+    for (std::size_t i = 0; i < groups.size(); ++i) {
+        const QJsonObject leak = leaks[qsizetype(i)].toObject();
+        EXPECT_EQ(leak["your_line"].toString().toStdString(),
+                  history::LeakLineText(GameChart(), groups[i].yourLine));
+        EXPECT_EQ(leak["chart_line"].toString().toStdString(),
+                  history::LeakLineText(GameChart(), groups[i].chartLine));
+        EXPECT_EQ(leak["count"].toInteger(), groups[i].count);
+        EXPECT_EQ(leak["cost"].toDouble(), groups[i].cost);
+    }
+    const Ran words = Run(HistoryIn(folder).string() + " --player Alice --leaks");
+    EXPECT_NE(words.out.find("You played \"Line "), std::string::npos) << words.out;
+}
+
+TEST_F(HistoryCommand, TheCsvHasAHeaderOfEveryColumnAndALinePerHand) {
+    const Ran ran = Run(HistoryIn(folder).string() + " --csv");
+    ASSERT_EQ(ran.status, 0) << ran.err;
+    std::istringstream lines(ran.out);
+    std::string header, line;
+    std::getline(lines, header);
+    EXPECT_EQ(header, Columns());
+    int count = 0;
+    while (std::getline(lines, line)) ++count;
+    EXPECT_EQ(count, int(history_test::Played().rows.size()) + 1);
+    EXPECT_NE(ran.out.find(",\"Bob, \"\"the kid\"\"\","), std::string::npos);
+
+    const Ran session = Run(HistoryIn(folder).string() + " --csv --session 4");
+    EXPECT_EQ(std::count(session.out.begin(), session.out.end(), '\n'), 2);
+    const Ran figures = Run(HistoryIn(folder).string() + " --player Alice --json");
+    EXPECT_EQ(QJsonDocument::fromJson(QByteArray::fromStdString(figures.out))
+                  .object()["hands"]
+                  .toInteger(),
+              qint64(history_test::Played().rows.size()));
+}
+
+TEST_F(HistoryCommand, FilesItCannotReadAreRefusedInWords) {
+    const Ran missing = Run((folder / "Nothing.db").string());
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find("there is no such file"), std::string::npos) << missing.err;
+
+    WriteAll(folder / "Notes.txt", std::string(2000, 'x'));
+    const Ran text = Run((folder / "Notes.txt").string() + " --csv");
+    EXPECT_EQ(text.status, 1);
+    EXPECT_NE(text.err.find("is not a hand history"), std::string::npos) << text.err;
+
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open((folder / "Newer.db").c_str(), &db), SQLITE_OK);
+    sqlite3_exec(db, "CREATE TABLE hands (id INTEGER); PRAGMA user_version = 99;", nullptr, nullptr,
+                 nullptr);
+    sqlite3_close(db);
+    const Ran newer = Run((folder / "Newer.db").string() + " --leaks");
+    EXPECT_EQ(newer.status, 1);
+    EXPECT_NE(newer.err.find("newer version of the game"), std::string::npos) << newer.err;
+    EXPECT_TRUE(newer.out.empty());
+}
+
+}  // namespace
