@@ -17,7 +17,7 @@ namespace {
 constexpr const char* kNumbers = "SELECT id, session, category, pay, hold_ev, best_ev FROM hands ";
 constexpr const char* kRows =
     "SELECT id, session, category, pay, hold_ev, best_ev, player, played_at, dealt, held, final, "
-    "best_held FROM hands ";
+    "best_held, mode, pays FROM hands ";
 constexpr const char* kOfPlayer = "WHERE player = ?1 AND id > ?2 ORDER BY id";
 constexpr const char* kOfSession = "WHERE session = ?1 AND id > ?2 ORDER BY id";
 constexpr const char* kById = "WHERE id = ?1";
@@ -63,6 +63,8 @@ std::string ReadRow(sqlite3_stmt* row, HandRecord& hand) {
     if (!held || !bestHeld) return "a hold is not five characters 0 or 1";
     hand.held = *held;
     hand.bestHeld = *bestHeld;
+    hand.mode = sqlite::ColumnText(row, 12);
+    hand.pays = sqlite::ColumnText(row, 13);
     return RecordProblem(hand);
 }
 
