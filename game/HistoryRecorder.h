@@ -45,6 +45,9 @@ public:
     void Record(const history::SettledHand& hand);
     // The perfect-play tables, built on GamePays(ctx.PayTable): the hands waiting are written.
     void SetAdvisor(std::shared_ptr<const modcards::analysis::HoldAdvisor> advisor);
+    // Hands settled from now on are played at `payTable` (a practice table, or the account's
+    // again): they wait for SetAdvisor with tables built on its pays.
+    void SetTable(const modcards::PayTable& payTable);
     // The tables could not be made, so no hand can be valued: told once.
     void TablesFailed(const QString& why);
 
@@ -78,11 +81,13 @@ private:
     struct HandJob {
         history::SettledHand hand;
         std::string playedAt;
+        modcards::PayTable payTable{};  // the table it was played at
     };
     using Job = std::variant<SessionJob, HandJob>;
     struct WaitingHand {
         HandJob job;
         SessionJob session;  // the player's session when the hand was played
+        std::shared_ptr<const modcards::analysis::HoldAdvisor> advisor;  // when it was taken
     };
 
     // On the worker.
@@ -106,7 +111,7 @@ private:
     std::string Now() const;
 
     GameContext& ctx_;
-    const modcards::PayTable payTable_;
+    modcards::PayTable payTable_;  // the table hands are played at now
     const int stake_;
     const std::filesystem::path file_;
 
