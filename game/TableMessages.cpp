@@ -47,3 +47,9 @@ QString PracticeRefillText(std::int32_t balance, int stake) {
         .arg(balance)
         .arg(stake);
 }
+
+QString FinishPracticeHandFirstText() {
+    return QStringLiteral(
+        "A hand is in play: finish the hand first.\r\n"
+        "Draw, then change the table; the hand is settled at the table it was dealt at.");
+}

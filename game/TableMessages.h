@@ -23,3 +23,6 @@ QString FinishHandFirstText();
 
 // The text for a practice deal refused because the practice balance cannot pay the stake.
 QString PracticeRefillText(std::int32_t balance, int stake);
+
+// The text for a practice table chosen or left between the deal and the draw.
+QString FinishPracticeHandFirstText();
