@@ -7,14 +7,14 @@
 
 namespace {
 
-// Names as players and guides call them; the returns are worked out by the analysis.
+// Names as players and guides call them, short-pay tables by their pays from three of a kind up
+// to the wild royal; the returns are worked out by the analysis.
 const std::vector<PracticeTable> kPresets = {
     {QStringLiteral("This Game's Table"), {600, 200, 25, 16, 10, 4, 4, 3, 2, 1}},
     {QStringLiteral("Full Pay"), {800, 200, 25, 15, 9, 5, 3, 2, 2, 1}},
     {QStringLiteral("Not So Ugly Ducks"), {800, 200, 25, 16, 10, 4, 4, 3, 2, 1}},
     {QStringLiteral("Loose Deuces"), {800, 500, 25, 15, 8, 4, 3, 2, 2, 1}},
     {QStringLiteral("Deuces 25/15/9/4/4/3/2/1"), {800, 200, 25, 15, 9, 4, 4, 3, 2, 1}},
-    {QStringLiteral("Deuces 25/15/9/4/3/2/2/1"), {800, 200, 25, 15, 9, 4, 3, 2, 2, 1}},
     {QStringLiteral("Deuces 20/12/10/4/4/3/2/1"), {800, 200, 20, 12, 10, 4, 4, 3, 2, 1}},
 };
 
