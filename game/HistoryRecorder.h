@@ -43,7 +43,8 @@ public:
     // A hand the table has settled, stamped with the time now; valued and written in the
     // background, once the tables are there. Takes microseconds.
     void Record(const history::SettledHand& hand);
-    // The perfect-play tables, built on GamePays(ctx.PayTable): the hands waiting are written.
+    // The perfect-play tables, built on GamePays of the table hands are played at (ctx.PayTable
+    // until SetTable): the hands waiting are written.
     void SetAdvisor(std::shared_ptr<const modcards::analysis::HoldAdvisor> advisor);
     // Hands settled from now on are played at `payTable` (a practice table, or the account's
     // again): they wait for SetAdvisor with tables built on its pays.
