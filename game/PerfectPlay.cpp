@@ -26,9 +26,8 @@ PerfectPlay::~PerfectPlay() {
 
 void PerfectPlay::Start() {
     if (worker_.joinable()) return;
-    worker_ = std::jthread([this, pays = pays_, generation = generation_](std::stop_token stop) {
-        Work(stop, pays, generation);
-    });
+    worker_ = std::jthread([this, pays = pays_, generation = generation_, tables = categoryTables_](
+                               std::stop_token stop) { Work(stop, pays, generation, tables); });
 }
 
 void PerfectPlay::SetPays(const modcards::analysis::Pays& pays) {
@@ -48,11 +47,15 @@ void PerfectPlay::SetPays(const modcards::analysis::Pays& pays) {
 
 // Runs on the worker: the results are handed to this object's thread, which alone writes the
 // members, so the window reads them without locks.
-void PerfectPlay::Work(std::stop_token stop, modcards::analysis::Pays pays, unsigned generation) {
+void PerfectPlay::Work(std::stop_token stop, modcards::analysis::Pays pays, unsigned generation,
+                       std::shared_ptr<const modcards::analysis::CategoryTables> tables) {
+    using modcards::analysis::HoldAdvisor;
     try {
-        auto advisor = std::make_shared<const modcards::analysis::HoldAdvisor>(pays, kThreads);
+        auto advisor = tables ? std::make_shared<const HoldAdvisor>(tables, pays)
+                              : std::make_shared<const HoldAdvisor>(pays, kThreads);
         Deliver(generation, [this, advisor] {
             advisor_ = advisor;
+            categoryTables_ = advisor->sums().sharedTables();
             emit AdvisorReady();
         });
         if (stop.stop_requested()) return;

@@ -25,7 +25,8 @@ public:
     // Starts the work, once; later calls do nothing. The results arrive on this object's thread.
     void Start();
     // Another table: the results so far go, the work starts again for `pays`, and what the
-    // old work still delivers is dropped. Never waits for the old work.
+    // old work still delivers is dropped. Never waits for the old work. The category tables of
+    // the first table are kept, so another table's hold values come in milliseconds.
     void SetPays(const modcards::analysis::Pays& pays);
     const modcards::analysis::Pays& Pays() const { return pays_; }
 
@@ -46,11 +47,14 @@ signals:
     void Failed();  // the work stopped; nothing more will be ready
 
 private:
-    void Work(std::stop_token stop, modcards::analysis::Pays pays, unsigned generation);
+    void Work(std::stop_token stop, modcards::analysis::Pays pays, unsigned generation,
+              std::shared_ptr<const modcards::analysis::CategoryTables> tables);
     void Deliver(unsigned generation, std::function<void()> result);
 
     modcards::analysis::Pays pays_;
     std::shared_ptr<const modcards::analysis::HoldAdvisor> advisor_;
+    // Built once and shared with every later table: its hold values then take some 13 ms.
+    std::shared_ptr<const modcards::analysis::CategoryTables> categoryTables_;
     std::optional<double> return_;
     QString failure_;
     unsigned generation_ = 0;  // which SetPays the results belong to
