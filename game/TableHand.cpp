@@ -5,7 +5,6 @@
 #include "engine/HandEvaluation.h"
 #include "game/GameDialogs.h"
 #include "game/PlayerAtTable.h"
-#include "game/PracticeTable.h"
 #include "game/TableMessages.h"
 
 namespace {
@@ -56,7 +55,7 @@ bool TableHand::LeavePractice() {
 void TableHand::RefillPractice(std::int32_t credits) {
     if (!practising_ || InPlay()) return;
     shownBalance_ = credits;
-    emit TableChanged();
+    emit Refilled();
 }
 
 bool TableHand::ChangePlayer(const std::function<bool(GameContext&)>& command) {

@@ -85,6 +85,7 @@ public:
 signals:
     void Seated();               // another account sits at the table
     void TableChanged();         // a practice table was taken or left; Pays() may differ
+    void Refilled();             // the practice balance was set anew
     void Dealt();                // five cards are on the table and holds may be chosen
     void HoldChanged(int slot);  // the hold of `slot` changed
     void DrawStarting();         // the draw goes ahead; nothing of it has happened yet

@@ -78,6 +78,7 @@ void frmMain::Connect() {
     connect(&hand_, &TableHand::ResultReady, this, &frmMain::SettleHand);
     connect(&hand_, &TableHand::Settled, this, &frmMain::ShowTable);
     connect(&hand_, &TableHand::TableChanged, this, &frmMain::ShowPays);
+    connect(&hand_, &TableHand::Refilled, this, &frmMain::ShowBalance);
 }
 
 // Keys 1..5 act like clicks on the cards; Enter and Space like the deal button. They are the
