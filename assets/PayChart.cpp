@@ -16,22 +16,14 @@ constexpr int kRowHeight = kHeight / 5;  // row i fills y 20i .. 20i + 20, lit o
 constexpr qreal kPayColumn = 48;         // the figures stand right-aligned in the last 48 pixels
 constexpr qreal kMargin = 6;
 
-struct PayRow {
-    const char* hand;
-    const char* pay;
-};
-using ChartRows = std::array<PayRow, 5>;
+using ChartRows = std::array<const char*, 5>;
 
-constexpr ChartRows kLeftRows = {{{"Royal Flush", "3000"},
-                                  {"4 Deuces", "1000"},
-                                  {"Royal Flush w/2's", "125"},
-                                  {"5 of a Kind", "80"},
-                                  {"Straight Flush", "50"}}};
-constexpr ChartRows kRightRows = {{{"4 of a Kind", "20"},
-                                   {"Full House", "20"},
-                                   {"Flush", "15"},
-                                   {"Straight", "10"},
-                                   {"3 of a Kind", "5"}}};
+constexpr ChartRows kLeftRows = {
+    {"Royal Flush", "4 Deuces", "Royal Flush w/2's", "5 of a Kind", "Straight Flush"}};
+constexpr ChartRows kRightRows = {
+    {"4 of a Kind", "Full House", "Flush", "Straight", "3 of a Kind"}};
+constexpr ChartPays kLeftPays = {3000, 1000, 125, 80, 50};
+constexpr ChartPays kRightPays = {20, 20, 15, 10, 5};
 
 const QColor kGold(230, 182, 60);
 const QColor kNavy(0, 10, 60);
@@ -49,7 +41,7 @@ QRectF PayBox(int row) {
 // One size for every hand of a half, the largest at which the longest still fits.
 QFont HandFont(const ChartRows& rows) {
     QFont font = fonts::Arial(10.5, true);
-    for (const PayRow& row : rows) font = FitFont(font, row.hand, HandBox(0).width() - 2);
+    for (const char* hand : rows) font = FitFont(font, hand, HandBox(0).width() - 2);
     return font;
 }
 
@@ -81,19 +73,28 @@ void PaintLitBar(QPainter& p, int row) {
     DrawGloss(p, bar, 1, 90);
 }
 
-void PaintRow(QPainter& p, const PayRow& row, int index, const QFont& handFont, bool lit) {
+// One size for the figures of a half: the game's own "3000" sets it, and wider figures (up to
+// five digits) shrink it until they fit.
+QFont PayFont(const ChartPays& pays) {
+    QFont font = FitFont(fonts::Arial(12.5, true), "3000", PayBox(0).width() - 3);
+    for (const int pay : pays) font = FitFont(font, QString::number(pay), PayBox(0).width() - 3);
+    return font;
+}
+
+void PaintRow(QPainter& p, const char* hand, const QString& pay, int index, const QFont& handFont,
+              const QFont& payFont, bool lit) {
     const QColor ink = lit ? QColor(255, 255, 255) : QColor(255, 228, 0);
     const QColor edge = lit ? QColor(100, 0, 0) : kNavy;
     const TextStyle style{ink, edge, 1.1, QPointF(0.8, 1), QColor(0, 0, 0, lit ? 120 : 160)};
-    DrawLettering(p, TextPath(row.hand, handFont, HandBox(index), Qt::AlignLeft | Qt::AlignVCenter),
+    DrawLettering(p, TextPath(hand, handFont, HandBox(index), Qt::AlignLeft | Qt::AlignVCenter),
                   style);
-    const QFont payFont = FitFont(fonts::Arial(12.5, true), "3000", PayBox(index).width() - 3);
-    DrawLettering(p, TextPath(row.pay, payFont, PayBox(index), Qt::AlignRight | Qt::AlignVCenter),
+    DrawLettering(p, TextPath(pay, payFont, PayBox(index), Qt::AlignRight | Qt::AlignVCenter),
                   style);
 }
 
 // picture 1 lights no row; 2..6 light the rows from the bottom up.
-QPixmap Chart(const ChartRows& rows, const char* list, int picture, qreal dpr) {
+QPixmap Chart(const ChartRows& rows, const ChartPays& pays, const char* list, int picture,
+              qreal dpr) {
     CheckPicture(list, picture, 6);
     const int litRow = picture == 1 ? -1 : 6 - picture;
     Canvas canvas(kWidth, kHeight, dpr);
@@ -101,17 +102,25 @@ QPixmap Chart(const ChartRows& rows, const char* list, int picture, qreal dpr) {
     PaintPanel(p);
     if (litRow >= 0) PaintLitBar(p, litRow);
     const QFont handFont = HandFont(rows);
-    for (int i = 0; i < 5; ++i) PaintRow(p, rows[i], i, handFont, i == litRow);
+    const QFont payFont = PayFont(pays);
+    for (int i = 0; i < 5; ++i)
+        PaintRow(p, rows[i], QString::number(pays[i]), i, handFont, payFont, i == litRow);
     return canvas.Finish();
 }
 
 }  // namespace
 
 QPixmap ChartLeft(int picture, qreal dpr) {
-    return Chart(kLeftRows, "ChartLeft", picture, dpr);
+    return Chart(kLeftRows, kLeftPays, "ChartLeft", picture, dpr);
 }
 QPixmap ChartRight(int picture, qreal dpr) {
-    return Chart(kRightRows, "ChartRight", picture, dpr);
+    return Chart(kRightRows, kRightPays, "ChartRight", picture, dpr);
+}
+QPixmap ChartLeft(int picture, qreal dpr, const ChartPays& pays) {
+    return Chart(kLeftRows, pays, "ChartLeft", picture, dpr);
+}
+QPixmap ChartRight(int picture, qreal dpr, const ChartPays& pays) {
+    return Chart(kRightRows, pays, "ChartRight", picture, dpr);
 }
 
 }  // namespace artwork

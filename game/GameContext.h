@@ -27,7 +27,7 @@ struct GameContext {
 
     output::PlayerRecord CurrentPlayer;  // the account at the table
     std::int32_t PlayerFilePos = 1;  // 1-based byte position of its record; set with CurrentPlayer
-    modcards::PayTable PayTable;     // the table this run plays at, filled when built
+    modcards::PayTable PayTable;     // the account's table, filled when built (practice: TableHand)
 
     std::filesystem::path accountsFile;  // the accounts file ("Players.dat")
     const output::Clock& clock;

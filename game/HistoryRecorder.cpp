@@ -78,7 +78,17 @@ void HistoryRecorder::BeginSession() {
 }
 
 void HistoryRecorder::Record(const history::SettledHand& hand) {
-    Push(HandJob{hand, Now()});
+    Push(HandJob{hand, Now(), payTable_});
+}
+
+void HistoryRecorder::SetTable(const modcards::PayTable& payTable) {
+    payTable_ = payTable;
+    advisor_.reset();
+    {
+        const std::lock_guard lock(mutex_);
+        workerAdvisor_.reset();
+        tablesFailed_ = false;
+    }
 }
 
 void HistoryRecorder::SetAdvisor(std::shared_ptr<const modcards::analysis::HoldAdvisor> advisor) {
@@ -148,13 +158,13 @@ void HistoryRecorder::Take(Job job) {
     }
     auto& hand = std::get<HandJob>(job);
     now_ = hand.playedAt;
-    bool tablesFailed;
+    std::shared_ptr<const modcards::analysis::HoldAdvisor> advisor;
     {
         const std::lock_guard lock(mutex_);
-        tablesFailed = !workerAdvisor_;
+        advisor = workerAdvisor_;
     }
-    if (tablesFailed) return;  // told already
-    waiting_.push_back({std::move(hand), current_});
+    if (!advisor) return;  // the tables failed: told already
+    waiting_.push_back({std::move(hand), current_, std::move(advisor)});
 }
 
 // Writes what waits. A file held by another copy is tried again at once (each try waits for
@@ -230,14 +240,10 @@ std::optional<history::WriteFailure> HistoryRecorder::WriteHand(const WaitingHan
     std::int64_t id = 0;
     std::optional<history::WriteFailure> failure = SessionOf(waiting.session, id);
     if (!failure) {
-        std::shared_ptr<const modcards::analysis::HoldAdvisor> advisor;
-        {
-            const std::lock_guard lock(mutex_);
-            advisor = workerAdvisor_;
-        }
         const history::Session session{id, waiting.session.player, waiting.session.startedAt};
-        const history::RecordResult row = history::RecordOfHand(
-            session, waiting.job.playedAt, waiting.job.hand, *advisor, payTable_);
+        const history::RecordResult row =
+            history::RecordOfHand(session, waiting.job.playedAt, waiting.job.hand, *waiting.advisor,
+                                  waiting.job.payTable);
         if (!row.error.empty()) {
             Refused(ErrorAbout("record the hand in the hand history", row.error));
             return std::nullopt;

@@ -40,8 +40,12 @@ public:
     // A hand the table has settled, stamped with the time now; valued and written in the
     // background, once the tables are there. Takes microseconds.
     void Record(const history::SettledHand& hand);
-    // The perfect-play tables, built on GamePays(ctx.PayTable): the hands waiting are written.
+    // The perfect-play tables, built on GamePays of the table hands are played at (ctx.PayTable
+    // until SetTable): the hands waiting are written.
     void SetAdvisor(std::shared_ptr<const modcards::analysis::HoldAdvisor> advisor);
+    // Hands settled from now on are played at `payTable` (a practice table, or the account's
+    // again): they wait for SetAdvisor with tables built on its pays.
+    void SetTable(const modcards::PayTable& payTable);
     // The tables could not be made, so no hand can be valued: told once.
     void TablesFailed(const QString& why);
 
@@ -75,11 +79,13 @@ private:
     struct HandJob {
         history::SettledHand hand;
         std::string playedAt;
+        modcards::PayTable payTable{};  // the table it was played at
     };
     using Job = std::variant<SessionJob, HandJob>;
     struct WaitingHand {
         HandJob job;
         SessionJob session;  // the player's session when the hand was played
+        std::shared_ptr<const modcards::analysis::HoldAdvisor> advisor;  // when it was taken
     };
 
     // On the worker.
@@ -103,7 +109,7 @@ private:
     std::string Now() const;
 
     GameContext& ctx_;
-    const modcards::PayTable payTable_;
+    modcards::PayTable payTable_;  // the table hands are played at now
     const int stake_;
     const std::filesystem::path file_;
 

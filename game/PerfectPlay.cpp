@@ -21,37 +21,63 @@ PerfectPlay::~PerfectPlay() {
     // Joined here, while the object is whole: a result still queued for it is dropped with it.
     worker_.request_stop();
     if (worker_.joinable()) worker_.join();
+    for (std::jthread& retired : retired_) retired.join();
 }
 
 void PerfectPlay::Start() {
     if (worker_.joinable()) return;
-    worker_ = std::jthread([this](std::stop_token stop) { Work(stop); });
+    worker_ = std::jthread([this, pays = pays_, generation = generation_, tables = categoryTables_](
+                               std::stop_token stop) { Work(stop, pays, generation, tables); });
+}
+
+void PerfectPlay::SetPays(const modcards::analysis::Pays& pays) {
+    const bool started = worker_.joinable();
+    if (started) {
+        worker_.request_stop();
+        retired_.push_back(std::move(worker_));
+        worker_ = std::jthread();
+    }
+    ++generation_;
+    pays_ = pays;
+    advisor_.reset();
+    return_.reset();
+    failure_.clear();
+    if (started) Start();
 }
 
 // Runs on the worker: the results are handed to this object's thread, which alone writes the
 // members, so the window reads them without locks.
-void PerfectPlay::Work(std::stop_token stop) {
+void PerfectPlay::Work(std::stop_token stop, modcards::analysis::Pays pays, unsigned generation,
+                       std::shared_ptr<const modcards::analysis::CategoryTables> tables) {
+    using modcards::analysis::HoldAdvisor;
     try {
-        auto advisor = std::make_shared<const modcards::analysis::HoldAdvisor>(pays_, kThreads);
-        Deliver([this, advisor] {
+        auto advisor = tables ? std::make_shared<const HoldAdvisor>(tables, pays)
+                              : std::make_shared<const HoldAdvisor>(pays, kThreads);
+        Deliver(generation, [this, advisor] {
             advisor_ = advisor;
+            categoryTables_ = advisor->sums().sharedTables();
             emit AdvisorReady();
         });
         if (stop.stop_requested()) return;
         const double gameReturn =
             modcards::analysis::AnalyzeGame(advisor->sums(), kThreads).expectedReturn.ToDouble();
-        Deliver([this, gameReturn] {
+        Deliver(generation, [this, gameReturn] {
             return_ = gameReturn;
             emit ReturnReady();
         });
     } catch (const std::exception& error) {
-        Deliver([this, why = QString::fromUtf8(error.what())] {
+        Deliver(generation, [this, why = QString::fromUtf8(error.what())] {
             failure_ = why;
             emit Failed();
         });
     }
 }
 
-void PerfectPlay::Deliver(std::function<void()> result) {
-    QMetaObject::invokeMethod(this, std::move(result), Qt::QueuedConnection);
+void PerfectPlay::Deliver(unsigned generation, std::function<void()> result) {
+    QMetaObject::invokeMethod(
+        this,
+        [this, generation, result = std::move(result)] {
+            if (generation == generation_) result();
+        },
+        Qt::QueuedConnection);
 }

@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <thread>
+#include <vector>
 
 #include "engine/PayTable.h"
 #include "engine/analysis/HoldAdvisor.h"
@@ -23,6 +24,11 @@ public:
 
     // Starts the work, once; later calls do nothing. The results arrive on this object's thread.
     void Start();
+    // Another table: the results so far go, the work starts again for `pays`, and what the
+    // old work still delivers is dropped. Never waits for the old work. The category tables of
+    // the first table are kept, so another table's hold values come in milliseconds.
+    void SetPays(const modcards::analysis::Pays& pays);
+    const modcards::analysis::Pays& Pays() const { return pays_; }
 
     // Null until AdvisorReady. Its queries take microseconds.
     const modcards::analysis::HoldAdvisor* Advisor() const { return advisor_.get(); }
@@ -41,12 +47,17 @@ signals:
     void Failed();  // the work stopped; nothing more will be ready
 
 private:
-    void Work(std::stop_token stop);
-    void Deliver(std::function<void()> result);
+    void Work(std::stop_token stop, modcards::analysis::Pays pays, unsigned generation,
+              std::shared_ptr<const modcards::analysis::CategoryTables> tables);
+    void Deliver(unsigned generation, std::function<void()> result);
 
     modcards::analysis::Pays pays_;
     std::shared_ptr<const modcards::analysis::HoldAdvisor> advisor_;
+    // Built once and shared with every later table: its hold values then take some 13 ms.
+    std::shared_ptr<const modcards::analysis::CategoryTables> categoryTables_;
     std::optional<double> return_;
     QString failure_;
+    unsigned generation_ = 0;  // which SetPays the results belong to
     std::jthread worker_;
+    std::vector<std::jthread> retired_;  // work for tables left, stopping; joined at the end
 };

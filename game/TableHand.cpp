@@ -26,8 +26,36 @@ TableHand::TableHand(GameContext& ctx, DealSource& source, QObject* parent)
 
 void TableHand::TakeSeat() {
     limitsTold_ = {};
-    shownBalance_ = ctx_.CurrentPlayer.Credits;
+    if (!practising_) shownBalance_ = ctx_.CurrentPlayer.Credits;
     emit Seated();
+}
+
+// ---- Practice ----
+
+bool TableHand::StartPractice(const modcards::PayTable& table, std::int32_t credits) {
+    if (InPlay()) return false;
+    payTable_ = table;
+    practising_ = true;
+    shownBalance_ = credits;
+    lit_ = modcards::SettlementResult(modcards::kNoPayingHand);
+    emit TableChanged();
+    return true;
+}
+
+bool TableHand::LeavePractice() {
+    if (InPlay()) return false;
+    payTable_ = ctx_.PayTable;
+    practising_ = false;
+    shownBalance_ = ctx_.CurrentPlayer.Credits;
+    lit_ = modcards::SettlementResult(modcards::kNoPayingHand);
+    emit TableChanged();
+    return true;
+}
+
+void TableHand::RefillPractice(std::int32_t credits) {
+    if (!practising_ || InPlay()) return;
+    shownBalance_ = credits;
+    emit Refilled();
 }
 
 bool TableHand::ChangePlayer(const std::function<bool(GameContext&)>& command) {
@@ -44,6 +72,12 @@ bool TableHand::ChangePlayer(const std::function<bool(GameContext&)>& command) {
 
 bool TableHand::Deal() {
     if (InPlay()) return false;
+    if (!(practising_ ? PracticeStake() : AccountStake())) return false;
+    DealCards();
+    return true;
+}
+
+bool TableHand::AccountStake() {
     if (!output::CanChargeStake(ctx_.CurrentPlayer, Stake())) {
         ShowError(ctx_.dialogs, StakeRefusedText(ctx_.CurrentPlayer.Credits, Stake()));
         return false;
@@ -54,7 +88,21 @@ bool TableHand::Deal() {
     // Saved at once, so a crash, a kill or Exit before the draw all end the same way: the stake
     // paid and the hand never played.
     dealNotSaved_ = !Save();
+    return true;
+}
 
+// The practice balance pays the stake; the account is left alone.
+bool TableHand::PracticeStake() {
+    if (shownBalance_ < Stake()) {
+        ShowError(ctx_.dialogs, PracticeRefillText(shownBalance_, Stake()));
+        return false;
+    }
+    lit_ = modcards::SettlementResult(modcards::kNoPayingHand);
+    shownBalance_ -= Stake();
+    return true;
+}
+
+void TableHand::DealCards() {
     const DealtCards dealt = source_.Deal();
     dealt_ = shown_ = cards_ = dealt.hand;
     reserve_ = dealt.reserve;
@@ -63,7 +111,6 @@ bool TableHand::Deal() {
     message_ = QStringLiteral("Hold any cards and Draw!");
     captionPicture_ = kCaptionHoldAndDraw;
     emit Dealt();
-    return true;
 }
 
 // ---- The hold ----
@@ -99,7 +146,9 @@ history::SettledHand TableHand::DrawCards() {
     cards_ = shown_;
     modcards::SortByValue(cards_);
     emit Drawn();
-    return {dealt_, held_, shown_};
+    history::SettledHand hand{dealt_, held_, shown_};
+    if (practising_) hand.mode = history::kPracticeMode;
+    return hand;
 }
 
 // A paying hand shows its result before it is recorded and saved, a losing one after.
@@ -109,6 +158,10 @@ void TableHand::Settle(history::SettledHand& hand) {
     hand.category = category;
     hand.pay = category == modcards::kNoPayingHand ? 0 : payTable_[category];
     const bool pays = row.chartHalf != modcards::ChartHalf::None;
+    if (practising_) {
+        ShowResult(row, hand.pay);
+        return;
+    }
     if (pays) ShowResult(row, hand.pay);
     const output::LimitReport limits =
         output::RecordHand(ctx_.CurrentPlayer, category, payTable_, ctx_.clock.Now());

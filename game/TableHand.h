@@ -24,8 +24,8 @@ enum class HandPhase {
 class TableHand : public QObject {
     Q_OBJECT
 public:
-    // Deals from `source` and plays for the player at the table in `ctx`, at ctx.PayTable. Both
-    // outlive this object.
+    // Deals from `source` and plays for the player at the table in `ctx`, at ctx.PayTable unless
+    // practising. Both outlive this object.
     TableHand(GameContext& ctx, DealSource& source, QObject* parent = nullptr);
 
     HandPhase Phase() const { return phase_; }
@@ -37,7 +37,18 @@ public:
     modcards::HoldMask Held() const { return held_; }
     bool Holds(int slot) const { return (held_ >> slot) & 1u; }
     int Stake() const { return payTable_[0]; }
-    const modcards::PayTable& Pays() const { return payTable_; }  // the table the hand plays
+    // The table the hand plays: ctx.PayTable, or the practice table while practising.
+    const modcards::PayTable& Pays() const { return payTable_; }
+
+    // A practice table, between hands only (false during a hand): `table` is played from a
+    // balance of its own that starts at `credits`; the account is neither charged, paid nor
+    // saved, and the hands are recorded as practice.
+    bool StartPractice(const modcards::PayTable& table, std::int32_t credits);
+    // Back to the account's table and balance as they were; false during a hand.
+    bool LeavePractice();
+    bool Practising() const { return practising_; }
+    // Sets the practice balance to `credits` between hands.
+    void RefillPractice(std::int32_t credits);
 
     // What the table shows: the balance as the player sees it, the line under the cards, the
     // caption picture, and the settled hand's row of the pay chart (none after a deal).
@@ -73,6 +84,8 @@ public:
 
 signals:
     void Seated();               // another account sits at the table
+    void TableChanged();         // a practice table was taken or left; Pays() may differ
+    void Refilled();             // the practice balance was set anew
     void Dealt();                // five cards are on the table and holds may be chosen
     void HoldChanged(int slot);  // the hold of `slot` changed
     void DrawStarting();         // the draw goes ahead; nothing of it has happened yet
@@ -83,6 +96,9 @@ signals:
     void Settled(const history::SettledHand& hand);
 
 private:
+    bool AccountStake();
+    bool PracticeStake();
+    void DealCards();
     history::SettledHand DrawCards();
     void Settle(history::SettledHand& hand);
     void ShowResult(const modcards::SettlementRow& row, int pay);
@@ -90,7 +106,8 @@ private:
 
     GameContext& ctx_;
     DealSource& source_;
-    const modcards::PayTable payTable_;
+    modcards::PayTable payTable_;
+    bool practising_ = false;
     HandPhase phase_ = HandPhase::BetweenHands;
     bool dealNotSaved_ = false;  // told at the deal, so not again at the draw
     modcards::Hand dealt_{};

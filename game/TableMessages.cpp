@@ -39,3 +39,17 @@ QString FinishHandFirstText() {
         "A hand is in play: finish the hand first.\r\n"
         "Draw, then choose the player; the hand is settled to the account that paid for it.");
 }
+
+QString PracticeRefillText(std::int32_t balance, int stake) {
+    return QStringLiteral(
+               "Your practice balance is %1 credits and a deal costs %2.\r\n"
+               "Refill the practice balance to play on.")
+        .arg(balance)
+        .arg(stake);
+}
+
+QString FinishPracticeHandFirstText() {
+    return QStringLiteral(
+        "A hand is in play: finish the hand first.\r\n"
+        "Draw, then change the table; the hand is settled at the table it was dealt at.");
+}

@@ -20,3 +20,9 @@ output::LimitReport LimitsNotYetTold(const output::LimitReport& reached, output:
 // The text for New Player or Change Player asked between the deal and the draw: the hand
 // belongs to the account that paid its stake.
 QString FinishHandFirstText();
+
+// The text for a practice deal refused because the practice balance cannot pay the stake.
+QString PracticeRefillText(std::int32_t balance, int stake);
+
+// The text for a practice table chosen or left between the deal and the draw.
+QString FinishPracticeHandFirstText();

@@ -8,6 +8,7 @@
 #include "assets/Fonts.h"
 #include "game/AccountsLocation.h"
 #include "game/GameDialogs.h"
+#include "table/PracticeSeat.h"
 #include "table/StrategyMenu.h"
 #include "table/TableHistory.h"
 #include "table/frmMain.h"
@@ -34,7 +35,7 @@ bool DisplayAvailable() {
            !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
 }
 
-GameSession::GameSession(Dialogs& dialogs)
+GameSession::GameSession(Dialogs& dialogs, const std::optional<PracticeTable>& practice)
     : random_(modcards::MakeClockSeededRandom()),
       context_(AccountsFileForThisRun(dialogs), clock_, *random_, dialogs),
       dealer_(*random_),
@@ -51,6 +52,9 @@ GameSession::GameSession(Dialogs& dialogs)
         std::make_unique<StrategyMenu>(*window_, hand_, tables_, *aux_, dialogs, context_.settings);
     history_ = std::make_unique<TableHistory>(*window_, hand_, tables_, strategy_->Review(),
                                               strategy_->BankrollEntry(), context_);
+    practice_ = std::make_unique<PracticeSeat>(*window_, *strategy_->Menu(), hand_, tables_,
+                                               dialogs, *settings_);
+    if (practice && window_->HasPlayer()) practice_->Sit(*practice);
     // The work starts when the event loop first runs: after the window is shown.
     QTimer::singleShot(0, &tables_, &PerfectPlay::Start);
     // The name prompt, asked while the window is built, uses the desktop's font; the game's own

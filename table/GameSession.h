@@ -6,6 +6,7 @@
 #include <QString>
 #include <filesystem>
 #include <memory>
+#include <optional>
 
 #include "accounts/Clock.h"
 #include "engine/RandomSource.h"
@@ -13,9 +14,11 @@
 #include "game/Dialogs.h"
 #include "game/GameContext.h"
 #include "game/PerfectPlay.h"
+#include "game/PracticeTable.h"
 #include "game/TableHand.h"
 
 class AuxWindows;
+class PracticeSeat;
 class frmMain;
 class StrategyMenu;
 class TableHistory;
@@ -29,10 +32,13 @@ public:
     // Needs the QApplication. Builds the main window, whose start-up asks for the player's name
     // through `dialogs`, and loads the game's fonts; the window is not shown yet. The tables
     // are worked out once the event loop runs.
-    explicit GameSession(Dialogs& dialogs);
+    // With `practice`, the player is seated at that practice table after the name prompt.
+    explicit GameSession(Dialogs& dialogs,
+                         const std::optional<PracticeTable>& practice = std::nullopt);
     ~GameSession();
 
     frmMain& MainWindow() { return *window_; }
+    PracticeSeat& Practice() { return *practice_; }
 
 private:
     output::SystemClock clock_;
@@ -46,4 +52,5 @@ private:
     std::unique_ptr<frmMain> window_;
     std::unique_ptr<StrategyMenu> strategy_;  // goes before the window it is attached to
     std::unique_ptr<TableHistory> history_;
+    std::unique_ptr<PracticeSeat> practice_;
 };

@@ -49,6 +49,7 @@ StrategyMenu::StrategyMenu(frmMain& window, TableHand& hand, const PerfectPlay& 
         if (hintWanted_) ShowHint();
     });
     connect(&tables_, &PerfectPlay::ReturnReady, this, &StrategyMenu::ShowReturnInHelp);
+    connect(&hand_, &TableHand::TableChanged, this, &StrategyMenu::FollowTable);
 }
 
 StrategyMenu::~StrategyMenu() {
@@ -201,13 +202,26 @@ bool StrategyMenu::TrainerLetsDraw() {
 // when they are ready, and works its own out otherwise.
 void StrategyMenu::mnuAnalyse_Click() {
     if (!analyse_) {
-        analyse_ =
-            new frmAnalyse(&window_, {modcards::analysis::GamePays(hand_.Pays()), hand_.Stake(),
-                                      &modcards::analysis::GameChart(), tables_.SharedAdvisor()});
+        analyse_ = new frmAnalyse(&window_, {modcards::analysis::GamePays(hand_.Pays()),
+                                             hand_.Pays()[0], OwnChart(), tables_.SharedAdvisor()});
     }
     analyse_->show();
     analyse_->raise();
     analyse_->activateWindow();
+}
+
+// The game's chart for its own table; a practice table has none yet.
+const modcards::analysis::StrategyChart* StrategyMenu::OwnChart() const {
+    return hand_.Practising() ? nullptr : &modcards::analysis::GameChart();
+}
+
+// The analyser and the chart show one table: at another, the analyser opens afresh and the
+// game's chart waits until the player is back at its table.
+void StrategyMenu::FollowTable() {
+    delete analyse_.data();
+    if (hand_.Practising() && chart_->Chart()) chart_->Chart()->close();
+    mnuChart_->setEnabled(!hand_.Practising());
+    HideHint();
 }
 
 void StrategyMenu::ShowReturnInHelp() {

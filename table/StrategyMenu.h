@@ -50,6 +50,7 @@ public:
     HintPanel& Panel() const { return *panel_; }
     const KeepRing& Ring(int slot) const { return *rings_[static_cast<std::size_t>(slot)]; }
     const PerfectPlay& Tables() const { return tables_; }
+    QMenu* Menu() const { return mnuStrategy_; }
 
 public slots:
     void mnuHint_Click();
@@ -64,6 +65,8 @@ private:
     void HideHint();
     bool TrainerLetsDraw();
     void ShowReturnInHelp();
+    void FollowTable();
+    const modcards::analysis::StrategyChart* OwnChart() const;
 
     frmMain& window_;
     TableHand& hand_;

@@ -21,6 +21,9 @@ TableHistory::TableHistory(frmMain& window, const TableHand& hand, const Perfect
 
     connect(&hand, &TableHand::Settled, &recorder_, &HistoryRecorder::Record);
     connect(&hand, &TableHand::Seated, &recorder_, &HistoryRecorder::BeginSession);
+    // Hands at another table wait for its tables, which come with AdvisorReady.
+    connect(&hand, &TableHand::TableChanged, &recorder_,
+            [this, &hand] { recorder_.SetTable(hand.Pays()); });
     connect(openReview, &QAction::triggered, this, &TableHistory::mnuReview_Click);
     connect(openBankroll, &QAction::triggered, this, &TableHistory::mnuBankroll_Click);
     connect(&recorder_, &HistoryRecorder::Opened, this, &TableHistory::StartLoader);

@@ -24,11 +24,23 @@ QPixmap DesignPicture(int n, qreal dpr) {
 
 TableImages::TableImages()
     : ILSuit{SuitList(0), SuitList(1), SuitList(2), SuitList(3)},
-      ILchartleft(6, &artwork::ChartLeft),
-      ILchartright(6, &artwork::ChartRight),
+      ILchartleft(6, [](int n, qreal dpr) { return artwork::ChartLeft(n, dpr); }),
+      ILchartright(6, [](int n, qreal dpr) { return artwork::ChartRight(n, dpr); }),
       ILCaption(13, &artwork::Caption),
       ILother(7, &artwork::OtherPicture),
       ILdesign(3, &DesignPicture) {}
+
+void TableImages::SetPays(const modcards::PayTable& table) {
+    const qreal dpr = DevicePixelRatio();
+    const artwork::ChartPays left{table[1], table[2], table[3], table[4], table[5]};
+    const artwork::ChartPays right{table[6], table[7], table[8], table[9], table[10]};
+    ILchartleft =
+        ImageList(6, [left](int n, qreal ratio) { return artwork::ChartLeft(n, ratio, left); });
+    ILchartright =
+        ImageList(6, [right](int n, qreal ratio) { return artwork::ChartRight(n, ratio, right); });
+    ILchartleft.SetDevicePixelRatio(dpr);
+    ILchartright.SetDevicePixelRatio(dpr);
+}
 
 void TableImages::SetDevicePixelRatio(qreal dpr) {
     for (ImageList& list : ILSuit) list.SetDevicePixelRatio(dpr);

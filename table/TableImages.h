@@ -5,6 +5,7 @@
 
 #include "controls/ImageList.h"
 #include "engine/Card.h"
+#include "engine/PayTable.h"
 
 struct TableImages {
     TableImages();
@@ -22,6 +23,8 @@ struct TableImages {
     static constexpr int kCardBack = 2;
     static constexpr int kEndGame = 3;
 
+    // The pay chart's halves painted with the pays of `table` (credits for its stake).
+    void SetPays(const modcards::PayTable& table);
     // Repaints every list at a new ratio (when the window moves to another screen).
     void SetDevicePixelRatio(qreal dpr);
     qreal DevicePixelRatio() const { return ILdesign.DevicePixelRatio(); }

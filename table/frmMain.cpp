@@ -77,6 +77,8 @@ void frmMain::Connect() {
     connect(&hand_, &TableHand::Drawn, this, &frmMain::ShowDrawn);
     connect(&hand_, &TableHand::ResultReady, this, &frmMain::SettleHand);
     connect(&hand_, &TableHand::Settled, this, &frmMain::ShowTable);
+    connect(&hand_, &TableHand::TableChanged, this, &frmMain::ShowPays);
+    connect(&hand_, &TableHand::Refilled, this, &frmMain::ShowBalance);
 }
 
 // Keys 1..5 act like clicks on the cards; Enter and Space like the deal button. They are the
@@ -220,6 +222,12 @@ void frmMain::ShowTable() {
     c_.cmdDeal->SetPicture(images_.ILother, holding ? kDrawFace : kDealFace);
     c_.cmdDeal->setFocus();
     Describe();
+}
+
+// Another table: its pays on the chart, and its balance.
+void frmMain::ShowPays() {
+    images_.SetPays(hand_.Pays());
+    ShowTable();
 }
 
 void frmMain::ShowBalance() {

@@ -64,6 +64,7 @@ private:
     void SettleHand();
     void ShowTable();
     void ShowBalance();
+    void ShowPays();
     void Describe();
 
     void ShowPlayer();

@@ -1,6 +1,9 @@
 // The game's entry point: a display check, the application, and one session.
 #include <QApplication>
 #include <cstdio>
+#include <optional>
+
+#include "game/PracticeTable.h"
 
 #include "table/GameSession.h"
 #include "table/frmMain.h"
@@ -16,10 +19,21 @@ int main(int argc, char** argv) {
         return 1;
     }
     QApplication app(argc, argv);
+    // --practice PAYS: ten pays per credit bet, or a practice table's name.
+    std::optional<PracticeTable> practice;
+    const QStringList arguments = app.arguments();
+    if (const qsizetype at = arguments.indexOf(QStringLiteral("--practice")); at >= 0) {
+        const PracticeChoice choice = ParsePracticeTable(arguments.value(at + 1));
+        if (!choice.table) {
+            std::fprintf(stderr, "deuceswild: --practice: %s\n", qPrintable(choice.error));
+            return 2;
+        }
+        practice = choice.table;
+    }
     // Ties the windows to the installed desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(DW_APP_ID));
     QtDialogs dialogs;
-    GameSession session(dialogs);
+    GameSession session(dialogs, practice);
     if (!session.MainWindow().HasPlayer()) return 0;  // gave up at the name prompt
     dialogs.SetParentWindow(&session.MainWindow());
     session.MainWindow().show();

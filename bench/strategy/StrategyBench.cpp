@@ -45,6 +45,15 @@ void BM_ReturnWithCachedTables(benchmark::State& state) {
 }
 BENCHMARK(BM_ReturnWithCachedTables)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// Another pay table's hold values once the category tables are built: what a practice table
+// costs before its hint is ready.
+void BM_AdvisorForAnotherTable(benchmark::State& state) {
+    const auto tables = CategoryTables::Build(2);
+    const Pays fullPay = PaysPerUnit({800, 200, 25, 15, 9, 5, 3, 2, 2, 1});
+    for (auto _ : state) benchmark::DoNotOptimize(HoldAdvisor(tables, fullPay));
+}
+BENCHMARK(BM_AdvisorForAnotherTable)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 // One deal's 32 holds, ranked, from an advisor whose tables are built (explicitly cached).
 void BM_HoldsOfOneDeal(benchmark::State& state) {
     const HoldAdvisor advisor(GamePays());

@@ -27,6 +27,8 @@ public:
 
     const Pays& pays() const { return pays_; }
     const CategoryTables& tables() const { return *tables_; }
+    // The same tables, to share with sums of another pay table.
+    std::shared_ptr<const CategoryTables> sharedTables() const { return tables_; }
 
 private:
     std::shared_ptr<const CategoryTables> tables_;

@@ -16,12 +16,13 @@ namespace {
 
 constexpr const char* kInsertHand =
     "INSERT INTO hands (player, played_at, dealt, held, final, category, pay, hold_ev, best_ev, "
-    "session, best_held) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11)";
+    "session, best_held, mode, pays) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, "
+    "?13)";
 constexpr const char* kInsertSession = "INSERT INTO sessions (player, started_at) VALUES (?1, ?2)";
 // The numbers first: a review reads the texts only of the hands it lists.
 constexpr const char* kSelectHands =
     "SELECT id, session, category, pay, hold_ev, best_ev, player, played_at, dealt, held, final, "
-    "best_held FROM hands ";
+    "best_held, mode, pays FROM hands ";
 constexpr const char* kHandsOfSession = "WHERE session = ?1 ORDER BY id";
 constexpr const char* kHandsOfPlayer = "WHERE player = ?1 ORDER BY id";
 
@@ -103,6 +104,8 @@ std::string ReadTexts(sqlite3_stmt* row, HandRecord& hand) {
     if (!held || !bestHeld) return "a hold is not five characters 0 or 1";
     hand.held = *held;
     hand.bestHeld = *bestHeld;
+    hand.mode = sqlite::ColumnText(row, 12);
+    hand.pays = sqlite::ColumnText(row, 13);
     return RecordProblem(hand);
 }
 
@@ -218,6 +221,8 @@ std::optional<WriteFailure> HandHistory::Record(const HandRecord& hand) {
     sqlite3_bind_double(insert, 9, hand.bestEv);
     sqlite3_bind_int64(insert, 10, hand.session);
     sqlite::BindText(insert, 11, HeldText(hand.bestHeld));
+    sqlite::BindText(insert, 12, hand.mode);
+    sqlite::BindText(insert, 13, hand.pays);
     const int code = sqlite3_step(insert);
     std::optional<WriteFailure> error;
     if (code != SQLITE_DONE)

@@ -2,7 +2,11 @@
 #include "game/history/HandRecord.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
+#include <cstdlib>
+#include <iomanip>
+#include <sstream>
 
 #include "accounts/NameKey.h"
 #include "engine/HandEvaluation.h"
@@ -24,7 +28,41 @@ bool IsCredits(double value) {
     return std::isfinite(value) && value >= 0 && value <= kMostPay;
 }
 
+// Ten numbers of no more than kMostPay, separated by single commas.
+bool IsPaysText(const std::string& text) {
+    int count = 0;
+    for (std::size_t start = 0; start <= text.size(); ++count) {
+        std::size_t end = text.find(',', start);
+        if (end == std::string::npos) end = text.size();
+        const std::string number = text.substr(start, end - start);
+        char* rest = nullptr;
+        const double value = std::strtod(number.c_str(), &rest);
+        if (number.empty() || !std::isdigit(static_cast<unsigned char>(number.front())) ||
+            *rest != '\0' || !(value <= kMostPay))
+            return false;
+        start = end + 1;
+    }
+    return count == 10;
+}
+
+bool IsMode(const std::string& mode) {
+    return mode == kAccountMode || mode == kDrillMode || mode == kPracticeMode;
+}
+
 }  // namespace
+
+std::string PaysText(const modcards::PayTable& table) {
+    std::ostringstream text;
+    for (int category = 1; category < modcards::kCategoryCount; ++category) {
+        if (category > 1) text << ',';
+        if (table[0] > 0 && table[category] % table[0] == 0) {
+            text << table[category] / table[0];
+        } else {
+            text << std::setprecision(12) << double(table[category]) / std::max<int>(table[0], 1);
+        }
+    }
+    return text.str();
+}
 
 std::string NumbersProblem(const HandRecord& hand) {
     if (hand.session < 1) return "the hand belongs to no session";
@@ -45,6 +83,10 @@ std::string RecordProblem(const HandRecord& hand) {
     if (!IsHand(hand.dealt) || !IsHand(hand.finalHand))
         return "the hand's cards are not five different cards of the deck";
     if (hand.held > 0x1F || hand.bestHeld > 0x1F) return "a hold names a card beyond the fifth";
+    if (!IsMode(hand.mode))
+        return "the mode \"" + hand.mode + "\" is not account, drill or practice";
+    if (!IsPaysText(hand.pays))
+        return "the pays \"" + hand.pays + "\" are not ten numbers separated by commas";
     return {};
 }
 

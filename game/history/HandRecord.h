@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "engine/Card.h"
+#include "engine/PayTable.h"
 
 namespace history {
 
@@ -19,6 +20,16 @@ struct Session {
     std::string player;     // the account's name, surrounding blanks removed
     std::string startedAt;  // local date and time, "2024-05-01T14:03:22"
 };
+
+// How a hand was played: at the account's own table, in a drill, or at a practice table.
+inline constexpr const char* kAccountMode = "account";
+inline constexpr const char* kDrillMode = "drill";
+inline constexpr const char* kPracticeMode = "practice";
+
+// The pays of `table` per unit bet (its entry 0), ten numbers separated by commas:
+// "600,200,25,16,10,4,4,3,2,1" for the game's table. A pay that is no whole number of units
+// is written with the decimals it needs.
+std::string PaysText(const modcards::PayTable& table);
 
 struct HandRecord {
     std::int64_t id = 0;         // the row's number, given by the history; 0 before it is written
@@ -33,6 +44,8 @@ struct HandRecord {
     int pay = 0;                 // credits paid for the stake
     double holdEv = 0;           // expected pay of the hold taken, in credits for the stake
     double bestEv = 0;           // expected pay of the best hold, in credits for the stake
+    std::string mode = kAccountMode;                        // how the hand was played
+    std::string pays = PaysText(modcards::GamePayTable());  // the table it was played at
 
     // Expected credits the hold taken gave up against the best hold; 0 for an equal hold.
     double Cost() const { return bestEv - holdEv; }

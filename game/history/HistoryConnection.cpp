@@ -10,6 +10,8 @@
 #include <string>
 
 #include "accounts/PosixFile.h"
+#include "engine/PayTable.h"
+#include "game/history/HandRecord.h"
 
 namespace history {
 namespace {
@@ -19,7 +21,8 @@ namespace {
 constexpr int kSetUpPauseMs = 5;
 constexpr int kSetUpAttempts = kBusyTimeoutMs / kSetUpPauseMs;
 
-// Every column the issue asks for, in its order, then the session and the best hold.
+// Every column a player reads first, then the session and the best hold, then how the hand was
+// played and at which pays (added in format 2, so last in every file).
 constexpr const char* kCreateTables = R"sql(
 CREATE TABLE IF NOT EXISTS sessions (
     id INTEGER PRIMARY KEY AUTOINCREMENT,
@@ -42,8 +45,16 @@ CREATE TABLE IF NOT EXISTS hands (
 );
 CREATE INDEX IF NOT EXISTS hands_of_player ON hands(player, id);
 CREATE INDEX IF NOT EXISTS hands_of_session ON hands(session, id);
-PRAGMA user_version = 1;
 )sql";
+
+// Format 1 to 2: every hand recorded before was played at the account's table at the game's
+// pays. The defaults fill the rows already there without rewriting them.
+std::string AddModeAndPays() {
+    const std::string pays = PaysText(modcards::GamePayTable());
+    return "ALTER TABLE hands ADD COLUMN mode TEXT NOT NULL DEFAULT 'account';"
+           "ALTER TABLE hands ADD COLUMN pays TEXT NOT NULL DEFAULT '" +
+           pays + "';";
+}
 
 Connection Refuse(Connected state, sqlite::Status status, std::int64_t version = 0) {
     Connection refused;
@@ -70,8 +81,8 @@ sqlite::Status CheckPages(sqlite3* db) {
     return status;
 }
 
-// Creates the tables of a new file. Under a write lock, so that two copies of the game opening
-// a new file at once create them once.
+// Creates the tables of a new file, or brings an older one up to date. Under a write lock, so
+// that two copies of the game opening the file at once do it once.
 Connection CreateTables(Connection connection) {
     sqlite3* db = connection.db.get();
     if (sqlite::Status status = sqlite::Execute(db, "BEGIN IMMEDIATE"); !status.ok())
@@ -84,6 +95,12 @@ Connection CreateTables(Connection connection) {
         status = {SQLITE_NOTADB, "it holds tables that are not a hand history"};
     } else if (status.ok() && version == 0) {
         status = sqlite::Execute(db, kCreateTables);
+        version = 1;
+    }
+    if (status.ok() && version == 1) status = sqlite::Execute(db, AddModeAndPays().c_str());
+    if (status.ok() && version < kSchemaVersion) {
+        const std::string setVersion = "PRAGMA user_version = " + std::to_string(kSchemaVersion);
+        status = sqlite::Execute(db, setVersion.c_str());
     }
     if (status.ok()) status = sqlite::Execute(db, "COMMIT");
     if (!status.ok()) {

@@ -22,7 +22,7 @@ constexpr const char* kNumbers =
     "SELECT id, session, category, pay, hold_ev, best_ev, dealt, held, best_held FROM hands ";
 constexpr const char* kRows =
     "SELECT id, session, category, pay, hold_ev, best_ev, player, played_at, dealt, held, final, "
-    "best_held FROM hands ";
+    "best_held, mode, pays FROM hands ";
 constexpr const char* kOfPlayer = "WHERE player = ?1 AND id > ?2 ORDER BY id";
 constexpr const char* kOfSession = "WHERE session = ?1 AND id > ?2 ORDER BY id";
 constexpr const char* kOfEveryone = "WHERE ?1 IS NOT NULL AND id > ?2 ORDER BY id";
@@ -69,6 +69,8 @@ std::string ReadRow(sqlite3_stmt* row, HandRecord& hand) {
     if (!held || !bestHeld) return "a hold is not five characters 0 or 1";
     hand.held = *held;
     hand.bestHeld = *bestHeld;
+    hand.mode = sqlite::ColumnText(row, 12);
+    hand.pays = sqlite::ColumnText(row, 13);
     return RecordProblem(hand);
 }
 

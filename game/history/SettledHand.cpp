@@ -67,6 +67,8 @@ RecordResult RecordOfHand(const Session& session, std::string_view playedAt,
     row.pay = hand.pay;
     row.holdEv = values->holdEv;
     row.bestEv = values->bestEv;
+    row.mode = hand.mode;
+    row.pays = PaysText(payTable);
     return result;
 }
 

@@ -153,9 +153,22 @@ TEST(HoldPictures, AreDarkUntilPressedAndThenBrightRed) {
     EXPECT_GT((ink + 0.05) / (lens + 0.05), 7);
 }
 
+// Another table's pays change the figures only: the hands' column stays as it is, and the game's
+// own pays paint the game's chart exactly.
+TEST(PayChart, AnotherTablesPaysChangeOnlyTheFigures) {
+    const QImage game = artwork::ChartLeft(3, 1.0).toImage();
+    EXPECT_EQ(artwork::ChartLeft(3, 1.0, {3000, 1000, 125, 80, 50}).toImage(), game);
+    const QImage practice = artwork::ChartLeft(3, 1.0, {20000, 1000, 125, 75, 45}).toImage();
+    const auto changed = [&](int x, int y) { return practice.pixel(x, y) != game.pixel(x, y); };
+    const QRect figures(180 - 50, 0, 50, 100);
+    EXPECT_GT(CountPixels(practice, changed, figures), 50);
+    EXPECT_EQ(CountPixels(practice, changed), CountPixels(practice, changed, figures));
+}
+
 // Picture n (2..6) lights row 6 - n, counting from the top; nothing outside it may change.
 TEST(PayChart, ALitRowChangesOnlyItsOwnBand) {
-    for (auto chart : {&artwork::ChartLeft, &artwork::ChartRight}) {
+    using Half = QPixmap (*)(int, qreal);
+    for (Half chart : {Half(&artwork::ChartLeft), Half(&artwork::ChartRight)}) {
         for (qreal dpr : {1.0, 2.0}) {
             const QImage unlit = chart(1, dpr).toImage();
             for (int picture = 2; picture <= 6; ++picture) {

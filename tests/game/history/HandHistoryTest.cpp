@@ -53,7 +53,9 @@ TEST(HandHistoryFile, HandsAreStoredAsTextAPlayerCanRead) {
               "Alice|2024-05-01T14:03:22|Ah 2c 5d 9s Kh|01000|Jd 2c 7d Jc 4s|10|5|11001");
     EXPECT_EQ(FirstRow(HistoryIn(folder), "SELECT hold_ev = 900890.0 / 178365, best_ev FROM hands"),
               "1|5.45328399629972");
-    EXPECT_EQ(FirstRow(HistoryIn(folder), "PRAGMA user_version"), "1");
+    EXPECT_EQ(FirstRow(HistoryIn(folder), "SELECT mode, pays FROM hands"),
+              "account|600,200,25,16,10,4,4,3,2,1");
+    EXPECT_EQ(FirstRow(HistoryIn(folder), "PRAGMA user_version"), "2");
     EXPECT_EQ(FirstRow(HistoryIn(folder), "PRAGMA journal_mode"), "wal");
 }
 
@@ -76,7 +78,9 @@ TEST(HandHistoryFile, SessionsAndPlayersReadBackApart) {
     const auto a1 = Hand(first.id, "Ah 2c 5d 9s Kh", "11001", "Ah 2c 7d Jc Kh", 5.5, 5.5);
     auto b1 = Hand(other.id, "3c 5d 9s Jh Kd", "00000", "4c 6d 8s Th Qd", 1.5, 1.75, 5);
     b1.player = "Bob";
-    const auto a2 = Hand(second.id, "Th Jh Qh Kh Ah", "11111", "Th Jh Qh Kh Ah", 3000, 3000, 3000);
+    auto a2 = Hand(second.id, "Th Jh Qh Kh Ah", "11111", "Th Jh Qh Kh Ah", 4000, 4000, 4000);
+    a2.mode = "practice";
+    a2.pays = "800,200,25,15,9,5,3,2,2,1";
     for (const auto& hand : {a1, b1, a2}) ASSERT_FALSE(history->Record(hand));
     history.reset();
 
@@ -123,8 +127,85 @@ TEST(HandHistoryFile, RowsOutOfRangeAreRefusedInWords) {
     hand.holdEv = 6;  // better than the best
     EXPECT_EQ(history->Record(hand)->reason,
               "the hand's expected pays are not those of a hold and the best hold");
+    hand.holdEv = 5.5;
+    hand.mode = "casino";
+    EXPECT_EQ(history->Record(hand)->reason,
+              "the mode \"casino\" is not account, drill or practice");
+    hand.mode = "drill";
+    for (const char* pays : {"800,200,25,15,9,5,3,2,2", "800,200,25,15,9,5,3,2,2,-1",
+                             "800,200,25,15,9,5,3,2,2,1,", "40000,200,25,15,9,5,3,2,2,1"}) {
+        hand.pays = pays;
+        EXPECT_EQ(history->Record(hand)->reason,
+                  "the pays \"" + std::string(pays) + "\" are not ten numbers separated by commas");
+    }
     EXPECT_EQ(history->BeginSession("   ", kNow).error->reason, "the session has no player");
     EXPECT_TRUE(history->SessionHands(session.id).hands.empty());
+}
+
+}  // namespace
+
+namespace {
+
+// A history as the first format wrote it: no mode and no pays.
+void WriteFormatOne(const std::filesystem::path& file) {
+    sqlite3* db = nullptr;
+    sqlite3_open(file.c_str(), &db);
+    sqlite3_exec(db, R"sql(
+        CREATE TABLE sessions (id INTEGER PRIMARY KEY AUTOINCREMENT, player TEXT NOT NULL,
+                               started_at TEXT NOT NULL);
+        CREATE TABLE hands (id INTEGER PRIMARY KEY, player TEXT NOT NULL,
+            played_at TEXT NOT NULL, dealt TEXT NOT NULL, held TEXT NOT NULL,
+            final TEXT NOT NULL, category INTEGER NOT NULL, pay INTEGER NOT NULL,
+            hold_ev REAL NOT NULL, best_ev REAL NOT NULL,
+            session INTEGER NOT NULL REFERENCES sessions(id), best_held TEXT NOT NULL);
+        CREATE INDEX hands_of_player ON hands(player, id);
+        CREATE INDEX hands_of_session ON hands(session, id);
+        INSERT INTO sessions (player, started_at) VALUES ('Alice', '2024-04-01T10:00:00');
+        INSERT INTO hands VALUES (1, 'Alice', '2024-04-01T10:00:05', 'Ah 2c 5d 9s Kh', '11001',
+            'Ah 2c 7d Jc Kh', 10, 5, 5.5, 5.5, 1, '11001');
+        INSERT INTO hands VALUES (2, 'Alice', '2024-04-01T10:00:09', '3c 5d 9s Jh Kd', '00000',
+            '4c 6d 8s Th Qd', 0, 0, 1.5, 2.5, 1, '00000');
+        PRAGMA user_version = 1;)sql",
+                 nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+}
+
+TEST(HandHistoryFile, AFirstFormatHistoryIsUpgradedInPlaceKeepingEveryHand) {
+    ScratchFolder folder;
+    WriteFormatOne(HistoryIn(folder));
+    auto opened = HandHistory::Open(folder.path(), kNow);
+    ASSERT_TRUE(opened.history) << opened.error->Describe();
+    EXPECT_EQ(opened.notice, "");  // nothing set aside
+
+    const auto old = opened.history->PlayerHands("Alice");
+    ASSERT_FALSE(old.error);
+    ASSERT_EQ(old.hands.size(), 2u);
+    for (const auto& hand : old.hands) {
+        EXPECT_EQ(hand.mode, "account");
+        EXPECT_EQ(hand.pays, "600,200,25,16,10,4,4,3,2,1");
+    }
+    EXPECT_EQ(old.hands[1].bestEv, 2.5);
+    // The second hand's costly hold is read and graded (drawing five is that deal's chart line).
+    const auto review = opened.history->ReviewPlayer("Alice", 5).review;
+    EXPECT_EQ(review.mistakes.size() + review.chartExceptions.size(), 1u);
+
+    // New hands go in beside the old ones, with their own mode and pays.
+    const auto session = opened.history->BeginSession("Alice", kNow).session;
+    auto practice = Hand(session.id, "Th Jh Qh Kh 3s", "11110", "Th Jh Qh Kh 3c", 7, 7);
+    practice.mode = "practice";
+    practice.pays = "800,200,25,15,9,5,3,2,2,1";
+    ASSERT_FALSE(opened.history->Record(practice));
+    opened.history.reset();
+
+    EXPECT_EQ(FirstRow(HistoryIn(folder), "PRAGMA user_version"), "2");
+    EXPECT_EQ(FirstRow(HistoryIn(folder),
+                       "SELECT count(*), group_concat(mode || ' ' || pays, ';') FROM hands"),
+              "3|account 600,200,25,16,10,4,4,3,2,1;account 600,200,25,16,10,4,4,3,2,1;"
+              "practice 800,200,25,15,9,5,3,2,2,1");
+    // Opened again, nothing changes: the upgrade is made once.
+    auto again = HandHistory::Open(folder.path(), kNow);
+    ASSERT_TRUE(again.history);
+    EXPECT_EQ(again.history->PlayerHands("Alice").hands.size(), 3u);
 }
 
 }  // namespace

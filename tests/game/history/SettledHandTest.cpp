@@ -30,6 +30,8 @@ TEST(SettledHandRows, StandingPatIsWorthExactlyThePay) {
     EXPECT_EQ(royal.record.holdEv, 3000.0);
     EXPECT_EQ(royal.record.bestEv, 3000.0);
     EXPECT_EQ(royal.record.bestHeld, 0b11111);
+    EXPECT_EQ(royal.record.mode, "account");
+    EXPECT_EQ(royal.record.pays, "600,200,25,16,10,4,4,3,2,1");
 
     // Standing pat on nothing beside four to a royal, the best hold. Of the 47 cards that may
     // come, Ah makes the royal (3000), 9h a straight flush (50), each deuce a royal with a deuce

@@ -1,0 +1,173 @@
+// The practice table at the table: hands at another pay table recorded as practice with that
+// table's values, the account's file untouched, the hint by that table, the chart painted with
+// its pays, tables chosen and refused in words, and the account's table back on leaving.
+#include <QSettings>
+#include <fstream>
+#include <iterator>
+
+#include "assets/Artwork.h"
+#include "engine/CardText.h"
+#include "engine/analysis/Pays.h"
+#include "game/history/HandHistory.h"
+#include "game/history/HoldValues.h"
+#include "table/PracticeSeat.h"
+#include "table/TableHistory.h"
+#include "tests/support/GameAdvisor.h"
+#include "tests/table/TableFixture.h"
+
+namespace {
+
+using history::HandRecord;
+using modcards::analysis::GamePays;
+using modcards::analysis::HoldAdvisor;
+
+// Ten cards: five for the table, then the replacements for positions 0..4.
+constexpr std::string_view kDeuce = "Kh 2c Qh 7s 5d 3c 5h 9s 7c 8d";
+constexpr std::string_view kTrips = "9c 9d 4s 9h Kd 3c 5h 9s 7c 8d";  // held 9 9 9: four nines
+constexpr std::string_view kNothing = "3c 5d 7h 9s Jc As Kd Qs 8h Ts";
+
+const PracticeTable& FullPay() {
+    static const PracticeTable table = *ParsePracticeTable(QStringLiteral("Full Pay")).table;
+    return table;
+}
+
+const HoldAdvisor& FullPayAdvisor() {
+    static const HoldAdvisor advisor(GamePays(FullPay().PayTable()));
+    return advisor;
+}
+
+class PracticeAtTable : public TableFixture {
+protected:
+    void OpenWithPractice() {
+        Open();
+        strategy = AddStrategy();
+        history = std::make_unique<TableHistory>(*window, hand, tables, strategy->Review(),
+                                                 strategy->BankrollEntry(), ctx);
+        seat = std::make_unique<PracticeSeat>(*window, *strategy->Menu(), hand, tables, dialogs,
+                                              settings);
+    }
+    void WaitForHands(std::int64_t count) {
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return history->Recorder().HandsWritten() >= count; }, 20000));
+    }
+    void WaitForTablesOf(const PracticeTable& table) {
+        const auto pays = GamePays(table.PayTable());
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return tables.Return() && tables.Advisor()->pays() == pays; }, 20000));
+    }
+    std::vector<HandRecord> Rows() const {
+        const auto opened =
+            history::HandHistory::Open(ctx.accountsFile.parent_path(), "2025-12-09T12:00:00");
+        EXPECT_TRUE(opened.history);
+        return opened.history->PlayerHands("Tester").hands;
+    }
+    std::string AccountsBytes() const {
+        std::ifstream in(ctx.accountsFile, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+
+    QSettings settings{dir.filePath("settings.ini"), QSettings::IniFormat};
+    std::unique_ptr<StrategyMenu> strategy;  // these go before the window
+    std::unique_ptr<TableHistory> history;
+    std::unique_ptr<PracticeSeat> seat;
+};
+
+TEST_F(PracticeAtTable, HandsAreRecordedAsPracticeByItsTableAndTheAccountsFileIsUntouched) {
+    OpenWithPractice();
+    PlayHand(kNothing, {});
+    WaitForHands(1);
+    const std::string before = AccountsBytes();
+    ASSERT_FALSE(before.empty());
+
+    ASSERT_TRUE(seat->Sit(FullPay()));
+    EXPECT_TRUE(seat->Mark().isVisible());
+    EXPECT_TRUE(seat->Mark().text().contains("PRACTICE"));
+    EXPECT_TRUE(seat->Mark().text().contains("Full Pay (800/200/25/15/9/5/3/2/2/1)"));
+    EXPECT_EQ(c().lblCredits->text(), "1000");
+    PlayHand(kDeuce, {0, 3});
+    PlayHand(kTrips, {0, 1, 3});
+    WaitForHands(3);
+    WaitForTablesOf(FullPay());
+    EXPECT_TRUE(seat->Mark().text().endsWith("return 100.76%"))
+        << seat->Mark().text().toStdString();
+    EXPECT_EQ(c().lblCredits->text(), QString::number(1000 - 5 - 5 + 25));
+    EXPECT_EQ(AccountsBytes(), before);
+
+    const std::vector<HandRecord> rows = Rows();
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0].mode, "account");
+    EXPECT_EQ(rows[0].pays, "600,200,25,16,10,4,4,3,2,1");
+    for (const HandRecord& row : {rows[1], rows[2]}) {
+        EXPECT_EQ(row.mode, "practice");
+        EXPECT_EQ(row.pays, "800,200,25,15,9,5,3,2,2,1");
+        const auto values = history::ValueHold(FullPayAdvisor(), row.dealt, row.held);
+        ASSERT_TRUE(values);
+        EXPECT_EQ(row.holdEv, values->holdEv);
+        EXPECT_EQ(row.bestEv, values->bestEv);
+        EXPECT_EQ(row.bestHeld, values->bestHeld);
+    }
+    EXPECT_EQ(rows[2].pay, 25);  // four of a kind pays 5 a credit at full pay
+    // The game's own table values the same deal otherwise.
+    EXPECT_NE(history::ValueHold(GameAdvisor(), rows[1].dealt, rows[1].held)->bestEv,
+              rows[1].bestEv);
+
+    seat->LeaveEntry()->trigger();
+    EXPECT_FALSE(hand.Practising());
+    EXPECT_FALSE(seat->Mark().isVisible());
+    EXPECT_EQ(c().lblCredits->text(), "195");
+    EXPECT_EQ(images().ILchartleft.ListImages(1).toImage(),
+              artwork::ChartLeft(1, images().DevicePixelRatio()).toImage());
+    PlayHand(kTrips, {0, 1, 3});
+    WaitForHands(4);
+    EXPECT_EQ(Rows().back().mode, "account");
+    EXPECT_EQ(Rows().back().pay, 20);
+    EXPECT_EQ(Stored("Tester").Credits, 195 - 5 + 20);
+}
+
+TEST_F(PracticeAtTable, TheHintAndThePayChartFollowThePracticeTable) {
+    OpenWithPractice();
+    ASSERT_TRUE(seat->Sit(FullPay()));
+    WaitForTablesOf(FullPay());
+    // The chart's figures are full pay's credits for 5.
+    EXPECT_EQ(
+        images().ILchartleft.ListImages(1).toImage(),
+        artwork::ChartLeft(1, images().DevicePixelRatio(), {4000, 1000, 125, 75, 45}).toImage());
+    deck.Queue(kDeuce);
+    ClickDeal();
+    strategy->Hint()->trigger();
+    const auto& holds = strategy->Panel().Holds();
+    ASSERT_FALSE(holds.empty());
+    const modcards::Hand dealt = modcards::ParseHand("Kh 2c Qh 7s 5d");
+    const auto ranked = FullPayAdvisor().RankHolds(dealt);
+    EXPECT_EQ(holds[0].kept, FullPayAdvisor().BestHold(dealt));
+    const auto gameBest = GameAdvisor().RankHolds(dealt)[0];
+    EXPECT_NE(holds[0].credits, double(gameBest.totalPay) / gameBest.drawCount);
+    for (std::size_t i = 0; i < holds.size(); ++i)
+        EXPECT_DOUBLE_EQ(holds[i].credits, double(ranked[i].totalPay) / ranked[i].drawCount) << i;
+}
+
+TEST_F(PracticeAtTable, ATypedTableIsRememberedAndABadOneRefusedInWords) {
+    OpenWithPractice();
+    dialogs.inputAnswers.push_back("4000,200,25,15,9,5,3,2,2,1");
+    seat->ChooseEntry()->trigger();
+    ASSERT_TRUE(hand.Practising());
+    EXPECT_EQ(hand.Pays()[1], 20000);
+    EXPECT_EQ(settings.value("practice/table").toString(), "4000,200,25,15,9,5,3,2,2,1");
+
+    dialogs.inputAnswers.push_back("8000,200,25,15,9,5,3,2,2,1");
+    seat->ChooseEntry()->trigger();
+    ASSERT_FALSE(dialogs.messages.empty());
+    EXPECT_EQ(dialogs.messages.back().title, "Error");
+    EXPECT_EQ(dialogs.messages.back().text,
+              "Pay 1 (8000) is too large: at most 6553 for each credit bet.");
+    EXPECT_EQ(hand.Pays()[1], 20000);  // still at the table chosen before
+    EXPECT_EQ(dialogs.inputs.back().defaultText, "4000,200,25,15,9,5,3,2,2,1");
+
+    // Refilled between hands.
+    PlayHand(kNothing, {});
+    EXPECT_EQ(c().lblCredits->text(), "995");
+    seat->RefillEntry()->trigger();
+    EXPECT_EQ(c().lblCredits->text(), "1000");
+}
+
+}  // namespace
