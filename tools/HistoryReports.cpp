@@ -5,18 +5,10 @@
 #include <cstdio>
 
 #include "engine/CardText.h"
+#include "tools/JsonText.h"
 
 namespace modcards::strategy {
 namespace {
-
-std::string Quoted(std::string_view text) {
-    std::string quoted = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\') quoted += '\\';
-        quoted += c;
-    }
-    return quoted + "\"";
-}
 
 // The shortest text that reads back as the same double.
 std::string Exact(double value) {

@@ -9,6 +9,7 @@
 
 #include "engine/CardText.h"
 #include "engine/HandNames.h"
+#include "tools/JsonText.h"
 
 namespace modcards::strategy {
 
@@ -22,15 +23,6 @@ std::string Padded(std::string text, std::size_t width, bool right = true) {
     if (text.size() >= width) return text;
     const std::string pad(width - text.size(), ' ');
     return right ? pad + text : text + pad;
-}
-
-std::string Quoted(std::string_view text) {
-    std::string quoted = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\') quoted += '\\';
-        quoted += c;
-    }
-    return quoted + "\"";
 }
 
 // A per-unit amount: as many places as the unit has, so 0.5 shows as 0.5 and 16 as 16.

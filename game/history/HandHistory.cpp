@@ -8,6 +8,7 @@
 #include "game/history/HistoryConnection.h"
 #include "game/history/HoldGrade.h"
 #include "game/history/LocalTime.h"
+#include "game/history/RowTexts.h"
 #include "game/history/SetAside.h"
 #include "game/history/Sqlite.h"
 
@@ -87,26 +88,6 @@ std::string ReadNumbers(sqlite3_stmt* row, HandRecord& hand) {
     hand.holdEv = sqlite3_column_double(row, 4);
     hand.bestEv = sqlite3_column_double(row, 5);
     return NumbersProblem(hand);
-}
-
-// The texts of the row, after its numbers; returns why the row cannot be read, in words.
-std::string ReadTexts(sqlite3_stmt* row, HandRecord& hand) {
-    hand.player = sqlite::ColumnText(row, 6);
-    hand.playedAt = sqlite::ColumnText(row, 7);
-    try {
-        hand.dealt = modcards::ParseHand(sqlite::ColumnText(row, 8));
-        hand.finalHand = modcards::ParseHand(sqlite::ColumnText(row, 10));
-    } catch (const modcards::CardTextError& error) {
-        return error.what();
-    }
-    const auto held = ParseHeld(sqlite::ColumnText(row, 9));
-    const auto bestHeld = ParseHeld(sqlite::ColumnText(row, 11));
-    if (!held || !bestHeld) return "a hold is not five characters 0 or 1";
-    hand.held = *held;
-    hand.bestHeld = *bestHeld;
-    hand.mode = sqlite::ColumnText(row, 12);
-    hand.pays = sqlite::ColumnText(row, 13);
-    return RecordProblem(hand);
 }
 
 using Binder = std::function<void(sqlite3_stmt*)>;
@@ -267,7 +248,7 @@ HandsResult HandHistory::ReadHands(const char* where, const Binder& bind, Detail
         std::string problem = ReadNumbers(select.get(), hand);
         const bool listed = GradeHold(hand.holdEv, hand.bestEv) != HoldGrade::Best;
         if (problem.empty() && (detail == Detail::Every || listed))
-            problem = ReadTexts(select.get(), hand);
+            problem = ReadRowTexts(select.get(), hand);
         if (problem.empty()) continue;
         if (unreadable++ == 0) firstProblem = "hand " + std::to_string(hand.id) + ": " + problem;
         result.hands.pop_back();

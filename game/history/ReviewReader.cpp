@@ -11,6 +11,7 @@
 #include "engine/CardText.h"
 #include "engine/HandEvaluation.h"
 #include "game/history/HistoryConnection.h"
+#include "game/history/RowTexts.h"
 #include "game/history/Sqlite.h"
 
 namespace history {
@@ -56,22 +57,7 @@ std::string ReadRow(sqlite3_stmt* row, HandRecord& hand) {
     hand.pay = sqlite3_column_int(row, 3);
     hand.holdEv = sqlite3_column_double(row, 4);
     hand.bestEv = sqlite3_column_double(row, 5);
-    hand.player = sqlite::ColumnText(row, 6);
-    hand.playedAt = sqlite::ColumnText(row, 7);
-    try {
-        hand.dealt = modcards::ParseHand(sqlite::ColumnText(row, 8));
-        hand.finalHand = modcards::ParseHand(sqlite::ColumnText(row, 10));
-    } catch (const modcards::CardTextError& error) {
-        return error.what();
-    }
-    const auto held = ParseHeld(sqlite::ColumnText(row, 9));
-    const auto bestHeld = ParseHeld(sqlite::ColumnText(row, 11));
-    if (!held || !bestHeld) return "a hold is not five characters 0 or 1";
-    hand.held = *held;
-    hand.bestHeld = *bestHeld;
-    hand.mode = sqlite::ColumnText(row, 12);
-    hand.pays = sqlite::ColumnText(row, 13);
-    return RecordProblem(hand);
+    return ReadRowTexts(row, hand);
 }
 
 // The dealt cards and holds of kNumbers' row, read only when the hand costs enough for the
