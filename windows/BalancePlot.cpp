@@ -7,25 +7,16 @@
 
 #include "assets/Fonts.h"
 #include "game/HintTexts.h"
+#include "windows/PlotLook.h"
 
 namespace {
 
+using namespace plotlook;
+
 constexpr int kLeft = 64, kRight = 14, kTop = 30, kBottom = 38;
-const QColor kFrame(120, 120, 120);
-const QColor kGrid(226, 226, 226);
 const QColor kZero(150, 150, 150);
-const QColor kText(40, 40, 40);
 const QColor kActual(24, 64, 168);
 const QColor kPerfect(255, 128, 0);
-
-// A round step for about `ticks` divisions of `span`: 1, 2 or 5 times a power of ten.
-double NiceStep(double span, int ticks) {
-    const double rough = std::max(span / ticks, 1e-9);
-    const double power = std::pow(10.0, std::floor(std::log10(rough)));
-    for (const double factor : {1.0, 2.0, 5.0})
-        if (rough <= factor * power) return factor * power;
-    return 10.0 * power;
-}
 
 // Where a line `width` logical pixels wide must be centred near `at` so that both its edges
 // fall on device pixels: sharp at any pixel ratio.
@@ -144,10 +135,10 @@ void BalancePlot::paintEvent(QPaintEvent*) {
         low = -10;
         high = 10;
     }
-    frame.yStep = NiceStep(std::max(high - low, 10.0), 5);
+    frame.yStep = NiceStep(std::max(high - low, 10.0), 5, 1e-9);
     frame.low = std::floor(low / frame.yStep) * frame.yStep;
     frame.high = std::max(frame.low + frame.yStep, std::ceil(high / frame.yStep) * frame.yStep);
-    frame.xStep = std::max(1.0, NiceStep(frame.hands, 6));
+    frame.xStep = std::max(1.0, NiceStep(frame.hands, 6, 1e-9));
 
     PaintGrid(painter, frame);
     PaintLines(painter, frame);

@@ -6,13 +6,13 @@
 #include <cmath>
 
 #include "assets/Fonts.h"
+#include "windows/PlotLook.h"
 
 namespace {
 
+using namespace plotlook;
+
 constexpr int kLeft = 62, kRight = 12, kTop = 8, kBottom = 30;
-const QColor kFrame(120, 120, 120);
-const QColor kGrid(226, 226, 226);
-const QColor kText(40, 40, 40);
 const QColor kCurve(24, 64, 168);
 const QColor kLevel(255, 128, 0);
 const QColor kMarked(176, 24, 24);  // the chart's lit red

@@ -8,22 +8,14 @@
 #include "assets/Fonts.h"
 #include "game/HintTexts.h"
 #include "game/LeakTexts.h"
+#include "windows/PlotLook.h"
 
 namespace {
 
-constexpr int kLeft = 52, kRight = 12, kTop = 26, kBottom = 34;
-const QColor kGrid(226, 226, 226);
-const QColor kText(40, 40, 40);
-const QColor kBar(24, 64, 168);
+using namespace plotlook;
 
-// A round step for about `ticks` divisions of `span`: 1, 2 or 5 times a power of ten.
-double NiceStep(double span, int ticks) {
-    const double rough = std::max(span / ticks, 1e-6);
-    const double power = std::pow(10.0, std::floor(std::log10(rough)));
-    for (const double factor : {1.0, 2.0, 5.0})
-        if (rough <= factor * power) return factor * power;
-    return 10.0 * power;
-}
+constexpr int kLeft = 52, kRight = 12, kTop = 26, kBottom = 34;
+const QColor kBar(24, 64, 168);
 
 }  // namespace
 
@@ -58,7 +50,7 @@ void LeakTrendPlot::paintEvent(QPaintEvent*) {
     }
     double highest = 0;
     for (const auto& session : sessions_) highest = std::max(highest, session.PerHundredHands());
-    const double step = NiceStep(std::max(highest, 1.0), 4);
+    const double step = NiceStep(std::max(highest, 1.0), 4, 1e-6);
     const double top = std::max(step, std::ceil(highest / step) * step);
     const auto y = [&](double credits) { return area.bottom() - area.height() * credits / top; };
     for (double credits = 0; credits <= top + step / 2; credits += step) {

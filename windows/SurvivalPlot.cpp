@@ -6,23 +6,15 @@
 #include <cmath>
 
 #include "assets/Fonts.h"
+#include "windows/PlotLook.h"
 
 namespace {
 
+using namespace plotlook;
+
 constexpr int kLeft = 48, kRight = 16, kTop = 30, kBottom = 36;
-const QColor kFrame(120, 120, 120);
-const QColor kGrid(226, 226, 226);
-const QColor kText(40, 40, 40);
 const QColor kYours(24, 64, 168);
 const QColor kPerfect(255, 128, 0);
-
-double NiceStep(double span) {
-    const double rough = std::max(span / 6, 1.0);
-    const double power = std::pow(10.0, std::floor(std::log10(rough)));
-    for (const double factor : {1.0, 2.0, 5.0})
-        if (rough <= factor * power) return factor * power;
-    return 10.0 * power;
-}
 
 }  // namespace
 
@@ -71,7 +63,7 @@ void SurvivalPlot::paintEvent(QPaintEvent*) {
                          QStringLiteral("%1%").arg(percent));
     }
     const double hands = std::max<double>(1, double(yours_.size()) - 1);
-    const double step = NiceStep(hands);
+    const double step = NiceStep(hands, 6, 1.0);
     for (double n = 0; n <= hands + step / 2; n += step) {
         const double x = std::round(area.left() + area.width() * std::min(n, hands) / hands) + 0.5;
         painter.setPen(kGrid);
