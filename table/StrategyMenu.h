@@ -53,8 +53,8 @@ public:
     QMenu* Menu() const { return mnuStrategy_; }
 
 public slots:
-    void mnuHint_Click();
-    void mnuAnalyse_Click();
+    void ToggleHint();
+    void OpenAnalyser();
 
 private:
     void BuildMenu();

@@ -10,7 +10,7 @@
 
 TableChart::TableChart(frmMain& window, const TableHand& hand, QAction* open, Dialogs& dialogs)
     : window_(window), hand_(hand), dialogs_(dialogs) {
-    connect(open, &QAction::triggered, this, &TableChart::mnuChart_Click);
+    connect(open, &QAction::triggered, this, &TableChart::OpenChart);
     connect(&hand_, &TableHand::Dealt, this, &TableChart::FollowTable);
     connect(&hand_, &TableHand::HoldChanged, this, &TableChart::FollowTable);
     connect(&hand_, &TableHand::Settled, this, &TableChart::FollowTable);
@@ -21,7 +21,7 @@ TableChart::~TableChart() {
 }
 
 // One window at most, brought to the front when open already.
-void TableChart::mnuChart_Click() {
+void TableChart::OpenChart() {
     if (!chart_) {
         chart_ = new frmChart(&window_, modcards::analysis::GameLevels(),
                               modcards::analysis::GameFrontier());

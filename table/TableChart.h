@@ -24,7 +24,7 @@ public:
     frmChart* Chart() const { return chart_; }  // the open chart window, or nullptr
 
 public slots:
-    void mnuChart_Click();
+    void OpenChart();
 
 private:
     void FollowTable();  // lights the line of the hand being held, none between hands

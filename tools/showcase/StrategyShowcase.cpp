@@ -85,12 +85,12 @@ int main(int argc, char** argv) {
         } else if (mode.startsWith("analyse")) {
             strategy.AnalyseEntry()->trigger();
             frmAnalyse* analyser = strategy.Analyser();
-            analyser->txtCards()->setText(QStringLiteral("Kh 2c Qh 7s 5d"));
-            analyser->cmdAnalyse_Click();
-            analyser->lstHolds()->setCurrentItem(analyser->lstHolds()->topLevelItem(1));
+            analyser->cardsEdit()->setText(QStringLiteral("Kh 2c Qh 7s 5d"));
+            analyser->AnalyseTyped();
+            analyser->holdsList()->setCurrentItem(analyser->holdsList()->topLevelItem(1));
             if (mode == "analyse-typo") {
-                analyser->txtCards()->setText(QStringLiteral("Kh 2c Qh 7s 5x"));
-                analyser->cmdAnalyse_Click();
+                analyser->cardsEdit()->setText(QStringLiteral("Kh 2c Qh 7s 5x"));
+                analyser->AnalyseTyped();
             }
         }
     });
