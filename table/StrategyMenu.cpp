@@ -202,8 +202,9 @@ bool StrategyMenu::TrainerLetsDraw() {
 // when they are ready, and works its own out otherwise.
 void StrategyMenu::OpenAnalyser() {
     if (!analyse_) {
-        analyse_ = new frmAnalyse(&window_, {modcards::analysis::GamePays(hand_.Pays()),
-                                             hand_.Pays()[0], OwnChart(), tables_.SharedAdvisor()});
+        analyse_ =
+            new AnalyserWindow(&window_, {modcards::analysis::GamePays(hand_.Pays()),
+                                          hand_.Pays()[0], OwnChart(), tables_.SharedAdvisor()});
     }
     analyse_->show();
     analyse_->raise();

@@ -23,11 +23,11 @@ TableChart::~TableChart() {
 // One window at most, brought to the front when open already.
 void TableChart::OpenChart() {
     if (!chart_) {
-        chart_ = new frmChart(&window_, modcards::analysis::GameLevels(),
-                              modcards::analysis::GameFrontier());
+        chart_ = new ChartWindow(&window_, modcards::analysis::GameLevels(),
+                                 modcards::analysis::GameFrontier());
         chart_->AllowSaving(dialogs_,
                             QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
-        connect(chart_, &frmChart::LevelChosen, this, &TableChart::FollowTable);
+        connect(chart_, &ChartWindow::LevelChosen, this, &TableChart::FollowTable);
         FollowTable();
     }
     chart_->show();

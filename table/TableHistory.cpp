@@ -126,7 +126,7 @@ void TableHistory::ShowBankroll() {
 }
 
 void TableHistory::OpenBankroll(BankrollSetup setup) {
-    bankroll_ = new frmBankroll(&window_, std::move(setup));
+    bankroll_ = new BankrollWindow(&window_, std::move(setup));
     bankroll_->show();
     bankroll_->raise();
     bankroll_->activateWindow();

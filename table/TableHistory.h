@@ -14,7 +14,7 @@
 #include "game/PerfectPlay.h"
 #include "game/ReviewLoader.h"
 #include "game/TableHand.h"
-#include "windows/frmBankroll.h"
+#include "windows/BankrollWindow.h"
 #include "windows/frmReview.h"
 
 class frmMain;
@@ -33,8 +33,8 @@ public:
     void BeginSession() { recorder_.BeginSession(); }
 
     const HistoryRecorder& Recorder() const { return recorder_; }
-    frmReview* Review() const { return review_; }        // the open review window, or nullptr
-    frmBankroll* Bankroll() const { return bankroll_; }  // the open bankroll window, or nullptr
+    frmReview* Review() const { return review_; }           // the open review window, or nullptr
+    BankrollWindow* Bankroll() const { return bankroll_; }  // the open bankroll window, or nullptr
     const ReviewLoader* Loader() const { return loader_.get(); }  // null until the file is open
 
 public slots:
@@ -61,6 +61,6 @@ private:
     HistoryRecorder recorder_;
     QPointer<frmReview> review_;
     std::unique_ptr<ReviewLoader> loader_;
-    QPointer<frmBankroll> bankroll_;
+    QPointer<BankrollWindow> bankroll_;
     std::jthread measuring_;  // reads the player's measured play for the bankroll
 };

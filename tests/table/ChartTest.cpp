@@ -23,7 +23,7 @@ protected:
         strategy->ChartEntry()->trigger();
         ASSERT_NE(Chart(), nullptr);
     }
-    frmChart* Chart() const { return strategy->Chart().Chart(); }
+    ChartWindow* Chart() const { return strategy->Chart().Chart(); }
     int PlayedLine() const { return GameChart().PlayHand(hand.Cards()).line; }
 
     std::unique_ptr<StrategyMenu> strategy;  // goes before the window
@@ -35,7 +35,7 @@ TEST_F(ChartAtTable, OpensOnceFromTheStrategyMenu) {
     for (QAction* action : qobject_cast<QMenu*>(strategy->ChartEntry()->parent())->actions())
         entries << action->text();
     EXPECT_TRUE(entries.contains("Strategy &Chart"));
-    frmChart* first = Chart();
+    ChartWindow* first = Chart();
     strategy->ChartEntry()->trigger();
     EXPECT_EQ(Chart(), first);
     EXPECT_TRUE(first->isVisible());

@@ -207,7 +207,7 @@ TEST_F(TableHandHistory, SessionReviewOpensOnceForThePlayerAtTheTable) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return strategy->Tables().Advisor() != nullptr; }, 20000));
     strategy->BankrollEntry()->trigger();  // opens once the measured play is read
     ASSERT_TRUE(QTest::qWaitFor([&] { return history->Bankroll() != nullptr; }, 20000));
-    frmBankroll* bankroll = history->Bankroll();
+    BankrollWindow* bankroll = history->Bankroll();
     EXPECT_TRUE(bankroll->isVisible());
     EXPECT_TRUE(bankroll->modelLabel()->text().contains("over your 1 hand ("));
     c().cmdEnd->click();

@@ -79,12 +79,12 @@ int main(int argc, char** argv) {
             if (exception)
                 for (int slot : {0, 1, 2, 3}) window.pHand_Click(slot);
             strategy.ChartEntry()->trigger();
-            frmChart* chart = strategy.Chart().Chart();
+            ChartWindow* chart = strategy.Chart().Chart();
             chart->move(
                 window.screen()->availableGeometry().right() - chart->frameGeometry().width(), 0);
         } else if (mode.startsWith("analyse")) {
             strategy.AnalyseEntry()->trigger();
-            frmAnalyse* analyser = strategy.Analyser();
+            AnalyserWindow* analyser = strategy.Analyser();
             analyser->cardsEdit()->setText(QStringLiteral("Kh 2c Qh 7s 5d"));
             analyser->AnalyseTyped();
             analyser->holdsList()->setCurrentItem(analyser->holdsList()->topLevelItem(1));

@@ -1,5 +1,5 @@
 // The hand analyser window.
-#include "windows/frmAnalyse.h"
+#include "windows/AnalyserWindow.h"
 
 #include <QBoxLayout>
 #include <QHeaderView>
@@ -73,7 +73,7 @@ QString ExactText(const Fraction& value) {
 
 }  // namespace
 
-frmAnalyse::frmAnalyse(QWidget* mainWindow, AnalysedTable table)
+AnalyserWindow::AnalyserWindow(QWidget* mainWindow, AnalysedTable table)
     : QWidget(mainWindow), table_(std::move(table)) {
     SetUpSizableWindow(this, Qt::Tool, QStringLiteral("Analyse a Hand"), kSize, Qt::white);
     const QFont sentenceFont = fonts::Garamond(12.75);
@@ -128,13 +128,13 @@ frmAnalyse::frmAnalyse(QWidget* mainWindow, AnalysedTable table)
     ok->setFixedSize(kOkSize);
     PressedByEscape(ok);
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
-    connect(analyse, &QPushButton::clicked, this, &frmAnalyse::AnalyseTyped);
-    connect(cardsEdit_, &QLineEdit::returnPressed, this, &frmAnalyse::AnalyseTyped);
-    connect(deck_, &DeckPicker::PickedChanged, this, &frmAnalyse::Deck_PickedChanged);
+    connect(analyse, &QPushButton::clicked, this, &AnalyserWindow::AnalyseTyped);
+    connect(cardsEdit_, &QLineEdit::returnPressed, this, &AnalyserWindow::AnalyseTyped);
+    connect(deck_, &DeckPicker::PickedChanged, this, &AnalyserWindow::Deck_PickedChanged);
     connect(deck_, &DeckPicker::HandFull, this, [this] {
         Say(QStringLiteral("Five cards are picked: click one of them to put it back first."), true);
     });
-    connect(holdsList_, &QTreeWidget::currentItemChanged, this, &frmAnalyse::ShowFinals);
+    connect(holdsList_, &QTreeWidget::currentItemChanged, this, &AnalyserWindow::ShowFinals);
 
     // The deck beside the typed cards and what to do; the holds beside the selected one's
     // final hands, both taking what the window gains or loses.
@@ -176,7 +176,7 @@ frmAnalyse::frmAnalyse(QWidget* mainWindow, AnalysedTable table)
         advisor_ = table_.advisor;
     } else {
         tables_ = std::make_unique<PerfectPlay>(table_.pays);
-        connect(tables_.get(), &PerfectPlay::AdvisorReady, this, &frmAnalyse::TablesReady);
+        connect(tables_.get(), &PerfectPlay::AdvisorReady, this, &AnalyserWindow::TablesReady);
         connect(tables_.get(), &PerfectPlay::Failed, this, [this] {
             Say(QStringLiteral("The exact values could not be worked out: %1")
                     .arg(tables_->Failure()),
@@ -188,12 +188,12 @@ frmAnalyse::frmAnalyse(QWidget* mainWindow, AnalysedTable table)
     cardsEdit_->setFocus();
 }
 
-void frmAnalyse::TablesReady() {
+void AnalyserWindow::TablesReady() {
     advisor_ = tables_->SharedAdvisor();
     if (waiting_) Analyse(*std::exchange(waiting_, std::nullopt));
 }
 
-void frmAnalyse::AnalyseTyped() {
+void AnalyserWindow::AnalyseTyped() {
     const TypedHand typed = ReadTypedHand(cardsEdit_->text());
     if (!typed.hand) {
         Say(typed.error, true);
@@ -203,7 +203,7 @@ void frmAnalyse::AnalyseTyped() {
     Analyse(*typed.hand);
 }
 
-void frmAnalyse::Deck_PickedChanged() {
+void AnalyserWindow::Deck_PickedChanged() {
     const std::vector<modcards::Card>& picked = deck_->Picked();
     cardsEdit_->setText(QString::fromStdString(modcards::FormatCards(picked)));
     if (picked.size() < 5) {
@@ -215,7 +215,7 @@ void frmAnalyse::Deck_PickedChanged() {
     Analyse(dealt);
 }
 
-void frmAnalyse::Analyse(const modcards::Hand& dealt) {
+void AnalyserWindow::Analyse(const modcards::Hand& dealt) {
     if (!advisor_) {
         waiting_ = dealt;
         Say(QStringLiteral("Working out the exact values of this table: a moment."));
@@ -228,7 +228,7 @@ void frmAnalyse::Analyse(const modcards::Hand& dealt) {
 }
 
 // Fewer than five cards: no holds to show.
-void frmAnalyse::Forget() {
+void AnalyserWindow::Forget() {
     analysis_.reset();
     waiting_.reset();
     holdsList_->clear();
@@ -239,7 +239,7 @@ void frmAnalyse::Forget() {
             : QStringLiteral("Pick %1 more card%2.").arg(more).arg(more == 1 ? "" : "s"));
 }
 
-void frmAnalyse::ShowHolds() {
+void AnalyserWindow::ShowHolds() {
     const auto& holds = analysis_->holds;
     holdsList_->clear();
     for (std::size_t i = 0; i < holds.size(); ++i) {
@@ -265,7 +265,7 @@ void frmAnalyse::ShowHolds() {
     holdsList_->setCurrentItem(holdsList_->topLevelItem(0));
 }
 
-void frmAnalyse::ShowFinals() {
+void AnalyserWindow::ShowFinals() {
     finalsList_->clear();
     const int row =
         holdsList_->currentItem() ? holdsList_->indexOfTopLevelItem(holdsList_->currentItem()) : -1;
@@ -321,7 +321,7 @@ void frmAnalyse::ShowFinals() {
     holdLabel_->setAccessibleName(holdLabel_->text());
 }
 
-void frmAnalyse::ShowHand(std::uint8_t kept) {
+void AnalyserWindow::ShowHand(std::uint8_t kept) {
     std::vector<modcards::Card> cards = deck_->Picked();
     if (analysis_) cards.assign(analysis_->dealt.begin(), analysis_->dealt.end());
     for (std::size_t slot = 0; slot < pHand_.size(); ++slot) {
@@ -339,7 +339,7 @@ void frmAnalyse::ShowHand(std::uint8_t kept) {
     }
 }
 
-void frmAnalyse::Say(const QString& message, bool refusal) {
+void AnalyserWindow::Say(const QString& message, bool refusal) {
     messageLabel_->setText(message);
     messageLabel_->setAccessibleName(message);
     QPalette palette = messageLabel_->palette();

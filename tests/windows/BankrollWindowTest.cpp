@@ -11,7 +11,7 @@
 #include "engine/analysis/RiskOfRuin.h"
 #include "game/Bankroll.h"
 #include "tests/support/GameAdvisor.h"
-#include "windows/frmBankroll.h"
+#include "windows/BankrollWindow.h"
 
 namespace {
 
@@ -21,7 +21,7 @@ std::shared_ptr<const HoldAdvisor> SharedAdvisor() {
     return {&GameAdvisor(), [](const HoldAdvisor*) {}};  // kept for the whole run
 }
 
-const BankrollFigures& WorkedOut(frmBankroll& window) {
+const BankrollFigures& WorkedOut(BankrollWindow& window) {
     if (window.Work()->Busy()) {
         EXPECT_FALSE(window.workOutButton()->isEnabled());
         QSignalSpy ready(window.Work(), &BankrollWork::Ready);
@@ -32,7 +32,7 @@ const BankrollFigures& WorkedOut(frmBankroll& window) {
 }
 
 // Asks again once the answer to the last ask is in.
-void Ask(frmBankroll& window, int bankroll, int hands, int goal) {
+void Ask(BankrollWindow& window, int bankroll, int hands, int goal) {
     if (window.Work()->Busy()) WorkedOut(window);
     window.bankrollBox()->setValue(bankroll);
     window.handsBox()->setValue(hands);
@@ -41,7 +41,7 @@ void Ask(frmBankroll& window, int bankroll, int hands, int goal) {
 }
 
 TEST(BankrollWindow, PerfectPlaysFiguresAreTheRiskOfRuinsAndNoMistakesArePerfectPlay) {
-    frmBankroll window(nullptr, {"Ann", SharedAdvisor(), 0, 120, {}});
+    BankrollWindow window(nullptr, {"Ann", SharedAdvisor(), 0, 120, {}});
     Ask(window, 203, 300, 403);  // 40 bets and 3 credits; the goal: 80 bets and the 3 credits
     const BankrollFigures& figures = WorkedOut(window);
     EXPECT_EQ(figures.ask, (BankrollAsk{203, 300, 403}));
@@ -61,7 +61,7 @@ TEST(BankrollWindow, PerfectPlaysFiguresAreTheRiskOfRuinsAndNoMistakesArePerfect
 
 TEST(BankrollWindow, ACostlierPlayerLastsLessAndBadAsksAreToldInWords) {
     // 0.25 credits a hand below perfect play: 0.05 of each bet.
-    frmBankroll window(nullptr, {"Ann", SharedAdvisor(), 0.25, 1000, {}});
+    BankrollWindow window(nullptr, {"Ann", SharedAdvisor(), 0.25, 1000, {}});
     EXPECT_TRUE(window.modelLabel()->text().contains("0.2500 credits a hand"));
     Ask(window, 100, 200, 0);
     const BankrollFigures& figures = WorkedOut(window);
@@ -91,7 +91,7 @@ TEST(BankrollWindow, CreditsBecomeWholeBetsAndTheLeftoverCountsTowardTheGoal) {
 }
 
 TEST(BankrollWindow, WithoutTheTablesItSaysTheyAreComing) {
-    frmBankroll window(nullptr, {"Ann", nullptr, 0, 0, {}});
+    BankrollWindow window(nullptr, {"Ann", nullptr, 0, 0, {}});
     EXPECT_EQ(window.Work(), nullptr);
     EXPECT_TRUE(window.modelLabel()->text().contains("still being worked out"));
     window.WorkOut();  // does nothing

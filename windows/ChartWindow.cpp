@@ -1,5 +1,5 @@
 // The strategy chart window.
-#include "windows/frmChart.h"
+#include "windows/ChartWindow.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -37,13 +37,13 @@ enum Column { kLineColumn, kPlayedColumn, kHoldColumn, kWorthColumn };
 
 }  // namespace
 
-frmChart::frmChart(QWidget* mainWindow, const modcards::analysis::StrategyChart& chart,
-                   const modcards::analysis::ChartAudit& audit)
-    : frmChart(mainWindow, {{static_cast<int>(chart.Lines().size()), chart, audit}},
-               {{static_cast<int>(chart.Lines().size()), audit.chartReturn, audit.cost}}) {}
+ChartWindow::ChartWindow(QWidget* mainWindow, const modcards::analysis::StrategyChart& chart,
+                         const modcards::analysis::ChartAudit& audit)
+    : ChartWindow(mainWindow, {{static_cast<int>(chart.Lines().size()), chart, audit}},
+                  {{static_cast<int>(chart.Lines().size()), audit.chartReturn, audit.cost}}) {}
 
-frmChart::frmChart(QWidget* mainWindow, std::vector<modcards::analysis::ChartLevel> levels,
-                   std::vector<modcards::analysis::FrontierPoint> frontier)
+ChartWindow::ChartWindow(QWidget* mainWindow, std::vector<modcards::analysis::ChartLevel> levels,
+                         std::vector<modcards::analysis::FrontierPoint> frontier)
     : QWidget(mainWindow), levels_(std::move(levels)) {
     SetUpSizableWindow(this, Qt::Tool, QStringLiteral("Strategy Chart"), kSize, Qt::white);
     auto* layout = new QVBoxLayout(this);
@@ -147,36 +147,36 @@ frmChart::frmChart(QWidget* mainWindow, std::vector<modcards::analysis::ChartLev
     buttons->addWidget(ok);
     layout->addLayout(buttons);
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
-    connect(savePdfButton_, &QPushButton::clicked, this, &frmChart::SavePdf);
-    connect(saveTextButton_, &QPushButton::clicked, this, &frmChart::SaveText);
+    connect(savePdfButton_, &QPushButton::clicked, this, &ChartWindow::SavePdf);
+    connect(saveTextButton_, &QPushButton::clicked, this, &ChartWindow::SaveText);
     PressedByEscape(ok);
 
     AddLevels();
-    connect(levelChoice_, &QComboBox::currentIndexChanged, this, &frmChart::ChooseLevel);
+    connect(levelChoice_, &QComboBox::currentIndexChanged, this, &ChartWindow::ChooseLevel);
     ChooseLevel(static_cast<int>(levels_.size()) - 1);
 }
 
-QString frmChart::LevelName(int level) const {
+QString ChartWindow::LevelName(int level) const {
     if (level == static_cast<int>(levels_.size()) - 1) return kLevelNames.back();
     if (levels_.size() == static_cast<std::size_t>(kLevelNames.size())) return kLevelNames[level];
     return QStringLiteral("Level %1").arg(level + 1);
 }
 
-void frmChart::AddLevels() {
+void ChartWindow::AddLevels() {
     for (int level = 0; level < static_cast<int>(levels_.size()); ++level)
         levelChoice_->addItem(LevelText(LevelName(level), levels_[std::size_t(level)]));
 }
 
-const modcards::analysis::StrategyChart& frmChart::Chart() const {
+const modcards::analysis::StrategyChart& ChartWindow::Chart() const {
     return levels_.at(std::size_t(level_)).chart;
 }
 
-const modcards::analysis::ChartAudit& frmChart::Audit() const {
+const modcards::analysis::ChartAudit& ChartWindow::Audit() const {
     return levels_.at(std::size_t(level_)).audit;
 }
 
 // The list shows the chosen chart afresh; the lit line goes, since its number changes.
-void frmChart::ChooseLevel(int level) {
+void ChartWindow::ChooseLevel(int level) {
     if (level < 0 || level >= static_cast<int>(levels_.size())) return;
     level_ = level;
     if (levelChoice_->currentIndex() != level) levelChoice_->setCurrentIndex(level);
@@ -195,7 +195,7 @@ void frmChart::ChooseLevel(int level) {
 
 // A bold title row per section, then its lines numbered through the whole chart, all in one flat
 // list: a screen reader reads each row alone, with no "expanded" on it.
-void frmChart::AddSections() {
+void ChartWindow::AddSections() {
     const auto& lines = Chart().Lines();
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (i == 0 || lines[i].deuces != lines[i - 1].deuces) {
@@ -220,7 +220,7 @@ void frmChart::AddSections() {
 
 // A screen reader reads each cell with its column's name: "Line 41", "Played 3.6153%", "Hold: Two
 // pairs".
-void frmChart::NameCells(QTreeWidgetItem& row) const {
+void ChartWindow::NameCells(QTreeWidgetItem& row) const {
     const QTreeWidgetItem* headings = chartList_->headerItem();
     for (int column = 0; column < chartList_->columnCount(); ++column) {
         const QString separator =
@@ -231,7 +231,7 @@ void frmChart::NameCells(QTreeWidgetItem& row) const {
 }
 
 // How often each line is played, and what it is worth with a deal that plays it.
-void frmChart::FillRows() {
+void ChartWindow::FillRows() {
     const modcards::analysis::ChartAudit& audit = Audit();
     for (std::size_t line = 0; line < rows_.size(); ++line) {
         QTreeWidgetItem* row = rows_[line];
@@ -249,15 +249,15 @@ void frmChart::FillRows() {
     for (QTreeWidgetItem* row : rows_) NameCells(*row);
 }
 
-void frmChart::LightLine(int line) {
+void ChartWindow::LightLine(int line) {
     Light(line, QString(), true);
 }
 
-void frmChart::ShowDeal(int line, const QString& words) {
+void ChartWindow::ShowDeal(int line, const QString& words) {
     Light(line, words, false);
 }
 
-void frmChart::Light(int line, const QString& words, bool sayAgain) {
+void ChartWindow::Light(int line, const QString& words, bool sayAgain) {
     if (line < -1 || line >= int(rows_.size())) line = -1;
     const QString before = dealLabel_->text();
     if (lit_ >= 0) PaintRow(lit_, false);
@@ -281,7 +281,7 @@ void frmChart::Light(int line, const QString& words, bool sayAgain) {
         voice_->Say(dealLabel_->text());
 }
 
-void frmChart::PaintRow(int line, bool lit) {
+void ChartWindow::PaintRow(int line, bool lit) {
     QTreeWidgetItem* row = rows_[std::size_t(line)];
     QFont font = chartList_->font();
     font.setBold(lit);
@@ -292,24 +292,24 @@ void frmChart::PaintRow(int line, bool lit) {
     }
 }
 
-void frmChart::AllowSaving(Dialogs& dialogs, const QString& folder) {
+void ChartWindow::AllowSaving(Dialogs& dialogs, const QString& folder) {
     dialogs_ = &dialogs;
     saveFolder_ = QDir(folder).absolutePath() + u'/';
     savePdfButton_->show();
     saveTextButton_->show();
 }
 
-void frmChart::SavePdf() {
+void ChartWindow::SavePdf() {
     Save(true);
 }
 
-void frmChart::SaveText() {
+void ChartWindow::SaveText() {
     Save(false);
 }
 
 // The dialog starts in the folder with no name: it answers the folder itself on Cancel, so
 // any file name chosen is the player's.
-void frmChart::Save(bool pdf) {
+void ChartWindow::Save(bool pdf) {
     if (!dialogs_) return;
     QString path = dialogs_->SaveFileDialog(
         pdf ? QStringLiteral("Save Chart as PDF") : QStringLiteral("Save Chart as Text"),

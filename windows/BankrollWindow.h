@@ -23,10 +23,10 @@ struct BankrollSetup {
     QString problem;  // why the history could not be read, in words; empty when it could
 };
 
-class frmBankroll : public QWidget {
+class BankrollWindow : public QWidget {
     Q_OBJECT
 public:
-    frmBankroll(QWidget* mainWindow, BankrollSetup setup);
+    BankrollWindow(QWidget* mainWindow, BankrollSetup setup);
 
     QSpinBox* bankrollBox() const { return bankrollBox_; }
     QSpinBox* handsBox() const { return handsBox_; }

@@ -7,7 +7,7 @@
 
 #include "engine/CardText.h"
 #include "engine/analysis/GameChart.h"
-#include "windows/frmAnalyse.h"
+#include "windows/AnalyserWindow.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ AnalysedTable GameTable() {
     return {GamePays(), 5, &GameChart(), SharedAdvisor()};
 }
 
-void Type(frmAnalyse& window, const QString& text) {
+void Type(AnalyserWindow& window, const QString& text) {
     window.cardsEdit()->setText(text);
     QTest::keyClick(window.cardsEdit(), Qt::Key_Return);
 }
@@ -33,7 +33,7 @@ double Number(const QTreeWidgetItem* row, int column) {
 
 // The final hands shown add up: every draw counted once, probabilities summing to 1, and the
 // shares of pay to the hold's average pay in the list of holds.
-void ExpectFinalsAddUp(const frmAnalyse& window) {
+void ExpectFinalsAddUp(const AnalyserWindow& window) {
     const QTreeWidget* finals = window.finalsList();
     ASSERT_EQ(finals->topLevelItemCount(), 12);
     const QTreeWidgetItem* all = finals->topLevelItem(11);
@@ -52,8 +52,8 @@ void ExpectFinalsAddUp(const frmAnalyse& window) {
 }
 
 TEST(AnalyseWindow, TypedCardsShowEveryHoldBestFirstAndTheSelectedHoldsFinalHands) {
-    frmAnalyse window(nullptr, GameTable());
-    QSignalSpy analysed(&window, &frmAnalyse::Analysed);
+    AnalyserWindow window(nullptr, GameTable());
+    QSignalSpy analysed(&window, &AnalyserWindow::Analysed);
     Type(window, "3s kh Th Qh Jh");
     ASSERT_EQ(analysed.count(), 1);
     const QTreeWidget* holds = window.holdsList();
@@ -101,7 +101,7 @@ TEST(AnalyseWindow, TypedCardsShowEveryHoldBestFirstAndTheSelectedHoldsFinalHand
 }
 
 TEST(AnalyseWindow, RefusesTextThatIsNoHandInWordsNamingTheBadCard) {
-    frmAnalyse window(nullptr, GameTable());
+    AnalyserWindow window(nullptr, GameTable());
     const std::pair<const char*, const char*> cases[] = {
         {"Ah 2c 5d 9s Xh", "\"Xh\" has no rank A, 2-9, T, J, Q or K"},
         {"Ah 2c 5d 9s Kx", "\"Kx\" has no suit s, d, c or h"},
@@ -123,7 +123,7 @@ TEST(AnalyseWindow, RefusesTextThatIsNoHandInWordsNamingTheBadCard) {
 }
 
 TEST(AnalyseWindow, FiveCardsClickedInTheDeckAreAnalysedAndASixthIsRefused) {
-    frmAnalyse window(nullptr, GameTable());
+    AnalyserWindow window(nullptr, GameTable());
     const modcards::Hand hand = modcards::ParseHand("9c 9d 4s 9h Kd");
     for (const modcards::Card& card : hand) window.Deck()->Button(card)->click();
     EXPECT_EQ(window.cardsEdit()->text(), "9c 9d 4s 9h Kd");
@@ -148,8 +148,8 @@ TEST(AnalyseWindow, FiveCardsClickedInTheDeckAreAnalysedAndASixthIsRefused) {
 // analyses the hand picked meanwhile; their own pays value the holds.
 TEST(AnalyseWindow, WorksOutTheValuesOfAnotherTableAndAnalysesTheHandWaiting) {
     const Pays full = PaysPerUnit({800, 200, 25, 15, 9, 5, 3, 2, 2, 1});
-    frmAnalyse window(nullptr, {full, 5, nullptr, SharedAdvisor()});
-    QSignalSpy analysed(&window, &frmAnalyse::Analysed);
+    AnalyserWindow window(nullptr, {full, 5, nullptr, SharedAdvisor()});
+    QSignalSpy analysed(&window, &AnalyserWindow::Analysed);
     Type(window, "3s Kh Th Qh Jh");
     ASSERT_TRUE(analysed.wait(30000) || analysed.count() == 1);
     EXPECT_TRUE(window.Ready());

@@ -1,5 +1,5 @@
 // The bankroll window.
-#include "windows/frmBankroll.h"
+#include "windows/BankrollWindow.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -25,7 +25,7 @@ std::vector<double> Lasting(const modcards::analysis::TripCourse& course) {
 
 }  // namespace
 
-frmBankroll::frmBankroll(QWidget* mainWindow, BankrollSetup setup) : QWidget(mainWindow) {
+BankrollWindow::BankrollWindow(QWidget* mainWindow, BankrollSetup setup) : QWidget(mainWindow) {
     SetUpSizableWindow(this, Qt::Tool, QStringLiteral("Bankroll"), kSize, Qt::white);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
@@ -70,7 +70,7 @@ frmBankroll::frmBankroll(QWidget* mainWindow, BankrollSetup setup) : QWidget(mai
     layout->addWidget(ok, 0, Qt::AlignRight);
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
     PressedByEscape(ok);
-    connect(workOutButton_, &QPushButton::clicked, this, &frmBankroll::WorkOut);
+    connect(workOutButton_, &QPushButton::clicked, this, &BankrollWindow::WorkOut);
 
     QString model = setup.problem.isEmpty() ? QString() : setup.problem + u' ';
     if (!setup.advisor) {
@@ -84,13 +84,13 @@ frmBankroll::frmBankroll(QWidget* mainWindow, BankrollSetup setup) : QWidget(mai
     modelLabel_->setText(model +
                          MeasuredPlaySentence(setup.costPerHand, setup.handsMeasured, stake_));
     work_ = new BankrollWork(setup.advisor, setup.costPerHand / stake_, this);
-    connect(work_, &BankrollWork::Ready, this, &frmBankroll::ShowFigures);
-    connect(work_, &BankrollWork::Failed, this, &frmBankroll::ShowFailure);
+    connect(work_, &BankrollWork::Ready, this, &BankrollWindow::ShowFigures);
+    connect(work_, &BankrollWork::Failed, this, &BankrollWindow::ShowFailure);
     WorkOut();
 }
 
-QSpinBox* frmBankroll::AddInput(const QString& name, const QString& caption, int low, int high,
-                                int value, QFormLayout* form) {
+QSpinBox* BankrollWindow::AddInput(const QString& name, const QString& caption, int low, int high,
+                                   int value, QFormLayout* form) {
     auto* box = new QSpinBox(this);
     box->setObjectName(name);
     box->setRange(low, high);
@@ -105,7 +105,7 @@ QSpinBox* frmBankroll::AddInput(const QString& name, const QString& caption, int
     return box;
 }
 
-void frmBankroll::WorkOut() {
+void BankrollWindow::WorkOut() {
     if (!work_) return;
     const BankrollAsk ask{bankrollBox_->value(), handsBox_->value(), goalBox_->value()};
     const QString problem = BankrollAskProblem(ask, stake_);
@@ -118,7 +118,7 @@ void frmBankroll::WorkOut() {
     work_->Start(ask);
 }
 
-void frmBankroll::ShowFigures() {
+void BankrollWindow::ShowFigures() {
     workOutButton_->setEnabled(true);
     const BankrollFigures& figures = *work_->Figures();
     resultLabel_->setText(BankrollSentence(figures.ask, figures.yours, figures.perfect));
@@ -126,7 +126,7 @@ void frmBankroll::ShowFigures() {
     plotSurvival_->SetCurves(Lasting(figures.yours), Lasting(figures.perfect));
 }
 
-void frmBankroll::ShowFailure() {
+void BankrollWindow::ShowFailure() {
     workOutButton_->setEnabled(true);
     resultLabel_->setText(QStringLiteral("The chances cannot be worked out: ") + work_->Failure());
 }

@@ -13,7 +13,7 @@
 #include "engine/analysis/GameLevels.h"
 #include "game/ChartTexts.h"
 #include "tests/support/ScriptedDialogs.h"
-#include "windows/frmChart.h"
+#include "windows/ChartWindow.h"
 
 namespace {
 
@@ -21,7 +21,7 @@ using namespace modcards::analysis;
 
 // One flat list, each section's title row before its lines, so that no row reads "expanded".
 TEST(ChartWindow, ListsEveryLineUnderItsSectionWithHowOftenItIsPlayed) {
-    frmChart window(nullptr, GameChart(), GameChartAudit());
+    ChartWindow window(nullptr, GameChart(), GameChartAudit());
     const QTreeWidget* list = window.chartList();
     const auto& lines = GameChart().Lines();
     ASSERT_EQ(list->topLevelItemCount(), int(lines.size()) + 5);
@@ -55,7 +55,7 @@ TEST(ChartWindow, ListsEveryLineUnderItsSectionWithHowOftenItIsPlayed) {
 }
 
 TEST(ChartWindow, StatesTheChartsCostAndLightsOneLineAtMost) {
-    frmChart window(nullptr, GameChart(), GameChartAudit());
+    ChartWindow window(nullptr, GameChart(), GameChartAudit());
     // 235553435833/237300363300 beside 12684772349/12777711870.
     EXPECT_EQ(window.costLabel()->text(),
               "Following this chart returns 99.2638%; perfect play returns 99.2726%: the chart "
@@ -114,7 +114,7 @@ int ListedLines(const QTreeWidget* list) {
 
 TEST(ChartWindow, TheLevelChosenIsTheChartShownWithItsCostMarkedOnThePlot) {
     const std::vector<ChartLevel>& levels = GameLevels();
-    frmChart window(nullptr, levels, GameFrontier());
+    ChartWindow window(nullptr, levels, GameFrontier());
     ASSERT_EQ(window.levelChoice()->count(), 4);
     // The full chart first, as the game's hint names its lines.
     EXPECT_EQ(window.Level(), 3);
@@ -124,7 +124,7 @@ TEST(ChartWindow, TheLevelChosenIsTheChartShownWithItsCostMarkedOnThePlot) {
         QStringLiteral("Beginner: %1 lines, costs ").arg(levels[0].chart.Lines().size())));
     EXPECT_TRUE(window.levelChoice()->itemText(3).startsWith("Full: "));
 
-    QSignalSpy chosen(&window, &frmChart::LevelChosen);
+    QSignalSpy chosen(&window, &ChartWindow::LevelChosen);
     window.LightLine(7);
     for (const int level : {0, 2, 1}) {
         window.levelChoice()->setCurrentIndex(level);
@@ -143,7 +143,7 @@ TEST(ChartWindow, TheLevelChosenIsTheChartShownWithItsCostMarkedOnThePlot) {
 }
 
 TEST(ChartWindow, EachLineSaysWhatItIsWorthWithADealThatPlaysIt) {
-    frmChart window(nullptr, GameChart(), GameChartAudit());
+    ChartWindow window(nullptr, GameChart(), GameChartAudit());
     const LineWorth& royal = GameChartAudit().worth.at(0);
     ASSERT_TRUE(royal.played);
     // Four deuces are paid the same whatever the fifth card: one value.
@@ -170,7 +170,7 @@ TEST(ChartWindow, EachLineSaysWhatItIsWorthWithADealThatPlaysIt) {
 TEST(ChartWindow, SavesTheChartAsTextOrPdfAndTellsAFailedWriteInWords) {
     QTemporaryDir folder;
     ScriptedDialogs dialogs;
-    frmChart window(nullptr, GameLevels(), GameFrontier());
+    ChartWindow window(nullptr, GameLevels(), GameFrontier());
     EXPECT_TRUE(window.saveTextButton()->isHidden());
     window.AllowSaving(dialogs, folder.path());
     EXPECT_FALSE(window.saveTextButton()->isHidden());

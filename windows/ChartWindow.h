@@ -19,16 +19,16 @@
 
 class Announcer;
 
-class frmChart : public QWidget {
+class ChartWindow : public QWidget {
     Q_OBJECT
 public:
     // The levels to choose from, shortest first, the full chart last and shown first; the
     // frontier they were picked from.
-    frmChart(QWidget* mainWindow, std::vector<modcards::analysis::ChartLevel> levels,
-             std::vector<modcards::analysis::FrontierPoint> frontier);
+    ChartWindow(QWidget* mainWindow, std::vector<modcards::analysis::ChartLevel> levels,
+                std::vector<modcards::analysis::FrontierPoint> frontier);
     // One chart only, as its one level; the audit counts the deals of each line.
-    frmChart(QWidget* mainWindow, const modcards::analysis::StrategyChart& chart,
-             const modcards::analysis::ChartAudit& audit);
+    ChartWindow(QWidget* mainWindow, const modcards::analysis::StrategyChart& chart,
+                const modcards::analysis::ChartAudit& audit);
 
     // Offers the save buttons: the file is asked through `dialogs` (which outlives the
     // window), starting in `folder`; a failed write is told through them too.

@@ -32,10 +32,10 @@ struct AnalysedTable {
     std::shared_ptr<const modcards::analysis::HoldAdvisor> advisor;
 };
 
-class frmAnalyse : public QWidget {
+class AnalyserWindow : public QWidget {
     Q_OBJECT
 public:
-    frmAnalyse(QWidget* mainWindow, AnalysedTable table);
+    AnalyserWindow(QWidget* mainWindow, AnalysedTable table);
 
     // True once the hold values are at hand; a hand picked before waits for them.
     bool Ready() const { return advisor_ != nullptr; }
