@@ -69,7 +69,7 @@ LimitReport RecordHand(PlayerRecord& record, std::int16_t category, const modcar
         for (std::int16_t* counter : counters)
             if (counter) ++*counter;
     if (row) {
-        report.creditsAtLimit = AddClamped(record.Credits, table[category]);
+        report.creditsAtLimit = AddClamped(record.Credits, modcards::PayOf(table, category));
         if (row->lastWin != nullptr) record.*row->lastWin = now;
     }
     return report;

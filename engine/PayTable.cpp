@@ -13,4 +13,9 @@ PayTable GamePayTable() {
     return table;
 }
 
+int PayOf(const PayTable& table, HandCategory code) {
+    if (code <= kNoPayingHand || code >= kCategoryCount) return 0;
+    return table[std::size_t(code)];
+}
+
 }  // namespace modcards

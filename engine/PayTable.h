@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdint>
 
+#include "engine/HandEvaluation.h"
+
 namespace modcards {
 
 // Entry 0 is the stake of one deal; entries 1..10 the pay of HandCategory 1..10.
@@ -14,5 +16,8 @@ void InitTables(PayTable& table);
 
 // The game's table as a value, for code that only reads it.
 PayTable GamePayTable();
+
+// What a hand of `code` is paid at `table`: its entry for codes 1..10, nothing for any other.
+int PayOf(const PayTable& table, HandCategory code);
 
 }  // namespace modcards

@@ -42,10 +42,7 @@ QString WrittenWords(std::int64_t count) {
 HistoryRecorder::HistoryRecorder(GameContext& ctx, QObject* parent)
     : QObject(parent),
       ctx_(ctx),
-      payTable_(ctx.PayTable),
-      stake_(ctx.PayTable[0]),
       file_(ctx.accountsFile.parent_path() / history::kHistoryFileName) {
-    BeginSession();
     worker_ = std::jthread([this, now = Now()](std::stop_token stop) {
         now_ = now;
         Flush(stop);
@@ -71,18 +68,23 @@ void HistoryRecorder::Push(Job job) {
     wake_.notify_one();
 }
 
-void HistoryRecorder::BeginSession() {
+HistoryRecorder::SessionJob HistoryRecorder::NextSession() {
     player_ = std::string(output::TrimSpaces(ctx_.CurrentPlayer.PlayerName));
     sessionId_ = 0;
-    Push(SessionJob{player_, Now(), ++sessionsAsked_});
+    return SessionJob{player_, Now(), ++sessionsAsked_};
+}
+
+void HistoryRecorder::BeginSession() {
+    Push(NextSession());
 }
 
 void HistoryRecorder::Record(const history::SettledHand& hand) {
-    Push(HandJob{hand, Now(), payTable_});
+    HandJob job{hand, Now(), std::nullopt};
+    if (sessionsAsked_ == 0) job.session = NextSession();
+    Push(std::move(job));
 }
 
-void HistoryRecorder::SetTable(const modcards::PayTable& payTable) {
-    payTable_ = payTable;
+void HistoryRecorder::NewTable() {
     advisor_.reset();
     {
         const std::lock_guard lock(mutex_);
@@ -157,6 +159,7 @@ void HistoryRecorder::Take(Job job) {
         return;
     }
     auto& hand = std::get<HandJob>(job);
+    if (hand.session) current_ = std::move(*hand.session);
     now_ = hand.playedAt;
     std::shared_ptr<const modcards::analysis::HoldAdvisor> advisor;
     {
@@ -241,9 +244,8 @@ std::optional<history::WriteFailure> HistoryRecorder::WriteHand(const WaitingHan
     std::optional<history::WriteFailure> failure = SessionOf(waiting.session, id);
     if (!failure) {
         const history::Session session{id, waiting.session.player, waiting.session.startedAt};
-        const history::RecordResult row =
-            history::RecordOfHand(session, waiting.job.playedAt, waiting.job.hand, *waiting.advisor,
-                                  waiting.job.payTable);
+        const history::RecordResult row = history::RecordOfHand(session, waiting.job.playedAt,
+                                                                waiting.job.hand, *waiting.advisor);
         if (!row.error.empty()) {
             Refused(ErrorAbout("record the hand in the hand history", row.error));
             return std::nullopt;

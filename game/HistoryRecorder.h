@@ -18,7 +18,6 @@
 #include <variant>
 
 #include "accounts/AccountsFile.h"
-#include "engine/PayTable.h"
 #include "engine/analysis/HoldAdvisor.h"
 #include "game/GameContext.h"
 #include "game/history/HandHistory.h"
@@ -27,9 +26,9 @@
 class HistoryRecorder : public QObject {
     Q_OBJECT
 public:
-    // Starts opening History.db in the folder of ctx.accountsFile, and a session for the player
-    // at the table. Reads ctx.clock for the times and tells failures through ctx.dialogs, on
-    // this object's thread; `ctx` outlives this object and its PayTable is filled already.
+    // Starts opening History.db in the folder of ctx.accountsFile. Reads ctx.clock for the
+    // times and tells failures through ctx.dialogs, on this object's thread; `ctx` outlives this
+    // object. No session begins until BeginSession or the first hand recorded.
     explicit HistoryRecorder(GameContext& ctx, QObject* parent = nullptr);
     // Writes every hand that can be valued, then stops. Hands still waiting for tables that
     // never came are not kept, nor those the file refuses at this last try.
@@ -38,14 +37,15 @@ public:
     // A new session for the player now at the table (ctx.CurrentPlayer), from now on.
     void BeginSession();
     // A hand the table has settled, stamped with the time now; valued and written in the
-    // background, once the tables are there. Takes microseconds.
+    // background, once the tables are there. Takes microseconds. The first hand of a run begins
+    // the session of the player at the table when none has begun.
     void Record(const history::SettledHand& hand);
-    // The perfect-play tables, built on GamePays of the table hands are played at (ctx.PayTable
-    // until SetTable): the hands waiting are written.
+    // The perfect-play tables, built on GamePays of the table hands are played at: the hands
+    // waiting are written.
     void SetAdvisor(std::shared_ptr<const modcards::analysis::HoldAdvisor> advisor);
-    // Hands settled from now on are played at `payTable` (a practice table, or the account's
-    // again): they wait for SetAdvisor with tables built on its pays.
-    void SetTable(const modcards::PayTable& payTable);
+    // Hands settled from now on are played at another table (a practice table, or the
+    // account's again): they wait for SetAdvisor with tables built on its pays.
+    void NewTable();
     // The tables could not be made, so no hand can be valued: told once.
     void TablesFailed(const QString& why);
 
@@ -62,7 +62,8 @@ public:
     // The player at the table as the history names them: surrounding blanks removed.
     const std::string& Player() const { return player_; }
     const modcards::analysis::HoldAdvisor* Advisor() const { return advisor_.get(); }
-    int Stake() const { return stake_; }
+    // The stake of the account's table, which the review counts in.
+    int Stake() const { return ctx_.PayTable[0]; }
     std::int64_t HandsWritten() const { return handsWritten_; }
 
 signals:
@@ -79,7 +80,7 @@ private:
     struct HandJob {
         history::SettledHand hand;
         std::string playedAt;
-        modcards::PayTable payTable{};  // the table it was played at
+        std::optional<SessionJob> session;  // begun with this hand, taken with it
     };
     using Job = std::variant<SessionJob, HandJob>;
     struct WaitingHand {
@@ -106,11 +107,10 @@ private:
     void Deliver(std::function<void()> result);
     void Tell(const output::FileError& error);
     void Push(Job job);
+    SessionJob NextSession();
     std::string Now() const;
 
     GameContext& ctx_;
-    modcards::PayTable payTable_;  // the table hands are played at now
-    const int stake_;
     const std::filesystem::path file_;
 
     // Read and written on this object's thread only.

@@ -2,15 +2,17 @@
 #include "game/PracticeTable.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 
 #include "engine/analysis/PaysParsing.h"
+#include "game/history/HandRecord.h"
 
 namespace {
 
 // Names as players and guides call them, short-pay tables by their pays from three of a kind up
 // to the wild royal; the returns are worked out by the analysis.
 const std::vector<PracticeTable> kPresets = {
-    {QStringLiteral("This Game's Table"), {600, 200, 25, 16, 10, 4, 4, 3, 2, 1}},
+    PracticeTableOf(QStringLiteral("This Game's Table"), modcards::GamePayTable()),
     {QStringLiteral("Full Pay"), {800, 200, 25, 15, 9, 5, 3, 2, 2, 1}},
     {QStringLiteral("Not So Ugly Ducks"), {800, 200, 25, 16, 10, 4, 4, 3, 2, 1}},
     {QStringLiteral("Loose Deuces"), {800, 500, 25, 15, 8, 4, 3, 2, 2, 1}},
@@ -35,9 +37,14 @@ modcards::PayTable PracticeTable::PayTable() const {
 }
 
 QString PracticeTable::PaysText() const {
-    QStringList parts;
-    for (const int pay : pays) parts << QString::number(pay);
-    return parts.join(QLatin1Char(','));
+    return QString::fromStdString(history::PaysText(PayTable()));
+}
+
+PracticeTable PracticeTableOf(const QString& name, const modcards::PayTable& payTable) {
+    PracticeTable table{name, {}};
+    for (std::size_t c = 0; c < table.pays.size(); ++c)
+        table.pays[c] = payTable[c + 1] / std::max<int>(payTable[0], 1);
+    return table;
 }
 
 const std::vector<PracticeTable>& PracticePresets() {

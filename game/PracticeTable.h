@@ -21,6 +21,9 @@ struct PracticeTable {
     friend bool operator==(const PracticeTable&, const PracticeTable&) = default;
 };
 
+// The table that plays `payTable`, named `name`: each pay per credit of its stake.
+PracticeTable PracticeTableOf(const QString& name, const modcards::PayTable& payTable);
+
 // A practice balance starts, and is refilled, at this many credits.
 inline constexpr int kPracticeCredits = 1000;
 // The stake of a practice hand, as at the account's table.

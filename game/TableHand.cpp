@@ -11,14 +11,14 @@ namespace {
 
 constexpr int kCaptionHoldAndDraw = 2;
 
-QString MessageOf(const modcards::SettlementRow& row) {
+QString MessageOf(const ResultDisplay& row) {
     return QString::fromUtf8(row.message.data(), qsizetype(row.message.size()));
 }
 
 }  // namespace
 
 TableHand::TableHand(GameContext& ctx, DealSource& source, QObject* parent)
-    : QObject(parent), ctx_(ctx), source_(source), payTable_(ctx.PayTable) {
+    : QObject(parent), ctx_(ctx), source_(source) {
     shownBalance_ = ctx_.CurrentPlayer.Credits;
 }
 
@@ -26,7 +26,7 @@ TableHand::TableHand(GameContext& ctx, DealSource& source, QObject* parent)
 
 void TableHand::TakeSeat() {
     limitsTold_ = {};
-    if (!practising_) shownBalance_ = ctx_.CurrentPlayer.Credits;
+    if (!Practising()) shownBalance_ = ctx_.CurrentPlayer.Credits;
     emit Seated();
 }
 
@@ -34,26 +34,24 @@ void TableHand::TakeSeat() {
 
 bool TableHand::StartPractice(const modcards::PayTable& table, std::int32_t credits) {
     if (InPlay()) return false;
-    payTable_ = table;
-    practising_ = true;
+    practice_ = table;
     shownBalance_ = credits;
-    lit_ = modcards::SettlementResult(modcards::kNoPayingHand);
+    lit_ = ResultDisplayOf(modcards::kNoPayingHand);
     emit TableChanged();
     return true;
 }
 
 bool TableHand::LeavePractice() {
     if (InPlay()) return false;
-    payTable_ = ctx_.PayTable;
-    practising_ = false;
+    practice_.reset();
     shownBalance_ = ctx_.CurrentPlayer.Credits;
-    lit_ = modcards::SettlementResult(modcards::kNoPayingHand);
+    lit_ = ResultDisplayOf(modcards::kNoPayingHand);
     emit TableChanged();
     return true;
 }
 
 void TableHand::RefillPractice(std::int32_t credits) {
-    if (!practising_ || InPlay()) return;
+    if (!Practising() || InPlay()) return;
     shownBalance_ = credits;
     emit Refilled();
 }
@@ -72,7 +70,7 @@ bool TableHand::ChangePlayer(const std::function<bool(GameContext&)>& command) {
 
 bool TableHand::Deal() {
     if (InPlay()) return false;
-    if (!(practising_ ? PracticeStake() : AccountStake())) return false;
+    if (!(Practising() ? PracticeStake() : AccountStake())) return false;
     DealCards();
     return true;
 }
@@ -82,7 +80,7 @@ bool TableHand::AccountStake() {
         ShowError(ctx_.dialogs, StakeRefusedText(ctx_.CurrentPlayer.Credits, Stake()));
         return false;
     }
-    lit_ = modcards::SettlementResult(modcards::kNoPayingHand);
+    lit_ = ResultDisplayOf(modcards::kNoPayingHand);
     shownBalance_ -= Stake();
     ctx_.CurrentPlayer.Credits = static_cast<std::int16_t>(ctx_.CurrentPlayer.Credits - Stake());
     // Saved at once, so a crash, a kill or Exit before the draw all end the same way: the stake
@@ -97,7 +95,7 @@ bool TableHand::PracticeStake() {
         ShowError(ctx_.dialogs, PracticeRefillText(shownBalance_, Stake()));
         return false;
     }
-    lit_ = modcards::SettlementResult(modcards::kNoPayingHand);
+    lit_ = ResultDisplayOf(modcards::kNoPayingHand);
     shownBalance_ -= Stake();
     return true;
 }
@@ -147,24 +145,25 @@ history::SettledHand TableHand::DrawCards() {
     modcards::SortByValue(cards_);
     emit Drawn();
     history::SettledHand hand{dealt_, held_, shown_};
-    if (practising_) hand.mode = history::kPracticeMode;
+    hand.payTable = Pays();
+    if (Practising()) hand.mode = history::kPracticeMode;
     return hand;
 }
 
 // A paying hand shows its result before it is recorded and saved, a losing one after.
 void TableHand::Settle(history::SettledHand& hand) {
     const modcards::HandCategory category = modcards::EvaluateHand(cards_);
-    const modcards::SettlementRow& row = modcards::SettlementResult(category);
+    const ResultDisplay& row = ResultDisplayOf(category);
     hand.category = category;
-    hand.pay = category == modcards::kNoPayingHand ? 0 : payTable_[category];
-    const bool pays = row.chartHalf != modcards::ChartHalf::None;
-    if (practising_) {
+    hand.pay = modcards::PayOf(Pays(), category);
+    const bool pays = category != modcards::kNoPayingHand;
+    if (Practising()) {
         ShowResult(row, hand.pay);
         return;
     }
     if (pays) ShowResult(row, hand.pay);
     const output::LimitReport limits =
-        output::RecordHand(ctx_.CurrentPlayer, category, payTable_, ctx_.clock.Now());
+        output::RecordHand(ctx_.CurrentPlayer, category, Pays(), ctx_.clock.Now());
     // A balance stopped at its limit shows what the account holds, not what was won.
     if (limits.creditsAtLimit) shownBalance_ = ctx_.CurrentPlayer.Credits;
     Save(!dealNotSaved_);
@@ -173,11 +172,11 @@ void TableHand::Settle(history::SettledHand& hand) {
     if (untold.Any()) ShowError(ctx_.dialogs, LimitText(untold));
 }
 
-void TableHand::ShowResult(const modcards::SettlementRow& row, int pay) {
+void TableHand::ShowResult(const ResultDisplay& row, int pay) {
     message_ = MessageOf(row);
     shownBalance_ += pay;
     captionPicture_ = row.captionPicture;
-    if (row.chartHalf != modcards::ChartHalf::None) lit_ = row;
+    if (row.chartHalf != ChartHalf::None) lit_ = row;
     emit ResultReady();
 }
 

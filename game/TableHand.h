@@ -7,13 +7,14 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 #include "accounts/Statistics.h"
 #include "engine/Card.h"
 #include "engine/PayTable.h"
-#include "engine/SettlementTable.h"
 #include "game/DealSource.h"
 #include "game/GameContext.h"
+#include "game/ResultDisplay.h"
 #include "game/history/SettledHand.h"
 
 enum class HandPhase {
@@ -36,9 +37,9 @@ public:
     const modcards::Hand& Cards() const { return cards_; }
     modcards::HoldMask Held() const { return held_; }
     bool Holds(int slot) const { return (held_ >> slot) & 1u; }
-    int Stake() const { return payTable_[0]; }
+    int Stake() const { return Pays()[0]; }
     // The table the hand plays: ctx.PayTable, or the practice table while practising.
-    const modcards::PayTable& Pays() const { return payTable_; }
+    const modcards::PayTable& Pays() const { return practice_ ? *practice_ : ctx_.PayTable; }
 
     // A practice table, between hands only (false during a hand): `table` is played from a
     // balance of its own that starts at `credits`; the account is neither charged, paid nor
@@ -46,7 +47,7 @@ public:
     bool StartPractice(const modcards::PayTable& table, std::int32_t credits);
     // Back to the account's table and balance as they were; false during a hand.
     bool LeavePractice();
-    bool Practising() const { return practising_; }
+    bool Practising() const { return practice_.has_value(); }
     // Sets the practice balance to `credits` between hands.
     void RefillPractice(std::int32_t credits);
 
@@ -55,7 +56,7 @@ public:
     std::int32_t ShownBalance() const { return shownBalance_; }
     const QString& Message() const { return message_; }
     int CaptionPicture() const { return captionPicture_; }
-    modcards::ChartHalf LitHalf() const { return lit_.chartHalf; }
+    ChartHalf LitHalf() const { return lit_.chartHalf; }
     int LitPicture() const { return lit_.chartPicture; }
 
     // Asked at each draw before anything of it happens; when it answers false the draw is not
@@ -101,13 +102,12 @@ private:
     void DealCards();
     history::SettledHand DrawCards();
     void Settle(history::SettledHand& hand);
-    void ShowResult(const modcards::SettlementRow& row, int pay);
+    void ShowResult(const ResultDisplay& row, int pay);
     void ReleaseHolds();
 
     GameContext& ctx_;
     DealSource& source_;
-    modcards::PayTable payTable_;
-    bool practising_ = false;
+    std::optional<modcards::PayTable> practice_;  // the practice table, while practising
     HandPhase phase_ = HandPhase::BetweenHands;
     bool dealNotSaved_ = false;  // told at the deal, so not again at the draw
     modcards::Hand dealt_{};
@@ -118,7 +118,7 @@ private:
     std::int32_t shownBalance_ = 0;
     QString message_;
     int captionPicture_ = 1;
-    modcards::SettlementRow lit_ = modcards::SettlementResult(modcards::kNoPayingHand);
+    ResultDisplay lit_ = ResultDisplayOf(modcards::kNoPayingHand);
     std::function<bool()> drawCheck_;
     output::LimitReport limitsTold_;  // the limits the player at the table has been told of
 };

@@ -52,6 +52,8 @@ GameSession::GameSession(Dialogs& dialogs, const std::optional<PracticeTable>& p
         std::make_unique<StrategyMenu>(*window_, hand_, tables_, *aux_, dialogs, context_.settings);
     history_ = std::make_unique<TableHistory>(*window_, hand_, tables_, strategy_->Review(),
                                               strategy_->BankrollEntry(), context_);
+    // The player seated at start-up: their session is in the history from the start.
+    if (window_->HasPlayer()) history_->BeginSession();
     practice_ = std::make_unique<PracticeSeat>(*window_, *strategy_->Menu(), hand_, tables_,
                                                dialogs, *settings_);
     if (practice && window_->HasPlayer()) practice_->Sit(*practice);

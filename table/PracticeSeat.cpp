@@ -28,17 +28,17 @@ PracticeSeat::PracticeSeat(frmMain& window, QMenu& menu, TableHand& hand, Perfec
                            Dialogs& dialogs, QSettings& settings)
     : window_(window), hand_(hand), tables_(tables), dialogs_(dialogs), settings_(settings) {
     menu.addSeparator();
-    mnuPractice_ = menu.addAction(QStringLiteral("&Practice Table\u2026"));
-    mnuPractice_->setToolTip(QStringLiteral(
+    chooseEntry_ = menu.addAction(QStringLiteral("&Practice Table\u2026"));
+    chooseEntry_->setToolTip(QStringLiteral(
         "Play another pay table from a practice balance; the account is not touched"));
-    mnuRefill_ = menu.addAction(QStringLiteral("Re&fill Practice Balance"));
-    mnuRefill_->setToolTip(
+    refillEntry_ = menu.addAction(QStringLiteral("Re&fill Practice Balance"));
+    refillEntry_->setToolTip(
         QStringLiteral("Set the practice balance back to %1 credits").arg(kPracticeCredits));
-    mnuLeave_ = menu.addAction(QStringLiteral("&Leave Practice Table"));
-    mnuLeave_->setToolTip(QStringLiteral("Back to your account's table and balance"));
-    connect(mnuPractice_, &QAction::triggered, this, &PracticeSeat::mnuPractice_Click);
-    connect(mnuRefill_, &QAction::triggered, this, &PracticeSeat::mnuRefill_Click);
-    connect(mnuLeave_, &QAction::triggered, this, &PracticeSeat::mnuLeave_Click);
+    leaveEntry_ = menu.addAction(QStringLiteral("&Leave Practice Table"));
+    leaveEntry_->setToolTip(QStringLiteral("Back to your account's table and balance"));
+    connect(chooseEntry_, &QAction::triggered, this, &PracticeSeat::ChooseTable);
+    connect(refillEntry_, &QAction::triggered, this, &PracticeSeat::RefillBalance);
+    connect(leaveEntry_, &QAction::triggered, this, &PracticeSeat::LeaveTable);
 
     mark_ = new QLabel(window_.centralWidget());
     mark_->setObjectName(QStringLiteral("practiceMark"));
@@ -57,9 +57,9 @@ PracticeSeat::PracticeSeat(frmMain& window, QMenu& menu, TableHand& hand, Perfec
 
 PracticeSeat::~PracticeSeat() {
     delete mark_;
-    delete mnuPractice_;
-    delete mnuRefill_;
-    delete mnuLeave_;
+    delete chooseEntry_;
+    delete refillEntry_;
+    delete leaveEntry_;
 }
 
 bool PracticeSeat::Sit(const PracticeTable& table) {
@@ -67,12 +67,12 @@ bool PracticeSeat::Sit(const PracticeTable& table) {
         ShowError(dialogs_, FinishPracticeHandFirstText());
         return false;
     }
-    table_ = table;
+    name_ = table.name;
     return hand_.StartPractice(table.PayTable(), kPracticeCredits);
 }
 
 // Asked with the last table typed; a table that cannot be read is told in words.
-void PracticeSeat::mnuPractice_Click() {
+void PracticeSeat::ChooseTable() {
     if (hand_.InPlay()) {
         ShowError(dialogs_, FinishPracticeHandFirstText());
         return;
@@ -93,37 +93,43 @@ QString PracticeSeat::AskForTable() {
     return dialogs_.InputBox(ChoicePrompt(), QStringLiteral("Practice Table"), last);
 }
 
-void PracticeSeat::mnuRefill_Click() {
+void PracticeSeat::RefillBalance() {
     hand_.RefillPractice(kPracticeCredits);
 }
 
-void PracticeSeat::mnuLeave_Click() {
+void PracticeSeat::LeaveTable() {
     if (hand_.InPlay()) {
         ShowError(dialogs_, FinishPracticeHandFirstText());
         return;
     }
-    if (hand_.LeavePractice()) table_.reset();
+    hand_.LeavePractice();
+}
+
+std::optional<PracticeTable> PracticeSeat::Table() const {
+    if (!hand_.Practising()) return std::nullopt;
+    return PracticeTableOf(name_, hand_.Pays());
 }
 
 // The tables work out the new table's hold values and return in the background.
 void PracticeSeat::FollowTable() {
     const bool practising = hand_.Practising();
-    mnuRefill_->setEnabled(practising);
-    mnuLeave_->setEnabled(practising);
-    if (!practising) table_.reset();
+    refillEntry_->setEnabled(practising);
+    leaveEntry_->setEnabled(practising);
+    if (!practising) name_.clear();
     const modcards::analysis::Pays pays = modcards::analysis::GamePays(hand_.Pays());
     if (!(tables_.Pays() == pays)) tables_.SetPays(pays);
     ShowMark();
 }
 
 void PracticeSeat::ShowMark() {
-    if (!table_) {
+    const std::optional<PracticeTable> table = Table();
+    if (!table) {
         mark_->hide();
         return;
     }
     const std::optional<double> exact = tables_.Return();
     mark_->setText(QStringLiteral("PRACTICE \u2014 not your account\n%1")
-                       .arg(PracticeTitle(*table_, exact) +
+                       .arg(PracticeTitle(*table, exact) +
                             (exact ? QString() : QStringLiteral(", return being worked out"))));
     mark_->setAccessibleName(mark_->text());
     mark_->show();

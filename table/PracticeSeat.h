@@ -28,17 +28,18 @@ public:
 
     // Sits at `table` with a full practice balance; false during a hand (told in words).
     bool Sit(const PracticeTable& table);
-    const std::optional<PracticeTable>& Table() const { return table_; }
+    // The table practised at, its pays as the hand plays them; none at the account's table.
+    std::optional<PracticeTable> Table() const;
 
-    QAction* ChooseEntry() const { return mnuPractice_; }
-    QAction* RefillEntry() const { return mnuRefill_; }
-    QAction* LeaveEntry() const { return mnuLeave_; }
+    QAction* ChooseEntry() const { return chooseEntry_; }
+    QAction* RefillEntry() const { return refillEntry_; }
+    QAction* LeaveEntry() const { return leaveEntry_; }
     const QLabel& Mark() const { return *mark_; }
 
 public slots:
-    void mnuPractice_Click();
-    void mnuRefill_Click();
-    void mnuLeave_Click();
+    void ChooseTable();
+    void RefillBalance();
+    void LeaveTable();
 
 private:
     void FollowTable();
@@ -50,9 +51,9 @@ private:
     PerfectPlay& tables_;
     Dialogs& dialogs_;
     QSettings& settings_;
-    std::optional<PracticeTable> table_;
-    QAction* mnuPractice_ = nullptr;
-    QAction* mnuRefill_ = nullptr;
-    QAction* mnuLeave_ = nullptr;
+    QString name_;  // the practice table's name while practising
+    QAction* chooseEntry_ = nullptr;
+    QAction* refillEntry_ = nullptr;
+    QAction* leaveEntry_ = nullptr;
     QLabel* mark_ = nullptr;
 };

@@ -91,14 +91,14 @@ void StrategyMenu::BuildMenu() {
     mnuAnalyse_ = mnuStrategy_->addAction(QStringLiteral("&Analyse a Hand\u2026"));
     mnuAnalyse_->setToolTip(
         QStringLiteral("Any five cards: every hold's exact value and how its draws end"));
-    connect(mnuAnalyse_, &QAction::triggered, this, &StrategyMenu::mnuAnalyse_Click);
+    connect(mnuAnalyse_, &QAction::triggered, this, &StrategyMenu::OpenAnalyser);
     mnuReview_ = mnuStrategy_->addAction(QStringLiteral("Session &Review"));
     mnuReview_->setToolTip(
         QStringLiteral("How well this session and every session went: mistakes, luck, balance"));
     mnuBankroll_ = mnuStrategy_->addAction(QStringLiteral("&Bankroll\u2026"));
     mnuBankroll_->setToolTip(QStringLiteral(
         "Your chance of lasting some hands and of reaching a goal, beside perfect play's"));
-    connect(mnuHint_, &QAction::triggered, this, &StrategyMenu::mnuHint_Click);
+    connect(mnuHint_, &QAction::triggered, this, &StrategyMenu::ToggleHint);
     // H and Escape are the table's own keys: typed in a window over the table they do nothing
     // here. The table carries the entry too, so that its key follows the table's focus.
     window_.addAction(mnuHint_);
@@ -139,7 +139,7 @@ void StrategyMenu::SaveTrainerSettings() {
 
 // Between deal and draw only; at other times there is no hand to advise on. Asked again, the
 // hint goes away.
-void StrategyMenu::mnuHint_Click() {
+void StrategyMenu::ToggleHint() {
     if (!panel_->isHidden()) {
         HideHint();
         return;
@@ -200,10 +200,11 @@ bool StrategyMenu::TrainerLetsDraw() {
 
 // One window at most, brought to the front when open already. It shares the table's hold values
 // when they are ready, and works its own out otherwise.
-void StrategyMenu::mnuAnalyse_Click() {
+void StrategyMenu::OpenAnalyser() {
     if (!analyse_) {
-        analyse_ = new frmAnalyse(&window_, {modcards::analysis::GamePays(hand_.Pays()),
-                                             hand_.Pays()[0], OwnChart(), tables_.SharedAdvisor()});
+        analyse_ =
+            new AnalyserWindow(&window_, {modcards::analysis::GamePays(hand_.Pays()),
+                                          hand_.Pays()[0], OwnChart(), tables_.SharedAdvisor()});
     }
     analyse_->show();
     analyse_->raise();

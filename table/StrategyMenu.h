@@ -20,7 +20,7 @@
 #include "table/HintPanel.h"
 #include "table/KeepRing.h"
 #include "table/TableChart.h"
-#include "windows/frmAnalyse.h"
+#include "windows/AnalyserWindow.h"
 
 class AuxWindows;
 class frmMain;
@@ -44,7 +44,7 @@ public:
     QAction* Review() const { return mnuReview_; }  // opened by the table's hand history
     QAction* ChartEntry() const { return mnuChart_; }
     QAction* AnalyseEntry() const { return mnuAnalyse_; }
-    frmAnalyse* Analyser() const { return analyse_; }        // the open analyser, or nullptr
+    AnalyserWindow* Analyser() const { return analyse_; }    // the open analyser, or nullptr
     QAction* BankrollEntry() const { return mnuBankroll_; }  // opened by the table's history
     TableChart& Chart() const { return *chart_; }
     HintPanel& Panel() const { return *panel_; }
@@ -53,8 +53,8 @@ public:
     QMenu* Menu() const { return mnuStrategy_; }
 
 public slots:
-    void mnuHint_Click();
-    void mnuAnalyse_Click();
+    void ToggleHint();
+    void OpenAnalyser();
 
 private:
     void BuildMenu();
@@ -80,7 +80,7 @@ private:
     QAction* mnuReview_ = nullptr;
     QAction* mnuChart_ = nullptr;
     QAction* mnuAnalyse_ = nullptr;
-    QPointer<frmAnalyse> analyse_;
+    QPointer<AnalyserWindow> analyse_;
     QAction* mnuBankroll_ = nullptr;
     QShortcut* escape_ = nullptr;  // the table's Escape, which puts the hint away
     TableChart* chart_ = nullptr;

@@ -10,7 +10,7 @@
 
 TableChart::TableChart(frmMain& window, const TableHand& hand, QAction* open, Dialogs& dialogs)
     : window_(window), hand_(hand), dialogs_(dialogs) {
-    connect(open, &QAction::triggered, this, &TableChart::mnuChart_Click);
+    connect(open, &QAction::triggered, this, &TableChart::OpenChart);
     connect(&hand_, &TableHand::Dealt, this, &TableChart::FollowTable);
     connect(&hand_, &TableHand::HoldChanged, this, &TableChart::FollowTable);
     connect(&hand_, &TableHand::Settled, this, &TableChart::FollowTable);
@@ -21,13 +21,13 @@ TableChart::~TableChart() {
 }
 
 // One window at most, brought to the front when open already.
-void TableChart::mnuChart_Click() {
+void TableChart::OpenChart() {
     if (!chart_) {
-        chart_ = new frmChart(&window_, modcards::analysis::GameLevels(),
-                              modcards::analysis::GameFrontier());
+        chart_ = new ChartWindow(&window_, modcards::analysis::GameLevels(),
+                                 modcards::analysis::GameFrontier());
         chart_->AllowSaving(dialogs_,
                             QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
-        connect(chart_, &frmChart::LevelChosen, this, &TableChart::FollowTable);
+        connect(chart_, &ChartWindow::LevelChosen, this, &TableChart::FollowTable);
         FollowTable();
     }
     chart_->show();

@@ -9,7 +9,7 @@
 
 #include "game/Dialogs.h"
 #include "game/TableHand.h"
-#include "windows/frmChart.h"
+#include "windows/ChartWindow.h"
 
 class frmMain;
 
@@ -21,10 +21,10 @@ public:
     TableChart(frmMain& window, const TableHand& hand, QAction* open, Dialogs& dialogs);
     ~TableChart() override;
 
-    frmChart* Chart() const { return chart_; }  // the open chart window, or nullptr
+    ChartWindow* Chart() const { return chart_; }  // the open chart window, or nullptr
 
 public slots:
-    void mnuChart_Click();
+    void OpenChart();
 
 private:
     void FollowTable();  // lights the line of the hand being held, none between hands
@@ -32,5 +32,5 @@ private:
     frmMain& window_;
     const TableHand& hand_;
     Dialogs& dialogs_;
-    QPointer<frmChart> chart_;
+    QPointer<ChartWindow> chart_;
 };

@@ -43,11 +43,11 @@ Label* MakeLabel(QWidget* client, QRect rect, const QString& text, const QFont& 
 
 void BuildImages(TableControls& c, QWidget* client, const TableImages& images) {
     c.Image1 = Place<ImageBox>(client, TwipsRect(-200, 0, 9975, 7695), ImageBox::Fit::Stretch);
-    c.Image1->SetPicture(images.ILdesign, TableImages::kBackdrop);
+    c.Image1->SetPicture(images.designPictures, TableImages::kBackdrop);
     for (std::size_t i = 0; i < 5; ++i) {
         c.imgHeld[i] = Place<ImageBox>(
             client, TwipsRect(kBackLefts[i], 4800, 1200, kBackHeights[i]), ImageBox::Fit::Stretch);
-        c.imgHeld[i]->SetPicture(images.ILdesign, TableImages::kCardBack);
+        c.imgHeld[i]->SetPicture(images.designPictures, TableImages::kCardBack);
     }
     c.lblCon = MakeLabel(client, TwipsRect(840, -240, 7095, 405),
                          QStringLiteral("Welcome to Calvarro Verudu Vuro Verir Azivi"),
@@ -63,10 +63,10 @@ void BuildImages(TableControls& c, QWidget* client, const TableImages& images) {
     c.ImgCaption->SetPicture(images.ILCaption, 1);
     c.pchartright =
         Place<ImageBox>(client, TwipsRect(5880, 2640, 2700, 1500), ImageBox::Fit::NaturalSize);
-    c.pchartright->SetPicture(images.ILchartright, 1);
+    c.pchartright->SetPicture(images.ILchartright, TableImages::kChartUnlit);
     c.pchartleft =
         Place<ImageBox>(client, TwipsRect(960, 2640, 2700, 1500), ImageBox::Fit::NaturalSize);
-    c.pchartleft->SetPicture(images.ILchartleft, 1);
+    c.pchartleft->SetPicture(images.ILchartleft, TableImages::kChartUnlit);
     c.lblPNAME = MakeLabel<NameLabel>(client, TwipsRect(2520, 7140, 4815, 615),
                                       QStringLiteral("Default Player"),
                                       fonts::Aardvark(15.75, true), kLabelColor, Qt::AlignHCenter);
@@ -74,16 +74,20 @@ void BuildImages(TableControls& c, QWidget* client, const TableImages& images) {
 
 void BuildButtonsAndCards(TableControls& c, QWidget* client, const TableImages& images) {
     c.cmdDeal = Place<PictureButton>(client, TwipsRect(4250, 3000, 1035, 1005));
-    c.cmdDeal->SetPicture(images.ILother, 2);
+    c.cmdDeal->SetPicture(images.ILother, TableImages::kDealFace);
     c.cmdDeal->Tag = QStringLiteral("Deal");
+    c.cmdDeal->setToolTip(QStringLiteral("Deal, then draw (Enter or Space)"));
     for (std::size_t i = 0; i < 5; ++i) {
         c.chkHold[i] = Place<HoldCheckBox>(client, TwipsRect(kColumns[i], 6600, 1095, 360),
                                            static_cast<int>(i));
-        c.chkHold[i]->SetPicture(images.ILother, 5);
+        c.chkHold[i]->SetPicture(images.ILother, TableImages::kHoldUnlit);
         c.chkHold[i]->SetFaceColor(kHoldFaceColor);
+        const QString key = QString::number(i + 1);
+        c.chkHold[i]->setToolTip(QStringLiteral("Hold card %1 (key %1)").arg(key));
+        c.chkHold[i]->setAccessibleName(QStringLiteral("Hold %1").arg(key));
     }
     c.cmdEnd = Place<PictureButton>(client, TwipsRect(8160, -120, 1180, 285));
-    c.cmdEnd->SetPicture(images.ILdesign, TableImages::kEndGame);
+    c.cmdEnd->SetPicture(images.designPictures, TableImages::kEndGame);
     c.cmdEnd->hide();
     const QCursor hand = artwork::HandCursor();
     for (std::size_t i = 0; i < 5; ++i) {
@@ -91,6 +95,8 @@ void BuildButtonsAndCards(TableControls& c, QWidget* client, const TableImages& 
                                        static_cast<int>(i));
         c.pHand[i]->SetBackColor(kCardBoxColor);
         c.pHand[i]->setCursor(hand);
+        c.pHand[i]->setToolTip(
+            QStringLiteral("Click or press %1 to hold this card").arg(QString::number(i + 1)));
     }
 }
 

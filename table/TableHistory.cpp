@@ -22,10 +22,9 @@ TableHistory::TableHistory(frmMain& window, const TableHand& hand, const Perfect
     connect(&hand, &TableHand::Settled, &recorder_, &HistoryRecorder::Record);
     connect(&hand, &TableHand::Seated, &recorder_, &HistoryRecorder::BeginSession);
     // Hands at another table wait for its tables, which come with AdvisorReady.
-    connect(&hand, &TableHand::TableChanged, &recorder_,
-            [this, &hand] { recorder_.SetTable(hand.Pays()); });
-    connect(openReview, &QAction::triggered, this, &TableHistory::mnuReview_Click);
-    connect(openBankroll, &QAction::triggered, this, &TableHistory::mnuBankroll_Click);
+    connect(&hand, &TableHand::TableChanged, &recorder_, &HistoryRecorder::NewTable);
+    connect(openReview, &QAction::triggered, this, &TableHistory::ShowReview);
+    connect(openBankroll, &QAction::triggered, this, &TableHistory::ShowBankroll);
     connect(&recorder_, &HistoryRecorder::Opened, this, &TableHistory::StartLoader);
     connect(&recorder_, &HistoryRecorder::SessionBegun, this, &TableHistory::RefreshReview);
     connect(&recorder_, &HistoryRecorder::HandWritten, this, &TableHistory::FoldNewHands);
@@ -64,7 +63,7 @@ void TableHistory::StartLoader() {
 
 // Shown like the statistics: one window at most, brought to the front when open already. The
 // window shows at once, busy until its figures are read.
-void TableHistory::mnuReview_Click() {
+void TableHistory::ShowReview() {
     if (!review_) {
         review_ =
             new frmReview(&window_, recorder_.Stake(), [this](ReviewScope scope) { Ask(scope); });
@@ -89,7 +88,7 @@ void TableHistory::Ask(ReviewScope scope) {
 
 // The player's measured play from every session of theirs, read on a thread of its own with a
 // connection of its own (a million hands take most of a second); the window opens with it.
-void TableHistory::mnuBankroll_Click() {
+void TableHistory::ShowBankroll() {
     if (bankroll_) {
         bankroll_->show();
         bankroll_->raise();
@@ -127,7 +126,7 @@ void TableHistory::mnuBankroll_Click() {
 }
 
 void TableHistory::OpenBankroll(BankrollSetup setup) {
-    bankroll_ = new frmBankroll(&window_, std::move(setup));
+    bankroll_ = new BankrollWindow(&window_, std::move(setup));
     bankroll_->show();
     bankroll_->raise();
     bankroll_->activateWindow();

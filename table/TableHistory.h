@@ -14,7 +14,7 @@
 #include "game/PerfectPlay.h"
 #include "game/ReviewLoader.h"
 #include "game/TableHand.h"
-#include "windows/frmBankroll.h"
+#include "windows/BankrollWindow.h"
 #include "windows/frmReview.h"
 
 class frmMain;
@@ -22,20 +22,24 @@ class frmMain;
 class TableHistory : public QObject {
     Q_OBJECT
 public:
-    // Starts the history for the player already at the table; `openReview` and `openBankroll`
-    // are the menu entries of the review and the bankroll. Everything given outlives this object.
+    // Starts opening the history; `openReview` and `openBankroll` are the menu entries of the
+    // review and the bankroll. Everything given outlives this object. A session begins with
+    // BeginSession, with each player seated later, or else with the first hand settled.
     TableHistory(frmMain& window, const TableHand& hand, const PerfectPlay& tables,
                  QAction* openReview, QAction* openBankroll, GameContext& ctx);
     ~TableHistory() override;
 
+    // A session for the player now at the table, from now on.
+    void BeginSession() { recorder_.BeginSession(); }
+
     const HistoryRecorder& Recorder() const { return recorder_; }
-    frmReview* Review() const { return review_; }        // the open review window, or nullptr
-    frmBankroll* Bankroll() const { return bankroll_; }  // the open bankroll window, or nullptr
+    frmReview* Review() const { return review_; }           // the open review window, or nullptr
+    BankrollWindow* Bankroll() const { return bankroll_; }  // the open bankroll window, or nullptr
     const ReviewLoader* Loader() const { return loader_.get(); }  // null until the file is open
 
 public slots:
-    void mnuReview_Click();
-    void mnuBankroll_Click();
+    void ShowReview();
+    void ShowBankroll();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;  // the table closing
@@ -57,6 +61,6 @@ private:
     HistoryRecorder recorder_;
     QPointer<frmReview> review_;
     std::unique_ptr<ReviewLoader> loader_;
-    QPointer<frmBankroll> bankroll_;
+    QPointer<BankrollWindow> bankroll_;
     std::jthread measuring_;  // reads the player's measured play for the bankroll
 };

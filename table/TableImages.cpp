@@ -28,7 +28,7 @@ TableImages::TableImages()
       ILchartright(6, [](int n, qreal dpr) { return artwork::ChartRight(n, dpr); }),
       ILCaption(13, &artwork::Caption),
       ILother(7, &artwork::OtherPicture),
-      ILdesign(3, &DesignPicture) {}
+      designPictures(3, &DesignPicture) {}
 
 void TableImages::SetPays(const modcards::PayTable& table) {
     const qreal dpr = DevicePixelRatio();
@@ -44,7 +44,7 @@ void TableImages::SetPays(const modcards::PayTable& table) {
 
 void TableImages::SetDevicePixelRatio(qreal dpr) {
     for (ImageList& list : ILSuit) list.SetDevicePixelRatio(dpr);
-    for (ImageList* list : {&ILchartleft, &ILchartright, &ILCaption, &ILother, &ILdesign})
+    for (ImageList* list : {&ILchartleft, &ILchartright, &ILCaption, &ILother, &designPictures})
         list->SetDevicePixelRatio(dpr);
 }
 

@@ -5,13 +5,10 @@
 
 #include "assets/PictureWords.h"
 #include "controls/AccessibleTree.h"
-#include "engine/SettlementTable.h"
 #include "game/CardNames.h"
+#include "game/ResultDisplay.h"
 
 namespace {
-
-// ILother pictures of the deal button.
-constexpr int kDealFace = 2, kDrawFace = 3;
 
 // A settlement message as it is spoken: " \"Flush\"  + 15 Credits" reads "Flush + 15 Credits".
 QString Spoken(std::string_view message) {
@@ -20,17 +17,17 @@ QString Spoken(std::string_view message) {
 }
 
 // The category whose row `picture` of the `half` list lights; none (0) for the unlit picture.
-modcards::HandCategory LitCategory(modcards::ChartHalf half, int picture) {
+modcards::HandCategory LitCategory(ChartHalf half, int picture) {
     for (modcards::HandCategory code = 1; code < modcards::kCategoryCount; ++code) {
-        const modcards::SettlementRow& row = modcards::SettlementResult(code);
+        const ResultDisplay& row = ResultDisplayOf(code);
         if (row.chartHalf == half && row.chartPicture == picture) return code;
     }
     return modcards::kNoPayingHand;
 }
 
 QString DealFaceName(int picture) {
-    if (picture == kDealFace) return QStringLiteral("Deal");
-    if (picture == kDrawFace) return QStringLiteral("Draw");
+    if (picture == TableImages::kDealFace) return QStringLiteral("Deal");
+    if (picture == TableImages::kDrawFace) return QStringLiteral("Draw");
     return QString();
 }
 
@@ -44,19 +41,18 @@ void DescribeCards(const TableControls& c, const modcards::Hand& shown) {
 
 }  // namespace
 
-QString ChartName(modcards::ChartHalf half, int picture) {
+QString ChartName(ChartHalf half, int picture) {
     const modcards::HandCategory lit = LitCategory(half, picture);
     if (lit == modcards::kNoPayingHand) return QStringLiteral("Pay table: ") + ChartRows(half);
     return QStringLiteral("Pay table, lit: %1. %2")
-        .arg(Spoken(modcards::SettlementResult(lit).message), ChartRows(half));
+        .arg(Spoken(ResultDisplayOf(lit).message), ChartRows(half));
 }
 
-QString ChartRows(modcards::ChartHalf half) {
+QString ChartRows(ChartHalf half) {
     QStringList rows;
     for (int picture = 6; picture >= 2; --picture) {
         const modcards::HandCategory code = LitCategory(half, picture);
-        if (code != modcards::kNoPayingHand)
-            rows << Spoken(modcards::SettlementResult(code).message);
+        if (code != modcards::kNoPayingHand) rows << Spoken(ResultDisplayOf(code).message);
     }
     return rows.join(QStringLiteral(", "));
 }
@@ -64,10 +60,8 @@ QString ChartRows(modcards::ChartHalf half) {
 void DescribeTable(const TableControls& c, const modcards::Hand& shown) {
     const QString caption = artwork::CaptionText(c.ImgCaption->Picture().number);
     a11y::Rename(*c.ImgCaption, caption);
-    a11y::Rename(*c.pchartleft,
-                 ChartName(modcards::ChartHalf::Left, c.pchartleft->Picture().number));
-    a11y::Rename(*c.pchartright,
-                 ChartName(modcards::ChartHalf::Right, c.pchartright->Picture().number));
+    a11y::Rename(*c.pchartleft, ChartName(ChartHalf::Left, c.pchartleft->Picture().number));
+    a11y::Rename(*c.pchartright, ChartName(ChartHalf::Right, c.pchartright->Picture().number));
     DescribeCards(c, shown);
     a11y::Rename(*c.lblCredits, QStringLiteral("Credits: ") + c.lblCredits->text());
     a11y::Rename(*c.lblPNAME, QStringLiteral("Player: ") + c.lblPNAME->text());

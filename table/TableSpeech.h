@@ -4,7 +4,7 @@
 #include <QString>
 
 #include "engine/Card.h"
-#include "engine/SettlementTable.h"
+#include "game/ResultDisplay.h"
 #include "table/TableDesign.h"
 
 // Names every control of the table after what it shows: the deal button by its face ("Deal",
@@ -17,6 +17,6 @@ void DescribeTable(const TableControls& c, const modcards::Hand& shown);
 // A half of the pay chart showing `picture` of its list, read as its rows: "Pay table: 4 of a
 // Kind + 20 Credits, ..." with no row lit, else "Pay table, lit: Flush + 15 Credits. 4 of a Kind
 // + 20 Credits, ...".
-QString ChartName(modcards::ChartHalf half, int picture);
+QString ChartName(ChartHalf half, int picture);
 // The rows of that half, top to bottom: "4 of a Kind + 20 Credits, Full House + 20 Credits, ...".
-QString ChartRows(modcards::ChartHalf half);
+QString ChartRows(ChartHalf half);

@@ -5,9 +5,9 @@
 
 #include "assets/PictureWords.h"
 #include "controls/Announcer.h"
-#include "engine/SettlementTable.h"
 #include "game/CardNames.h"
 #include "game/HintTexts.h"
+#include "game/ResultDisplay.h"
 #include "game/TableHand.h"
 #include "table/HintPanel.h"
 
@@ -46,7 +46,7 @@ QString HoldSentence(const modcards::Card& card, bool held) {
 
 QString SettledSentence(const history::SettledHand& hand, const QString& balance) {
     const auto category = static_cast<modcards::HandCategory>(hand.category);
-    QString result = CaptionSentence(modcards::SettlementResult(category).captionPicture);
+    QString result = CaptionSentence(ResultDisplayOf(category).captionPicture);
     if (hand.pay != 0) result += QStringLiteral(", %1 credits").arg(hand.pay);
     return QStringLiteral("%1; balance %2. Your hand: %3")
         .arg(result, balance, CardList(hand.finalHand));

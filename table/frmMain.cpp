@@ -3,16 +3,14 @@
 #include "table/frmMain.h"
 
 #include <QCloseEvent>
-#include <QShortcut>
 
 #include "accounts/StatsText.h"
 #include "controls/AccessibleTree.h"
-#include "controls/HeldKeys.h"
 #include "controls/OnScreen.h"
-#include "controls/ReaderKeys.h"
 #include "controls/Twips.h"
 #include "game/BackupCommand.h"
 #include "game/PlayerAtTable.h"
+#include "table/TableKeys.h"
 #include "table/TableSpeech.h"
 #include "table/TableVoice.h"
 #include "windows/AuxWindows.h"
@@ -28,16 +26,12 @@ const QString kHitTag = QStringLiteral("Hit");
 const QColor kHeldTint(255, 255, 192);
 constexpr int kTintWidth = 1425;  // pixels: one stroke covers the whole card box
 
-// ILother pictures.
-constexpr int kDealFace = 2, kDrawFace = 3, kHoldUnlit = 5, kHoldDisabled = 6, kHoldLit = 7;
-constexpr int kChartUnlit = 1;
-
 bool ValidIndex(int index) {
     return index >= 0 && index < 5;
 }
 
-int ChartPicture(const TableHand& hand, modcards::ChartHalf half) {
-    return hand.LitHalf() == half ? hand.LitPicture() : kChartUnlit;
+int ChartPicture(const TableHand& hand, ChartHalf half) {
+    return hand.LitHalf() == half ? hand.LitPicture() : TableImages::kChartUnlit;
 }
 
 }  // namespace
@@ -49,7 +43,7 @@ frmMain::frmMain(GameContext& ctx, TableHand& hand, AuxWindows& aux)
     c_ = BuildTableDesign(*this, images_);
     voice_ = new TableVoice(*centralWidget(), hand_);
     Connect();
-    AddKeys();
+    AddTableKeys(*this);
     KeepOnScreen(*this);
     Form_Load();
 }
@@ -81,52 +75,12 @@ void frmMain::Connect() {
     connect(&hand_, &TableHand::Refilled, this, &frmMain::ShowBalance);
 }
 
-// Keys 1..5 act like clicks on the cards; Enter and Space like the deal button. They are the
-// table's own: typed in a window over it (even one it owns) they never play. A key held down
-// acts once: its repeats would otherwise deal and then draw with no holds, or flip a hold back,
-// whether they come to a shortcut or to the focused control.
-void frmMain::AddKeys() {
-    const auto addKey = [this](int key, auto action) {
-        auto* shortcut = new QShortcut(QKeySequence(key), this, action);
-        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
-    };
-    QSet<int> keys{Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space};
-    for (int i = 0; i < 5; ++i) {
-        addKey(Qt::Key_1 + i, [this, i] { pHand_Click(i); });
-        keys.insert(Qt::Key_1 + i);
-    }
-    for (int key : {Qt::Key_Return, Qt::Key_Enter}) addKey(key, [this] { cmdDeal_Click(); });
-    addKey(Qt::Key_Space, [this] { SpaceKey(); });
-    new HeldKeys(*this, keys);
-    new ReaderKeys(*this);
-
-    c_.cmdDeal->setToolTip(QStringLiteral("Deal, then draw (Enter or Space)"));
-    for (int i = 0; i < 5; ++i) {
-        const QString key = QString::number(i + 1);
-        c_.pHand[i]->setToolTip(QStringLiteral("Click or press %1 to hold this card").arg(key));
-        c_.chkHold[i]->setToolTip(QStringLiteral("Hold card %1 (key %1)").arg(key));
-        c_.chkHold[i]->setAccessibleName(QStringLiteral("Hold %1").arg(key));
-    }
-}
-
-// Space deals and draws, except on a focused card or hold button, which it toggles as a
-// keyboard user expects.
-void frmMain::SpaceKey() {
-    for (int i = 0; i < 5; ++i) {
-        if (focusWidget() == c_.pHand[i] || focusWidget() == c_.chkHold[i]) {
-            pHand_Click(i);
-            return;
-        }
-    }
-    cmdDeal_Click();
-}
-
 // ---- Start-up and window size ----
 
 void frmMain::Form_Load() {
     PlaceFrame();
     for (std::size_t i = 0; i < 5; ++i) {
-        c_.chkHold[i]->SetDisabledPicture(images_.ILother, kHoldDisabled);
+        c_.chkHold[i]->SetDisabledPicture(images_.ILother, TableImages::kHoldDisabled);
         c_.pHand[i]->hide();
         c_.chkHold[i]->setEnabled(false);
     }
@@ -213,13 +167,13 @@ void frmMain::ShowTable() {
     c_.lblCon->setText(hand_.Message());
     c_.ImgCaption->SetPicture(images_.ILCaption, hand_.CaptionPicture());
     ShowBalance();
-    c_.pchartright->SetPicture(images_.ILchartright,
-                               ChartPicture(hand_, modcards::ChartHalf::Right));
-    c_.pchartleft->SetPicture(images_.ILchartleft, ChartPicture(hand_, modcards::ChartHalf::Left));
+    c_.pchartright->SetPicture(images_.ILchartright, ChartPicture(hand_, ChartHalf::Right));
+    c_.pchartleft->SetPicture(images_.ILchartleft, ChartPicture(hand_, ChartHalf::Left));
     const bool holding = hand_.InPlay();
     for (HoldCheckBox* hold : c_.chkHold) hold->setEnabled(holding);
     c_.cmdDeal->Tag = holding ? kHitTag : kDealTag;
-    c_.cmdDeal->SetPicture(images_.ILother, holding ? kDrawFace : kDealFace);
+    c_.cmdDeal->SetPicture(images_.ILother,
+                           holding ? TableImages::kDrawFace : TableImages::kDealFace);
     c_.cmdDeal->setFocus();
     Describe();
 }
@@ -248,7 +202,8 @@ void frmMain::chkHold_Click(int Index) {
     if (!ValidIndex(Index)) return;
     HoldCheckBox* hold = c_.chkHold[static_cast<std::size_t>(Index)];
     hand_.SetHeld(Index, hold->Value() == 1);
-    hold->SetPicture(images_.ILother, hold->Value() == 1 ? kHoldLit : kHoldUnlit);
+    hold->SetPicture(images_.ILother,
+                     hold->Value() == 1 ? TableImages::kHoldLit : TableImages::kHoldUnlit);
 
     PictureBox* card = c_.pHand[static_cast<std::size_t>(Index)];
     card->ForeColor = kHeldTint;

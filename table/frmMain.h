@@ -51,8 +51,6 @@ protected:
 
 private:
     void Connect();
-    void AddKeys();
-    void SpaceKey();
     void Form_Load();
     void Form_Resize();
     void Form_Unload();

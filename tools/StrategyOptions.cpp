@@ -73,9 +73,7 @@ analysis::Pays ParsePays(std::string_view text) {
 
 StrategyOptions ParseStrategyOptions(const std::vector<std::string_view>& args) {
     StrategyOptions options;
-    PayTable game{};
-    InitTables(game);
-    options.pays = analysis::GamePays(game);
+    options.pays = analysis::GamePays();
     if (args.empty()) throw UsageError("no command given (try --help)");
     options.command = ParseCommand(args[0]);
     bool haveHand = false;

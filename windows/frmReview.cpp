@@ -132,12 +132,12 @@ frmReview::frmReview(QWidget* mainWindow, int stake, ReviewSource source)
         QStringLiteral("Saves every hand reviewed as comma-separated values"));
     cmdExport_->setFixedSize(kOkSize);
     cmdExport_->setEnabled(false);
-    connect(cmdExport_, &QPushButton::clicked, this, &frmReview::cmdExport_Click);
+    connect(cmdExport_, &QPushButton::clicked, this, &frmReview::ExportHands);
     QPushButton* ok = AddOkButton(this, QRect(QPoint(), kOkSize));
     ok->setFixedSize(kOkSize);
-    connect(ok, &QPushButton::clicked, this, &frmReview::cmdOK_Click);
+    connect(ok, &QPushButton::clicked, this, &QWidget::close);
     PressedByEscape(ok);
-    connect(tabScope_, &QTabBar::currentChanged, this, &frmReview::tabScope_Change);
+    connect(tabScope_, &QTabBar::currentChanged, this, &frmReview::ScopeChanged);
 
     // The name and the scope; the figures and the sentence beside the balance; the hands beside
     // the deal of the one selected. The plot and the lists take what the window gains or loses.
@@ -209,12 +209,8 @@ ReviewScope frmReview::Scope() const {
     return tabScope_->currentIndex() == 1 ? ReviewScope::AllSessions : ReviewScope::ThisSession;
 }
 
-void frmReview::tabScope_Change(int) {
+void frmReview::ScopeChanged(int) {
     Refresh();
-}
-
-void frmReview::cmdOK_Click() {
-    close();
 }
 
 void frmReview::SetExport(ReviewExport exportHands) {
@@ -222,7 +218,7 @@ void frmReview::SetExport(ReviewExport exportHands) {
     cmdExport_->setEnabled(bool(export_));
 }
 
-void frmReview::cmdExport_Click() {
+void frmReview::ExportHands() {
     if (export_) export_(Scope());
 }
 

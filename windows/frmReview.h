@@ -83,9 +83,8 @@ signals:
     void FiguresShown();  // a page was shown or hands were added to it
 
 public slots:
-    void tabScope_Change(int index);
-    void cmdOK_Click();  // unloads the window
-    void cmdExport_Click();
+    void ScopeChanged(int index);
+    void ExportHands();
 
 private:
     QTreeView* AddHandList(ReviewHandsModel* rows, const QString& name,

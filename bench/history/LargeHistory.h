@@ -66,8 +66,7 @@ private:
 
 inline history::HandRecord RowOf(const history::Session& session,
                                  const history::SettledHand& hand) {
-    return history::RecordOfHand(session, kNow, hand, GameAdvisor(), modcards::GamePayTable())
-        .record;
+    return history::RecordOfHand(session, kNow, hand, GameAdvisor()).record;
 }
 
 // Writes `hands` hands of `player` in `sessions` sessions into folder/History.db, made by

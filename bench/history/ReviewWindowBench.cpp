@@ -81,6 +81,7 @@ struct Table : TableScene<ScriptedDialogs> {
         strategy = AddStrategy();
         history = std::make_unique<TableHistory>(*window, hand, tables, strategy->Review(),
                                                  strategy->BankrollEntry(), ctx);
+        history->BeginSession();
         window->show();
         ready = QTest::qWaitFor(
             [&] {

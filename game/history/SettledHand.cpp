@@ -39,10 +39,9 @@ bool BuiltFor(const modcards::analysis::HoldAdvisor& advisor, const modcards::Pa
 }  // namespace
 
 RecordResult RecordOfHand(const Session& session, std::string_view playedAt,
-                          const SettledHand& hand, const modcards::analysis::HoldAdvisor& advisor,
-                          const modcards::PayTable& payTable) {
+                          const SettledHand& hand, const modcards::analysis::HoldAdvisor& advisor) {
     RecordResult result;
-    if (!BuiltFor(advisor, payTable)) {
+    if (!BuiltFor(advisor, hand.payTable)) {
         result.error = "the perfect-play tables were built for another pay table";
         return result;
     }
@@ -68,7 +67,7 @@ RecordResult RecordOfHand(const Session& session, std::string_view playedAt,
     row.holdEv = values->holdEv;
     row.bestEv = values->bestEv;
     row.mode = hand.mode;
-    row.pays = PaysText(payTable);
+    row.pays = PaysText(hand.payTable);
     return result;
 }
 

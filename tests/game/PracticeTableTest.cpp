@@ -36,6 +36,8 @@ TEST(PracticeTables, PresetsAndTypedTablesAreRead) {
     EXPECT_EQ(full.table->PaysText(), "800,200,25,15,9,5,3,2,2,1");
     EXPECT_EQ(full.table->PayTable(),
               (modcards::PayTable{5, 4000, 1000, 125, 75, 45, 25, 15, 10, 10, 5}));
+    // Read back from the table the hand plays, as the practice mark reads it.
+    EXPECT_EQ(PracticeTableOf(full.table->name, full.table->PayTable()), *full.table);
     EXPECT_EQ(ParsePracticeTable(QStringLiteral("notsouglyducks")).table->PaysText(),
               "800,200,25,16,10,4,4,3,2,1");
 

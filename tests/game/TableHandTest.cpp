@@ -111,7 +111,7 @@ TEST_F(HandAtTable, AWholeHandIsChargedDealtHeldDrawnPaidSavedAndCounted) {
     EXPECT_EQ(settled[0].pay, 80);
     EXPECT_EQ(hand.ShownBalance(), 275);
     EXPECT_EQ(hand.CaptionPicture(), 9);
-    EXPECT_EQ(hand.LitHalf(), modcards::ChartHalf::Left);
+    EXPECT_EQ(hand.LitHalf(), ChartHalf::Left);
     EXPECT_EQ(hand.LitPicture(), 3);
     EXPECT_EQ(Stored(), ctx.CurrentPlayer);
     EXPECT_EQ(Stored().Credits, 275);
@@ -121,12 +121,12 @@ TEST_F(HandAtTable, AWholeHandIsChargedDealtHeldDrawnPaidSavedAndCounted) {
 
 TEST_F(HandAtTable, ALosingHandUnlightsTheChartKeepsTheStakeAndIsCountedLost) {
     Play(kFullHouse, {0, 1, 2, 3, 4});
-    EXPECT_EQ(hand.LitHalf(), modcards::ChartHalf::Right);
+    EXPECT_EQ(hand.LitHalf(), ChartHalf::Right);
     Play(kNothing, {});
     EXPECT_EQ(hand.Shown(), modcards::ParseHand("As Kd Qs 8h Ts"));
     EXPECT_EQ(hand.Message(), "Try Again!");
     EXPECT_EQ(hand.CaptionPicture(), 13);
-    EXPECT_EQ(hand.LitHalf(), modcards::ChartHalf::None);
+    EXPECT_EQ(hand.LitHalf(), ChartHalf::None);
     EXPECT_EQ(hand.ShownBalance(), 200 - 5 + 20 - 5);
     EXPECT_EQ(settled[1].category, 0);
     EXPECT_EQ(settled[1].pay, 0);
@@ -206,7 +206,7 @@ TEST_F(HandAtOtherTable, ChargesItsStakeAndPaysItsOwnPays) {
     EXPECT_EQ(settled[0].pay, 3);
     EXPECT_EQ(hand.ShownBalance(), 200 - 1 + 3);
     EXPECT_EQ(Stored().Credits, 202);
-    EXPECT_EQ(hand.LitHalf(), modcards::ChartHalf::Right);
+    EXPECT_EQ(hand.LitHalf(), ChartHalf::Right);
     Play(kDeuceAndNines, {0, 1, 2});
     EXPECT_EQ(settled[1].pay, 15);
     EXPECT_EQ(Stored().Credits, 216);

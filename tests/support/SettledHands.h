@@ -11,7 +11,6 @@ inline history::SettledHand SettledByTheTable(const modcards::Hand& dealt, modca
                                               const modcards::Hand& finalHand) {
     history::SettledHand hand{dealt, held, finalHand};
     hand.category = modcards::EvaluateHand(finalHand);
-    hand.pay =
-        hand.category == modcards::kNoPayingHand ? 0 : modcards::GamePayTable()[hand.category];
+    hand.pay = modcards::PayOf(hand.payTable, modcards::HandCategory(hand.category));
     return hand;
 }

@@ -23,7 +23,7 @@ protected:
         strategy->ChartEntry()->trigger();
         ASSERT_NE(Chart(), nullptr);
     }
-    frmChart* Chart() const { return strategy->Chart().Chart(); }
+    ChartWindow* Chart() const { return strategy->Chart().Chart(); }
     int PlayedLine() const { return GameChart().PlayHand(hand.Cards()).line; }
 
     std::unique_ptr<StrategyMenu> strategy;  // goes before the window
@@ -35,7 +35,7 @@ TEST_F(ChartAtTable, OpensOnceFromTheStrategyMenu) {
     for (QAction* action : qobject_cast<QMenu*>(strategy->ChartEntry()->parent())->actions())
         entries << action->text();
     EXPECT_TRUE(entries.contains("Strategy &Chart"));
-    frmChart* first = Chart();
+    ChartWindow* first = Chart();
     strategy->ChartEntry()->trigger();
     EXPECT_EQ(Chart(), first);
     EXPECT_TRUE(first->isVisible());
@@ -50,7 +50,7 @@ TEST_F(ChartAtTable, LightsTheLineOfTheHandHeldAndNoneAfterTheDraw) {
         ASSERT_TRUE(hand.InPlay());
         const int line = PlayedLine();
         EXPECT_EQ(Chart()->LitLine(), line) << deal;
-        EXPECT_TRUE(Chart()->lblDeal()->text().contains(
+        EXPECT_TRUE(Chart()->dealLabel()->text().contains(
             QString::fromStdString(GameChart().Lines()[std::size_t(line)].Text()) + "; "));
         ClickDeal();
         EXPECT_EQ(Chart()->LitLine(), -1) << deal;
@@ -65,16 +65,16 @@ TEST_F(ChartAtTable, SaysWhetherTheHoldFollowsTheLine) {
     ClickDeal();
     const int line = PlayedLine();
     const modcards::HoldMask chartHold = GameChart().PlayHand(hand.Cards()).keptSlots;
-    EXPECT_TRUE(Chart()->lblDeal()->text().endsWith("; your hold keeps no card."));
+    EXPECT_TRUE(Chart()->dealLabel()->text().endsWith("; your hold keeps no card."));
     for (int slot = 0; slot < 5; ++slot)
         if ((chartHold >> slot) & 1u) ClickHold(slot);
     EXPECT_EQ(Chart()->LitLine(), line);
-    EXPECT_TRUE(Chart()->lblDeal()->text().endsWith("; your hold follows it."));
+    EXPECT_TRUE(Chart()->dealLabel()->text().endsWith("; your hold follows it."));
     ClickHold(3);  // the 7♠ too: a hold the chart does not play
     EXPECT_EQ(Chart()->LitLine(), line);
-    EXPECT_TRUE(Chart()->lblDeal()->text().contains("; your hold keeps "));
-    EXPECT_TRUE(Chart()->lblDeal()->text().endsWith(" instead."));
-    EXPECT_EQ(Chart()->lblDeal()->accessibleName(), Chart()->lblDeal()->text());
+    EXPECT_TRUE(Chart()->dealLabel()->text().contains("; your hold keeps "));
+    EXPECT_TRUE(Chart()->dealLabel()->text().endsWith(" instead."));
+    EXPECT_EQ(Chart()->dealLabel()->accessibleName(), Chart()->dealLabel()->text());
 }
 
 TEST_F(ChartAtTable, OpenedMidHandLightsTheHandsLine) {

@@ -207,9 +207,9 @@ TEST_F(TableHandHistory, SessionReviewOpensOnceForThePlayerAtTheTable) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return strategy->Tables().Advisor() != nullptr; }, 20000));
     strategy->BankrollEntry()->trigger();  // opens once the measured play is read
     ASSERT_TRUE(QTest::qWaitFor([&] { return history->Bankroll() != nullptr; }, 20000));
-    frmBankroll* bankroll = history->Bankroll();
+    BankrollWindow* bankroll = history->Bankroll();
     EXPECT_TRUE(bankroll->isVisible());
-    EXPECT_TRUE(bankroll->lblModel()->text().contains("over your 1 hand ("));
+    EXPECT_TRUE(bankroll->modelLabel()->text().contains("over your 1 hand ("));
     c().cmdEnd->click();
     EXPECT_FALSE(review->isVisible());
     EXPECT_FALSE(bankroll->isVisible());
@@ -227,6 +227,7 @@ std::vector<QString> HistoryNews(const ScriptedDialogs& dialogs) {
 // and are written once it lets go; the player hears once of each.
 TEST_F(TableHandHistory, HandsHeldUpByAnotherCopyWaitAndAreWrittenWhenItLetsGo) {
     OpenWithHistory();
+    history->BeginSession();
     ASSERT_TRUE(QTest::qWaitFor([&] { return history->Recorder().SessionId() != 0; }, 20000));
     sqlite3* other = nullptr;
     ASSERT_EQ(sqlite3_open((Folder() / "History.db").c_str(), &other), SQLITE_OK);

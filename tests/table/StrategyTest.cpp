@@ -152,7 +152,7 @@ TEST_F(Hint, AskedBeforeTheTablesAreReadyShowsAsSoonAsTheyAre) {
     deck.Queue(kDeuce);
     // No event has run yet, so the work has not even started.
     window->cmdDeal_Click();
-    strategy->mnuHint_Click();
+    strategy->ToggleHint();
     ASSERT_TRUE(HintShown());
     EXPECT_TRUE(strategy->Panel().Holds().empty());
     EXPECT_TRUE(strategy->Panel().Text().startsWith("Working out"));

@@ -7,7 +7,7 @@
 #include "table/StrategyMenu.h"
 #include "table/TableHistory.h"
 #include "tests/table/TableFixture.h"
-#include "windows/frmChart.h"
+#include "windows/ChartWindow.h"
 #include "windows/frmReview.h"
 
 namespace {

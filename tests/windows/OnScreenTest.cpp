@@ -8,9 +8,9 @@
 #include <QTest>
 
 #include "engine/analysis/GameChart.h"
-#include "windows/frmAnalyse.h"
-#include "windows/frmBankroll.h"
-#include "windows/frmChart.h"
+#include "windows/AnalyserWindow.h"
+#include "windows/BankrollWindow.h"
+#include "windows/ChartWindow.h"
 #include "windows/frmRankings.h"
 #include "windows/frmReview.h"
 #include "windows/frmStats.h"
@@ -33,13 +33,13 @@ TEST(WindowsOnScreen, OpenInsideTheAreaOfTheirTablesScreenShrinkingOnlyWhatMayRe
     ASSERT_TRUE(QTest::qWaitForWindowActive(&table));
     ASSERT_EQ(table.screen(), QGuiApplication::screens()[1]);
 
-    auto* chart =
-        new frmChart(&table, modcards::analysis::GameChart(), modcards::analysis::GameChartAudit());
+    auto* chart = new ChartWindow(&table, modcards::analysis::GameChart(),
+                                  modcards::analysis::GameChartAudit());
     auto* review = new frmReview(&table, 5, NoHands);
-    auto* bankroll = new frmBankroll(&table, {"Ann", nullptr, 0, 0, {}});
+    auto* bankroll = new BankrollWindow(&table, {"Ann", nullptr, 0, 0, {}});
     auto* stats = new frmStats(&table);
     auto* rankings = new frmRankings();  // no parent: the active window is its table
-    auto* analyse = new frmAnalyse(
+    auto* analyse = new AnalyserWindow(
         &table, {modcards::analysis::GamePays(), 5, &modcards::analysis::GameChart(), nullptr});
     const QSize statsSize = stats->size(), rankingsSize = rankings->size();
     for (QWidget* window :

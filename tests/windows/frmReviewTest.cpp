@@ -23,9 +23,8 @@ HandRecord Played(std::int64_t id, const char* dealt, history::HeldSlots held,
                   const char* finalHand) {
     const history::SettledHand hand =
         SettledByTheTable(modcards::ParseHand(dealt), held, modcards::ParseHand(finalHand));
-    history::RecordResult made =
-        history::RecordOfHand({1, "Ann", "2025-12-09T12:00:00"}, "2025-12-09T12:00:00", hand,
-                              GameAdvisor(), modcards::GamePayTable());
+    history::RecordResult made = history::RecordOfHand({1, "Ann", "2025-12-09T12:00:00"},
+                                                       "2025-12-09T12:00:00", hand, GameAdvisor());
     EXPECT_EQ(made.error, "");
     made.record.id = id;
     return made.record;

@@ -79,18 +79,18 @@ int main(int argc, char** argv) {
             if (exception)
                 for (int slot : {0, 1, 2, 3}) window.pHand_Click(slot);
             strategy.ChartEntry()->trigger();
-            frmChart* chart = strategy.Chart().Chart();
+            ChartWindow* chart = strategy.Chart().Chart();
             chart->move(
                 window.screen()->availableGeometry().right() - chart->frameGeometry().width(), 0);
         } else if (mode.startsWith("analyse")) {
             strategy.AnalyseEntry()->trigger();
-            frmAnalyse* analyser = strategy.Analyser();
-            analyser->txtCards()->setText(QStringLiteral("Kh 2c Qh 7s 5d"));
-            analyser->cmdAnalyse_Click();
-            analyser->lstHolds()->setCurrentItem(analyser->lstHolds()->topLevelItem(1));
+            AnalyserWindow* analyser = strategy.Analyser();
+            analyser->cardsEdit()->setText(QStringLiteral("Kh 2c Qh 7s 5d"));
+            analyser->AnalyseTyped();
+            analyser->holdsList()->setCurrentItem(analyser->holdsList()->topLevelItem(1));
             if (mode == "analyse-typo") {
-                analyser->txtCards()->setText(QStringLiteral("Kh 2c Qh 7s 5x"));
-                analyser->cmdAnalyse_Click();
+                analyser->cardsEdit()->setText(QStringLiteral("Kh 2c Qh 7s 5x"));
+                analyser->AnalyseTyped();
             }
         }
     });

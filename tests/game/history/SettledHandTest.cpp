@@ -19,7 +19,7 @@ const history::Session kSession{7, "Alice", "2024-05-01T14:00:00"};
 history::RecordResult Row(const char* dealt, history::HeldSlots held, const char* finalHand) {
     return RecordOfHand(kSession, "2024-05-01T14:03:22",
                         SettledByTheTable(ParseHand(dealt), held, ParseHand(finalHand)),
-                        GameAdvisor(), modcards::GamePayTable());
+                        GameAdvisor());
 }
 
 TEST(SettledHandRows, StandingPatIsWorthExactlyThePay) {
@@ -65,9 +65,9 @@ TEST(SettledHandRows, HandsThatCannotHaveBeenPlayedAreRefusedInWords) {
               "the final cards do not follow from the dealt cards and the hold");
     EXPECT_EQ(Row("Ah 2c 5d 9s Kh", 0b100000, "Ah 2c 5d 9s Kh").error,
               "the dealt cards are not five different cards of the deck");
-    modcards::PayTable other = modcards::GamePayTable();
-    other[1] = 4000;
-    EXPECT_EQ(RecordOfHand(kSession, "2024-05-01T14:03:22", {}, GameAdvisor(), other).error,
+    history::SettledHand other;
+    other.payTable[1] = 4000;
+    EXPECT_EQ(RecordOfHand(kSession, "2024-05-01T14:03:22", other, GameAdvisor()).error,
               "the perfect-play tables were built for another pay table");
 }
 

@@ -1,5 +1,5 @@
 // The hand analyser window.
-#include "windows/frmAnalyse.h"
+#include "windows/AnalyserWindow.h"
 
 #include <QBoxLayout>
 #include <QHeaderView>
@@ -73,72 +73,73 @@ QString ExactText(const Fraction& value) {
 
 }  // namespace
 
-frmAnalyse::frmAnalyse(QWidget* mainWindow, AnalysedTable table)
+AnalyserWindow::AnalyserWindow(QWidget* mainWindow, AnalysedTable table)
     : QWidget(mainWindow), table_(std::move(table)) {
     SetUpSizableWindow(this, Qt::Tool, QStringLiteral("Analyse a Hand"), kSize, Qt::white);
     const QFont sentenceFont = fonts::Garamond(12.75);
 
     deck_ = new DeckPicker(this);
-    txtCards_ = new QLineEdit(this);
-    txtCards_->setObjectName(QStringLiteral("txtCards"));
-    txtCards_->setAccessibleName(QStringLiteral("Five cards"));
-    txtCards_->setPlaceholderText(QStringLiteral("Ah 2c 5d 9s Kh"));
-    txtCards_->setFont(fonts::SansSerif(12));
-    QPushButton* analyse =
-        AddButton(this, QStringLiteral("cmdAnalyse"), QStringLiteral("&Analyse"), QRect(), kOrange);
+    cardsEdit_ = new QLineEdit(this);
+    cardsEdit_->setObjectName(QStringLiteral("cardsEdit"));
+    cardsEdit_->setAccessibleName(QStringLiteral("Five cards"));
+    cardsEdit_->setPlaceholderText(QStringLiteral("Ah 2c 5d 9s Kh"));
+    cardsEdit_->setFont(fonts::SansSerif(12));
+    QPushButton* analyse = AddButton(this, QStringLiteral("analyseButton"),
+                                     QStringLiteral("&Analyse"), QRect(), kOrange);
     analyse->setFixedSize(kOkSize);
-    lblMessage_ = AddLabel(this, QStringLiteral("lblMessage"), QString(), QRect(), sentenceFont,
-                           Qt::AlignLeft | Qt::AlignTop, Qt::black);
-    lblMessage_->setTextFormat(Qt::PlainText);
-    lblMessage_->setMinimumWidth(240);
+    messageLabel_ = AddLabel(this, QStringLiteral("messageLabel"), QString(), QRect(), sentenceFont,
+                             Qt::AlignLeft | Qt::AlignTop, Qt::black);
+    messageLabel_->setTextFormat(Qt::PlainText);
+    messageLabel_->setMinimumWidth(240);
     const QString unit = QStringLiteral(
                              "Every figure is exact, over every draw: pays and average "
                              "pays in credits for a stake of %1.")
                              .arg(table_.stake);
-    QLabel* lblUnit = AddLabel(this, QStringLiteral("lblUnit"), unit, QRect(),
-                               fonts::Garamond(11, false), Qt::AlignLeft | Qt::AlignTop, Qt::black);
+    QLabel* unitLabel =
+        AddLabel(this, QStringLiteral("unitLabel"), unit, QRect(), fonts::Garamond(11, false),
+                 Qt::AlignLeft | Qt::AlignTop, Qt::black);
 
-    lstHolds_ =
-        AddList(this, QStringLiteral("lstHolds"), QStringLiteral("Every hold, best first"),
+    holdsList_ =
+        AddList(this, QStringLiteral("holdsList"), QStringLiteral("Every hold, best first"),
                 {QStringLiteral("Rank"), QStringLiteral("Keep"), QStringLiteral("Average pay"),
                  QStringLiteral("Exact"), QStringLiteral("Chart line")},
                 kHoldsMinimumSize);
     const std::array<int, 4> holdWidths = {44, 110, 96, 124};
     for (int column = 0; column < int(holdWidths.size()); ++column)
-        lstHolds_->setColumnWidth(column, holdWidths[std::size_t(column)]);
-    lstHolds_->setColumnHidden(kLineColumn, table_.chart == nullptr);
-    lblHold_ = AddLabel(this, QStringLiteral("lblHold"), QString(), QRect(), sentenceFont,
-                        Qt::AlignLeft | Qt::AlignVCenter, Qt::black, kSentenceGround);
-    lblHold_->setTextFormat(Qt::PlainText);
-    lblHold_->setMargin(4);
-    lstFinals_ = AddList(
-        this, QStringLiteral("lstFinals"), QStringLiteral("Final hands of the selected hold"),
+        holdsList_->setColumnWidth(column, holdWidths[std::size_t(column)]);
+    holdsList_->setColumnHidden(kLineColumn, table_.chart == nullptr);
+    holdLabel_ = AddLabel(this, QStringLiteral("holdLabel"), QString(), QRect(), sentenceFont,
+                          Qt::AlignLeft | Qt::AlignVCenter, Qt::black, kSentenceGround);
+    holdLabel_->setTextFormat(Qt::PlainText);
+    holdLabel_->setMargin(4);
+    finalsList_ = AddList(
+        this, QStringLiteral("finalsList"), QStringLiteral("Final hands of the selected hold"),
         {QStringLiteral("Final hand"), QStringLiteral("Pays"), QStringLiteral("Ways"),
          QStringLiteral("Probability"), QStringLiteral("Return")},
         kFinalsMinimumSize);
     const std::array<int, 4> finalWidths = {162, 56, 70, 96};
     for (int column = 0; column < int(finalWidths.size()); ++column)
-        lstFinals_->setColumnWidth(column, finalWidths[std::size_t(column)]);
-    lstFinals_->setSelectionMode(QAbstractItemView::NoSelection);
-    lstFinals_->headerItem()->setToolTip(
+        finalsList_->setColumnWidth(column, finalWidths[std::size_t(column)]);
+    finalsList_->setSelectionMode(QAbstractItemView::NoSelection);
+    finalsList_->headerItem()->setToolTip(
         kReturnColumn, QStringLiteral("Probability times pay: the rows add up to the average pay"));
 
     QPushButton* ok = AddOkButton(this, QRect(QPoint(), kOkSize));
     ok->setFixedSize(kOkSize);
     PressedByEscape(ok);
-    connect(ok, &QPushButton::clicked, this, &frmAnalyse::cmdOK_Click);
-    connect(analyse, &QPushButton::clicked, this, &frmAnalyse::cmdAnalyse_Click);
-    connect(txtCards_, &QLineEdit::returnPressed, this, &frmAnalyse::cmdAnalyse_Click);
-    connect(deck_, &DeckPicker::PickedChanged, this, &frmAnalyse::Deck_PickedChanged);
+    connect(ok, &QPushButton::clicked, this, &QWidget::close);
+    connect(analyse, &QPushButton::clicked, this, &AnalyserWindow::AnalyseTyped);
+    connect(cardsEdit_, &QLineEdit::returnPressed, this, &AnalyserWindow::AnalyseTyped);
+    connect(deck_, &DeckPicker::PickedChanged, this, &AnalyserWindow::Deck_PickedChanged);
     connect(deck_, &DeckPicker::HandFull, this, [this] {
         Say(QStringLiteral("Five cards are picked: click one of them to put it back first."), true);
     });
-    connect(lstHolds_, &QTreeWidget::currentItemChanged, this, &frmAnalyse::ShowFinals);
+    connect(holdsList_, &QTreeWidget::currentItemChanged, this, &AnalyserWindow::ShowFinals);
 
     // The deck beside the typed cards and what to do; the holds beside the selected one's
     // final hands, both taking what the window gains or loses.
     auto* typing = new QHBoxLayout;
-    typing->addWidget(txtCards_, 1);
+    typing->addWidget(cardsEdit_, 1);
     typing->addWidget(analyse);
     auto* hand = new QHBoxLayout;
     for (std::size_t slot = 0; slot < pHand_.size(); ++slot) {
@@ -153,17 +154,17 @@ frmAnalyse::frmAnalyse(QWidget* mainWindow, AnalysedTable table)
         AddHeading(this, QStringLiteral("lblTitle"), QStringLiteral("Analyse a Hand"), QRect()));
     side->addLayout(typing);
     side->addLayout(hand);
-    side->addWidget(lblMessage_, 1);
-    side->addWidget(lblUnit);
+    side->addWidget(messageLabel_, 1);
+    side->addWidget(unitLabel);
     auto* top = new QHBoxLayout;
     top->addWidget(deck_, 0, Qt::AlignTop);
     top->addSpacing(6);
     top->addLayout(side, 1);
     auto* selected = new QVBoxLayout;
-    selected->addWidget(lblHold_);
-    selected->addWidget(lstFinals_, 1);
+    selected->addWidget(holdLabel_);
+    selected->addWidget(finalsList_, 1);
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(lstHolds_, 3);
+    bottom->addWidget(holdsList_, 3);
     bottom->addLayout(selected, 2);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 6);
@@ -175,7 +176,7 @@ frmAnalyse::frmAnalyse(QWidget* mainWindow, AnalysedTable table)
         advisor_ = table_.advisor;
     } else {
         tables_ = std::make_unique<PerfectPlay>(table_.pays);
-        connect(tables_.get(), &PerfectPlay::AdvisorReady, this, &frmAnalyse::TablesReady);
+        connect(tables_.get(), &PerfectPlay::AdvisorReady, this, &AnalyserWindow::TablesReady);
         connect(tables_.get(), &PerfectPlay::Failed, this, [this] {
             Say(QStringLiteral("The exact values could not be worked out: %1")
                     .arg(tables_->Failure()),
@@ -184,16 +185,16 @@ frmAnalyse::frmAnalyse(QWidget* mainWindow, AnalysedTable table)
         tables_->Start();
     }
     Forget();
-    txtCards_->setFocus();
+    cardsEdit_->setFocus();
 }
 
-void frmAnalyse::TablesReady() {
+void AnalyserWindow::TablesReady() {
     advisor_ = tables_->SharedAdvisor();
     if (waiting_) Analyse(*std::exchange(waiting_, std::nullopt));
 }
 
-void frmAnalyse::cmdAnalyse_Click() {
-    const TypedHand typed = ReadTypedHand(txtCards_->text());
+void AnalyserWindow::AnalyseTyped() {
+    const TypedHand typed = ReadTypedHand(cardsEdit_->text());
     if (!typed.hand) {
         Say(typed.error, true);
         return;
@@ -202,9 +203,9 @@ void frmAnalyse::cmdAnalyse_Click() {
     Analyse(*typed.hand);
 }
 
-void frmAnalyse::Deck_PickedChanged() {
+void AnalyserWindow::Deck_PickedChanged() {
     const std::vector<modcards::Card>& picked = deck_->Picked();
-    txtCards_->setText(QString::fromStdString(modcards::FormatCards(picked)));
+    cardsEdit_->setText(QString::fromStdString(modcards::FormatCards(picked)));
     if (picked.size() < 5) {
         Forget();
         return;
@@ -214,7 +215,7 @@ void frmAnalyse::Deck_PickedChanged() {
     Analyse(dealt);
 }
 
-void frmAnalyse::Analyse(const modcards::Hand& dealt) {
+void AnalyserWindow::Analyse(const modcards::Hand& dealt) {
     if (!advisor_) {
         waiting_ = dealt;
         Say(QStringLiteral("Working out the exact values of this table: a moment."));
@@ -227,10 +228,10 @@ void frmAnalyse::Analyse(const modcards::Hand& dealt) {
 }
 
 // Fewer than five cards: no holds to show.
-void frmAnalyse::Forget() {
+void AnalyserWindow::Forget() {
     analysis_.reset();
     waiting_.reset();
-    lstHolds_->clear();
+    holdsList_->clear();
     ShowFinals();
     const auto more = 5 - deck_->Picked().size();
     Say(deck_->Picked().empty()
@@ -238,15 +239,15 @@ void frmAnalyse::Forget() {
             : QStringLiteral("Pick %1 more card%2.").arg(more).arg(more == 1 ? "" : "s"));
 }
 
-void frmAnalyse::ShowHolds() {
+void AnalyserWindow::ShowHolds() {
     const auto& holds = analysis_->holds;
-    lstHolds_->clear();
+    holdsList_->clear();
     for (std::size_t i = 0; i < holds.size(); ++i) {
         const HoldAnalysis& entry = holds[i];
         const bool tied = (i > 0 && holds[i - 1].hold.rank == entry.hold.rank) ||
                           (i + 1 < holds.size() && holds[i + 1].hold.rank == entry.hold.rank);
         const Fraction credits = InCredits(entry.hold.ExpectedPay(table_.pays), table_.stake);
-        auto* row = new QTreeWidgetItem(lstHolds_);
+        auto* row = new QTreeWidgetItem(holdsList_);
         row->setText(kRankColumn, QString::number(entry.hold.rank) + (tied ? "=" : ""));
         row->setText(kKeepColumn,
                      KeptCards(analysis_->dealt, HoldHint{entry.hold.keptSlots, 0, 0, false}));
@@ -259,18 +260,18 @@ void frmAnalyse::ShowHolds() {
                                           ? ChartLineTitle(*table_.chart, entry.chartLine)
                                           : QString::fromStdString(entry.chartText));
         row->setToolTip(kLineColumn, row->text(kLineColumn));
-        NameCells(*lstHolds_, *row);
+        NameCells(*holdsList_, *row);
     }
-    lstHolds_->setCurrentItem(lstHolds_->topLevelItem(0));
+    holdsList_->setCurrentItem(holdsList_->topLevelItem(0));
 }
 
-void frmAnalyse::ShowFinals() {
-    lstFinals_->clear();
+void AnalyserWindow::ShowFinals() {
+    finalsList_->clear();
     const int row =
-        lstHolds_->currentItem() ? lstHolds_->indexOfTopLevelItem(lstHolds_->currentItem()) : -1;
+        holdsList_->currentItem() ? holdsList_->indexOfTopLevelItem(holdsList_->currentItem()) : -1;
     if (!analysis_ || row < 0) {
-        lblHold_->setText(QStringLiteral("No hold selected."));
-        lblHold_->setAccessibleName(lblHold_->text());
+        holdLabel_->setText(QStringLiteral("No hold selected."));
+        holdLabel_->setAccessibleName(holdLabel_->text());
         ShowHand(0x1F);
         return;
     }
@@ -285,7 +286,7 @@ void frmAnalyse::ShowFinals() {
         const Fraction pay = InCredits(
             Fraction::Of(pays.perCategory[std::size_t(category)], pays.unit), table_.stake);
         const Fraction chance = entry.Probability(category);
-        auto* line = new QTreeWidgetItem(lstFinals_);
+        auto* line = new QTreeWidgetItem(finalsList_);
         line->setText(kHandColumn, FinalHandName(category));
         line->setText(kPaysColumn, DecimalText(pay, 2));
         line->setText(kWaysColumn, WaysText(count));
@@ -295,32 +296,32 @@ void frmAnalyse::ShowFinals() {
                                                  kDecimals));
         ways += count;
     }
-    auto* all = new QTreeWidgetItem(lstFinals_);
+    auto* all = new QTreeWidgetItem(finalsList_);
     all->setText(kHandColumn, QStringLiteral("All draws"));
     all->setText(kWaysColumn, WaysText(ways));
     all->setText(kChanceColumn, DecimalText(Fraction::Of(ways, entry.hold.drawCount), 0));
     all->setText(kReturnColumn, DecimalText(average, kDecimals));
-    for (int i = 0; i < lstFinals_->topLevelItemCount(); ++i)
-        NameCells(*lstFinals_, *lstFinals_->topLevelItem(i));
-    QFont bold = lstFinals_->font();
+    for (int i = 0; i < finalsList_->topLevelItemCount(); ++i)
+        NameCells(*finalsList_, *finalsList_->topLevelItem(i));
+    QFont bold = finalsList_->font();
     bold.setBold(true);
-    for (int column = 0; column < lstFinals_->columnCount(); ++column) {
+    for (int column = 0; column < finalsList_->columnCount(); ++column) {
         all->setFont(column, bold);
-        for (int i = 0; i < lstFinals_->topLevelItemCount(); ++i)
+        for (int i = 0; i < finalsList_->topLevelItemCount(); ++i)
             if (column != kHandColumn)
-                lstFinals_->topLevelItem(i)->setTextAlignment(column,
-                                                              Qt::AlignRight | Qt::AlignVCenter);
+                finalsList_->topLevelItem(i)->setTextAlignment(column,
+                                                               Qt::AlignRight | Qt::AlignVCenter);
     }
     QString text =
         QStringLiteral("Keep %1: %2 credits on average over %3 draws")
             .arg(KeptCards(analysis_->dealt, HoldHint{entry.hold.keptSlots, 0, 0, false}),
                  DecimalText(average, kDecimals), WaysText(entry.hold.drawCount));
-    if (table_.chart) text += QStringLiteral("; ") + lstHolds_->currentItem()->text(kLineColumn);
-    lblHold_->setText(text + u'.');
-    lblHold_->setAccessibleName(lblHold_->text());
+    if (table_.chart) text += QStringLiteral("; ") + holdsList_->currentItem()->text(kLineColumn);
+    holdLabel_->setText(text + u'.');
+    holdLabel_->setAccessibleName(holdLabel_->text());
 }
 
-void frmAnalyse::ShowHand(std::uint8_t kept) {
+void AnalyserWindow::ShowHand(std::uint8_t kept) {
     std::vector<modcards::Card> cards = deck_->Picked();
     if (analysis_) cards.assign(analysis_->dealt.begin(), analysis_->dealt.end());
     for (std::size_t slot = 0; slot < pHand_.size(); ++slot) {
@@ -338,14 +339,10 @@ void frmAnalyse::ShowHand(std::uint8_t kept) {
     }
 }
 
-void frmAnalyse::Say(const QString& message, bool refusal) {
-    lblMessage_->setText(message);
-    lblMessage_->setAccessibleName(message);
-    QPalette palette = lblMessage_->palette();
+void AnalyserWindow::Say(const QString& message, bool refusal) {
+    messageLabel_->setText(message);
+    messageLabel_->setAccessibleName(message);
+    QPalette palette = messageLabel_->palette();
     palette.setColor(QPalette::WindowText, refusal ? kRefusal : QColor(Qt::black));
-    lblMessage_->setPalette(palette);
-}
-
-void frmAnalyse::cmdOK_Click() {
-    close();
+    messageLabel_->setPalette(palette);
 }

@@ -11,7 +11,7 @@
 #include "engine/analysis/RiskOfRuin.h"
 #include "game/Bankroll.h"
 #include "tests/support/GameAdvisor.h"
-#include "windows/frmBankroll.h"
+#include "windows/BankrollWindow.h"
 
 namespace {
 
@@ -21,27 +21,27 @@ std::shared_ptr<const HoldAdvisor> SharedAdvisor() {
     return {&GameAdvisor(), [](const HoldAdvisor*) {}};  // kept for the whole run
 }
 
-const BankrollFigures& WorkedOut(frmBankroll& window) {
+const BankrollFigures& WorkedOut(BankrollWindow& window) {
     if (window.Work()->Busy()) {
-        EXPECT_FALSE(window.cmdWorkOut()->isEnabled());
+        EXPECT_FALSE(window.workOutButton()->isEnabled());
         QSignalSpy ready(window.Work(), &BankrollWork::Ready);
         EXPECT_TRUE(ready.wait(60000));
     }
-    EXPECT_TRUE(window.cmdWorkOut()->isEnabled());
+    EXPECT_TRUE(window.workOutButton()->isEnabled());
     return *window.Work()->Figures();
 }
 
 // Asks again once the answer to the last ask is in.
-void Ask(frmBankroll& window, int bankroll, int hands, int goal) {
+void Ask(BankrollWindow& window, int bankroll, int hands, int goal) {
     if (window.Work()->Busy()) WorkedOut(window);
-    window.txtBankroll()->setValue(bankroll);
-    window.txtHands()->setValue(hands);
-    window.txtGoal()->setValue(goal);
-    window.cmdWorkOut()->click();
+    window.bankrollBox()->setValue(bankroll);
+    window.handsBox()->setValue(hands);
+    window.goalBox()->setValue(goal);
+    window.workOutButton()->click();
 }
 
 TEST(BankrollWindow, PerfectPlaysFiguresAreTheRiskOfRuinsAndNoMistakesArePerfectPlay) {
-    frmBankroll window(nullptr, {"Ann", SharedAdvisor(), 0, 120, {}});
+    BankrollWindow window(nullptr, {"Ann", SharedAdvisor(), 0, 120, {}});
     Ask(window, 203, 300, 403);  // 40 bets and 3 credits; the goal: 80 bets and the 3 credits
     const BankrollFigures& figures = WorkedOut(window);
     EXPECT_EQ(figures.ask, (BankrollAsk{203, 300, 403}));
@@ -55,14 +55,14 @@ TEST(BankrollWindow, PerfectPlaysFiguresAreTheRiskOfRuinsAndNoMistakesArePerfect
     EXPECT_EQ(figures.yours.goal, figures.perfect.goal);
     ASSERT_EQ(window.plotSurvival()->Perfect().size(), 301u);
     EXPECT_NEAR(window.plotSurvival()->Perfect().back(), 1 - risk.broke, 1e-12);
-    EXPECT_EQ(window.lblResult()->text(),
+    EXPECT_EQ(window.resultLabel()->text(),
               BankrollSentence(figures.ask, figures.yours, figures.perfect));
 }
 
 TEST(BankrollWindow, ACostlierPlayerLastsLessAndBadAsksAreToldInWords) {
     // 0.25 credits a hand below perfect play: 0.05 of each bet.
-    frmBankroll window(nullptr, {"Ann", SharedAdvisor(), 0.25, 1000, {}});
-    EXPECT_TRUE(window.lblModel()->text().contains("0.2500 credits a hand"));
+    BankrollWindow window(nullptr, {"Ann", SharedAdvisor(), 0.25, 1000, {}});
+    EXPECT_TRUE(window.modelLabel()->text().contains("0.2500 credits a hand"));
     Ask(window, 100, 200, 0);
     const BankrollFigures& figures = WorkedOut(window);
     const std::vector<PayChance> perfect = PayChancesOf(
@@ -73,7 +73,7 @@ TEST(BankrollWindow, ACostlierPlayerLastsLessAndBadAsksAreToldInWords) {
     EXPECT_TRUE(figures.yours.goal.empty() || figures.yours.goal.back() == 0);
 
     Ask(window, 100, 200, 50);  // a goal below the bankroll
-    EXPECT_EQ(window.lblResult()->text(), "A goal above the bankroll, please, or 0 for none.");
+    EXPECT_EQ(window.resultLabel()->text(), "A goal above the bankroll, please, or 0 for none.");
     EXPECT_FALSE(window.Work()->Busy());
 }
 
@@ -91,10 +91,10 @@ TEST(BankrollWindow, CreditsBecomeWholeBetsAndTheLeftoverCountsTowardTheGoal) {
 }
 
 TEST(BankrollWindow, WithoutTheTablesItSaysTheyAreComing) {
-    frmBankroll window(nullptr, {"Ann", nullptr, 0, 0, {}});
+    BankrollWindow window(nullptr, {"Ann", nullptr, 0, 0, {}});
     EXPECT_EQ(window.Work(), nullptr);
-    EXPECT_TRUE(window.lblModel()->text().contains("still being worked out"));
-    window.cmdWorkOut_Click();  // does nothing
+    EXPECT_TRUE(window.modelLabel()->text().contains("still being worked out"));
+    window.WorkOut();  // does nothing
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // The strategy chart window.
-#include "windows/frmChart.h"
+#include "windows/ChartWindow.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -37,13 +37,13 @@ enum Column { kLineColumn, kPlayedColumn, kHoldColumn, kWorthColumn };
 
 }  // namespace
 
-frmChart::frmChart(QWidget* mainWindow, const modcards::analysis::StrategyChart& chart,
-                   const modcards::analysis::ChartAudit& audit)
-    : frmChart(mainWindow, {{static_cast<int>(chart.Lines().size()), chart, audit}},
-               {{static_cast<int>(chart.Lines().size()), audit.chartReturn, audit.cost}}) {}
+ChartWindow::ChartWindow(QWidget* mainWindow, const modcards::analysis::StrategyChart& chart,
+                         const modcards::analysis::ChartAudit& audit)
+    : ChartWindow(mainWindow, {{static_cast<int>(chart.Lines().size()), chart, audit}},
+                  {{static_cast<int>(chart.Lines().size()), audit.chartReturn, audit.cost}}) {}
 
-frmChart::frmChart(QWidget* mainWindow, std::vector<modcards::analysis::ChartLevel> levels,
-                   std::vector<modcards::analysis::FrontierPoint> frontier)
+ChartWindow::ChartWindow(QWidget* mainWindow, std::vector<modcards::analysis::ChartLevel> levels,
+                         std::vector<modcards::analysis::FrontierPoint> frontier)
     : QWidget(mainWindow), levels_(std::move(levels)) {
     SetUpSizableWindow(this, Qt::Tool, QStringLiteral("Strategy Chart"), kSize, Qt::white);
     auto* layout = new QVBoxLayout(this);
@@ -54,22 +54,23 @@ frmChart::frmChart(QWidget* mainWindow, std::vector<modcards::analysis::ChartLev
 
     auto* choice = new QHBoxLayout;
     QLabel* levelCaption =
-        AddLabel(this, QStringLiteral("lblLevel"), QStringLiteral("&Level:"), QRect(),
+        AddLabel(this, QStringLiteral("levelLabel"), QStringLiteral("&Level:"), QRect(),
                  fonts::Garamond(12.75), Qt::AlignLeft | Qt::AlignVCenter, Qt::black);
-    cboLevel_ = new QComboBox(this);
-    cboLevel_->setObjectName(QStringLiteral("cboLevel"));
-    cboLevel_->setAccessibleName(QStringLiteral("Chart level"));
-    cboLevel_->setFont(fonts::SansSerif(10.5));
-    levelCaption->setBuddy(cboLevel_);
+    levelChoice_ = new QComboBox(this);
+    levelChoice_->setObjectName(QStringLiteral("levelChoice"));
+    levelChoice_->setAccessibleName(QStringLiteral("Chart level"));
+    levelChoice_->setFont(fonts::SansSerif(10.5));
+    levelCaption->setBuddy(levelChoice_);
     choice->addWidget(levelCaption);
-    choice->addWidget(cboLevel_, 1);
+    choice->addWidget(levelChoice_, 1);
     layout->addLayout(choice);
 
-    lblCost_ = AddLabel(this, QStringLiteral("lblCost"), QString(), QRect(), fonts::Garamond(12.75),
-                        Qt::AlignLeft | Qt::AlignVCenter, Qt::black, kSentenceGround);
-    lblCost_->setMargin(4);
-    lblCost_->setWordWrap(true);
-    layout->addWidget(lblCost_);
+    costLabel_ =
+        AddLabel(this, QStringLiteral("costLabel"), QString(), QRect(), fonts::Garamond(12.75),
+                 Qt::AlignLeft | Qt::AlignVCenter, Qt::black, kSentenceGround);
+    costLabel_->setMargin(4);
+    costLabel_->setWordWrap(true);
+    layout->addWidget(costLabel_);
 
     plotFrontier_ = new FrontierPlot(this);
     std::vector<int> budgets;
@@ -79,44 +80,44 @@ frmChart::frmChart(QWidget* mainWindow, std::vector<modcards::analysis::ChartLev
     layout->addWidget(plotFrontier_, 0);
 
     // Two rows at most: the line and whether the hold follows it.
-    lblDeal_ = AddLabel(this, QStringLiteral("lblDeal"), QString(), QRect(), fonts::Garamond(12.75),
-                        Qt::AlignLeft | Qt::AlignVCenter, Qt::black);
-    lblDeal_->setWordWrap(true);
-    layout->addWidget(lblDeal_);
+    dealLabel_ = AddLabel(this, QStringLiteral("dealLabel"), QString(), QRect(),
+                          fonts::Garamond(12.75), Qt::AlignLeft | Qt::AlignVCenter, Qt::black);
+    dealLabel_->setWordWrap(true);
+    layout->addWidget(dealLabel_);
 
-    lstChart_ = new QTreeWidget(this);
-    lstChart_->setObjectName(QStringLiteral("lstChart"));
-    lstChart_->setAccessibleName(
+    chartList_ = new QTreeWidget(this);
+    chartList_->setObjectName(QStringLiteral("chartList"));
+    chartList_->setAccessibleName(
         QStringLiteral("Strategy chart: play the first line your hand makes"));
-    lstChart_->setFont(fonts::SansSerif(10.5));
-    lstChart_->setMinimumSize(kListMinimumSize);
-    lstChart_->setHeaderLabels({QStringLiteral("Line"), QStringLiteral("Played"),
-                                QStringLiteral("Hold"), QStringLiteral("Worth")});
-    lstChart_->header()->setStyleSheet(kListHeaderStyle);
-    lstChart_->header()->setSectionsMovable(false);
-    lstChart_->setColumnWidth(kLineColumn, 52);
-    lstChart_->setColumnWidth(kPlayedColumn, 84);
-    lstChart_->header()->setStretchLastSection(false);
-    lstChart_->header()->setSectionResizeMode(kHoldColumn, QHeaderView::Stretch);
-    lstChart_->setColumnWidth(kWorthColumn, 150);
-    lstChart_->setRootIsDecorated(false);
-    lstChart_->setItemsExpandable(false);
-    lstChart_->setIndentation(0);
-    lstChart_->setAlternatingRowColors(true);
-    lstChart_->setSelectionMode(QAbstractItemView::SingleSelection);
-    lstChart_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    lstChart_->setWordWrap(true);  // the longest lines take two rows rather than lose words
-    lstChart_->headerItem()->setToolTip(kPlayedColumn,
-                                        QStringLiteral("How often the line is played: its share "
-                                                       "of all 2,598,960 deals"));
-    lstChart_->headerItem()->setToolTip(
+    chartList_->setFont(fonts::SansSerif(10.5));
+    chartList_->setMinimumSize(kListMinimumSize);
+    chartList_->setHeaderLabels({QStringLiteral("Line"), QStringLiteral("Played"),
+                                 QStringLiteral("Hold"), QStringLiteral("Worth")});
+    chartList_->header()->setStyleSheet(kListHeaderStyle);
+    chartList_->header()->setSectionsMovable(false);
+    chartList_->setColumnWidth(kLineColumn, 52);
+    chartList_->setColumnWidth(kPlayedColumn, 84);
+    chartList_->header()->setStretchLastSection(false);
+    chartList_->header()->setSectionResizeMode(kHoldColumn, QHeaderView::Stretch);
+    chartList_->setColumnWidth(kWorthColumn, 150);
+    chartList_->setRootIsDecorated(false);
+    chartList_->setItemsExpandable(false);
+    chartList_->setIndentation(0);
+    chartList_->setAlternatingRowColors(true);
+    chartList_->setSelectionMode(QAbstractItemView::SingleSelection);
+    chartList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    chartList_->setWordWrap(true);  // the longest lines take two rows rather than lose words
+    chartList_->headerItem()->setToolTip(kPlayedColumn,
+                                         QStringLiteral("How often the line is played: its share "
+                                                        "of all 2,598,960 deals"));
+    chartList_->headerItem()->setToolTip(
         kWorthColumn, QStringLiteral("What the holds the line plays are worth: their exact "
                                      "expected pay in credits for a 5-credit stake, lowest to "
                                      "highest"));
-    layout->addWidget(lstChart_, 1);  // the list takes what the window gains or loses
+    layout->addWidget(chartList_, 1);  // the list takes what the window gains or loses
 
     layout->addSpacing(2);
-    layout->addWidget(AddHeading(this, QStringLiteral("lblReading"),
+    layout->addWidget(AddHeading(this, QStringLiteral("readingLabel"),
                                  QStringLiteral("How to Read the Chart"), QRect()));
     QStringList notes;
     for (const std::string& note : modcards::analysis::ChartReadingNotes())
@@ -131,11 +132,11 @@ frmChart::frmChart(QWidget* mainWindow, std::vector<modcards::analysis::ChartLev
 
     voice_ = new Announcer(*this);
     auto* buttons = new QHBoxLayout;
-    cmdSavePdf_ = AddButton(this, QStringLiteral("cmdSavePdf"),
-                            QStringLiteral("Save as &PDF\u2026"), QRect());
-    cmdSaveText_ = AddButton(this, QStringLiteral("cmdSaveText"),
-                             QStringLiteral("Save as &Text\u2026"), QRect());
-    for (QPushButton* save : {cmdSavePdf_, cmdSaveText_}) {
+    savePdfButton_ = AddButton(this, QStringLiteral("savePdfButton"),
+                               QStringLiteral("Save as &PDF\u2026"), QRect());
+    saveTextButton_ = AddButton(this, QStringLiteral("saveTextButton"),
+                                QStringLiteral("Save as &Text\u2026"), QRect());
+    for (QPushButton* save : {savePdfButton_, saveTextButton_}) {
         save->setFixedHeight(kOkSize.height());
         save->hide();  // until AllowSaving
         buttons->addWidget(save);
@@ -145,48 +146,48 @@ frmChart::frmChart(QWidget* mainWindow, std::vector<modcards::analysis::ChartLev
     ok->setFixedSize(kOkSize);
     buttons->addWidget(ok);
     layout->addLayout(buttons);
-    connect(ok, &QPushButton::clicked, this, &frmChart::cmdOK_Click);
-    connect(cmdSavePdf_, &QPushButton::clicked, this, &frmChart::cmdSavePdf_Click);
-    connect(cmdSaveText_, &QPushButton::clicked, this, &frmChart::cmdSaveText_Click);
+    connect(ok, &QPushButton::clicked, this, &QWidget::close);
+    connect(savePdfButton_, &QPushButton::clicked, this, &ChartWindow::SavePdf);
+    connect(saveTextButton_, &QPushButton::clicked, this, &ChartWindow::SaveText);
     PressedByEscape(ok);
 
     AddLevels();
-    connect(cboLevel_, &QComboBox::currentIndexChanged, this, &frmChart::ChooseLevel);
+    connect(levelChoice_, &QComboBox::currentIndexChanged, this, &ChartWindow::ChooseLevel);
     ChooseLevel(static_cast<int>(levels_.size()) - 1);
 }
 
-QString frmChart::LevelName(int level) const {
+QString ChartWindow::LevelName(int level) const {
     if (level == static_cast<int>(levels_.size()) - 1) return kLevelNames.back();
     if (levels_.size() == static_cast<std::size_t>(kLevelNames.size())) return kLevelNames[level];
     return QStringLiteral("Level %1").arg(level + 1);
 }
 
-void frmChart::AddLevels() {
+void ChartWindow::AddLevels() {
     for (int level = 0; level < static_cast<int>(levels_.size()); ++level)
-        cboLevel_->addItem(LevelText(LevelName(level), levels_[std::size_t(level)]));
+        levelChoice_->addItem(LevelText(LevelName(level), levels_[std::size_t(level)]));
 }
 
-const modcards::analysis::StrategyChart& frmChart::Chart() const {
+const modcards::analysis::StrategyChart& ChartWindow::Chart() const {
     return levels_.at(std::size_t(level_)).chart;
 }
 
-const modcards::analysis::ChartAudit& frmChart::Audit() const {
+const modcards::analysis::ChartAudit& ChartWindow::Audit() const {
     return levels_.at(std::size_t(level_)).audit;
 }
 
 // The list shows the chosen chart afresh; the lit line goes, since its number changes.
-void frmChart::ChooseLevel(int level) {
+void ChartWindow::ChooseLevel(int level) {
     if (level < 0 || level >= static_cast<int>(levels_.size())) return;
     level_ = level;
-    if (cboLevel_->currentIndex() != level) cboLevel_->setCurrentIndex(level);
+    if (levelChoice_->currentIndex() != level) levelChoice_->setCurrentIndex(level);
     lit_ = -1;
-    lstChart_->clear();
+    chartList_->clear();
     rows_.clear();
     AddSections();
     FillRows();
     const QString cost = ChartCostText(Audit());
-    lblCost_->setText(cost);
-    lblCost_->setAccessibleName(cost);
+    costLabel_->setText(cost);
+    costLabel_->setAccessibleName(cost);
     plotFrontier_->MarkLevel(levels_[std::size_t(level_)].lines, LevelName(level_));
     LightLine(-1);
     emit LevelChosen();
@@ -194,21 +195,21 @@ void frmChart::ChooseLevel(int level) {
 
 // A bold title row per section, then its lines numbered through the whole chart, all in one flat
 // list: a screen reader reads each row alone, with no "expanded" on it.
-void frmChart::AddSections() {
+void ChartWindow::AddSections() {
     const auto& lines = Chart().Lines();
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (i == 0 || lines[i].deuces != lines[i - 1].deuces) {
-            auto* section = new QTreeWidgetItem(lstChart_);
+            auto* section = new QTreeWidgetItem(chartList_);
             section->setText(kLineColumn, QString::fromStdString(
                                               modcards::analysis::SectionTitle(lines[i].deuces)));
             section->setFirstColumnSpanned(true);
-            QFont bold = lstChart_->font();
+            QFont bold = chartList_->font();
             bold.setBold(true);
             section->setFont(kLineColumn, bold);
             section->setBackground(kLineColumn, kSectionGround);
             section->setFlags(Qt::ItemIsEnabled | Qt::ItemNeverHasChildren);
         }
-        auto* row = new QTreeWidgetItem(lstChart_);
+        auto* row = new QTreeWidgetItem(chartList_);
         row->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren);
         row->setText(kLineColumn, QString::number(i + 1));
         row->setText(kHoldColumn, QString::fromStdString(lines[i].Text()));
@@ -219,9 +220,9 @@ void frmChart::AddSections() {
 
 // A screen reader reads each cell with its column's name: "Line 41", "Played 3.6153%", "Hold: Two
 // pairs".
-void frmChart::NameCells(QTreeWidgetItem& row) const {
-    const QTreeWidgetItem* headings = lstChart_->headerItem();
-    for (int column = 0; column < lstChart_->columnCount(); ++column) {
+void ChartWindow::NameCells(QTreeWidgetItem& row) const {
+    const QTreeWidgetItem* headings = chartList_->headerItem();
+    for (int column = 0; column < chartList_->columnCount(); ++column) {
         const QString separator =
             column == kHoldColumn ? QStringLiteral(": ") : QStringLiteral(" ");
         row.setData(column, Qt::AccessibleTextRole,
@@ -230,7 +231,7 @@ void frmChart::NameCells(QTreeWidgetItem& row) const {
 }
 
 // How often each line is played, and what it is worth with a deal that plays it.
-void frmChart::FillRows() {
+void ChartWindow::FillRows() {
     const modcards::analysis::ChartAudit& audit = Audit();
     for (std::size_t line = 0; line < rows_.size(); ++line) {
         QTreeWidgetItem* row = rows_[line];
@@ -248,67 +249,67 @@ void frmChart::FillRows() {
     for (QTreeWidgetItem* row : rows_) NameCells(*row);
 }
 
-void frmChart::LightLine(int line) {
+void ChartWindow::LightLine(int line) {
     Light(line, QString(), true);
 }
 
-void frmChart::ShowDeal(int line, const QString& words) {
+void ChartWindow::ShowDeal(int line, const QString& words) {
     Light(line, words, false);
 }
 
-void frmChart::Light(int line, const QString& words, bool sayAgain) {
+void ChartWindow::Light(int line, const QString& words, bool sayAgain) {
     if (line < -1 || line >= int(rows_.size())) line = -1;
-    const QString before = lblDeal_->text();
+    const QString before = dealLabel_->text();
     if (lit_ >= 0) PaintRow(lit_, false);
     lit_ = line;
     if (lit_ < 0) {
-        lblDeal_->setText(kNoDeal);
+        dealLabel_->setText(kNoDeal);
     } else {
         PaintRow(lit_, true);
         // The lit line is the list's current row, where a screen reader starts reading; left
         // unselected, so that it shows lit.
-        lstChart_->setCurrentItem(rows_[std::size_t(lit_)], 0, QItemSelectionModel::Clear);
-        lstChart_->scrollToItem(rows_[std::size_t(lit_)], QAbstractItemView::PositionAtCenter);
-        lblDeal_->setText(words.isEmpty() ? QStringLiteral("The hand on the table plays ") +
-                                                ChartLineTitle(Chart(), lit_)
-                                          : words);
+        chartList_->setCurrentItem(rows_[std::size_t(lit_)], 0, QItemSelectionModel::Clear);
+        chartList_->scrollToItem(rows_[std::size_t(lit_)], QAbstractItemView::PositionAtCenter);
+        dealLabel_->setText(words.isEmpty() ? QStringLiteral("The hand on the table plays ") +
+                                                  ChartLineTitle(Chart(), lit_)
+                                            : words);
     }
-    lblDeal_->setAccessibleName(lblDeal_->text());
+    dealLabel_->setAccessibleName(dealLabel_->text());
     // Read with the window when it opens; told when a new hand lights a line while it is open,
     // and when a new hold changes the words.
-    if (isVisible() && lit_ >= 0 && (sayAgain || lblDeal_->text() != before))
-        voice_->Say(lblDeal_->text());
+    if (isVisible() && lit_ >= 0 && (sayAgain || dealLabel_->text() != before))
+        voice_->Say(dealLabel_->text());
 }
 
-void frmChart::PaintRow(int line, bool lit) {
+void ChartWindow::PaintRow(int line, bool lit) {
     QTreeWidgetItem* row = rows_[std::size_t(line)];
-    QFont font = lstChart_->font();
+    QFont font = chartList_->font();
     font.setBold(lit);
-    for (int column = 0; column < lstChart_->columnCount(); ++column) {
+    for (int column = 0; column < chartList_->columnCount(); ++column) {
         row->setFont(column, font);
         row->setBackground(column, lit ? QBrush(kLitRow) : QBrush());
         row->setForeground(column, lit ? QBrush(Qt::white) : QBrush());
     }
 }
 
-void frmChart::AllowSaving(Dialogs& dialogs, const QString& folder) {
+void ChartWindow::AllowSaving(Dialogs& dialogs, const QString& folder) {
     dialogs_ = &dialogs;
     saveFolder_ = QDir(folder).absolutePath() + u'/';
-    cmdSavePdf_->show();
-    cmdSaveText_->show();
+    savePdfButton_->show();
+    saveTextButton_->show();
 }
 
-void frmChart::cmdSavePdf_Click() {
+void ChartWindow::SavePdf() {
     Save(true);
 }
 
-void frmChart::cmdSaveText_Click() {
+void ChartWindow::SaveText() {
     Save(false);
 }
 
 // The dialog starts in the folder with no name: it answers the folder itself on Cancel, so
 // any file name chosen is the player's.
-void frmChart::Save(bool pdf) {
+void ChartWindow::Save(bool pdf) {
     if (!dialogs_) return;
     QString path = dialogs_->SaveFileDialog(
         pdf ? QStringLiteral("Save Chart as PDF") : QStringLiteral("Save Chart as Text"),
@@ -322,8 +323,4 @@ void frmChart::Save(bool pdf) {
                       Chart(), Audit());
     const QString failure = pdf ? WriteChartPdf(path, rows) : WriteChartText(path, rows);
     if (!failure.isEmpty()) ShowError(*dialogs_, failure);
-}
-
-void frmChart::cmdOK_Click() {
-    close();
 }

@@ -23,23 +23,22 @@ struct BankrollSetup {
     QString problem;  // why the history could not be read, in words; empty when it could
 };
 
-class frmBankroll : public QWidget {
+class BankrollWindow : public QWidget {
     Q_OBJECT
 public:
-    frmBankroll(QWidget* mainWindow, BankrollSetup setup);
+    BankrollWindow(QWidget* mainWindow, BankrollSetup setup);
 
-    QSpinBox* txtBankroll() const { return txtBankroll_; }
-    QSpinBox* txtHands() const { return txtHands_; }
-    QSpinBox* txtGoal() const { return txtGoal_; }
-    QLabel* lblModel() const { return lblModel_; }
-    QLabel* lblResult() const { return lblResult_; }
+    QSpinBox* bankrollBox() const { return bankrollBox_; }
+    QSpinBox* handsBox() const { return handsBox_; }
+    QSpinBox* goalBox() const { return goalBox_; }
+    QLabel* modelLabel() const { return modelLabel_; }
+    QLabel* resultLabel() const { return resultLabel_; }
     SurvivalPlot* plotSurvival() const { return plotSurvival_; }
-    const BankrollWork* Work() const { return work_; }       // null without the tables
-    QPushButton* cmdWorkOut() const { return cmdWorkOut_; }  // disabled while it works
+    const BankrollWork* Work() const { return work_; }             // null without the tables
+    QPushButton* workOutButton() const { return workOutButton_; }  // disabled while it works
 
 public slots:
-    void cmdWorkOut_Click();  // works the figures out for the inputs
-    void cmdOK_Click();       // unloads the window
+    void WorkOut();  // works the figures out for the inputs
 
 private:
     QSpinBox* AddInput(const QString& name, const QString& caption, int low, int high, int value,
@@ -49,11 +48,11 @@ private:
 
     BankrollWork* work_ = nullptr;
     int stake_ = 5;
-    QSpinBox* txtBankroll_ = nullptr;
-    QSpinBox* txtHands_ = nullptr;
-    QSpinBox* txtGoal_ = nullptr;
-    QPushButton* cmdWorkOut_ = nullptr;
-    QLabel* lblModel_ = nullptr;
-    QLabel* lblResult_ = nullptr;
+    QSpinBox* bankrollBox_ = nullptr;
+    QSpinBox* handsBox_ = nullptr;
+    QSpinBox* goalBox_ = nullptr;
+    QPushButton* workOutButton_ = nullptr;
+    QLabel* modelLabel_ = nullptr;
+    QLabel* resultLabel_ = nullptr;
     SurvivalPlot* plotSurvival_ = nullptr;
 };

@@ -1,5 +1,5 @@
 // The bankroll window.
-#include "windows/frmBankroll.h"
+#include "windows/BankrollWindow.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -25,7 +25,7 @@ std::vector<double> Lasting(const modcards::analysis::TripCourse& course) {
 
 }  // namespace
 
-frmBankroll::frmBankroll(QWidget* mainWindow, BankrollSetup setup) : QWidget(mainWindow) {
+BankrollWindow::BankrollWindow(QWidget* mainWindow, BankrollSetup setup) : QWidget(mainWindow) {
     SetUpSizableWindow(this, Qt::Tool, QStringLiteral("Bankroll"), kSize, Qt::white);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
@@ -37,17 +37,17 @@ frmBankroll::frmBankroll(QWidget* mainWindow, BankrollSetup setup) : QWidget(mai
     auto* inputs = new QHBoxLayout;
     auto* form = new QFormLayout;
     form->setLabelAlignment(Qt::AlignRight);
-    txtBankroll_ = AddInput(QStringLiteral("txtBankroll"), QStringLiteral("&Bankroll (credits):"),
+    bankrollBox_ = AddInput(QStringLiteral("bankrollBox"), QStringLiteral("&Bankroll (credits):"),
                             5, int(kMostBankrollCredits), kStartBankroll, form);
-    txtHands_ = AddInput(QStringLiteral("txtHands"), QStringLiteral("&Hands:"), 1,
+    handsBox_ = AddInput(QStringLiteral("handsBox"), QStringLiteral("&Hands:"), 1,
                          int(kMostBankrollHands), kStartHands, form);
-    txtGoal_ = AddInput(QStringLiteral("txtGoal"), QStringLiteral("&Goal (credits, 0 for none):"),
+    goalBox_ = AddInput(QStringLiteral("goalBox"), QStringLiteral("&Goal (credits, 0 for none):"),
                         0, int(kMostGoalBets * 5), kStartGoal, form);
     inputs->addLayout(form);
-    cmdWorkOut_ =
-        AddButton(this, QStringLiteral("cmdWorkOut"), QStringLiteral("&Work Out"), QRect());
-    cmdWorkOut_->setFixedSize(kOkSize);
-    inputs->addWidget(cmdWorkOut_, 0, Qt::AlignBottom);
+    workOutButton_ =
+        AddButton(this, QStringLiteral("workOutButton"), QStringLiteral("&Work Out"), QRect());
+    workOutButton_->setFixedSize(kOkSize);
+    inputs->addWidget(workOutButton_, 0, Qt::AlignBottom);
     inputs->addStretch(1);
     layout->addLayout(inputs);
 
@@ -58,39 +58,39 @@ frmBankroll::frmBankroll(QWidget* mainWindow, BankrollSetup setup) : QWidget(mai
         label->setMargin(4);
         return label;
     };
-    lblModel_ = sentence(QStringLiteral("lblModel"));
-    lblResult_ = sentence(QStringLiteral("lblResult"));
-    layout->addWidget(lblModel_);
-    layout->addWidget(lblResult_);
+    modelLabel_ = sentence(QStringLiteral("modelLabel"));
+    resultLabel_ = sentence(QStringLiteral("resultLabel"));
+    layout->addWidget(modelLabel_);
+    layout->addWidget(resultLabel_);
     plotSurvival_ = new SurvivalPlot(this);
     layout->addWidget(plotSurvival_, 1);
 
     QPushButton* ok = AddOkButton(this, QRect(QPoint(), kOkSize));
     ok->setFixedSize(kOkSize);
     layout->addWidget(ok, 0, Qt::AlignRight);
-    connect(ok, &QPushButton::clicked, this, &frmBankroll::cmdOK_Click);
+    connect(ok, &QPushButton::clicked, this, &QWidget::close);
     PressedByEscape(ok);
-    connect(cmdWorkOut_, &QPushButton::clicked, this, &frmBankroll::cmdWorkOut_Click);
+    connect(workOutButton_, &QPushButton::clicked, this, &BankrollWindow::WorkOut);
 
     QString model = setup.problem.isEmpty() ? QString() : setup.problem + u' ';
     if (!setup.advisor) {
-        lblModel_->setText(
+        modelLabel_->setText(
             QStringLiteral("The perfect-play tables of this table are still being "
                            "worked out: open this window again in a moment."));
-        cmdWorkOut_->setEnabled(false);
+        workOutButton_->setEnabled(false);
         return;
     }
     stake_ = static_cast<int>(setup.advisor->sums().pays().unit);
-    lblModel_->setText(model +
-                       MeasuredPlaySentence(setup.costPerHand, setup.handsMeasured, stake_));
+    modelLabel_->setText(model +
+                         MeasuredPlaySentence(setup.costPerHand, setup.handsMeasured, stake_));
     work_ = new BankrollWork(setup.advisor, setup.costPerHand / stake_, this);
-    connect(work_, &BankrollWork::Ready, this, &frmBankroll::ShowFigures);
-    connect(work_, &BankrollWork::Failed, this, &frmBankroll::ShowFailure);
-    cmdWorkOut_Click();
+    connect(work_, &BankrollWork::Ready, this, &BankrollWindow::ShowFigures);
+    connect(work_, &BankrollWork::Failed, this, &BankrollWindow::ShowFailure);
+    WorkOut();
 }
 
-QSpinBox* frmBankroll::AddInput(const QString& name, const QString& caption, int low, int high,
-                                int value, QFormLayout* form) {
+QSpinBox* BankrollWindow::AddInput(const QString& name, const QString& caption, int low, int high,
+                                   int value, QFormLayout* form) {
     auto* box = new QSpinBox(this);
     box->setObjectName(name);
     box->setRange(low, high);
@@ -105,32 +105,28 @@ QSpinBox* frmBankroll::AddInput(const QString& name, const QString& caption, int
     return box;
 }
 
-void frmBankroll::cmdWorkOut_Click() {
+void BankrollWindow::WorkOut() {
     if (!work_) return;
-    const BankrollAsk ask{txtBankroll_->value(), txtHands_->value(), txtGoal_->value()};
+    const BankrollAsk ask{bankrollBox_->value(), handsBox_->value(), goalBox_->value()};
     const QString problem = BankrollAskProblem(ask, stake_);
     if (!problem.isEmpty()) {
-        lblResult_->setText(problem);
+        resultLabel_->setText(problem);
         return;
     }
-    lblResult_->setText(QStringLiteral("Working out the chances\u2026"));
-    cmdWorkOut_->setEnabled(false);  // until this answer is in
+    resultLabel_->setText(QStringLiteral("Working out the chances\u2026"));
+    workOutButton_->setEnabled(false);  // until this answer is in
     work_->Start(ask);
 }
 
-void frmBankroll::ShowFigures() {
-    cmdWorkOut_->setEnabled(true);
+void BankrollWindow::ShowFigures() {
+    workOutButton_->setEnabled(true);
     const BankrollFigures& figures = *work_->Figures();
-    lblResult_->setText(BankrollSentence(figures.ask, figures.yours, figures.perfect));
-    lblResult_->setAccessibleName(lblResult_->text());
+    resultLabel_->setText(BankrollSentence(figures.ask, figures.yours, figures.perfect));
+    resultLabel_->setAccessibleName(resultLabel_->text());
     plotSurvival_->SetCurves(Lasting(figures.yours), Lasting(figures.perfect));
 }
 
-void frmBankroll::ShowFailure() {
-    cmdWorkOut_->setEnabled(true);
-    lblResult_->setText(QStringLiteral("The chances cannot be worked out: ") + work_->Failure());
-}
-
-void frmBankroll::cmdOK_Click() {
-    close();
+void BankrollWindow::ShowFailure() {
+    workOutButton_->setEnabled(true);
+    resultLabel_->setText(QStringLiteral("The chances cannot be worked out: ") + work_->Failure());
 }

@@ -13,7 +13,7 @@
 #include "engine/analysis/GameLevels.h"
 #include "game/ChartTexts.h"
 #include "tests/support/ScriptedDialogs.h"
-#include "windows/frmChart.h"
+#include "windows/ChartWindow.h"
 
 namespace {
 
@@ -21,8 +21,8 @@ using namespace modcards::analysis;
 
 // One flat list, each section's title row before its lines, so that no row reads "expanded".
 TEST(ChartWindow, ListsEveryLineUnderItsSectionWithHowOftenItIsPlayed) {
-    frmChart window(nullptr, GameChart(), GameChartAudit());
-    const QTreeWidget* list = window.lstChart();
+    ChartWindow window(nullptr, GameChart(), GameChartAudit());
+    const QTreeWidget* list = window.chartList();
     const auto& lines = GameChart().Lines();
     ASSERT_EQ(list->topLevelItemCount(), int(lines.size()) + 5);
     EXPECT_FALSE(list->rootIsDecorated());
@@ -55,28 +55,28 @@ TEST(ChartWindow, ListsEveryLineUnderItsSectionWithHowOftenItIsPlayed) {
 }
 
 TEST(ChartWindow, StatesTheChartsCostAndLightsOneLineAtMost) {
-    frmChart window(nullptr, GameChart(), GameChartAudit());
+    ChartWindow window(nullptr, GameChart(), GameChartAudit());
     // 235553435833/237300363300 beside 12684772349/12777711870.
-    EXPECT_EQ(window.lblCost()->text(),
+    EXPECT_EQ(window.costLabel()->text(),
               "Following this chart returns 99.2638%; perfect play returns 99.2726%: the chart "
               "costs 0.0088% of each bet.");
-    EXPECT_EQ(window.lblCost()->accessibleName(), window.lblCost()->text());
-    EXPECT_FALSE(window.lstChart()->accessibleName().isEmpty());
+    EXPECT_EQ(window.costLabel()->accessibleName(), window.costLabel()->text());
+    EXPECT_FALSE(window.chartList()->accessibleName().isEmpty());
 
     const QBrush plain = window.LineRow(0)->background(2);
     window.LightLine(16);
     window.LightLine(21);
     EXPECT_EQ(window.LitLine(), 21);
-    EXPECT_EQ(window.lstChart()->currentItem(), window.LineRow(21));
+    EXPECT_EQ(window.chartList()->currentItem(), window.LineRow(21));
     EXPECT_NE(window.LineRow(21)->background(2), plain);
     EXPECT_EQ(window.LineRow(16)->background(2), plain);
-    EXPECT_EQ(window.lblDeal()->accessibleName(),
+    EXPECT_EQ(window.dealLabel()->accessibleName(),
               "The hand on the table plays Line 22: " +
                   QString::fromStdString(GameChart().Lines()[21].Text()));
     EXPECT_EQ(window.Voice().LastSentence(), "");  // read with the window when it opens
     window.show();
     window.LightLine(16);
-    EXPECT_EQ(window.Voice().LastSentence(), window.lblDeal()->text());
+    EXPECT_EQ(window.Voice().LastSentence(), window.dealLabel()->text());
     EXPECT_TRUE(window.Voice().LastSentence().contains("Line 17: "));
     window.LightLine(-1);
     EXPECT_EQ(window.LineRow(21)->background(2), plain);
@@ -114,24 +114,24 @@ int ListedLines(const QTreeWidget* list) {
 
 TEST(ChartWindow, TheLevelChosenIsTheChartShownWithItsCostMarkedOnThePlot) {
     const std::vector<ChartLevel>& levels = GameLevels();
-    frmChart window(nullptr, levels, GameFrontier());
-    ASSERT_EQ(window.cboLevel()->count(), 4);
+    ChartWindow window(nullptr, levels, GameFrontier());
+    ASSERT_EQ(window.levelChoice()->count(), 4);
     // The full chart first, as the game's hint names its lines.
     EXPECT_EQ(window.Level(), 3);
     EXPECT_EQ(window.Chart().Lines(), GameChart().Lines());
     EXPECT_EQ(window.plotFrontier()->MarkedLines(), levels[3].lines);
-    EXPECT_TRUE(window.cboLevel()->itemText(0).startsWith(
+    EXPECT_TRUE(window.levelChoice()->itemText(0).startsWith(
         QStringLiteral("Beginner: %1 lines, costs ").arg(levels[0].chart.Lines().size())));
-    EXPECT_TRUE(window.cboLevel()->itemText(3).startsWith("Full: "));
+    EXPECT_TRUE(window.levelChoice()->itemText(3).startsWith("Full: "));
 
-    QSignalSpy chosen(&window, &frmChart::LevelChosen);
+    QSignalSpy chosen(&window, &ChartWindow::LevelChosen);
     window.LightLine(7);
     for (const int level : {0, 2, 1}) {
-        window.cboLevel()->setCurrentIndex(level);
+        window.levelChoice()->setCurrentIndex(level);
         const ChartLevel& shown = levels[std::size_t(level)];
         EXPECT_EQ(window.Chart().Lines(), shown.chart.Lines());
-        EXPECT_EQ(ListedLines(window.lstChart()), int(shown.chart.Lines().size()));
-        EXPECT_EQ(window.lblCost()->text(), ChartCostText(shown.audit));
+        EXPECT_EQ(ListedLines(window.chartList()), int(shown.chart.Lines().size()));
+        EXPECT_EQ(window.costLabel()->text(), ChartCostText(shown.audit));
         EXPECT_EQ(window.plotFrontier()->MarkedLines(), shown.lines);
         EXPECT_EQ(window.LitLine(), -1);  // its number meant another line
         const auto& last = shown.chart.Lines().back();
@@ -143,7 +143,7 @@ TEST(ChartWindow, TheLevelChosenIsTheChartShownWithItsCostMarkedOnThePlot) {
 }
 
 TEST(ChartWindow, EachLineSaysWhatItIsWorthWithADealThatPlaysIt) {
-    frmChart window(nullptr, GameChart(), GameChartAudit());
+    ChartWindow window(nullptr, GameChart(), GameChartAudit());
     const LineWorth& royal = GameChartAudit().worth.at(0);
     ASSERT_TRUE(royal.played);
     // Four deuces are paid the same whatever the fifth card: one value.
@@ -170,14 +170,14 @@ TEST(ChartWindow, EachLineSaysWhatItIsWorthWithADealThatPlaysIt) {
 TEST(ChartWindow, SavesTheChartAsTextOrPdfAndTellsAFailedWriteInWords) {
     QTemporaryDir folder;
     ScriptedDialogs dialogs;
-    frmChart window(nullptr, GameLevels(), GameFrontier());
-    EXPECT_TRUE(window.cmdSaveText()->isHidden());
+    ChartWindow window(nullptr, GameLevels(), GameFrontier());
+    EXPECT_TRUE(window.saveTextButton()->isHidden());
     window.AllowSaving(dialogs, folder.path());
-    EXPECT_FALSE(window.cmdSaveText()->isHidden());
+    EXPECT_FALSE(window.saveTextButton()->isHidden());
     window.ChooseLevel(0);
 
     dialogs.saveAnswers = {folder.filePath("beginner")};
-    window.cmdSaveText()->click();
+    window.saveTextButton()->click();
     QFile text(folder.filePath("beginner.txt"));
     ASSERT_TRUE(text.open(QIODevice::ReadOnly));
     const QString saved = QString::fromUtf8(text.readAll());
@@ -191,17 +191,17 @@ TEST(ChartWindow, SavesTheChartAsTextOrPdfAndTellsAFailedWriteInWords) {
     EXPECT_TRUE(dialogs.messages.empty());
 
     dialogs.saveAnswers = {folder.filePath("chart.pdf")};
-    window.cmdSavePdf()->click();
+    window.savePdfButton()->click();
     QFile pdf(folder.filePath("chart.pdf"));
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     EXPECT_TRUE(pdf.readAll().startsWith("%PDF"));
 
     // Cancel answers the folder: nothing is written, nothing said.
-    window.cmdSaveText()->click();
+    window.saveTextButton()->click();
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 2);
     EXPECT_TRUE(dialogs.messages.empty());
 
-    for (QPushButton* save : {window.cmdSaveText(), window.cmdSavePdf()}) {
+    for (QPushButton* save : {window.saveTextButton(), window.savePdfButton()}) {
         dialogs.saveAnswers = {folder.filePath("no such folder/chart.txt")};
         save->click();
         ASSERT_EQ(dialogs.messages.size(), 1u);

@@ -19,16 +19,16 @@
 
 class Announcer;
 
-class frmChart : public QWidget {
+class ChartWindow : public QWidget {
     Q_OBJECT
 public:
     // The levels to choose from, shortest first, the full chart last and shown first; the
     // frontier they were picked from.
-    frmChart(QWidget* mainWindow, std::vector<modcards::analysis::ChartLevel> levels,
-             std::vector<modcards::analysis::FrontierPoint> frontier);
+    ChartWindow(QWidget* mainWindow, std::vector<modcards::analysis::ChartLevel> levels,
+                std::vector<modcards::analysis::FrontierPoint> frontier);
     // One chart only, as its one level; the audit counts the deals of each line.
-    frmChart(QWidget* mainWindow, const modcards::analysis::StrategyChart& chart,
-             const modcards::analysis::ChartAudit& audit);
+    ChartWindow(QWidget* mainWindow, const modcards::analysis::StrategyChart& chart,
+                const modcards::analysis::ChartAudit& audit);
 
     // Offers the save buttons: the file is asked through `dialogs` (which outlives the
     // window), starting in `folder`; a failed write is told through them too.
@@ -51,23 +51,22 @@ public:
     int LitLine() const { return lit_; }
 
     // One flat list: a title row per section, then a row per line: number, played, hold, worth.
-    QTreeWidget* lstChart() const { return lstChart_; }
+    QTreeWidget* chartList() const { return chartList_; }
     QTreeWidgetItem* LineRow(int line) const { return rows_.at(std::size_t(line)); }
-    QLabel* lblCost() const { return lblCost_; }
-    QLabel* lblDeal() const { return lblDeal_; }  // the line of the hand being held, in words
+    QLabel* costLabel() const { return costLabel_; }
+    QLabel* dealLabel() const { return dealLabel_; }  // the line of the hand being held, in words
     const Announcer& Voice() const { return *voice_; }
-    QComboBox* cboLevel() const { return cboLevel_; }
+    QComboBox* levelChoice() const { return levelChoice_; }
     FrontierPlot* plotFrontier() const { return plotFrontier_; }
-    QPushButton* cmdSavePdf() const { return cmdSavePdf_; }
-    QPushButton* cmdSaveText() const { return cmdSaveText_; }
+    QPushButton* savePdfButton() const { return savePdfButton_; }
+    QPushButton* saveTextButton() const { return saveTextButton_; }
 
 signals:
     void LevelChosen();  // the chart shown changed: its lines are numbered afresh
 
 public slots:
-    void cmdOK_Click();  // unloads the window
-    void cmdSavePdf_Click();
-    void cmdSaveText_Click();
+    void SavePdf();
+    void SaveText();
 
 private:
     void AddLevels();
@@ -81,15 +80,15 @@ private:
 
     std::vector<modcards::analysis::ChartLevel> levels_;
     int level_ = 0;
-    QComboBox* cboLevel_ = nullptr;
+    QComboBox* levelChoice_ = nullptr;
     FrontierPlot* plotFrontier_ = nullptr;
-    QTreeWidget* lstChart_ = nullptr;
+    QTreeWidget* chartList_ = nullptr;
     std::vector<QTreeWidgetItem*> rows_;  // by line
-    QLabel* lblCost_ = nullptr;
-    QLabel* lblDeal_ = nullptr;
+    QLabel* costLabel_ = nullptr;
+    QLabel* dealLabel_ = nullptr;
     Announcer* voice_ = nullptr;
-    QPushButton* cmdSavePdf_ = nullptr;
-    QPushButton* cmdSaveText_ = nullptr;
+    QPushButton* savePdfButton_ = nullptr;
+    QPushButton* saveTextButton_ = nullptr;
     Dialogs* dialogs_ = nullptr;  // set by AllowSaving
     QString saveFolder_;
     int lit_ = -1;

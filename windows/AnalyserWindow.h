@@ -32,24 +32,24 @@ struct AnalysedTable {
     std::shared_ptr<const modcards::analysis::HoldAdvisor> advisor;
 };
 
-class frmAnalyse : public QWidget {
+class AnalyserWindow : public QWidget {
     Q_OBJECT
 public:
-    frmAnalyse(QWidget* mainWindow, AnalysedTable table);
+    AnalyserWindow(QWidget* mainWindow, AnalysedTable table);
 
     // True once the hold values are at hand; a hand picked before waits for them.
     bool Ready() const { return advisor_ != nullptr; }
     const std::optional<modcards::analysis::HandAnalysis>& Analysis() const { return analysis_; }
 
-    QLineEdit* txtCards() const { return txtCards_; }
-    QLabel* lblMessage() const { return lblMessage_; }  // what to do next, or why not
+    QLineEdit* cardsEdit() const { return cardsEdit_; }
+    QLabel* messageLabel() const { return messageLabel_; }  // what to do next, or why not
     DeckPicker* Deck() const { return deck_; }
     // The 32 holds best first: rank, cards kept, average pay, exact, chart line.
-    QTreeWidget* lstHolds() const { return lstHolds_; }
+    QTreeWidget* holdsList() const { return holdsList_; }
     // The selected hold's final hands: hand, pay, ways, probability, return (its share of the
     // average pay); then all its draws.
-    QTreeWidget* lstFinals() const { return lstFinals_; }
-    QLabel* lblHold() const { return lblHold_; }  // the selected hold in words
+    QTreeWidget* finalsList() const { return finalsList_; }
+    QLabel* holdLabel() const { return holdLabel_; }  // the selected hold in words
     // The cards picked, in order; those the selected hold throws away faded.
     QLabel* pHand(int slot) const { return pHand_.at(std::size_t(slot)); }
 
@@ -57,8 +57,7 @@ signals:
     void Analysed();  // a hand's holds are listed
 
 public slots:
-    void cmdAnalyse_Click();  // reads the typed cards
-    void cmdOK_Click();       // unloads the window
+    void AnalyseTyped();  // reads the typed cards
 
 private:
     void TablesReady();
@@ -75,12 +74,12 @@ private:
     std::unique_ptr<PerfectPlay> tables_;  // builds the hold values when none were given
     std::optional<modcards::Hand> waiting_;
     std::optional<modcards::analysis::HandAnalysis> analysis_;
-    QLineEdit* txtCards_ = nullptr;
-    QLabel* lblMessage_ = nullptr;
+    QLineEdit* cardsEdit_ = nullptr;
+    QLabel* messageLabel_ = nullptr;
     DeckPicker* deck_ = nullptr;
-    QTreeWidget* lstHolds_ = nullptr;
-    QTreeWidget* lstFinals_ = nullptr;
-    QLabel* lblHold_ = nullptr;
+    QTreeWidget* holdsList_ = nullptr;
+    QTreeWidget* finalsList_ = nullptr;
+    QLabel* holdLabel_ = nullptr;
     std::array<QLabel*, 5> pHand_{};
     std::array<QPixmap, 52> faces_;  // the hand's cards, painted when first shown
 };
