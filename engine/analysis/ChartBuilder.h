@@ -10,9 +10,9 @@ namespace modcards::analysis {
 
 struct ChartGoal {
     int maxLines = 60;      // over all five sections
-    double minGain = 2e-6;  // return per unit bet a line must add to be written
+    double minGain = 2e-7;  // return per unit bet a line must add to be written
     // A line whose removal, or whose merging with a neighbour, costs less than this goes.
-    double mergeCost = 3e-7;
+    double mergeCost = 3e-8;
     unsigned threads = 2;
 };
 

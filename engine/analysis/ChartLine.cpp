@@ -1,8 +1,11 @@
 // Chart lines: which holds they cover and how they read.
 #include "engine/analysis/ChartLine.h"
 
+#include <cctype>
 #include <string_view>
 #include <vector>
+
+#include "engine/HandNames.h"
 
 namespace modcards::analysis {
 
@@ -12,6 +15,10 @@ std::string RankName(int value) {
     static constexpr std::array<std::string_view, 15> kNames = {
         "", "ace", "2", "3", "4", "5", "6", "7", "8", "9", "ten", "jack", "queen", "king", "ace"};
     return std::string(kNames[static_cast<std::size_t>(value)]);
+}
+
+bool Within(DetailRange range, int value) {
+    return value >= range.low && value <= range.high;
 }
 
 std::string CountedText(int count, std::string_view one, std::string_view many) {
@@ -45,6 +52,14 @@ std::string SuitMatesText(DetailRange range) {
     return "other cards of that suit";
 }
 
+std::string RunMatesText(DetailRange range) {
+    if (range.high == 0) return "no card thrown away fits the straight";
+    if (range.low == 0) return "at most one card thrown away fits the straight";
+    if (range.low == range.high && range.low == 1) return "one card thrown away fits the straight";
+    if (range.low == 2) return "two cards thrown away fit the straight";
+    return "a card thrown away fits the straight";
+}
+
 // A lone card is named by its rank: "A single king", "A single card, 10 or higher".
 std::string SingleCardText(DetailRange rank) {
     if (rank.low == rank.high) return "A single " + RankName(rank.low);
@@ -53,15 +68,37 @@ std::string SingleCardText(DetailRange rank) {
     return "A single card, " + RankName(rank.low) + " to " + RankName(rank.high);
 }
 
+std::string MadeName(int rank) {
+    return std::string(kCategoryNames[static_cast<std::size_t>(CategoryOfMadeRank(rank))]);
+}
+
+// Hands kept for what they make: one by its own words, several as "Straight or better",
+// "Flush, full house or four of a kind"; all five cards when hands that pay nothing are among
+// them.
+std::string MadeText(DetailRange range, const HoldPattern& pattern) {
+    const int best = FullRange(kMade).high;
+    if (range.low == range.high) return PatternText(pattern);
+    if (range.low == 0)
+        return range.high == best ? "All five cards, whatever they make"
+                                  : "All five cards, a hand no better than " + MadeName(range.high);
+    std::string text;
+    if (range.high == best) {
+        text = MadeName(range.low) + " or better";
+    } else if (range.high - range.low <= 2) {
+        for (int rank = range.low; rank <= range.high; ++rank)
+            text += (rank == range.low ? "" : rank == range.high ? " or " : ", ") + MadeName(rank);
+    } else {
+        text = "Anything from " + MadeName(range.low) + " to " + MadeName(range.high);
+    }
+    text[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
+    return text;
+}
+
 // The lowest card of a straight-flush draw: an ace there always counts low.
 std::string StraightFlushLowestText(DetailRange range) {
     if (range == DetailRange{1, 1}) return "with an ace";
     if (range == DetailRange{3, 14}) return "no ace";
     return LowestText(range);
-}
-
-bool Within(DetailRange range, int value) {
-    return value >= range.low && value <= range.high;
 }
 
 // The ranks (bit v for value v) of each royal draw of one or two naturals the ranges allow.
@@ -117,6 +154,8 @@ std::string DetailText(HoldDetail detail, DetailRange range) {
             return range.low == 1 ? "with a ten" : "no ten";
         case kSuitMates:
             return SuitMatesText(range);
+        case kRunMates:
+            return RunMatesText(range);
         default:
             return "";
     }
@@ -134,6 +173,10 @@ DetailRange FullRange(HoldDetail detail) {
         case kTen:
             return {0, 1};
         case kSuitMates:
+            return {0, 2};
+        case kMade:
+            return {0, 10};
+        case kRunMates:
             return {0, 2};
         default:
             return {0, 0};
@@ -153,6 +196,10 @@ bool ChartLine::Covers(const HoldPattern& hold, int dealtDeuces) const {
 std::string ChartLine::Text() const {
     HoldPattern base = pattern;
     base.deucesThrown = 0;
+    if (pattern.kind == HoldKind::Made) {
+        base.details[kMade] = ranges[kMade].low;
+        return MadeText(ranges[kMade], base);
+    }
     std::string text = PatternText(base);
     if (pattern.kind == HoldKind::SingleCard)
         return SingleCardText(ranges[kLowest]) + DeucesThrownText(pattern.deucesThrown);
@@ -164,9 +211,9 @@ std::string ChartLine::Text() const {
             ranks += (i == 0 ? "" : " or ") + RanksText(sets[i]);
         text += pattern.kept - pattern.deucesKept == 1 ? ", with the " + ranks : ", " + ranks;
     }
-    for (const HoldDetail detail : {kAce, kTen, kGaps, kLowest, kSuitMates}) {
+    for (const HoldDetail detail : {kAce, kTen, kGaps, kLowest, kSuitMates, kRunMates}) {
         if (!UsesDetail(pattern.kind, detail) || ranges[detail] == FullRange(detail)) continue;
-        if (named && detail != kSuitMates) continue;
+        if (named && detail != kSuitMates && detail != kRunMates) continue;
         text += ", " + (detail == kLowest && pattern.kind == HoldKind::StraightFlushDraw
                             ? StraightFlushLowestText(ranges[detail])
                             : DetailText(detail, ranges[detail]));
@@ -185,7 +232,9 @@ int ChartLine::Words() const {
     for (int d = 0; d < kDetailCount; ++d) {
         const auto detail = static_cast<HoldDetail>(d);
         if (!UsesDetail(pattern.kind, detail) || ranges[d] == FullRange(detail)) continue;
-        if (!named || detail == kSuitMates) ++words;
+        // One made hand is named by its own words; several by the words of a range.
+        if (detail == kMade && ranges[d].low == ranges[d].high) continue;
+        if (!named || detail == kSuitMates || detail == kRunMates) ++words;
     }
     return words;
 }
@@ -219,6 +268,11 @@ std::vector<std::string> ChartReadingNotes() {
         "with tens and picture cards.",
         "\"No other card of that suit\" means none of the cards you throw away shares the suit "
         "of the cards you keep.",
+        "A card thrown away fits the straight when no kept card has its rank and one straight "
+        "could hold it with the kept cards: thrown beside a kept ace and king, a queen fits, a 9 "
+        "does not.",
+        "A made hand is kept as dealt, all five cards, but of four of a kind or three of a kind "
+        "only the four or three cards that make it.",
         "When a line fits your hand in more than one way, keep the higher cards, then the ones "
         "that throw away fewer cards of their suit."};
 }

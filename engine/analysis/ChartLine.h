@@ -17,15 +17,16 @@ struct DetailRange {
     friend bool operator==(const DetailRange&, const DetailRange&) = default;
 };
 
-// Every value a detail can take: gaps 0-3, lowest card 1-14, ace and ten 0-1, suit mates 0-2.
+// Every value a detail can take: gaps 0-3, lowest card 1-14, ace and ten 0-1, suit mates 0-2,
+// made hand 0-10.
 DetailRange FullRange(HoldDetail detail);
 
 struct ChartLine {
     int deuces = 0;       // the chart section: deuces dealt, 0..4
     HoldPattern pattern;  // kind and counts; its details are not read
-    std::array<DetailRange, kDetailCount> ranges{FullRange(kGaps), FullRange(kLowest),
-                                                 FullRange(kAce), FullRange(kTen),
-                                                 FullRange(kSuitMates)};
+    std::array<DetailRange, kDetailCount> ranges{
+        FullRange(kGaps),      FullRange(kLowest), FullRange(kAce),     FullRange(kTen),
+        FullRange(kSuitMates), FullRange(kMade),   FullRange(kRunMates)};
 
     // True when a hold of that pattern, dealt with `deuces` deuces, plays this line.
     bool Covers(const HoldPattern& hold, int dealtDeuces) const;

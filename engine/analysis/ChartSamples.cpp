@@ -12,15 +12,17 @@ namespace modcards::analysis {
 namespace {
 
 constexpr int kSections = 5;
-constexpr int kBaseBits = 17;
+constexpr int kBaseBits = 13;
 
-// A pattern in 27 bits: its base (kind and counts) below kBaseBits, its details above.
+// A pattern in 29 bits: its base (kind and counts) below kBaseBits, its details above. A made
+// hand counts as five cards kept whether its odd cards are or not (SameBase).
 std::uint32_t PackPattern(const HoldPattern& p) {
-    return static_cast<std::uint32_t>(p.kind) | std::uint32_t{p.kept} << 4 |
-           std::uint32_t{p.deucesKept} << 7 | std::uint32_t{p.deucesThrown} << 10 |
-           std::uint32_t{p.made} << 13 | std::uint32_t{p.details[kGaps]} << 17 |
-           std::uint32_t{p.details[kLowest]} << 19 | std::uint32_t{p.details[kAce]} << 23 |
-           std::uint32_t{p.details[kTen]} << 24 | std::uint32_t{p.details[kSuitMates]} << 25;
+    const std::uint32_t kept = p.kind == HoldKind::Made ? kHandSize : p.kept;
+    return static_cast<std::uint32_t>(p.kind) | kept << 4 | std::uint32_t{p.deucesKept} << 7 |
+           std::uint32_t{p.deucesThrown} << 10 | std::uint32_t{p.details[kGaps]} << 13 |
+           std::uint32_t{p.details[kLowest]} << 15 | std::uint32_t{p.details[kAce]} << 19 |
+           std::uint32_t{p.details[kTen]} << 20 | std::uint32_t{p.details[kSuitMates]} << 21 |
+           std::uint32_t{p.details[kMade]} << 23 | std::uint32_t{p.details[kRunMates]} << 27;
 }
 
 HoldPattern UnpackPattern(std::uint32_t code) {
@@ -32,8 +34,8 @@ HoldPattern UnpackPattern(std::uint32_t code) {
     pattern.kept = bits(4, 3);
     pattern.deucesKept = bits(7, 3);
     pattern.deucesThrown = bits(10, 3);
-    pattern.made = bits(13, 4);
-    pattern.details = {bits(17, 2), bits(19, 4), bits(23, 1), bits(24, 1), bits(25, 2)};
+    pattern.details = {bits(13, 2), bits(15, 4), bits(19, 1), bits(20, 1),
+                       bits(21, 2), bits(23, 4), bits(27, 2)};
     return pattern;
 }
 

@@ -16,7 +16,7 @@ std::string LineSource(const ChartLine& line) {
     std::string text = "        {" + std::to_string(line.deuces) + ", {static_cast<HoldKind>(" +
                        std::to_string(static_cast<int>(p.kind)) + "), " + std::to_string(p.kept) +
                        ", " + std::to_string(p.deucesKept) + ", " + std::to_string(p.deucesThrown) +
-                       ", " + std::to_string(p.made) + ", {}}, {{";
+                       ", {}}, {{";
     for (int d = 0; d < kDetailCount; ++d)
         text += (d ? ", {" : "{") + std::to_string(line.ranges[d].low) + ", " +
                 std::to_string(line.ranges[d].high) + "}";

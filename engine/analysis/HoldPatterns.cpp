@@ -114,6 +114,25 @@ HoldKind RepeatedRanksKind(const DealFacts& deal, unsigned hold, unsigned ranks,
     return HoldKind::NoDraw;
 }
 
+// Discarded naturals whose rank is not kept and fits one straight with the kept ranks, at most 2.
+int RunMates(const DealFacts& deal, unsigned hold, unsigned ranks) {
+    int mates = 0;
+    for (int place = 0; place < kHandSize; ++place) {
+        if ((hold | deal.deuces) & (1u << place)) continue;
+        const unsigned rank = 1u << (deal.value[place] - 1);
+        if (!(ranks & rank) && SpanOf(ranks | rank).fits) ++mates;
+    }
+    return std::min(mates, 2);
+}
+
+// A dealt four of a kind or three of a kind is kept as a made hand by its four or three cards:
+// keeping the odd cards too never pays more.
+bool MakesWhatIsDealt(const DealFacts& deal, const HoldPattern& pattern) {
+    return pattern.deucesThrown == 0 &&
+           ((deal.made == kFourOfAKind && pattern.kind == HoldKind::FourOfAKind) ||
+            (deal.made == kThreeOfAKind && pattern.kind == HoldKind::ThreeOfAKind));
+}
+
 HoldPattern Classify(const DealFacts& deal, unsigned hold, const KeptNaturals& kept) {
     HoldPattern pattern;
     const unsigned keptDeuces = hold & deal.deuces;
@@ -121,8 +140,9 @@ HoldPattern Classify(const DealFacts& deal, unsigned hold, const KeptNaturals& k
     pattern.deucesKept = static_cast<std::uint8_t>(HeldCount(keptDeuces));
     pattern.deucesThrown = static_cast<std::uint8_t>(HeldCount(deal.deuces) - pattern.deucesKept);
     if (pattern.kept == kHandSize) {
-        pattern.kind = HoldKind::Made;
-        pattern.made = static_cast<std::uint8_t>(deal.made);
+        const bool drawn = deal.made == kFourOfAKind || deal.made == kThreeOfAKind;
+        pattern.kind = drawn ? HoldKind::NoDraw : HoldKind::Made;
+        if (!drawn) pattern.details[kMade] = static_cast<std::uint8_t>(MadeRank(deal.made));
         return pattern;
     }
     const int naturals = pattern.kept - pattern.deucesKept;
@@ -133,6 +153,10 @@ HoldPattern Classify(const DealFacts& deal, unsigned hold, const KeptNaturals& k
     const unsigned ranks = kept.ranks;
     if (kept.repeated) {
         pattern.kind = RepeatedRanksKind(deal, hold, ranks, pattern.deucesKept, pattern.kept);
+        if (MakesWhatIsDealt(deal, pattern)) {
+            pattern.kind = HoldKind::Made;
+            pattern.details[kMade] = static_cast<std::uint8_t>(MadeRank(deal.made));
+        }
         return pattern;
     }
     if (naturals == 1 && pattern.deucesKept == 0) {
@@ -157,6 +181,8 @@ HoldPattern Classify(const DealFacts& deal, unsigned hold, const KeptNaturals& k
             static_cast<std::uint8_t>(span.highest - span.lowest + 1 - naturals);
         pattern.details[kLowest] = static_cast<std::uint8_t>(span.lowest);
     }
+    if (pattern.kind != HoldKind::FlushDraw && pattern.kind != HoldKind::NoDraw)
+        pattern.details[kRunMates] = static_cast<std::uint8_t>(RunMates(deal, hold, ranks));
     if (suited) {
         const unsigned mates =
             deal.naturalsOfSuit[static_cast<std::size_t>(std::countr_zero(kept.suits))] & ~hold;
@@ -179,14 +205,25 @@ std::array<std::uint32_t, kSuitCount> CanonicalCode(const DealtIndices& dealt, u
 
 }  // namespace
 
+int MadeRank(int category) {
+    return category == kNoPayingHand ? 0 : kCategoryCount - category;
+}
+
+int CategoryOfMadeRank(int rank) {
+    return rank == 0 ? kNoPayingHand : kCategoryCount - rank;
+}
+
 bool UsesDetail(HoldKind kind, HoldDetail detail) {
     switch (kind) {
+        case HoldKind::Made:
+            return detail == kMade;
         case HoldKind::RoyalDraw:
-            return true;
+            return detail != kMade;
         case HoldKind::StraightFlushDraw:
-            return detail == kGaps || detail == kLowest || detail == kSuitMates;
+            return detail == kGaps || detail == kLowest || detail == kSuitMates ||
+                   detail == kRunMates;
         case HoldKind::StraightDraw:
-            return detail == kGaps || detail == kLowest;
+            return detail == kGaps || detail == kLowest || detail == kRunMates;
         case HoldKind::FlushDraw:
             return detail == kSuitMates;
         case HoldKind::SingleCard:
@@ -197,8 +234,9 @@ bool UsesDetail(HoldKind kind, HoldDetail detail) {
 }
 
 bool SameBase(const HoldPattern& a, const HoldPattern& b) {
-    return a.kind == b.kind && a.kept == b.kept && a.deucesKept == b.deucesKept &&
-           a.deucesThrown == b.deucesThrown && a.made == b.made;
+    // A made hand is one pattern whether its odd cards are kept or not.
+    return a.kind == b.kind && (a.kept == b.kept || a.kind == HoldKind::Made) &&
+           a.deucesKept == b.deucesKept && a.deucesThrown == b.deucesThrown;
 }
 
 int DeucesIn(const DealtIndices& dealt) {
@@ -251,31 +289,31 @@ bool KeptFirst(const DealtIndices& dealt, unsigned a, std::uint32_t keyA, unsign
 std::string PatternText(const HoldPattern& pattern) {
     static constexpr std::array<const char*, 6> kCounts = {"No card", "One",  "Two",
                                                            "Three",   "Four", "Five"};
-    static constexpr std::array<const char*, kCategoryCount> kMade = {
+    static constexpr std::array<const char*, kCategoryCount> kMadeWords = {
         "All five cards of a hand that pays nothing",
         "Natural royal flush",
         "Four deuces, keeping the odd card",
         "Royal flush with deuces",
         "Five of a kind",
         "Straight flush",
-        "Four of a kind, keeping the odd card",
+        "Four of a kind",
         "Full house",
         "Flush",
         "Straight",
-        "Three of a kind, keeping both odd cards"};
+        "Three of a kind"};
     static constexpr std::array<const char*, 5> kDeuces = {"", "One deuce only", "Two deuces only",
                                                            "Three deuces only", "Four deuces"};
     const std::string count = kCounts[pattern.kept];
     std::string text;
     switch (pattern.kind) {
         case HoldKind::Made:
-            text = kMade[pattern.made];
+            text = kMadeWords[static_cast<std::size_t>(CategoryOfMadeRank(pattern.details[kMade]))];
             break;
         case HoldKind::FourOfAKind:
-            text = "Four of a kind";
+            text = "Four of a kind out of a better hand";
             break;
         case HoldKind::ThreeOfAKind:
-            text = "Three of a kind";
+            text = "Three of a kind out of a better hand";
             break;
         case HoldKind::TwoPairs:
             text = "Two pairs";

@@ -13,9 +13,11 @@ namespace modcards::analysis {
 
 // What the kept cards are; "naturals" are the kept cards that are not deuces.
 enum class HoldKind : std::uint8_t {
-    Made,               // all five kept; `made` is the HandCategory they make (0 for none)
-    FourOfAKind,        // four kept cards of one rank, deuces counting as any: draw one
-    ThreeOfAKind,       // three of one rank: draw two
+    Made,               // the hand as dealt, kMade telling what it makes: all five kept, but
+                        // of a dealt four of a kind or three of a kind only the four or three
+    FourOfAKind,        // four kept cards of one rank, deuces counting as any, out of a better
+                        // hand: draw one
+    ThreeOfAKind,       // three of one rank out of a better hand: draw two
     TwoPairs,           // two natural pairs, no deuce
     Pair,               // one natural pair, no deuce
     RoyalDraw,          // naturals of one suit, all ten to ace, with any deuces
@@ -35,6 +37,10 @@ enum HoldDetail : int {
     kAce,        // 1 when an ace is kept
     kTen,        // 1 when a ten is kept
     kSuitMates,  // discarded naturals of the kept suit, at most 2
+    kMade,       // what five kept cards make, by rank: 0 nothing, 1 three of a kind ... 10
+                 // natural royal flush (MadeRank)
+    kRunMates,   // discarded naturals of other ranks that fit one straight with the kept ones,
+                 // at most 2
     kDetailCount,
 };
 
@@ -42,8 +48,7 @@ struct HoldPattern {
     HoldKind kind = HoldKind::Nothing;
     std::uint8_t kept = 0;  // cards kept, deuces included: the "three" of "three to a"
     std::uint8_t deucesKept = 0;
-    std::uint8_t deucesThrown = 0;  // deuces dealt and discarded
-    std::uint8_t made = 0;          // for Made: the HandCategory of the five cards
+    std::uint8_t deucesThrown = 0;                     // deuces dealt and discarded
     std::array<std::uint8_t, kDetailCount> details{};  // 0 where the kind has no such detail
 
     friend bool operator==(const HoldPattern&, const HoldPattern&) = default;
@@ -51,7 +56,11 @@ struct HoldPattern {
 
 bool UsesDetail(HoldKind kind, HoldDetail detail);
 
-// True when a and b have the same kind, counts and made category (their details may differ).
+// The rank kMade gives a HandCategory: higher for a better hand, 0 for no paying hand.
+int MadeRank(int category);
+int CategoryOfMadeRank(int rank);
+
+// True when a and b have the same kind and counts (their details may differ).
 bool SameBase(const HoldPattern& a, const HoldPattern& b);
 
 // Number of deuces among dealt cards (card indices, see CardOfIndex).

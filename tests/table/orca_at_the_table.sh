@@ -109,7 +109,7 @@ sed 's/^/    /' "$spoken"
 for line in \
     "notification Dealt: three of hearts, nine of clubs, five of hearts, seven of hearts, king of hearts." \
     "notification Three of hearts, held." \
-    "notification Best hold: keep three of hearts, five of hearts, seven of hearts, king of hearts: 3.83 credits; Line 40: Four to a flush." \
+    "notification Best hold: keep three of hearts, five of hearts, seven of hearts, king of hearts: 3.83 credits; Line 28: Four to a flush." \
     "notification You won with a flush, 15 credits; balance 210. Your hand: three of hearts, jack of hearts, eight of hearts, queen of hearts, four of hearts."; do
     if ! grep -qxF "$line" "$spoken"; then
         echo "FAILED: Orca never said: $line"

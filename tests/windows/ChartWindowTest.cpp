@@ -56,10 +56,10 @@ TEST(ChartWindow, ListsEveryLineUnderItsSectionWithHowOftenItIsPlayed) {
 
 TEST(ChartWindow, StatesTheChartsCostAndLightsOneLineAtMost) {
     ChartWindow window(nullptr, GameChart(), GameChartAudit());
-    // 235553435833/237300363300 beside 12684772349/12777711870.
+    // 78519162717/79100121100 beside 12684772349/12777711870.
     EXPECT_EQ(window.costLabel()->text(),
-              "Following this chart returns 99.2638%; perfect play returns 99.2726%: the chart "
-              "costs 0.0088% of each bet.");
+              "Following this chart returns 99.2655%; perfect play returns 99.2726%: the chart "
+              "costs 0.0071% of each bet.");
     EXPECT_EQ(window.costLabel()->accessibleName(), window.costLabel()->text());
     EXPECT_FALSE(window.chartList()->accessibleName().isEmpty());
 
