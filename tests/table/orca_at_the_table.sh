@@ -5,56 +5,29 @@
 # Usage: orca_at_the_table.sh GAME PYTHON BUS-LAUNCHER ORCA-RUNNER
 set -euo pipefail
 
-if [ -z "${DW_ORCA_LISTENING:-}" ]; then
-    export DW_ORCA_LISTENING=1
-    exec timeout -k 5 150 xvfb-run -a -s "-screen 0 1024x768x24" \
-        dbus-run-session -- "$0" "$@" 2> >(grep -v "dbus-daemon\[" >&2)
-fi
+source "$(dirname "$0")/reader_session.sh"
+enter_reader_session 150 "$0" "$@"
 
 game=$1 python=$2 launcher=$3 runner=$4
-home=$(mktemp -d)
-export HOME=$home XDG_RUNTIME_DIR=$home/run XDG_CONFIG_HOME=$home/config
-export XDG_DATA_HOME=$home/data XDG_CACHE_HOME=$home/cache GSETTINGS_BACKEND=memory
-mkdir -p "$XDG_RUNTIME_DIR" "$home/speech/modules" "$home/orca"
-chmod 700 "$XDG_RUNTIME_DIR"
+mkdir -p "$home/speech/modules" "$home/orca"
 log=$home/orca.log
-started=()
-finish() {
-    for pid in "${started[@]}"; do kill "$pid" 2>/dev/null || true; done
-    for _ in $(seq 50); do
-        alive=0
-        for pid in "${started[@]}"; do kill -0 "$pid" 2>/dev/null && alive=1; done
-        [ $alive = 0 ] && break
-        sleep 0.1
-    done
-    for pid in "${started[@]}"; do kill -KILL "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$home"
-}
-trap finish EXIT
 
-# Waits up to thirty seconds (a loaded machine is slow) for Orca to say something matching an
-# extended regular expression.
+# Whether Orca has said something matching an extended regular expression.
 said() {
-    grep -qE "SPEECH OUTPUT: '.*$1" "$log" 2>/dev/null
+    grep -qE "SPEECH OUTPUT: '.*$1" "$log"
 }
+# Follows the log as Orca writes it until Orca says something matching an extended regular
+# expression; gives up after thirty seconds (a loaded machine is slow).
 wait_for() {
-    for _ in $(seq 600); do
-        said "$1" && return 0
-        sleep 0.05
-    done
+    if timeout 30 grep -qE "SPEECH OUTPUT: '.*$1" <(tail -n +1 --pid="$orca_pid" -f "$log"); then
+        return 0
+    fi
     echo "FAILED: Orca never said /$1/"
     grep "SPEECH OUTPUT" "$log" || true
     exit 1
 }
 
-"$launcher" --launch-immediately &
-started+=($!)
-for _ in $(seq 100); do
-    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
-        >/dev/null 2>&1 && break
-    sleep 0.1
-done
+start_accessibility_bus "$launcher"
 
 cat >"$home/speech/speechd.conf" <<CONF
 AudioOutputMethod "alsa"
@@ -66,13 +39,13 @@ touch "$home/speech/modules/espeak-ng.conf"
 speech-dispatcher -s -t 0 -C "$home/speech" -L "$home" >"$home/speech.out" 2>&1 &
 started+=($!)
 
+: >"$log"
 "$python" "$runner" "$log" "$home/orca" >"$home/orca.out" 2>&1 &
 orca_pid=$!
 started+=($orca_pid)
 wait_for "Screen reader on"
 
-QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 "$game" >"$home/game.out" 2>&1 &
-started+=($!)
+start_game "$game" >"$home/game.out" 2>&1
 wait_for "Default Playe selected"
 xdotool key Return
 wait_for "Deal push button"
