@@ -272,7 +272,7 @@ def read_window(app, frame, entry, title, wanted_names, close="OK"):
 
 
 def read_the_windows(app, frame):
-    _, names = read_window(app, frame, "View Statistics", "Statistics", [
+    _, names = read_window(app, frame, "View Statistics", "Statistics of Ada", [
         "Ada", "Credits Available: 210", "Hands Played: 1", "Hands Won: 1",
         "Overall Win Percentage: 100.", "Royal Flushes, Won: 0", "Royal Flushes, Win %: .000",
         "Flushes, Won: 1", "Flushes, Win %: 100.", "Last Royal Flush w/2's Won: Never Won",

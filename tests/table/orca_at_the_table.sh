@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Plays a hand by keys while Orca itself listens: a private X display and session bus, the
-# accessibility bus, speech-dispatcher speaking through espeak-ng into ALSA's null device, Orca
-# with its debug log, then the game with a scripted deck. Asserts on what Orca spoke.
+# Plays a hand by keys while Orca itself listens, opening the statistics first: a
+# private X display and session bus, the accessibility bus, speech-dispatcher speaking through
+# espeak-ng into ALSA's null device, Orca with its debug log, then the game with a scripted deck.
+# Asserts on what Orca spoke; with DW_ORCA_TRANSCRIPT set, saves it there too.
 # Usage: orca_at_the_table.sh GAME PYTHON BUS-LAUNCHER ORCA-RUNNER
 set -euo pipefail
 
@@ -16,13 +17,15 @@ log=$home/orca.log
 said() {
     grep -qE "SPEECH OUTPUT: '.*$1" "$log"
 }
-# Follows the log as Orca writes it until Orca says something matching an extended regular
-# expression; gives up after thirty seconds (a loaded machine is slow).
+# Follows the log as Orca writes it until Orca has said something matching an extended regular
+# expression, or as many times as the second argument says; gives up after thirty seconds (a
+# loaded machine is slow).
 wait_for() {
-    if timeout 30 grep -qE "SPEECH OUTPUT: '.*$1" <(tail -n +1 --pid="$orca_pid" -f "$log"); then
+    if timeout 30 grep -qE -m "${2:-1}" "SPEECH OUTPUT: '.*$1" \
+        <(tail -n +1 --pid="$orca_pid" -f "$log" | grep --line-buffered -E "SPEECH OUTPUT: '.*$1"); then
         return 0
     fi
-    echo "FAILED: Orca never said /$1/"
+    echo "FAILED: Orca never said /$1/ ${2:-1} times"
     grep "SPEECH OUTPUT" "$log" || true
     exit 1
 }
@@ -63,10 +66,21 @@ if said "Dealt"; then
     exit 1
 fi
 
+# The statistics from their menu, put away by Escape, back at the table: Orca reads each
+# caption with its value as the window opens.
+xdotool key alt+e
+wait_for "View Statistics"
+xdotool key v
+wait_for "Statistics of Default Player dialog"
+xdotool key Escape
+wait_for "Calvarro Ruvizu Zaz Uvedo Zivuv frame" 2
+
 xdotool key Return
 wait_for "Dealt"
 xdotool key 1
-wait_for "held"
+wait_for "Three of hearts, held"
+xdotool key 3
+wait_for "Five of hearts, held"
 xdotool key h
 wait_for "Best hold"
 xdotool key Return
@@ -79,18 +93,25 @@ spoken=$home/spoken
 sed -n "s/.*SPEECH OUTPUT: '\(.*\)' \?{'.*/\1/p" "$log" >"$spoken"
 echo "Orca said:"
 sed 's/^/    /' "$spoken"
-for line in \
-    "notification Dealt: three of hearts, nine of clubs, five of hearts, seven of hearts, king of hearts." \
-    "notification Three of hearts, held." \
-    "notification Best hold: keep three of hearts, five of hearts, seven of hearts, king of hearts: 3.83 credits; Line 40: Four to a flush." \
-    "notification You won with a flush, 15 credits; balance 210. Your hand: three of hearts, jack of hearts, eight of hearts, queen of hearts, four of hearts."; do
-    if ! grep -qxF "$line" "$spoken"; then
-        echo "FAILED: Orca never said: $line"
+[ -z "${DW_ORCA_TRANSCRIPT:-}" ] || cp "$spoken" "$DW_ORCA_TRANSCRIPT"
+heard() {
+    if ! grep -qF "$1" "$spoken"; then
+        echo "FAILED: Orca never said: $1"
         exit 1
     fi
-done
+}
+heard "notification Dealt: three of hearts, nine of clubs, five of hearts, seven of hearts, king of hearts."
+heard "notification Three of hearts, held."
+heard "notification Five of hearts, held."
+heard "notification Best hold: keep three of hearts, five of hearts, seven of hearts, king of hearts: 3.83 credits; Line 40: Four to a flush."
+heard "notification You won with a flush, 15 credits; balance 210. Your hand: three of hearts, jack of hearts, five of hearts, queen of hearts, four of hearts."
 if [ "$(grep -c "Dealt" "$spoken")" != 1 ]; then
     echo "FAILED: Orca heard more than one deal"
     exit 1
 fi
-echo "Orca said everything of the hand."
+# The statistics as the window opens: every caption with its value, in the window's order.
+heard "Statistics of Default Player dialog Date Account Created: "
+heard "Credits Available: 200 Hands Played: 0 Hands Won: 0 Overall Win Percentage: "
+heard "Flushes, Won: 0 Flushes, Win %: "
+heard "3 of a Kind, Won: 0 3 of a Kind, Win %: .000 Last Royal Flush w/2's Won: Never Won Last 4 Deuces Won: Never Won Last Royal Flush Won: Never Won."
+echo "Orca said everything of the hand and the statistics."
