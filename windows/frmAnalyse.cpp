@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include "assets/Fonts.h"
+#include "controls/Announcer.h"
 #include "engine/CardText.h"
 #include "game/CardNames.h"
 #include "game/ChartTexts.h"
@@ -91,6 +92,7 @@ frmAnalyse::frmAnalyse(QWidget* mainWindow, AnalysedTable table)
                            Qt::AlignLeft | Qt::AlignTop, Qt::black);
     lblMessage_->setTextFormat(Qt::PlainText);
     lblMessage_->setMinimumWidth(240);
+    voice_ = new Announcer(*this);
     const QString unit = QStringLiteral(
                              "Every figure is exact, over every draw: pays and average "
                              "pays in credits for a stake of %1.")
@@ -344,6 +346,8 @@ void frmAnalyse::Say(const QString& message, bool refusal) {
     QPalette palette = lblMessage_->palette();
     palette.setColor(QPalette::WindowText, refusal ? kRefusal : QColor(Qt::black));
     lblMessage_->setPalette(palette);
+    // A screen reader leaves a label's new words unspoken while the focus is elsewhere.
+    if (refusal) voice_->Say(message);
 }
 
 void frmAnalyse::cmdOK_Click() {

@@ -32,6 +32,8 @@ struct AnalysedTable {
     std::shared_ptr<const modcards::analysis::HoldAdvisor> advisor;
 };
 
+class Announcer;
+
 class frmAnalyse : public QWidget {
     Q_OBJECT
 public:
@@ -43,6 +45,7 @@ public:
 
     QLineEdit* txtCards() const { return txtCards_; }
     QLabel* lblMessage() const { return lblMessage_; }  // what to do next, or why not
+    const Announcer& Voice() const { return *voice_; }  // says each refusal aloud
     DeckPicker* Deck() const { return deck_; }
     // The 32 holds best first: rank, cards kept, average pay, exact, chart line.
     QTreeWidget* lstHolds() const { return lstHolds_; }
@@ -77,6 +80,7 @@ private:
     std::optional<modcards::analysis::HandAnalysis> analysis_;
     QLineEdit* txtCards_ = nullptr;
     QLabel* lblMessage_ = nullptr;
+    Announcer* voice_ = nullptr;
     DeckPicker* deck_ = nullptr;
     QTreeWidget* lstHolds_ = nullptr;
     QTreeWidget* lstFinals_ = nullptr;
