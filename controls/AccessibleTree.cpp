@@ -1,6 +1,8 @@
 // What screen readers are offered of our windows: the controls a player can see, in reading order.
 #include "controls/AccessibleTree.h"
 
+#include "controls/ValueLabel.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QCoreApplication>
@@ -12,10 +14,14 @@
 namespace a11y {
 namespace {
 
+constexpr char kReadWithValue[] = "a11yReadWithValue";
+
 // A caption label is read as part of the value it captions, not on its own.
 bool ReadWithItsValue(const QWidget& widget) {
     const auto* label = qobject_cast<const QLabel*>(&widget);
-    return label && label->buddy() && !label->buddy()->isHidden();
+    if (!label) return false;
+    if (label->buddy()) return !label->buddy()->isHidden();
+    return label->property(kReadWithValue).toBool();
 }
 
 bool HasChildWidgets(const QWidget& widget) {
@@ -88,6 +94,18 @@ public:
     }
 };
 
+// A value label, named by its caption and its text.
+class CaptionedValue : public QAccessibleWidget {
+public:
+    explicit CaptionedValue(ValueLabel* label)
+        : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Name) return static_cast<ValueLabel*>(widget())->SpokenText();
+        return QAccessibleWidget::text(kind);
+    }
+};
+
 // Tells clients that a child of a plain container came into its offered children or left them,
 // as Qt tells them only that the child is showing or not.
 class TreeChanges : public QObject {
@@ -124,6 +142,8 @@ QAccessibleInterface* OurInterfaces(const QString& className, QObject* object) {
         return new QAccessibleWidget(widget, QAccessible::Graphic);
     if (className == QLatin1String("Announcer"))
         return new QAccessibleWidget(widget, QAccessible::Notification);
+    if (className == QLatin1String("ValueLabel"))
+        return new CaptionedValue(static_cast<ValueLabel*>(widget));
     if (className == QLatin1String("QWidget")) return new ShownChildren(widget);
     return nullptr;
 }
@@ -147,6 +167,10 @@ QList<QWidget*> OfferedChildren(const QWidget& container) {
     }
     SortIntoReadingOrder(offered);
     return offered;
+}
+
+void ReadWithValue(QLabel& caption) {
+    caption.setProperty(kReadWithValue, true);
 }
 
 void Rename(QWidget& widget, const QString& name) {

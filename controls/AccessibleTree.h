@@ -4,6 +4,7 @@
 #include <QList>
 #include <QString>
 
+class QLabel;
 class QWidget;
 
 namespace a11y {
@@ -11,9 +12,10 @@ namespace a11y {
 // Installs, once per run, the accessible interfaces our windows need beyond Qt's own:
 // - a plain container (a window, the table) offers only the children it shows that have something
 //   to say, in reading order: hidden controls, unnamed pictures and the caption labels read
-//   with the value they caption (QLabel::setBuddy) are left out; such a window reads as a
-//   dialog;
+//   with the value they caption (QLabel::setBuddy, ReadWithValue) are left out; such a window
+//   reads as a dialog;
 // - a window's voice (Announcer) is offered as a notification;
+// - a value beside its caption (ValueLabel) is offered as static text read with its caption;
 // - a picture (ImageBox) is offered as static text named by its accessible name, and a picture
 //   box (PictureBox, the cards) as a named graphic.
 // Needs the QApplication; call it before the first window is shown.
@@ -23,6 +25,9 @@ void InstallAccessibleTree();
 // each line left to right, where widgets that stand half their height or more beside each other
 // share a line.
 QList<QWidget*> OfferedChildren(const QWidget& container);
+
+// Leaves `caption` out of what screen readers are offered: a value label reads it.
+void ReadWithValue(QLabel& caption);
 
 // Sets a widget's accessible name or description only when it changes, so that a client hears
 // each change once.

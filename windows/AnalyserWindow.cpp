@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include "assets/Fonts.h"
+#include "controls/Announcer.h"
 #include "engine/CardText.h"
 #include "game/CardNames.h"
 #include "game/ChartTexts.h"
@@ -88,9 +89,10 @@ AnalyserWindow::AnalyserWindow(QWidget* mainWindow, AnalysedTable table)
                                      QStringLiteral("&Analyse"), QRect(), kOrange);
     analyse->setFixedSize(kOkSize);
     messageLabel_ = AddLabel(this, QStringLiteral("messageLabel"), QString(), QRect(), sentenceFont,
-                             Qt::AlignLeft | Qt::AlignTop, Qt::black);
+                           Qt::AlignLeft | Qt::AlignTop, Qt::black);
     messageLabel_->setTextFormat(Qt::PlainText);
     messageLabel_->setMinimumWidth(240);
+    voice_ = new Announcer(*this);
     const QString unit = QStringLiteral(
                              "Every figure is exact, over every draw: pays and average "
                              "pays in credits for a stake of %1.")
@@ -345,4 +347,6 @@ void AnalyserWindow::Say(const QString& message, bool refusal) {
     QPalette palette = messageLabel_->palette();
     palette.setColor(QPalette::WindowText, refusal ? kRefusal : QColor(Qt::black));
     messageLabel_->setPalette(palette);
+    // A screen reader leaves a label's new words unspoken while the focus is elsewhere.
+    if (refusal) voice_->Say(message);
 }

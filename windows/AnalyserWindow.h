@@ -32,6 +32,8 @@ struct AnalysedTable {
     std::shared_ptr<const modcards::analysis::HoldAdvisor> advisor;
 };
 
+class Announcer;
+
 class AnalyserWindow : public QWidget {
     Q_OBJECT
 public:
@@ -43,6 +45,7 @@ public:
 
     QLineEdit* cardsEdit() const { return cardsEdit_; }
     QLabel* messageLabel() const { return messageLabel_; }  // what to do next, or why not
+    const Announcer& Voice() const { return *voice_; }  // says each refusal aloud
     DeckPicker* Deck() const { return deck_; }
     // The 32 holds best first: rank, cards kept, average pay, exact, chart line.
     QTreeWidget* holdsList() const { return holdsList_; }
@@ -76,6 +79,7 @@ private:
     std::optional<modcards::analysis::HandAnalysis> analysis_;
     QLineEdit* cardsEdit_ = nullptr;
     QLabel* messageLabel_ = nullptr;
+    Announcer* voice_ = nullptr;
     DeckPicker* deck_ = nullptr;
     QTreeWidget* holdsList_ = nullptr;
     QTreeWidget* finalsList_ = nullptr;

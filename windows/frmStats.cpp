@@ -10,6 +10,7 @@
 #include "controls/NameLabel.h"
 #include "controls/OnScreen.h"
 #include "controls/Twips.h"
+#include "controls/ValueLabel.h"
 #include "windows/WindowLook.h"
 
 namespace {
@@ -137,29 +138,33 @@ frmStats::frmStats(QWidget* mainWindow)
                               Qt::AlignLeft);
         SetColour(lblSts_[i], QPalette::WindowText, Qt::black);
     }
-    for (int i = 0; i < static_cast<int>(lblval_.size()); ++i) {
-        lblval_[i] =
-            AddLabel(this, QString("lblval_%1").arg(i), "Value",
-                     TwipsRect(kValueLeft, 0, kValueWidth, kRowHeight), labelFont, Qt::AlignRight);
-        SetColour(lblval_[i], QPalette::WindowText, Qt::black);
-    }
-    for (const Row& row : kRows) {
-        lblSts_[row.caption]->move(TwipsToPixels(kCaptionLeft), TwipsToPixels(row.top));
-        if (row.count >= 0)
-            lblval_[row.count]->setGeometry(ValuePlace(row.count, kCountLeft, row.top));
-        if (row.value >= 0)
-            lblval_[row.value]->setGeometry(ValuePlace(row.value, kValueLeft, row.top));
-        // A screen reader reads the caption with its row's first value (see NameValues).
-        lblSts_[row.caption]->setBuddy(lblval_[row.count >= 0 ? row.count : row.value]);
-    }
-    lblSts_[kHiddenPair]->hide();
-    lblval_[kHiddenPair]->hide();
-
     QLabel* winPct = AddLabel(this, "lblWinPct", kOverallCaption, TwipsRect(120, 1680, 2460, 270),
                               labelFont, Qt::AlignLeft);
     SetColour(winPct, QPalette::WindowText, Qt::black);
-    lblval_[kOverallPercent]->setGeometry(ValuePlace(kOverallPercent, kValueLeft, 1680));
-    winPct->setBuddy(lblval_[kOverallPercent]);
+    // Each value reads with its row's caption, and a category row's with its column head too.
+    const auto addValue = [&](int index, QLabel* caption, const QString& column) {
+        auto* value = new ValueLabel(*caption, column, this);
+        value->setObjectName(QString("lblval_%1").arg(index));
+        value->setText("Value");
+        value->setFont(labelFont);
+        value->setAlignment(Qt::AlignRight | Qt::AlignTop);
+        SetColour(value, QPalette::WindowText, Qt::black);
+        lblval_[static_cast<std::size_t>(index)] = value;
+        return value;
+    };
+    for (const Row& row : kRows) {
+        QLabel* caption = lblSts_[row.caption];
+        caption->move(TwipsToPixels(kCaptionLeft), TwipsToPixels(row.top));
+        if (row.count >= 0)
+            addValue(row.count, caption, kWonHead)
+                ->setGeometry(ValuePlace(row.count, kCountLeft, row.top));
+        addValue(row.value, caption, row.count >= 0 ? kWinPercentHead : QString())
+            ->setGeometry(ValuePlace(row.value, kValueLeft, row.top));
+    }
+    addValue(kHiddenPair, lblSts_[kHiddenPair], {})->hide();
+    lblSts_[kHiddenPair]->hide();
+    addValue(kOverallPercent, winPct, {})
+        ->setGeometry(ValuePlace(kOverallPercent, kValueLeft, 1680));
 
     MakeBoxed(AddLabel(this, "lblrankedhands", "Ranked Hands", TwipsRect(120, 2160, 3015, 255),
                        headFont, Qt::AlignLeft));
@@ -209,25 +214,9 @@ void frmStats::Fill(const output::PlayerRecord& record, const QLocale& locale) {
         lblval_[kFirstCategoryPercent + c]->setText(
             PercentText(counters[kFirstCategory + c], played, locale));
     }
-    NameValues();
-}
-
-// Each value is offered to screen readers with its caption, "Hands Played: 12", and a category
-// row's values with their column heads, "Flushes, Won: 3" and "Flushes, Win %: 2.5".
-void frmStats::NameValues() {
-    const auto name = [](QLabel* value, const QString& caption) {
-        value->setAccessibleName(caption + QStringLiteral(": ") + value->text());
-    };
-    for (const Row& row : kRows) {
-        const QString caption = lblSts_[row.caption]->text().trimmed();
-        if (row.count < 0) {
-            name(lblval_[row.value], caption);
-            continue;
-        }
-        name(lblval_[row.count], caption + QStringLiteral(", ") + kWonHead);
-        name(lblval_[row.value], caption + QStringLiteral(", ") + kWinPercentHead);
-    }
-    name(lblval_[kOverallPercent], kOverallCaption);
+    // Orca reads a dialog's labels as it opens but for those of one or two words; the window's
+    // name says whose statistics they are.
+    setAccessibleName(QStringLiteral("Statistics of ") + DisplayName(record));
 }
 
 QLabel* frmStats::lblpname(int index) const {

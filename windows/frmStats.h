@@ -27,8 +27,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;  // unloads the window
 
 private:
-    void NameValues();
-
     QWidget* mainWindow_;
     QLabel* lblpname_ = nullptr;
     std::array<QLabel*, 29> lblval_{};

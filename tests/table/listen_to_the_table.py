@@ -3,8 +3,10 @@
 then reads the statistics, help, rankings, about and exit windows, all through AT-SPI, the
 interface Orca reads. Prints what it heard; exits non-zero at the first thing it did not hear.
 
-Run by listen_to_the_table.sh, which starts the display, the buses and the game (ListeningTable).
-Usage: listen_to_the_table.py APPLICATION-NAME
+Run by listen_to_the_table.sh, which starts the display, the buses, this client and, once the
+client writes a line to LISTENING (a pipe) to say its listeners are registered, the game
+(ListeningTable).
+Usage: listen_to_the_table.py APPLICATION-NAME LISTENING
 """
 import sys
 import time
@@ -270,7 +272,7 @@ def read_window(app, frame, entry, title, wanted_names, close="OK"):
 
 
 def read_the_windows(app, frame):
-    _, names = read_window(app, frame, "View Statistics", "Statistics", [
+    _, names = read_window(app, frame, "View Statistics", "Statistics of Ada", [
         "Ada", "Credits Available: 210", "Hands Played: 1", "Hands Won: 1",
         "Overall Win Percentage: 100.", "Royal Flushes, Won: 0", "Royal Flushes, Win %: .000",
         "Flushes, Won: 1", "Flushes, Win %: 100.", "Last Royal Flush w/2's Won: Never Won",
@@ -301,12 +303,15 @@ def leave(app, frame):
 
 
 def main():
-    application = sys.argv[1]
+    application, listening = sys.argv[1:3]
     desktop = pyatspi.Registry.getDesktop(0)
+    # Each registration has reached the registry when the call returns.
     pyatspi.Registry.registerEventListener(
         on_event, "object:property-change:accessible-name",
         "object:property-change:accessible-description", "object:children-changed",
         "object:state-changed:checked")
+    with open(listening, "w") as pipe:
+        pipe.write("listening\n")
     app = wait_for(f"{application} on the accessibility bus",
                    lambda: next((a for a in children(desktop) if a and a.name == application),
                                 None))

@@ -5,6 +5,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "controls/Announcer.h"
 #include "engine/CardText.h"
 #include "engine/analysis/GameChart.h"
 #include "windows/AnalyserWindow.h"
@@ -113,6 +114,7 @@ TEST(AnalyseWindow, RefusesTextThatIsNoHandInWordsNamingTheBadCard) {
         Type(window, text);
         EXPECT_TRUE(window.messageLabel()->text().contains(words))
             << text << ": " << window.messageLabel()->text().toStdString();
+        EXPECT_EQ(window.Voice().LastSentence(), window.messageLabel()->text()) << text;
         EXPECT_FALSE(window.Analysis().has_value()) << text;
         EXPECT_EQ(window.holdsList()->topLevelItemCount(), 0) << text;
     }
@@ -142,6 +144,8 @@ TEST(AnalyseWindow, FiveCardsClickedInTheDeckAreAnalysedAndASixthIsRefused) {
     EXPECT_EQ(window.holdsList()->topLevelItemCount(), 0);
     EXPECT_EQ(window.cardsEdit()->text(), "9c 9d 4s Kd");
     EXPECT_EQ(window.messageLabel()->text(), "Pick 1 more card.");
+    // Only refusals are said aloud; the next step is read where it is shown.
+    EXPECT_TRUE(window.Voice().LastSentence().contains("Five cards are picked"));
 }
 
 // Given no hold values (another table), the window works them out off its thread and then
