@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QStringList>
 #include <QVBoxLayout>
 
@@ -42,15 +43,30 @@ frmChart::frmChart(QWidget* mainWindow, const modcards::analysis::StrategyChart&
     : frmChart(mainWindow, {{static_cast<int>(chart.Lines().size()), chart, audit}},
                {{static_cast<int>(chart.Lines().size()), audit.chartReturn, audit.cost}}) {}
 
+frmChart::frmChart(QWidget* mainWindow) : frmChart(mainWindow, {}, {}) {}
+
 frmChart::frmChart(QWidget* mainWindow, std::vector<modcards::analysis::ChartLevel> levels,
                    std::vector<modcards::analysis::FrontierPoint> frontier)
-    : QWidget(mainWindow), levels_(std::move(levels)) {
+    : QWidget(mainWindow) {
     SetUpSizableWindow(this, Qt::Tool, QStringLiteral("Strategy Chart"), kSize, Qt::white);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
     layout->setSpacing(4);
-    layout->addWidget(AddHeading(this, QStringLiteral("lblTitle"),
-                                 QStringLiteral("Strategy Chart for This Table"), QRect()));
+    lblTitle_ = AddHeading(this, QStringLiteral("lblTitle"),
+                           QStringLiteral("Strategy Chart for This Table"), QRect());
+    layout->addWidget(lblTitle_);
+
+    lblProgress_ =
+        AddLabel(this, QStringLiteral("lblProgress"), QString(), QRect(), fonts::Garamond(12.75),
+                 Qt::AlignLeft | Qt::AlignVCenter, Qt::black, kSentenceGround);
+    lblProgress_->setMargin(4);
+    lblProgress_->setWordWrap(true);
+    layout->addWidget(lblProgress_);
+    barProgress_ = new QProgressBar(this);
+    barProgress_->setObjectName(QStringLiteral("barProgress"));
+    barProgress_->setAccessibleName(QStringLiteral("Progress of the chart's derivation"));
+    layout->addWidget(barProgress_);
+    HideProgress();
 
     auto* choice = new QHBoxLayout;
     QLabel* levelCaption =
@@ -72,9 +88,6 @@ frmChart::frmChart(QWidget* mainWindow, std::vector<modcards::analysis::ChartLev
     layout->addWidget(lblCost_);
 
     plotFrontier_ = new FrontierPlot(this);
-    std::vector<int> budgets;
-    for (const auto& level : levels_) budgets.push_back(level.lines);
-    plotFrontier_->SetFrontier(std::move(frontier), budgets);
     plotFrontier_->setMaximumHeight(kPlotHeight);
     layout->addWidget(plotFrontier_, 0);
 
@@ -150,9 +163,51 @@ frmChart::frmChart(QWidget* mainWindow, std::vector<modcards::analysis::ChartLev
     connect(cmdSaveText_, &QPushButton::clicked, this, &frmChart::cmdSaveText_Click);
     PressedByEscape(ok);
 
-    AddLevels();
     connect(cboLevel_, &QComboBox::currentIndexChanged, this, &frmChart::ChooseLevel);
-    ChooseLevel(static_cast<int>(levels_.size()) - 1);
+    SetCharts(std::move(levels), std::move(frontier));
+}
+
+void frmChart::SetCharts(std::vector<modcards::analysis::ChartLevel> levels,
+                         std::vector<modcards::analysis::FrontierPoint> frontier,
+                         const QString& table) {
+    levels_ = std::move(levels);
+    table_ = table;
+    lblTitle_->setText(table_.isEmpty() ? QStringLiteral("Strategy Chart for This Table")
+                                        : QStringLiteral("Strategy Chart for %1").arg(table_));
+    std::vector<int> budgets;
+    for (const auto& level : levels_) budgets.push_back(level.lines);
+    plotFrontier_->SetFrontier(std::move(frontier), budgets);
+    {
+        const QSignalBlocker quiet(cboLevel_);
+        cboLevel_->clear();
+        AddLevels();
+    }
+    cboLevel_->setEnabled(HasChart());
+    for (QPushButton* save : {cmdSavePdf_, cmdSaveText_}) save->setEnabled(HasChart());
+    if (HasChart()) {
+        ChooseLevel(static_cast<int>(levels_.size()) - 1);
+        return;
+    }
+    lit_ = -1;
+    lstChart_->clear();
+    rows_.clear();
+    lblCost_->clear();
+    lblDeal_->clear();
+}
+
+void frmChart::ShowProgress(const QString& words, int done, int total) {
+    lblProgress_->setText(words);
+    lblProgress_->setAccessibleName(words);
+    barProgress_->setRange(0, total);
+    barProgress_->setValue(done);
+    if (lblProgress_->isHidden() && isVisible()) voice_->Say(words);
+    lblProgress_->show();
+    barProgress_->show();
+}
+
+void frmChart::HideProgress() {
+    lblProgress_->hide();
+    barProgress_->hide();
 }
 
 QString frmChart::LevelName(int level) const {
@@ -309,15 +364,16 @@ void frmChart::cmdSaveText_Click() {
 // The dialog starts in the folder with no name: it answers the folder itself on Cancel, so
 // any file name chosen is the player's.
 void frmChart::Save(bool pdf) {
-    if (!dialogs_) return;
+    if (!dialogs_ || !HasChart()) return;
     QString path = dialogs_->SaveFileDialog(
         pdf ? QStringLiteral("Save Chart as PDF") : QStringLiteral("Save Chart as Text"),
         saveFolder_);
     if (path.isEmpty() || path == saveFolder_ || path.endsWith(u'/')) return;
     const QString suffix = pdf ? QStringLiteral(".pdf") : QStringLiteral(".txt");
     if (QFileInfo(path).suffix().isEmpty()) path += suffix;
+    const QString table = table_.isEmpty() ? QString() : QStringLiteral(", ") + table_;
     const QStringList rows =
-        ChartTextRows(QStringLiteral("Deuces Wild strategy chart: ") +
+        ChartTextRows(QStringLiteral("Deuces Wild strategy chart%1: ").arg(table) +
                           LevelText(LevelName(level_), levels_[std::size_t(level_)]),
                       Chart(), Audit());
     const QString failure = pdf ? WriteChartPdf(path, rows) : WriteChartText(path, rows);
