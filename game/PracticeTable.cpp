@@ -93,3 +93,14 @@ QString PracticeTitle(const PracticeTable& table, std::optional<double> returnPe
         title += QStringLiteral(", return %1%").arg(*returnPerCredit * 100, 0, 'f', 2);
     return title;
 }
+
+QString TableName(const QString& paysText) {
+    for (const PracticeTable& preset : kPresets)
+        if (preset.PaysText() == paysText) return preset.name;
+    QString pays = paysText;
+    return pays.replace(QLatin1Char(','), QLatin1Char('/'));
+}
+
+QString TableName(const modcards::PayTable& table) {
+    return TableName(QString::fromStdString(history::PaysText(table)));
+}

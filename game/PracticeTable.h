@@ -45,5 +45,11 @@ struct PracticeChoice {
 // kMostPracticePay per credit.
 PracticeChoice ParsePracticeTable(const QString& text);
 
+// A table by its pays per credit bet as the history keeps them ("800,200,25,15,9,5,3,2,2,1"):
+// the preset's name when it is one ("Full Pay"), else the pays ("800/200/25/15/9/5/3/2/2/1").
+QString TableName(const QString& paysText);
+// The same for the table a hand plays.
+QString TableName(const modcards::PayTable& table);
+
 // "Full Pay (800/200/25/15/9/5/3/2/2/1)", and its return once known: "Full Pay ... 100.76%".
 QString PracticeTitle(const PracticeTable& table, std::optional<double> returnPerCredit);

@@ -48,8 +48,11 @@ GameSession::GameSession(Dialogs& dialogs, const std::optional<PracticeTable>& p
                                     QStringLiteral("deuceswild"), QStringLiteral("deuceswild"));
     context_.settings = settings_.get();
     window_ = std::make_unique<frmMain>(context_, hand_, *aux_);
-    strategy_ =
-        std::make_unique<StrategyMenu>(*window_, hand_, tables_, *aux_, dialogs, context_.settings);
+    // Practice tables' charts, derived once, in the desktop's cache (~/.cache/deuceswild/charts).
+    strategy_ = std::make_unique<StrategyMenu>(
+        *window_, hand_, tables_, *aux_, dialogs, context_.settings,
+        QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
+            QStringLiteral("/charts"));
     history_ = std::make_unique<TableHistory>(*window_, hand_, tables_, strategy_->Review(),
                                               strategy_->BankrollEntry(), context_);
     // The player seated at start-up: their session is in the history from the start.

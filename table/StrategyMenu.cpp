@@ -22,7 +22,8 @@ constexpr std::size_t kHintRows = 5;
 }  // namespace
 
 StrategyMenu::StrategyMenu(frmMain& window, TableHand& hand, const PerfectPlay& tables,
-                           AuxWindows& aux, Dialogs& dialogs, QSettings* settings)
+                           AuxWindows& aux, Dialogs& dialogs, QSettings* settings,
+                           const QString& chartCache)
     : window_(window),
       hand_(hand),
       tables_(tables),
@@ -35,7 +36,7 @@ StrategyMenu::StrategyMenu(frmMain& window, TableHand& hand, const PerfectPlay& 
     QWidget* table = window_.centralWidget();
     for (std::size_t i = 0; i < 5; ++i) rings_[i] = new KeepRing(c.pHand[i]);
     panel_ = new HintPanel(table, hand_.Stake());
-    chart_ = new TableChart(window_, hand_, mnuChart_, dialogs_);
+    chart_ = new TableChart(window_, hand_, mnuChart_, dialogs_, chartCache);
 
     hand_.SetDrawCheck([this] { return TrainerLetsDraw(); });
     connect(&hand_, &TableHand::DrawStarting, this, &StrategyMenu::HideHint);
@@ -216,12 +217,9 @@ const modcards::analysis::StrategyChart* StrategyMenu::OwnChart() const {
     return hand_.Practising() ? nullptr : &modcards::analysis::GameChart();
 }
 
-// The analyser and the chart show one table: at another, the analyser opens afresh and the
-// game's chart waits until the player is back at its table.
+// The analyser shows one table: at another, it opens afresh. The chart follows by itself.
 void StrategyMenu::FollowTable() {
     delete analyse_.data();
-    if (hand_.Practising() && chart_->Chart()) chart_->Chart()->close();
-    mnuChart_->setEnabled(!hand_.Practising());
     HideHint();
 }
 

@@ -29,10 +29,11 @@ class StrategyMenu : public QObject {
     Q_OBJECT
 public:
     // Adds the menu before Help; the hint and the trainer use `tables` once they are ready. The
-    // trainer's settings are kept in `settings` when it is given. Everything given outlives
-    // this object.
+    // trainer's settings are kept in `settings` when it is given, practice tables' charts in
+    // the folder `chartCache`. Everything given outlives this object.
     StrategyMenu(frmMain& window, TableHand& hand, const PerfectPlay& tables, AuxWindows& aux,
-                 Dialogs& dialogs, QSettings* settings = nullptr);
+                 Dialogs& dialogs, QSettings* settings = nullptr,
+                 const QString& chartCache = QString());
     // Takes the menu, the hint and the draw check off the table again.
     ~StrategyMenu() override;
 

@@ -6,14 +6,22 @@
 
 #include "engine/analysis/GameLevels.h"
 #include "game/ChartTexts.h"
+#include "game/PracticeTable.h"
 #include "table/frmMain.h"
 
-TableChart::TableChart(frmMain& window, const TableHand& hand, QAction* open, Dialogs& dialogs)
-    : window_(window), hand_(hand), dialogs_(dialogs) {
+TableChart::TableChart(frmMain& window, const TableHand& hand, QAction* open, Dialogs& dialogs,
+                       const QString& chartCache)
+    : window_(window), hand_(hand), dialogs_(dialogs), work_(chartCache) {
     connect(open, &QAction::triggered, this, &TableChart::OpenChart);
     connect(&hand_, &TableHand::Dealt, this, &TableChart::FollowTable);
     connect(&hand_, &TableHand::HoldChanged, this, &TableChart::FollowTable);
     connect(&hand_, &TableHand::Settled, this, &TableChart::FollowTable);
+    connect(&hand_, &TableHand::TableChanged, this, [this] {
+        if (chart_) ShowTable();
+    });
+    connect(&work_, &ChartWork::ChartReady, this, &TableChart::ShowCharts);
+    connect(&work_, &ChartWork::Progress, this, &TableChart::ShowWork);
+    connect(&work_, &ChartWork::Failed, this, &TableChart::ShowWork);
 }
 
 TableChart::~TableChart() {
@@ -23,20 +31,68 @@ TableChart::~TableChart() {
 // One window at most, brought to the front when open already.
 void TableChart::OpenChart() {
     if (!chart_) {
-        chart_ = new ChartWindow(&window_, modcards::analysis::GameLevels(),
-                                 modcards::analysis::GameFrontier());
+        chart_ = new ChartWindow(&window_);
         chart_->AllowSaving(dialogs_,
                             QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
         connect(chart_, &ChartWindow::LevelChosen, this, &TableChart::FollowTable);
-        FollowTable();
+        ShowTable();
     }
     chart_->show();
     chart_->raise();
     chart_->activateWindow();
 }
 
+void TableChart::ShowTable() {
+    if (!hand_.Practising()) {
+        chart_->HideProgress();
+        chart_->SetCharts(modcards::analysis::GameLevels(), modcards::analysis::GameFrontier());
+        return;
+    }
+    work_.Ask(modcards::analysis::GamePays(hand_.Pays()));  // at once when asked already
+    if (work_.Charts()) {
+        ShowCharts();
+        return;
+    }
+    chart_->SetCharts({}, {}, TableName(hand_.Pays()));
+    ShowWork();
+}
+
+bool TableChart::ShowsWork() const {
+    return chart_ && hand_.Practising() &&
+           work_.Asked() == modcards::analysis::GamePays(hand_.Pays());
+}
+
+void TableChart::ShowCharts() {
+    if (!ShowsWork()) return;
+    chart_->SetCharts(work_.Charts()->levels, work_.Charts()->frontier, TableName(hand_.Pays()));
+    ShowWork();
+}
+
+void TableChart::ShowWork() {
+    if (!ShowsWork()) return;
+    const QString table = TableName(hand_.Pays());
+    const auto* charts = work_.Charts();
+    if (!work_.Failure().isEmpty()) {
+        chart_->ShowProgress(
+            QStringLiteral("The chart for %1 could not be derived: %2").arg(table, work_.Failure()),
+            0, 1);
+    } else if (!charts) {
+        chart_->ShowProgress(
+            QStringLiteral("Deriving the chart for %1 Deuces Wild\u2026").arg(table), 0, 0);
+    } else if (!work_.HasLevels()) {
+        chart_->ShowProgress(QStringLiteral("This is the full chart for %1 Deuces Wild. Its levels "
+                                            "are being derived: %2 of %3 charts audited\u2026")
+                                 .arg(table)
+                                 .arg(work_.Done())
+                                 .arg(work_.Total()),
+                             work_.Done(), work_.Total());
+    } else {
+        chart_->HideProgress();
+    }
+}
+
 void TableChart::FollowTable() {
-    if (!chart_) return;
+    if (!chart_ || !chart_->HasChart()) return;
     if (!hand_.InPlay()) {
         chart_->LightLine(-1);
         return;

@@ -6,13 +6,19 @@
 #include <QMetaObject>
 
 #include "game/GameDialogs.h"
+#include "game/PracticeTable.h"
 #include "game/history/HistoryBackup.h"
 #include "game/history/ReviewReader.h"
 #include "table/frmMain.h"
 
+namespace {
+// The review's choice of tables: the one in play, or every one.
+const QString kThisTable = QStringLiteral("this"), kAllTables = QStringLiteral("all");
+}  // namespace
+
 TableHistory::TableHistory(frmMain& window, const TableHand& hand, const PerfectPlay& tables,
                            QAction* openReview, QAction* openBankroll, GameContext& ctx)
-    : window_(window), tables_(tables), ctx_(ctx), recorder_(ctx) {
+    : window_(window), hand_(hand), tables_(tables), ctx_(ctx), recorder_(ctx) {
     const auto giveTables = [this, &tables] { recorder_.SetAdvisor(tables.SharedAdvisor()); };
     if (tables.Advisor()) giveTables();
     connect(&tables, &PerfectPlay::AdvisorReady, this, giveTables);
@@ -23,6 +29,13 @@ TableHistory::TableHistory(frmMain& window, const TableHand& hand, const Perfect
     connect(&hand, &TableHand::Seated, &recorder_, &HistoryRecorder::BeginSession);
     // Hands at another table wait for its tables, which come with AdvisorReady.
     connect(&hand, &TableHand::TableChanged, &recorder_, &HistoryRecorder::NewTable);
+    // The bankroll's measured play and pays are the table's: it opens afresh at another.
+    connect(&hand, &TableHand::TableChanged, this, [this] {
+        if (bankroll_) bankroll_->close();
+        if (!review_) return;
+        OfferTables();
+        if (review_->TableKey() == kThisTable) review_->Refresh();
+    });
     connect(openReview, &QAction::triggered, this, &TableHistory::ShowReview);
     connect(openBankroll, &QAction::triggered, this, &TableHistory::ShowBankroll);
     connect(&recorder_, &HistoryRecorder::Opened, this, &TableHistory::StartLoader);
@@ -68,6 +81,7 @@ void TableHistory::ShowReview() {
         review_ =
             new frmReview(&window_, recorder_.Stake(), [this](ReviewScope scope) { Ask(scope); });
         review_->SetExport([this](ReviewScope scope) { ExportHands(scope); });
+        OfferTables();
         review_->Refresh();
     }
     review_->show();
@@ -75,10 +89,22 @@ void TableHistory::ShowReview() {
     review_->activateWindow();
 }
 
+void TableHistory::OfferTables() {
+    review_->SetTables({QStringLiteral("This table (%1)").arg(TableName(hand_.Pays())),
+                        QStringLiteral("All tables")},
+                       {kThisTable, kAllTables});
+}
+
+history::ReviewedHands TableHistory::HandsOf(ReviewScope scope, std::int64_t session) const {
+    const bool allTables = review_ && review_->TableKey() == kAllTables;
+    return {recorder_.Player(), scope == ReviewScope::AllSessions ? 0 : session,
+            allTables ? std::string() : history::PaysText(hand_.Pays())};
+}
+
 void TableHistory::Ask(ReviewScope scope) {
     const std::int64_t session = recorder_.SessionId();
     if (loader_ && (scope == ReviewScope::AllSessions || session != 0)) {
-        loader_->Load({recorder_.Player(), scope == ReviewScope::AllSessions ? 0 : session});
+        loader_->Load(HandsOf(scope, session));
         return;
     }
     // Nothing to read yet: the file is being opened, or this session has no hand.
@@ -86,8 +112,9 @@ void TableHistory::Ask(ReviewScope scope) {
     review_->ShowPage(PageOf({}, {}, std::nullopt));
 }
 
-// The player's measured play from every session of theirs, read on a thread of its own with a
-// connection of its own (a million hands take most of a second); the window opens with it.
+// The player's measured play from every session of theirs at the table in play (a table's
+// mistakes cost what that table pays), read on a thread of its own with a connection of its
+// own (a million hands take most of a second); the window opens with it.
 void TableHistory::ShowBankroll() {
     if (bankroll_) {
         bankroll_->show();
@@ -106,10 +133,11 @@ void TableHistory::ShowBankroll() {
         return;
     }
     if (measuring_.joinable()) return;  // already on its way
-    measuring_ = std::jthread(
-        [this, setup, file = recorder_.History()->file(), stake = recorder_.Stake()]() mutable {
+    measuring_ =
+        std::jthread([this, setup, file = recorder_.History()->file(), stake = recorder_.Stake(),
+                      pays = history::PaysText(hand_.Pays())]() mutable {
             const history::ReviewResult read =
-                history::ReviewReader(file).Review({setup.player.toStdString(), 0}, stake);
+                history::ReviewReader(file).Review({setup.player.toStdString(), 0, pays}, stake);
             setup.handsMeasured = read.review.handsPlayed;
             if (setup.handsMeasured > 0)
                 setup.costPerHand = (read.review.perfectExpected - read.review.heldExpected) /
@@ -153,7 +181,7 @@ void TableHistory::ExportHands(ReviewScope scope) {
                                     .arg(chosen));
         return;
     }
-    loader_->Export({recorder_.Player(), scope == ReviewScope::AllSessions ? 0 : session}, target);
+    loader_->Export(HandsOf(scope, session), target);
 }
 
 void TableHistory::Exported(const std::optional<output::FileError>& error) {

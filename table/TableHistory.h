@@ -47,6 +47,9 @@ protected:
 private:
     void StartLoader();
     void Ask(ReviewScope scope);  // the review window's source
+    void OfferTables();           // the review's choice of tables, this one named
+    // The hands of `scope` at the table the review has chosen.
+    history::ReviewedHands HandsOf(ReviewScope scope, std::int64_t session) const;
     void ExportHands(ReviewScope scope);
     void Exported(const std::optional<output::FileError>& error);
     ReviewPage PageOf(history::SessionReview review, history::Leaks leaks,
@@ -56,6 +59,7 @@ private:
     void OpenBankroll(BankrollSetup setup);
 
     frmMain& window_;
+    const TableHand& hand_;
     const PerfectPlay& tables_;
     GameContext& ctx_;
     HistoryRecorder recorder_;

@@ -87,6 +87,7 @@ StrategyOptions ParseStrategyOptions(const std::vector<std::string_view>& args) 
             options.json = true;
         } else if (arg == "--pays" && options.command != Command::DealCounts) {
             options.pays = ParsePays(value());
+            options.paysGiven = true;
         } else if (arg == "--threads") {
             options.threads = ParseThreads(value());
         } else if (arg == "--ties" && options.command == Command::Return) {
@@ -193,10 +194,10 @@ Commands:
                      a 1%, 5% and 10% risk of going broke within N hands. Pays must be whole
                      numbers. Time grows with N times G (N times N without a goal): the
                      largest trips take a minute or more.
-  history FILE [--player NAME] [--session N] [--leaks | --csv]
+  history FILE [--player NAME] [--session N] [--pays P] [--leaks | --csv]
                      The session review of the hands in the game's hand history FILE
                      (History.db), read only: every player's hands, one player's, or one
-                     session's. Its figures; with --leaks the mistakes (holds more than
+                     session's, at every table or only at the pays P. Its figures; with --leaks the mistakes (holds more than
                      0.01 credit worse than the best) grouped by the chart line of the hold
                      taken and that of the best hold, costliest first, in credits for the
                      5-credit stake (with --json: a list "leaks" of objects with

@@ -26,9 +26,10 @@ struct StrategyOptions {
     Command command = Command::Help;
     bool json = false;
     unsigned threads = 2;
-    analysis::Pays pays;  // the game's own table unless --pays is given
-    Hand dealt{};         // for Command::Hold, in the order written
-    bool detail = false;  // for Command::Hold: each hold's final hands
+    analysis::Pays pays;     // the game's own table unless --pays is given
+    bool paysGiven = false;  // for Command::History: only the hands at `pays`
+    Hand dealt{};            // for Command::Hold, in the order written
+    bool detail = false;     // for Command::Hold: each hold's final hands
     analysis::TieBreak ties = analysis::TieBreak::LowerVariance;  // for Command::Return
     std::string holdsOut;   // for Command::Chart: where to write every deal's hold, or empty
     int lines = 0;          // for Command::Chart: the most lines a chart may have, 0 for no limit

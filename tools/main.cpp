@@ -84,7 +84,8 @@ std::string Risk(const strategy::StrategyOptions& options) {
 std::string History(const strategy::StrategyOptions& options) {
     history::ReviewReader reader(options.historyFile, &analysis::GameChart());
     if (auto error = reader.Check()) Refuse(*error);
-    const history::ReviewedHands hands{options.player, options.session};
+    const history::ReviewedHands hands{options.player, options.session,
+                                       options.paysGiven ? history::PaysText(options.pays) : ""};
     if (options.csv) {
         history::CsvResult csv = reader.Csv(hands);
         if (csv.error) Refuse(*csv.error);

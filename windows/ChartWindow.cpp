@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QStringList>
 #include <QVBoxLayout>
 
@@ -42,15 +43,30 @@ ChartWindow::ChartWindow(QWidget* mainWindow, const modcards::analysis::Strategy
     : ChartWindow(mainWindow, {{static_cast<int>(chart.Lines().size()), chart, audit}},
                   {{static_cast<int>(chart.Lines().size()), audit.chartReturn, audit.cost}}) {}
 
+ChartWindow::ChartWindow(QWidget* mainWindow) : ChartWindow(mainWindow, {}, {}) {}
+
 ChartWindow::ChartWindow(QWidget* mainWindow, std::vector<modcards::analysis::ChartLevel> levels,
-                         std::vector<modcards::analysis::FrontierPoint> frontier)
-    : QWidget(mainWindow), levels_(std::move(levels)) {
+                   std::vector<modcards::analysis::FrontierPoint> frontier)
+    : QWidget(mainWindow) {
     SetUpSizableWindow(this, Qt::Tool, QStringLiteral("Strategy Chart"), kSize, Qt::white);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
     layout->setSpacing(4);
-    layout->addWidget(AddHeading(this, QStringLiteral("lblTitle"),
-                                 QStringLiteral("Strategy Chart for This Table"), QRect()));
+    titleLabel_ = AddHeading(this, QStringLiteral("titleLabel"),
+                           QStringLiteral("Strategy Chart for This Table"), QRect());
+    layout->addWidget(titleLabel_);
+
+    progressLabel_ =
+        AddLabel(this, QStringLiteral("progressLabel"), QString(), QRect(), fonts::Garamond(12.75),
+                 Qt::AlignLeft | Qt::AlignVCenter, Qt::black, kSentenceGround);
+    progressLabel_->setMargin(4);
+    progressLabel_->setWordWrap(true);
+    layout->addWidget(progressLabel_);
+    progressBar_ = new QProgressBar(this);
+    progressBar_->setObjectName(QStringLiteral("progressBar"));
+    progressBar_->setAccessibleName(QStringLiteral("Progress of the chart's derivation"));
+    layout->addWidget(progressBar_);
+    HideProgress();
 
     auto* choice = new QHBoxLayout;
     QLabel* levelCaption =
@@ -73,9 +89,6 @@ ChartWindow::ChartWindow(QWidget* mainWindow, std::vector<modcards::analysis::Ch
     layout->addWidget(costLabel_);
 
     plotFrontier_ = new FrontierPlot(this);
-    std::vector<int> budgets;
-    for (const auto& level : levels_) budgets.push_back(level.lines);
-    plotFrontier_->SetFrontier(std::move(frontier), budgets);
     plotFrontier_->setMaximumHeight(kPlotHeight);
     layout->addWidget(plotFrontier_, 0);
 
@@ -151,9 +164,51 @@ ChartWindow::ChartWindow(QWidget* mainWindow, std::vector<modcards::analysis::Ch
     connect(saveTextButton_, &QPushButton::clicked, this, &ChartWindow::SaveText);
     PressedByEscape(ok);
 
-    AddLevels();
     connect(levelChoice_, &QComboBox::currentIndexChanged, this, &ChartWindow::ChooseLevel);
-    ChooseLevel(static_cast<int>(levels_.size()) - 1);
+    SetCharts(std::move(levels), std::move(frontier));
+}
+
+void ChartWindow::SetCharts(std::vector<modcards::analysis::ChartLevel> levels,
+                         std::vector<modcards::analysis::FrontierPoint> frontier,
+                         const QString& table) {
+    levels_ = std::move(levels);
+    table_ = table;
+    titleLabel_->setText(table_.isEmpty() ? QStringLiteral("Strategy Chart for This Table")
+                                        : QStringLiteral("Strategy Chart for %1").arg(table_));
+    std::vector<int> budgets;
+    for (const auto& level : levels_) budgets.push_back(level.lines);
+    plotFrontier_->SetFrontier(std::move(frontier), budgets);
+    {
+        const QSignalBlocker quiet(levelChoice_);
+        levelChoice_->clear();
+        AddLevels();
+    }
+    levelChoice_->setEnabled(HasChart());
+    for (QPushButton* save : {savePdfButton_, saveTextButton_}) save->setEnabled(HasChart());
+    if (HasChart()) {
+        ChooseLevel(static_cast<int>(levels_.size()) - 1);
+        return;
+    }
+    lit_ = -1;
+    chartList_->clear();
+    rows_.clear();
+    costLabel_->clear();
+    dealLabel_->clear();
+}
+
+void ChartWindow::ShowProgress(const QString& words, int done, int total) {
+    progressLabel_->setText(words);
+    progressLabel_->setAccessibleName(words);
+    progressBar_->setRange(0, total);
+    progressBar_->setValue(done);
+    if (progressLabel_->isHidden() && isVisible()) voice_->Say(words);
+    progressLabel_->show();
+    progressBar_->show();
+}
+
+void ChartWindow::HideProgress() {
+    progressLabel_->hide();
+    progressBar_->hide();
 }
 
 QString ChartWindow::LevelName(int level) const {
@@ -310,15 +365,16 @@ void ChartWindow::SaveText() {
 // The dialog starts in the folder with no name: it answers the folder itself on Cancel, so
 // any file name chosen is the player's.
 void ChartWindow::Save(bool pdf) {
-    if (!dialogs_) return;
+    if (!dialogs_ || !HasChart()) return;
     QString path = dialogs_->SaveFileDialog(
         pdf ? QStringLiteral("Save Chart as PDF") : QStringLiteral("Save Chart as Text"),
         saveFolder_);
     if (path.isEmpty() || path == saveFolder_ || path.endsWith(u'/')) return;
     const QString suffix = pdf ? QStringLiteral(".pdf") : QStringLiteral(".txt");
     if (QFileInfo(path).suffix().isEmpty()) path += suffix;
+    const QString table = table_.isEmpty() ? QString() : QStringLiteral(", ") + table_;
     const QStringList rows =
-        ChartTextRows(QStringLiteral("Deuces Wild strategy chart: ") +
+        ChartTextRows(QStringLiteral("Deuces Wild strategy chart%1: ").arg(table) +
                           LevelText(LevelName(level_), levels_[std::size_t(level_)]),
                       Chart(), Audit());
     const QString failure = pdf ? WriteChartPdf(path, rows) : WriteChartText(path, rows);

@@ -1,11 +1,13 @@
-// The strategy chart window: the chart of the game's table in its sections, at the level the
+// The strategy chart window: the chart of the table in play in its sections, at the level the
 // player chooses, how often each line is played and what it is worth, how to read it and what
 // following it costs, the cost of every chart size in a plot; the line of the hand being held
-// lit. The chart can be saved as a PDF to print or as text.
+// lit. The chart can be saved as a PDF to print or as text. A chart still being derived shows
+// how far the work has come.
 #pragma once
 
 #include <QComboBox>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QWidget>
@@ -28,13 +30,28 @@ public:
                 std::vector<modcards::analysis::FrontierPoint> frontier);
     // One chart only, as its one level; the audit counts the deals of each line.
     ChartWindow(QWidget* mainWindow, const modcards::analysis::StrategyChart& chart,
-                const modcards::analysis::ChartAudit& audit);
+             const modcards::analysis::ChartAudit& audit);
+    // No chart yet: SetCharts gives it, ShowProgress says how far its work has come.
+    explicit ChartWindow(QWidget* mainWindow);
+
+    // Shows these levels instead (as the first constructor takes them), the full chart first,
+    // for the table named `table` ("Full Pay"; empty for this game's own).
+    void SetCharts(std::vector<modcards::analysis::ChartLevel> levels,
+                   std::vector<modcards::analysis::FrontierPoint> frontier,
+                   const QString& table = QString());
+    bool HasChart() const { return !levels_.empty(); }
+    const QString& TableName() const { return table_; }
+    // `words` above a progress bar at `done` of `total` (a busy bar when total is 0).
+    void ShowProgress(const QString& words, int done, int total);
+    void HideProgress();
+    QLabel* progressLabel() const { return progressLabel_; }
+    QProgressBar* progressBar() const { return progressBar_; }
 
     // Offers the save buttons: the file is asked through `dialogs` (which outlives the
     // window), starting in `folder`; a failed write is told through them too.
     void AllowSaving(Dialogs& dialogs, const QString& folder);
 
-    // The chart shown: that of the chosen level.
+    // The chart shown: that of the chosen level. Only with HasChart().
     const modcards::analysis::StrategyChart& Chart() const;
     const modcards::analysis::ChartAudit& Audit() const;
     // "Beginner", "Intermediate", "Advanced" and "Full" with four levels.
@@ -80,6 +97,10 @@ private:
 
     std::vector<modcards::analysis::ChartLevel> levels_;
     int level_ = 0;
+    QString table_;
+    QLabel* titleLabel_ = nullptr;
+    QLabel* progressLabel_ = nullptr;
+    QProgressBar* progressBar_ = nullptr;
     QComboBox* levelChoice_ = nullptr;
     FrontierPlot* plotFrontier_ = nullptr;
     QTreeWidget* chartList_ = nullptr;

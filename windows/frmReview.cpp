@@ -6,6 +6,8 @@
 #include <QHeaderView>
 #include <QLocale>
 #include <QPushButton>
+#include <QSignalBlocker>
+#include <algorithm>
 
 #include "assets/Fonts.h"
 #include "controls/NameLabel.h"
@@ -54,6 +56,13 @@ frmReview::frmReview(QWidget* mainWindow, int stake, ReviewSource source)
     tabScope_->setFont(fonts::Aardvark(11.25, false));
     tabScope_->setFixedSize(312, 30);
     tabScope_->setExpanding(true);
+
+    cboTable_ = new QComboBox(this);
+    cboTable_->setObjectName(QStringLiteral("cboTable"));
+    cboTable_->setAccessibleName(QStringLiteral("Hands at which table"));
+    cboTable_->setFont(fonts::SansSerif(9));
+    cboTable_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    cboTable_->hide();  // until SetTables
 
     const QFont figureFont = fonts::Garamond(12);
     const QStringList captions = [] {
@@ -138,11 +147,13 @@ frmReview::frmReview(QWidget* mainWindow, int stake, ReviewSource source)
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
     PressedByEscape(ok);
     connect(tabScope_, &QTabBar::currentChanged, this, &frmReview::ScopeChanged);
+    connect(cboTable_, &QComboBox::currentIndexChanged, this, [this] { Refresh(); });
 
     // The name and the scope; the figures and the sentence beside the balance; the hands beside
     // the deal of the one selected. The plot and the lists take what the window gains or loses.
     auto* top = new QHBoxLayout;
     top->addWidget(lblpname_, 1);
+    top->addWidget(cboTable_);
     top->addWidget(tabScope_);
     auto* summary = new QVBoxLayout;
     summary->addLayout(figureRows);
@@ -207,6 +218,22 @@ QTreeView* frmReview::AddHandList(ReviewHandsModel* rows, const QString& name,
 
 ReviewScope frmReview::Scope() const {
     return tabScope_->currentIndex() == 1 ? ReviewScope::AllSessions : ReviewScope::ThisSession;
+}
+
+void frmReview::SetTables(const QStringList& labels, const QStringList& keys) {
+    const QString chosen = TableKey();
+    {
+        const QSignalBlocker quiet(cboTable_);
+        cboTable_->clear();
+        for (qsizetype i = 0; i < labels.size() && i < keys.size(); ++i)
+            cboTable_->addItem(labels[i], keys[i]);
+        cboTable_->setCurrentIndex(std::max(0, cboTable_->findData(chosen)));
+    }
+    cboTable_->setVisible(cboTable_->count() > 0);
+}
+
+QString frmReview::TableKey() const {
+    return cboTable_->currentData().toString();
 }
 
 void frmReview::ScopeChanged(int) {

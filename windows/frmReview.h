@@ -3,6 +3,7 @@
 // the deal of the one selected, and the balance beside perfect play's.
 #pragma once
 
+#include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -55,6 +56,11 @@ public:
     void AddHands(const std::vector<history::HandRecord>& hands, const QString& problem);
     // The page's leaks with the hands since folded in, given before those hands.
     void ShowLeaks(history::Leaks leaks);
+    // The tables to choose from, each with its label and its key for the source: the one
+    // chosen stays chosen when its key is still offered, else the first is. A choice the
+    // player makes refreshes the window.
+    void SetTables(const QStringList& labels, const QStringList& keys);
+    QString TableKey() const;  // the key of the table chosen; empty before SetTables
     // Offers Export…; without it the button stays disabled.
     void SetExport(ReviewExport exportHands);
     // Between Refresh and ShowPage: the figures are being read.
@@ -63,6 +69,7 @@ public:
     const ReviewPage& Page() const { return page_; }
 
     QTabBar* tabScope() const { return tabScope_; }
+    QComboBox* cboTable() const { return cboTable_; }
     QLabel* lblpname() const { return lblpname_; }
     QLabel* lblFigure(int index) const { return figures_.at(std::size_t(index)); }  // values
     QLabel* lblSentence() const { return lblSentence_; }
@@ -104,6 +111,7 @@ private:
     std::int64_t selected_ = 0;  // the hand to select again when the page comes
     QLabel* lblpname_ = nullptr;
     QTabBar* tabScope_ = nullptr;
+    QComboBox* cboTable_ = nullptr;
     std::array<QLabel*, kFigureCount> captions_{};
     std::array<QLabel*, kFigureCount> figures_{};
     QLabel* lblSentence_ = nullptr;

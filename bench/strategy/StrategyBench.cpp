@@ -8,8 +8,10 @@
 #include "engine/analysis/ChartBuilder.h"
 #include "engine/analysis/ChartLevels.h"
 #include "engine/analysis/ChartSamples.h"
+#include "engine/analysis/ChartSet.h"
 #include "engine/analysis/GameAnalysis.h"
 #include "engine/analysis/GameChart.h"
+#include "engine/analysis/GameLevels.h"
 #include "engine/analysis/HandAnalysis.h"
 #include "engine/analysis/HoldAdvisor.h"
 #include "engine/analysis/RiskOfRuin.h"
@@ -122,6 +124,28 @@ void BM_ChartFrontier(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(ChartLevels(sums, kMinChartLines, 2));
 }
 BENCHMARK(BM_ChartFrontier)->Unit(benchmark::kSecond)->UseRealTime()->Iterations(1);
+
+// A practice table's chart as the chart window first gets it: the category tables, the
+// derivation, and the full chart's audit, the rest of the work stopped there.
+void BM_NewTableFullChart(benchmark::State& state) {
+    for (auto _ : state) {
+        const PaySums sums(CategoryTables::Build(2), FullPays(), 2);
+        ChartLevels(sums, kMinChartLines, 2, [](const ChartLevel& full, int, int) {
+            benchmark::DoNotOptimize(full.audit.cost);
+            return false;
+        });
+    }
+}
+BENCHMARK(BM_NewTableFullChart)->Unit(benchmark::kSecond)->UseRealTime()->Iterations(1);
+
+// Four levels and the frontier read back from their kept text: a table met again.
+void BM_KeptChartsRead(benchmark::State& state) {
+    const ChartSet set{GameLevels(), GameFrontier()};
+    const std::string text = ChartSetText(GamePays(), set);
+    for (auto _ : state) benchmark::DoNotOptimize(ReadChartSet(text, GamePays()));
+    state.counters["bytes"] = double(text.size());
+}
+BENCHMARK(BM_KeptChartsRead)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // Risk of ruin for full pay over 10,000 hands from 1,000 bets, the game analysed beforehand;
 // argument: the goal in bets, 0 for none.

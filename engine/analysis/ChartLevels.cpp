@@ -16,13 +16,21 @@ bool Cheaper(const ChartAudit& a, const ChartAudit& b) {
 
 }  // namespace
 
-std::vector<ChartLevel> ChartLevels(const PaySums& sums, int fewestLines, unsigned threads) {
+std::vector<ChartLevel> ChartLevels(const PaySums& sums, int fewestLines, unsigned threads,
+                                    const ChartProgress& progress) {
     ChartGoal goal;
     goal.threads = threads;
     const int fewest = std::max(fewestLines, kMinChartLines);
     std::vector<StrategyChart> charts = ChartsDownTo(sums, fewest, goal);
     std::vector<ChartAudit> audits;
-    for (const StrategyChart& chart : charts) audits.push_back(AuditChart(chart, sums, threads));
+    const int total = static_cast<int>(charts.size());
+    for (const StrategyChart& chart : charts) {
+        audits.push_back(AuditChart(chart, sums, threads));
+        const int done = static_cast<int>(audits.size());
+        if (progress &&
+            !progress({static_cast<int>(chart.Lines().size()), chart, audits.back()}, done, total))
+            return {};
+    }
 
     const int longest = static_cast<int>(charts.front().Lines().size());
     std::vector<ChartLevel> levels;

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <vector>
 
 #include "engine/analysis/ChartAudit.h"
@@ -22,11 +23,16 @@ struct ChartLevel {
     ChartAudit audit;  // exact, by playing the chart on every deal
 };
 
+// Told of each chart ChartsDownTo wrote as soon as it is audited, the full chart first, with
+// how many are audited and how many there are; answering false stops the work.
+using ChartProgress = std::function<bool(const ChartLevel& audited, int done, int total)>;
+
 // For each budget from `fewestLines` (at least kMinChartLines) to the full chart's length, the
 // cheapest chart found within it by exact audit, shortest budget first. The charts come from
-// ChartsDownTo; a budget none of them fills exactly gets the best shorter one.
+// ChartsDownTo; a budget none of them fills exactly gets the best shorter one. Empty when
+// `progress` stopped the work.
 std::vector<ChartLevel> ChartLevels(const PaySums& sums, int fewestLines = kMinChartLines,
-                                    unsigned threads = 2);
+                                    unsigned threads = 2, const ChartProgress& progress = {});
 
 // The cheapest chart found within `lines` lines: the first of ChartLevels(sums, lines), the
 // full chart when that is short enough.

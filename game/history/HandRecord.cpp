@@ -52,13 +52,22 @@ bool IsMode(const std::string& mode) {
 }  // namespace
 
 std::string PaysText(const modcards::PayTable& table) {
+    modcards::analysis::Pays pays;
+    for (int category = 1; category < modcards::kCategoryCount; ++category)
+        pays.perCategory[std::size_t(category)] = table[category];
+    pays.unit = std::max<int>(table[0], 1);
+    return PaysText(pays);
+}
+
+std::string PaysText(const modcards::analysis::Pays& pays) {
     std::ostringstream text;
     for (int category = 1; category < modcards::kCategoryCount; ++category) {
+        const std::int64_t pay = pays.perCategory[std::size_t(category)];
         if (category > 1) text << ',';
-        if (table[0] > 0 && table[category] % table[0] == 0) {
-            text << table[category] / table[0];
+        if (pay % pays.unit == 0) {
+            text << pay / pays.unit;
         } else {
-            text << std::setprecision(12) << double(table[category]) / std::max<int>(table[0], 1);
+            text << std::setprecision(12) << double(pay) / double(pays.unit);
         }
     }
     return text.str();

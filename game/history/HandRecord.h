@@ -8,6 +8,7 @@
 
 #include "engine/Card.h"
 #include "engine/PayTable.h"
+#include "engine/analysis/Pays.h"
 
 namespace history {
 
@@ -30,6 +31,8 @@ inline constexpr const char* kPracticeMode = "practice";
 // "600,200,25,16,10,4,4,3,2,1" for the game's table. A pay that is no whole number of units
 // is written with the decimals it needs.
 std::string PaysText(const modcards::PayTable& table);
+// The same for pays given per unit bet.
+std::string PaysText(const modcards::analysis::Pays& pays);
 
 struct HandRecord {
     std::int64_t id = 0;         // the row's number, given by the history; 0 before it is written

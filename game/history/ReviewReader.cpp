@@ -24,9 +24,12 @@ constexpr const char* kNumbers =
 constexpr const char* kRows =
     "SELECT id, session, category, pay, hold_ev, best_ev, player, played_at, dealt, held, final, "
     "best_held, mode, pays FROM hands ";
-constexpr const char* kOfPlayer = "WHERE player = ?1 AND id > ?2 ORDER BY id";
-constexpr const char* kOfSession = "WHERE session = ?1 AND id > ?2 ORDER BY id";
-constexpr const char* kOfEveryone = "WHERE ?1 IS NOT NULL AND id > ?2 ORDER BY id";
+constexpr const char* kOfPlayer =
+    "WHERE player = ?1 AND id > ?2 AND (?3 = '' OR pays = ?3) ORDER BY id";
+constexpr const char* kOfSession =
+    "WHERE session = ?1 AND id > ?2 AND (?3 = '' OR pays = ?3) ORDER BY id";
+constexpr const char* kOfEveryone =
+    "WHERE ?1 IS NOT NULL AND id > ?2 AND (?3 = '' OR pays = ?3) ORDER BY id";
 constexpr const char* kById = "WHERE id = ?1";
 
 // A hand of the lists before its row is read: its place is all the pass keeps.
@@ -96,6 +99,7 @@ void BindHands(sqlite3_stmt* select, const ReviewedHands& hands, std::int64_t af
         sqlite::BindText(select, 1, hands.player);
     }
     sqlite3_bind_int64(select, 2, after);
+    sqlite::BindText(select, 3, hands.pays);
 }
 
 // One value of a CSV line.

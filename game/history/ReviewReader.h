@@ -7,16 +7,21 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "game/history/HandHistory.h"
 
 namespace history {
 
 // Which hands a review covers: one session, or every session of a player (of every player when
-// the player is empty too).
+// the player is empty too), at one table or at all.
 struct ReviewedHands {
+    ReviewedHands(std::string player = {}, std::int64_t session = 0, std::string pays = {})
+        : player(std::move(player)), session(session), pays(std::move(pays)) {}
+
     std::string player;        // the player, surrounding blanks removed
     std::int64_t session = 0;  // 0: every session of the player
+    std::string pays;          // the table's pays as recorded (PaysText); empty: every table
 };
 
 struct CsvResult {

@@ -7,7 +7,9 @@
 
 #include "assets/Artwork.h"
 #include "engine/CardText.h"
+#include "engine/analysis/GameChart.h"
 #include "engine/analysis/Pays.h"
+#include "game/ChartTexts.h"
 #include "game/history/HandHistory.h"
 #include "game/history/HoldValues.h"
 #include "table/PracticeSeat.h"
@@ -168,6 +170,38 @@ TEST_F(PracticeAtTable, ATypedTableIsRememberedAndABadOneRefusedInWords) {
     EXPECT_EQ(c().lblCredits->text(), "995");
     seat->RefillEntry()->trigger();
     EXPECT_EQ(c().lblCredits->text(), "1000");
+}
+
+// The chart window follows the table: the practice table's chart is derived while the window
+// says so, its lit line is that chart's, and the game's chart is back on leaving.
+TEST_F(PracticeAtTable, TheChartWindowShowsThePracticeTablesOwnChart) {
+    OpenWithPractice();
+    ASSERT_TRUE(seat->Sit(FullPay()));
+    ASSERT_TRUE(strategy->ChartEntry()->isEnabled());
+    strategy->ChartEntry()->trigger();
+    ChartWindow* chart = strategy->Chart().Chart();
+    ASSERT_NE(chart, nullptr);
+    EXPECT_FALSE(chart->HasChart());
+    EXPECT_TRUE(chart->progressLabel()->isVisible());
+    EXPECT_EQ(chart->progressLabel()->text(), "Deriving the chart for Full Pay Deuces Wild\u2026");
+    deck.Queue(kTrips);
+    ClickDeal();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return chart->HasChart(); }, 120000));
+    EXPECT_EQ(chart->TableName(), "Full Pay");
+    const auto& game = modcards::analysis::GameChart();
+    EXPECT_NE(chart->Chart().Lines(), game.Lines());
+    EXPECT_NE(chart->Audit().cost, modcards::analysis::GameChartAudit().cost);
+    EXPECT_NE(chart->costLabel()->text(), ChartCostText(modcards::analysis::GameChartAudit()));
+    EXPECT_EQ(chart->LitLine(), chart->Chart().PlayHand(hand.Cards()).line);
+    ClickDeal();  // the draw: the hand ends, and no line is lit
+    EXPECT_EQ(chart->LitLine(), -1);
+
+    seat->LeaveEntry()->trigger();
+    ASSERT_FALSE(hand.Practising());
+    EXPECT_TRUE(chart->TableName().isEmpty());
+    EXPECT_FALSE(chart->progressLabel()->isVisible());
+    EXPECT_EQ(chart->Chart().Lines(), game.Lines());
+    EXPECT_EQ(chart->levelChoice()->count(), 4);
 }
 
 }  // namespace

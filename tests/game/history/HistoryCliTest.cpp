@@ -103,6 +103,12 @@ TEST_F(HistoryCommand, TheCsvHasAHeaderOfEveryColumnAndALinePerHand) {
 
     const Ran session = Run(HistoryIn(folder).string() + " --csv --session 4");
     EXPECT_EQ(std::count(session.out.begin(), session.out.end(), '\n'), 2);
+    // Every hand was played at the game's table.
+    for (const auto& [pays, lines] : {std::pair{"800,200,25,15,9,5,3,2,2,1", 1},
+                                      std::pair{"600,200,25,16,10,4,4,3,2,1", count + 1}}) {
+        const Ran table = Run(HistoryIn(folder).string() + " --csv --pays " + pays);
+        EXPECT_EQ(std::count(table.out.begin(), table.out.end(), '\n'), lines) << pays;
+    }
     const Ran figures = Run(HistoryIn(folder).string() + " --player Alice --json");
     EXPECT_EQ(QJsonDocument::fromJson(QByteArray::fromStdString(figures.out))
                   .object()["hands"]

@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include "engine/PayTable.h"
+#include "engine/analysis/GameChart.h"
 #include "game/history/HandHistory.h"
+#include "game/history/LeakGroups.h"
 #include "game/history/ReviewReader.h"
 #include "tests/game/history/HistoryTestFiles.h"
 
@@ -90,6 +93,41 @@ TEST_F(ReviewReading, NewHandsFoldedInEqualAFreshRead) {
             << "after " << played << " hands";
     }
     EXPECT_EQ(reader.HandsAfter({"Alice", later}, 1501).hands.size(), 3u);
+}
+
+// Hands at two tables in one history, interleaved in both sessions: each table's review,
+// leaks and hands since are those of its hands alone, and every table's those of them all.
+TEST_F(ReviewReading, EachTablesFiguresAreThoseOfItsHandsAlone) {
+    const std::string game = history::PaysText(modcards::GamePayTable());
+    const std::string fullPay = "800,200,25,15,9,5,3,2,2,1";
+    std::vector<HandRecord> atGame, atFullPay;
+    for (int i = 0; i < 1200; ++i, ++played) {
+        HandRecord hand = Scripted(i < 900 ? alice : later, played);
+        if (i % 3 == 1) {
+            hand.mode = history::kPracticeMode;
+            hand.pays = fullPay;
+        }
+        ASSERT_FALSE(history->Record(hand));
+        hand.id = played + 1;
+        recorded.push_back(hand);
+        (hand.pays == game ? atGame : atFullPay).push_back(hand);
+    }
+    ReviewReader reader(HistoryIn(folder), &modcards::analysis::GameChart());
+    for (const auto& [pays, hands] : {std::pair{game, &atGame}, std::pair{fullPay, &atFullPay},
+                                      std::pair{std::string(), &recorded}}) {
+        const history::ReviewResult read = reader.Review({"Alice", 0, pays}, 5);
+        ASSERT_FALSE(read.error) << read.error->Describe();
+        EXPECT_EQ(read.review, history::ReviewHands(*hands, 5)) << pays;
+        EXPECT_EQ(read.leaks, history::GroupLeaks(*hands, modcards::analysis::GameChart()));
+    }
+    std::vector<HandRecord> laterAtFullPay;
+    for (const HandRecord& hand : atFullPay)
+        if (hand.session == later) laterAtFullPay.push_back(hand);
+    EXPECT_EQ(reader.Review({"Alice", later, fullPay}, 5).review,
+              history::ReviewHands(laterAtFullPay, 5));
+    const history::HandsResult since = reader.HandsAfter({"Alice", 0, fullPay}, 1000);
+    ASSERT_EQ(since.hands.size(), 67u);
+    for (const HandRecord& hand : since.hands) EXPECT_EQ(hand.pays, fullPay);
 }
 
 TEST_F(ReviewReading, RowsWithImpossibleValuesAreLeftOutAndCountedInWords) {
