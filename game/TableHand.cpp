@@ -34,6 +34,7 @@ void TableHand::TakeSeat() {
 
 bool TableHand::StartPractice(const modcards::PayTable& table, std::int32_t credits) {
     if (InPlay()) return false;
+    LeaveDrill();
     payTable_ = table;
     practising_ = true;
     shownBalance_ = credits;
@@ -58,6 +59,26 @@ void TableHand::RefillPractice(std::int32_t credits) {
     emit Refilled();
 }
 
+// ---- Drills ----
+
+bool TableHand::StartDrill(DealSource& source) {
+    if (InPlay() || practising_) return false;
+    drill_ = &source;
+    shownBalance_ = ctx_.CurrentPlayer.Credits;
+    lit_ = modcards::SettlementResult(modcards::kNoPayingHand);
+    emit DrillChanged();
+    return true;
+}
+
+bool TableHand::LeaveDrill() {
+    if (InPlay()) return false;
+    if (!drill_) return true;
+    drill_ = nullptr;
+    lit_ = modcards::SettlementResult(modcards::kNoPayingHand);
+    emit DrillChanged();
+    return true;
+}
+
 bool TableHand::ChangePlayer(const std::function<bool(GameContext&)>& command) {
     if (InPlay()) {
         ShowError(ctx_.dialogs, FinishHandFirstText());
@@ -72,7 +93,11 @@ bool TableHand::ChangePlayer(const std::function<bool(GameContext&)>& command) {
 
 bool TableHand::Deal() {
     if (InPlay()) return false;
-    if (!(practising_ ? PracticeStake() : AccountStake())) return false;
+    if (drill_) {
+        lit_ = modcards::SettlementResult(modcards::kNoPayingHand);
+    } else if (!(practising_ ? PracticeStake() : AccountStake())) {
+        return false;
+    }
     DealCards();
     return true;
 }
@@ -103,7 +128,8 @@ bool TableHand::PracticeStake() {
 }
 
 void TableHand::DealCards() {
-    const DealtCards dealt = source_.Deal();
+    const DealtCards dealt = (drill_ ? *drill_ : source_).Deal();
+    lesson_ = dealt.lesson;
     dealt_ = shown_ = cards_ = dealt.hand;
     reserve_ = dealt.reserve;
     held_ = 0;
@@ -129,7 +155,8 @@ void TableHand::ToggleHold(int slot) {
 
 bool TableHand::Draw() {
     if (!InPlay()) return false;
-    if (drawCheck_ && !drawCheck_()) return false;
+    // A drill asks the player alone: the trainer would give the answer away.
+    if (drawCheck_ && !drill_ && !drawCheck_()) return false;
     emit DrawStarting();
     history::SettledHand hand = DrawCards();
     Settle(hand);
@@ -148,6 +175,10 @@ history::SettledHand TableHand::DrawCards() {
     emit Drawn();
     history::SettledHand hand{dealt_, held_, shown_};
     if (practising_) hand.mode = history::kPracticeMode;
+    if (drill_) {
+        hand.mode = history::kDrillMode;
+        hand.drill = lesson_;
+    }
     return hand;
 }
 
@@ -158,8 +189,9 @@ void TableHand::Settle(history::SettledHand& hand) {
     hand.category = category;
     hand.pay = category == modcards::kNoPayingHand ? 0 : payTable_[category];
     const bool pays = row.chartHalf != modcards::ChartHalf::None;
-    if (practising_) {
-        ShowResult(row, hand.pay);
+    if (practising_ || drill_) {
+        // A drill stakes nothing, so it pays nothing either.
+        ShowResult(row, drill_ ? 0 : hand.pay);
         return;
     }
     if (pays) ShowResult(row, hand.pay);

@@ -1,6 +1,7 @@
 // The history's row for a hand the table has just settled.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,9 +18,10 @@ struct SettledHand {
     modcards::Hand dealt{};
     HeldSlots held = 0;  // bit i set: position i was held
     modcards::Hand finalHand{};
-    int category = 0;                 // the HandCategory, 0..10
-    int pay = 0;                      // credits paid for the stake
-    std::string mode = kAccountMode;  // how it was played (see HandRecord)
+    int category = 0;                             // the HandCategory, 0..10
+    int pay = 0;                                  // credits paid for the stake
+    std::string mode = kAccountMode;              // how it was played (see HandRecord)
+    std::optional<LeakKey> drill = std::nullopt;  // a drill's hand: the leak group it was dealt for
 };
 
 struct RecordResult {
