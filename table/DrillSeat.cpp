@@ -19,7 +19,7 @@ DrillSeat::DrillSeat(frmMain& window, QMenu& menu, TableHand& hand, const Perfec
       recorder_(recorder),
       dialogs_(dialogs),
       random_(random) {
-    mnuDrill_ = menu.addAction(QStringLiteral("Practise My &Leaks"));
+    mnuDrill_ = menu.addAction(QStringLiteral("Practise &My Leaks"));
     mnuDrill_->setToolTip(
         QStringLiteral("Drill the deals of your own costliest mistakes; your account is not "
                        "touched"));
@@ -30,11 +30,12 @@ DrillSeat::DrillSeat(frmMain& window, QMenu& menu, TableHand& hand, const Perfec
 
     mark_ = new QLabel(window_.centralWidget());
     mark_->setObjectName(QStringLiteral("drillMark"));
-    mark_->setGeometry(QRect(98, 104, 450, 82));
+    // Over the banner: the verdict needs room, and the cards and pay chart stay in sight.
+    mark_->setGeometry(QRect(40, 32, 566, 142));
     mark_->setAlignment(Qt::AlignCenter);
     mark_->setWordWrap(true);
     mark_->setStyleSheet(QStringLiteral(
-        "QLabel { background: rgba(0, 60, 110, 225); color: #fff3c4; border: 2px solid #e6b63c;"
+        "QLabel { background: rgb(0, 60, 110); color: #fff3c4; border: 2px solid #e6b63c;"
         " border-radius: 6px; padding: 1px 4px; }"));
     mark_->hide();
 
