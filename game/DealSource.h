@@ -2,12 +2,17 @@
 // source where a lesson or a practice table wants particular hands.
 #pragma once
 
+#include <optional>
+
 #include "engine/Card.h"
 #include "engine/RandomSource.h"
+#include "game/history/LeakKey.h"
 
 struct DealtCards {
     modcards::Hand hand;     // the five cards for the table, in dealt order
     modcards::Hand reserve;  // reserve[i] replaces hand[i] when it is not held
+    std::optional<history::LeakKey> lesson =
+        std::nullopt;  // a drill's deal: the leak group it was chosen for
 };
 
 class DealSource {

@@ -102,8 +102,8 @@ QString AsSentence(const QString& clause) {
     return clause.front().toUpper() + clause.mid(1) + u'.';
 }
 
-TrainerQuestion AskAboutHold(const modcards::Hand& dealt, const HoldVerdict& verdict,
-                             double threshold) {
+QString HoldComparisonText(const modcards::Hand& dealt, const HoldVerdict& verdict,
+                           double threshold) {
     const int decimals = EdgeDecimals(verdict.played.credits, verdict.best.credits, threshold);
     const QString best =
         QStringLiteral("The best hold keeps %1 (%2) and pays %3 credits on average.")
@@ -119,7 +119,13 @@ TrainerQuestion AskAboutHold(const modcards::Hand& dealt, const HoldVerdict& ver
         text += QStringLiteral("\nYour hold is the chart's: no mistake, but worth learning. ") +
                 AsSentence(ChartExceptionText(dealt, verdict.chart));
     }
-    text += QStringLiteral("\n\nDraw with your hold anyway?");
+    return text;
+}
+
+TrainerQuestion AskAboutHold(const modcards::Hand& dealt, const HoldVerdict& verdict,
+                             double threshold) {
+    const QString text = HoldComparisonText(dealt, verdict, threshold) +
+                         QStringLiteral("\n\nDraw with your hold anyway?");
     return {text,
             verdict.IsChartException() ? QStringLiteral("Trainer: A Chart Exception")
                                        : QStringLiteral("Trainer"),

@@ -41,6 +41,11 @@ QString ChartExceptionText(const modcards::Hand& dealt, const ChartVerdict& char
 // A clause as a sentence: its first letter a capital, a full stop after it; empty stays empty.
 QString AsSentence(const QString& clause);
 
+// The best hold and the one played, each with its cards, chart line and mean pay, and what the
+// played one gives up; a word on the chart's exception where the hold is the chart's.
+QString HoldComparisonText(const modcards::Hand& dealt, const HoldVerdict& verdict,
+                           double threshold = history::kCloseCallCredits);
+
 // What the trainer asks when a hold is a mistake or the chart's exception, naming the chart
 // lines of both holds.
 struct TrainerQuestion {

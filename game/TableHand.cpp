@@ -34,6 +34,7 @@ void TableHand::TakeSeat() {
 
 bool TableHand::StartPractice(const modcards::PayTable& table, std::int32_t credits) {
     if (InPlay()) return false;
+    LeaveDrill();
     practice_ = table;
     shownBalance_ = credits;
     lit_ = ResultDisplayOf(modcards::kNoPayingHand);
@@ -56,6 +57,26 @@ void TableHand::RefillPractice(std::int32_t credits) {
     emit Refilled();
 }
 
+// ---- Drills ----
+
+bool TableHand::StartDrill(DealSource& source) {
+    if (InPlay() || Practising()) return false;
+    drill_ = &source;
+    shownBalance_ = ctx_.CurrentPlayer.Credits;
+    lit_ = ResultDisplayOf(modcards::kNoPayingHand);
+    emit DrillChanged();
+    return true;
+}
+
+bool TableHand::LeaveDrill() {
+    if (InPlay()) return false;
+    if (!drill_) return true;
+    drill_ = nullptr;
+    lit_ = ResultDisplayOf(modcards::kNoPayingHand);
+    emit DrillChanged();
+    return true;
+}
+
 bool TableHand::ChangePlayer(const std::function<bool(GameContext&)>& command) {
     if (InPlay()) {
         ShowError(ctx_.dialogs, FinishHandFirstText());
@@ -70,7 +91,11 @@ bool TableHand::ChangePlayer(const std::function<bool(GameContext&)>& command) {
 
 bool TableHand::Deal() {
     if (InPlay()) return false;
-    if (!(Practising() ? PracticeStake() : AccountStake())) return false;
+    if (drill_) {
+        lit_ = ResultDisplayOf(modcards::kNoPayingHand);
+    } else if (!(Practising() ? PracticeStake() : AccountStake())) {
+        return false;
+    }
     DealCards();
     return true;
 }
@@ -101,7 +126,8 @@ bool TableHand::PracticeStake() {
 }
 
 void TableHand::DealCards() {
-    const DealtCards dealt = source_.Deal();
+    const DealtCards dealt = (drill_ ? *drill_ : source_).Deal();
+    lesson_ = dealt.lesson;
     dealt_ = shown_ = cards_ = dealt.hand;
     reserve_ = dealt.reserve;
     held_ = 0;
@@ -127,7 +153,8 @@ void TableHand::ToggleHold(int slot) {
 
 bool TableHand::Draw() {
     if (!InPlay()) return false;
-    if (drawCheck_ && !drawCheck_()) return false;
+    // A drill asks the player alone: the trainer would give the answer away.
+    if (drawCheck_ && !drill_ && !drawCheck_()) return false;
     emit DrawStarting();
     history::SettledHand hand = DrawCards();
     Settle(hand);
@@ -147,6 +174,10 @@ history::SettledHand TableHand::DrawCards() {
     history::SettledHand hand{dealt_, held_, shown_};
     hand.payTable = Pays();
     if (Practising()) hand.mode = history::kPracticeMode;
+    if (drill_) {
+        hand.mode = history::kDrillMode;
+        hand.drill = lesson_;
+    }
     return hand;
 }
 
@@ -157,8 +188,9 @@ void TableHand::Settle(history::SettledHand& hand) {
     hand.category = category;
     hand.pay = modcards::PayOf(Pays(), category);
     const bool pays = category != modcards::kNoPayingHand;
-    if (Practising()) {
-        ShowResult(row, hand.pay);
+    if (Practising() || drill_) {
+        // A drill stakes nothing, so it pays nothing either.
+        ShowResult(row, drill_ ? 0 : hand.pay);
         return;
     }
     if (pays) ShowResult(row, hand.pay);

@@ -51,6 +51,14 @@ public:
     // Sets the practice balance to `credits` between hands.
     void RefillPractice(std::int32_t credits);
 
+    // A drill at the account's table, between hands and away from a practice table only: deals
+    // come from `source` (which outlives the drill) with their lessons, no stake is charged and
+    // nothing paid, the account is not saved, and the hands are recorded as drills.
+    bool StartDrill(DealSource& source);
+    // Back to the table's own deals; false during a hand.
+    bool LeaveDrill();
+    bool Drilling() const { return drill_ != nullptr; }
+
     // What the table shows: the balance as the player sees it, the line under the cards, the
     // caption picture, and the settled hand's row of the pay chart (none after a deal).
     std::int32_t ShownBalance() const { return shownBalance_; }
@@ -60,7 +68,7 @@ public:
     int LitPicture() const { return lit_.chartPicture; }
 
     // Asked at each draw before anything of it happens; when it answers false the draw is not
-    // made and the holds stay open. None by default.
+    // made and the holds stay open. None by default; never asked in a drill.
     void SetDrawCheck(std::function<bool()> check) { drawCheck_ = std::move(check); }
 
     // The player now at the table (start-up, New Player, Change Player): the shown balance is
@@ -87,6 +95,7 @@ signals:
     void Seated();               // another account sits at the table
     void TableChanged();         // a practice table was taken or left; Pays() may differ
     void Refilled();             // the practice balance was set anew
+    void DrillChanged();         // a drill was started or left
     void Dealt();                // five cards are on the table and holds may be chosen
     void HoldChanged(int slot);  // the hold of `slot` changed
     void DrawStarting();         // the draw goes ahead; nothing of it has happened yet
@@ -108,6 +117,8 @@ private:
     GameContext& ctx_;
     DealSource& source_;
     std::optional<modcards::PayTable> practice_;  // the practice table, while practising
+    DealSource* drill_ = nullptr;                 // while drilling
+    std::optional<history::LeakKey> lesson_;      // of the deal on the table
     HandPhase phase_ = HandPhase::BetweenHands;
     bool dealNotSaved_ = false;  // told at the deal, so not again at the draw
     modcards::Hand dealt_{};

@@ -8,6 +8,7 @@
 #include "assets/Fonts.h"
 #include "game/AccountsLocation.h"
 #include "game/GameDialogs.h"
+#include "table/DrillSeat.h"
 #include "table/PracticeSeat.h"
 #include "table/StrategyMenu.h"
 #include "table/TableHistory.h"
@@ -35,7 +36,7 @@ bool DisplayAvailable() {
            !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
 }
 
-GameSession::GameSession(Dialogs& dialogs, const std::optional<PracticeTable>& practice)
+GameSession::GameSession(Dialogs& dialogs, const std::optional<PracticeTable>& practice, bool drill)
     : random_(modcards::MakeClockSeededRandom()),
       context_(AccountsFileForThisRun(dialogs), clock_, *random_, dialogs),
       dealer_(*random_),
@@ -59,7 +60,10 @@ GameSession::GameSession(Dialogs& dialogs, const std::optional<PracticeTable>& p
     if (window_->HasPlayer()) history_->BeginSession();
     practice_ = std::make_unique<PracticeSeat>(*window_, *strategy_->Menu(), hand_, tables_,
                                                dialogs, *settings_);
+    drill_ = std::make_unique<DrillSeat>(*window_, *strategy_->Menu(), hand_, tables_,
+                                         history_->Recorder(), dialogs, *random_);
     if (practice && window_->HasPlayer()) practice_->Sit(*practice);
+    if (drill && window_->HasPlayer()) drill_->Start();
     // The work starts when the event loop first runs: after the window is shown.
     QTimer::singleShot(0, &tables_, &PerfectPlay::Start);
     // The name prompt, asked while the window is built, uses the desktop's font; the game's own

@@ -18,6 +18,7 @@
 #include "game/TableHand.h"
 
 class AuxWindows;
+class DrillSeat;
 class PracticeSeat;
 class frmMain;
 class StrategyMenu;
@@ -32,13 +33,16 @@ public:
     // Needs the QApplication. Builds the main window, whose start-up asks for the player's name
     // through `dialogs`, and loads the game's fonts; the window is not shown yet. The tables
     // are worked out once the event loop runs.
-    // With `practice`, the player is seated at that practice table after the name prompt.
+    // With `practice`, the player is seated at that practice table after the name prompt; with
+    // `drill`, at a drill of their leaks once the history and the tables are ready.
     explicit GameSession(Dialogs& dialogs,
-                         const std::optional<PracticeTable>& practice = std::nullopt);
+                         const std::optional<PracticeTable>& practice = std::nullopt,
+                         bool drill = false);
     ~GameSession();
 
     frmMain& MainWindow() { return *window_; }
     PracticeSeat& Practice() { return *practice_; }
+    DrillSeat& Drill() { return *drill_; }
 
 private:
     output::SystemClock clock_;
@@ -53,4 +57,5 @@ private:
     std::unique_ptr<StrategyMenu> strategy_;  // goes before the window it is attached to
     std::unique_ptr<TableHistory> history_;
     std::unique_ptr<PracticeSeat> practice_;
+    std::unique_ptr<DrillSeat> drill_;
 };

@@ -30,10 +30,16 @@ int main(int argc, char** argv) {
         }
         practice = choice.table;
     }
+    // --drill: the player's own leaks, once seated.
+    const bool drill = arguments.contains(QStringLiteral("--drill"));
+    if (drill && practice) {
+        std::fputs("deuceswild: --drill and --practice cannot be played at once.\n", stderr);
+        return 2;
+    }
     // Ties the windows to the installed desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(DW_APP_ID));
     QtDialogs dialogs;
-    GameSession session(dialogs, practice);
+    GameSession session(dialogs, practice, drill);
     if (!session.MainWindow().HasPlayer()) return 0;  // gave up at the name prompt
     dialogs.SetParentWindow(&session.MainWindow());
     session.MainWindow().show();

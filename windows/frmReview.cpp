@@ -13,6 +13,7 @@
 #include "controls/NameLabel.h"
 #include "controls/Twips.h"
 #include "engine/analysis/GameChart.h"
+#include "game/DrillTexts.h"
 #include "game/LeakTexts.h"
 #include "game/ReviewTexts.h"
 #include "game/history/HoldGrade.h"
@@ -275,8 +276,12 @@ void frmReview::FillLeaks() {
     const QString current = lstLeaks_->currentItem() ? lstLeaks_->currentItem()->text() : QString();
     lstLeaks_->clear();
     for (const history::LeakGroup& group : page_.leaks.WorstFirst()) {
+        const auto drills = page_.leaks.drills.find(history::KeyOf(group));
         auto* item = new QListWidgetItem(LeakSentence(modcards::analysis::GameChart(), group) +
-                                         u'\n' + LeakExampleText(group));
+                                         u'\n' + LeakExampleText(group) + u'\n' +
+                                         GroupDrillsText(drills != page_.leaks.drills.end()
+                                                             ? drills->second
+                                                             : std::vector<history::DrillTally>{}));
         item->setToolTip(LeakExampleText(group));
         lstLeaks_->addItem(item);
         if (item->text() == current) lstLeaks_->setCurrentItem(item);

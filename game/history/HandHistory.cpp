@@ -1,10 +1,12 @@
 // The hand history over SQLite: opening with its checks, one insert per hand, and reading back.
 #include "game/history/HandHistory.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "accounts/NameKey.h"
 #include "engine/CardText.h"
+#include "game/history/DrillBoxes.h"
 #include "game/history/HistoryConnection.h"
 #include "game/history/HoldGrade.h"
 #include "game/history/LocalTime.h"
@@ -19,6 +21,16 @@ constexpr const char* kInsertHand =
     "INSERT INTO hands (player, played_at, dealt, held, final, category, pay, hold_ev, best_ev, "
     "session, best_held, mode, pays) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, "
     "?13)";
+// A drill's answer and its group's box, written with its hand in one transaction.
+constexpr const char* kCountDrills = "SELECT count(*) FROM drill_answers WHERE player = ?1";
+constexpr const char* kInsertDrill =
+    "INSERT INTO drill_answers (hand, player, your_line, chart_line, right) VALUES (?1, ?2, ?3, "
+    "?4, ?5)";
+constexpr const char* kSelectBox =
+    "SELECT box, due FROM drill_boxes WHERE player = ?1 AND your_line = ?2 AND chart_line = ?3";
+constexpr const char* kStoreBox =
+    "INSERT OR REPLACE INTO drill_boxes (player, your_line, chart_line, box, due) VALUES (?1, ?2, "
+    "?3, ?4, ?5)";
 constexpr const char* kInsertSession = "INSERT INTO sessions (player, started_at) VALUES (?1, ?2)";
 // The numbers first: a review reads the texts only of the hands it lists.
 constexpr const char* kSelectHands =
@@ -112,7 +124,63 @@ struct HandHistory::Store {
     sqlite::Database db;
     sqlite::Statement insertHand;
     sqlite::Statement insertSession;
+    sqlite::Statement countDrills, insertDrill, selectBox, storeBox;
 };
+
+namespace {
+
+// Runs a prepared statement to its end and resets it; the step's code.
+int StepOnce(sqlite3_stmt* statement) {
+    int code = sqlite3_step(statement);
+    if (code == SQLITE_ROW) code = SQLITE_DONE;
+    sqlite3_reset(statement);
+    return code;
+}
+
+}  // namespace
+
+// The drill's answer to the hand just inserted as `hand.id`, and its group's box moved.
+int HandHistory::RecordDrill(const HandRecord& hand, std::int64_t id) {
+    Store& store = *store_;
+    const std::string_view player = output::TrimSpaces(hand.player);
+    const LeakKey group = *hand.drill;
+    sqlite3_stmt* count = store.countDrills.get();
+    sqlite::BindText(count, 1, player);
+    int code = sqlite3_step(count);
+    const std::int64_t asked = code == SQLITE_ROW ? sqlite3_column_int64(count, 0) + 1 : 0;
+    sqlite3_reset(count);
+    if (code != SQLITE_ROW) return code;
+
+    const bool right = DrillAnsweredRight(hand);
+    sqlite3_stmt* insert = store.insertDrill.get();
+    sqlite3_bind_int64(insert, 1, id);
+    sqlite::BindText(insert, 2, player);
+    sqlite3_bind_int(insert, 3, group.yourLine);
+    sqlite3_bind_int(insert, 4, group.chartLine);
+    sqlite3_bind_int(insert, 5, right ? 1 : 0);
+    if ((code = StepOnce(insert)) != SQLITE_DONE) return code;
+
+    DrillBox box{group};
+    sqlite3_stmt* select = store.selectBox.get();
+    sqlite::BindText(select, 1, player);
+    sqlite3_bind_int(select, 2, group.yourLine);
+    sqlite3_bind_int(select, 3, group.chartLine);
+    code = sqlite3_step(select);
+    if (code == SQLITE_ROW) {
+        box.box = std::clamp(sqlite3_column_int(select, 0), 1, kTopBox);
+        box.due = sqlite3_column_int64(select, 1);
+    }
+    sqlite3_reset(select);
+    if (code != SQLITE_ROW && code != SQLITE_DONE) return code;
+    box = AfterAnswer(box, right, asked);
+    sqlite3_stmt* boxRow = store.storeBox.get();
+    sqlite::BindText(boxRow, 1, player);
+    sqlite3_bind_int(boxRow, 2, group.yourLine);
+    sqlite3_bind_int(boxRow, 3, group.chartLine);
+    sqlite3_bind_int(boxRow, 4, box.box);
+    sqlite3_bind_int64(boxRow, 5, box.due);
+    return StepOnce(boxRow);
+}
 
 HandHistory::HandHistory(std::filesystem::path file, std::unique_ptr<Store> store)
     : file_(std::move(file)), store_(std::move(store)) {}
@@ -144,9 +212,15 @@ OpenResult HandHistory::Open(const std::filesystem::path& folder, std::string_vi
     }
     auto store = std::make_unique<Store>();
     store->db = std::move(connection.db);
-    sqlite::Status status = sqlite::Prepare(store->db.get(), kInsertHand, store->insertHand);
-    if (status.ok())
-        status = sqlite::Prepare(store->db.get(), kInsertSession, store->insertSession);
+    sqlite::Status status;
+    for (const auto& [sql, statement] :
+         {std::pair{kInsertHand, &store->insertHand},
+          std::pair{kInsertSession, &store->insertSession},
+          std::pair{kCountDrills, &store->countDrills},
+          std::pair{kInsertDrill, &store->insertDrill}, std::pair{kSelectBox, &store->selectBox},
+          std::pair{kStoreBox, &store->storeBox}}) {
+        if (status.ok()) status = sqlite::Prepare(store->db.get(), sql, *statement);
+    }
     if (!status.ok()) {
         result.error = ErrorAbout("open the hand history", file, status.reason);
         return result;
@@ -190,6 +264,13 @@ std::optional<WriteFailure> HandHistory::Record(const HandRecord& hand) {
     if (std::string problem = RecordProblem(hand); !problem.empty())
         return FailureAbout(action, file_, {SQLITE_MISUSE, std::move(problem)});
     const std::lock_guard lock(mutex_);
+    sqlite3* db = store_->db.get();
+    // A drill's hand, its answer and its box go in whole or not at all.
+    if (hand.drill) {
+        if (const int begun = sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+            begun != SQLITE_OK)
+            return FailureAbout(action, file_, sqlite::Failure(db, begun));
+    }
     sqlite3_stmt* insert = store_->insertHand.get();
     sqlite::BindText(insert, 1, output::TrimSpaces(hand.player));
     sqlite::BindText(insert, 2, hand.playedAt);
@@ -204,12 +285,16 @@ std::optional<WriteFailure> HandHistory::Record(const HandRecord& hand) {
     sqlite::BindText(insert, 11, HeldText(hand.bestHeld));
     sqlite::BindText(insert, 12, hand.mode);
     sqlite::BindText(insert, 13, hand.pays);
-    const int code = sqlite3_step(insert);
-    std::optional<WriteFailure> error;
-    if (code != SQLITE_DONE)
-        error = FailureAbout(action, file_, sqlite::Failure(store_->db.get(), code));
+    int code = sqlite3_step(insert);
     sqlite3_reset(insert);
-    return error;
+    if (code == SQLITE_DONE && hand.drill) code = RecordDrill(hand, sqlite3_last_insert_rowid(db));
+    if (code == SQLITE_DONE && hand.drill)
+        code = sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+    if (code == SQLITE_DONE || code == SQLITE_OK) return std::nullopt;
+    // The failure's words before the rollback can change them.
+    WriteFailure failure = FailureAbout(action, file_, sqlite::Failure(db, code));
+    if (hand.drill) sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+    return failure;
 }
 
 HandsResult HandHistory::SessionHands(std::int64_t session) const {

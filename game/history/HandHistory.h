@@ -80,10 +80,11 @@ public:
     // unique even when other copies of the game write the same file.
     SessionResult BeginSession(std::string_view player, std::string_view startedAt);
 
-    // Adds one settled hand (see RecordOfHand). Its player's surrounding blanks are removed;
-    // a row with values out of range is refused in words. Usually tens of microseconds, but
-    // about one write in 300 also copies SQLite's log into the file and waits for the disk
-    // (up to some 15 ms), and a write waits up to kBusyTimeoutMs while another copy of the
+    // Adds one settled hand (see RecordOfHand); a drill's hand (its `drill` set) with its answer
+    // and its group's box moved up or back (AfterAnswer), all at once. Its player's surrounding
+    // blanks are removed; a row with values out of range is refused in words. Usually tens of
+    // microseconds, but about one write in 300 also copies SQLite's log into the file and waits for
+    // the disk (up to some 15 ms), and a write waits up to kBusyTimeoutMs while another copy of the
     // game writes: a worker thread may call it so the table never waits.
     std::optional<WriteFailure> Record(const HandRecord& hand);
 
@@ -103,6 +104,7 @@ private:
     struct Store;
     HandHistory(std::filesystem::path file, std::unique_ptr<Store> store);
     HandsResult ReadHands(const char* where, const Binder& bind, Detail detail) const;
+    int RecordDrill(const HandRecord& hand, std::int64_t id);  // under mutex_
 
     std::filesystem::path file_;
     mutable std::mutex mutex_;

@@ -96,6 +96,9 @@ std::string RecordProblem(const HandRecord& hand) {
         return "the mode \"" + hand.mode + "\" is not account, drill or practice";
     if (!IsPaysText(hand.pays))
         return "the pays \"" + hand.pays + "\" are not ten numbers separated by commas";
+    if (hand.drill && hand.mode != kDrillMode) return "a hand dealt for a drill is not a drill's";
+    if (hand.drill && (hand.drill->yourLine < kNoChartLine || hand.drill->chartLine < kNoChartLine))
+        return "the drill's chart lines are out of range";
     return {};
 }
 

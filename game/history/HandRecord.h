@@ -9,6 +9,7 @@
 #include "engine/Card.h"
 #include "engine/PayTable.h"
 #include "engine/analysis/Pays.h"
+#include "game/history/LeakKey.h"
 
 namespace history {
 
@@ -49,6 +50,7 @@ struct HandRecord {
     double bestEv = 0;           // expected pay of the best hold, in credits for the stake
     std::string mode = kAccountMode;                        // how the hand was played
     std::string pays = PaysText(modcards::GamePayTable());  // the table it was played at
+    std::optional<LeakKey> drill = std::nullopt;  // a drill's hand: the leak group it was dealt for
 
     // Expected credits the hold taken gave up against the best hold; 0 for an equal hold.
     double Cost() const { return bestEv - holdEv; }

@@ -56,6 +56,28 @@ std::string AddModeAndPays() {
            pays + "';";
 }
 
+// Format 2 to 3: the drills asked, one row per drill hand, and each leak group's box of spaced
+// repetition (due: the player's count of drills answered from which it comes up again). Lines
+// are those of the game's chart.
+constexpr const char* kAddDrillTables = R"sql(
+CREATE TABLE IF NOT EXISTS drill_answers (
+    hand INTEGER PRIMARY KEY REFERENCES hands(id),
+    player TEXT NOT NULL,
+    your_line INTEGER NOT NULL,
+    chart_line INTEGER NOT NULL,
+    right INTEGER NOT NULL
+);
+CREATE INDEX IF NOT EXISTS drill_answers_of_player ON drill_answers(player);
+CREATE TABLE IF NOT EXISTS drill_boxes (
+    player TEXT NOT NULL,
+    your_line INTEGER NOT NULL,
+    chart_line INTEGER NOT NULL,
+    box INTEGER NOT NULL,
+    due INTEGER NOT NULL,
+    PRIMARY KEY (player, your_line, chart_line)
+);
+)sql";
+
 Connection Refuse(Connected state, sqlite::Status status, std::int64_t version = 0) {
     Connection refused;
     refused.state = state;
@@ -98,6 +120,7 @@ Connection CreateTables(Connection connection) {
         version = 1;
     }
     if (status.ok() && version == 1) status = sqlite::Execute(db, AddModeAndPays().c_str());
+    if (status.ok() && version <= 2) status = sqlite::Execute(db, kAddDrillTables);
     if (status.ok() && version < kSchemaVersion) {
         const std::string setVersion = "PRAGMA user_version = " + std::to_string(kSchemaVersion);
         status = sqlite::Execute(db, setVersion.c_str());

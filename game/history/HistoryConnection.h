@@ -10,7 +10,7 @@ namespace history {
 
 // The format this game writes. A file of a newer format is refused; an older one is brought up
 // to date when it is opened, so the file can grow with the game.
-inline constexpr std::int64_t kSchemaVersion = 2;
+inline constexpr std::int64_t kSchemaVersion = 3;
 
 // How long a write waits for another copy of the game that holds the file.
 inline constexpr int kBusyTimeoutMs = 5000;

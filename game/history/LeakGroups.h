@@ -11,11 +11,9 @@
 
 #include "engine/analysis/StrategyChart.h"
 #include "game/history/HandRecord.h"
+#include "game/history/LeakKey.h"
 
 namespace history {
-
-// A line index into the chart's Lines(), or kNoChartLine for a hold no line covers.
-inline constexpr int kNoChartLine = -1;
 
 // One deal of a group, as the review shows it.
 struct LeakExample {
@@ -37,6 +35,10 @@ struct LeakGroup {
     friend bool operator==(const LeakGroup&, const LeakGroup&) = default;
 };
 
+inline LeakKey KeyOf(const LeakGroup& group) {
+    return {group.yourLine, group.chartLine};
+}
+
 // The cost of one session's mistakes.
 struct SessionLeaks {
     std::int64_t session = 0;
@@ -46,11 +48,22 @@ struct SessionLeaks {
     friend bool operator==(const SessionLeaks&, const SessionLeaks&) = default;
 };
 
+// One session's drills of one group.
+struct DrillTally {
+    std::int64_t session = 0;
+    std::int64_t asked = 0;
+    std::int64_t right = 0;
+    friend bool operator==(const DrillTally&, const DrillTally&) = default;
+};
+
 // Leak groups and the trend, folded hand by hand in the order played.
 struct Leaks {
     std::map<std::pair<int, int>, LeakGroup> groups;  // by {yourLine, chartLine}
     std::vector<SessionLeaks> sessions;               // in the order first played
+    // The drills of each group, session by session in the order played (ReviewReader fills it).
+    std::map<LeakKey, std::vector<DrillTally>> drills;
 
+    // A drill's hands (mode kDrillMode) are no leaks and count in no session: they were chosen.
     // Counts `hand` in its session; a mistake (GradeHold) also in its group: only then are the
     // hand's cards and holds read.
     void Fold(const HandRecord& hand, const modcards::analysis::StrategyChart& chart);

@@ -20,7 +20,8 @@ namespace {
 // The cards and holds come last: they are read only for a costly hand, which may be the chart's
 // exception or a mistake a chart groups.
 constexpr const char* kNumbers =
-    "SELECT id, session, category, pay, hold_ev, best_ev, dealt, held, best_held FROM hands ";
+    "SELECT id, session, category, pay, hold_ev, best_ev, dealt, held, best_held, mode = 'drill' "
+    "FROM hands ";
 constexpr const char* kRows =
     "SELECT id, session, category, pay, hold_ev, best_ev, player, played_at, dealt, held, final, "
     "best_held, mode, pays FROM hands ";
@@ -31,6 +32,18 @@ constexpr const char* kOfSession =
 constexpr const char* kOfEveryone =
     "WHERE ?1 IS NOT NULL AND id > ?2 AND (?3 = '' OR pays = ?3) ORDER BY id";
 constexpr const char* kById = "WHERE id = ?1";
+// Each group's drills by session, in the order the sessions were played; the scope as above.
+constexpr const char* kDrillTallies =
+    "SELECT hands.session, your_line, chart_line, count(*), sum(right) FROM drill_answers JOIN "
+    "hands ON hands.id = drill_answers.hand ";
+constexpr const char* kDrillTalliesGrouped =
+    " GROUP BY hands.session, your_line, chart_line ORDER BY min(hands.id)";
+constexpr const char* kTalliesOfPlayer = "WHERE hands.player = ?1 AND hands.id > ?2";
+constexpr const char* kTalliesOfSession = "WHERE hands.session = ?1 AND hands.id > ?2";
+constexpr const char* kTalliesOfEveryone = "WHERE ?1 IS NOT NULL AND hands.id > ?2";
+constexpr const char* kDrillsAsked = "SELECT count(*) FROM drill_answers WHERE player = ?1";
+constexpr const char* kDrillBoxes =
+    "SELECT your_line, chart_line, box, due FROM drill_boxes WHERE player = ?1";
 
 // A hand of the lists before its row is read: its place is all the pass keeps.
 struct Listed {
@@ -159,6 +172,8 @@ struct ReviewReader::Store {
     sqlite::Database db;
     sqlite::Statement numbersOfPlayer, numbersOfSession, numbersOfEveryone, rowsOfPlayer,
         rowsOfSession, rowsOfEveryone, rowById;
+    // Empty in a file of a format before drills, read as it is.
+    sqlite::Statement talliesOfPlayer, talliesOfSession, talliesOfEveryone, drillsAsked, drillBoxes;
 
     sqlite3_stmt* Numbers(const ReviewedHands& hands) const {
         if (hands.session != 0) return numbersOfSession.get();
@@ -167,6 +182,10 @@ struct ReviewReader::Store {
     sqlite3_stmt* Rows(const ReviewedHands& hands) const {
         if (hands.session != 0) return rowsOfSession.get();
         return (hands.player.empty() ? rowsOfEveryone : rowsOfPlayer).get();
+    }
+    sqlite3_stmt* Tallies(const ReviewedHands& hands) const {
+        if (hands.session != 0) return talliesOfSession.get();
+        return (hands.player.empty() ? talliesOfEveryone : talliesOfPlayer).get();
     }
 };
 
@@ -208,6 +227,20 @@ std::optional<output::FileError> ReviewReader::Ready() {
         if (sqlite::Status status = sqlite::Prepare(raw, sql, *statement); !status.ok())
             return ErrorAbout(status.reason);
     }
+    std::int64_t drillTables = 0;
+    sqlite::QueryInteger(raw, "SELECT count(*) FROM sqlite_schema WHERE name = 'drill_boxes'",
+                         drillTables);
+    const std::string tallies = kDrillTallies;
+    for (const auto& [sql, statement] :
+         {std::pair{tallies + kTalliesOfPlayer + kDrillTalliesGrouped, &store->talliesOfPlayer},
+          std::pair{tallies + kTalliesOfSession + kDrillTalliesGrouped, &store->talliesOfSession},
+          std::pair{tallies + kTalliesOfEveryone + kDrillTalliesGrouped, &store->talliesOfEveryone},
+          std::pair{std::string(kDrillsAsked), &store->drillsAsked},
+          std::pair{std::string(kDrillBoxes), &store->drillBoxes}}) {
+        if (drillTables == 0) break;
+        if (sqlite::Status status = sqlite::Prepare(raw, sql, *statement); !status.ok())
+            return ErrorAbout(status.reason);
+    }
     store_ = std::move(store);
     return std::nullopt;
 }
@@ -239,6 +272,7 @@ ReviewResult ReviewReader::Review(const ReviewedHands& hands, int stake) {
         hand.pay = sqlite3_column_int(select, 3);
         hand.holdEv = sqlite3_column_double(select, 4);
         hand.bestEv = sqlite3_column_double(select, 5);
+        hand.mode = sqlite3_column_int(select, 9) != 0 ? kDrillMode : kAccountMode;
         std::string problem = NumbersProblem(hand);
         if (problem.empty()) problem = ReadHoldOfCostlyHand(select, hand);
         if (!problem.empty()) {
@@ -268,6 +302,7 @@ ReviewResult ReviewReader::Review(const ReviewedHands& hands, int stake) {
         }
     }
     sqlite3_reset(select);
+    if (code == SQLITE_DONE && chart_) code = ReadTallies(hands, result.leaks);
     if (code != SQLITE_DONE) {
         result.error = ErrorAbout(sqlite::Failure(db, code).reason);
         sqlite::Execute(db, "COMMIT");
@@ -295,6 +330,49 @@ ReviewResult ReviewReader::Review(const ReviewedHands& hands, int stake) {
     }
     sqlite::Execute(db, "COMMIT");
     if (leftOut.count > 0) result.error = ErrorAbout(leftOut.Words());
+    return result;
+}
+
+int ReviewReader::ReadTallies(const ReviewedHands& hands, Leaks& leaks) {
+    sqlite3_stmt* select = store_->Tallies(hands);
+    if (!select) return SQLITE_DONE;
+    BindHands(select, hands, 0);
+    int code;
+    while ((code = sqlite3_step(select)) == SQLITE_ROW) {
+        ++rowsRead_;
+        const LeakKey group{sqlite3_column_int(select, 1), sqlite3_column_int(select, 2)};
+        leaks.drills[group].push_back({sqlite3_column_int64(select, 0),
+                                       sqlite3_column_int64(select, 3),
+                                       sqlite3_column_int64(select, 4)});
+    }
+    sqlite3_reset(select);
+    return code;
+}
+
+DrillStateResult ReviewReader::Drills(std::string_view player) {
+    DrillStateResult result;
+    if (auto error = Ready()) {
+        result.error = std::move(error);
+        return result;
+    }
+    if (!store_->drillBoxes) return result;
+    sqlite3* db = store_->db.get();
+    sqlite::Execute(db, "BEGIN");
+    sqlite3_stmt* asked = store_->drillsAsked.get();
+    sqlite::BindText(asked, 1, player);
+    int code = sqlite3_step(asked);
+    if (code == SQLITE_ROW) result.state.asked = sqlite3_column_int64(asked, 0);
+    sqlite3_reset(asked);
+    sqlite3_stmt* boxes = store_->drillBoxes.get();
+    sqlite::BindText(boxes, 1, player);
+    while (code == SQLITE_ROW && (code = sqlite3_step(boxes)) == SQLITE_ROW) {
+        result.state.boxes.push_back({{sqlite3_column_int(boxes, 0), sqlite3_column_int(boxes, 1)},
+                                      std::clamp(sqlite3_column_int(boxes, 2), 1, kTopBox),
+                                      sqlite3_column_int64(boxes, 3)});
+    }
+    sqlite3_reset(boxes);
+    sqlite::Execute(db, "COMMIT");
+    if (code != SQLITE_DONE) result.error = ErrorAbout(sqlite::Failure(db, code).reason);
     return result;
 }
 

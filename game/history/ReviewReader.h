@@ -6,9 +6,12 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 
+#include "game/history/DrillBoxes.h"
 #include "game/history/HandHistory.h"
 
 namespace history {
@@ -29,13 +32,19 @@ struct CsvResult {
     std::optional<output::FileError> error;  // why nothing could be read, in words
 };
 
+struct DrillStateResult {
+    DrillState state;  // nothing drilled yet in a file of a format before drills
+    std::optional<output::FileError> error;
+};
+
 // One connection, for the thread that calls it: SQLite's connections are not shared. Opened on
 // the first read. No member throws; failures come back in words.
 class ReviewReader {
 public:
     // Reads `file`, which HandHistory::Open has made; never writes to it. A missing file, one
     // that is no hand history and one of a newer format are refused in words. Given a chart (kept
-    // by the caller), a review also groups its mistakes on it (ReviewResult::leaks).
+    // by the caller), a review also groups its mistakes on it (ReviewResult::leaks), with the
+    // drills of each group.
     explicit ReviewReader(std::filesystem::path file,
                           const modcards::analysis::StrategyChart* chart = nullptr);
     ~ReviewReader();
@@ -49,6 +58,9 @@ public:
     // every hand, from one snapshot of the file. A million hands take well under a second.
     // Rows with impossible values are left out and counted in words in `error`.
     ReviewResult Review(const ReviewedHands& hands, int stake);
+
+    // The player's boxes of spaced repetition and the drills they have answered.
+    DrillStateResult Drills(std::string_view player);
 
     // The hands of `hands` recorded after hand `after`, in the order recorded, to fold into a
     // review whose lastHand is `after`.
@@ -67,6 +79,7 @@ private:
     struct Store;
     std::optional<output::FileError> Ready();
     output::FileError ErrorAbout(std::string reason) const;
+    int ReadTallies(const ReviewedHands& hands, Leaks& leaks);  // the step's last code
 
     std::filesystem::path file_;
     const modcards::analysis::StrategyChart* chart_;

@@ -67,6 +67,7 @@ RecordResult RecordOfHand(const Session& session, std::string_view playedAt,
     row.holdEv = values->holdEv;
     row.bestEv = values->bestEv;
     row.mode = hand.mode;
+    row.drill = hand.drill;
     row.pays = PaysText(hand.payTable);
     return result;
 }

@@ -1,6 +1,7 @@
 // The history's row for a hand the table has just settled.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,7 @@ struct SettledHand {
     int pay = 0;                                             // credits paid for the stake
     std::string mode = kAccountMode;                         // how it was played (see HandRecord)
     modcards::PayTable payTable = modcards::GamePayTable();  // the table it was played at
+    std::optional<LeakKey> drill = std::nullopt;  // a drill's hand: the leak group it was dealt for
 };
 
 struct RecordResult {

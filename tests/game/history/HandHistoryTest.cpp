@@ -55,7 +55,7 @@ TEST(HandHistoryFile, HandsAreStoredAsTextAPlayerCanRead) {
               "1|5.45328399629972");
     EXPECT_EQ(FirstRow(HistoryIn(folder), "SELECT mode, pays FROM hands"),
               "account|600,200,25,16,10,4,4,3,2,1");
-    EXPECT_EQ(FirstRow(HistoryIn(folder), "PRAGMA user_version"), "2");
+    EXPECT_EQ(FirstRow(HistoryIn(folder), "PRAGMA user_version"), "3");
     EXPECT_EQ(FirstRow(HistoryIn(folder), "PRAGMA journal_mode"), "wal");
 }
 
@@ -197,7 +197,7 @@ TEST(HandHistoryFile, AFirstFormatHistoryIsUpgradedInPlaceKeepingEveryHand) {
     ASSERT_FALSE(opened.history->Record(practice));
     opened.history.reset();
 
-    EXPECT_EQ(FirstRow(HistoryIn(folder), "PRAGMA user_version"), "2");
+    EXPECT_EQ(FirstRow(HistoryIn(folder), "PRAGMA user_version"), "3");
     EXPECT_EQ(FirstRow(HistoryIn(folder),
                        "SELECT count(*), group_concat(mode || ' ' || pays, ';') FROM hands"),
               "3|account 600,200,25,16,10,4,4,3,2,1;account 600,200,25,16,10,4,4,3,2,1;"
@@ -206,6 +206,48 @@ TEST(HandHistoryFile, AFirstFormatHistoryIsUpgradedInPlaceKeepingEveryHand) {
     auto again = HandHistory::Open(folder.path(), kNow);
     ASSERT_TRUE(again.history);
     EXPECT_EQ(again.history->PlayerHands("Alice").hands.size(), 3u);
+}
+
+// A history of the second format, as the game left it before drills.
+void WriteFormatTwo(const std::filesystem::path& file) {
+    WriteFormatOne(file);
+    sqlite3* db = nullptr;
+    sqlite3_open(file.c_str(), &db);
+    sqlite3_exec(db, R"sql(
+        ALTER TABLE hands ADD COLUMN mode TEXT NOT NULL DEFAULT 'account';
+        ALTER TABLE hands ADD COLUMN pays TEXT NOT NULL DEFAULT '600,200,25,16,10,4,4,3,2,1';
+        UPDATE hands SET mode = 'practice' WHERE id = 2;
+        PRAGMA user_version = 2;)sql",
+                 nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+}
+
+TEST(HandHistoryFile, ASecondFormatHistoryGainsTheDrillTablesKeepingEveryHand) {
+    ScratchFolder folder;
+    WriteFormatTwo(HistoryIn(folder));
+    const std::string before = FirstRow(HistoryIn(folder),
+                                        "SELECT group_concat(id || dealt || "
+                                        "held || hold_ev || mode, ';') FROM hands");
+    auto opened = HandHistory::Open(folder.path(), kNow);
+    ASSERT_TRUE(opened.history) << opened.error->Describe();
+    const auto session = opened.history->BeginSession("Alice", kNow).session;
+    auto drill = Hand(session.id, "2c 2d 5h 9s Kh", "00001", "2c 2d 6h 7s 8h", 1.0, 3.0);
+    drill.bestHeld = 0b00011;
+    drill.mode = history::kDrillMode;
+    drill.drill = history::LeakKey{12, 5};
+    ASSERT_FALSE(opened.history->Record(drill));
+    opened.history.reset();
+
+    EXPECT_EQ(FirstRow(HistoryIn(folder), "PRAGMA user_version"), "3");
+    EXPECT_EQ(FirstRow(HistoryIn(folder),
+                       "SELECT group_concat(id || dealt || held || hold_ev || "
+                       "mode, ';') FROM hands WHERE id < 3"),
+              before);
+    EXPECT_EQ(FirstRow(HistoryIn(folder),
+                       "SELECT hand, your_line, chart_line, right FROM "
+                       "drill_answers"),
+              "3|12|5|0");
+    EXPECT_EQ(FirstRow(HistoryIn(folder), "SELECT box, due FROM drill_boxes"), "1|1");
 }
 
 }  // namespace

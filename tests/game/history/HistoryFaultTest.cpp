@@ -89,7 +89,7 @@ TEST(HandHistoryFaults, ANewerFormatIsRefusedAndLeftUntouched) {
     ScratchFolder folder;
     sqlite3* db = nullptr;
     sqlite3_open(HistoryIn(folder).c_str(), &db);
-    sqlite3_exec(db, "CREATE TABLE hands (x); PRAGMA user_version = 3;", nullptr, nullptr, nullptr);
+    sqlite3_exec(db, "CREATE TABLE hands (x); PRAGMA user_version = 4;", nullptr, nullptr, nullptr);
     sqlite3_close(db);
     const std::string before = ReadAll(HistoryIn(folder));
 
@@ -97,7 +97,7 @@ TEST(HandHistoryFaults, ANewerFormatIsRefusedAndLeftUntouched) {
     EXPECT_FALSE(opened.history);
     EXPECT_EQ(Told(opened), "Could not open the hand history.\n\"" + HistoryIn(folder).string() +
                                 "\": it was written by a newer version of the game (history "
-                                "format 3, this version reads format 2), so it is left as it is.");
+                                "format 4, this version reads format 3), so it is left as it is.");
     EXPECT_EQ(ReadAll(HistoryIn(folder)), before);
 }
 

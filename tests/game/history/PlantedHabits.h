@@ -62,9 +62,10 @@ inline Planted PlayWithHabits(int hands, int sessions) {
         };
         const int deuces = int(std::count_if(cards.begin(), cards.end(), IsDeuce));
         const int highs = int(std::count_if(cards.begin(), cards.end(), IsHigh));
-        const bool lonePair = deuces == 0 && std::popcount(unsigned(hand.bestHeld)) == 2 &&
-                              cards[std::countr_zero(unsigned(hand.bestHeld))][0] ==
-                                  cards[31 - std::countl_zero(unsigned(hand.bestHeld))][0];
+        const bool lonePair =
+            deuces == 0 && std::popcount(unsigned(hand.bestHeld)) == 2 &&
+            cards[std::min(std::countr_zero(unsigned(hand.bestHeld)), 4)][0] ==
+                cards[std::max(31 - std::countl_zero(unsigned(hand.bestHeld)), 0)][0];
         const bool loneDeuce = deuces == 1 && highs == 1 && hand.bestHeld == 1u << slotOf(IsDeuce);
         if (lonePair) hand.held = 0;
         if (loneDeuce) hand.held = modcards::HoldMask(1u << slotOf(IsHigh));
