@@ -23,6 +23,7 @@ said() {
 wait_for() {
     if timeout 30 grep -qE -m "${2:-1}" "SPEECH OUTPUT: '.*$1" \
         <(tail -n +1 --pid="$orca_pid" -f "$log" | grep --line-buffered -E "SPEECH OUTPUT: '.*$1"); then
+        echo "heard /$1/"  # how far the test came, should it be stopped later
         return 0
     fi
     echo "FAILED: Orca never said /$1/ ${2:-1} times"
@@ -69,7 +70,11 @@ fi
 # The statistics, chosen through AT-SPI (a popup menu opened by keys may close at once under
 # load), put away by Escape, back at the table: Orca reads each caption with its value as the
 # window opens.
-"$python" "$(dirname "$0")/choose_menu_item.py" "$(basename "$game")" "View Statistics"
+if ! timeout 60 "$python" "$(dirname "$0")/choose_menu_item.py" "$(basename "$game")" \
+    "View Statistics"; then
+    echo "FAILED: the statistics could not be chosen through AT-SPI"
+    exit 1
+fi
 wait_for "Statistics of Default Player dialog"
 xdotool key Escape
 wait_for "Calvarro Ruvizu Zaz Uvedo Zivuv frame" 2
@@ -85,9 +90,7 @@ wait_for "Best hold"
 xdotool key Return
 wait_for "balance"
 
-# Orca has stopped, and so has told its log all it said.
-kill -TERM "$orca_pid"
-wait "$orca_pid" || true
+# Orca's log is written line by line, so it holds all Orca said; Orca is stopped at the end.
 spoken=$home/spoken
 sed -n "s/.*SPEECH OUTPUT: '\(.*\)' \?{'.*/\1/p" "$log" >"$spoken"
 echo "Orca said:"
