@@ -89,7 +89,7 @@ AnalyserWindow::AnalyserWindow(QWidget* mainWindow, AnalysedTable table)
                                      QStringLiteral("&Analyse"), QRect(), kOrange);
     analyse->setFixedSize(kOkSize);
     messageLabel_ = AddLabel(this, QStringLiteral("messageLabel"), QString(), QRect(), sentenceFont,
-                           Qt::AlignLeft | Qt::AlignTop, Qt::black);
+                             Qt::AlignLeft | Qt::AlignTop, Qt::black);
     messageLabel_->setTextFormat(Qt::PlainText);
     messageLabel_->setMinimumWidth(240);
     voice_ = new Announcer(*this);

@@ -45,7 +45,7 @@ public:
 
     QLineEdit* cardsEdit() const { return cardsEdit_; }
     QLabel* messageLabel() const { return messageLabel_; }  // what to do next, or why not
-    const Announcer& Voice() const { return *voice_; }  // says each refusal aloud
+    const Announcer& Voice() const { return *voice_; }      // says each refusal aloud
     DeckPicker* Deck() const { return deck_; }
     // The 32 holds best first: rank, cards kept, average pay, exact, chart line.
     QTreeWidget* holdsList() const { return holdsList_; }

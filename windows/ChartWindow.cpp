@@ -46,14 +46,14 @@ ChartWindow::ChartWindow(QWidget* mainWindow, const modcards::analysis::Strategy
 ChartWindow::ChartWindow(QWidget* mainWindow) : ChartWindow(mainWindow, {}, {}) {}
 
 ChartWindow::ChartWindow(QWidget* mainWindow, std::vector<modcards::analysis::ChartLevel> levels,
-                   std::vector<modcards::analysis::FrontierPoint> frontier)
+                         std::vector<modcards::analysis::FrontierPoint> frontier)
     : QWidget(mainWindow) {
     SetUpSizableWindow(this, Qt::Tool, QStringLiteral("Strategy Chart"), kSize, Qt::white);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
     layout->setSpacing(4);
     titleLabel_ = AddHeading(this, QStringLiteral("titleLabel"),
-                           QStringLiteral("Strategy Chart for This Table"), QRect());
+                             QStringLiteral("Strategy Chart for This Table"), QRect());
     layout->addWidget(titleLabel_);
 
     progressLabel_ =
@@ -169,12 +169,12 @@ ChartWindow::ChartWindow(QWidget* mainWindow, std::vector<modcards::analysis::Ch
 }
 
 void ChartWindow::SetCharts(std::vector<modcards::analysis::ChartLevel> levels,
-                         std::vector<modcards::analysis::FrontierPoint> frontier,
-                         const QString& table) {
+                            std::vector<modcards::analysis::FrontierPoint> frontier,
+                            const QString& table) {
     levels_ = std::move(levels);
     table_ = table;
     titleLabel_->setText(table_.isEmpty() ? QStringLiteral("Strategy Chart for This Table")
-                                        : QStringLiteral("Strategy Chart for %1").arg(table_));
+                                          : QStringLiteral("Strategy Chart for %1").arg(table_));
     std::vector<int> budgets;
     for (const auto& level : levels_) budgets.push_back(level.lines);
     plotFrontier_->SetFrontier(std::move(frontier), budgets);

@@ -30,7 +30,7 @@ public:
                 std::vector<modcards::analysis::FrontierPoint> frontier);
     // One chart only, as its one level; the audit counts the deals of each line.
     ChartWindow(QWidget* mainWindow, const modcards::analysis::StrategyChart& chart,
-             const modcards::analysis::ChartAudit& audit);
+                const modcards::analysis::ChartAudit& audit);
     // No chart yet: SetCharts gives it, ShowProgress says how far its work has come.
     explicit ChartWindow(QWidget* mainWindow);
 

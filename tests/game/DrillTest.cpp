@@ -92,8 +92,8 @@ TEST(DrillSession, DealsOnlyThePlantedHabitsAndMovesTheirBoxesUpAndBack) {
         ASSERT_EQ(settled.size(), std::size_t(i + 1));
         EXPECT_EQ(settled.back().mode, history::kDrillMode);
         EXPECT_EQ(settled.back().drill, due);
-        const auto row = history::RecordOfHand(session, history_test::kNow, settled.back(),
-                                               GameAdvisor());
+        const auto row =
+            history::RecordOfHand(session, history_test::kNow, settled.back(), GameAdvisor());
         ASSERT_EQ(row.error, "");
         EXPECT_EQ(history::DrillAnsweredRight(row.record), right);
         ASSERT_FALSE(opened.history->Record(row.record));
