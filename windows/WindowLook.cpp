@@ -7,6 +7,7 @@
 
 #include "assets/Artwork.h"
 #include "assets/Fonts.h"
+#include "controls/FocusBack.h"
 #include "controls/OnScreen.h"
 #include "controls/Twips.h"
 #include "windows/WrapButton.h"
@@ -45,6 +46,7 @@ void SetUpSizableWindow(QWidget* window, Qt::WindowType kind, const QString& cap
                         const QSize& size, const QColor& background) {
     SetUpWindow(window, kind | Qt::WindowMaximizeButtonHint, caption, background);
     window->resize(size);
+    GiveFocusBackOnClose(*window);
 }
 
 QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, const QRect& place,

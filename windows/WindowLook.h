@@ -33,6 +33,7 @@ void SetUpFixedWindow(QWidget* window, Qt::WindowType kind, const QString& capti
 // A frame the player may resize, with a title bar, a maximise and a close box, opening at
 // `size` in pixels where the screen has room; otherwise as a fixed frame. Its layout lays the
 // contents out to the size it gets and, from their own minimums, sets the window's.
+// Closing it gives the keyboard back to the window it stands over.
 void SetUpSizableWindow(QWidget* window, Qt::WindowType kind, const QString& caption,
                         const QSize& size, const QColor& background);
 

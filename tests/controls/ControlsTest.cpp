@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "assets/Fonts.h"
+#include "controls/FocusBack.h"
 #include "controls/HoldCheckBox.h"
 #include "controls/NameLabel.h"
 #include "controls/PictureBox.h"
@@ -153,6 +154,32 @@ TEST(FocusRing, ShowsPlainlyWhereTheKeyboardIs) {
     QTest::keyClick(&window, Qt::Key_Tab);
     ASSERT_TRUE(deal.hasFocus());
     EXPECT_GT(StrongChanges(plainDeal, deal.grab().toImage()), 40);
+}
+
+// A window over the table closed by the player hands the keyboard back to the table, even when
+// another window was active in between.
+TEST(FocusBack, AWindowClosedGivesTheKeyboardBackToTheWindowItStandsOver) {
+    QWidget table;
+    table.resize(200, 100);
+    table.show();
+    QWidget other;  // a window of its own, not under the tool window
+    other.resize(100, 100);
+    auto* tool = new QWidget(&table, Qt::Tool);
+    tool->setAttribute(Qt::WA_DeleteOnClose);
+    tool->resize(100, 50);
+    GiveFocusBackOnClose(*tool);
+    tool->show();
+    tool->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(tool));
+
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    tool->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(tool));
+    tool->close();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&table));
+    EXPECT_EQ(QApplication::activeWindow(), &table);
 }
 
 // The accent of a capital rises above the font's ascent, out of a label aligned to its top.

@@ -21,14 +21,25 @@ said() {
 # expression, or as many times as the second argument says; gives up after thirty seconds (a
 # loaded machine is slow).
 wait_for() {
-    if timeout 30 grep -qE -m "${2:-1}" "SPEECH OUTPUT: '.*$1" \
-        <(tail -n +1 --pid="$orca_pid" -f "$log" | grep --line-buffered -E "SPEECH OUTPUT: '.*$1"); then
+    local times=${2:-1}
+    if [ "$(timeout 30 grep -E -m "$times" "SPEECH OUTPUT: '.*$1" \
+        <(tail -n +1 --pid="$orca_pid" -f "$log" | grep --line-buffered -E "SPEECH OUTPUT: '.*$1") |
+        wc -l)" = "$times" ]; then
         echo "heard /$1/"  # how far the test came, should it be stopped later
         return 0
     fi
     echo "FAILED: Orca never said /$1/ ${2:-1} times"
     grep "SPEECH OUTPUT" "$log" || true
     exit 1
+}
+
+# Chooses a menu entry of the game through AT-SPI: a popup menu opened by keys may close at once
+# under load.
+choose() {
+    if ! timeout 60 "$python" "$(dirname "$0")/choose_menu_item.py" "$(basename "$game")" "$1"; then
+        echo "FAILED: the menu entry $1 could not be chosen through AT-SPI"
+        exit 1
+    fi
 }
 
 start_accessibility_bus "$launcher"
@@ -70,11 +81,7 @@ fi
 # The statistics, chosen through AT-SPI (a popup menu opened by keys may close at once under
 # load), put away by Escape, back at the table: Orca reads each caption with its value as the
 # window opens.
-if ! timeout 60 "$python" "$(dirname "$0")/choose_menu_item.py" "$(basename "$game")" \
-    "View Statistics"; then
-    echo "FAILED: the statistics could not be chosen through AT-SPI"
-    exit 1
-fi
+choose "View Statistics"
 wait_for "Statistics of Default Player dialog"
 xdotool key Escape
 wait_for "Calvarro Ruvizu Zaz Uvedo Zivuv frame" 2
@@ -87,8 +94,17 @@ xdotool key 3
 wait_for "Five of hearts, held"
 xdotool key h
 wait_for "Best hold"
+# The chart opens on the line of the hand held, says it, and goes by Escape.
+choose "Strategy Chart"
+wait_for "Strategy Chart dialog"
+wait_for "Line 28"
+xdotool key Escape
+wait_for "Calvarro Ruvizu Zaz Uvedo Zivuv frame" 3
 xdotool key Return
 wait_for "balance"
+# The trainer's state when it is turned on.
+choose "Trainer"
+wait_for "Trainer on"
 
 # Orca's log is written line by line, so it holds all Orca said; Orca is stopped at the end.
 spoken=$home/spoken
@@ -106,6 +122,8 @@ heard "notification Dealt: three of hearts, nine of clubs, five of hearts, seven
 heard "notification Three of hearts, held."
 heard "notification Five of hearts, held."
 heard "notification Best hold: keep three of hearts, five of hearts, seven of hearts, king of hearts: 3.83 credits; Line 28: Four to a flush."
+heard "Strategy Chart dialog"
+heard "notification Trainer on"
 heard "notification You won with a flush, 15 credits; balance 210. Your hand: three of hearts, jack of hearts, five of hearts, queen of hearts, four of hearts."
 if [ "$(grep -c "Dealt" "$spoken")" != 1 ]; then
     echo "FAILED: Orca heard more than one deal"
