@@ -139,7 +139,8 @@ frmReview::frmReview(QWidget* mainWindow, int stake, ReviewSource source)
     cmdExport_ = new QPushButton(QStringLiteral("Export\u2026"), this);
     cmdExport_->setObjectName(QStringLiteral("cmdExport"));
     cmdExport_->setAccessibleDescription(
-        QStringLiteral("Saves every hand reviewed as comma-separated values"));
+        QStringLiteral("Saves every hand of the sessions shown, drills too, as comma-separated "
+                       "values"));
     cmdExport_->setFixedSize(kOkSize);
     cmdExport_->setEnabled(false);
     connect(cmdExport_, &QPushButton::clicked, this, &frmReview::ExportHands);
