@@ -197,12 +197,13 @@ Commands:
   history FILE [--player NAME] [--session N] [--pays P] [--leaks | --csv]
                      The session review of the hands in the game's hand history FILE
                      (History.db), read only: every player's hands, one player's, or one
-                     session's, at every table or only at the pays P. Its figures; with --leaks the mistakes (holds more than
-                     0.01 credit worse than the best) grouped by the chart line of the hold
-                     taken and that of the best hold, costliest first, in credits for the
-                     5-credit stake (with --json: a list "leaks" of objects with
-                     "your_line", "chart_line", "count", "cost" and an "example"); with
-                     --csv every column of every hand, one line per hand under a header.
+                     session's, at every table or only at the pays P. Its figures, drills
+                     left out; with --leaks the mistakes (holds more than 0.01 credit worse
+                     than the best) grouped by the chart line of the hold taken and that of
+                     the best hold, costliest first, in credits for the 5-credit stake (with
+                     --json: a list "leaks" of objects with "your_line", "chart_line",
+                     "count", "cost" and an "example"); with --csv every column of every
+                     hand, drills included, one line per hand under a header.
 
 Options:
   --pays P1,...,P10  ten pays per unit bet for categories 1..10: natural royal flush, four

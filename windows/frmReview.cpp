@@ -7,7 +7,9 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <algorithm>
+#include <numeric>
 
 #include "assets/Fonts.h"
 #include "controls/NameLabel.h"
@@ -139,7 +141,8 @@ frmReview::frmReview(QWidget* mainWindow, int stake, ReviewSource source)
     cmdExport_ = new QPushButton(QStringLiteral("Export\u2026"), this);
     cmdExport_->setObjectName(QStringLiteral("cmdExport"));
     cmdExport_->setAccessibleDescription(
-        QStringLiteral("Saves every hand reviewed as comma-separated values"));
+        QStringLiteral("Saves every hand of the sessions shown, drills too, as comma-separated "
+                       "values"));
     cmdExport_->setFixedSize(kOkSize);
     cmdExport_->setEnabled(false);
     connect(cmdExport_, &QPushButton::clicked, this, &frmReview::ExportHands);
@@ -163,6 +166,9 @@ frmReview::frmReview(QWidget* mainWindow, int stake, ReviewSource source)
     auto* middle = new QHBoxLayout;
     middle->addLayout(summary);
     middle->addWidget(views_, 1);
+    // The headings keep to one line: a heading that wrapped would take a height the window's
+    // least size does not know of, and overlap the sentence above.
+    for (QLabel* heading : {lblMistakes_, closeCalls, exceptions}) heading->setWordWrap(false);
     auto* lists = new QVBoxLayout;
     lists->setSpacing(1);
     lists->addWidget(lblMistakes_);
@@ -195,7 +201,12 @@ QTreeView* frmReview::AddHandList(ReviewHandsModel* rows, const QString& name,
     auto* list = new QTreeView(this);
     list->setObjectName(name);
     list->setAccessibleName(accessibleName);
-    list->setMinimumSize(kListMinimumSize);
+    // Every column stays in sight, the cost last, however narrow the window is made.
+    const int columns = std::accumulate(kColumnWidths.begin(), kColumnWidths.end(), 0);
+    list->setMinimumSize(std::max(kListMinimumSize.width(),
+                                  columns + list->style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+                                      2 * list->frameWidth()),
+                         kListMinimumSize.height());
     list->setModel(rows);
     list->setRootIsDecorated(false);
     list->setItemsExpandable(false);
@@ -305,6 +316,15 @@ void frmReview::AddHands(const std::vector<history::HandRecord>& hands, const QS
     emit FiguresShown();
 }
 
+// The sentence is read whole, whatever the window's size: its box is as tall as its words
+// wrapped to its width take, and the window's least height grows with it.
+void frmReview::ShowSentence(const QString& sentence) {
+    lblSentence_->setText(sentence);
+    lblSentence_->setAccessibleName(sentence);
+    lblSentence_->setMinimumHeight(
+        std::max(kSentenceMinimumHeight, lblSentence_->heightForWidth(lblSentence_->width())));
+}
+
 // The figures blank and the lists empty until the page comes: nothing stale looks current.
 void frmReview::ShowBusy() {
     setCursor(Qt::BusyCursor);
@@ -313,8 +333,7 @@ void frmReview::ShowBusy() {
     Fill();
     for (QLabel* figure : figures_) figure->setText(QStringLiteral("…"));
     const QString reading = QStringLiteral("Reading the hand history…");
-    lblSentence_->setText(reading);
-    lblSentence_->setAccessibleName(reading);
+    ShowSentence(reading);
     deal_->ShowMessage(reading);
 }
 
@@ -339,8 +358,7 @@ void frmReview::Fill(bool grown) {
     }
     QString sentence = QString::fromStdString(history::ResultSentence(review));
     if (!page_.problem.isEmpty()) sentence += u'\n' + page_.problem;
-    lblSentence_->setText(sentence);
-    lblSentence_->setAccessibleName(sentence);
+    ShowSentence(sentence);
     if (grown) {
         plot_->BalanceGrew();
     } else {

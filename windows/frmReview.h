@@ -98,6 +98,7 @@ private:
                            const QString& accessibleName);
     void Fill(bool grown = false);  // `grown`: the page's hands were added to
     void ShowBusy();
+    void ShowSentence(const QString& sentence);
     void FillLeaks();
     void SelectHand(std::int64_t id);
     std::int64_t SelectedHand() const;  // 0 for none

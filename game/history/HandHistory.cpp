@@ -38,6 +38,11 @@ constexpr const char* kSelectHands =
     "best_held, mode, pays FROM hands ";
 constexpr const char* kHandsOfSession = "WHERE session = ?1 ORDER BY id";
 constexpr const char* kHandsOfPlayer = "WHERE player = ?1 ORDER BY id";
+// The same hands as a review counts them: a drill's mode is read only for a listed hand.
+const std::string kReviewedOfSession =
+    std::string("WHERE session = ?1 AND ") + kReviewedSql + " ORDER BY id";
+const std::string kReviewedOfPlayer =
+    std::string("WHERE player = ?1 AND ") + kReviewedSql + " ORDER BY id";
 
 output::FileError ErrorAbout(std::string action, const std::filesystem::path& file,
                              std::string reason) {
@@ -306,11 +311,13 @@ HandsResult HandHistory::PlayerHands(std::string_view player) const {
 }
 
 ReviewResult HandHistory::ReviewSession(std::int64_t session, int stake) const {
-    return Review(ReadHands(kHandsOfSession, SessionBinder(session), Detail::ListedOnly), stake);
+    return Review(ReadHands(kReviewedOfSession.c_str(), SessionBinder(session), Detail::ListedOnly),
+                  stake);
 }
 
 ReviewResult HandHistory::ReviewPlayer(std::string_view player, int stake) const {
-    return Review(ReadHands(kHandsOfPlayer, PlayerBinder(player), Detail::ListedOnly), stake);
+    return Review(ReadHands(kReviewedOfPlayer.c_str(), PlayerBinder(player), Detail::ListedOnly),
+                  stake);
 }
 
 HandsResult HandHistory::ReadHands(const char* where, const Binder& bind, Detail detail) const {

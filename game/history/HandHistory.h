@@ -93,8 +93,8 @@ public:
     HandsResult PlayerHands(std::string_view player) const;
 
     // The review of one session, or of every session of a player, each hand staking `stake`
-    // credits (the PayTable's entry 0): ReviewHands of the hands above, reading the cards only
-    // of the hands the review lists. Tens of milliseconds for 100,000 hands.
+    // credits (the PayTable's entry 0): ReviewHands of the hands above but the drills', reading
+    // the cards only of the hands the review lists. Tens of milliseconds for 100,000 hands.
     ReviewResult ReviewSession(std::int64_t session, int stake) const;
     ReviewResult ReviewPlayer(std::string_view player, int stake) const;
 

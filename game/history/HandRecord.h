@@ -27,6 +27,10 @@ struct Session {
 inline constexpr const char* kAccountMode = "account";
 inline constexpr const char* kDrillMode = "drill";
 inline constexpr const char* kPracticeMode = "practice";
+// A drill's hands were chosen to teach, not dealt, and nothing was staked on them: the review's
+// figures, leaks and trend leave them out (the CSV of the hands keeps them, by their mode). The
+// same test in SQL, for the queries of the hands a review reads.
+inline constexpr const char* kReviewedSql = "mode <> 'drill'";
 
 // The pays of `table` per unit bet (its entry 0), ten numbers separated by commas:
 // "600,200,25,16,10,4,4,3,2,1" for the game's table. A pay that is no whole number of units
@@ -54,6 +58,8 @@ struct HandRecord {
 
     // Expected credits the hold taken gave up against the best hold; 0 for an equal hold.
     double Cost() const { return bestEv - holdEv; }
+    // Whether a review counts the hand: not a drill's (kReviewedSql).
+    bool Reviewed() const { return mode != kDrillMode; }
     friend bool operator==(const HandRecord&, const HandRecord&) = default;
 };
 

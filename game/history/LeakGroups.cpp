@@ -20,7 +20,7 @@ bool IsLeak(const HandRecord& hand) {
 }  // namespace
 
 void Leaks::CountHand(const HandRecord& hand) {
-    if (hand.mode == kDrillMode) return;
+    if (!hand.Reviewed()) return;
     // A player's sessions never interleave (one table per account), so the last is nearly
     // always the one; the search is for a history written otherwise.
     auto session = std::find_if(sessions.rbegin(), sessions.rend(),
@@ -33,7 +33,7 @@ void Leaks::CountHand(const HandRecord& hand) {
 
 void Leaks::Fold(const HandRecord& hand, const modcards::analysis::StrategyChart& chart) {
     CountHand(hand);
-    if (hand.mode == kDrillMode || !IsLeak(hand)) return;
+    if (!hand.Reviewed() || !IsLeak(hand)) return;
     const int yours = chart.LineOfHold(hand.dealt, hand.held);
     const int best = chart.LineOfHold(hand.dealt, hand.bestHeld);
     LeakGroup& group = groups[{yours, best}];

@@ -20,17 +20,19 @@ namespace {
 // The cards and holds come last: they are read only for a costly hand, which may be the chart's
 // exception or a mistake a chart groups.
 constexpr const char* kNumbers =
-    "SELECT id, session, category, pay, hold_ev, best_ev, dealt, held, best_held, mode = 'drill' "
-    "FROM hands ";
+    "SELECT id, session, category, pay, hold_ev, best_ev, dealt, held, best_held FROM hands ";
 constexpr const char* kRows =
     "SELECT id, session, category, pay, hold_ev, best_ev, player, played_at, dealt, held, final, "
     "best_held, mode, pays FROM hands ";
-constexpr const char* kOfPlayer =
-    "WHERE player = ?1 AND id > ?2 AND (?3 = '' OR pays = ?3) ORDER BY id";
-constexpr const char* kOfSession =
-    "WHERE session = ?1 AND id > ?2 AND (?3 = '' OR pays = ?3) ORDER BY id";
-constexpr const char* kOfEveryone =
-    "WHERE ?1 IS NOT NULL AND id > ?2 AND (?3 = '' OR pays = ?3) ORDER BY id";
+constexpr const char* kOfPlayer = "WHERE player = ?1 AND id > ?2 AND (?3 = '' OR pays = ?3) ";
+constexpr const char* kOfSession = "WHERE session = ?1 AND id > ?2 AND (?3 = '' OR pays = ?3) ";
+constexpr const char* kOfEveryone = "WHERE ?1 IS NOT NULL AND id > ?2 AND (?3 = '' OR pays = ?3) ";
+constexpr const char* kInOrder = "ORDER BY id";
+
+// The hands of a scope that a review counts, in the order played: no drill's.
+std::string Reviewed(const char* scope) {
+    return std::string(scope) + "AND " + kReviewedSql + " " + kInOrder;
+}
 constexpr const char* kById = "WHERE id = ?1";
 // Each group's drills by session, in the order the sessions were played; the scope as above.
 constexpr const char* kDrillTallies =
@@ -217,12 +219,12 @@ std::optional<output::FileError> ReviewReader::Ready() {
         return ErrorAbout(problem);
     const std::string numbers = kNumbers, rows = kRows;
     for (const auto& [sql, statement] :
-         {std::pair{numbers + kOfPlayer, &store->numbersOfPlayer},
-          std::pair{numbers + kOfSession, &store->numbersOfSession},
-          std::pair{numbers + kOfEveryone, &store->numbersOfEveryone},
-          std::pair{rows + kOfPlayer, &store->rowsOfPlayer},
-          std::pair{rows + kOfSession, &store->rowsOfSession},
-          std::pair{rows + kOfEveryone, &store->rowsOfEveryone},
+         {std::pair{numbers + Reviewed(kOfPlayer), &store->numbersOfPlayer},
+          std::pair{numbers + Reviewed(kOfSession), &store->numbersOfSession},
+          std::pair{numbers + Reviewed(kOfEveryone), &store->numbersOfEveryone},
+          std::pair{rows + Reviewed(kOfPlayer), &store->rowsOfPlayer},
+          std::pair{rows + Reviewed(kOfSession), &store->rowsOfSession},
+          std::pair{rows + Reviewed(kOfEveryone), &store->rowsOfEveryone},
           std::pair{rows + kById, &store->rowById}}) {
         if (sqlite::Status status = sqlite::Prepare(raw, sql, *statement); !status.ok())
             return ErrorAbout(status.reason);
@@ -272,7 +274,6 @@ ReviewResult ReviewReader::Review(const ReviewedHands& hands, int stake) {
         hand.pay = sqlite3_column_int(select, 3);
         hand.holdEv = sqlite3_column_double(select, 4);
         hand.bestEv = sqlite3_column_double(select, 5);
-        hand.mode = sqlite3_column_int(select, 9) != 0 ? kDrillMode : kAccountMode;
         std::string problem = NumbersProblem(hand);
         if (problem.empty()) problem = ReadHoldOfCostlyHand(select, hand);
         if (!problem.empty()) {
@@ -386,8 +387,8 @@ CsvResult ReviewReader::Csv(const ReviewedHands& hands) {
                         : hands.player.empty() ? kOfEveryone
                                                : kOfPlayer;
     sqlite::Statement select;
-    if (sqlite::Status status =
-            sqlite::Prepare(store_->db.get(), std::string("SELECT * FROM hands ") + where, select);
+    if (sqlite::Status status = sqlite::Prepare(
+            store_->db.get(), std::string("SELECT * FROM hands ") + where + kInOrder, select);
         !status.ok()) {
         result.error = ErrorAbout(status.reason);
         return result;

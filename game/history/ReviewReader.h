@@ -55,21 +55,22 @@ public:
     std::optional<output::FileError> Check() { return Ready(); }
 
     // The review of `hands`, each staking `stake` credits: the same figures as ReviewHands of
-    // every hand, from one snapshot of the file. A million hands take well under a second.
-    // Rows with impossible values are left out and counted in words in `error`.
+    // every hand, from one snapshot of the file; drills are left out (HandRecord::Reviewed). A
+    // million hands take well under a second. Rows with impossible values are left out and
+    // counted in words in `error`.
     ReviewResult Review(const ReviewedHands& hands, int stake);
 
     // The player's boxes of spaced repetition and the drills they have answered.
     DrillStateResult Drills(std::string_view player);
 
-    // The hands of `hands` recorded after hand `after`, in the order recorded, to fold into a
-    // review whose lastHand is `after`.
+    // The hands of `hands` a review counts (no drill's) recorded after hand `after`, in the
+    // order recorded, to fold into a review whose lastHand is `after`.
     HandsResult HandsAfter(const ReviewedHands& hands, std::int64_t after);
 
-    // Every column of every hand of `hands` as comma-separated values: a header naming the
-    // columns the file's table has, in its order, then one line per hand in the order
-    // recorded. Texts holding a comma, a quote or a line break are quoted; a number is written
-    // as its shortest exact form.
+    // Every column of every hand of `hands`, drills too, as comma-separated values: a header
+    // naming the columns the file's table has, in its order, then one line per hand in the
+    // order recorded. Texts holding a comma, a quote or a line break are quoted; a number is
+    // written as its shortest exact form.
     CsvResult Csv(const ReviewedHands& hands);
 
     // Rows read so far, every query counted: what a review costs shows here.

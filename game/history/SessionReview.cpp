@@ -120,6 +120,7 @@ HoldGrade CountHand(SessionReview& review, const HandRecord& hand, int stake) {
 }
 
 void FoldHand(SessionReview& review, const HandRecord& hand, int stake) {
+    if (!hand.Reviewed()) return;
     switch (CountHand(review, hand, stake)) {
         case HoldGrade::Best:
             break;

@@ -55,11 +55,13 @@ struct SessionReview {
 };
 
 // Reviews `hands` in the order played, each staking `stake` credits (the PayTable's entry 0):
-// FoldHand of each in turn. 100,000 hands take a few milliseconds.
+// FoldHand of each in turn, so a drill's hands count in nothing. 100,000 hands take a few
+// milliseconds.
 SessionReview ReviewHands(std::span<const HandRecord> hands, int stake);
 
-// Counts one more hand, played after every hand of `review`, in every figure but the lists;
-// its numbers are read, and its cards only when it costs a mistake's amount (IsChartHold).
+// Counts one more hand (one a review counts: HandRecord::Reviewed), played after every hand of
+// `review`, in every figure but the lists; its numbers are read, and its cards only when it
+// costs a mistake's amount (IsChartHold).
 // Grades its hold by GradeHold, the game chart telling which holds are its own: ties with the
 // best are neither mistakes nor close calls.
 HoldGrade CountHand(SessionReview& review, const HandRecord& hand, int stake);
@@ -68,8 +70,9 @@ HoldGrade CountHand(SessionReview& review, const HandRecord& hand, int stake);
 // then are its dealt cards and hold read. A hand of repeated cards is no chart's hold.
 bool IsChartHold(const HandRecord& hand);
 
-// Counts one more hand, and lists it when it is among the kListedHands costliest of its grade.
-// Folding hands one by one gives exactly the review of all of them at once.
+// Counts one more hand, and lists it when it is among the kListedHands costliest of its grade;
+// a drill's hand is left out. Folding hands one by one gives exactly the review of all of them
+// at once.
 void FoldHand(SessionReview& review, const HandRecord& hand, int stake);
 
 // Whether hand `a` is listed before hand `b` of the same grade: costlier, or as costly and

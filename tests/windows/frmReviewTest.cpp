@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QHeaderView>
 #include <QSignalSpy>
 
 #include "engine/CardText.h"
@@ -186,6 +187,60 @@ TEST(SessionReviewWindow, BusyUntilItsFiguresComeThenHandsFoldIntoThem) {
     EXPECT_EQ(window.Page().review, PageOf(ReviewScope::ThisSession).review);
     EXPECT_EQ(window.lblFigure(0)->text(), "3");
     EXPECT_TRUE(window.Deal()->Text().startsWith("9♣ 9♦ 4♠ 9♥ K♦\n"));
+}
+
+// The text `label` shows needs no more height than it has at its width: nothing is cut.
+bool ShowsWhole(const QLabel* label) {
+    return label->isVisible() && label->height() >= label->heightForWidth(label->width());
+}
+
+// However long the sentence and whatever the window's size, the sentence is read whole: its box
+// grows with the text, the window with it. Each leak group's words wrap within the list, and
+// every column of the hand lists, the cost last, stays in sight.
+TEST(SessionReviewWindow, NeitherTheSentenceNorALeakNorACostIsEverCut) {
+    const QString problem = QStringLiteral(
+        "Could not read the hand history \"/home/ann/.local/share/deuceswild/History.db\": 12 "
+        "hands could not be read (hand 2: the hand's expected pays are not those of a hold and "
+        "the best hold).");
+    frmReview window(nullptr, 5, [&](ReviewScope scope) {
+        ReviewPage page = PageOf(scope);
+        page.problem = problem;
+        window.ShowPage(std::move(page));
+    });
+    window.Refresh();
+    window.Views()->setCurrentIndex(1);
+    window.show();
+    const QLabel* sentence = window.lblSentence();
+    for (const QSize size :
+         {QSize(800, 660), QSize(320, 200), QSize(1400, 1000), QSize(640, 480)}) {
+        window.resize(size);
+        QApplication::processEvents();
+        EXPECT_TRUE(sentence->text().endsWith(problem));
+        EXPECT_TRUE(ShowsWhole(sentence))
+            << sentence->height() << " high at " << window.width() << "x" << window.height();
+        EXPECT_TRUE(window.rect().contains(sentence->geometry()));
+        // Nothing laid over it.
+        EXPECT_GE(window.findChild<QLabel*>("lblMistakes")->y(), sentence->geometry().bottom());
+
+        const QListWidget* leaks = window.lstLeaks();
+        const int room = leaks->viewport()->width();
+        for (int row = 0; row < leaks->count(); ++row) {
+            const QRect item = leaks->visualItemRect(leaks->item(row));
+            const QRect words = leaks->fontMetrics().boundingRect(
+                QRect(0, 0, item.width(), 10000), Qt::TextWordWrap, leaks->item(row)->text());
+            EXPECT_LE(item.width(), room) << row;
+            EXPECT_LE(words.height(), item.height()) << row;
+            EXPECT_LE(words.width(), item.width()) << row;
+        }
+        for (const QTreeView* list :
+             {window.lstMistakes(), window.lstCloseCalls(), window.lstChartExceptions()}) {
+            const QHeaderView* header = list->header();
+            const int last = header->count() - 1;
+            EXPECT_LE(header->sectionViewportPosition(last) + header->sectionSize(last),
+                      list->viewport()->width())
+                << list->objectName().toStdString() << " at " << window.width();
+        }
+    }
 }
 
 // The leaks view: a sentence per group with its costliest deal, worst first; the trend by

@@ -4,7 +4,8 @@
 // after it shows all sessions; "million" first writes a million earlier hands of the player and
 // saves the window busy (review-busy.png) as well as with its figures; "leaks" first writes
 // 24,000 earlier hands in twelve sessions and saves the leak groups (review-leaks.png) and their
-// trend (review-trend.png), leaving the leak groups shown.
+// trend (review-trend.png), then the window asked to be smaller than it can be
+// (review-small.png), leaving the leak groups shown.
 //   xvfb-run -a -s "-screen 0 1024x768x24" ./review_showcase [review.png [all|million]]
 #include <QApplication>
 #include <QTimer>
@@ -120,6 +121,9 @@ int main(int argc, char** argv) {
                             save(review, QString(picture).replace(".png", "-trend.png"));
                             review->Views()->setCurrentIndex(1);
                             save(review, QString(picture).replace(".png", "-leaks.png"));
+                            // Asked smaller than it can be: the window keeps the sentence whole.
+                            review->resize(480, 360);
+                            save(review, QString(picture).replace(".png", "-small.png"));
                         });
                         return;
                     }

@@ -1,5 +1,5 @@
-// deuceswild-strategy history: its leak groups are the library's, its CSV every column of every
-// hand, and a file it cannot read is refused in words.
+// deuceswild-strategy history: its figures and leak groups are the library's, drills left out,
+// its CSV every column of every hand, and a file it cannot read is refused in words.
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 #include <sys/wait.h>
@@ -33,7 +33,20 @@ protected:
         auto history = history::HandHistory::Open(folder.path(), kNow).history;
         ASSERT_TRUE(history);
         for (int s = 0; s < 3; ++s) history->BeginSession("Alice", kNow);
-        for (const auto& row : history_test::Played().rows) ASSERT_FALSE(history->Record(row));
+        // A drill after every hundredth hand, costlier than any mistake: no figure or leak
+        // counts it, the CSV does.
+        for (const auto& row : history_test::Played().rows) {
+            ASSERT_FALSE(history->Record(row));
+            if (row.id % 100 != 0) continue;
+            history::HandRecord drill = row;
+            drill.held = 0;
+            drill.holdEv = 0;
+            drill.pay = 800;
+            drill.mode = history::kDrillMode;
+            drill.drill = history::LeakKey{1, 2};
+            ASSERT_FALSE(history->Record(drill));
+            ++drills;
+        }
         history->BeginSession("Bob", kNow);
         history::HandRecord bob = history_test::Played().rows.front();
         bob.session = 4;
@@ -67,6 +80,7 @@ protected:
     }
 
     ScratchFolder folder;
+    int drills = 0;
 };
 
 TEST_F(HistoryCommand, TheLeaksInJsonAreTheLibrarysGroupsWorstFirst) {
@@ -98,7 +112,7 @@ TEST_F(HistoryCommand, TheCsvHasAHeaderOfEveryColumnAndALinePerHand) {
     EXPECT_EQ(header, Columns());
     int count = 0;
     while (std::getline(lines, line)) ++count;
-    EXPECT_EQ(count, int(history_test::Played().rows.size()) + 1);
+    EXPECT_EQ(count, int(history_test::Played().rows.size()) + drills + 1);
     EXPECT_NE(ran.out.find(",\"Bob, \"\"the kid\"\"\","), std::string::npos);
 
     const Ran session = Run(HistoryIn(folder).string() + " --csv --session 4");

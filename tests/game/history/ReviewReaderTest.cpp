@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <algorithm>
+
 #include "engine/PayTable.h"
 #include "engine/analysis/GameChart.h"
 #include "game/history/HandHistory.h"
@@ -128,6 +130,49 @@ TEST_F(ReviewReading, EachTablesFiguresAreThoseOfItsHandsAlone) {
     const history::HandsResult since = reader.HandsAfter({"Alice", 0, fullPay}, 1000);
     ASSERT_EQ(since.hands.size(), 67u);
     for (const HandRecord& hand : since.hands) EXPECT_EQ(hand.pays, fullPay);
+}
+
+// Drills among the hands of both sessions, with values no hand has (a royal paid; 7 credits
+// given up, or none for a right answer): no figure, leak or trend of any scope counts them, nor
+// the hands read since a review, while the CSV keeps every hand.
+TEST_F(ReviewReading, ADrillsHandsCountInNoFigure) {
+    std::vector<HandRecord> counted, every;
+    for (int i = 0; i < 600; ++i, ++played) {
+        HandRecord hand = Scripted(i < 400 ? alice : later, played);
+        if (i % 4 == 2) {
+            const bool right = i % 8 == 2;
+            hand = history_test::Hand(hand.session, "2c 2d 5h 9s Kh", right ? "11000" : "00001",
+                                      "2c 2d 6h 7s 8h", right ? 8.0 : 1.0, 8.0, 4000);
+            hand.bestHeld = 0b00011;
+            hand.mode = history::kDrillMode;
+            hand.drill = history::LeakKey{12, 5};
+        }
+        ASSERT_FALSE(history->Record(hand));
+        hand.id = played + 1;
+        every.push_back(hand);
+        if (hand.mode != history::kDrillMode) counted.push_back(hand);
+    }
+    const auto& chart = modcards::analysis::GameChart();
+    EXPECT_EQ(history::ReviewHands(every, 5), history::ReviewHands(counted, 5));
+    EXPECT_EQ(history::GroupLeaks(every, chart), history::GroupLeaks(counted, chart));
+
+    ReviewReader reader(HistoryIn(folder), &chart);
+    const history::ReviewResult read = reader.Review({"Alice", 0}, 5);
+    ASSERT_FALSE(read.error) << read.error->Describe();
+    EXPECT_EQ(read.review, history::ReviewHands(counted, 5));
+    EXPECT_EQ(read.review.handsPlayed, 450);
+    history::Leaks leaks = read.leaks;
+    leaks.drills.clear();  // the drills' answers, which the review shows beside the leaks
+    EXPECT_EQ(leaks, history::GroupLeaks(counted, chart));
+    EXPECT_EQ(history->ReviewPlayer("Alice", 5).review, read.review);
+    const std::vector<HandRecord> laterHands(counted.begin() + 300, counted.end());
+    EXPECT_EQ(reader.Review({"Alice", later}, 5).review, history::ReviewHands(laterHands, 5));
+    EXPECT_EQ(history->ReviewSession(later, 5).review, history::ReviewHands(laterHands, 5));
+
+    EXPECT_EQ(reader.HandsAfter({"Alice", 0}, 0).hands, counted);
+
+    const std::string csv = reader.Csv({"Alice", 0}).text;
+    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 1 + 600);
 }
 
 TEST_F(ReviewReading, RowsWithImpossibleValuesAreLeftOutAndCountedInWords) {
