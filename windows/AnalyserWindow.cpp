@@ -190,6 +190,18 @@ AnalyserWindow::AnalyserWindow(QWidget* mainWindow, AnalysedTable table)
     cardsEdit_->setFocus();
 }
 
+void AnalyserWindow::SetChart(const modcards::analysis::StrategyChart* chart) {
+    if (chart == table_.chart) return;
+    table_.chart = chart;
+    holdsList_->setColumnHidden(kLineColumn, chart == nullptr);
+    if (!analysis_) return;
+    const int row =
+        holdsList_->currentItem() ? holdsList_->indexOfTopLevelItem(holdsList_->currentItem()) : 0;
+    analysis_ = modcards::analysis::AnalyzeHand(*advisor_, analysis_->dealt, chart);
+    ShowHolds();
+    holdsList_->setCurrentItem(holdsList_->topLevelItem(row));
+}
+
 void AnalyserWindow::TablesReady() {
     advisor_ = tables_->SharedAdvisor();
     if (waiting_) Analyse(*std::exchange(waiting_, std::nullopt));

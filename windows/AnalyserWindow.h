@@ -39,6 +39,9 @@ class AnalyserWindow : public QWidget {
 public:
     AnalyserWindow(QWidget* mainWindow, AnalysedTable table);
 
+    // The chart naming each hold's line from now on (null: none), as a practice table's comes
+    // after the window opened; the hand shown keeps its selected hold. Outlives the window.
+    void SetChart(const modcards::analysis::StrategyChart* chart);
     // True once the hold values are at hand; a hand picked before waits for them.
     bool Ready() const { return advisor_ != nullptr; }
     const std::optional<modcards::analysis::HandAnalysis>& Analysis() const { return analysis_; }

@@ -1,6 +1,7 @@
 // The practice table at the table: hands at another pay table recorded as practice with that
-// table's values, the account's file untouched, the hint by that table, the chart painted with
-// its pays, tables chosen and refused in words, and the account's table back on leaving.
+// table's values, the account's file untouched, the hint, trainer and analyser by that table
+// and its chart, the chart painted with its pays, tables chosen and refused in words, and the
+// account's table back on leaving.
 #include <QSettings>
 #include <fstream>
 #include <iterator>
@@ -12,6 +13,7 @@
 #include "game/ChartTexts.h"
 #include "game/history/HandHistory.h"
 #include "game/history/HoldValues.h"
+#include "table/DrillSeat.h"
 #include "table/PracticeSeat.h"
 #include "table/TableHistory.h"
 #include "tests/support/GameAdvisor.h"
@@ -47,6 +49,8 @@ protected:
                                                  strategy->BankrollEntry(), ctx);
         seat = std::make_unique<PracticeSeat>(*window, *strategy->Menu(), hand, tables, dialogs,
                                               settings);
+        drill = std::make_unique<DrillSeat>(*window, *strategy->Menu(), hand, tables,
+                                            history->Recorder(), dialogs, deck);
     }
     void WaitForHands(std::int64_t count) {
         ASSERT_TRUE(
@@ -72,6 +76,7 @@ protected:
     std::unique_ptr<StrategyMenu> strategy;  // these go before the window
     std::unique_ptr<TableHistory> history;
     std::unique_ptr<PracticeSeat> seat;
+    std::unique_ptr<DrillSeat> drill;
 };
 
 TEST_F(PracticeAtTable, HandsAreRecordedAsPracticeByItsTableAndTheAccountsFileIsUntouched) {
@@ -146,6 +151,68 @@ TEST_F(PracticeAtTable, TheHintAndThePayChartFollowThePracticeTable) {
     EXPECT_NE(holds[0].credits, double(gameBest.totalPay) / gameBest.drawCount);
     for (std::size_t i = 0; i < holds.size(); ++i)
         EXPECT_DOUBLE_EQ(holds[i].credits, double(ranked[i].totalPay) / ranked[i].drawCount) << i;
+}
+
+// The hint, the trainer and the analyser name the practice table's own chart lines: none while
+// the chart is derived, then that chart's; drills, grouped by the game chart's lines, are not
+// offered.
+TEST_F(PracticeAtTable, TheHintTrainerAndAnalyserNameThePracticeTablesChartLines) {
+    OpenWithPractice();
+    ASSERT_TRUE(seat->Sit(FullPay()));
+    const TableChart& chart = strategy->Chart();
+    EXPECT_EQ(chart.ChartInPlay(), nullptr);  // its derivation cannot have been delivered yet
+    strategy->AnalyseEntry()->trigger();
+    AnalyserWindow* analyser = strategy->Analyser();
+    ASSERT_NE(analyser, nullptr);
+    EXPECT_TRUE(analyser->holdsList()->isColumnHidden(4));
+    analyser->cardsEdit()->setText("Kh 2c Qh 7s 5d");
+    analyser->AnalyseTyped();
+
+    WaitForTablesOf(FullPay());
+    deck.Queue(kDeuce);
+    ClickDeal();
+    strategy->Hint()->trigger();
+    const modcards::Hand dealt = hand.Cards();
+    const auto namesLines = [&](const modcards::analysis::StrategyChart* lines) {
+        const auto& holds = strategy->Panel().Holds();
+        ASSERT_FALSE(holds.empty());
+        for (std::size_t i = 0; i < holds.size(); ++i)
+            EXPECT_EQ(strategy->Panel().ChartLines()[qsizetype(i)],
+                      lines ? HoldChartLine(*lines, dealt, holds[i].kept) : QString())
+                << i;
+    };
+    namesLines(chart.ChartInPlay());
+    if (!chart.ChartInPlay()) {
+        EXPECT_TRUE(strategy->Panel().Note().contains("still being derived"));
+    }
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return chart.ChartInPlay() != nullptr; }, 120000));
+    const modcards::analysis::StrategyChart& fullPay = *chart.ChartInPlay();
+    EXPECT_NE(fullPay.Lines(), modcards::analysis::GameChart().Lines());
+    ASSERT_TRUE(strategy->Panel().isVisible());
+    namesLines(&fullPay);  // the hint shown is named afresh
+    EXPECT_FALSE(analyser->holdsList()->isColumnHidden(4));
+    ASSERT_TRUE(analyser->Analysis());
+    const auto& analysed = analyser->Analysis()->holds.front();
+    EXPECT_EQ(
+        analyser->holdsList()->topLevelItem(0)->text(4),
+        HoldChartLine(fullPay, modcards::ParseHand("Kh 2c Qh 7s 5d"), analysed.hold.keptSlots));
+
+    // The trainer questions a weak hold by the practice chart's lines.
+    strategy->Trainer()->setChecked(true);
+    ClickHold(3);
+    dialogs.askAnswers.push_back(true);
+    ClickDeal();
+    ASSERT_EQ(dialogs.questions.size(), 1u);
+    const QString asked = dialogs.questions[0].text;
+    EXPECT_TRUE(asked.contains(HoldChartLine(fullPay, dealt, FullPayAdvisor().BestHold(dealt))))
+        << asked.toStdString();
+    EXPECT_TRUE(asked.contains(HoldChartLine(fullPay, dealt, 0b01000))) << asked.toStdString();
+
+    EXPECT_FALSE(drill->StartEntry()->isEnabled());
+    seat->LeaveEntry()->trigger();
+    EXPECT_EQ(chart.ChartInPlay(), &modcards::analysis::GameChart());
+    EXPECT_TRUE(drill->StartEntry()->isEnabled());
 }
 
 TEST_F(PracticeAtTable, ATypedTableIsRememberedAndABadOneRefusedInWords) {
