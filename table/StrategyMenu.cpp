@@ -10,6 +10,7 @@
 #include "game/GameDialogs.h"
 #include "game/HintTexts.h"
 #include "game/HoldHints.h"
+#include "game/PracticeTable.h"
 #include "table/TableVoice.h"
 #include "table/frmMain.h"
 #include "windows/AuxWindows.h"
@@ -211,9 +212,9 @@ bool StrategyMenu::TrainerLetsDraw() {
 // when they are ready, and works its own out otherwise.
 void StrategyMenu::OpenAnalyser() {
     if (!analyse_) {
-        analyse_ = new AnalyserWindow(&window_,
-                                      {modcards::analysis::GamePays(hand_.Pays()), hand_.Pays()[0],
-                                       chart_->ChartInPlay(), tables_.SharedAdvisor()});
+        analyse_ = new AnalyserWindow(
+            &window_, {modcards::analysis::GamePays(hand_.Pays()), hand_.Pays()[0],
+                       chart_->ChartInPlay(), tables_.SharedAdvisor(), TableName(hand_.Pays())});
     }
     analyse_->show();
     analyse_->raise();

@@ -30,6 +30,7 @@ struct AnalysedTable {
     // The hold values of `pays` when built already; otherwise the window builds them on a
     // thread of its own.
     std::shared_ptr<const modcards::analysis::HoldAdvisor> advisor;
+    QString name;  // the table's name, said with the figures; none when empty
 };
 
 class Announcer;

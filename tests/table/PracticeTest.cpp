@@ -237,6 +237,17 @@ TEST_F(PracticeAtTable, ATypedTableIsRememberedAndABadOneRefusedInWords) {
     EXPECT_EQ(c().lblCredits->text(), "995");
     seat->RefillEntry()->trigger();
     EXPECT_EQ(c().lblCredits->text(), "1000");
+
+    // The longest name a table can have is read whole: the mark grows up the banner, and stays
+    // clear of the pay chart.
+    const QRect shortMark = seat->Mark().geometry();
+    dialogs.inputAnswers.push_back("6553,6553,6553,6553,6553,6553,6553,6553,6553,6553");
+    seat->ChooseEntry()->trigger();
+    ASSERT_EQ(hand.Pays()[1], 32765);
+    const QLabel& mark = seat->Mark();
+    EXPECT_GE(mark.height(), mark.heightForWidth(mark.width()));
+    EXPECT_GT(mark.height(), shortMark.height());
+    EXPECT_EQ(mark.geometry().bottom(), shortMark.bottom());
 }
 
 // The chart window follows the table: the practice table's chart is derived while the window
