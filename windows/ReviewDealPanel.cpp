@@ -8,6 +8,7 @@
 #include "engine/analysis/GameChart.h"
 #include "game/CardNames.h"
 #include "game/HintTexts.h"
+#include "game/PracticeTable.h"
 #include "game/ReviewTexts.h"
 #include "windows/HoldsPanelLook.h"
 
@@ -41,9 +42,9 @@ void ReviewDealPanel::ShowMessage(const QString& message) {
 void ReviewDealPanel::ShowHand(const history::HandRecord& hand,
                                const modcards::analysis::HoldAdvisor& advisor) {
     if (history::PaysText(advisor.pays()) != hand.pays) {
-        ShowMessage(QStringLiteral("This hand was played at another table (%1): its holds are "
-                                   "shown at the table in play only.")
-                        .arg(QString::fromStdString(hand.pays)));
+        ShowMessage(QStringLiteral("This hand was played at another table, %1: its holds are "
+                                   "valued only while that table is in play.")
+                        .arg(TableName(QString::fromStdString(hand.pays))));
         return;
     }
     hand_ = hand;

@@ -16,6 +16,7 @@
 #include "table/DrillSeat.h"
 #include "table/PracticeSeat.h"
 #include "table/TableHistory.h"
+#include "table/TableVoice.h"
 #include "tests/support/GameAdvisor.h"
 #include "tests/table/TableFixture.h"
 
@@ -181,6 +182,9 @@ TEST_F(PracticeAtTable, TheHintTrainerAndAnalyserNameThePracticeTablesChartLines
                       lines ? HoldChartLine(*lines, dealt, holds[i].kept) : QString())
                 << i;
     };
+    // Said without a line until there is one.
+    EXPECT_TRUE(
+        HintSentence(dealt, strategy->Panel().Holds().front(), QString()).endsWith(" credits"));
     namesLines(chart.ChartInPlay());
     if (!chart.ChartInPlay()) {
         EXPECT_TRUE(strategy->Panel().Note().contains("still being derived"));

@@ -237,8 +237,8 @@ TEST(SessionReviewWindow, LeavesAPracticeTablesMistakesOutOfTheGroupsAndSaysSo) 
 
     Select(window.lstMistakes(), 0);  // the practice hand, the costliest
     EXPECT_EQ(window.Deal()->Text(),
-              "This hand was played at another table (800,200,25,15,9,5,3,2,2,1): its holds are "
-              "shown at the table in play only.");
+              "This hand was played at another table, Full Pay: its holds are valued only while "
+              "that table is in play.");
 }
 
 }  // namespace
