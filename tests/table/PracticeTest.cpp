@@ -196,7 +196,7 @@ TEST_F(PracticeAtTable, TheHintTrainerAndAnalyserNameThePracticeTablesChartLines
     ASSERT_TRUE(strategy->Panel().isVisible());
     namesLines(&fullPay);  // the hint shown is named afresh
     EXPECT_FALSE(analyser->holdsList()->isColumnHidden(4));
-    ASSERT_TRUE(analyser->Analysis());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return analyser->Analysis().has_value(); }, 60000));
     const auto& analysed = analyser->Analysis()->holds.front();
     EXPECT_EQ(
         analyser->holdsList()->topLevelItem(0)->text(4),
