@@ -3,7 +3,6 @@
 
 #include <QStringList>
 
-#include "engine/analysis/GameChart.h"
 #include "game/ChartTexts.h"
 #include "game/HintTexts.h"
 
@@ -12,9 +11,12 @@ QString DrillVerdictText(const modcards::Hand& dealt, const HoldVerdict& verdict
         return QStringLiteral("Wrong: it cost %1 credits.\n").arg(CostText(verdict.CreditsLost())) +
                HoldComparisonText(dealt, verdict);
     }
-    const QString line = HoldChartLine(modcards::analysis::GameChart(), dealt, verdict.played.kept);
+    const QString line = verdict.chart.chart
+                             ? QStringLiteral(" (%1)").arg(
+                                   HoldChartLine(*verdict.chart.chart, dealt, verdict.played.kept))
+                             : QString();
     QString text =
-        QStringLiteral("Right: you kept %1 (%2), worth %3 credits")
+        QStringLiteral("Right: you kept %1%2, worth %3 credits")
             .arg(KeptCards(dealt, verdict.played), line, CreditsText(verdict.played.credits));
     if (verdict.CreditsLost() <= 0) return text + QStringLiteral(", the best.");
     if (verdict.IsChartException())

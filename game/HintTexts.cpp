@@ -6,7 +6,6 @@
 #include <bit>
 #include <cmath>
 
-#include "engine/analysis/GameChart.h"
 #include "game/ChartTexts.h"
 
 QString KeptCards(const modcards::Hand& dealt, const HoldHint& hold) {
@@ -60,8 +59,9 @@ int HoldsDecimals(const std::vector<HoldHint>& holds, double threshold) {
 
 QString HintLine(const modcards::Hand& dealt, const HoldHint& hold, const QString& chartLine,
                  int decimals) {
-    return QStringLiteral("Keep %1: %2 credits; %3")
-        .arg(KeptCards(dealt, hold), CreditsText(hold.credits, decimals), chartLine);
+    const QString line = QStringLiteral("Keep %1: %2 credits")
+                             .arg(KeptCards(dealt, hold), CreditsText(hold.credits, decimals));
+    return chartLine.isEmpty() ? line : line + QStringLiteral("; ") + chartLine;
 }
 
 namespace {
@@ -82,8 +82,10 @@ QString CreditWord(const QString& amount) {
            (amount.toDouble() <= 1.0 ? QStringLiteral(" credit") : QStringLiteral(" credits"));
 }
 
-QString ChartLineOf(const modcards::Hand& dealt, const HoldHint& hold) {
-    return HoldChartLine(modcards::analysis::GameChart(), dealt, hold.kept);
+// " (Line 5: Three of a kind)" after the kept cards; nothing without a chart.
+QString ChartLineOf(const ChartVerdict& chart, const modcards::Hand& dealt, const HoldHint& hold) {
+    if (!chart.chart) return {};
+    return QStringLiteral(" (%1)").arg(HoldChartLine(*chart.chart, dealt, hold.kept));
 }
 
 }  // namespace
@@ -106,14 +108,14 @@ QString HoldComparisonText(const modcards::Hand& dealt, const HoldVerdict& verdi
                            double threshold) {
     const int decimals = EdgeDecimals(verdict.played.credits, verdict.best.credits, threshold);
     const QString best =
-        QStringLiteral("The best hold keeps %1 (%2) and pays %3 credits on average.")
-            .arg(KeptCards(dealt, verdict.best), ChartLineOf(dealt, verdict.best),
+        QStringLiteral("The best hold keeps %1%2 and pays %3 credits on average.")
+            .arg(KeptCards(dealt, verdict.best), ChartLineOf(verdict.chart, dealt, verdict.best),
                  CreditsText(verdict.best.credits, decimals));
-    const QString yours =
-        QStringLiteral("Your hold keeps %1 (%2) and pays %3 credits: %4 less.")
-            .arg(KeptCards(dealt, verdict.played), ChartLineOf(dealt, verdict.played),
-                 CreditsText(verdict.played.credits, decimals),
-                 CreditWord(CreditsText(verdict.CreditsLost(), decimals)));
+    const QString yours = QStringLiteral("Your hold keeps %1%2 and pays %3 credits: %4 less.")
+                              .arg(KeptCards(dealt, verdict.played),
+                                   ChartLineOf(verdict.chart, dealt, verdict.played),
+                                   CreditsText(verdict.played.credits, decimals),
+                                   CreditWord(CreditsText(verdict.CreditsLost(), decimals)));
     QString text = best + u'\n' + yours;
     if (verdict.IsChartException()) {
         text += QStringLiteral("\nYour hold is the chart's: no mistake, but worth learning. ") +

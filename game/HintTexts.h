@@ -29,11 +29,11 @@ int HoldsDecimals(const std::vector<HoldHint>& holds,
                   double threshold = history::kCloseCallCredits);
 
 // One row of the hint for screen readers, with the chart line naming the hold:
-// "Keep 9♣ 9♦ 9♥: 9.44 credits; Line 5: Three of a kind".
+// "Keep 9♣ 9♦ 9♥: 9.44 credits; Line 5: Three of a kind" (none with no chart at hand).
 QString HintLine(const modcards::Hand& dealt, const HoldHint& hold, const QString& chartLine,
                  int decimals = 2);
 
-// Where the game's chart plays a hold worth less than the best, says so: "the chart plays
+// Where the chart judged by plays a hold worth less than the best, says so: "the chart plays
 // Line 10 here; perfect play keeps the deuces: this deal is one of the chart's exceptions
 // (0.17 credit)". Empty where the chart's hold is a best one.
 QString ChartExceptionText(const modcards::Hand& dealt, const ChartVerdict& chart);
@@ -41,8 +41,9 @@ QString ChartExceptionText(const modcards::Hand& dealt, const ChartVerdict& char
 // A clause as a sentence: its first letter a capital, a full stop after it; empty stays empty.
 QString AsSentence(const QString& clause);
 
-// The best hold and the one played, each with its cards, chart line and mean pay, and what the
-// played one gives up; a word on the chart's exception where the hold is the chart's.
+// The best hold and the one played, each with its cards, chart line (when the verdict has a
+// chart) and mean pay, and what the played one gives up; a word on the chart's exception where
+// the hold is the chart's.
 QString HoldComparisonText(const modcards::Hand& dealt, const HoldVerdict& verdict,
                            double threshold = history::kCloseCallCredits);
 

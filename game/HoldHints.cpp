@@ -3,7 +3,6 @@
 
 #include <algorithm>
 
-#include "engine/analysis/GameChart.h"
 #include "game/history/HoldValues.h"
 
 namespace {
@@ -33,24 +32,26 @@ std::vector<HoldHint> TopHolds(const HoldAdvisor& advisor, const modcards::Hand&
     return top;
 }
 
-ChartVerdict JudgeChart(const HoldAdvisor& advisor, const modcards::Hand& dealt) {
+ChartVerdict JudgeChart(const HoldAdvisor& advisor, const modcards::analysis::StrategyChart* chart,
+                        const modcards::Hand& dealt) {
     const auto ranked = advisor.RankHolds(dealt);
-    const auto play = modcards::analysis::GameChart().PlayHand(dealt);
+    if (!chart) return {nullptr, -1, {}, HintOf(ranked.front(), advisor)};
+    const auto play = chart->PlayHand(dealt);
     const auto chartHold = std::find_if(ranked.begin(), ranked.end(), [&](const RankedHold& hold) {
         return hold.keptSlots == play.keptSlots;
     });
-    return {play.line, HintOf(*chartHold, advisor), HintOf(ranked.front(), advisor)};
+    return {chart, play.line, HintOf(*chartHold, advisor), HintOf(ranked.front(), advisor)};
 }
 
-HoldVerdict JudgeHold(const HoldAdvisor& advisor, const modcards::Hand& dealt,
-                      modcards::HoldMask played, double threshold) {
+HoldVerdict JudgeHold(const HoldAdvisor& advisor, const modcards::analysis::StrategyChart* chart,
+                      const modcards::Hand& dealt, modcards::HoldMask played, double threshold) {
     const auto ranked = advisor.RankHolds(dealt);
     const auto mine = std::find_if(ranked.begin(), ranked.end(), [&](const RankedHold& hold) {
         return hold.keptSlots == (played & 0x1Fu);
     });
     const auto values = history::ValueHold(advisor, dealt, played & 0x1Fu);
-    const ChartVerdict chart = JudgeChart(advisor, dealt);
-    return {HintOf(*mine, advisor), HintOf(ranked.front(), advisor), chart,
-            history::GradeHold(values->holdEv, values->bestEv, chart.hold.kept == (played & 0x1Fu),
-                               threshold)};
+    const ChartVerdict verdict = JudgeChart(advisor, chart, dealt);
+    const bool chartHold = chart && verdict.hold.kept == (played & 0x1Fu);
+    return {HintOf(*mine, advisor), HintOf(ranked.front(), advisor), verdict,
+            history::GradeHold(values->holdEv, values->bestEv, chartHold, threshold)};
 }

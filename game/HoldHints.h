@@ -6,6 +6,7 @@
 
 #include "engine/Card.h"
 #include "engine/analysis/HoldAdvisor.h"
+#include "engine/analysis/StrategyChart.h"
 #include "game/history/HoldGrade.h"
 
 struct HoldHint {
@@ -20,18 +21,22 @@ struct HoldHint {
 std::vector<HoldHint> TopHolds(const modcards::analysis::HoldAdvisor& advisor,
                                const modcards::Hand& dealt, std::size_t count);
 
-// What the game's strategy chart plays on a deal, beside the best hold.
+// What a strategy chart plays on a deal, beside the best hold.
 struct ChartVerdict {
+    // The chart judged by, which names the holds' lines; null for a table whose chart is not at
+    // hand, which judges nothing.
+    const modcards::analysis::StrategyChart* chart = nullptr;
     int line = 0;   // the line played, an index into the chart's lines
     HoldHint hold;  // the chart's hold, with its value
     HoldHint best;
     // True when the chart's hold is worth less than the best: the deal is one of its exceptions.
-    bool Errs() const { return hold.rank > 1; }
+    bool Errs() const { return chart && hold.rank > 1; }
     double CreditsLost() const { return best.credits - hold.credits; }
 };
 
-// The game chart's play of `dealt` (advised on the game's own pay table).
+// The play of `dealt` by `chart`, the chart of the advisor's own pay table (none: no verdict).
 ChartVerdict JudgeChart(const modcards::analysis::HoldAdvisor& advisor,
+                        const modcards::analysis::StrategyChart* chart,
                         const modcards::Hand& dealt);
 
 struct HoldVerdict {
@@ -48,6 +53,8 @@ struct HoldVerdict {
 };
 
 // How the hold `played` (a slot mask as in HoldHint) compares with the best hold of the hand
-// and with the chart's; a hold worth less than the best by `threshold` or more is a mistake.
-HoldVerdict JudgeHold(const modcards::analysis::HoldAdvisor& advisor, const modcards::Hand& dealt,
+// and with the hold of `chart` (the chart of the advisor's table, or none); a hold worth less
+// than the best by `threshold` or more is a mistake.
+HoldVerdict JudgeHold(const modcards::analysis::HoldAdvisor& advisor,
+                      const modcards::analysis::StrategyChart* chart, const modcards::Hand& dealt,
                       modcards::HoldMask played, double threshold = history::kCloseCallCredits);

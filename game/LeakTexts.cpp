@@ -41,3 +41,11 @@ QString SessionLeaksText(const history::SessionLeaks& session) {
         .arg(session.hands)
         .arg(session.hands == 1 ? QStringLiteral("hand") : QStringLiteral("hands"));
 }
+
+QString OtherTablesLeaksText(std::int64_t mistakes) {
+    return (mistakes == 1 ? QStringLiteral("1 mistake at a practice table is")
+                          : QStringLiteral("%1 mistakes at practice tables are").arg(mistakes)) +
+           QStringLiteral(
+               " left out: the groups are lines of the game's own chart, which plays the "
+               "game's table only.");
+}

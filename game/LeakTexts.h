@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
 
 #include "engine/analysis/StrategyChart.h"
 #include "game/history/LeakGroups.h"
@@ -16,3 +17,8 @@ QString LeakExampleText(const history::LeakGroup& group);
 
 // "Session 12: 3.25 credits per 100 hands, over 240 hands".
 QString SessionLeaksText(const history::SessionLeaks& session);
+
+// Said under the groups when mistakes at other tables than the game's are left out of them:
+// "2 mistakes at practice tables are left out: the groups are lines of the game's own chart,
+// which plays the game's table only."
+QString OtherTablesLeaksText(std::int64_t mistakes);

@@ -40,6 +40,10 @@ DrillSeat::DrillSeat(frmMain& window, QMenu& menu, TableHand& hand, const Perfec
     mark_->hide();
 
     connect(&hand_, &TableHand::DrillChanged, this, &DrillSeat::FollowDrill);
+    // The leak groups are the game chart's lines: drills are offered at the account's table only.
+    connect(&hand_, &TableHand::TableChanged, this,
+            [this] { mnuDrill_->setEnabled(!hand_.Practising()); });
+    mnuDrill_->setEnabled(!hand_.Practising());
     connect(&hand_, &TableHand::Settled, this, &DrillSeat::Grade);
     connect(&hand_, &TableHand::Dealt, this, [this] {
         if (hand_.Drilling()) ShowMark();
@@ -137,7 +141,8 @@ void DrillSeat::Begin(Read read) {
 // Graded at once on the table's own tables; the history records the same answer with the hand.
 void DrillSeat::Grade(const history::SettledHand& hand) {
     if (!hand_.Drilling() || !hand.drill || !plan_) return;
-    const HoldVerdict verdict = JudgeHold(*advisor_, hand.dealt, hand.held);
+    const HoldVerdict verdict =
+        JudgeHold(*advisor_, &modcards::analysis::GameChart(), hand.dealt, hand.held);
     const bool right = !verdict.IsMistake();
     plan_->Answer(*hand.drill, right);
     ++asked_;

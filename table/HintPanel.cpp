@@ -7,7 +7,6 @@
 #include <QStringList>
 
 #include "assets/Fonts.h"
-#include "engine/analysis/GameChart.h"
 #include "game/ChartTexts.h"
 #include "game/HintTexts.h"
 #include "windows/HoldsPanelLook.h"
@@ -69,7 +68,7 @@ void HintPanel::SetMessage(const QString& message) {
 }
 
 void HintPanel::ShowHolds(const modcards::Hand& dealt, std::vector<HoldHint> holds,
-                          const QString& note) {
+                          const modcards::analysis::StrategyChart* chart, const QString& note) {
     dealt_ = dealt;
     holds_ = std::move(holds);
     note_ = note;
@@ -79,7 +78,7 @@ void HintPanel::ShowHolds(const modcards::Hand& dealt, std::vector<HoldHint> hol
     QStringList lines;
     int height = kHeaderHeight + 4;
     for (const HoldHint& hold : holds_) {
-        chartLines_ << HoldChartLine(modcards::analysis::GameChart(), dealt_, hold.kept);
+        chartLines_ << (chart ? HoldChartLine(*chart, dealt_, hold.kept) : QString());
         lines << HintLine(dealt_, hold, chartLines_.back(), decimals_);
         height += RowHeight(chartLines_.back());
     }
@@ -118,6 +117,7 @@ void HintPanel::paintEvent(QPaintEvent*) {
 }
 
 int HintPanel::RowHeight(const QString& chartLine) {
+    if (chartLine.isEmpty()) return kTopTier + kRowGap;
     return kTopTier + WrappedHeight(chartLine, UnderWidth()) + kRowGap;
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/Card.h"
+#include "engine/analysis/StrategyChart.h"
 #include "game/HoldHints.h"
 
 class HintPanel : public QWidget {
@@ -18,15 +19,16 @@ public:
 
     // Says the holds are still being worked out.
     void ShowPending();
-    // Lists `holds`, best first, for the hand `dealt` in table order, and `note` under them
+    // Lists `holds`, best first, for the hand `dealt` in table order, each named by its line of
+    // `chart` (the chart of the table in play; none named without one), and `note` under them
     // (where the chart's hold is not the best); the panel grows to fit.
     void ShowHolds(const modcards::Hand& dealt, std::vector<HoldHint> holds,
-                   const QString& note = {});
+                   const modcards::analysis::StrategyChart* chart, const QString& note = {});
     // Says why there is no hint.
     void ShowFailure(const QString& why);
 
     const std::vector<HoldHint>& Holds() const { return holds_; }
-    // The game chart's line naming each hold listed, in the order of Holds().
+    // The chart line naming each hold listed, in the order of Holds(); empty without a chart.
     const QStringList& ChartLines() const { return chartLines_; }
     const QString& Note() const { return note_; }
     // What the panel says, one line per row; also its accessible description.

@@ -1,6 +1,8 @@
 // The practice table at the table: choosing it, its mark, refilling and leaving it.
 #include "table/PracticeSeat.h"
 
+#include <algorithm>
+
 #include "engine/analysis/Pays.h"
 #include "game/GameDialogs.h"
 #include "game/TableMessages.h"
@@ -9,6 +11,9 @@
 namespace {
 
 const QString kTypedKey = QStringLiteral("practice/table");
+// The mark sits on the banner just above the pay chart; a long table name makes it taller
+// upwards, over the banner's title, never over the chart.
+constexpr QRect kMark(128, 125, 390, 40);
 
 QString ChoicePrompt() {
     QString prompt =
@@ -42,7 +47,7 @@ PracticeSeat::PracticeSeat(frmMain& window, QMenu& menu, TableHand& hand, Perfec
 
     mark_ = new QLabel(window_.centralWidget());
     mark_->setObjectName(QStringLiteral("practiceMark"));
-    mark_->setGeometry(QRect(128, 125, 390, 40));
+    mark_->setGeometry(kMark);
     mark_->setAlignment(Qt::AlignCenter);
     mark_->setWordWrap(true);
     mark_->setStyleSheet(QStringLiteral(
@@ -132,6 +137,8 @@ void PracticeSeat::ShowMark() {
                        .arg(PracticeTitle(*table, exact) +
                             (exact ? QString() : QStringLiteral(", return being worked out"))));
     mark_->setAccessibleName(mark_->text());
+    const int height = std::max(kMark.height(), mark_->heightForWidth(kMark.width()));
+    mark_->setGeometry(kMark.left(), kMark.bottom() + 1 - height, kMark.width(), height);
     mark_->show();
     mark_->raise();
 }

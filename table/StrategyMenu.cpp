@@ -7,10 +7,10 @@
 #include <QSignalBlocker>
 #include <QTimer>
 
-#include "engine/analysis/GameChart.h"
 #include "game/GameDialogs.h"
 #include "game/HintTexts.h"
 #include "game/HoldHints.h"
+#include "game/PracticeTable.h"
 #include "table/TableVoice.h"
 #include "table/frmMain.h"
 #include "windows/AuxWindows.h"
@@ -51,12 +51,13 @@ StrategyMenu::StrategyMenu(frmMain& window, TableHand& hand, const PerfectPlay& 
     });
     connect(&tables_, &PerfectPlay::ReturnReady, this, &StrategyMenu::ShowReturnInHelp);
     connect(&hand_, &TableHand::TableChanged, this, &StrategyMenu::FollowTable);
+    connect(chart_, &TableChart::ChartInPlayChanged, this, &StrategyMenu::FollowChart);
 }
 
 StrategyMenu::~StrategyMenu() {
     hand_.SetDrawCheck({});
+    delete analyse_.data();  // before the chart it names lines from
     delete chart_;
-    delete analyse_.data();
     delete escape_;
     delete mnuStrategy_;
     delete panel_;
@@ -155,14 +156,21 @@ void StrategyMenu::MarkKeptCards(const HoldHint& hold) {
         rings_[static_cast<std::size_t>(slot)]->setVisible(hold.Keeps(slot));
 }
 
-void StrategyMenu::ShowHint() {
+void StrategyMenu::ShowHint(bool say) {
     MarkKeptCards(HoldHint{});
     if (const auto* advisor = tables_.Advisor()) {
         const modcards::Hand dealt = hand_.Cards();  // in table order until the draw
         const std::vector<HoldHint> top = TopHolds(*advisor, dealt, kHintRows);
         MarkKeptCards(top.front());
-        panel_->ShowHolds(dealt, top,
-                          AsSentence(ChartExceptionText(dealt, JudgeChart(*advisor, dealt))));
+        const auto* chart = chart_->ChartInPlay();
+        const QString note =
+            chart ? AsSentence(ChartExceptionText(dealt, JudgeChart(*advisor, chart, dealt)))
+            : chart_->Work().Failure().isEmpty()
+                ? QStringLiteral(
+                      "This table's chart is still being derived: its lines are named "
+                      "once it is ready.")
+                : QStringLiteral("This table's chart could not be derived: no lines are named.");
+        panel_->ShowHolds(dealt, top, chart, note);
     } else if (!tables_.Failure().isEmpty()) {
         panel_->ShowFailure(tables_.Failure());
     } else {
@@ -170,7 +178,7 @@ void StrategyMenu::ShowHint() {
     }
     panel_->show();
     panel_->raise();
-    window_.Voice().SayHint(*panel_, hand_.Cards());
+    if (say) window_.Voice().SayHint(*panel_, hand_.Cards());
 }
 
 void StrategyMenu::HideHint() {
@@ -186,7 +194,8 @@ bool StrategyMenu::TrainerLetsDraw() {
     const auto* advisor = tables_.Advisor();
     if (!mnuTrainer_->isChecked() || !advisor) return true;
     const modcards::Hand dealt = hand_.Cards();
-    const HoldVerdict verdict = JudgeHold(*advisor, dealt, hand_.Held(), trainer_.threshold);
+    const HoldVerdict verdict =
+        JudgeHold(*advisor, chart_->ChartInPlay(), dealt, hand_.Held(), trainer_.threshold);
     if (!verdict.IsMistake() && !verdict.IsChartException()) return true;
     // The best hold stands marked on the table while the question is asked; the list of holds
     // follows when the player goes back to change the hold.
@@ -203,24 +212,26 @@ bool StrategyMenu::TrainerLetsDraw() {
 // when they are ready, and works its own out otherwise.
 void StrategyMenu::OpenAnalyser() {
     if (!analyse_) {
-        analyse_ =
-            new AnalyserWindow(&window_, {modcards::analysis::GamePays(hand_.Pays()),
-                                          hand_.Pays()[0], OwnChart(), tables_.SharedAdvisor()});
+        analyse_ = new AnalyserWindow(
+            &window_, {modcards::analysis::GamePays(hand_.Pays()), hand_.Pays()[0],
+                       chart_->ChartInPlay(), tables_.SharedAdvisor(), TableName(hand_.Pays())});
     }
     analyse_->show();
     analyse_->raise();
     analyse_->activateWindow();
 }
 
-// The game's chart for its own table; a practice table has none yet.
-const modcards::analysis::StrategyChart* StrategyMenu::OwnChart() const {
-    return hand_.Practising() ? nullptr : &modcards::analysis::GameChart();
-}
-
 // The analyser shows one table: at another, it opens afresh. The chart follows by itself.
 void StrategyMenu::FollowTable() {
     delete analyse_.data();
     HideHint();
+}
+
+// A practice table's chart, derived after the hint or the analyser was shown, names their lines
+// from then on; the hint is not said again.
+void StrategyMenu::FollowChart() {
+    if (analyse_) analyse_->SetChart(chart_->ChartInPlay());
+    if (!panel_->isHidden() && hand_.InPlay()) ShowHint(false);
 }
 
 void StrategyMenu::ShowReturnInHelp() {

@@ -62,12 +62,12 @@ private:
     void KeepTrainerSettings();
     void SaveTrainerSettings();
     void MarkKeptCards(const HoldHint& hold);  // rings round the cards `hold` keeps, only
-    void ShowHint();
+    void ShowHint(bool say = true);            // said aloud unless told
     void HideHint();
     bool TrainerLetsDraw();
     void ShowReturnInHelp();
     void FollowTable();
-    const modcards::analysis::StrategyChart* OwnChart() const;
+    void FollowChart();
 
     frmMain& window_;
     TableHand& hand_;

@@ -1,9 +1,10 @@
-// The strategy chart at the table: the window at every level, and the line of the hand being
-// held.
+// The strategy chart at the table: the chart in play, the window at every level, and the line
+// of the hand being held.
 #include "table/TableChart.h"
 
 #include <QStandardPaths>
 
+#include "engine/analysis/GameChart.h"
 #include "engine/analysis/GameLevels.h"
 #include "game/ChartTexts.h"
 #include "game/PracticeTable.h"
@@ -17,15 +18,60 @@ TableChart::TableChart(frmMain& window, const TableHand& hand, QAction* open, Di
     connect(&hand_, &TableHand::HoldChanged, this, &TableChart::FollowTable);
     connect(&hand_, &TableHand::Settled, this, &TableChart::FollowTable);
     connect(&hand_, &TableHand::TableChanged, this, [this] {
+        FollowPays();
         if (chart_) ShowTable();
     });
+    connect(&work_, &ChartWork::ChartReady, this, &TableChart::KeepDerivedChart);
     connect(&work_, &ChartWork::ChartReady, this, &TableChart::ShowCharts);
     connect(&work_, &ChartWork::Progress, this, &TableChart::ShowWork);
     connect(&work_, &ChartWork::Failed, this, &TableChart::ShowWork);
+    FollowPays();
 }
 
 TableChart::~TableChart() {
     delete chart_.data();
+}
+
+namespace {
+
+bool AtGamePays(const TableHand& hand) {
+    return modcards::analysis::GamePays(hand.Pays()) == modcards::analysis::GamePays();
+}
+
+}  // namespace
+
+// The game's pays have the game's chart, built in; another table's chart is derived once.
+void TableChart::FollowPays() {
+    if (AtGamePays(hand_)) {
+        SetChartInPlay(&modcards::analysis::GameChart());
+        return;
+    }
+    const auto pays = modcards::analysis::GamePays(hand_.Pays());
+    const modcards::analysis::StrategyChart* derived = Derived(pays);
+    if (!derived) work_.Ask(pays);
+    SetChartInPlay(derived);
+}
+
+void TableChart::KeepDerivedChart() {
+    const auto& pays = work_.Asked();
+    if (!pays || !work_.Charts() || Derived(*pays)) return;
+    derived_.emplace_back(*pays, std::make_unique<const modcards::analysis::StrategyChart>(
+                                     work_.Charts()->levels.back().chart));
+    if (!AtGamePays(hand_) && modcards::analysis::GamePays(hand_.Pays()) == *pays)
+        SetChartInPlay(derived_.back().second.get());
+}
+
+void TableChart::SetChartInPlay(const modcards::analysis::StrategyChart* chart) {
+    if (chart == inPlay_) return;
+    inPlay_ = chart;
+    emit ChartInPlayChanged();
+}
+
+const modcards::analysis::StrategyChart* TableChart::Derived(
+    const modcards::analysis::Pays& pays) const {
+    for (const auto& [kept, chart] : derived_)
+        if (kept == pays) return chart.get();
+    return nullptr;
 }
 
 // One window at most, brought to the front when open already.
@@ -43,7 +89,7 @@ void TableChart::OpenChart() {
 }
 
 void TableChart::ShowTable() {
-    if (!hand_.Practising()) {
+    if (AtGamePays(hand_)) {
         chart_->HideProgress();
         chart_->SetCharts(modcards::analysis::GameLevels(), modcards::analysis::GameFrontier());
         return;
@@ -58,7 +104,7 @@ void TableChart::ShowTable() {
 }
 
 bool TableChart::ShowsWork() const {
-    return chart_ && hand_.Practising() &&
+    return chart_ && !AtGamePays(hand_) &&
            work_.Asked() == modcards::analysis::GamePays(hand_.Pays());
 }
 

@@ -1,11 +1,15 @@
-// The strategy chart at the table: Strategy -> Strategy Chart opens the chart of the table in
-// play (a practice table's derived the first time and kept in a cache folder), and while a hand
-// is held the line it falls under is lit, with whether the cards held follow it.
+// The strategy chart at the table: the chart of the table in play, which the hint, the trainer
+// and the analyser name lines from (a practice table's derived in the background as soon as
+// the table is chosen, and kept in a cache folder); Strategy -> Strategy Chart opens it, and
+// while a hand is held the line it falls under is lit, with whether the cards held follow it.
 #pragma once
 
 #include <QAction>
 #include <QObject>
 #include <QPointer>
+#include <memory>
+#include <utility>
+#include <vector>
 
 #include "game/ChartWork.h"
 #include "game/Dialogs.h"
@@ -27,10 +31,21 @@ public:
     ChartWindow* Chart() const { return chart_; }  // the open chart window, or nullptr
     const ChartWork& Work() const { return work_; }
 
+    // The full chart of the table in play: the game's own at the game's pays, a practice
+    // table's once derived, null until then. Each stays valid while this object lives.
+    const modcards::analysis::StrategyChart* ChartInPlay() const { return inPlay_; }
+
 public slots:
     void OpenChart();
 
+signals:
+    void ChartInPlayChanged();
+
 private:
+    void FollowPays();        // the chart in play of the hand's table, asked for when not at hand
+    void KeepDerivedChart();  // a practice table's full chart, once derived
+    void SetChartInPlay(const modcards::analysis::StrategyChart* chart);
+    const modcards::analysis::StrategyChart* Derived(const modcards::analysis::Pays& pays) const;
     void ShowTable();        // the charts of the table in play, or the work on them
     bool ShowsWork() const;  // the window is open on the table the work is for
     void ShowCharts();       // the work's charts, new
@@ -42,4 +57,9 @@ private:
     Dialogs& dialogs_;
     ChartWork work_;
     QPointer<ChartWindow> chart_;
+    // Practice tables' full charts derived or read in this run, kept for ChartInPlay.
+    std::vector<std::pair<modcards::analysis::Pays,
+                          std::unique_ptr<const modcards::analysis::StrategyChart>>>
+        derived_;
+    const modcards::analysis::StrategyChart* inPlay_ = nullptr;
 };

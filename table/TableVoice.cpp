@@ -58,8 +58,9 @@ QString HintSentence(const modcards::Hand& dealt, const HoldHint& best, const QS
         if (best.Keeps(slot)) kept << InSentence(dealt[static_cast<std::size_t>(slot)]);
     const QString hold = kept.isEmpty() ? QStringLiteral("draw five new cards")
                                         : QStringLiteral("keep ") + kept.join(QStringLiteral(", "));
-    return QStringLiteral("Best hold: %1: %2 credits; %3")
-        .arg(hold, CreditsText(best.credits), chartLine);
+    const QString sentence =
+        QStringLiteral("Best hold: %1: %2 credits").arg(hold, CreditsText(best.credits));
+    return chartLine.isEmpty() ? sentence : sentence + QStringLiteral("; ") + chartLine;
 }
 
 TableVoice::TableVoice(QWidget& host, const TableHand& hand)

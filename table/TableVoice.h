@@ -23,7 +23,7 @@ QString HoldSentence(const modcards::Card& card, bool held);
 // "You won with a flush, 15 credits; balance 210. Your hand: three of hearts, ...".
 QString SettledSentence(const history::SettledHand& hand, const QString& balance);
 // The best hold of the hint with its mean pay and chart line: "Best hold: keep three of hearts,
-// king of hearts: 1.52 credits; Line 20: ...".
+// king of hearts: 1.52 credits; Line 20: ...", the line left out when there is none.
 QString HintSentence(const modcards::Hand& dealt, const HoldHint& best, const QString& chartLine);
 
 class TableVoice : public QObject {

@@ -91,7 +91,13 @@ std::string LeaksReport(const history::Leaks& leaks, const analysis::StrategyCha
         }
         first = false;
     }
-    if (json) return out + "]}\n";
+    if (json) return out + "],\"other_tables\":" + std::to_string(leaks.otherTables) + "}\n";
+    if (leaks.otherTables > 0) {
+        return out + std::to_string(leaks.otherTables) +
+               (leaks.otherTables == 1 ? " mistake at a practice table is"
+                                       : " mistakes at practice tables are") +
+               " left out: the groups are lines of the game's own chart.\n";
+    }
     return first ? "No mistakes: no leaks to show.\n" : out;
 }
 

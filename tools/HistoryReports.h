@@ -17,7 +17,8 @@ std::string ReviewReport(const history::SessionReview& review, bool json);
 // The leak groups worst first: each pair of lines with its count and cost in credits for the
 // 5-credit stake, and its costliest deal. JSON: {"leaks":[{"your_line", "chart_line",
 // "your_line_number", "chart_line_number" (null for no chart line), "count", "cost",
-// "example": {"dealt", "held", "best_held", "cost"}}]}.
+// "example": {"dealt", "held", "best_held", "cost"}}], "other_tables"}: the mistakes at other
+// tables than the game's, left out of the groups (the game chart's lines), and said in text.
 std::string LeaksReport(const history::Leaks& leaks, const analysis::StrategyChart& chart,
                         bool json);
 

@@ -93,9 +93,11 @@ AnalyserWindow::AnalyserWindow(QWidget* mainWindow, AnalysedTable table)
     messageLabel_->setTextFormat(Qt::PlainText);
     messageLabel_->setMinimumWidth(240);
     voice_ = new Announcer(*this);
+    const QString at = table_.name.isEmpty() ? QString() : QStringLiteral(", at ") + table_.name;
     const QString unit = QStringLiteral(
-                             "Every figure is exact, over every draw: pays and average "
-                             "pays in credits for a stake of %1.")
+                             "Every figure is exact, over every draw%1: pays and average "
+                             "pays in credits for a stake of %2.")
+                             .arg(at)
                              .arg(table_.stake);
     QLabel* unitLabel =
         AddLabel(this, QStringLiteral("unitLabel"), unit, QRect(), fonts::Garamond(11, false),
@@ -188,6 +190,18 @@ AnalyserWindow::AnalyserWindow(QWidget* mainWindow, AnalysedTable table)
     }
     Forget();
     cardsEdit_->setFocus();
+}
+
+void AnalyserWindow::SetChart(const modcards::analysis::StrategyChart* chart) {
+    if (chart == table_.chart) return;
+    table_.chart = chart;
+    holdsList_->setColumnHidden(kLineColumn, chart == nullptr);
+    if (!analysis_) return;
+    const int row =
+        holdsList_->currentItem() ? holdsList_->indexOfTopLevelItem(holdsList_->currentItem()) : 0;
+    analysis_ = modcards::analysis::AnalyzeHand(*advisor_, analysis_->dealt, chart);
+    ShowHolds();
+    holdsList_->setCurrentItem(holdsList_->topLevelItem(row));
 }
 
 void AnalyserWindow::TablesReady() {

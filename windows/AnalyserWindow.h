@@ -30,6 +30,7 @@ struct AnalysedTable {
     // The hold values of `pays` when built already; otherwise the window builds them on a
     // thread of its own.
     std::shared_ptr<const modcards::analysis::HoldAdvisor> advisor;
+    QString name;  // the table's name, said with the figures; none when empty
 };
 
 class Announcer;
@@ -39,6 +40,9 @@ class AnalyserWindow : public QWidget {
 public:
     AnalyserWindow(QWidget* mainWindow, AnalysedTable table);
 
+    // The chart naming each hold's line from now on (null: none), as a practice table's comes
+    // after the window opened; the hand shown keeps its selected hold. Outlives the window.
+    void SetChart(const modcards::analysis::StrategyChart* chart);
     // True once the hold values are at hand; a hand picked before waits for them.
     bool Ready() const { return advisor_ != nullptr; }
     const std::optional<modcards::analysis::HandAnalysis>& Analysis() const { return analysis_; }

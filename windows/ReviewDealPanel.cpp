@@ -5,8 +5,10 @@
 #include <QStringList>
 
 #include "assets/Fonts.h"
+#include "engine/analysis/GameChart.h"
 #include "game/CardNames.h"
 #include "game/HintTexts.h"
+#include "game/PracticeTable.h"
 #include "game/ReviewTexts.h"
 #include "windows/HoldsPanelLook.h"
 
@@ -39,6 +41,12 @@ void ReviewDealPanel::ShowMessage(const QString& message) {
 
 void ReviewDealPanel::ShowHand(const history::HandRecord& hand,
                                const modcards::analysis::HoldAdvisor& advisor) {
+    if (history::PaysText(advisor.pays()) != hand.pays) {
+        ShowMessage(QStringLiteral("This hand was played at another table, %1: its holds are "
+                                   "valued only while that table is in play.")
+                        .arg(TableName(QString::fromStdString(hand.pays))));
+        return;
+    }
     hand_ = hand;
     message_.clear();
     const std::vector<HoldHint> all = TopHolds(advisor, hand.dealt, 32);
@@ -53,7 +61,10 @@ void ReviewDealPanel::ShowHand(const history::HandRecord& hand,
                     ? QStringLiteral("Your hold (framed) gave up %1 credits on average.")
                           .arg(CostText(hand.Cost()))
                     : QStringLiteral("Your hold (framed) was the best.");
-    if (const QString chart = ChartExceptionText(hand.dealt, JudgeChart(advisor, hand.dealt));
+    // The game's chart judges the game's table alone.
+    const auto* gameChart = history::AtGameTable(hand) ? &modcards::analysis::GameChart() : nullptr;
+    if (const QString chart =
+            ChartExceptionText(hand.dealt, JudgeChart(advisor, gameChart, hand.dealt));
         !chart.isEmpty())
         footnote_ += u' ' + AsSentence(chart);
     QStringList lines(HandText(hand.dealt));

@@ -17,7 +17,8 @@ public:
     // `stake` is the credits one hand costs.
     ReviewDealPanel(QWidget* parent, int stake);
 
-    // The deal of `hand` with its best holds, and the hold taken when it is not among them.
+    // The deal of `hand` with its best holds by `advisor`, and the hold taken when it is not
+    // among them; a hand of another table than the advisor's is not valued (said in words).
     void ShowHand(const history::HandRecord& hand, const modcards::analysis::HoldAdvisor& advisor);
     // No deal: says why.
     void ShowMessage(const QString& message);

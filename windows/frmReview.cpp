@@ -297,7 +297,9 @@ void frmReview::FillLeaks() {
         lstLeaks_->addItem(item);
         if (item->text() == current) lstLeaks_->setCurrentItem(item);
     }
-    if (lstLeaks_->count() == 0) {
+    if (page_.leaks.otherTables > 0) {
+        lstLeaks_->addItem(OtherTablesLeaksText(page_.leaks.otherTables));
+    } else if (lstLeaks_->count() == 0) {
         lstLeaks_->addItem(page_.review.handsPlayed == 0
                                ? QStringLiteral("No hands played yet.")
                                : QStringLiteral("No mistakes: no leaks."));

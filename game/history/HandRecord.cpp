@@ -73,6 +73,11 @@ std::string PaysText(const modcards::analysis::Pays& pays) {
     return text.str();
 }
 
+bool AtGameTable(const HandRecord& hand) {
+    static const std::string game = PaysText(modcards::GamePayTable());
+    return hand.pays == game;
+}
+
 std::string NumbersProblem(const HandRecord& hand) {
     if (hand.session < 1) return "the hand belongs to no session";
     if (hand.category < 0 || hand.category >= modcards::kCategoryCount || hand.pay < 0 ||

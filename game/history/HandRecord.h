@@ -63,6 +63,10 @@ struct HandRecord {
     friend bool operator==(const HandRecord&, const HandRecord&) = default;
 };
 
+// Whether `hand` was played at the game's own pay table, the one table the game's chart is
+// the chart of (a practice table may have the same pays).
+bool AtGameTable(const HandRecord& hand);
+
 // The largest pay a hand can have: the pay table's entries are 16-bit.
 inline constexpr int kMostPay = 32767;
 

@@ -34,6 +34,10 @@ void Leaks::CountHand(const HandRecord& hand) {
 void Leaks::Fold(const HandRecord& hand, const modcards::analysis::StrategyChart& chart) {
     CountHand(hand);
     if (!hand.Reviewed() || !IsLeak(hand)) return;
+    if (!AtGameTable(hand)) {
+        ++otherTables;
+        return;
+    }
     const int yours = chart.LineOfHold(hand.dealt, hand.held);
     const int best = chart.LineOfHold(hand.dealt, hand.bestHeld);
     LeakGroup& group = groups[{yours, best}];

@@ -62,10 +62,13 @@ struct Leaks {
     std::vector<SessionLeaks> sessions;               // in the order first played
     // The drills of each group, session by session in the order played (ReviewReader fills it).
     std::map<LeakKey, std::vector<DrillTally>> drills;
+    // Mistakes at other tables than the game's: counted in their sessions, in no group, as the
+    // groups are the game chart's lines.
+    std::int64_t otherTables = 0;
 
     // A drill's hands (mode kDrillMode) are no leaks and count in no session: they were chosen.
-    // Counts `hand` in its session; a mistake (GradeHold) also in its group: only then are the
-    // hand's cards and holds read.
+    // Counts `hand` in its session; a mistake (GradeHold) at the game's table (AtGameTable)
+    // also in its group: only then are the hand's cards and holds read.
     void Fold(const HandRecord& hand, const modcards::analysis::StrategyChart& chart);
     // Counts `hand` in its session only: for a hand that is no mistake.
     void CountHand(const HandRecord& hand);
@@ -74,7 +77,8 @@ struct Leaks {
     friend bool operator==(const Leaks&, const Leaks&) = default;
 };
 
-// Leaks of `hands`, in the order played, on `chart`. 100,000 hands take a few milliseconds.
+// Leaks of `hands`, in the order played, on `chart` (the game's). 100,000 hands take a few
+// milliseconds.
 Leaks GroupLeaks(std::span<const HandRecord> hands, const modcards::analysis::StrategyChart& chart);
 
 // The text of a group's line: the chart line's words, or "no chart line".

@@ -17,10 +17,10 @@
 namespace history {
 namespace {
 
-// The cards and holds come last: they are read only for a costly hand, which may be the chart's
-// exception or a mistake a chart groups.
+// The cards, holds and pays come last: they are read only for a costly hand, which may be the
+// chart's exception or a mistake a chart groups (at the chart's own table).
 constexpr const char* kNumbers =
-    "SELECT id, session, category, pay, hold_ev, best_ev, dealt, held, best_held FROM hands ";
+    "SELECT id, session, category, pay, hold_ev, best_ev, dealt, held, best_held, pays FROM hands ";
 constexpr const char* kRows =
     "SELECT id, session, category, pay, hold_ev, best_ev, player, played_at, dealt, held, final, "
     "best_held, mode, pays FROM hands ";
@@ -78,10 +78,11 @@ std::string ReadRow(sqlite3_stmt* row, HandRecord& hand) {
     return ReadRowTexts(row, hand);
 }
 
-// The dealt cards and holds of kNumbers' row, read only when the hand costs enough for the
-// chart to be asked about it (IsChartHold); returns why they cannot be read, in words.
+// The dealt cards, holds and pays of kNumbers' row, read only when the hand costs enough for
+// the chart to be asked about it (IsChartHold); returns why they cannot be read, in words.
 std::string ReadHoldOfCostlyHand(sqlite3_stmt* row, HandRecord& hand) {
     if (hand.Cost() < kCloseCallCredits) return {};
+    hand.pays = sqlite::ColumnText(row, 9);
     try {
         hand.dealt = modcards::ParseHand(sqlite::ColumnText(row, 6));
     } catch (const modcards::CardTextError& error) {

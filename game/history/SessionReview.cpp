@@ -87,8 +87,9 @@ SessionReview ReviewHands(std::span<const HandRecord> hands, int stake) {
 }
 
 bool IsChartHold(const HandRecord& hand) {
-    // Only a hold costing enough to be a mistake asks the chart.
-    if (hand.Cost() < kCloseCallCredits) return false;
+    // Only a hold costing enough to be a mistake asks the chart, and only the game's table has
+    // the game's chart.
+    if (hand.Cost() < kCloseCallCredits || !AtGameTable(hand)) return false;
     try {
         return modcards::analysis::GameChart().PlayHand(hand.dealt).keptSlots == hand.held;
     } catch (const std::invalid_argument&) {

@@ -66,8 +66,9 @@ SessionReview ReviewHands(std::span<const HandRecord> hands, int stake);
 // best are neither mistakes nor close calls.
 HoldGrade CountHand(SessionReview& review, const HandRecord& hand, int stake);
 
-// Whether `hand` costs at least a close call's limit and its hold is the game chart's: only
-// then are its dealt cards and hold read. A hand of repeated cards is no chart's hold.
+// Whether `hand` costs at least a close call's limit, was played at the game's table
+// (AtGameTable) and its hold is the game chart's: only then are its dealt cards and hold read. A
+// hand of repeated cards is no chart's hold.
 bool IsChartHold(const HandRecord& hand);
 
 // Counts one more hand, and lists it when it is among the kListedHands costliest of its grade;

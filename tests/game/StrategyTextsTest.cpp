@@ -37,7 +37,8 @@ const modcards::Hand kChartErrs = modcards::ParseHand("2h 2c 4s 6s 9d");
 constexpr std::uint8_t kChartHold = 0b01111, kDeuces = 0b00011;
 
 TEST(ChartException, TheChartsOwnHoldWhereItErrsIsNoMistake) {
-    const HoldVerdict chart = JudgeHold(GameAdvisor(), kChartErrs, kChartHold);
+    const HoldVerdict chart =
+        JudgeHold(GameAdvisor(), &modcards::analysis::GameChart(), kChartErrs, kChartHold);
     EXPECT_EQ(chart.grade, history::HoldGrade::ChartException);
     EXPECT_FALSE(chart.IsMistake());
     EXPECT_EQ(chart.chart.line, modcards::analysis::GameChart().PlayHand(kChartErrs).line);
@@ -52,22 +53,43 @@ TEST(ChartException, TheChartsOwnHoldWhereItErrsIsNoMistake) {
         << asked.text.toStdString();
     EXPECT_TRUE(asked.text.contains("The chart plays " + line + " here"))
         << asked.text.toStdString();
-    EXPECT_NE(asked.title, AskAboutHold(kChartErrs, JudgeHold(GameAdvisor(), kChartErrs, 0)).title);
+    EXPECT_NE(asked.title,
+              AskAboutHold(kChartErrs, JudgeHold(GameAdvisor(), &modcards::analysis::GameChart(),
+                                                 kChartErrs, 0))
+                  .title);
 
     // Any other hold as costly is a mistake; the best hold is best.
-    EXPECT_TRUE(JudgeHold(GameAdvisor(), kChartErrs, 0b10000).IsMistake());
-    EXPECT_EQ(JudgeHold(GameAdvisor(), kChartErrs, kDeuces).grade, history::HoldGrade::Best);
+    EXPECT_TRUE(JudgeHold(GameAdvisor(), &modcards::analysis::GameChart(), kChartErrs, 0b10000)
+                    .IsMistake());
+    EXPECT_EQ(JudgeHold(GameAdvisor(), &modcards::analysis::GameChart(), kChartErrs, kDeuces).grade,
+              history::HoldGrade::Best);
     // A higher threshold makes the same hold a close call.
-    EXPECT_EQ(JudgeHold(GameAdvisor(), kChartErrs, kChartHold, 0.5).grade,
-              history::HoldGrade::CloseCall);
+    EXPECT_EQ(
+        JudgeHold(GameAdvisor(), &modcards::analysis::GameChart(), kChartErrs, kChartHold, 0.5)
+            .grade,
+        history::HoldGrade::CloseCall);
 }
 
 TEST(ChartException, ADealTheChartPlaysBestSaysNothing) {
     const modcards::Hand trips = modcards::ParseHand("9c 9d 4s 9h Kd");
-    const ChartVerdict chart = JudgeChart(GameAdvisor(), trips);
+    const ChartVerdict chart = JudgeChart(GameAdvisor(), &modcards::analysis::GameChart(), trips);
     EXPECT_FALSE(chart.Errs());
     EXPECT_EQ(ChartExceptionText(trips, chart), "");
     EXPECT_EQ(AsSentence(ChartExceptionText(trips, chart)), "");
+}
+
+// At a table whose chart is not at hand, holds are judged by their values alone and no line is
+// named: the game's chart plays another table.
+TEST(ChartException, WithNoChartNoLineIsNamedAndTheChartsHoldIsAMistake) {
+    const HoldVerdict verdict = JudgeHold(GameAdvisor(), nullptr, kChartErrs, kChartHold);
+    EXPECT_TRUE(verdict.IsMistake());
+    EXPECT_FALSE(verdict.chart.Errs());
+    EXPECT_EQ(ChartExceptionText(kChartErrs, verdict.chart), "");
+    const QString asked = AskAboutHold(kChartErrs, verdict).text;
+    EXPECT_FALSE(asked.contains("Line")) << asked.toStdString();
+    EXPECT_TRUE(asked.startsWith("The best hold keeps 2♥ 2♣ and pays")) << asked.toStdString();
+    EXPECT_EQ(HintLine(kChartErrs, verdict.best, QString()),
+              "Keep 2♥ 2♣: " + CreditsText(verdict.best.credits) + " credits");
 }
 
 }  // namespace

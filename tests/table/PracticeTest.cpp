@@ -1,6 +1,7 @@
 // The practice table at the table: hands at another pay table recorded as practice with that
-// table's values, the account's file untouched, the hint by that table, the chart painted with
-// its pays, tables chosen and refused in words, and the account's table back on leaving.
+// table's values, the account's file untouched, the hint, trainer and analyser by that table
+// and its chart, the chart painted with its pays, tables chosen and refused in words, and the
+// account's table back on leaving.
 #include <QSettings>
 #include <fstream>
 #include <iterator>
@@ -12,8 +13,10 @@
 #include "game/ChartTexts.h"
 #include "game/history/HandHistory.h"
 #include "game/history/HoldValues.h"
+#include "table/DrillSeat.h"
 #include "table/PracticeSeat.h"
 #include "table/TableHistory.h"
+#include "table/TableVoice.h"
 #include "tests/support/GameAdvisor.h"
 #include "tests/table/TableFixture.h"
 
@@ -47,6 +50,8 @@ protected:
                                                  strategy->BankrollEntry(), ctx);
         seat = std::make_unique<PracticeSeat>(*window, *strategy->Menu(), hand, tables, dialogs,
                                               settings);
+        drill = std::make_unique<DrillSeat>(*window, *strategy->Menu(), hand, tables,
+                                            history->Recorder(), dialogs, deck);
     }
     void WaitForHands(std::int64_t count) {
         ASSERT_TRUE(
@@ -72,6 +77,7 @@ protected:
     std::unique_ptr<StrategyMenu> strategy;  // these go before the window
     std::unique_ptr<TableHistory> history;
     std::unique_ptr<PracticeSeat> seat;
+    std::unique_ptr<DrillSeat> drill;
 };
 
 TEST_F(PracticeAtTable, HandsAreRecordedAsPracticeByItsTableAndTheAccountsFileIsUntouched) {
@@ -148,6 +154,71 @@ TEST_F(PracticeAtTable, TheHintAndThePayChartFollowThePracticeTable) {
         EXPECT_DOUBLE_EQ(holds[i].credits, double(ranked[i].totalPay) / ranked[i].drawCount) << i;
 }
 
+// The hint, the trainer and the analyser name the practice table's own chart lines: none while
+// the chart is derived, then that chart's; drills, grouped by the game chart's lines, are not
+// offered.
+TEST_F(PracticeAtTable, TheHintTrainerAndAnalyserNameThePracticeTablesChartLines) {
+    OpenWithPractice();
+    ASSERT_TRUE(seat->Sit(FullPay()));
+    const TableChart& chart = strategy->Chart();
+    EXPECT_EQ(chart.ChartInPlay(), nullptr);  // its derivation cannot have been delivered yet
+    strategy->AnalyseEntry()->trigger();
+    AnalyserWindow* analyser = strategy->Analyser();
+    ASSERT_NE(analyser, nullptr);
+    EXPECT_TRUE(analyser->holdsList()->isColumnHidden(4));
+    analyser->cardsEdit()->setText("Kh 2c Qh 7s 5d");
+    analyser->AnalyseTyped();
+
+    WaitForTablesOf(FullPay());
+    deck.Queue(kDeuce);
+    ClickDeal();
+    strategy->Hint()->trigger();
+    const modcards::Hand dealt = hand.Cards();
+    const auto namesLines = [&](const modcards::analysis::StrategyChart* lines) {
+        const auto& holds = strategy->Panel().Holds();
+        ASSERT_FALSE(holds.empty());
+        for (std::size_t i = 0; i < holds.size(); ++i)
+            EXPECT_EQ(strategy->Panel().ChartLines()[qsizetype(i)],
+                      lines ? HoldChartLine(*lines, dealt, holds[i].kept) : QString())
+                << i;
+    };
+    // Said without a line until there is one.
+    EXPECT_TRUE(
+        HintSentence(dealt, strategy->Panel().Holds().front(), QString()).endsWith(" credits"));
+    namesLines(chart.ChartInPlay());
+    if (!chart.ChartInPlay()) {
+        EXPECT_TRUE(strategy->Panel().Note().contains("still being derived"));
+    }
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return chart.ChartInPlay() != nullptr; }, 120000));
+    const modcards::analysis::StrategyChart& fullPay = *chart.ChartInPlay();
+    EXPECT_NE(fullPay.Lines(), modcards::analysis::GameChart().Lines());
+    ASSERT_TRUE(strategy->Panel().isVisible());
+    namesLines(&fullPay);  // the hint shown is named afresh
+    EXPECT_FALSE(analyser->holdsList()->isColumnHidden(4));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return analyser->Analysis().has_value(); }, 60000));
+    const auto& analysed = analyser->Analysis()->holds.front();
+    EXPECT_EQ(
+        analyser->holdsList()->topLevelItem(0)->text(4),
+        HoldChartLine(fullPay, modcards::ParseHand("Kh 2c Qh 7s 5d"), analysed.hold.keptSlots));
+
+    // The trainer questions a weak hold by the practice chart's lines.
+    strategy->Trainer()->setChecked(true);
+    ClickHold(3);
+    dialogs.askAnswers.push_back(true);
+    ClickDeal();
+    ASSERT_EQ(dialogs.questions.size(), 1u);
+    const QString asked = dialogs.questions[0].text;
+    EXPECT_TRUE(asked.contains(HoldChartLine(fullPay, dealt, FullPayAdvisor().BestHold(dealt))))
+        << asked.toStdString();
+    EXPECT_TRUE(asked.contains(HoldChartLine(fullPay, dealt, 0b01000))) << asked.toStdString();
+
+    EXPECT_FALSE(drill->StartEntry()->isEnabled());
+    seat->LeaveEntry()->trigger();
+    EXPECT_EQ(chart.ChartInPlay(), &modcards::analysis::GameChart());
+    EXPECT_TRUE(drill->StartEntry()->isEnabled());
+}
+
 TEST_F(PracticeAtTable, ATypedTableIsRememberedAndABadOneRefusedInWords) {
     OpenWithPractice();
     dialogs.inputAnswers.push_back("4000,200,25,15,9,5,3,2,2,1");
@@ -170,6 +241,17 @@ TEST_F(PracticeAtTable, ATypedTableIsRememberedAndABadOneRefusedInWords) {
     EXPECT_EQ(c().lblCredits->text(), "995");
     seat->RefillEntry()->trigger();
     EXPECT_EQ(c().lblCredits->text(), "1000");
+
+    // The longest name a table can have is read whole: the mark grows up the banner, and stays
+    // clear of the pay chart.
+    const QRect shortMark = seat->Mark().geometry();
+    dialogs.inputAnswers.push_back("6553,6553,6553,6553,6553,6553,6553,6553,6553,6553");
+    seat->ChooseEntry()->trigger();
+    ASSERT_EQ(hand.Pays()[1], 32765);
+    const QLabel& mark = seat->Mark();
+    EXPECT_GE(mark.height(), mark.heightForWidth(mark.width()));
+    EXPECT_GT(mark.height(), shortMark.height());
+    EXPECT_EQ(mark.geometry().bottom(), shortMark.bottom());
 }
 
 // The chart window follows the table: the practice table's chart is derived while the window

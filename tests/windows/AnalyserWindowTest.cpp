@@ -20,7 +20,7 @@ std::shared_ptr<const HoldAdvisor> SharedAdvisor() {
 }
 
 AnalysedTable GameTable() {
-    return {GamePays(), 5, &GameChart(), SharedAdvisor()};
+    return {GamePays(), 5, &GameChart(), SharedAdvisor(), QString()};
 }
 
 void Type(AnalyserWindow& window, const QString& text) {
@@ -152,12 +152,13 @@ TEST(AnalyseWindow, FiveCardsClickedInTheDeckAreAnalysedAndASixthIsRefused) {
 // analyses the hand picked meanwhile; their own pays value the holds.
 TEST(AnalyseWindow, WorksOutTheValuesOfAnotherTableAndAnalysesTheHandWaiting) {
     const Pays full = PaysPerUnit({800, 200, 25, 15, 9, 5, 3, 2, 2, 1});
-    AnalyserWindow window(nullptr, {full, 5, nullptr, SharedAdvisor()});
+    AnalyserWindow window(nullptr, {full, 5, nullptr, SharedAdvisor(), QStringLiteral("Full Pay")});
     QSignalSpy analysed(&window, &AnalyserWindow::Analysed);
     Type(window, "3s Kh Th Qh Jh");
     ASSERT_TRUE(analysed.wait(30000) || analysed.count() == 1);
     EXPECT_TRUE(window.Ready());
     EXPECT_TRUE(window.holdsList()->isColumnHidden(4)) << "no chart for this table";
+    EXPECT_TRUE(window.findChild<QLabel*>("unitLabel")->text().contains("draw, at Full Pay: pays"));
     EXPECT_EQ(window.finalsList()->topLevelItem(0)->text(1), "4000");  // 800 for each of 5
     // (800 + 4 * 25 + 9 + 6 * 2 + 6 * 2) * 5 / 47 credits, exactly.
     EXPECT_EQ(window.holdsList()->topLevelItem(0)->text(3), "4665/47");

@@ -40,7 +40,8 @@ TEST(WindowsOnScreen, OpenInsideTheAreaOfTheirTablesScreenShrinkingOnlyWhatMayRe
     auto* stats = new frmStats(&table);
     auto* rankings = new frmRankings();  // no parent: the active window is its table
     auto* analyse = new AnalyserWindow(
-        &table, {modcards::analysis::GamePays(), 5, &modcards::analysis::GameChart(), nullptr});
+        &table,
+        {modcards::analysis::GamePays(), 5, &modcards::analysis::GameChart(), nullptr, QString()});
     const QSize statsSize = stats->size(), rankingsSize = rankings->size();
     for (QWidget* window :
          std::initializer_list<QWidget*>{chart, review, bankroll, stats, rankings, analyse}) {

@@ -272,4 +272,28 @@ TEST(SessionReviewWindow, GroupsTheMistakesByChartLineAndPlotsTheirTrend) {
     EXPECT_EQ(exported, std::vector{ReviewScope::AllSessions});
 }
 
+// Reviewed at all tables, a practice table's mistake joins no group of the game chart's lines,
+// and the window says so; its deal is valued at its own table only.
+TEST(SessionReviewWindow, LeavesAPracticeTablesMistakesOutOfTheGroupsAndSaysSo) {
+    std::vector<HandRecord> hands = ScriptedSession();
+    hands[0].mode = history::kPracticeMode;
+    hands[0].pays = "800,200,25,15,9,5,3,2,2,1";
+    frmReview window(nullptr, 5, [&](ReviewScope) {
+        window.ShowPage({"Ann", history::ReviewHands(hands, 5), QString(), &GameAdvisor(),
+                         history::GroupLeaks(hands, modcards::analysis::GameChart())});
+    });
+    window.Refresh();
+    const QListWidget* leaks = window.lstLeaks();
+    ASSERT_EQ(leaks->count(), 2);
+    EXPECT_TRUE(leaks->item(0)->text().contains("once, 1.89 credits"));
+    EXPECT_EQ(leaks->item(1)->text(),
+              "1 mistake at a practice table is left out: the groups are lines of the game's own "
+              "chart, which plays the game's table only.");
+
+    Select(window.lstMistakes(), 0);  // the practice hand, the costliest
+    EXPECT_EQ(window.Deal()->Text(),
+              "This hand was played at another table, Full Pay: its holds are valued only while "
+              "that table is in play.");
+}
+
 }  // namespace

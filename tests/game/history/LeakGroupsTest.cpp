@@ -2,10 +2,12 @@
 // exact counts and costs, read from the file or folded hand by hand alike.
 #include <gtest/gtest.h>
 
+#include "engine/CardText.h"
 #include "engine/analysis/GameChart.h"
 #include "game/history/HandHistory.h"
 #include "game/history/LeakGroups.h"
 #include "game/history/ReviewReader.h"
+#include "game/history/SessionReview.h"
 #include "tests/game/history/HistoryTestFiles.h"
 #include "tests/game/history/PlantedHabits.h"
 
@@ -57,6 +59,38 @@ TEST(LeakGroups, TheTrendCountsEachSessionsHandsAndMistakes) {
     }
     EXPECT_EQ(hands, 6000);
     EXPECT_NEAR(total, planted.fivesCost + planted.highCardsCost, 1e-9);
+}
+
+// The groups are the game chart's lines, so only hands of the game's table join them: a practice
+// table's mistakes are counted in their sessions and said to be left out; a practice hand at
+// the game's own pays groups as the account's do.
+TEST(LeakGroups, HandsOfAnotherTableAreLeftOutOfTheGroupsButNotOfTheTrend) {
+    const Planted& planted = Played();
+    const history::Leaks account = history::GroupLeaks(planted.rows, GameChart());
+    std::vector<HandRecord> practice = planted.rows, atGamePays = planted.rows;
+    for (HandRecord& row : practice) {
+        row.mode = history::kPracticeMode;
+        row.pays = "800,200,25,15,9,5,3,2,2,1";
+    }
+    for (HandRecord& row : atGamePays) row.mode = history::kPracticeMode;
+
+    const history::Leaks leftOut = history::GroupLeaks(practice, GameChart());
+    EXPECT_TRUE(leftOut.groups.empty());
+    EXPECT_EQ(leftOut.otherTables, planted.fives + planted.highCards);
+    EXPECT_EQ(leftOut.sessions, account.sessions);
+    EXPECT_EQ(account.otherTables, 0);
+    EXPECT_EQ(history::GroupLeaks(atGamePays, GameChart()).groups, account.groups);
+    // Nor does the game's chart call a practice table's hold its own (2♥ 2♣ 4♠ 6♠ 9♦: the chart
+    // keeps the four to a straight flush, perfect play the deuces).
+    HandRecord chartHold;
+    chartHold.dealt = modcards::ParseHand("2h 2c 4s 6s 9d");
+    chartHold.held = 0b01111;
+    chartHold.bestHeld = 0b00011;
+    chartHold.holdEv = 15.0;
+    chartHold.bestEv = 15.17;
+    EXPECT_TRUE(history::IsChartHold(chartHold));
+    chartHold.pays = "800,200,25,15,9,5,3,2,2,1";
+    EXPECT_FALSE(history::IsChartHold(chartHold));
 }
 
 // The review's worker groups the leaks in its one pass, and folds the hands since into them.
