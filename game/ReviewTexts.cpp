@@ -3,13 +3,19 @@
 
 #include <QStringList>
 
+#include "engine/CountText.h"
+
 #include "game/CardNames.h"
 #include "game/HintTexts.h"
 
 namespace {
 
+QString CountOf(std::int64_t count) {
+    return QString::fromStdString(modcards::CountText(count));
+}
+
 QString CreditsOf(std::int64_t credits) {
-    return QStringLiteral("%1%2 credits").arg(credits > 0 ? "+" : "").arg(credits);
+    return QStringLiteral("%1%2 credits").arg(credits > 0 ? "+" : "", CountOf(credits));
 }
 
 // The kept cards; a hold that keeps none says so as players do.
@@ -35,11 +41,11 @@ std::vector<ReviewFigure> ReviewFigures(const history::SessionReview& review) {
         return review.handsPlayed > 0 ? ReturnText(perCredit) : QStringLiteral("\u2013");
     };
     return {
-        {QStringLiteral("Hands Played"), QString::number(review.handsPlayed)},
+        {QStringLiteral("Hands Played"), CountOf(review.handsPlayed)},
         {QStringLiteral("Credits Won/Lost"), CreditsOf(review.result)},
         {QStringLiteral("Return With Your Holds"), returnOf(review.HeldReturn())},
         {QStringLiteral("Return With Perfect Play"), returnOf(review.PerfectReturn())},
-        {QStringLiteral("Mistakes"), QString::number(review.mistakeCount)},
+        {QStringLiteral("Mistakes"), CountOf(review.mistakeCount)},
         {QStringLiteral("Lost To Mistakes"),
          CostText(review.mistakesCost) + QStringLiteral(" credits")},
         {QStringLiteral("Luck"), SignedCredits(review.luck) + QStringLiteral(" credits")},

@@ -6,12 +6,15 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "engine/CountText.h"
 #include "engine/analysis/GameChart.h"
 
 #include "game/history/HoldGrade.h"
 
 namespace history {
 namespace {
+
+using modcards::CountText;
 
 // Lists `hand` in its place among the costliest, the list kept to kListedHands.
 void List(std::vector<HandRecord>& listed, const HandRecord& hand) {
@@ -25,7 +28,7 @@ void List(std::vector<HandRecord>& listed, const HandRecord& hand) {
 }
 
 std::string Credits(std::int64_t count) {
-    return std::to_string(count) + (count == 1 ? " credit" : " credits");
+    return CountText(count) + (count == 1 ? " credit" : " credits");
 }
 
 std::string Opening(std::int64_t result) {
@@ -36,13 +39,13 @@ std::string Opening(std::int64_t result) {
 
 std::string MistakesClause(std::int64_t count, std::int64_t cost) {
     if (count == 0) return "you made no mistakes";
-    const std::string which = count == 1 ? "1 mistake" : std::to_string(count) + " mistakes";
-    return which + " cost " + (cost == 0 ? "less than a credit" : std::to_string(cost));
+    const std::string which = count == 1 ? "1 mistake" : CountText(count) + " mistakes";
+    return which + " cost " + (cost == 0 ? "less than a credit" : CountText(cost));
 }
 
 std::string LuckClause(std::int64_t luck) {
-    if (luck > 0) return "good luck brought " + std::to_string(luck);
-    if (luck < 0) return "bad luck cost " + std::to_string(-luck);
+    if (luck > 0) return "good luck brought " + CountText(luck);
+    if (luck < 0) return "bad luck cost " + CountText(-luck);
     return "luck evened out";
 }
 
@@ -150,13 +153,13 @@ std::string ResultSentence(const SessionReview& review) {
     if (perfect != 0) {
         clauses.push_back("perfect play would have expected to " +
                           std::string(perfect > 0 ? "win " : "lose ") +
-                          std::to_string(std::abs(perfect)) + " on these deals");
+                          CountText(std::abs(perfect)) + " on these deals");
     }
     clauses.push_back(MistakesClause(review.mistakeCount, -lostToMistakes));
     if (lostToCloseCalls != 0)
-        clauses.push_back("close calls cost " + std::to_string(-lostToCloseCalls));
+        clauses.push_back("close calls cost " + CountText(-lostToCloseCalls));
     if (lostToChart != 0)
-        clauses.push_back("the chart's exceptions cost " + std::to_string(-lostToChart));
+        clauses.push_back("the chart's exceptions cost " + CountText(-lostToChart));
     clauses.push_back(LuckClause(luck));
     return Opening(review.result) + ": " + JoinClauses(clauses) + ".";
 }

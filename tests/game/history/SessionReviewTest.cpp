@@ -125,6 +125,10 @@ TEST(SessionReviewFigures, OneSentenceWhoseNumbersAddUp) {
     EXPECT_EQ(history::ResultSentence(Figures(-20, -9.5, 2, 10.5)),
               "You lost 20 credits: perfect play would have expected to lose 9 on these deals, "
               "2 mistakes cost 11 and luck evened out.");
+    // A long history's figures read in thousands, as the figures beside the sentence do.
+    EXPECT_EQ(history::ResultSentence(Figures(-4295, -1996.2, 2307, 8488.24)),
+              "You lost 4,295 credits: perfect play would have expected to lose 1,996 on these "
+              "deals, 2,307 mistakes cost 8,488 and good luck brought 6,189.");
     EXPECT_EQ(history::ResultSentence(SessionReview{}), "No hands played yet.");
 }
 
