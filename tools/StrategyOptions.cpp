@@ -179,7 +179,7 @@ Commands:
                      deuces dealt, each with how often it is the line played. Play the
                      first line your hand makes. Its return is found by playing its hold
                      on every deal, and shown beside perfect play with the difference.
-  chart --lines N    The cheapest chart found within N lines (5 to 60): the full chart's
+  chart --lines N    The cheapest chart found within N lines (5 to 64): the full chart's
                      lines merged or dropped, the cheapest change first, each chart's
                      cost found by playing it on every deal. Takes some seconds.
   chart --frontier   The cheapest chart within each number of lines, from 5 (one line per

@@ -9,7 +9,7 @@
 namespace modcards::analysis {
 
 struct ChartGoal {
-    int maxLines = 60;      // over all five sections
+    int maxLines = 64;      // over all five sections
     double minGain = 2e-7;  // return per unit bet a line must add to be written
     // A line whose removal, or whose merging with a neighbour, costs less than this goes.
     double mergeCost = 3e-8;

@@ -15,7 +15,7 @@ namespace modcards::analysis {
 
 // One line per section is the shortest chart; the longest a chart derivation writes.
 inline constexpr int kMinChartLines = 5;
-inline constexpr int kMaxChartLines = 60;
+inline constexpr int kMaxChartLines = 64;
 
 struct ChartLevel {
     int lines = 0;  // the budget: the chart has at most this many lines

@@ -94,6 +94,30 @@ std::string MadeText(DetailRange range, const HoldPattern& pattern) {
     return text;
 }
 
+std::string Plural(int value) {
+    static constexpr std::array<std::string_view, 15> kNames = {
+        "",   "aces", "2s",   "3s",    "4s",     "5s",    "6s",  "7s",
+        "8s", "9s",   "tens", "jacks", "queens", "kings", "aces"};
+    return std::string(kNames[static_cast<std::size_t>(value)]);
+}
+
+// Made hands narrowed by the rank of five of a kind, where other made hands count as aces:
+// "Five of a kind, tens or higher", "Five of a kind or better, five of a kind only from tens up".
+std::string MadeWithRankText(DetailRange made, DetailRange rank, HoldPattern base) {
+    if (rank == FullRange(kLowest)) return MadeText(made, base);
+    const int five = MadeRank(kFiveOfAKind);
+    std::string ranks = rank.low == rank.high ? Plural(rank.low)
+                        : rank.high == 14     ? Plural(rank.low) + " or higher"
+                        : rank.low == 1       ? Plural(rank.high) + " or lower"
+                                              : Plural(rank.low) + " to " + Plural(rank.high);
+    if (rank.high < 14 ||
+        made == DetailRange{static_cast<std::uint8_t>(five), static_cast<std::uint8_t>(five)}) {
+        base.details[kMade] = static_cast<std::uint8_t>(five);
+        return PatternText(base) + ", " + ranks;
+    }
+    return MadeText(made, base) + ", five of a kind only of " + ranks;
+}
+
 // The lowest card of a straight-flush draw: an ace there always counts low.
 std::string StraightFlushLowestText(DetailRange range) {
     if (range == DetailRange{1, 1}) return "with an ace";
@@ -198,7 +222,7 @@ std::string ChartLine::Text() const {
     base.deucesThrown = 0;
     if (pattern.kind == HoldKind::Made) {
         base.details[kMade] = ranges[kMade].low;
-        return MadeText(ranges[kMade], base);
+        return MadeWithRankText(ranges[kMade], ranges[kLowest], base);
     }
     std::string text = PatternText(base);
     if (pattern.kind == HoldKind::SingleCard)

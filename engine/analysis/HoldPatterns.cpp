@@ -133,6 +133,16 @@ bool MakesWhatIsDealt(const DealFacts& deal, const HoldPattern& pattern) {
             (deal.made == kThreeOfAKind && pattern.kind == HoldKind::ThreeOfAKind));
 }
 
+// A made hand is told apart by what it makes and, for five of a kind, by its rank (ace high):
+// with three deuces it pays to keep only from tens up. Other made hands count as aces, so that
+// a line narrowed to high ranks keeps them.
+void SetMade(HoldPattern& pattern, HandCategory made, unsigned ranks) {
+    pattern.details[kMade] = static_cast<std::uint8_t>(MadeRank(made));
+    const unsigned others = ranks & ~1u;
+    pattern.details[kLowest] = static_cast<std::uint8_t>(
+        made != kFiveOfAKind || others == 0 ? kAceHigh : std::countr_zero(others) + 1);
+}
+
 HoldPattern Classify(const DealFacts& deal, unsigned hold, const KeptNaturals& kept) {
     HoldPattern pattern;
     const unsigned keptDeuces = hold & deal.deuces;
@@ -142,7 +152,7 @@ HoldPattern Classify(const DealFacts& deal, unsigned hold, const KeptNaturals& k
     if (pattern.kept == kHandSize) {
         const bool drawn = deal.made == kFourOfAKind || deal.made == kThreeOfAKind;
         pattern.kind = drawn ? HoldKind::NoDraw : HoldKind::Made;
-        if (!drawn) pattern.details[kMade] = static_cast<std::uint8_t>(MadeRank(deal.made));
+        if (!drawn) SetMade(pattern, deal.made, kept.ranks);
         return pattern;
     }
     const int naturals = pattern.kept - pattern.deucesKept;
@@ -155,7 +165,7 @@ HoldPattern Classify(const DealFacts& deal, unsigned hold, const KeptNaturals& k
         pattern.kind = RepeatedRanksKind(deal, hold, ranks, pattern.deucesKept, pattern.kept);
         if (MakesWhatIsDealt(deal, pattern)) {
             pattern.kind = HoldKind::Made;
-            pattern.details[kMade] = static_cast<std::uint8_t>(MadeRank(deal.made));
+            SetMade(pattern, deal.made, ranks);
         }
         return pattern;
     }
@@ -216,7 +226,7 @@ int CategoryOfMadeRank(int rank) {
 bool UsesDetail(HoldKind kind, HoldDetail detail) {
     switch (kind) {
         case HoldKind::Made:
-            return detail == kMade;
+            return detail == kMade || detail == kLowest;
         case HoldKind::RoyalDraw:
             return detail != kMade;
         case HoldKind::StraightFlushDraw:
