@@ -1,6 +1,7 @@
 // Deriving a strategy chart for a pay table from the exact value of every hold of every deal.
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include "engine/analysis/PaySums.h"
@@ -25,7 +26,11 @@ StrategyChart BuildChart(const PaySums& sums, const ChartGoal& goal = {});
 // BuildChart's chart first, then ever shorter charts down to `fewestLines` (at least one line
 // per section): each time the merge of two lines, or the dropping of one, that costs least is
 // made, and each new line count is written down. Each chart is shorter than the one before.
+// `written` is told of each chart as soon as it is written, the full chart first; answering
+// false stops the work, and the charts so far are returned.
+using WrittenChart = std::function<bool(const StrategyChart&)>;
 std::vector<StrategyChart> ChartsDownTo(const PaySums& sums, int fewestLines,
-                                        const ChartGoal& goal = {});
+                                        const ChartGoal& goal = {},
+                                        const WrittenChart& written = {});
 
 }  // namespace modcards::analysis

@@ -21,16 +21,21 @@ std::vector<ChartLevel> ChartLevels(const PaySums& sums, int fewestLines, unsign
     ChartGoal goal;
     goal.threads = threads;
     const int fewest = std::max(fewestLines, kMinChartLines);
-    std::vector<StrategyChart> charts = ChartsDownTo(sums, fewest, goal);
+    // Each chart is audited as soon as it is written, so that the full chart is told of before
+    // the shorter ones are merged; the total is a guess until the merging ends, one chart per
+    // line at most.
     std::vector<ChartAudit> audits;
-    const int total = static_cast<int>(charts.size());
-    for (const StrategyChart& chart : charts) {
+    bool stopped = false;
+    const auto audit = [&](const StrategyChart& chart) {
         audits.push_back(AuditChart(chart, sums, threads));
+        const int lines = static_cast<int>(chart.Lines().size());
         const int done = static_cast<int>(audits.size());
-        if (progress &&
-            !progress({static_cast<int>(chart.Lines().size()), chart, audits.back()}, done, total))
-            return {};
-    }
+        const int total = done + std::max(0, lines - fewest);
+        stopped = progress && !progress({lines, chart, audits.back()}, done, total);
+        return !stopped;
+    };
+    std::vector<StrategyChart> charts = ChartsDownTo(sums, fewest, goal, audit);
+    if (stopped) return {};
 
     const int longest = static_cast<int>(charts.front().Lines().size());
     std::vector<ChartLevel> levels;

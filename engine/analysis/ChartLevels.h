@@ -23,8 +23,9 @@ struct ChartLevel {
     ChartAudit audit;  // exact, by playing the chart on every deal
 };
 
-// Told of each chart ChartsDownTo wrote as soon as it is audited, the full chart first, with
-// how many are audited and how many there are; answering false stops the work.
+// Told of each chart ChartsDownTo writes as soon as it is audited, the full chart first before
+// any shorter one is merged, with how many are audited and at most how many there will be (each
+// shorter chart has a line fewer at least); answering false stops the work.
 using ChartProgress = std::function<bool(const ChartLevel& audited, int done, int total)>;
 
 // For each budget from `fewestLines` (at least kMinChartLines) to the full chart's length, the
