@@ -4,8 +4,9 @@
 // after it shows all sessions; "million" first writes a million earlier hands of the player and
 // saves the window busy (review-busy.png) as well as with its figures; "leaks" first writes
 // 24,000 earlier hands in twelve sessions and saves the leak groups (review-leaks.png) and their
-// trend (review-trend.png), leaving the leak groups shown.
-//   xvfb-run -a -s "-screen 0 1024x768x24" ./review_showcase [review.png [all|million]]
+// trend (review-trend.png), leaving the leak groups shown; "bankroll" opens Strategy -> Bankroll
+// instead and saves it, the player's figures beside perfect play's.
+//   xvfb-run -a -s "-screen 0 1024x768x24" ./review_showcase [review.png [all|million|bankroll]]
 #include <QApplication>
 #include <QTimer>
 #include <algorithm>
@@ -91,6 +92,7 @@ int main(int argc, char** argv) {
     const QString picture = argc > 1 ? QString(argv[1]) : QString();
     const bool million = argc > 2 && QString(argv[2]) == "million";
     const bool leaks = argc > 2 && QString(argv[2]) == "leaks";
+    const bool bankroll = argc > 2 && QString(argv[2]) == "bankroll";
     const bool allSessions = million || leaks || (argc > 2 && QString(argv[2]) == "all");
     const auto save = [&](QWidget* window, const QString& file) {
         const bool saved = window && window->grab().save(file);
@@ -111,6 +113,11 @@ int main(int argc, char** argv) {
             if (played == kHands) {
                 player.stop();
                 QTimer::singleShot(600, [&] {
+                    if (bankroll) {
+                        scene.strategy->BankrollEntry()->trigger();
+                        QTimer::singleShot(5000, [&] { save(scene.history->Bankroll(), picture); });
+                        return;
+                    }
                     scene.strategy->Review()->trigger();
                     frmReview* review = scene.history->Review();
                     if (allSessions) review->tabScope()->setCurrentIndex(1);
@@ -139,7 +146,7 @@ int main(int argc, char** argv) {
         window.cmdDeal_Click();
     });
     player.start();
-    if (!picture.isEmpty() && !million && !leaks)
+    if (!picture.isEmpty() && !million && !leaks && !bankroll)
         QTimer::singleShot(12000, [&] { save(scene.history->Review(), picture); });
     // Stays up for a screenshot, then ends by itself.
     QTimer::singleShot(30000, &app, &QApplication::quit);
