@@ -28,15 +28,17 @@ struct ChartLevel {
 // shorter chart has a line fewer at least); answering false stops the work.
 using ChartProgress = std::function<bool(const ChartLevel& audited, int done, int total)>;
 
-// For each budget from `fewestLines` (at least kMinChartLines) to the full chart's length, the
-// cheapest chart found within it by exact audit, shortest budget first. The charts come from
-// ChartsDownTo; a budget none of them fills exactly gets the best shorter one. Empty when
-// `progress` stopped the work.
+// For each budget from `fewestLines` (at least kMinChartLines) to the longest chart's length,
+// the cheapest chart found within it by exact audit, shortest budget first. The charts come
+// from ChartsDownTo, twice: with ChartGoal's defaults, then with a goal a hundred times finer
+// whose charts are kept while each beats the first ones within as many lines by the first
+// goal's least gain for each line it has more. A budget none of them fills exactly gets the
+// best shorter one. Empty when `progress` stopped the work.
 std::vector<ChartLevel> ChartLevels(const PaySums& sums, int fewestLines = kMinChartLines,
                                     unsigned threads = 2, const ChartProgress& progress = {});
 
 // The cheapest chart found within `lines` lines: the first of ChartLevels(sums, lines), the
-// full chart when that is short enough.
+// longest chart when that is short enough.
 ChartLevel ChartWithin(const PaySums& sums, int lines, unsigned threads = 2);
 
 // One budget of the frontier: the cheapest chart within `lines` lines, by exact audit.
