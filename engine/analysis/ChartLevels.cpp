@@ -43,32 +43,36 @@ std::vector<ChartLevel> ChartLevels(const PaySums& sums, int fewestLines, unsign
     ChartsDownTo(sums, kMinChartLines, goal, audit);
     if (stopped) return {};
 
-    // A finer search, slower, grows a longer and cheaper chart. Its charts are kept, merging
-    // down, while each beats the first search's cheapest within as many lines by as much as
-    // the first search asks of a line for every line it has more.
+    // A finer search, slower, grows a longer and cheaper chart. Merging down, it goes on while
+    // its charts beat the first search's cheapest within as many lines, and keeps those that
+    // beat it by the first search's least gain for each line they have more, as the first
+    // search asks of each line it writes.
     const std::size_t first = charts.size();
-    const auto worthKeeping = [&](const StrategyChart& chart, const ChartAudit& audited) {
-        const int lines = static_cast<int>(chart.Lines().size());
+    const auto rivalOf = [&](int lines) {
         std::size_t rival = first;
         for (std::size_t i = 0; i < first; ++i)
             if (static_cast<int>(charts[i].Lines().size()) <= lines &&
                 (rival == first || Cheaper(audits[i], audits[rival])))
                 rival = i;
-        if (rival == first) return true;
-        const int more = std::max(1, lines - static_cast<int>(charts[rival].Lines().size()));
-        return audits[rival].cost.ToDouble() - audited.cost.ToDouble() >= more * goal.minGain;
+        return rival;
     };
     ChartGoal fine = goal;
     fine.minGain = kFineGain;
     fine.mergeCost = 0;
     ChartsDownTo(sums, kMinChartLines, fine, [&](const StrategyChart& chart) {
         const ChartAudit audited = AuditChart(chart, sums, threads);
-        if (!worthKeeping(chart, audited)) return false;
+        const int lines = static_cast<int>(chart.Lines().size());
+        const std::size_t rival = rivalOf(lines);
+        if (rival < first && !Cheaper(audited, audits[rival])) return false;
+        const int more =
+            rival < first ? std::max(1, lines - static_cast<int>(charts[rival].Lines().size())) : 0;
+        if (rival < first &&
+            audits[rival].cost.ToDouble() - audited.cost.ToDouble() < more * goal.minGain)
+            return true;
         charts.push_back(chart);
         audits.push_back(audited);
         const int done = static_cast<int>(audits.size());
-        stopped = progress &&
-                  !progress({static_cast<int>(chart.Lines().size()), chart, audited}, done, done);
+        stopped = progress && !progress({lines, chart, audited}, done, done);
         return !stopped;
     });
     if (stopped) return {};

@@ -30,10 +30,10 @@ using ChartProgress = std::function<bool(const ChartLevel& audited, int done, in
 
 // For each budget from `fewestLines` (at least kMinChartLines) to the longest chart's length,
 // the cheapest chart found within it by exact audit, shortest budget first. The charts come
-// from ChartsDownTo, twice: with ChartGoal's defaults, then with a goal a hundred times finer
-// whose charts are kept while each beats the first ones within as many lines by the first
-// goal's least gain for each line it has more. A budget none of them fills exactly gets the
-// best shorter one. Empty when `progress` stopped the work.
+// from ChartsDownTo, twice: with ChartGoal's defaults, then with a goal a hundred times finer,
+// merged down while its charts beat the first ones within as many lines, and kept where they
+// beat them by the first goal's least gain for each line they have more. A budget none of them
+// fills exactly gets the best shorter one. Empty when `progress` stopped the work.
 std::vector<ChartLevel> ChartLevels(const PaySums& sums, int fewestLines = kMinChartLines,
                                     unsigned threads = 2, const ChartProgress& progress = {});
 

@@ -380,12 +380,16 @@ std::vector<Part> SectionSearch::PartsToTry(const Line& line, const Gathered& ga
     if (UpperBound(gathered) < minGain) return parts;
     // Each set of values the line's holds take, alone: a penalty that pays only with two or
     // three other details pinned, which no carve of halves finds one step at a time.
+    // The highest card thrown away is left to the halves: pinned, it would multiply the parts.
     unsigned used = 0;
     for (int d = 0; d < kDetailCount; ++d)
-        if (UsesDetail(kind, static_cast<HoldDetail>(d))) used |= 1u << d;
+        if (d != kThrown && UsesDetail(kind, static_cast<HoldDetail>(d))) used |= 1u << d;
     std::vector<std::array<std::uint8_t, kDetailCount>> cells;
-    for (const int cell : s_.cellsOfBase[At(line.base)])
-        if (Covers(line, cell)) cells.push_back(Cell(cell).details);
+    for (const int cell : s_.cellsOfBase[At(line.base)]) {
+        if (!Covers(line, cell)) continue;
+        cells.push_back(Cell(cell).details);
+        cells.back()[kThrown] = 0;
+    }
     std::sort(cells.begin(), cells.end());
     cells.erase(std::unique(cells.begin(), cells.end()), cells.end());
     if (cells.size() > 1) {

@@ -125,6 +125,16 @@ int RunMates(const DealFacts& deal, unsigned hold, unsigned ranks) {
     return std::min(mates, 2);
 }
 
+// The highest natural discarded, ace high; 0 when only deuces are.
+int HighestThrown(const DealFacts& deal, unsigned hold) {
+    int highest = 0;
+    for (int place = 0; place < kHandSize; ++place) {
+        if ((hold | deal.deuces) & (1u << place)) continue;
+        highest = std::max(highest, deal.value[place] == 1 ? kAceHigh : deal.value[place]);
+    }
+    return highest;
+}
+
 // A dealt four of a kind or three of a kind is kept as a made hand by its four or three cards:
 // keeping the odd cards too never pays more.
 bool MakesWhatIsDealt(const DealFacts& deal, const HoldPattern& pattern) {
@@ -194,6 +204,7 @@ HoldPattern Classify(const DealFacts& deal, unsigned hold, const KeptNaturals& k
     if (pattern.kind != HoldKind::FlushDraw && pattern.kind != HoldKind::NoDraw)
         pattern.details[kRunMates] = static_cast<std::uint8_t>(RunMates(deal, hold, ranks));
     if (suited) {
+        pattern.details[kThrown] = static_cast<std::uint8_t>(HighestThrown(deal, hold));
         const unsigned mates =
             deal.naturalsOfSuit[static_cast<std::size_t>(std::countr_zero(kept.suits))] & ~hold;
         pattern.details[kSuitMates] = static_cast<std::uint8_t>(std::min(HeldCount(mates), 2));
@@ -231,7 +242,7 @@ bool UsesDetail(HoldKind kind, HoldDetail detail) {
             return detail != kMade;
         case HoldKind::StraightFlushDraw:
             return detail == kGaps || detail == kLowest || detail == kSuitMates ||
-                   detail == kRunMates;
+                   detail == kRunMates || detail == kThrown;
         case HoldKind::StraightDraw:
             return detail == kGaps || detail == kLowest || detail == kRunMates;
         case HoldKind::FlushDraw:
