@@ -204,7 +204,8 @@ HoldPattern Classify(const DealFacts& deal, unsigned hold, const KeptNaturals& k
     if (pattern.kind != HoldKind::FlushDraw && pattern.kind != HoldKind::NoDraw)
         pattern.details[kRunMates] = static_cast<std::uint8_t>(RunMates(deal, hold, ranks));
     if (suited) {
-        pattern.details[kThrown] = static_cast<std::uint8_t>(HighestThrown(deal, hold));
+        if (pattern.kind == HoldKind::RoyalDraw)
+            pattern.details[kThrown] = static_cast<std::uint8_t>(HighestThrown(deal, hold));
         const unsigned mates =
             deal.naturalsOfSuit[static_cast<std::size_t>(std::countr_zero(kept.suits))] & ~hold;
         pattern.details[kSuitMates] = static_cast<std::uint8_t>(std::min(HeldCount(mates), 2));
@@ -242,7 +243,7 @@ bool UsesDetail(HoldKind kind, HoldDetail detail) {
             return detail != kMade;
         case HoldKind::StraightFlushDraw:
             return detail == kGaps || detail == kLowest || detail == kSuitMates ||
-                   detail == kRunMates || detail == kThrown;
+                   detail == kRunMates;
         case HoldKind::StraightDraw:
             return detail == kGaps || detail == kLowest || detail == kRunMates;
         case HoldKind::FlushDraw:
