@@ -10,12 +10,12 @@
 #include "engine/analysis/ChartLevels.h"
 #include "engine/analysis/StrategyChart.h"
 
-// "Line 17: Four to a royal flush"; `line` indexes chart.Lines(), numbered from 1 as shown.
+// "Line 27: Four to a royal flush"; `line` indexes chart.Lines(), numbered from 1 as shown.
 QString ChartLineTitle(const modcards::analysis::StrategyChart& chart, int line);
 
 // The line naming the hold `kept` (bit i: table position i) of `dealt`, as ChartLineTitle
 // says it, or the hold's own pattern in words when no line of the chart covers it; cards kept
-// beside a named part follow it: "Line 30: A pair, plus a king".
+// beside a named part follow it: "Line 34: A pair, plus a king".
 QString HoldChartLine(const modcards::analysis::StrategyChart& chart, const modcards::Hand& dealt,
                       modcards::HoldMask kept);
 
@@ -28,8 +28,8 @@ QString DealLineText(const modcards::analysis::StrategyChart& chart, const modca
 // The share of all 2,598,960 deals, as a percentage with four decimals: "12.3456%".
 QString ShareOfDeals(std::int64_t deals);
 
-// "Following this chart returns 99.2638%; perfect play returns 99.2726%: the chart costs
-// 0.0088% of each bet.", rounded from the exact fractions.
+// "Following this chart returns 99.2697%; perfect play returns 99.2726%: the chart costs
+// 0.0030% of each bet.", rounded from the exact fractions.
 QString ChartCostText(const modcards::analysis::ChartAudit& audit);
 
 // The credits a 5-credit stake.

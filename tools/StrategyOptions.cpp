@@ -179,9 +179,10 @@ Commands:
                      deuces dealt, each with how often it is the line played. Play the
                      first line your hand makes. Its return is found by playing its hold
                      on every deal, and shown beside perfect play with the difference.
-  chart --lines N    The cheapest chart found within N lines (5 to 60): the full chart's
-                     lines merged or dropped, the cheapest change first, each chart's
-                     cost found by playing it on every deal. Takes some seconds.
+  chart --lines N    The cheapest chart found within N lines (5 to 64): the lines of two
+                     searches' full charts merged or dropped, the cheapest change first,
+                     each chart's cost found by playing it on every deal. Takes some
+                     seconds. Without --lines, the cheapest within 64 lines.
   chart --frontier   The cheapest chart within each number of lines, from 5 (one line per
                      section) to the full chart, with each one's exact return and cost.
   risk --bankroll B --hands N [--goal G]

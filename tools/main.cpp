@@ -32,12 +32,9 @@ bool IsGameTable(const analysis::Pays& pays) {
     return pays == analysis::GamePays();
 }
 
+// The full chart: the cheapest found within the most lines a chart may have.
 analysis::ChartLevel FullChart(const analysis::PaySums& sums, unsigned threads) {
-    analysis::ChartGoal goal;
-    goal.threads = threads;
-    analysis::StrategyChart chart = BuildChart(sums, goal);
-    analysis::ChartAudit audit = AuditChart(chart, sums, threads);
-    return {0, std::move(chart), std::move(audit)};
+    return analysis::ChartWithin(sums, analysis::kMaxChartLines, threads);
 }
 
 // The game's own chart was derived when the program was built; any other is derived now.

@@ -108,16 +108,19 @@ StrategyChart BuildChart(const PaySums& sums, const ChartGoal& goal) {
     return Written(searches);
 }
 
-std::vector<StrategyChart> ChartsDownTo(const PaySums& sums, int fewestLines,
-                                        const ChartGoal& goal) {
+std::vector<StrategyChart> ChartsDownTo(const PaySums& sums, int fewestLines, const ChartGoal& goal,
+                                        const WrittenChart& written) {
     const auto sections = CollectChartSections(sums, goal.threads);
     std::vector<SectionSearch> searches = StartSearches(sections, goal.threads);
     Settle(searches, goal);
     std::vector<StrategyChart> charts{Written(searches)};
+    if (written && !written(charts.back())) return charts;
     while (WrittenLines(searches) > fewestLines) {
         if (MergeCheapest(searches, kInfinity) < 0) break;
-        if (WrittenLines(searches) < static_cast<int>(charts.back().Lines().size()))
+        if (WrittenLines(searches) < static_cast<int>(charts.back().Lines().size())) {
             charts.push_back(Written(searches));
+            if (written && !written(charts.back())) break;
+        }
     }
     return charts;
 }

@@ -1,6 +1,7 @@
 // Deriving a strategy chart for a pay table from the exact value of every hold of every deal.
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include "engine/analysis/PaySums.h"
@@ -9,7 +10,7 @@
 namespace modcards::analysis {
 
 struct ChartGoal {
-    int maxLines = 60;      // over all five sections
+    int maxLines = 64;      // over all five sections
     double minGain = 2e-7;  // return per unit bet a line must add to be written
     // A line whose removal, or whose merging with a neighbour, costs less than this goes.
     double mergeCost = 3e-8;
@@ -25,7 +26,11 @@ StrategyChart BuildChart(const PaySums& sums, const ChartGoal& goal = {});
 // BuildChart's chart first, then ever shorter charts down to `fewestLines` (at least one line
 // per section): each time the merge of two lines, or the dropping of one, that costs least is
 // made, and each new line count is written down. Each chart is shorter than the one before.
+// `written` is told of each chart as soon as it is written, the full chart first; answering
+// false stops the work, and the charts so far are returned.
+using WrittenChart = std::function<bool(const StrategyChart&)>;
 std::vector<StrategyChart> ChartsDownTo(const PaySums& sums, int fewestLines,
-                                        const ChartGoal& goal = {});
+                                        const ChartGoal& goal = {},
+                                        const WrittenChart& written = {});
 
 }  // namespace modcards::analysis

@@ -9,6 +9,9 @@ namespace modcards::analysis {
 
 namespace {
 
+// The finer search's least gain for a line: a hundred times less than a first search's.
+constexpr double kFineGain = 1e-9;
+
 bool Cheaper(const ChartAudit& a, const ChartAudit& b) {
     // Products of the exact parts could overflow with a fine unit; doubles tell charts apart.
     return a.chartReturn.ToDouble() > b.chartReturn.ToDouble();
@@ -21,18 +24,62 @@ std::vector<ChartLevel> ChartLevels(const PaySums& sums, int fewestLines, unsign
     ChartGoal goal;
     goal.threads = threads;
     const int fewest = std::max(fewestLines, kMinChartLines);
-    std::vector<StrategyChart> charts = ChartsDownTo(sums, fewest, goal);
+    // Both searches merge down to the shortest chart whatever the budgets asked for, so that a
+    // budget gets the same chart asked alone as in the whole frontier. Each chart is audited as
+    // soon as it is written, so that the full chart is told of before the shorter ones are
+    // merged; the total is a guess until the merging ends, one chart per line at most.
+    std::vector<StrategyChart> charts;
     std::vector<ChartAudit> audits;
-    const int total = static_cast<int>(charts.size());
-    for (const StrategyChart& chart : charts) {
+    bool stopped = false;
+    const auto audit = [&](const StrategyChart& chart) {
+        charts.push_back(chart);
         audits.push_back(AuditChart(chart, sums, threads));
+        const int lines = static_cast<int>(chart.Lines().size());
         const int done = static_cast<int>(audits.size());
-        if (progress &&
-            !progress({static_cast<int>(chart.Lines().size()), chart, audits.back()}, done, total))
-            return {};
-    }
+        const int total = done + std::max(0, lines - kMinChartLines);
+        stopped = progress && !progress({lines, chart, audits.back()}, done, total);
+        return !stopped;
+    };
+    ChartsDownTo(sums, kMinChartLines, goal, audit);
+    if (stopped) return {};
 
-    const int longest = static_cast<int>(charts.front().Lines().size());
+    // A finer search, slower, grows a longer and cheaper chart. Merging down, it goes on while
+    // its charts beat the first search's cheapest within as many lines, and keeps those that
+    // beat it by the first search's least gain for each line they have more, as the first
+    // search asks of each line it writes.
+    const std::size_t first = charts.size();
+    const auto rivalOf = [&](int lines) {
+        std::size_t rival = first;
+        for (std::size_t i = 0; i < first; ++i)
+            if (static_cast<int>(charts[i].Lines().size()) <= lines &&
+                (rival == first || Cheaper(audits[i], audits[rival])))
+                rival = i;
+        return rival;
+    };
+    ChartGoal fine = goal;
+    fine.minGain = kFineGain;
+    fine.mergeCost = 0;
+    ChartsDownTo(sums, kMinChartLines, fine, [&](const StrategyChart& chart) {
+        const ChartAudit audited = AuditChart(chart, sums, threads);
+        const int lines = static_cast<int>(chart.Lines().size());
+        const std::size_t rival = rivalOf(lines);
+        if (rival < first && !Cheaper(audited, audits[rival])) return false;
+        const int more =
+            rival < first ? std::max(1, lines - static_cast<int>(charts[rival].Lines().size())) : 0;
+        if (rival < first &&
+            audits[rival].cost.ToDouble() - audited.cost.ToDouble() < more * goal.minGain)
+            return true;
+        charts.push_back(chart);
+        audits.push_back(audited);
+        const int done = static_cast<int>(audits.size());
+        stopped = progress && !progress({lines, chart, audited}, done, done);
+        return !stopped;
+    });
+    if (stopped) return {};
+
+    int longest = 0;
+    for (const StrategyChart& chart : charts)
+        longest = std::max(longest, static_cast<int>(chart.Lines().size()));
     std::vector<ChartLevel> levels;
     for (int budget = std::min(fewest, longest); budget <= longest; ++budget) {
         std::size_t best = charts.size();

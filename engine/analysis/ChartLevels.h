@@ -15,7 +15,7 @@ namespace modcards::analysis {
 
 // One line per section is the shortest chart; the longest a chart derivation writes.
 inline constexpr int kMinChartLines = 5;
-inline constexpr int kMaxChartLines = 60;
+inline constexpr int kMaxChartLines = 64;
 
 struct ChartLevel {
     int lines = 0;  // the budget: the chart has at most this many lines
@@ -23,19 +23,22 @@ struct ChartLevel {
     ChartAudit audit;  // exact, by playing the chart on every deal
 };
 
-// Told of each chart ChartsDownTo wrote as soon as it is audited, the full chart first, with
-// how many are audited and how many there are; answering false stops the work.
+// Told of each chart ChartsDownTo writes as soon as it is audited, the full chart first before
+// any shorter one is merged, with how many are audited and at most how many there will be (each
+// shorter chart has a line fewer at least); answering false stops the work.
 using ChartProgress = std::function<bool(const ChartLevel& audited, int done, int total)>;
 
-// For each budget from `fewestLines` (at least kMinChartLines) to the full chart's length, the
-// cheapest chart found within it by exact audit, shortest budget first. The charts come from
-// ChartsDownTo; a budget none of them fills exactly gets the best shorter one. Empty when
-// `progress` stopped the work.
+// For each budget from `fewestLines` (at least kMinChartLines) to the longest chart's length,
+// the cheapest chart found within it by exact audit, shortest budget first. The charts come
+// from ChartsDownTo, twice: with ChartGoal's defaults, then with a goal a hundred times finer,
+// merged down while its charts beat the first ones within as many lines, and kept where they
+// beat them by the first goal's least gain for each line they have more. A budget none of them
+// fills exactly gets the best shorter one. Empty when `progress` stopped the work.
 std::vector<ChartLevel> ChartLevels(const PaySums& sums, int fewestLines = kMinChartLines,
                                     unsigned threads = 2, const ChartProgress& progress = {});
 
 // The cheapest chart found within `lines` lines: the first of ChartLevels(sums, lines), the
-// full chart when that is short enough.
+// longest chart when that is short enough.
 ChartLevel ChartWithin(const PaySums& sums, int lines, unsigned threads = 2);
 
 // One budget of the frontier: the cheapest chart within `lines` lines, by exact audit.

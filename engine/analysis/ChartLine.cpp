@@ -60,6 +60,16 @@ std::string RunMatesText(DetailRange range) {
     return "a card thrown away fits the straight";
 }
 
+// The highest card thrown away, deuces not counted: "no card above 8 thrown away".
+std::string ThrownText(DetailRange range) {
+    if (range.low == 0)
+        return range.high == 0 ? "no card but deuces thrown away"
+                               : "no card above " + RankName(range.high) + " thrown away";
+    if (range.high == FullRange(kThrown).high)
+        return "a card thrown away " + RankName(range.low) + " or higher";
+    return "the highest card thrown away " + RankName(range.low) + " to " + RankName(range.high);
+}
+
 // A lone card is named by its rank: "A single king", "A single card, 10 or higher".
 std::string SingleCardText(DetailRange rank) {
     if (rank.low == rank.high) return "A single " + RankName(rank.low);
@@ -92,6 +102,30 @@ std::string MadeText(DetailRange range, const HoldPattern& pattern) {
     }
     text[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
     return text;
+}
+
+std::string Plural(int value) {
+    static constexpr std::array<std::string_view, 15> kNames = {
+        "",   "aces", "2s",   "3s",    "4s",     "5s",    "6s",  "7s",
+        "8s", "9s",   "tens", "jacks", "queens", "kings", "aces"};
+    return std::string(kNames[static_cast<std::size_t>(value)]);
+}
+
+// Made hands narrowed by the rank of five of a kind, where other made hands count as aces:
+// "Five of a kind, tens or higher", "Five of a kind or better, five of a kind only from tens up".
+std::string MadeWithRankText(DetailRange made, DetailRange rank, HoldPattern base) {
+    if (rank == FullRange(kLowest)) return MadeText(made, base);
+    const int five = MadeRank(kFiveOfAKind);
+    std::string ranks = rank.low == rank.high ? Plural(rank.low)
+                        : rank.high == 14     ? Plural(rank.low) + " or higher"
+                        : rank.low == 1       ? Plural(rank.high) + " or lower"
+                                              : Plural(rank.low) + " to " + Plural(rank.high);
+    if (rank.high < 14 ||
+        made == DetailRange{static_cast<std::uint8_t>(five), static_cast<std::uint8_t>(five)}) {
+        base.details[kMade] = static_cast<std::uint8_t>(five);
+        return PatternText(base) + ", " + ranks;
+    }
+    return MadeText(made, base) + ", five of a kind only of " + ranks;
 }
 
 // The lowest card of a straight-flush draw: an ace there always counts low.
@@ -156,6 +190,8 @@ std::string DetailText(HoldDetail detail, DetailRange range) {
             return SuitMatesText(range);
         case kRunMates:
             return RunMatesText(range);
+        case kThrown:
+            return ThrownText(range);
         default:
             return "";
     }
@@ -178,6 +214,8 @@ DetailRange FullRange(HoldDetail detail) {
             return {0, 10};
         case kRunMates:
             return {0, 2};
+        case kThrown:
+            return {0, 14};
         default:
             return {0, 0};
     }
@@ -198,7 +236,7 @@ std::string ChartLine::Text() const {
     base.deucesThrown = 0;
     if (pattern.kind == HoldKind::Made) {
         base.details[kMade] = ranges[kMade].low;
-        return MadeText(ranges[kMade], base);
+        return MadeWithRankText(ranges[kMade], ranges[kLowest], base);
     }
     std::string text = PatternText(base);
     if (pattern.kind == HoldKind::SingleCard)
@@ -211,9 +249,9 @@ std::string ChartLine::Text() const {
             ranks += (i == 0 ? "" : " or ") + RanksText(sets[i]);
         text += pattern.kept - pattern.deucesKept == 1 ? ", with the " + ranks : ", " + ranks;
     }
-    for (const HoldDetail detail : {kAce, kTen, kGaps, kLowest, kSuitMates, kRunMates}) {
+    for (const HoldDetail detail : {kAce, kTen, kGaps, kLowest, kSuitMates, kRunMates, kThrown}) {
         if (!UsesDetail(pattern.kind, detail) || ranges[detail] == FullRange(detail)) continue;
-        if (named && detail != kSuitMates && detail != kRunMates) continue;
+        if (named && detail != kSuitMates && detail != kRunMates && detail != kThrown) continue;
         text += ", " + (detail == kLowest && pattern.kind == HoldKind::StraightFlushDraw
                             ? StraightFlushLowestText(ranges[detail])
                             : DetailText(detail, ranges[detail]));
@@ -234,7 +272,7 @@ int ChartLine::Words() const {
         if (!UsesDetail(pattern.kind, detail) || ranges[d] == FullRange(detail)) continue;
         // One made hand is named by its own words; several by the words of a range.
         if (detail == kMade && ranges[d].low == ranges[d].high) continue;
-        if (!named || detail == kSuitMates || detail == kRunMates) ++words;
+        if (!named || detail == kSuitMates || detail == kRunMates || detail == kThrown) ++words;
     }
     return words;
 }
@@ -271,6 +309,7 @@ std::vector<std::string> ChartReadingNotes() {
         "A card thrown away fits the straight when no kept card has its rank and one straight "
         "could hold it with the kept cards: thrown beside a kept ace and king, a queen fits, a 9 "
         "does not.",
+        "The highest card thrown away counts no deuce, and an ace above the king.",
         "A made hand is kept as dealt, all five cards, but of four of a kind or three of a kind "
         "only the four or three cards that make it.",
         "When a line fits your hand in more than one way, keep the higher cards, then the ones "

@@ -25,8 +25,8 @@ struct ChartLine {
     int deuces = 0;       // the chart section: deuces dealt, 0..4
     HoldPattern pattern;  // kind and counts; its details are not read
     std::array<DetailRange, kDetailCount> ranges{
-        FullRange(kGaps),      FullRange(kLowest), FullRange(kAce),     FullRange(kTen),
-        FullRange(kSuitMates), FullRange(kMade),   FullRange(kRunMates)};
+        FullRange(kGaps),      FullRange(kLowest), FullRange(kAce),      FullRange(kTen),
+        FullRange(kSuitMates), FullRange(kMade),   FullRange(kRunMates), FullRange(kThrown)};
 
     // True when a hold of that pattern, dealt with `deuces` deuces, plays this line.
     bool Covers(const HoldPattern& hold, int dealtDeuces) const;

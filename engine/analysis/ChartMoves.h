@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <limits>
 #include <vector>
@@ -77,17 +78,17 @@ struct Gathered {
     std::size_t size() const { return deals.size(); }
 };
 
-// A part of a line: its ranges with one or two details narrowed.
+// A part of a line: its ranges with some details narrowed.
 struct Part {
     Ranges ranges{};
-    int first = -1;  // the narrowed details; -1 for none
-    int second = -1;
+    unsigned narrowed = 0;  // bit d for each narrowed detail
 
     bool Holds(const std::array<std::uint8_t, kDetailCount>& details) const {
-        return (first < 0 ||
-                (details[first] >= ranges[first].low && details[first] <= ranges[first].high)) &&
-               (second < 0 ||
-                (details[second] >= ranges[second].low && details[second] <= ranges[second].high));
+        for (unsigned left = narrowed; left != 0; left &= left - 1) {
+            const int d = std::countr_zero(left);
+            if (details[d] < ranges[d].low || details[d] > ranges[d].high) return false;
+        }
+        return true;
     }
 };
 

@@ -14,18 +14,19 @@ namespace {
 constexpr int kSections = 5;
 constexpr int kBaseBits = 13;
 
-// A pattern in 29 bits: its base (kind and counts) below kBaseBits, its details above. A made
+// A pattern in 33 bits: its base (kind and counts) below kBaseBits, its details above. A made
 // hand counts as five cards kept whether its odd cards are or not (SameBase).
-std::uint32_t PackPattern(const HoldPattern& p) {
-    const std::uint32_t kept = p.kind == HoldKind::Made ? kHandSize : p.kept;
-    return static_cast<std::uint32_t>(p.kind) | kept << 4 | std::uint32_t{p.deucesKept} << 7 |
-           std::uint32_t{p.deucesThrown} << 10 | std::uint32_t{p.details[kGaps]} << 13 |
-           std::uint32_t{p.details[kLowest]} << 15 | std::uint32_t{p.details[kAce]} << 19 |
-           std::uint32_t{p.details[kTen]} << 20 | std::uint32_t{p.details[kSuitMates]} << 21 |
-           std::uint32_t{p.details[kMade]} << 23 | std::uint32_t{p.details[kRunMates]} << 27;
+std::uint64_t PackPattern(const HoldPattern& p) {
+    const std::uint64_t kept = p.kind == HoldKind::Made ? kHandSize : p.kept;
+    return static_cast<std::uint64_t>(p.kind) | kept << 4 | std::uint64_t{p.deucesKept} << 7 |
+           std::uint64_t{p.deucesThrown} << 10 | std::uint64_t{p.details[kGaps]} << 13 |
+           std::uint64_t{p.details[kLowest]} << 15 | std::uint64_t{p.details[kAce]} << 19 |
+           std::uint64_t{p.details[kTen]} << 20 | std::uint64_t{p.details[kSuitMates]} << 21 |
+           std::uint64_t{p.details[kMade]} << 23 | std::uint64_t{p.details[kRunMates]} << 27 |
+           std::uint64_t{p.details[kThrown]} << 29;
 }
 
-HoldPattern UnpackPattern(std::uint32_t code) {
+HoldPattern UnpackPattern(std::uint64_t code) {
     const auto bits = [code](int shift, int width) {
         return static_cast<std::uint8_t>((code >> shift) & ((1u << width) - 1));
     };
@@ -35,7 +36,7 @@ HoldPattern UnpackPattern(std::uint32_t code) {
     pattern.deucesKept = bits(7, 3);
     pattern.deucesThrown = bits(10, 3);
     pattern.details = {bits(13, 2), bits(15, 4), bits(19, 1), bits(20, 1),
-                       bits(21, 2), bits(23, 4), bits(27, 2)};
+                       bits(21, 2), bits(23, 4), bits(27, 2), bits(29, 4)};
     return pattern;
 }
 
@@ -44,6 +45,7 @@ struct RawSection {
     std::vector<std::int64_t> dealStart{0};
     std::vector<double> dealShare;
     std::vector<PlayOption> options;
+    std::vector<std::uint64_t> codes;  // each option's packed pattern
     double perfect = 0;
 };
 
@@ -56,7 +58,7 @@ void CollectDeal(const PaySums& sums, const SuitClass& deal, std::array<RawSecti
     RawSection& section = raw[static_cast<std::size_t>(DeucesIn(cards))];
 
     // The hold each pattern's line would keep: the first by KeptFirst among its holds.
-    std::array<std::uint32_t, kHoldCount> codes{};
+    std::array<std::uint64_t, kHoldCount> codes{};
     std::array<unsigned, kHoldCount> kept{};
     std::array<std::uint32_t, kHoldCount> keys{};
     int count = 0;
@@ -65,7 +67,7 @@ void CollectDeal(const PaySums& sums, const SuitClass& deal, std::array<RawSecti
         const double value = static_cast<double>(totals[hold]) /
                              static_cast<double>(DrawCount(HeldCount(hold))) * scale;
         best = std::max(best, value);
-        const std::uint32_t code = PackPattern(patterns[hold]);
+        const std::uint64_t code = PackPattern(patterns[hold]);
         const std::uint32_t key = PreferenceKey(cards, hold, patterns[hold]);
         int at = 0;
         while (at < count && codes[at] != code) ++at;
@@ -81,7 +83,8 @@ void CollectDeal(const PaySums& sums, const SuitClass& deal, std::array<RawSecti
         const unsigned hold = kept[at];
         const double value = static_cast<double>(totals[hold]) /
                              static_cast<double>(DrawCount(HeldCount(hold))) * scale;
-        section.options.push_back({static_cast<std::int32_t>(codes[at]), keys[at], value});
+        section.options.push_back({0, keys[at], value});
+        section.codes.push_back(codes[at]);
     }
     section.dealStart.push_back(static_cast<std::int64_t>(section.options.size()));
     section.dealShare.push_back(static_cast<double>(deal.weight) / static_cast<double>(kDealCount));
@@ -91,8 +94,8 @@ void CollectDeal(const PaySums& sums, const SuitClass& deal, std::array<RawSecti
 // Joins the threads' options and numbers the patterns densely, bases first.
 ChartSection JoinSection(std::vector<RawSection*> parts) {
     ChartSection section;
-    std::unordered_map<std::uint32_t, std::int32_t> cellOfCode;
-    std::unordered_map<std::uint32_t, int> baseOfCode;
+    std::unordered_map<std::uint64_t, std::int32_t> cellOfCode;
+    std::unordered_map<std::uint64_t, int> baseOfCode;
     section.dealStart.push_back(0);
     for (RawSection* part : parts) {
         section.perfect += part->perfect;
@@ -101,12 +104,12 @@ ChartSection JoinSection(std::vector<RawSection*> parts) {
         for (std::size_t deal = 0; deal + 1 < part->dealStart.size(); ++deal) {
             for (std::int64_t i = part->dealStart[deal]; i < part->dealStart[deal + 1]; ++i) {
                 PlayOption option = part->options[static_cast<std::size_t>(i)];
-                const auto code = static_cast<std::uint32_t>(option.cell);
+                const std::uint64_t code = part->codes[static_cast<std::size_t>(i)];
                 auto [cell, isNew] =
                     cellOfCode.emplace(code, static_cast<std::int32_t>(section.cells.size()));
                 if (isNew) {
                     const HoldPattern pattern = UnpackPattern(code);
-                    const std::uint32_t baseCode = code & ((1u << kBaseBits) - 1);
+                    const std::uint64_t baseCode = code & ((1u << kBaseBits) - 1);
                     auto [base, newBase] =
                         baseOfCode.emplace(baseCode, static_cast<int>(section.bases.size()));
                     if (newBase) {

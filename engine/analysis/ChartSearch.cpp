@@ -373,16 +373,37 @@ std::vector<Part> SectionSearch::PartsToTry(const Line& line, const Gathered& ga
     std::vector<Part> parts;
     for (int d = 0; d < kDetailCount; ++d) {
         for (const DetailRange& half : halves[d]) {
-            parts.push_back({line.ranges, d});
+            parts.push_back({line.ranges, 1u << d});
             parts.back().ranges[d] = half;
         }
     }
-    if (Played(line) || UpperBound(gathered) < minGain) return parts;
+    if (UpperBound(gathered) < minGain) return parts;
+    // Each set of values the line's holds take, alone: a penalty that pays only with two or
+    // three other details pinned, which no carve of halves finds one step at a time.
+    // The highest card thrown away is left to the halves: pinned, it would multiply the parts.
+    unsigned used = 0;
+    for (int d = 0; d < kDetailCount; ++d)
+        if (d != kThrown && UsesDetail(kind, static_cast<HoldDetail>(d))) used |= 1u << d;
+    std::vector<std::array<std::uint8_t, kDetailCount>> cells;
+    for (const int cell : s_.cellsOfBase[At(line.base)]) {
+        if (!Covers(line, cell)) continue;
+        cells.push_back(Cell(cell).details);
+        cells.back()[kThrown] = 0;
+    }
+    std::sort(cells.begin(), cells.end());
+    cells.erase(std::unique(cells.begin(), cells.end()), cells.end());
+    if (cells.size() > 1) {
+        for (const auto& details : cells) {
+            parts.push_back({line.ranges, used});
+            for (int d = 0; d < kDetailCount; ++d)
+                if (used & (1u << d)) parts.back().ranges[d] = {details[d], details[d]};
+        }
+    }
     for (int a = 0; a < kDetailCount; ++a)
         for (int b = a + 1; b < kDetailCount; ++b)
             for (const DetailRange& first : halves[a])
                 for (const DetailRange& second : halves[b]) {
-                    parts.push_back({line.ranges, a, b});
+                    parts.push_back({line.ranges, 1u << a | 1u << b});
                     parts.back().ranges[a] = first;
                     parts.back().ranges[b] = second;
                 }
@@ -438,23 +459,13 @@ bool SectionSearch::Neighbours(int a, int b) const {
     const Line& first = lines_[At(a)];
     const Line& second = lines_[At(b)];
     if (first.base != second.base || !Played(second)) return false;
-    int differing = -1;
-    for (int d = 0; d < kDetailCount; ++d) {
-        if (first.ranges[d] == second.ranges[d]) continue;
-        if (differing >= 0) return false;
-        differing = d;
-    }
-    if (differing < 0) return false;
-    const DetailRange joined{std::min(first.ranges[differing].low, second.ranges[differing].low),
-                             std::max(first.ranges[differing].high, second.ranges[differing].high)};
-    for (const Line& line : lines_) {
-        if (line.id == first.id || line.id == second.id || line.base != first.base) continue;
-        bool sameElsewhere = true;
-        for (int d = 0; d < kDetailCount; ++d)
-            sameElsewhere = sameElsewhere && (d == differing || line.ranges[d] == first.ranges[d]);
-        if (sameElsewhere && line.ranges[differing].low <= joined.high &&
-            line.ranges[differing].high >= joined.low)
-            return false;
+    Line joined = first;
+    for (int d = 0; d < kDetailCount; ++d)
+        joined.ranges[d] = {std::min(first.ranges[d].low, second.ranges[d].low),
+                            std::max(first.ranges[d].high, second.ranges[d].high)};
+    for (const int cell : s_.cellsOfBase[At(first.base)]) {
+        const int id = idOfCell_[At(cell)];
+        if (id != first.id && id != second.id && Covers(joined, cell)) return false;
     }
     return true;
 }

@@ -128,8 +128,8 @@ private:
     // The values of `detail` among the line's cells, ascending.
     std::vector<std::uint8_t> ValuesOf(const Line& line, HoldDetail detail) const;
 
-    // Two played lines of one pattern that differ in one detail only, with no line of that
-    // pattern between their ranges of it: their union is again a line.
+    // Two played lines of one pattern whose smallest box of ranges holding both holds no hold
+    // of another line: that box is again a line.
     bool Neighbours(int a, int b) const;
 
     // Both lines taken out and their union put at its best place among the others.

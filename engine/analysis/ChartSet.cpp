@@ -10,7 +10,7 @@ namespace modcards::analysis {
 
 namespace {
 
-constexpr std::string_view kHeading = "deuces-wild-charts 2";
+constexpr std::string_view kHeading = "deuces-wild-charts 3";
 
 std::uint64_t Checksum(std::string_view text) {
     std::uint64_t hash = 14695981039346656037ull;  // FNV-1a
@@ -244,7 +244,7 @@ ChartSet ReadChartSet(std::string_view text, const Pays& pays) {
         throw std::runtime_error("its checksum does not match");
 
     Reader in(text.substr(0, end));
-    for (const char* word : {"deuces-wild-charts", "2", "pays"}) in.Expect(word);
+    for (const char* word : {"deuces-wild-charts", "3", "pays"}) in.Expect(word);
     Pays read;
     for (int c = 1; c < kCategoryCount; ++c)
         read.perCategory[std::size_t(c)] = std::int64_t(in.Number(0, kMaxPay));

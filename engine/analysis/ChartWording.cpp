@@ -62,7 +62,7 @@ bool SectionSearch::SamePlay(const Line& line, int place, const Ranges& ranges) 
 
 Ranges SectionSearch::FewestWords(const Line& line, int place) const {
     static constexpr std::array<HoldDetail, kDetailCount> kPreferred = {
-        kMade, kAce, kTen, kGaps, kLowest, kSuitMates, kRunMates};
+        kMade, kAce, kTen, kGaps, kLowest, kSuitMates, kRunMates, kThrown};
     Ranges tight = AllRanges();
     for (const HoldDetail detail : kPreferred) {
         const std::vector<std::uint8_t> values = ValuesOf(line, detail);

@@ -1,6 +1,6 @@
 // The game's own table at every chart size: the frontier of cost against lines and the charts
 // of the levels a player learns in. Like the game's chart, derived while the program is built
-// (GameLevelsSource.cpp writes the definitions).
+// (GameChartSource.cpp writes the definitions).
 #pragma once
 
 #include <vector>

@@ -125,12 +125,32 @@ int RunMates(const DealFacts& deal, unsigned hold, unsigned ranks) {
     return std::min(mates, 2);
 }
 
+// The highest natural discarded, ace high; 0 when only deuces are.
+int HighestThrown(const DealFacts& deal, unsigned hold) {
+    int highest = 0;
+    for (int place = 0; place < kHandSize; ++place) {
+        if ((hold | deal.deuces) & (1u << place)) continue;
+        highest = std::max(highest, deal.value[place] == 1 ? kAceHigh : deal.value[place]);
+    }
+    return highest;
+}
+
 // A dealt four of a kind or three of a kind is kept as a made hand by its four or three cards:
 // keeping the odd cards too never pays more.
 bool MakesWhatIsDealt(const DealFacts& deal, const HoldPattern& pattern) {
     return pattern.deucesThrown == 0 &&
            ((deal.made == kFourOfAKind && pattern.kind == HoldKind::FourOfAKind) ||
             (deal.made == kThreeOfAKind && pattern.kind == HoldKind::ThreeOfAKind));
+}
+
+// A made hand is told apart by what it makes and, for five of a kind, by its rank (ace high):
+// with three deuces it pays to keep only from tens up. Other made hands count as aces, so that
+// a line narrowed to high ranks keeps them.
+void SetMade(HoldPattern& pattern, HandCategory made, unsigned ranks) {
+    pattern.details[kMade] = static_cast<std::uint8_t>(MadeRank(made));
+    const unsigned others = ranks & ~1u;
+    pattern.details[kLowest] = static_cast<std::uint8_t>(
+        made != kFiveOfAKind || others == 0 ? kAceHigh : std::countr_zero(others) + 1);
 }
 
 HoldPattern Classify(const DealFacts& deal, unsigned hold, const KeptNaturals& kept) {
@@ -142,7 +162,7 @@ HoldPattern Classify(const DealFacts& deal, unsigned hold, const KeptNaturals& k
     if (pattern.kept == kHandSize) {
         const bool drawn = deal.made == kFourOfAKind || deal.made == kThreeOfAKind;
         pattern.kind = drawn ? HoldKind::NoDraw : HoldKind::Made;
-        if (!drawn) pattern.details[kMade] = static_cast<std::uint8_t>(MadeRank(deal.made));
+        if (!drawn) SetMade(pattern, deal.made, kept.ranks);
         return pattern;
     }
     const int naturals = pattern.kept - pattern.deucesKept;
@@ -155,7 +175,7 @@ HoldPattern Classify(const DealFacts& deal, unsigned hold, const KeptNaturals& k
         pattern.kind = RepeatedRanksKind(deal, hold, ranks, pattern.deucesKept, pattern.kept);
         if (MakesWhatIsDealt(deal, pattern)) {
             pattern.kind = HoldKind::Made;
-            pattern.details[kMade] = static_cast<std::uint8_t>(MadeRank(deal.made));
+            SetMade(pattern, deal.made, ranks);
         }
         return pattern;
     }
@@ -184,6 +204,8 @@ HoldPattern Classify(const DealFacts& deal, unsigned hold, const KeptNaturals& k
     if (pattern.kind != HoldKind::FlushDraw && pattern.kind != HoldKind::NoDraw)
         pattern.details[kRunMates] = static_cast<std::uint8_t>(RunMates(deal, hold, ranks));
     if (suited) {
+        if (pattern.kind == HoldKind::RoyalDraw)
+            pattern.details[kThrown] = static_cast<std::uint8_t>(HighestThrown(deal, hold));
         const unsigned mates =
             deal.naturalsOfSuit[static_cast<std::size_t>(std::countr_zero(kept.suits))] & ~hold;
         pattern.details[kSuitMates] = static_cast<std::uint8_t>(std::min(HeldCount(mates), 2));
@@ -216,7 +238,7 @@ int CategoryOfMadeRank(int rank) {
 bool UsesDetail(HoldKind kind, HoldDetail detail) {
     switch (kind) {
         case HoldKind::Made:
-            return detail == kMade;
+            return detail == kMade || detail == kLowest;
         case HoldKind::RoyalDraw:
             return detail != kMade;
         case HoldKind::StraightFlushDraw:

@@ -41,6 +41,7 @@ enum HoldDetail : int {
                  // natural royal flush (MadeRank)
     kRunMates,   // discarded naturals of other ranks that fit one straight with the kept ones,
                  // at most 2
+    kThrown,     // the highest natural discarded, ace 14; 0 for none (royal draws)
     kDetailCount,
 };
 

@@ -43,7 +43,7 @@ TEST(ChartWorkCache, ADamagedFileIsDerivedAfreshAndTheNewOneIsReadBackAsDerived)
         ChartWork work(cache);
         // A torn file, as a crash in the middle of another program's write might leave.
         ASSERT_TRUE(QDir().mkpath(cache));
-        std::ofstream(work.FileOf(kFullPay).toStdString()) << "deuces-wild-charts 2\npays 800";
+        std::ofstream(work.FileOf(kFullPay).toStdString()) << "deuces-wild-charts 3\npays 800";
         int readies = 0, fullChartAlone = 0;
         QObject::connect(&work, &ChartWork::ChartReady, [&] {
             ++readies;

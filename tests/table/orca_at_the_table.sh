@@ -97,7 +97,7 @@ wait_for "Best hold"
 # The chart opens on the line of the hand held, says it, and goes by Escape.
 choose "Strategy Chart"
 wait_for "Strategy Chart dialog"
-wait_for "Line 28"
+wait_for "Line 31"
 xdotool key Escape
 wait_for "Calvarro Ruvizu Zaz Uvedo Zivuv frame" 3
 xdotool key Return
@@ -121,7 +121,7 @@ heard() {
 heard "notification Dealt: three of hearts, nine of clubs, five of hearts, seven of hearts, king of hearts."
 heard "notification Three of hearts, held."
 heard "notification Five of hearts, held."
-heard "notification Best hold: keep three of hearts, five of hearts, seven of hearts, king of hearts: 3.83 credits; Line 28: Four to a flush."
+heard "notification Best hold: keep three of hearts, five of hearts, seven of hearts, king of hearts: 3.83 credits; Line 31: Four to a flush."
 heard "Strategy Chart dialog"
 heard "notification Trainer on"
 heard "notification You won with a flush, 15 credits; balance 210. Your hand: three of hearts, jack of hearts, five of hearts, queen of hearts, four of hearts."

@@ -58,8 +58,8 @@ TEST(ChartWindow, StatesTheChartsCostAndLightsOneLineAtMost) {
     ChartWindow window(nullptr, GameChart(), GameChartAudit());
     // 78519162717/79100121100 beside 12684772349/12777711870.
     EXPECT_EQ(window.costLabel()->text(),
-              "Following this chart returns 99.2655%; perfect play returns 99.2726%: the chart "
-              "costs 0.0071% of each bet.");
+              "Following this chart returns 99.2697%; perfect play returns 99.2726%: the chart "
+              "costs 0.0030% of each bet.");
     EXPECT_EQ(window.costLabel()->accessibleName(), window.costLabel()->text());
     EXPECT_FALSE(window.chartList()->accessibleName().isEmpty());
 

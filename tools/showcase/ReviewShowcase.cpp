@@ -5,8 +5,9 @@
 // saves the window busy (review-busy.png) as well as with its figures; "leaks" first writes
 // 24,000 earlier hands in twelve sessions and saves the leak groups (review-leaks.png) and their
 // trend (review-trend.png), then the window asked to be smaller than it can be
-// (review-small.png), leaving the leak groups shown.
-//   xvfb-run -a -s "-screen 0 1024x768x24" ./review_showcase [review.png [all|million]]
+// (review-small.png), leaving the leak groups shown; "bankroll" opens Strategy -> Bankroll
+// instead and saves it, the player's figures beside perfect play's.
+//   xvfb-run -a -s "-screen 0 1024x768x24" ./review_showcase [review.png [all|million|bankroll]]
 #include <QApplication>
 #include <QTimer>
 #include <algorithm>
@@ -92,6 +93,7 @@ int main(int argc, char** argv) {
     const QString picture = argc > 1 ? QString(argv[1]) : QString();
     const bool million = argc > 2 && QString(argv[2]) == "million";
     const bool leaks = argc > 2 && QString(argv[2]) == "leaks";
+    const bool bankroll = argc > 2 && QString(argv[2]) == "bankroll";
     const bool allSessions = million || leaks || (argc > 2 && QString(argv[2]) == "all");
     const auto save = [&](QWidget* window, const QString& file) {
         const bool saved = window && window->grab().save(file);
@@ -112,6 +114,11 @@ int main(int argc, char** argv) {
             if (played == kHands) {
                 player.stop();
                 QTimer::singleShot(600, [&] {
+                    if (bankroll) {
+                        scene.strategy->BankrollEntry()->trigger();
+                        QTimer::singleShot(5000, [&] { save(scene.history->Bankroll(), picture); });
+                        return;
+                    }
                     scene.strategy->Review()->trigger();
                     frmReview* review = scene.history->Review();
                     if (allSessions) review->tabScope()->setCurrentIndex(1);
@@ -143,7 +150,7 @@ int main(int argc, char** argv) {
         window.cmdDeal_Click();
     });
     player.start();
-    if (!picture.isEmpty() && !million && !leaks)
+    if (!picture.isEmpty() && !million && !leaks && !bankroll)
         QTimer::singleShot(12000, [&] { save(scene.history->Review(), picture); });
     // Stays up for a screenshot, then ends by itself.
     QTimer::singleShot(30000, &app, &QApplication::quit);
