@@ -6,7 +6,6 @@
 //   QT_QPA_PLATFORM=offscreen build/bench/table/practice_table_bench
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QEventLoop>
 #include <QSettings>
 #include <QTest>
@@ -84,11 +83,3 @@ BENCHMARK(BM_PracticeTableHintReady)->Unit(benchmark::kMillisecond)->UseRealTime
 BENCHMARK(BM_PracticeTableChartReady)->Unit(benchmark::kSecond)->UseRealTime()->Iterations(3);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -4,7 +4,7 @@
 //   QT_QPA_PLATFORM=offscreen build/bench/table/settle_hand_bench
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QTest>
 
 #include "engine/CardText.h"
@@ -85,11 +85,3 @@ BENCHMARK(BM_SettleWithHistory)->Unit(benchmark::kMicrosecond)->Iterations(2000)
 BENCHMARK(BM_HandToTheRecorder)->Unit(benchmark::kMicrosecond)->Iterations(2000);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
