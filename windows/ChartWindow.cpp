@@ -13,6 +13,7 @@
 #include "assets/Fonts.h"
 #include "controls/Announcer.h"
 #include "controls/Twips.h"
+#include "controls/WrappedRows.h"
 #include "engine/analysis/ChartLine.h"
 #include "game/ChartTexts.h"
 #include "game/GameDialogs.h"
@@ -119,7 +120,7 @@ ChartWindow::ChartWindow(QWidget* mainWindow, std::vector<modcards::analysis::Ch
     chartList_->setAlternatingRowColors(true);
     chartList_->setSelectionMode(QAbstractItemView::SingleSelection);
     chartList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    chartList_->setWordWrap(true);  // the longest lines take two rows rather than lose words
+    WrapRowsOf(*chartList_);  // the longest lines take two rows rather than lose words
     chartList_->headerItem()->setToolTip(kPlayedColumn,
                                          QStringLiteral("How often the line is played: its share "
                                                         "of all 2,598,960 deals"));

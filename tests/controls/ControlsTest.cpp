@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QHeaderView>
 #include <QPainter>
 #include <QTest>
+#include <QTreeWidget>
 
 #include "assets/Fonts.h"
 #include "controls/FocusBack.h"
@@ -12,6 +14,7 @@
 #include "controls/NameLabel.h"
 #include "controls/PictureBox.h"
 #include "controls/PictureButton.h"
+#include "controls/WrappedRows.h"
 #include "tests/support/LabelInk.h"
 
 namespace {
@@ -196,6 +199,45 @@ TEST(NameLabel, ShowsTheAccentOfACapital) {
     EXPECT_GT(accentTop, 0);                                          // clear of the top edge
     EXPECT_GT(accentBottom - accentTop, plainBottom - plainTop + 3);  // the accent stands whole
     EXPECT_LT(accentBottom, accented.height() - 1);
+}
+
+// The height the words of `text` need at `width`, wrapped at word boundaries.
+int WrappedHeight(const QWidget& view, const QString& text, int width) {
+    return view.fontMetrics()
+        .boundingRect(QRect(0, 0, width, 10000), Qt::TextWordWrap, text)
+        .height();
+}
+
+TEST(WrappedRows, ARowGrowsToEveryWordOfItsCellAtAnyColumnWidthAndAHeadingKeepsOneLine) {
+    QTreeWidget view;
+    WrapRowsOf(view);
+    view.setColumnCount(2);
+    view.setRootIsDecorated(false);
+    view.header()->setStretchLastSection(false);
+    const QString longWords = QStringLiteral(
+        "Three to a straight flush, consecutive, lowest card 4 or higher, no other card of that "
+        "suit, at most one card thrown away fits the straight");
+    auto* heading = new QTreeWidgetItem(&view, {QStringLiteral("No deuce dealt")});
+    heading->setFirstColumnSpanned(true);
+    auto* line = new QTreeWidgetItem(&view, {QStringLiteral("21"), longWords});
+    auto* shortLine = new QTreeWidgetItem(&view, {QStringLiteral("24"), QStringLiteral("A pair")});
+    view.setColumnWidth(0, 30);
+    view.resize(700, 300);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    for (const int width : {600, 240, 120}) {
+        view.setColumnWidth(1, width);
+        QCoreApplication::processEvents();
+        EXPECT_GE(view.visualItemRect(line).height(), WrappedHeight(view, longWords, width))
+            << "at " << width << " px";
+        EXPECT_EQ(view.visualItemRect(heading).height(), view.visualItemRect(shortLine).height())
+            << "at " << width << " px";
+    }
+    // A column stretched by its window: widened, the long row is one line again.
+    view.header()->setSectionResizeMode(1, QHeaderView::Stretch);
+    view.resize(1600, 300);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(view.visualItemRect(line).height(), view.visualItemRect(shortLine).height());
 }
 
 }  // namespace
