@@ -1,4 +1,4 @@
-// The survival plot: chances on an even scale from 0 to 100%, hands from 0 to the trip's end.
+// The survival plot: chances on an even scale up to 100%, hands from 0 to the trip's end.
 #include "windows/SurvivalPlot.h"
 
 #include <QLocale>
@@ -34,7 +34,25 @@ void SurvivalPlot::SetCurves(std::vector<double> yours, std::vector<double> perf
                 .arg(yours_.size() - 1)
                 .arg(yours_.back() * 100, 0, 'f', 1)
                 .arg(perfect_.back() * 100, 0, 'f', 1));
+    FitScale();
     update();
+}
+
+void SurvivalPlot::FitScale() {
+    floor_ = 0;
+    step_ = 0.2;
+    if (yours_.empty() || perfect_.empty()) return;
+    const double lowest = std::min(*std::min_element(yours_.begin(), yours_.end()),
+                                   *std::min_element(perfect_.begin(), perfect_.end()));
+    // Below one half the whole scale reads best; above it, 97% and 99% would be one line.
+    if (lowest < 0.5) return;
+    step_ = NiceStep(1 - lowest, 5, 0.001);
+    floor_ = std::floor(lowest / step_) * step_;
+    if (floor_ > 1 - step_) floor_ = 1 - step_;
+}
+
+double SurvivalPlot::YOf(double chance, const QRectF& area) const {
+    return area.bottom() - area.height() * (chance - floor_) / (1 - floor_);
 }
 
 QPolygonF SurvivalPlot::Curve(const std::vector<double>& lasting, const QRectF& area) const {
@@ -43,9 +61,8 @@ QPolygonF SurvivalPlot::Curve(const std::vector<double>& lasting, const QRectF& 
     // One point per pixel column at most: the curve only falls, so nothing is lost.
     const auto step = std::max<std::size_t>(1, std::size_t(hands / std::max(1.0, area.width())));
     for (std::size_t n = 0; n < lasting.size(); n += step)
-        curve << QPointF(area.left() + area.width() * double(n) / hands,
-                         area.bottom() - area.height() * lasting[n]);
-    curve << QPointF(area.right(), area.bottom() - area.height() * lasting.back());
+        curve << QPointF(area.left() + area.width() * double(n) / hands, YOf(lasting[n], area));
+    curve << QPointF(area.right(), YOf(lasting.back(), area));
     return curve;
 }
 
@@ -54,13 +71,15 @@ void SurvivalPlot::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), Qt::white);
     const QRectF area(kLeft, kTop, width() - kLeft - kRight, height() - kTop - kBottom);
     painter.setFont(fonts::SansSerif(8.25));
-    for (int percent = 0; percent <= 100; percent += 20) {
-        const double y = std::round(area.bottom() - area.height() * percent / 100.0) + 0.5;
+    // As many decimals as the step needs: "97.5%", "99.8%", "100%".
+    const int decimals = std::max(0, int(std::ceil(-std::log10(step_ * 100) - 1e-9)));
+    for (double chance = floor_; chance <= 1 + step_ / 2; chance += step_) {
+        const double y = std::round(YOf(std::min(chance, 1.0), area)) + 0.5;
         painter.setPen(kGrid);
         painter.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
         painter.setPen(kText);
         painter.drawText(QRectF(0, y - 8, kLeft - 6, 16), Qt::AlignRight | Qt::AlignVCenter,
-                         QStringLiteral("%1%").arg(percent));
+                         QString::number(std::min(chance, 1.0) * 100, 'f', decimals) + u'%');
     }
     const double hands = std::max<double>(1, double(yours_.size()) - 1);
     const double step = NiceStep(hands, 6, 1.0);

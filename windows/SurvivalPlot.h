@@ -15,14 +15,21 @@ public:
     void SetCurves(std::vector<double> yours, std::vector<double> perfect);
     const std::vector<double>& Yours() const { return yours_; }
     const std::vector<double>& Perfect() const { return perfect_; }
+    // The chance at the foot of the scale, and between its lines: 0% and 20% unless both
+    // curves stay high, when the scale starts just below the lower one so they can be told apart.
+    double ScaleFloor() const { return floor_; }
+    double ScaleStep() const { return step_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void FitScale();
+    double YOf(double chance, const QRectF& area) const;
     QPolygonF Curve(const std::vector<double>& lasting, const QRectF& area) const;
     void PaintLegend(QPainter& painter) const;
 
     std::vector<double> yours_;
     std::vector<double> perfect_;
+    double floor_ = 0, step_ = 0.2;
 };

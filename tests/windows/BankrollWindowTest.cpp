@@ -12,6 +12,7 @@
 #include "game/Bankroll.h"
 #include "tests/support/GameAdvisor.h"
 #include "windows/BankrollWindow.h"
+#include "windows/SurvivalPlot.h"
 
 namespace {
 
@@ -95,6 +96,39 @@ TEST(BankrollWindow, WithoutTheTablesItSaysTheyAreComing) {
     EXPECT_EQ(window.Work(), nullptr);
     EXPECT_TRUE(window.modelLabel()->text().contains("still being worked out"));
     window.WorkOut();  // does nothing
+}
+
+// Falls evenly from 100% to `last` over 1,000 hands.
+std::vector<double> Falling(double last) {
+    std::vector<double> lasting(1001);
+    for (std::size_t n = 0; n < lasting.size(); ++n) lasting[n] = 1 - (1 - last) * n / 1000.0;
+    return lasting;
+}
+
+// How far down the plot, from 0 at its top to 1 at its foot, the player's curve ends.
+double DepthOfYoursAtTheEnd(SurvivalPlot& plot) {
+    const QImage picture = plot.grab().toImage();
+    const int x = picture.width() - 16 - 3;  // just inside the plot's right edge
+    for (int y = 30; y < picture.height(); ++y) {
+        const QColor pixel = picture.pixelColor(x, y);
+        if (pixel.blue() > 140 && pixel.red() < 80 && pixel.green() < 100)
+            return double(y) / picture.height();
+    }
+    ADD_FAILURE() << "the player's curve is not drawn at the end";
+    return 0;
+}
+
+TEST(SurvivalPlot, HighChancesAreSpreadOverThePlotAndLowOnesKeepTheWholeScale) {
+    SurvivalPlot plot;
+    plot.resize(600, 300);
+    // 97.7% against 99.2%: on a scale from 0 the two would lie in the top line.
+    plot.SetCurves(Falling(0.977), Falling(0.992));
+    EXPECT_GT(DepthOfYoursAtTheEnd(plot), 0.5);
+    EXPECT_GT(plot.ScaleFloor(), 0.9);
+    // 30% left: the whole scale, the curve ending 70% of the way down the plot's area.
+    plot.SetCurves(Falling(0.3), Falling(0.5));
+    EXPECT_EQ(plot.ScaleFloor(), 0);
+    EXPECT_NEAR(DepthOfYoursAtTheEnd(plot), (30 + 0.7 * (300 - 30 - 36)) / 300.0, 0.02);
 }
 
 }  // namespace
