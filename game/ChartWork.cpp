@@ -103,6 +103,7 @@ void ChartWork::Work(std::stop_token stop, modcards::analysis::Pays pays, unsign
     }
     try {
         const PaySums sums(CategoryTables::Build(kThreads), pays, kThreads);
+        Deliver(generation, [this] { emit Deriving(); });
         const auto progress = [&](const ChartLevel& audited, int done, int total) {
             if (stop.stop_requested()) return false;
             if (done == 1) deliverCharts(FullChartOnly(audited.chart, audited.audit), false);
@@ -113,7 +114,8 @@ void ChartWork::Work(std::stop_token stop, modcards::analysis::Pays pays, unsign
             });
             return true;
         };
-        const std::vector<ChartLevel> all = ChartLevels(sums, kMinChartLines, kThreads, progress);
+        const std::vector<ChartLevel> all =
+            ChartLevels(sums, kMinChartLines, kThreads, progress, stop);
         if (all.empty()) return;  // stopped
         ChartSet charts = PickLevels(all);
         if (!file.isEmpty()) Keep(file, pays, charts);

@@ -19,7 +19,8 @@ public:
     // Each table's charts are kept in `cacheFolder` (made when first needed); with none, they
     // are derived every time. A file that cannot be read or written is logged, never told.
     explicit ChartWork(QString cacheFolder, QObject* parent = nullptr);
-    // Stops the work in hand (within one chart's audit) before the results go.
+    // Stops the work in hand (within one carve, merge or audit of a chart) before the results
+    // go.
     ~ChartWork() override;
 
     // The charts of `pays`; what was asked before is dropped. Asking for the pays asked last
@@ -40,6 +41,7 @@ public:
     QString FileOf(const modcards::analysis::Pays& pays) const;
 
 signals:
+    void Deriving();    // the charts asked were not kept: they are being derived
     void Progress();    // Done() or Total() changed
     void ChartReady();  // Charts() changed: the full chart, then every level
     void Failed();      // nothing more will come for the pays asked

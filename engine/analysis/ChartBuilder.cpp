@@ -35,7 +35,7 @@ std::size_t BestOf(const std::vector<Move>& moves) {
 // every line is judged afresh.
 void GrowLines(std::vector<SectionSearch>& searches, const ChartGoal& goal) {
     bool fresh = false;
-    while (WrittenLines(searches) < goal.maxLines) {
+    while (WrittenLines(searches) < goal.maxLines && !goal.stop.stop_requested()) {
         std::size_t section = 0;
         SectionSearch::Likeliest best;
         double runnerUp = kNone;
@@ -51,7 +51,10 @@ void GrowLines(std::vector<SectionSearch>& searches, const ChartGoal& goal) {
         }
         if (best.gain < goal.minGain) {
             if (fresh) return;
-            for (auto& search : searches) search.JudgeEveryLine(goal.minGain);
+            for (auto& search : searches) {
+                if (goal.stop.stop_requested()) return;
+                search.JudgeEveryLine(goal.minGain, goal.stop);
+            }
             fresh = true;
             continue;
         }
@@ -82,11 +85,14 @@ int MergeCheapest(std::vector<SectionSearch>& searches, double mostCost) {
     return static_cast<int>(section);
 }
 
-void Settle(std::vector<SectionSearch>& searches, const ChartGoal& goal) {
+// False when stopped.
+bool Settle(std::vector<SectionSearch>& searches, const ChartGoal& goal) {
     GrowLines(searches, goal);
-    while (MergeCheapest(searches, WrittenLines(searches) > goal.maxLines ? kInfinity
+    while (!goal.stop.stop_requested() &&
+           MergeCheapest(searches, WrittenLines(searches) > goal.maxLines ? kInfinity
                                                                           : goal.mergeCost) >= 0) {
     }
+    return !goal.stop.stop_requested();
 }
 
 StrategyChart Written(std::vector<SectionSearch>& searches) {
@@ -110,12 +116,15 @@ StrategyChart BuildChart(const PaySums& sums, const ChartGoal& goal) {
 
 std::vector<StrategyChart> ChartsDownTo(const PaySums& sums, int fewestLines, const ChartGoal& goal,
                                         const WrittenChart& written) {
+    if (goal.stop.stop_requested()) return {};
     const auto sections = CollectChartSections(sums, goal.threads);
+    if (goal.stop.stop_requested()) return {};
     std::vector<SectionSearch> searches = StartSearches(sections, goal.threads);
-    Settle(searches, goal);
+    if (!Settle(searches, goal)) return {};
     std::vector<StrategyChart> charts{Written(searches)};
     if (written && !written(charts.back())) return charts;
     while (WrittenLines(searches) > fewestLines) {
+        if (goal.stop.stop_requested()) return {};
         if (MergeCheapest(searches, kInfinity) < 0) break;
         if (WrittenLines(searches) < static_cast<int>(charts.back().Lines().size())) {
             charts.push_back(Written(searches));

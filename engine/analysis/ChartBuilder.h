@@ -2,6 +2,7 @@
 #pragma once
 
 #include <functional>
+#include <stop_token>
 #include <vector>
 
 #include "engine/analysis/PaySums.h"
@@ -15,6 +16,9 @@ struct ChartGoal {
     // A line whose removal, or whose merging with a neighbour, costs less than this goes.
     double mergeCost = 3e-8;
     unsigned threads = 2;
+    // Looked at between carves and merges: once stop is requested, the work ends early and
+    // what it returns is to be dropped.
+    std::stop_token stop;
 };
 
 // Starts from one line per hold pattern, each where it plays best; then, while the goal allows,
@@ -27,7 +31,8 @@ StrategyChart BuildChart(const PaySums& sums, const ChartGoal& goal = {});
 // per section): each time the merge of two lines, or the dropping of one, that costs least is
 // made, and each new line count is written down. Each chart is shorter than the one before.
 // `written` is told of each chart as soon as it is written, the full chart first; answering
-// false stops the work, and the charts so far are returned.
+// false stops the work, and the charts so far are returned; a stop requested of the goal ends
+// the work without telling `written` more, and nothing is returned.
 using WrittenChart = std::function<bool(const StrategyChart&)>;
 std::vector<StrategyChart> ChartsDownTo(const PaySums& sums, int fewestLines,
                                         const ChartGoal& goal = {},

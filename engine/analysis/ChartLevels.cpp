@@ -20,9 +20,10 @@ bool Cheaper(const ChartAudit& a, const ChartAudit& b) {
 }  // namespace
 
 std::vector<ChartLevel> ChartLevels(const PaySums& sums, int fewestLines, unsigned threads,
-                                    const ChartProgress& progress) {
+                                    const ChartProgress& progress, std::stop_token stop) {
     ChartGoal goal;
     goal.threads = threads;
+    goal.stop = stop;
     const int fewest = std::max(fewestLines, kMinChartLines);
     // Both searches merge down to the shortest chart whatever the budgets asked for, so that a
     // budget gets the same chart asked alone as in the whole frontier. Each chart is audited as
@@ -34,6 +35,7 @@ std::vector<ChartLevel> ChartLevels(const PaySums& sums, int fewestLines, unsign
     const auto audit = [&](const StrategyChart& chart) {
         charts.push_back(chart);
         audits.push_back(AuditChart(chart, sums, threads));
+        if (stop.stop_requested()) return false;
         const int lines = static_cast<int>(chart.Lines().size());
         const int done = static_cast<int>(audits.size());
         const int total = done + std::max(0, lines - kMinChartLines);
@@ -41,7 +43,7 @@ std::vector<ChartLevel> ChartLevels(const PaySums& sums, int fewestLines, unsign
         return !stopped;
     };
     ChartsDownTo(sums, kMinChartLines, goal, audit);
-    if (stopped) return {};
+    if (stopped || stop.stop_requested()) return {};
 
     // A finer search, slower, grows a longer and cheaper chart. Merging down, it goes on while
     // its charts beat the first search's cheapest within as many lines, and keeps those that
@@ -61,6 +63,7 @@ std::vector<ChartLevel> ChartLevels(const PaySums& sums, int fewestLines, unsign
     fine.mergeCost = 0;
     ChartsDownTo(sums, kMinChartLines, fine, [&](const StrategyChart& chart) {
         const ChartAudit audited = AuditChart(chart, sums, threads);
+        if (stop.stop_requested()) return false;
         const int lines = static_cast<int>(chart.Lines().size());
         const std::size_t rival = rivalOf(lines);
         if (rival < first && !Cheaper(audited, audits[rival])) return false;
@@ -75,7 +78,7 @@ std::vector<ChartLevel> ChartLevels(const PaySums& sums, int fewestLines, unsign
         stopped = progress && !progress({lines, chart, audited}, done, done);
         return !stopped;
     });
-    if (stopped) return {};
+    if (stopped || stop.stop_requested()) return {};
 
     int longest = 0;
     for (const StrategyChart& chart : charts)

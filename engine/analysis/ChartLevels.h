@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <functional>
+#include <stop_token>
 #include <vector>
 
 #include "engine/analysis/ChartAudit.h"
@@ -33,9 +34,12 @@ using ChartProgress = std::function<bool(const ChartLevel& audited, int done, in
 // from ChartsDownTo, twice: with ChartGoal's defaults, then with a goal a hundred times finer,
 // merged down while its charts beat the first ones within as many lines, and kept where they
 // beat them by the first goal's least gain for each line they have more. A budget none of them
-// fills exactly gets the best shorter one. Empty when `progress` stopped the work.
+// fills exactly gets the best shorter one. Empty when `progress` stopped the work, or when a
+// stop was requested of `stop`: that ends the work within a carve or a merge, and nothing more
+// is told to `progress`.
 std::vector<ChartLevel> ChartLevels(const PaySums& sums, int fewestLines = kMinChartLines,
-                                    unsigned threads = 2, const ChartProgress& progress = {});
+                                    unsigned threads = 2, const ChartProgress& progress = {},
+                                    std::stop_token stop = {});
 
 // The cheapest chart found within `lines` lines: the first of ChartLevels(sums, lines), the
 // longest chart when that is short enough.

@@ -88,9 +88,9 @@ Carve SectionSearch::BestCarveOf(int id, double minGain) {
     return best;
 }
 
-void SectionSearch::JudgeEveryLine(double minGain) {
+void SectionSearch::JudgeEveryLine(double minGain, const std::stop_token& stop) {
     Reorder();
-    for (int place = 0; place < LineCount(); ++place)
+    for (int place = 0; place < LineCount() && !stop.stop_requested(); ++place)
         if (!IsLast(place)) BestCarveOf(lines_[At(place)].id, minGain);
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <stop_token>
 #include <vector>
 
 #include "engine/analysis/ChartLine.h"
@@ -37,8 +38,9 @@ public:
     // The best part to carve out of one line, judged now; it becomes the line's estimate.
     Carve BestCarveOf(int id, double minGain);
 
-    // Every line placed afresh (unplayed ones too), then each line's best carve judged.
-    void JudgeEveryLine(double minGain);
+    // Every line placed afresh (unplayed ones too), then each line's best carve judged; a stop
+    // leaves the lines not yet judged with their last judgement.
+    void JudgeEveryLine(double minGain, const std::stop_token& stop = {});
 
     // The part becomes a line at its place; the rest of the carved line stays where it was.
     void Apply(const Carve& carve);

@@ -1,5 +1,6 @@
 // A practice table's charts: derived on their own thread, the full chart first, kept in the
-// cache folder and read from it the next time; a damaged file is derived afresh and replaced.
+// cache folder and read from it the next time; a damaged file is derived afresh and replaced;
+// a derivation left behind stops.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -72,6 +73,24 @@ TEST(ChartWorkCache, ADamagedFileIsDerivedAfreshAndTheNewOneIsReadBackAsDerived)
     RunUntil([&] { return again.HasLevels(); });
     EXPECT_EQ(progress, 0);
     EXPECT_EQ(ChartSetText(kFullPay, *again.Charts()), kept);
+}
+
+// The player leaves the table while its full chart is being derived: the work stops without a
+// chart, and nothing is kept for the table.
+TEST(ChartWorkStop, WorkStoppedWhileDerivingKeepsNothing) {
+    int argc = 0;
+    QCoreApplication app(argc, nullptr);
+    ScratchFolder folder;
+    QString file;
+    {
+        ChartWork work(QString::fromStdString((folder.path() / "charts").string()));
+        file = work.FileOf(kFullPay);
+        bool deriving = false;
+        QObject::connect(&work, &ChartWork::Deriving, [&] { deriving = true; });
+        work.Ask(kFullPay);
+        RunUntil([&] { return deriving; });
+    }  // the stop, and the wait for the worker
+    EXPECT_FALSE(QFile::exists(file));
 }
 
 }  // namespace

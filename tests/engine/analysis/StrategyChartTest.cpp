@@ -6,6 +6,7 @@
 #include <cmath>
 #include <numeric>
 #include <random>
+#include <stop_token>
 
 #include "engine/CardText.h"
 #include "engine/analysis/ChartAudit.h"
@@ -230,6 +231,31 @@ TEST(StrategyChart, FullPayChartsMeetTheirBudgets) {
     EXPECT_EQ(chart.PlayHand(ParseHand("Ac Tc 9d 8h 2s")).keptSlots, 0b10011);
     // A king and a ten of one suit with nothing of that suit or the straight thrown away.
     EXPECT_EQ(chart.PlayHand(ParseHand("Tc Kc 8d 7h 5s")).keptSlots, 0b00011);
+}
+
+// A stop ends a derivation without another chart written, already requested or requested as
+// the full chart is written; nothing is returned either way.
+TEST(StrategyChart, AStoppedDerivationWritesNothingMore) {
+    const PaySums sums(SharedTables(), FullPays());
+    std::stop_source stop;
+    ChartGoal goal;
+    goal.stop = stop.get_token();
+    int written = 0;
+    const auto stopAtTheFirst = [&](const StrategyChart&) {
+        ++written;
+        stop.request_stop();
+        return true;  // the stop alone must end the merging
+    };
+    EXPECT_TRUE(ChartsDownTo(sums, kMinChartLines, goal, stopAtTheFirst).empty());
+    EXPECT_EQ(written, 1);
+
+    written = 0;
+    EXPECT_TRUE(ChartsDownTo(sums, kMinChartLines, goal, stopAtTheFirst).empty());
+    EXPECT_EQ(written, 0);
+    int told = 0;
+    const auto progress = [&](const ChartLevel&, int, int) { return ++told > 0; };
+    EXPECT_TRUE(ChartLevels(sums, kMinChartLines, 2, progress, stop.get_token()).empty());
+    EXPECT_EQ(told, 0);
 }
 
 // When only four deuces pay, nothing but the deuces is worth keeping: the best chart is the
