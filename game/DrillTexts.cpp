@@ -3,7 +3,6 @@
 
 #include <QStringList>
 
-#include "game/ChartTexts.h"
 #include "game/HintTexts.h"
 
 QString DrillVerdictText(const modcards::Hand& dealt, const HoldVerdict& verdict) {
@@ -11,10 +10,7 @@ QString DrillVerdictText(const modcards::Hand& dealt, const HoldVerdict& verdict
         return QStringLiteral("Wrong: it cost %1 credits.\n").arg(CostText(verdict.CreditsLost())) +
                HoldComparisonText(dealt, verdict);
     }
-    const QString line = verdict.chart.chart
-                             ? QStringLiteral(" (%1)").arg(
-                                   HoldChartLine(*verdict.chart.chart, dealt, verdict.played.kept))
-                             : QString();
+    const QString line = ChartLineOf(verdict.chart, dealt, verdict.played);
     QString text =
         QStringLiteral("Right: you kept %1%2, worth %3 credits")
             .arg(KeptCards(dealt, verdict.played), line, CreditsText(verdict.played.credits));

@@ -82,13 +82,12 @@ QString CreditWord(const QString& amount) {
            (amount.toDouble() <= 1.0 ? QStringLiteral(" credit") : QStringLiteral(" credits"));
 }
 
-// " (Line 5: Three of a kind)" after the kept cards; nothing without a chart.
+}  // namespace
+
 QString ChartLineOf(const ChartVerdict& chart, const modcards::Hand& dealt, const HoldHint& hold) {
     if (!chart.chart) return {};
     return QStringLiteral(" (%1)").arg(HoldChartLine(*chart.chart, dealt, hold.kept));
 }
-
-}  // namespace
 
 QString ChartExceptionText(const modcards::Hand& dealt, const ChartVerdict& chart) {
     if (!chart.Errs()) return {};

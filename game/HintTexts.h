@@ -33,6 +33,10 @@ int HoldsDecimals(const std::vector<HoldHint>& holds,
 QString HintLine(const modcards::Hand& dealt, const HoldHint& hold, const QString& chartLine,
                  int decimals = 2);
 
+// " (Line 5: Three of a kind)", to follow a hold's kept cards: the line of the verdict's chart
+// that plays `hold` on `dealt`; empty when the verdict has no chart.
+QString ChartLineOf(const ChartVerdict& chart, const modcards::Hand& dealt, const HoldHint& hold);
+
 // Where the chart judged by plays a hold worth less than the best, says so: "the chart plays
 // Line 10 here; perfect play keeps the deuces: this deal is one of the chart's exceptions
 // (0.17 credit)". Empty where the chart's hold is a best one.

@@ -156,21 +156,24 @@ void StrategyMenu::MarkKeptCards(const HoldHint& hold) {
         rings_[static_cast<std::size_t>(slot)]->setVisible(hold.Keeps(slot));
 }
 
+// Under the hint: the chart's exception on this deal, or why no chart lines are named.
+QString StrategyMenu::ChartNote(const modcards::analysis::HoldAdvisor& advisor,
+                                const modcards::Hand& dealt) const {
+    if (const auto* chart = chart_->ChartInPlay())
+        return AsSentence(ChartExceptionText(dealt, JudgeChart(advisor, chart, dealt)));
+    if (!chart_->Work().Failure().isEmpty())
+        return QStringLiteral("This table's chart could not be derived: no lines are named.");
+    return QStringLiteral(
+        "This table's chart is still being derived: its lines are named once it is ready.");
+}
+
 void StrategyMenu::ShowHint(bool say) {
     MarkKeptCards(HoldHint{});
     if (const auto* advisor = tables_.Advisor()) {
         const modcards::Hand dealt = hand_.Cards();  // in table order until the draw
         const std::vector<HoldHint> top = TopHolds(*advisor, dealt, kHintRows);
         MarkKeptCards(top.front());
-        const auto* chart = chart_->ChartInPlay();
-        const QString note =
-            chart ? AsSentence(ChartExceptionText(dealt, JudgeChart(*advisor, chart, dealt)))
-            : chart_->Work().Failure().isEmpty()
-                ? QStringLiteral(
-                      "This table's chart is still being derived: its lines are named "
-                      "once it is ready.")
-                : QStringLiteral("This table's chart could not be derived: no lines are named.");
-        panel_->ShowHolds(dealt, top, chart, note);
+        panel_->ShowHolds(dealt, top, chart_->ChartInPlay(), ChartNote(*advisor, dealt));
     } else if (!tables_.Failure().isEmpty()) {
         panel_->ShowFailure(tables_.Failure());
     } else {

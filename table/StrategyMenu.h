@@ -63,6 +63,8 @@ private:
     void SaveTrainerSettings();
     void MarkKeptCards(const HoldHint& hold);  // rings round the cards `hold` keeps, only
     void ShowHint(bool say = true);            // said aloud unless told
+    QString ChartNote(const modcards::analysis::HoldAdvisor& advisor,
+                      const modcards::Hand& dealt) const;
     void HideHint();
     bool TrainerLetsDraw();
     void ShowReturnInHelp();
