@@ -4,9 +4,11 @@
 
 #include <algorithm>
 #include <limits>
+#include <optional>
 
 #include "engine/analysis/ChartSamples.h"
 #include "engine/analysis/ChartSearch.h"
+#include "engine/analysis/Parallel.h"
 
 namespace modcards::analysis {
 
@@ -65,12 +67,16 @@ void GrowLines(std::vector<SectionSearch>& searches, const ChartGoal& goal) {
     }
 }
 
-// The searches refer to the sections, which must outlive them.
-std::vector<SectionSearch> StartSearches(const std::array<ChartSection, kSections>& sections,
-                                         unsigned threads) {
+// The searches refer to the sections, which must outlive them. Each section's first lines are
+// placed apart, on the threads.
+std::vector<SectionSearch> StartSearches(const ChartSections& sections, unsigned threads) {
+    std::array<std::optional<SectionSearch>, kSections> started;
+    ForEachInterleaved(kSections, threads, [&](std::int64_t deuces) {
+        const auto at = static_cast<std::size_t>(deuces);
+        started[at].emplace(sections[at], static_cast<int>(deuces), threads);
+    });
     std::vector<SectionSearch> searches;
-    for (int deuces = 0; deuces < kSections; ++deuces)
-        searches.emplace_back(sections[static_cast<std::size_t>(deuces)], deuces, threads);
+    for (auto& search : started) searches.push_back(std::move(*search));
     return searches;
 }
 
@@ -117,7 +123,12 @@ StrategyChart BuildChart(const PaySums& sums, const ChartGoal& goal) {
 std::vector<StrategyChart> ChartsDownTo(const PaySums& sums, int fewestLines, const ChartGoal& goal,
                                         const WrittenChart& written) {
     if (goal.stop.stop_requested()) return {};
-    const auto sections = CollectChartSections(sums, goal.threads);
+    return ChartsDownTo(CollectChartSections(sums, goal.threads, goal.stop), fewestLines, goal,
+                        written);
+}
+
+std::vector<StrategyChart> ChartsDownTo(const ChartSections& sections, int fewestLines,
+                                        const ChartGoal& goal, const WrittenChart& written) {
     if (goal.stop.stop_requested()) return {};
     std::vector<SectionSearch> searches = StartSearches(sections, goal.threads);
     if (!Settle(searches, goal)) return {};

@@ -5,6 +5,7 @@
 #include <stop_token>
 #include <vector>
 
+#include "engine/analysis/ChartSamples.h"
 #include "engine/analysis/PaySums.h"
 #include "engine/analysis/StrategyChart.h"
 
@@ -35,6 +36,10 @@ StrategyChart BuildChart(const PaySums& sums, const ChartGoal& goal = {});
 // the work without telling `written` more, and nothing is returned.
 using WrittenChart = std::function<bool(const StrategyChart&)>;
 std::vector<StrategyChart> ChartsDownTo(const PaySums& sums, int fewestLines,
+                                        const ChartGoal& goal = {},
+                                        const WrittenChart& written = {});
+// The same on sections collected once (CollectChartSections) for searches with several goals.
+std::vector<StrategyChart> ChartsDownTo(const ChartSections& sections, int fewestLines,
                                         const ChartGoal& goal = {},
                                         const WrittenChart& written = {});
 

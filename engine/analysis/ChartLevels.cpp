@@ -42,7 +42,9 @@ std::vector<ChartLevel> ChartLevels(const PaySums& sums, int fewestLines, unsign
         stopped = progress && !progress({lines, chart, audits.back()}, done, total);
         return !stopped;
     };
-    ChartsDownTo(sums, kMinChartLines, goal, audit);
+    // Both searches start from the same deals' options.
+    const ChartSections sections = CollectChartSections(sums, threads, stop);
+    ChartsDownTo(sections, kMinChartLines, goal, audit);
     if (stopped || stop.stop_requested()) return {};
 
     // A finer search, slower, grows a longer and cheaper chart. Merging down, it goes on while
@@ -61,7 +63,7 @@ std::vector<ChartLevel> ChartLevels(const PaySums& sums, int fewestLines, unsign
     ChartGoal fine = goal;
     fine.minGain = kFineGain;
     fine.mergeCost = 0;
-    ChartsDownTo(sums, kMinChartLines, fine, [&](const StrategyChart& chart) {
+    ChartsDownTo(sections, kMinChartLines, fine, [&](const StrategyChart& chart) {
         const ChartAudit audited = AuditChart(chart, sums, threads);
         if (stop.stop_requested()) return false;
         const int lines = static_cast<int>(chart.Lines().size());

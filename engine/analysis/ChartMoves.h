@@ -71,9 +71,13 @@ struct Gathered {
     std::vector<int> otherPlace;
     std::vector<int> otherId;
     std::vector<double> otherValue;
+    std::vector<double> current;  // what each deal's play is worth now, side by side
     std::vector<std::size_t> optionStart{0};
     std::vector<PlayOption> options;
-    std::vector<std::array<std::uint8_t, kDetailCount>> details;  // of each option's pattern
+    // Each option's pattern as an index into `details`, which holds each pattern once: a part
+    // is tried on every pattern once, not on every option.
+    std::vector<std::int32_t> patternOf;
+    std::vector<std::array<std::uint8_t, kDetailCount>> details;
 
     std::size_t size() const { return deals.size(); }
 };

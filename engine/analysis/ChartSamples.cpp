@@ -144,22 +144,28 @@ ChartSection JoinSection(std::vector<RawSection*> parts) {
 
 }  // namespace
 
-std::array<ChartSection, 5> CollectChartSections(const PaySums& sums, unsigned threads) {
+ChartSections CollectChartSections(const PaySums& sums, unsigned threads,
+                                   const std::stop_token& stop) {
     const std::vector<SuitClass>& deals = sums.tables().DealClasses();
     const std::int64_t slices = std::max(1u, threads);
     std::vector<std::array<RawSection, kSections>> raw(static_cast<std::size_t>(slices));
+    constexpr std::size_t kDealsBetweenStops = 4096;  // a few milliseconds
     ForEachSlice(slices, threads, [&](std::int64_t begin, std::int64_t end) {
+        std::size_t collected = 0;
         for (std::int64_t slice = begin; slice < end; ++slice)
             for (std::size_t d = static_cast<std::size_t>(slice); d < deals.size();
-                 d += static_cast<std::size_t>(slices))
+                 d += static_cast<std::size_t>(slices)) {
+                if (++collected % kDealsBetweenStops == 0 && stop.stop_requested()) return;
                 CollectDeal(sums, deals[d], raw[static_cast<std::size_t>(slice)]);
+            }
     });
-    std::array<ChartSection, kSections> sections;
-    for (int s = 0; s < kSections; ++s) {
+    if (stop.stop_requested()) return {};
+    ChartSections sections;
+    ForEachInterleaved(kSections, threads, [&](std::int64_t s) {
         std::vector<RawSection*> parts;
         for (auto& slice : raw) parts.push_back(&slice[static_cast<std::size_t>(s)]);
         sections[static_cast<std::size_t>(s)] = JoinSection(parts);
-    }
+    });
     return sections;
 }
 

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <stop_token>
 #include <vector>
 
 #include "engine/analysis/HoldPatterns.h"
@@ -35,7 +36,12 @@ struct ChartSection {
     std::int32_t DealCount() const { return static_cast<std::int32_t>(dealStart.size()) - 1; }
 };
 
-// Sections for 0..4 deuces dealt, from one deal of each suit class.
-std::array<ChartSection, 5> CollectChartSections(const PaySums& sums, unsigned threads);
+// Sections for 0..4 deuces dealt.
+using ChartSections = std::array<ChartSection, 5>;
+
+// The sections from one deal of each suit class; empty sections when a stop was requested of
+// `stop`, within some thousands of deals.
+ChartSections CollectChartSections(const PaySums& sums, unsigned threads,
+                                   const std::stop_token& stop = {});
 
 }  // namespace modcards::analysis

@@ -33,7 +33,7 @@ void SectionSearch::Reorder(int base) {
         for (int place = 0; place < LineCount(); ++place) {
             const Line& line = lines_[At(place)];
             if (IsLast(place) || (base >= 0 && line.base != base && !Played(line))) continue;
-            const Gathered gathered = Gather({line.id});
+            const Gathered gathered = Gather({line.id}, Gathering::KeptOnly);
             if (gathered.size() == 0) continue;
             const Placement best = Reinsert(gathered, place);
             if (best.gain <= kRounding || best.place == place) continue;
@@ -114,10 +114,10 @@ Merge SectionSearch::CheapestMerge() const {
     Merge best;
     for (int first = 0; first < LineCount(); ++first) {
         if (IsLast(first) || !Played(lines_[At(first)])) continue;
-        const Gathered alone = Gather({lines_[At(first)].id});
+        const Gathered alone = Gather({lines_[At(first)].id}, Gathering::KeptOnly);
         double dropGain = 0;
         for (std::size_t i = 0; i < alone.size(); ++i)
-            dropGain += alone.otherValue[i] - dealValue_[At(alone.deals[i])];
+            dropGain += alone.otherValue[i] - alone.current[i];
         if (dropGain > best.gain) best = {dropGain, first, -1, 0};
         for (int second = first + 1; second < LineCount(); ++second) {
             if (!Neighbours(first, second)) continue;
@@ -189,6 +189,7 @@ void SectionSearch::StartWithOneLinePerBase() {
     std::vector<Line> lines{NewLine(lastBase_, AllRanges())};
     for (const auto& [score, base] : scored) lines.push_back(NewLine(base, AllRanges()));
     idOfCell_.assign(s_.cells.size(), -1);
+    patternOfCell_.assign(s_.cells.size(), 0);
     stamp_.assign(At(s_.DealCount()), 0);
     slot_.assign(At(s_.DealCount()), 0);
     dealValue_.assign(At(s_.DealCount()), 0);
@@ -259,7 +260,7 @@ void SectionSearch::ParkUnplayed() {
     Renumber();
 }
 
-Gathered SectionSearch::Gather(std::initializer_list<int> ids) const {
+Gathered SectionSearch::Gather(std::initializer_list<int> ids, Gathering what) const {
     const auto inSet = [&ids](int id) {
         return std::find(ids.begin(), ids.end(), id) != ids.end();
     };
@@ -270,28 +271,49 @@ Gathered SectionSearch::Gather(std::initializer_list<int> ids) const {
     ++generation_;
     for (const int cell : s_.cellsOfBase[At(base)]) {
         if (!inSet(idOfCell_[At(cell)])) continue;
+        const auto pattern = static_cast<std::int32_t>(gathered.details.size());
+        patternOfCell_[At(cell)] = pattern;
+        gathered.details.push_back(Cell(cell).details);
         for (const std::int64_t i : s_.optionsOfCell[At(cell)]) {
             const auto deal = At(s_.dealOfOption[At(i)]);
-            if (stamp_[deal] != generation_) {
+            const bool fresh = stamp_[deal] != generation_;
+            if (fresh) {
                 stamp_[deal] = generation_;
                 slot_[deal] = static_cast<std::int32_t>(gathered.deals.size());
                 gathered.deals.push_back(static_cast<std::int32_t>(deal));
                 gathered.optionStart.push_back(0);
             }
-            ++gathered.optionStart[At(slot_[deal]) + 1];
-            picked.push_back(i);
+            if (what == Gathering::AllOptions) {
+                ++gathered.optionStart[At(slot_[deal]) + 1];
+                picked.push_back(i);
+                continue;
+            }
+            // The first of the largest keys, as KeptFirst orders them.
+            const PlayOption& option = s_.options[At(i)];
+            if (fresh) {
+                gathered.options.push_back(option);
+                gathered.patternOf.push_back(pattern);
+            } else if (option.key > gathered.options[At(slot_[deal])].key) {
+                gathered.options[At(slot_[deal])] = option;
+                gathered.patternOf[At(slot_[deal])] = pattern;
+            }
         }
     }
-    for (std::size_t g = 1; g < gathered.optionStart.size(); ++g)
-        gathered.optionStart[g] += gathered.optionStart[g - 1];
-    gathered.options.resize(picked.size());
-    gathered.details.resize(picked.size());
-    std::vector<std::size_t> next(gathered.optionStart.begin(), gathered.optionStart.end() - 1);
-    for (const std::int64_t i : picked) {
-        const auto slot = At(slot_[At(s_.dealOfOption[At(i)])]);
-        const PlayOption& option = s_.options[At(i)];
-        gathered.details[next[slot]] = Cell(option.cell).details;
-        gathered.options[next[slot]++] = option;
+    if (what == Gathering::AllOptions) {
+        for (std::size_t g = 1; g < gathered.optionStart.size(); ++g)
+            gathered.optionStart[g] += gathered.optionStart[g - 1];
+        gathered.options.resize(picked.size());
+        gathered.patternOf.resize(picked.size());
+        std::vector<std::size_t> next(gathered.optionStart.begin(), gathered.optionStart.end() - 1);
+        for (const std::int64_t i : picked) {
+            const auto slot = At(slot_[At(s_.dealOfOption[At(i)])]);
+            const PlayOption& option = s_.options[At(i)];
+            gathered.patternOf[next[slot]] = patternOfCell_[At(option.cell)];
+            gathered.options[next[slot]++] = option;
+        }
+        for (std::size_t slot = 0; slot < gathered.size(); ++slot) KeptFirst(gathered, slot);
+    } else {
+        for (std::size_t g = 1; g < gathered.optionStart.size(); ++g) gathered.optionStart[g] = g;
     }
     for (const std::int32_t deal : gathered.deals) AddDeal(gathered, deal, inSet);
     return gathered;
@@ -324,13 +346,23 @@ void SectionSearch::AddDeal(Gathered& gathered, std::int32_t deal, const InSet& 
     gathered.otherPlace.push_back(place);
     gathered.otherId.push_back(id);
     gathered.otherValue.push_back(value);
+    gathered.current.push_back(dealValue_[at]);
+}
+
+void SectionSearch::KeptFirst(Gathered& gathered, std::size_t deal) {
+    // A deal has a handful of options: an insertion sort, stable so that the first of equal keys
+    // stays first.
+    const std::size_t first = gathered.optionStart[deal];
+    for (std::size_t o = first + 1; o < gathered.optionStart[deal + 1]; ++o)
+        for (std::size_t k = o; k > first && gathered.options[k - 1].key < gathered.options[k].key;
+             --k) {
+            std::swap(gathered.options[k - 1], gathered.options[k]);
+            std::swap(gathered.patternOf[k - 1], gathered.patternOf[k]);
+        }
 }
 
 const PlayOption* SectionSearch::KeptOption(const Gathered& gathered, std::size_t deal) {
-    const PlayOption* kept = nullptr;
-    for (std::size_t o = gathered.optionStart[deal]; o < gathered.optionStart[deal + 1]; ++o)
-        if (!kept || gathered.options[o].key > kept->key) kept = &gathered.options[o];
-    return kept;
+    return &gathered.options[gathered.optionStart[deal]];
 }
 
 Placement SectionSearch::Reinsert(const Gathered& gathered, int place) const {
@@ -338,7 +370,7 @@ Placement SectionSearch::Reinsert(const Gathered& gathered, int place) const {
     for (std::size_t i = 0; i < gathered.size(); ++i) {
         const int other = gathered.otherPlace[i];
         gains.Add(KeptOption(gathered, i)->value, other > place ? other - 1 : other,
-                  gathered.otherValue[i], dealValue_[At(gathered.deals[i])]);
+                  gathered.otherValue[i], gathered.current[i]);
     }
     return gains.Best();
 }
@@ -416,20 +448,23 @@ double SectionSearch::UpperBound(const Gathered& gathered) const {
         double best = kNone;
         for (std::size_t o = gathered.optionStart[i]; o < gathered.optionStart[i + 1]; ++o)
             best = std::max(best, gathered.options[o].value);
-        bound += std::max(0.0, best - dealValue_[At(gathered.deals[i])]);
+        bound += std::max(0.0, best - gathered.current[i]);
     }
     return bound;
 }
 
 Placement SectionSearch::CarveGain(const Gathered& gathered, int place, const Part& part) const {
+    std::vector<char> moves(gathered.details.size());
+    for (std::size_t p = 0; p < moves.size(); ++p) moves[p] = part.Holds(gathered.details[p]);
     PlaceGains gains(LineCount());
     for (std::size_t i = 0; i < gathered.size(); ++i) {
         const PlayOption* moving = nullptr;
         const PlayOption* staying = nullptr;
-        for (std::size_t o = gathered.optionStart[i]; o < gathered.optionStart[i + 1]; ++o) {
-            const PlayOption* option = &gathered.options[o];
-            const PlayOption*& side = part.Holds(gathered.details[o]) ? moving : staying;
-            if (!side || option->key > side->key) side = option;
+        // Options come kept first: each side keeps the first of its own.
+        for (std::size_t o = gathered.optionStart[i];
+             o < gathered.optionStart[i + 1] && !(moving && staying); ++o) {
+            const PlayOption*& side = moves[At(gathered.patternOf[o])] ? moving : staying;
+            if (!side) side = &gathered.options[o];
         }
         int otherPlace = gathered.otherPlace[i];
         double otherValue = gathered.otherValue[i];
@@ -437,7 +472,7 @@ Placement SectionSearch::CarveGain(const Gathered& gathered, int place, const Pa
             otherPlace = place;
             otherValue = staying->value;
         }
-        const double current = dealValue_[At(gathered.deals[i])];
+        const double current = gathered.current[i];
         if (moving)
             gains.Add(moving->value, otherPlace, otherValue, current);
         else
@@ -471,14 +506,15 @@ bool SectionSearch::Neighbours(int a, int b) const {
 }
 
 Placement SectionSearch::MergeGain(int first, int second) const {
-    const Gathered gathered = Gather({lines_[At(first)].id, lines_[At(second)].id});
+    const Gathered gathered =
+        Gather({lines_[At(first)].id, lines_[At(second)].id}, Gathering::KeptOnly);
     PlaceGains gains(LineCount() - 2);
     for (std::size_t i = 0; i < gathered.size(); ++i) {
         const int other = gathered.otherPlace[i];
         const int remaining =
             other == kNoPlace ? other : other - (other > first) - (other > second);
         gains.Add(KeptOption(gathered, i)->value, remaining, gathered.otherValue[i],
-                  dealValue_[At(gathered.deals[i])]);
+                  gathered.current[i]);
     }
     return gains.Best();
 }

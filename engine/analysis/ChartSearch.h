@@ -105,11 +105,17 @@ private:
     // the way of a line that should move down.
     void ParkUnplayed();
 
-    Gathered Gather(std::initializer_list<int> ids) const;
+    // Moving or merging lines needs only the option a line covering all of a deal's keeps;
+    // carving needs them all.
+    enum class Gathering { AllOptions, KeptOnly };
+    Gathered Gather(std::initializer_list<int> ids, Gathering what = Gathering::AllOptions) const;
 
     template <typename InSet>
     void AddDeal(Gathered& gathered, std::int32_t deal, const InSet& inSet) const;
 
+    // Orders a gathered deal's options as a line keeps them: the largest key first.
+    static void KeptFirst(Gathered& gathered, std::size_t deal);
+    // The option a line covering all of them keeps.
     static const PlayOption* KeptOption(const Gathered& gathered, std::size_t deal);
 
     // The line at `place` taken out and put back at its best place among the others.
@@ -162,6 +168,7 @@ private:
     // Scratch for Gather: a deal's slot among the gathered ones, valid when stamped.
     mutable std::vector<std::uint32_t> stamp_;
     mutable std::vector<std::int32_t> slot_;
+    mutable std::vector<std::int32_t> patternOfCell_;  // a gathered cell's index in its patterns
     mutable std::uint32_t generation_ = 0;
 };
 

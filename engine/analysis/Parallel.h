@@ -25,4 +25,15 @@ void ForEachSlice(std::int64_t count, unsigned threads, const Work& work) {
     }
 }
 
+// Calls work(i) for each i in 0..count on `threads` threads, each taking every threads-th i: the
+// first items, often the largest, go to different threads.
+template <typename Work>
+void ForEachInterleaved(std::int64_t count, unsigned threads, const Work& work) {
+    const std::int64_t stride = std::max<std::int64_t>(1, threads);
+    ForEachSlice(stride, threads, [&](std::int64_t begin, std::int64_t end) {
+        for (std::int64_t first = begin; first < end; ++first)
+            for (std::int64_t i = first; i < count; i += stride) work(i);
+    });
+}
+
 }  // namespace modcards::analysis

@@ -256,6 +256,9 @@ TEST(StrategyChart, AStoppedDerivationWritesNothingMore) {
     const auto progress = [&](const ChartLevel&, int, int) { return ++told > 0; };
     EXPECT_TRUE(ChartLevels(sums, kMinChartLines, 2, progress, stop.get_token()).empty());
     EXPECT_EQ(told, 0);
+    // Collecting the deals' options stops too, and nothing half collected comes back.
+    for (const ChartSection& section : CollectChartSections(sums, 2, stop.get_token()))
+        EXPECT_TRUE(section.options.empty() && section.cells.empty());
 }
 
 // When only four deuces pay, nothing but the deuces is worth keeping: the best chart is the
