@@ -58,7 +58,6 @@ ChartWork::ChartWork(QString cacheFolder, QObject* parent)
 ChartWork::~ChartWork() {
     worker_.request_stop();
     if (worker_.joinable()) worker_.join();
-    for (std::jthread& retired : retired_) retired.join();
 }
 
 QString ChartWork::FileOf(const modcards::analysis::Pays& pays) const {
@@ -68,25 +67,27 @@ QString ChartWork::FileOf(const modcards::analysis::Pays& pays) const {
                   QStringLiteral(".chart"));
 }
 
-void ChartWork::Ask(const modcards::analysis::Pays& pays) {
+void ChartWork::Ask(const modcards::analysis::Pays& pays,
+                    std::shared_ptr<const modcards::analysis::CategoryTables> tables) {
     if (pays_ == pays) return;
-    if (worker_.joinable()) {
-        worker_.request_stop();
-        retired_.push_back(std::move(worker_));
-    }
+    if (worker_.joinable()) retired_.Retire(std::move(worker_));
     ++generation_;
     pays_ = pays;
     charts_.reset();
     hasLevels_ = false;
     done_ = total_ = 0;
     failure_.clear();
-    worker_ = std::jthread([this, pays, generation = generation_, file = FileOf(pays)](
-                               std::stop_token stop) { Work(stop, pays, generation, file); });
+    worker_ = std::jthread([this, pays, tables = std::move(tables), generation = generation_,
+                            file = FileOf(pays)](std::stop_token stop) {
+        Work(stop, pays, tables, generation, file);
+        retired_.Finished();
+    });
 }
 
 // Runs on the worker; only this object's thread writes the members.
-void ChartWork::Work(std::stop_token stop, modcards::analysis::Pays pays, unsigned generation,
-                     QString file) {
+void ChartWork::Work(std::stop_token stop, modcards::analysis::Pays pays,
+                     std::shared_ptr<const modcards::analysis::CategoryTables> tables,
+                     unsigned generation, QString file) {
     using namespace modcards::analysis;
     const auto deliverCharts = [this, generation](ChartSet charts, bool levels) {
         Deliver(generation, [this, charts = std::move(charts), levels]() mutable {
@@ -102,7 +103,7 @@ void ChartWork::Work(std::stop_token stop, modcards::analysis::Pays pays, unsign
         }
     }
     try {
-        const PaySums sums(CategoryTables::Build(kThreads), pays, kThreads);
+        const PaySums sums(tables ? tables : CategoryTables::Build(kThreads), pays, kThreads);
         Deliver(generation, [this] { emit Deriving(); });
         const auto progress = [&](const ChartLevel& audited, int done, int total) {
             if (stop.stop_requested()) return false;

@@ -6,12 +6,14 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <thread>
-#include <vector>
 
+#include "engine/analysis/CategoryTables.h"
 #include "engine/analysis/ChartSet.h"
 #include "engine/analysis/Pays.h"
+#include "game/RetiredThreads.h"
 
 class ChartWork : public QObject {
     Q_OBJECT
@@ -24,8 +26,9 @@ public:
     ~ChartWork() override;
 
     // The charts of `pays`; what was asked before is dropped. Asking for the pays asked last
-    // does nothing.
-    void Ask(const modcards::analysis::Pays& pays);
+    // does nothing. The category tables are built unless `tables` are given.
+    void Ask(const modcards::analysis::Pays& pays,
+             std::shared_ptr<const modcards::analysis::CategoryTables> tables = nullptr);
     const std::optional<modcards::analysis::Pays>& Asked() const { return pays_; }
 
     // Null until ChartReady: the full chart alone at first, then every level.
@@ -47,7 +50,8 @@ signals:
     void Failed();      // nothing more will come for the pays asked
 
 private:
-    void Work(std::stop_token stop, modcards::analysis::Pays pays, unsigned generation,
+    void Work(std::stop_token stop, modcards::analysis::Pays pays,
+              std::shared_ptr<const modcards::analysis::CategoryTables> tables, unsigned generation,
               QString file);
     void Deliver(unsigned generation, std::function<void()> result);
 
@@ -59,5 +63,5 @@ private:
     QString failure_;
     unsigned generation_ = 0;  // which Ask the results belong to
     std::jthread worker_;
-    std::vector<std::jthread> retired_;  // work for pays no longer asked, stopping
+    RetiredThreads retired_;  // work for pays no longer asked, stopping
 };

@@ -21,20 +21,21 @@ PerfectPlay::~PerfectPlay() {
     // Joined here, while the object is whole: a result still queued for it is dropped with it.
     worker_.request_stop();
     if (worker_.joinable()) worker_.join();
-    for (std::jthread& retired : retired_) retired.join();
 }
 
 void PerfectPlay::Start() {
     if (worker_.joinable()) return;
-    worker_ = std::jthread([this, pays = pays_, generation = generation_, tables = categoryTables_](
-                               std::stop_token stop) { Work(stop, pays, generation, tables); });
+    worker_ = std::jthread([this, pays = pays_, generation = generation_,
+                            tables = categoryTables_](std::stop_token stop) {
+        Work(stop, pays, generation, tables);
+        retired_.Finished();
+    });
 }
 
 void PerfectPlay::SetPays(const modcards::analysis::Pays& pays) {
     const bool started = worker_.joinable();
     if (started) {
-        worker_.request_stop();
-        retired_.push_back(std::move(worker_));
+        retired_.Retire(std::move(worker_));
         worker_ = std::jthread();
     }
     ++generation_;

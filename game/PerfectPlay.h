@@ -8,10 +8,10 @@
 #include <memory>
 #include <optional>
 #include <thread>
-#include <vector>
 
 #include "engine/PayTable.h"
 #include "engine/analysis/HoldAdvisor.h"
+#include "game/RetiredThreads.h"
 
 class PerfectPlay : public QObject {
     Q_OBJECT
@@ -32,6 +32,10 @@ public:
 
     // Null until AdvisorReady. Its queries take microseconds.
     const modcards::analysis::HoldAdvisor* Advisor() const { return advisor_.get(); }
+    // The category tables, which serve every pay table: null until the first AdvisorReady.
+    std::shared_ptr<const modcards::analysis::CategoryTables> SharedTables() const {
+        return categoryTables_;
+    }
     // The same, shared: for a worker thread that may outlive this object.
     std::shared_ptr<const modcards::analysis::HoldAdvisor> SharedAdvisor() const {
         return advisor_;
@@ -59,5 +63,5 @@ private:
     QString failure_;
     unsigned generation_ = 0;  // which SetPays the results belong to
     std::jthread worker_;
-    std::vector<std::jthread> retired_;  // work for tables left, stopping; joined at the end
+    RetiredThreads retired_;  // work for tables left, stopping
 };

@@ -36,7 +36,7 @@ StrategyMenu::StrategyMenu(frmMain& window, TableHand& hand, const PerfectPlay& 
     QWidget* table = window_.centralWidget();
     for (std::size_t i = 0; i < 5; ++i) rings_[i] = new KeepRing(c.pHand[i]);
     panel_ = new HintPanel(table, hand_.Stake());
-    chart_ = new TableChart(window_, hand_, mnuChart_, dialogs_, chartCache);
+    chart_ = new TableChart(window_, hand_, mnuChart_, dialogs_, tables_, chartCache);
 
     hand_.SetDrawCheck([this] { return TrainerLetsDraw(); });
     connect(&hand_, &TableHand::DrawStarting, this, &StrategyMenu::HideHint);

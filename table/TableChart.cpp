@@ -11,8 +11,8 @@
 #include "table/frmMain.h"
 
 TableChart::TableChart(frmMain& window, const TableHand& hand, QAction* open, Dialogs& dialogs,
-                       const QString& chartCache)
-    : window_(window), hand_(hand), dialogs_(dialogs), work_(chartCache) {
+                       const PerfectPlay& tables, const QString& chartCache)
+    : window_(window), hand_(hand), dialogs_(dialogs), tables_(tables), work_(chartCache) {
     connect(open, &QAction::triggered, this, &TableChart::OpenChart);
     connect(&hand_, &TableHand::Dealt, this, &TableChart::FollowTable);
     connect(&hand_, &TableHand::HoldChanged, this, &TableChart::FollowTable);
@@ -48,7 +48,7 @@ void TableChart::FollowPays() {
     }
     const auto pays = modcards::analysis::GamePays(hand_.Pays());
     const modcards::analysis::StrategyChart* derived = Derived(pays);
-    if (!derived) work_.Ask(pays);
+    if (!derived) work_.Ask(pays, tables_.SharedTables());
     SetChartInPlay(derived);
 }
 

@@ -13,6 +13,7 @@
 
 #include "game/ChartWork.h"
 #include "game/Dialogs.h"
+#include "game/PerfectPlay.h"
 #include "game/TableHand.h"
 #include "windows/ChartWindow.h"
 
@@ -22,10 +23,11 @@ class TableChart : public QObject {
     Q_OBJECT
 public:
     // `open` is the menu entry that opens the window; the chart is saved through `dialogs`.
-    // Practice tables' charts are kept in `chartCache` (none kept when empty). The window,
-    // the hand, the entry and the dialogs outlive this.
+    // Practice tables' charts are derived on the category tables of `tables` once it has them,
+    // and kept in `chartCache` (none kept when empty). The window, the hand, the entry, the
+    // dialogs and the tables outlive this.
     TableChart(frmMain& window, const TableHand& hand, QAction* open, Dialogs& dialogs,
-               const QString& chartCache = QString());
+               const PerfectPlay& tables, const QString& chartCache = QString());
     ~TableChart() override;
 
     ChartWindow* Chart() const { return chart_; }  // the open chart window, or nullptr
@@ -55,6 +57,7 @@ private:
     frmMain& window_;
     const TableHand& hand_;
     Dialogs& dialogs_;
+    const PerfectPlay& tables_;
     ChartWork work_;
     QPointer<ChartWindow> chart_;
     // Practice tables' full charts derived or read in this run, kept for ChartInPlay.
