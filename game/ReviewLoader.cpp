@@ -5,13 +5,8 @@
 #include <QSaveFile>
 #include <utility>
 
-#include "engine/analysis/GameChart.h"
-
 ReviewLoader::ReviewLoader(std::filesystem::path file, int stake, Answers answers, QObject* parent)
-    : QObject(parent),
-      stake_(stake),
-      answers_(std::move(answers)),
-      reader_(std::move(file), &modcards::analysis::GameChart()) {
+    : QObject(parent), stake_(stake), answers_(std::move(answers)), reader_(std::move(file)) {
     worker_ = std::jthread([this](std::stop_token stop) { Work(stop); });
 }
 
@@ -20,13 +15,13 @@ ReviewLoader::~ReviewLoader() {
     if (worker_.joinable()) worker_.join();
 }
 
-void ReviewLoader::Load(history::ReviewedHands hands) {
+void ReviewLoader::Load(history::ReviewedHands hands, history::GradingChart grading) {
     extending_ = true;
-    Push({Kind::Afresh, std::move(hands), ++loads_, {}});
+    Push({Kind::Afresh, std::move(hands), std::move(grading), ++loads_, {}});
 }
 
 void ReviewLoader::LoadNewer() {
-    if (extending_) Push({Kind::Newer, {}, loads_, {}});
+    if (extending_) Push({Kind::Newer, {}, {}, loads_, {}});
 }
 
 void ReviewLoader::Cancel() {
@@ -37,7 +32,7 @@ void ReviewLoader::Cancel() {
 }
 
 void ReviewLoader::Export(history::ReviewedHands hands, std::filesystem::path to) {
-    Push({Kind::Export, std::move(hands), 0, std::move(to)});
+    Push({Kind::Export, std::move(hands), {}, 0, std::move(to)});
 }
 
 void ReviewLoader::Push(Job job) {
@@ -80,18 +75,20 @@ void ReviewLoader::Run(const Job& job) {
     };
     if (job.kind == Kind::Afresh) {
         hands_ = job.hands;
-        history::ReviewResult result = reader_.Review(hands_, stake_);
+        grading_ = job.grading;
+        history::ReviewResult result = reader_.Review(hands_, stake_, grading_);
         lastHand_ = result.review.lastHand;
         leaks_ = result.leaks;
         ++reviewsRead_;
+        if (answers_.tables && !hands_.player.empty())
+            deliver(answers_.tables, reader_.Tables(hands_.player));
         rowsRead_ = reader_.RowsRead();
         deliver(answers_.loaded, std::move(result));
         return;
     }
     history::HandsResult result = reader_.HandsAfter(hands_, lastHand_);
     if (!result.hands.empty()) lastHand_ = result.hands.back().id;
-    for (const history::HandRecord& hand : result.hands)
-        leaks_.Fold(hand, modcards::analysis::GameChart());
+    for (const history::HandRecord& hand : result.hands) leaks_.Fold(hand, grading_);
     rowsRead_ = reader_.RowsRead();
     deliver(answers_.added, std::move(result), leaks_);
 }

@@ -22,20 +22,23 @@ public:
     // What the answers are given to, on this object's thread.
     struct Answers {
         std::function<void(history::ReviewResult)> loaded;  // a review afresh
+        // The tables the reviewed player has played at, read with each review afresh.
+        std::function<void(history::TablesResult)> tables;
         // The hands recorded since, and the leaks of the review with them folded in.
         std::function<void(history::HandsResult, history::Leaks)> added;
         // An export finished: nothing when the file was written whole, else why not.
         std::function<void(std::optional<output::FileError>)> exported;
     };
 
-    // Reads `file` (made by HandHistory::Open), each hand staking `stake` credits; mistakes are
-    // grouped on the game's chart.
+    // Reads `file` (made by HandHistory::Open), each hand staking `stake` credits.
     ReviewLoader(std::filesystem::path file, int stake, Answers answers, QObject* parent = nullptr);
     // Waits for the read in hand; answers not given yet are dropped.
     ~ReviewLoader() override;
 
-    // Reads the review of `hands` afresh. Answers to earlier requests not given yet are dropped.
-    void Load(history::ReviewedHands hands);
+    // Reads the review of `hands` afresh, holds graded and mistakes grouped by `grading` (its
+    // chart kept by the caller while this lives), and the tables of their player. Answers to
+    // earlier requests not given yet are dropped.
+    void Load(history::ReviewedHands hands, history::GradingChart grading = history::GameGrading());
     // Reads the hands of the last Load recorded after the last hand read: a hand or two.
     // Nothing after Cancel.
     void LoadNewer();
@@ -54,6 +57,7 @@ private:
     struct Job {
         Kind kind;  // a review afresh, the hands since, or an export
         history::ReviewedHands hands;
+        history::GradingChart grading;
         std::uint64_t load;        // the Load it belongs to
         std::filesystem::path to;  // for an export
     };
@@ -77,6 +81,7 @@ private:
     // The worker's own.
     history::ReviewReader reader_;
     history::ReviewedHands hands_;
+    history::GradingChart grading_;
     std::int64_t lastHand_ = 0;
     history::Leaks leaks_;  // of the review read last, with the hands since
 

@@ -42,6 +42,7 @@ TEST(ReviewLoading, OnlyTheLastRequestIsAnsweredAndNewHandsAreReadAlone) {
     ReviewLoader loader(
         history_test::HistoryIn(folder), 5,
         {.loaded = [&](history::ReviewResult read) { reviewed.push_back(read.review.handsPlayed); },
+         .tables = nullptr,
          .added =
              [&](history::HandsResult newer, history::Leaks) {
                  for (const auto& hand : newer.hands) added.push_back(hand.id);
