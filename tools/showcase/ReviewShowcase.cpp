@@ -65,8 +65,9 @@ struct Scene : TableScene<ScriptedDialogs> {
         dialogs.inputAnswers.push_back(QStringLiteral("Lucky Lou"));
         window = std::make_unique<frmMain>(ctx, hand, aux);
         strategy = AddStrategy();
-        history = std::make_unique<TableHistory>(*window, hand, tables, strategy->Review(),
-                                                 strategy->BankrollEntry(), ctx);
+        history =
+            std::make_unique<TableHistory>(*window, hand, tables, strategy->Chart(),
+                                           strategy->Review(), strategy->BankrollEntry(), ctx);
         window->show();
     }
     ~Scene() {
