@@ -24,23 +24,32 @@ void ReviewLoader::LoadNewer() {
     if (extending_) Push({Kind::Newer, {}, {}, loads_, {}});
 }
 
+void ReviewLoader::ReadTables(std::string player) {
+    Push({Kind::Tables, {std::move(player)}, {}, 0, {}});
+}
+
 void ReviewLoader::Cancel() {
     extending_ = false;
     ++loads_;
     const std::lock_guard lock(mutex_);
-    std::erase_if(jobs_, [](const Job& job) { return job.kind != Kind::Export; });
+    std::erase_if(jobs_, [](const Job& job) { return Droppable(job.kind); });
 }
 
 void ReviewLoader::Export(history::ReviewedHands hands, std::filesystem::path to) {
     Push({Kind::Export, std::move(hands), {}, 0, std::move(to)});
 }
 
+bool ReviewLoader::Droppable(Kind kind) {
+    return kind == Kind::Afresh || kind == Kind::Newer;
+}
+
 void ReviewLoader::Push(Job job) {
     {
         const std::lock_guard lock(mutex_);
-        // A review afresh makes every read queued before it useless; exports still stand.
+        // A review afresh makes every read queued before it useless; exports and tables still
+        // stand.
         if (job.kind == Kind::Afresh)
-            std::erase_if(jobs_, [](const Job& queued) { return queued.kind != Kind::Export; });
+            std::erase_if(jobs_, [](const Job& queued) { return Droppable(queued.kind); });
         jobs_.push_back(std::move(job));
     }
     wake_.notify_one();
@@ -65,6 +74,17 @@ void ReviewLoader::Run(const Job& job) {
         RunExport(job);
         return;
     }
+    if (job.kind == Kind::Tables) {
+        history::TablesResult tables = reader_.Tables(job.hands.player);
+        rowsRead_ = reader_.RowsRead();
+        QMetaObject::invokeMethod(
+            this,
+            [this, tables = std::move(tables)]() mutable {
+                if (answers_.tables) answers_.tables(std::move(tables));
+            },
+            Qt::QueuedConnection);
+        return;
+    }
     const auto deliver = [this, load = job.load](auto answer, auto... results) {
         QMetaObject::invokeMethod(
             this,
@@ -80,8 +100,6 @@ void ReviewLoader::Run(const Job& job) {
         lastHand_ = result.review.lastHand;
         leaks_ = result.leaks;
         ++reviewsRead_;
-        if (answers_.tables && !hands_.player.empty())
-            deliver(answers_.tables, reader_.Tables(hands_.player));
         rowsRead_ = reader_.RowsRead();
         deliver(answers_.loaded, std::move(result));
         return;

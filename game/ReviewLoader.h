@@ -22,7 +22,7 @@ public:
     // What the answers are given to, on this object's thread.
     struct Answers {
         std::function<void(history::ReviewResult)> loaded;  // a review afresh
-        // The tables the reviewed player has played at, read with each review afresh.
+        // The tables a player has played at, as ReadTables asked.
         std::function<void(history::TablesResult)> tables;
         // The hands recorded since, and the leaks of the review with them folded in.
         std::function<void(history::HandsResult, history::Leaks)> added;
@@ -36,13 +36,16 @@ public:
     ~ReviewLoader() override;
 
     // Reads the review of `hands` afresh, holds graded and mistakes grouped by `grading` (its
-    // chart kept by the caller while this lives), and the tables of their player. Answers to
-    // earlier requests not given yet are dropped.
+    // chart kept by the caller while this lives). Answers to earlier requests not given yet are
+    // dropped.
     void Load(history::ReviewedHands hands, history::GradingChart grading = history::GameGrading());
+    // Reads the tables `player` has played at (ReviewReader::Tables): answered through `tables`
+    // whatever is loaded or cancelled meanwhile, in the order asked.
+    void ReadTables(std::string player);
     // Reads the hands of the last Load recorded after the last hand read: a hand or two.
     // Nothing after Cancel.
     void LoadNewer();
-    // Drops the answers not given yet, but an export's.
+    // Drops the answers not given yet, but an export's and the tables'.
     void Cancel();
     // Writes every column of every hand of `hands` to `to` as CSV (ReviewReader::Csv), whole
     // or not at all; answered through `exported`, whatever is loaded meanwhile.
@@ -53,7 +56,7 @@ public:
     std::int64_t RowsRead() const { return rowsRead_; }
 
 private:
-    enum class Kind { Afresh, Newer, Export };
+    enum class Kind { Afresh, Newer, Export, Tables };
     struct Job {
         Kind kind;  // a review afresh, the hands since, or an export
         history::ReviewedHands hands;
@@ -66,6 +69,7 @@ private:
     void Run(const Job& job);
     void RunExport(const Job& job);
     void Push(Job job);
+    static bool Droppable(Kind kind);  // a read a newer review afresh makes useless
 
     const int stake_;
     const Answers answers_;

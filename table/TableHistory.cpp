@@ -28,6 +28,10 @@ TableHistory::TableHistory(frmMain& window, const TableHand& hand, const Perfect
             [this, &tables] { recorder_.TablesFailed(tables.Failure()); });
 
     connect(&hand, &TableHand::Settled, &recorder_, &HistoryRecorder::Record);
+    // The table of a hand settled is among its player's from now on: their tables are read once.
+    connect(&hand, &TableHand::Settled, this, [this] {
+        if (recorder_.Player() == playedBy_) NotePlayed({history::PaysText(hand_.Pays())});
+    });
     connect(&hand, &TableHand::Seated, &recorder_, &HistoryRecorder::BeginSession);
     // Hands at another table wait for its tables, which come with AdvisorReady.
     connect(&hand, &TableHand::TableChanged, &recorder_, &HistoryRecorder::NewTable);
@@ -64,7 +68,8 @@ void TableHistory::StartLoader() {
             },
         .tables =
             [this](history::TablesResult read) {
-                played_ = std::move(read.pays);
+                if (read.player != playedBy_) return;  // another player's, asked before
+                NotePlayed(read.pays);
                 if (review_) OfferTables();
             },
         .added =
@@ -119,6 +124,12 @@ void TableHistory::OfferTables() {
     review_->SetTables(labels, keys);
 }
 
+void TableHistory::NotePlayed(const std::vector<std::string>& tables) {
+    for (const std::string& pays : tables)
+        if (std::find(played_.begin(), played_.end(), pays) == played_.end())
+            played_.push_back(pays);
+}
+
 std::string TableHistory::ChosenPays() const {
     const QString key = review_ ? review_->TableKey() : kThisTable;
     if (key == kAllTables) return {};
@@ -148,6 +159,12 @@ void TableHistory::Ask(ReviewScope scope) {
     const std::int64_t session = recorder_.SessionId();
     if (loader_ && (scope == ReviewScope::AllSessions || session != 0)) {
         loader_->Load(HandsOf(scope, session), Grading());
+        // A player's tables are read after their first review, then kept up hand by hand.
+        if (playedBy_ != recorder_.Player()) {
+            played_.clear();
+            playedBy_ = recorder_.Player();
+            loader_->ReadTables(playedBy_);
+        }
         return;
     }
     // Nothing to read yet: the file is being opened, or this session has no hand.

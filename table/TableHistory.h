@@ -53,6 +53,7 @@ private:
     // The review's choice of tables: the one in play, every other the player has played at,
     // and all of them.
     void OfferTables();
+    void NotePlayed(const std::vector<std::string>& tables);  // each not known yet
     std::string ChosenPays() const;  // the pays of the table chosen; empty for all tables
     // The hands of `scope` at the table the review has chosen.
     history::ReviewedHands HandsOf(ReviewScope scope, std::int64_t session) const;
@@ -72,7 +73,9 @@ private:
     const PerfectPlay& tables_;
     const TableChart& chart_;
     GameContext& ctx_;
-    std::vector<std::string> played_;  // the pays of the player's tables, as last read
+    // The pays of the tables `playedBy_` has played at: read once, then each hand's added.
+    std::vector<std::string> played_;
+    std::string playedBy_;
     HistoryRecorder recorder_;
     QPointer<frmReview> review_;
     std::unique_ptr<ReviewLoader> loader_;

@@ -43,9 +43,9 @@ constexpr const char* kDrillTalliesGrouped =
 constexpr const char* kTalliesOfPlayer = "WHERE hands.player = ?1 AND hands.id > ?2";
 constexpr const char* kTalliesOfSession = "WHERE hands.session = ?1 AND hands.id > ?2";
 constexpr const char* kTalliesOfEveryone = "WHERE ?1 IS NOT NULL AND hands.id > ?2";
-// A player's tables, no drill's, in the order first played.
+// A player's tables, no drill's, each once: one pass over their rows, nothing sorted.
 constexpr const char* kTablesOfPlayer =
-    "SELECT pays FROM hands WHERE player = ?1 AND mode <> 'drill' GROUP BY pays ORDER BY min(id)";
+    "SELECT DISTINCT pays FROM hands WHERE player = ?1 AND mode <> 'drill'";
 constexpr const char* kDrillsAsked = "SELECT count(*) FROM drill_answers WHERE player = ?1";
 constexpr const char* kDrillBoxes =
     "SELECT your_line, chart_line, box, due FROM drill_boxes WHERE player = ?1";
@@ -369,7 +369,7 @@ int ReviewReader::ReadTallies(const ReviewedHands& hands, Leaks& leaks) {
 }
 
 TablesResult ReviewReader::Tables(std::string_view player) {
-    TablesResult result;
+    TablesResult result{std::string(player), {}, std::nullopt};
     if (auto error = Ready()) {
         result.error = std::move(error);
         return result;
