@@ -289,7 +289,9 @@ ReviewResult ReviewReader::Read(const ReviewedHands& hands, int stake, const Gra
         hand.pay = sqlite3_column_int(select, 3);
         hand.holdEv = sqlite3_column_double(select, 4);
         hand.bestEv = sqlite3_column_double(select, 5);
-        hand.pays = sqlite::ColumnText(select, 9);
+        // Nearly always the last row's table: copied only when it changes.
+        if (const std::string_view pays = sqlite::ColumnText(select, 9); pays != hand.pays)
+            hand.pays = pays;
         std::string problem = NumbersProblem(hand);
         if (problem.empty()) problem = ReadHoldOfCostlyHand(select, hand);
         if (!problem.empty()) {
