@@ -5,13 +5,8 @@
 #include <QSaveFile>
 #include <utility>
 
-#include "engine/analysis/GameChart.h"
-
 ReviewLoader::ReviewLoader(std::filesystem::path file, int stake, Answers answers, QObject* parent)
-    : QObject(parent),
-      stake_(stake),
-      answers_(std::move(answers)),
-      reader_(std::move(file), &modcards::analysis::GameChart()) {
+    : QObject(parent), stake_(stake), answers_(std::move(answers)), reader_(std::move(file)) {
     worker_ = std::jthread([this](std::stop_token stop) { Work(stop); });
 }
 
@@ -20,32 +15,41 @@ ReviewLoader::~ReviewLoader() {
     if (worker_.joinable()) worker_.join();
 }
 
-void ReviewLoader::Load(history::ReviewedHands hands) {
+void ReviewLoader::Load(history::ReviewedHands hands, history::GradingChart grading) {
     extending_ = true;
-    Push({Kind::Afresh, std::move(hands), ++loads_, {}});
+    Push({Kind::Afresh, std::move(hands), std::move(grading), ++loads_, {}});
 }
 
 void ReviewLoader::LoadNewer() {
-    if (extending_) Push({Kind::Newer, {}, loads_, {}});
+    if (extending_) Push({Kind::Newer, {}, {}, loads_, {}});
+}
+
+void ReviewLoader::ReadTables(std::string player) {
+    Push({Kind::Tables, {std::move(player)}, {}, 0, {}});
 }
 
 void ReviewLoader::Cancel() {
     extending_ = false;
     ++loads_;
     const std::lock_guard lock(mutex_);
-    std::erase_if(jobs_, [](const Job& job) { return job.kind != Kind::Export; });
+    std::erase_if(jobs_, [](const Job& job) { return Droppable(job.kind); });
 }
 
 void ReviewLoader::Export(history::ReviewedHands hands, std::filesystem::path to) {
-    Push({Kind::Export, std::move(hands), 0, std::move(to)});
+    Push({Kind::Export, std::move(hands), {}, 0, std::move(to)});
+}
+
+bool ReviewLoader::Droppable(Kind kind) {
+    return kind == Kind::Afresh || kind == Kind::Newer;
 }
 
 void ReviewLoader::Push(Job job) {
     {
         const std::lock_guard lock(mutex_);
-        // A review afresh makes every read queued before it useless; exports still stand.
+        // A review afresh makes every read queued before it useless; exports and tables still
+        // stand.
         if (job.kind == Kind::Afresh)
-            std::erase_if(jobs_, [](const Job& queued) { return queued.kind != Kind::Export; });
+            std::erase_if(jobs_, [](const Job& queued) { return Droppable(queued.kind); });
         jobs_.push_back(std::move(job));
     }
     wake_.notify_one();
@@ -70,6 +74,17 @@ void ReviewLoader::Run(const Job& job) {
         RunExport(job);
         return;
     }
+    if (job.kind == Kind::Tables) {
+        history::TablesResult tables = reader_.Tables(job.hands.player);
+        rowsRead_ = reader_.RowsRead();
+        QMetaObject::invokeMethod(
+            this,
+            [this, tables = std::move(tables)]() mutable {
+                if (answers_.tables) answers_.tables(std::move(tables));
+            },
+            Qt::QueuedConnection);
+        return;
+    }
     const auto deliver = [this, load = job.load](auto answer, auto... results) {
         QMetaObject::invokeMethod(
             this,
@@ -80,7 +95,8 @@ void ReviewLoader::Run(const Job& job) {
     };
     if (job.kind == Kind::Afresh) {
         hands_ = job.hands;
-        history::ReviewResult result = reader_.Review(hands_, stake_);
+        grading_ = job.grading;
+        history::ReviewResult result = reader_.Review(hands_, stake_, grading_);
         lastHand_ = result.review.lastHand;
         leaks_ = result.leaks;
         ++reviewsRead_;
@@ -90,8 +106,7 @@ void ReviewLoader::Run(const Job& job) {
     }
     history::HandsResult result = reader_.HandsAfter(hands_, lastHand_);
     if (!result.hands.empty()) lastHand_ = result.hands.back().id;
-    for (const history::HandRecord& hand : result.hands)
-        leaks_.Fold(hand, modcards::analysis::GameChart());
+    for (const history::HandRecord& hand : result.hands) leaks_.Fold(hand, grading_);
     rowsRead_ = reader_.RowsRead();
     deliver(answers_.added, std::move(result), leaks_);
 }

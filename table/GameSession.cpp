@@ -54,8 +54,9 @@ GameSession::GameSession(Dialogs& dialogs, const std::optional<PracticeTable>& p
         *window_, hand_, tables_, *aux_, dialogs, context_.settings,
         QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
             QStringLiteral("/charts"));
-    history_ = std::make_unique<TableHistory>(*window_, hand_, tables_, strategy_->Review(),
-                                              strategy_->BankrollEntry(), context_);
+    history_ =
+        std::make_unique<TableHistory>(*window_, hand_, tables_, strategy_->Chart(),
+                                       strategy_->Review(), strategy_->BankrollEntry(), context_);
     // The player seated at start-up: their session is in the history from the start.
     if (window_->HasPlayer()) history_->BeginSession();
     practice_ = std::make_unique<PracticeSeat>(*window_, *strategy_->Menu(), hand_, tables_,

@@ -4,6 +4,7 @@
 
 #include <QEvent>
 #include <QMetaObject>
+#include <algorithm>
 
 #include "game/GameDialogs.h"
 #include "game/PracticeTable.h"
@@ -12,13 +13,14 @@
 #include "table/frmMain.h"
 
 namespace {
-// The review's choice of tables: the one in play, or every one.
+// The review's choice of tables: the one in play, or every one; any other is keyed by its pays.
 const QString kThisTable = QStringLiteral("this"), kAllTables = QStringLiteral("all");
 }  // namespace
 
 TableHistory::TableHistory(frmMain& window, const TableHand& hand, const PerfectPlay& tables,
-                           QAction* openReview, QAction* openBankroll, GameContext& ctx)
-    : window_(window), hand_(hand), tables_(tables), ctx_(ctx), recorder_(ctx) {
+                           const TableChart& chart, QAction* openReview, QAction* openBankroll,
+                           GameContext& ctx)
+    : window_(window), hand_(hand), tables_(tables), chart_(chart), ctx_(ctx), recorder_(ctx) {
     const auto giveTables = [this, &tables] { recorder_.SetAdvisor(tables.SharedAdvisor()); };
     if (tables.Advisor()) giveTables();
     connect(&tables, &PerfectPlay::AdvisorReady, this, giveTables);
@@ -26,6 +28,10 @@ TableHistory::TableHistory(frmMain& window, const TableHand& hand, const Perfect
             [this, &tables] { recorder_.TablesFailed(tables.Failure()); });
 
     connect(&hand, &TableHand::Settled, &recorder_, &HistoryRecorder::Record);
+    // The table of a hand settled is among its player's from now on: their tables are read once.
+    connect(&hand, &TableHand::Settled, this, [this] {
+        if (recorder_.Player() == playedBy_) NotePlayed({history::PaysText(hand_.Pays())});
+    });
     connect(&hand, &TableHand::Seated, &recorder_, &HistoryRecorder::BeginSession);
     // Hands at another table wait for its tables, which come with AdvisorReady.
     connect(&hand, &TableHand::TableChanged, &recorder_, &HistoryRecorder::NewTable);
@@ -36,6 +42,7 @@ TableHistory::TableHistory(frmMain& window, const TableHand& hand, const Perfect
         OfferTables();
         if (review_->TableKey() == kThisTable) review_->Refresh();
     });
+    connect(&chart, &TableChart::ChartInPlayChanged, this, &TableHistory::FollowChart);
     connect(openReview, &QAction::triggered, this, &TableHistory::ShowReview);
     connect(openBankroll, &QAction::triggered, this, &TableHistory::ShowBankroll);
     connect(&recorder_, &HistoryRecorder::Opened, this, &TableHistory::StartLoader);
@@ -58,6 +65,12 @@ void TableHistory::StartLoader() {
                 if (review_)
                     review_->ShowPage(
                         PageOf(std::move(read.review), std::move(read.leaks), read.error));
+            },
+        .tables =
+            [this](history::TablesResult read) {
+                if (read.player != playedBy_) return;  // another player's, asked before
+                NotePlayed(read.pays);
+                if (review_) OfferTables();
             },
         .added =
             [this](history::HandsResult newer, history::Leaks leaks) {
@@ -89,22 +102,69 @@ void TableHistory::ShowReview() {
     review_->activateWindow();
 }
 
+// The table in play first, the others by name, then all of them: each reviewed apart, as their
+// credits are no one bankroll.
 void TableHistory::OfferTables() {
-    review_->SetTables({QStringLiteral("This table (%1)").arg(TableName(hand_.Pays())),
-                        QStringLiteral("All tables")},
-                       {kThisTable, kAllTables});
+    const std::string inPlay = history::PaysText(hand_.Pays());
+    std::vector<std::pair<QString, QString>> others;  // name and pays
+    for (const std::string& pays : played_) {
+        if (pays == inPlay) continue;
+        const QString text = QString::fromStdString(pays);
+        others.emplace_back(TableName(text), text);
+    }
+    std::sort(others.begin(), others.end());
+    QStringList labels{QStringLiteral("This table (%1)").arg(TableName(hand_.Pays()))};
+    QStringList keys{kThisTable};
+    for (const auto& [name, pays] : others) {
+        labels << name;
+        keys << pays;
+    }
+    labels << QStringLiteral("All tables");
+    keys << kAllTables;
+    review_->SetTables(labels, keys);
+}
+
+void TableHistory::NotePlayed(const std::vector<std::string>& tables) {
+    for (const std::string& pays : tables)
+        if (std::find(played_.begin(), played_.end(), pays) == played_.end())
+            played_.push_back(pays);
+}
+
+std::string TableHistory::ChosenPays() const {
+    const QString key = review_ ? review_->TableKey() : kThisTable;
+    if (key == kAllTables) return {};
+    if (key == kThisTable || key.isEmpty()) return history::PaysText(hand_.Pays());
+    return key.toStdString();
 }
 
 history::ReviewedHands TableHistory::HandsOf(ReviewScope scope, std::int64_t session) const {
-    const bool allTables = review_ && review_->TableKey() == kAllTables;
-    return {recorder_.Player(), scope == ReviewScope::AllSessions ? 0 : session,
-            allTables ? std::string() : history::PaysText(hand_.Pays())};
+    return {recorder_.Player(), scope == ReviewScope::AllSessions ? 0 : session, ChosenPays()};
+}
+
+// The game's chart grades the game's table and every table together; a practice table alone is
+// graded by its own chart once derived, and until then its mistakes are another table's.
+history::GradingChart TableHistory::Grading() const {
+    const std::string pays = ChosenPays();
+    const auto* chart = chart_.ChartInPlay();
+    if (pays.empty() || !chart || pays != history::PaysText(hand_.Pays()))
+        return history::GameGrading();
+    return {chart, pays};
+}
+
+void TableHistory::FollowChart() {
+    if (review_ && Grading() != review_->Page().grading) review_->Refresh();
 }
 
 void TableHistory::Ask(ReviewScope scope) {
     const std::int64_t session = recorder_.SessionId();
     if (loader_ && (scope == ReviewScope::AllSessions || session != 0)) {
-        loader_->Load(HandsOf(scope, session));
+        loader_->Load(HandsOf(scope, session), Grading());
+        // A player's tables are read after their first review, then kept up hand by hand.
+        if (playedBy_ != recorder_.Player()) {
+            played_.clear();
+            playedBy_ = recorder_.Player();
+            loader_->ReadTables(playedBy_);
+        }
         return;
     }
     // Nothing to read yet: the file is being opened, or this session has no hand.
@@ -191,6 +251,7 @@ void TableHistory::Exported(const std::optional<output::FileError>& error) {
 ReviewPage TableHistory::PageOf(history::SessionReview review, history::Leaks leaks,
                                 const std::optional<output::FileError>& error) const {
     ReviewPage page;
+    page.grading = Grading();
     page.player = QString::fromStdString(recorder_.Player());
     page.advisor = recorder_.Advisor();
     page.review = std::move(review);

@@ -14,6 +14,7 @@
 #include "game/PerfectPlay.h"
 #include "game/ReviewLoader.h"
 #include "game/TableHand.h"
+#include "table/TableChart.h"
 #include "windows/BankrollWindow.h"
 #include "windows/frmReview.h"
 
@@ -23,10 +24,12 @@ class TableHistory : public QObject {
     Q_OBJECT
 public:
     // Starts opening the history; `openReview` and `openBankroll` are the menu entries of the
-    // review and the bankroll. Everything given outlives this object. A session begins with
+    // review and the bankroll; a practice table reviewed alone is graded by its chart from
+    // `chart` once in play. Everything given outlives this object. A session begins with
     // BeginSession, with each player seated later, or else with the first hand settled.
     TableHistory(frmMain& window, const TableHand& hand, const PerfectPlay& tables,
-                 QAction* openReview, QAction* openBankroll, GameContext& ctx);
+                 const TableChart& chart, QAction* openReview, QAction* openBankroll,
+                 GameContext& ctx);
     ~TableHistory() override;
 
     // A session for the player now at the table, from now on.
@@ -47,9 +50,16 @@ protected:
 private:
     void StartLoader();
     void Ask(ReviewScope scope);  // the review window's source
-    void OfferTables();           // the review's choice of tables, this one named
+    // The review's choice of tables: the one in play, every other the player has played at,
+    // and all of them.
+    void OfferTables();
+    void NotePlayed(const std::vector<std::string>& tables);  // each not known yet
+    std::string ChosenPays() const;  // the pays of the table chosen; empty for all tables
     // The hands of `scope` at the table the review has chosen.
     history::ReviewedHands HandsOf(ReviewScope scope, std::int64_t session) const;
+    // The chart of the table chosen when it is in play, else the game's.
+    history::GradingChart Grading() const;
+    void FollowChart();  // the chart in play has come: a review of its table is graded by it
     void ExportHands(ReviewScope scope);
     void Exported(const std::optional<output::FileError>& error);
     ReviewPage PageOf(history::SessionReview review, history::Leaks leaks,
@@ -61,7 +71,11 @@ private:
     frmMain& window_;
     const TableHand& hand_;
     const PerfectPlay& tables_;
+    const TableChart& chart_;
     GameContext& ctx_;
+    // The pays of the tables `playedBy_` has played at: read once, then each hand's added.
+    std::vector<std::string> played_;
+    std::string playedBy_;
     HistoryRecorder recorder_;
     QPointer<frmReview> review_;
     std::unique_ptr<ReviewLoader> loader_;

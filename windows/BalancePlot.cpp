@@ -14,6 +14,8 @@ namespace {
 using namespace plotlook;
 
 constexpr int kLeft = 64, kRight = 14, kTop = 30, kBottom = 38;
+constexpr int kLegendRow = 16, kLegendLine = 32, kLegendGap = 22;  // the line drawn, then words
+const QString kExpected = QStringLiteral("Perfect play would have expected");
 const QColor kZero(150, 150, 150);
 const QColor kActual(24, 64, 168);
 const QColor kPerfect(255, 128, 0);
@@ -51,6 +53,23 @@ BalancePlot::BalancePlot(QWidget* parent) : QWidget(parent) {
 }
 
 const std::vector<history::BalancePoint> BalancePlot::kNoBalance;
+
+void BalancePlot::SetCaption(const QString& caption) {
+    if (caption == caption_) return;
+    caption_ = caption;
+    Describe();
+}
+
+QString BalancePlot::Caption() const {
+    return caption_.isEmpty() ? QStringLiteral("Your balance") : caption_;
+}
+
+bool BalancePlot::LegendInTwoRows() const {
+    const QFontMetricsF metrics(fonts::SansSerif(8.25));
+    return kLeft + 2 * kLegendLine + metrics.horizontalAdvance(Caption()) + kLegendGap +
+               metrics.horizontalAdvance(kExpected) >
+           width() - kRight;
+}
 
 void BalancePlot::SetBalance(const std::vector<history::BalancePoint>& balance) {
     balance_ = &balance;
@@ -111,9 +130,10 @@ void BalancePlot::Describe() {
     } else {
         const history::BalancePoint& last = balance_->back();
         setAccessibleDescription(
-            QStringLiteral("After %1 hands your balance is %2 credits; perfect play would have "
-                           "expected %3.")
+            QStringLiteral("After %1 hands %2 is %3 credits; perfect play would have "
+                           "expected %4.")
                 .arg(balance_->size() - 1)
+                .arg(Caption().replace(0, 1, Caption().front().toLower()))
                 .arg(last.actual)
                 .arg(CreditsText(last.perfect)));
     }
@@ -124,7 +144,8 @@ void BalancePlot::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
     Frame frame;
-    frame.area = QRectF(kLeft, kTop, width() - kLeft - kRight, height() - kTop - kBottom);
+    const int top = kTop + (LegendInTwoRows() ? kLegendRow : 0);
+    frame.area = QRectF(kLeft, top, width() - kLeft - kRight, height() - top - kBottom);
     frame.hands = std::max<double>(1, static_cast<double>(balance_->size()) - 1);
     double low = 0, high = 0;
     for (const Run& run : runs_) {
@@ -236,18 +257,20 @@ void BalancePlot::PaintLegend(QPainter& painter) const {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setFont(fonts::SansSerif(8.25));
     const QFontMetricsF metrics(painter.font());
-    const QString yours = QStringLiteral("Your balance");
-    const QString expected = QStringLiteral("Perfect play would have expected");
     double x = kLeft;
-    const double y = kTop / 2.0;
+    double y = kTop / 2.0;
     const auto entry = [&](const QPen& pen, const QString& text) {
         painter.setPen(pen);
         painter.drawLine(QPointF(x, y), QPointF(x + 26, y));
         painter.setPen(kText);
-        painter.drawText(QPointF(x + 32, y + metrics.ascent() / 2 - 1), text);
-        x += 32 + metrics.horizontalAdvance(text) + 22;
+        painter.drawText(QPointF(x + kLegendLine, y + metrics.ascent() / 2 - 1), text);
+        x += kLegendLine + metrics.horizontalAdvance(text) + kLegendGap;
     };
-    entry(QPen(kActual, 2, Qt::SolidLine, Qt::FlatCap), yours);
-    entry(QPen(kPerfect, 2, Qt::DashLine, Qt::FlatCap), expected);
+    entry(QPen(kActual, 2, Qt::SolidLine, Qt::FlatCap), Caption());
+    if (LegendInTwoRows()) {
+        x = kLeft;
+        y += kLegendRow;
+    }
+    entry(QPen(kPerfect, 2, Qt::DashLine, Qt::FlatCap), kExpected);
     painter.restore();
 }

@@ -20,6 +20,10 @@ public:
     // The same balance with points added at its end: only those are read.
     void BalanceGrew();
     const std::vector<history::BalancePoint>& Balance() const { return *balance_; }
+    // What the balance line is called in the legend and the description: "Your balance" when
+    // empty. The legend takes a second row when the plot is too narrow for it.
+    void SetCaption(const QString& caption);
+    QString Caption() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -40,9 +44,11 @@ private:
     void PaintGrid(QPainter& painter, const Frame& frame) const;
     void PaintLines(QPainter& painter, const Frame& frame) const;
     void PaintLegend(QPainter& painter) const;
+    bool LegendInTwoRows() const;
 
     static const std::vector<history::BalancePoint> kNoBalance;
     const std::vector<history::BalancePoint>* balance_ = &kNoBalance;
     std::vector<Run> runs_;
     std::size_t runLength_ = 1;  // hands in a full run: a power of two
+    QString caption_;
 };

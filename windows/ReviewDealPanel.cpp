@@ -5,7 +5,6 @@
 #include <QStringList>
 
 #include "assets/Fonts.h"
-#include "engine/analysis/GameChart.h"
 #include "game/CardNames.h"
 #include "game/HintTexts.h"
 #include "game/PracticeTable.h"
@@ -40,7 +39,8 @@ void ReviewDealPanel::ShowMessage(const QString& message) {
 }
 
 void ReviewDealPanel::ShowHand(const history::HandRecord& hand,
-                               const modcards::analysis::HoldAdvisor& advisor) {
+                               const modcards::analysis::HoldAdvisor& advisor,
+                               const history::GradingChart& grading) {
     if (history::PaysText(advisor.pays()) != hand.pays) {
         ShowMessage(QStringLiteral("This hand was played at another table, %1: its holds are "
                                    "valued only while that table is in play.")
@@ -61,10 +61,10 @@ void ReviewDealPanel::ShowHand(const history::HandRecord& hand,
                     ? QStringLiteral("Your hold (framed) gave up %1 credits on average.")
                           .arg(CostText(hand.Cost()))
                     : QStringLiteral("Your hold (framed) was the best.");
-    // The game's chart judges the game's table alone.
-    const auto* gameChart = history::AtGameTable(hand) ? &modcards::analysis::GameChart() : nullptr;
+    // A chart judges its own table alone.
+    const auto* tableChart = grading.Judges(hand) ? grading.chart : nullptr;
     if (const QString chart =
-            ChartExceptionText(hand.dealt, JudgeChart(advisor, gameChart, hand.dealt));
+            ChartExceptionText(hand.dealt, JudgeChart(advisor, tableChart, hand.dealt));
         !chart.isEmpty())
         footnote_ += u' ' + AsSentence(chart);
     QStringList lines(HandText(hand.dealt));

@@ -9,6 +9,7 @@
 
 #include "engine/analysis/HoldAdvisor.h"
 #include "game/HoldHints.h"
+#include "game/history/GradingChart.h"
 #include "game/history/HandRecord.h"
 
 class ReviewDealPanel : public QWidget {
@@ -18,8 +19,10 @@ public:
     ReviewDealPanel(QWidget* parent, int stake);
 
     // The deal of `hand` with its best holds by `advisor`, and the hold taken when it is not
-    // among them; a hand of another table than the advisor's is not valued (said in words).
-    void ShowHand(const history::HandRecord& hand, const modcards::analysis::HoldAdvisor& advisor);
+    // among them; a hand of another table than the advisor's is not valued (said in words). The
+    // chart of `grading` tells when the deal is one of its exceptions, at its own table only.
+    void ShowHand(const history::HandRecord& hand, const modcards::analysis::HoldAdvisor& advisor,
+                  const history::GradingChart& grading = history::GameGrading());
     // No deal: says why.
     void ShowMessage(const QString& message);
 

@@ -1,18 +1,22 @@
-// The rows of the review's hand lists: the deal, the hold taken, the best hold and the cost.
+// The rows of the review's hand lists: the table when there are several, the deal, the hold
+// taken, the best hold and the cost.
 #include "windows/ReviewHandsModel.h"
 
 #include <QStringList>
 
+#include "game/PracticeTable.h"
 #include "game/ReviewTexts.h"
 
 namespace {
 
-enum Column { kDealt, kHeld, kBest, kCost, kColumnCount };
+enum Column { kTable, kDealt, kHeld, kBest, kCost, kColumnCount };
 
-const QStringList kHeadings = {QStringLiteral("Dealt"), QStringLiteral("Your Hold"),
-                               QStringLiteral("Best Hold"), QStringLiteral("Cost")};
+const QStringList kHeadings = {QStringLiteral("Table"), QStringLiteral("Dealt"),
+                               QStringLiteral("Your Hold"), QStringLiteral("Best Hold"),
+                               QStringLiteral("Cost")};
 
 QString CellText(const history::HandRecord& hand, int column) {
+    if (column == kTable) return TableName(QString::fromStdString(hand.pays));
     const ReviewRow row = ReviewRowOf(hand);
     switch (column) {
         case kDealt:
@@ -29,10 +33,15 @@ QString CellText(const history::HandRecord& hand, int column) {
 
 }  // namespace
 
-void ReviewHandsModel::SetHands(const std::vector<history::HandRecord>* hands) {
+void ReviewHandsModel::SetHands(const std::vector<history::HandRecord>* hands, bool withTable) {
     beginResetModel();
     hands_ = hands;
+    withTable_ = withTable;
     endResetModel();
+}
+
+int ReviewHandsModel::Column(int section) const {
+    return withTable_ ? section : section + 1;
 }
 
 const history::HandRecord* ReviewHandsModel::Hand(int row) const {
@@ -51,25 +60,27 @@ int ReviewHandsModel::rowCount(const QModelIndex& parent) const {
 }
 
 int ReviewHandsModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : kColumnCount;
+    return parent.isValid() ? 0 : kColumnCount - (withTable_ ? 0 : 1);
 }
 
 QVariant ReviewHandsModel::data(const QModelIndex& index, int role) const {
     const history::HandRecord* hand = Hand(index.row());
     if (!hand) return {};
-    if (role == Qt::TextAlignmentRole && index.column() == kCost)
+    const int column = Column(index.column());
+    if (role == Qt::TextAlignmentRole && column == kCost)
         return QVariant(Qt::AlignRight | Qt::AlignVCenter);
     if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole) return {};
-    const QString text = CellText(*hand, index.column());
+    const QString text = CellText(*hand, column);
     // A screen reader reads a cell with its column's name: "Your Hold: 9♣ 9♦".
-    if (role == Qt::AccessibleTextRole) return kHeadings.value(index.column()) + ": " + text;
+    if (role == Qt::AccessibleTextRole) return kHeadings.value(column) + ": " + text;
     return text;
 }
 
 QVariant ReviewHandsModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || section < 0 || section >= kColumnCount) return {};
-    if (role == Qt::DisplayRole) return kHeadings[section];
-    if (role == Qt::TextAlignmentRole && section == kCost)
+    if (orientation != Qt::Horizontal || section < 0 || section >= columnCount()) return {};
+    const int column = Column(section);
+    if (role == Qt::DisplayRole) return kHeadings[column];
+    if (role == Qt::TextAlignmentRole && column == kCost)
         return QVariant(Qt::AlignRight | Qt::AlignVCenter);
     return {};
 }

@@ -12,8 +12,10 @@ class ReviewHandsModel : public QAbstractTableModel {
 public:
     using QAbstractTableModel::QAbstractTableModel;
 
-    // Lists `hands`, which must stay as they are until the next call.
-    void SetHands(const std::vector<history::HandRecord>* hands);
+    // Lists `hands`, which must stay as they are until the next call; `withTable` adds a first
+    // column naming the table each was played at (TableName), for hands of several tables.
+    void SetHands(const std::vector<history::HandRecord>* hands, bool withTable = false);
+    bool WithTable() const { return withTable_; }
     // The hand of a row, or nullptr.
     const history::HandRecord* Hand(int row) const;
     // The row of the hand numbered `id`, or -1.
@@ -26,5 +28,8 @@ public:
                         int role = Qt::DisplayRole) const override;
 
 private:
+    int Column(int section) const;  // the column of a section, the table's counted or not
+
     const std::vector<history::HandRecord>* hands_ = nullptr;
+    bool withTable_ = false;
 };

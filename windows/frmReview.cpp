@@ -17,6 +17,7 @@
 #include "engine/analysis/GameChart.h"
 #include "game/DrillTexts.h"
 #include "game/LeakTexts.h"
+#include "game/PracticeTable.h"
 #include "game/ReviewTexts.h"
 #include "game/history/HoldGrade.h"
 #include "windows/WindowLook.h"
@@ -33,6 +34,7 @@ constexpr QSize kPlotMinimumSize(240, 160), kDealMinimumSize(336, 250), kListMin
 constexpr QSize kOkSize(112, 28);
 
 constexpr std::array<int, 4> kColumnWidths = {128, 104, 104, 80};
+constexpr int kCellPadding = 16;  // a cell's margins and the header's section lines
 
 }  // namespace
 
@@ -201,13 +203,8 @@ QTreeView* frmReview::AddHandList(ReviewHandsModel* rows, const QString& name,
     auto* list = new QTreeView(this);
     list->setObjectName(name);
     list->setAccessibleName(accessibleName);
-    // Every column stays in sight, the cost last, however narrow the window is made.
-    const int columns = std::accumulate(kColumnWidths.begin(), kColumnWidths.end(), 0);
-    list->setMinimumSize(std::max(kListMinimumSize.width(),
-                                  columns + list->style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
-                                      2 * list->frameWidth()),
-                         kListMinimumSize.height());
     list->setModel(rows);
+    FitColumns(list, 0);
     list->setRootIsDecorated(false);
     list->setItemsExpandable(false);
     list->setUniformRowHeights(true);
@@ -219,13 +216,34 @@ QTreeView* frmReview::AddHandList(ReviewHandsModel* rows, const QString& name,
     list->header()->setSectionResizeMode(QHeaderView::Fixed);
     list->header()->setStretchLastSection(false);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // Room for every column beside a vertical scroll bar.
-    for (int column = 0; column < int(kColumnWidths.size()); ++column)
-        list->setColumnWidth(column, kColumnWidths[std::size_t(column)]);
     list->setFont(fonts::SansSerif(9));
     connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this, list] { ShowSelected(list); });
     return list;
+}
+
+// Every column stays in sight, the cost last, however narrow the window is made: the list is
+// never narrower than its columns beside a vertical scroll bar.
+void frmReview::FitColumns(QTreeView* list, int tableWidth) {
+    const int columns = tableWidth + std::accumulate(kColumnWidths.begin(), kColumnWidths.end(), 0);
+    list->setMinimumSize(std::max(kListMinimumSize.width(),
+                                  columns + list->style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+                                      2 * list->frameWidth()),
+                         kListMinimumSize.height());
+    const int first = tableWidth > 0 ? 1 : 0;
+    if (first == 1) list->setColumnWidth(0, tableWidth);
+    for (int column = 0; column < int(kColumnWidths.size()); ++column)
+        list->setColumnWidth(first + column, kColumnWidths[std::size_t(column)]);
+}
+
+int frmReview::TableColumnWidth() const {
+    const QFontMetrics metrics(fonts::SansSerif(9));
+    const QFontMetrics heading(lstMistakes_->header()->font());
+    int widest = heading.horizontalAdvance(QStringLiteral("Table"));
+    for (const std::string& pays : page_.review.tables)
+        widest =
+            std::max(widest, metrics.horizontalAdvance(TableName(QString::fromStdString(pays))));
+    return widest + kCellPadding;
 }
 
 ReviewScope frmReview::Scope() const {
@@ -286,10 +304,12 @@ void frmReview::ShowLeaks(history::Leaks leaks) {
 void frmReview::FillLeaks() {
     const QString current = lstLeaks_->currentItem() ? lstLeaks_->currentItem()->text() : QString();
     lstLeaks_->clear();
+    const modcards::analysis::StrategyChart& chart =
+        page_.grading.chart ? *page_.grading.chart : modcards::analysis::GameChart();
     for (const history::LeakGroup& group : page_.leaks.WorstFirst()) {
         const auto drills = page_.leaks.drills.find(history::KeyOf(group));
-        auto* item = new QListWidgetItem(LeakSentence(modcards::analysis::GameChart(), group) +
-                                         u'\n' + LeakExampleText(group) + u'\n' +
+        auto* item = new QListWidgetItem(LeakSentence(chart, group) + u'\n' +
+                                         LeakExampleText(group) + u'\n' +
                                          GroupDrillsText(drills != page_.leaks.drills.end()
                                                              ? drills->second
                                                              : std::vector<history::DrillTally>{}));
@@ -310,7 +330,8 @@ void frmReview::FillLeaks() {
 void frmReview::AddHands(const std::vector<history::HandRecord>& hands, const QString& problem) {
     if (busy_) return;  // the page asked for will hold them
     for (const history::HandRecord& hand : hands)
-        if (hand.id > page_.review.lastHand) history::FoldHand(page_.review, hand, stake_);
+        if (hand.id > page_.review.lastHand)
+            history::FoldHand(page_.review, hand, stake_, page_.grading);
     if (!problem.isEmpty()) page_.problem = problem;
     const std::int64_t selected = SelectedHand();
     Fill(true);
@@ -361,6 +382,10 @@ void frmReview::Fill(bool grown) {
     QString sentence = QString::fromStdString(history::ResultSentence(review));
     if (!page_.problem.isEmpty()) sentence += u'\n' + page_.problem;
     ShowSentence(sentence);
+    plot_->SetCaption(
+        review.tables.size() > 1
+            ? QStringLiteral("Your balance at %1 tables added together").arg(review.tables.size())
+            : QString());
     if (grown) {
         plot_->BalanceGrew();
     } else {
@@ -374,9 +399,13 @@ void frmReview::Fill(bool grown) {
                                     .arg(numbers.toString(qlonglong(listed)),
                                          numbers.toString(qlonglong(review.mistakeCount)))
                               : QStringLiteral("Mistakes, Worst First"));
-    mistakes_.SetHands(&review.mistakes);
-    closeCalls_.SetHands(&review.closeCalls);
-    chartExceptions_.SetHands(&review.chartExceptions);
+    // Hands of several tables say each where it was played.
+    const bool withTable = review.tables.size() > 1;
+    mistakes_.SetHands(&review.mistakes, withTable);
+    closeCalls_.SetHands(&review.closeCalls, withTable);
+    chartExceptions_.SetHands(&review.chartExceptions, withTable);
+    const int tableWidth = withTable ? TableColumnWidth() : 0;
+    for (QTreeView* list : HandLists()) FitColumns(list, tableWidth);
     FillLeaks();
 }
 
@@ -431,5 +460,5 @@ void frmReview::ShowSelected(QTreeView* list) {
         deal_->ShowMessage(QStringLiteral("Working out the best holds\u2026"));
         return;
     }
-    deal_->ShowHand(*hand, *page_.advisor);
+    deal_->ShowHand(*hand, *page_.advisor, page_.grading);
 }

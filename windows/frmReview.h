@@ -31,6 +31,8 @@ struct ReviewPage {
     // The tables the deal panel values holds with; null while they are being worked out.
     const modcards::analysis::HoldAdvisor* advisor = nullptr;
     history::Leaks leaks;  // the mistakes grouped, and their cost session by session
+    // The chart the holds were graded and the mistakes grouped by, and its table.
+    history::GradingChart grading = history::GameGrading();
 };
 
 // Asks for the page of a scope when the window is refreshed or switches scope; the page comes
@@ -96,6 +98,9 @@ public slots:
 private:
     QTreeView* AddHandList(ReviewHandsModel* rows, const QString& name,
                            const QString& accessibleName);
+    // Every column in sight: the table's `tableWidth` wide (0 without it), then the others.
+    void FitColumns(QTreeView* list, int tableWidth);
+    int TableColumnWidth() const;   // room for the longest name of the page's tables
     void Fill(bool grown = false);  // `grown`: the page's hands were added to
     void ShowBusy();
     void ShowSentence(const QString& sentence);

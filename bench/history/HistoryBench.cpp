@@ -119,6 +119,26 @@ void BM_ReviewWithLeaksOf100000Hands(benchmark::State& state) {
 }
 BENCHMARK(BM_ReviewWithLeaksOf100000Hands)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// The tables a player has played at, for the review's choice: read once per player.
+void BM_TablesOf100000Hands(benchmark::State& state) {
+    history::ReviewReader reader(Large().folder() / "History.db");
+    for (auto _ : state) {
+        if (reader.Tables("Alice").pays.size() != 1) state.SkipWithError("no table");
+    }
+}
+BENCHMARK(BM_TablesOf100000Hands)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The review's worker at one table chosen: its figures graded and grouped by its chart.
+void BM_ReviewOfOneTableOf100000Hands(benchmark::State& state) {
+    history::ReviewReader reader(Large().folder() / "History.db");
+    const history::GradingChart& game = history::GameGrading();
+    for (auto _ : state) {
+        const auto read = reader.Review({"Alice", 0, game.pays}, 5, game);
+        if (read.review.handsPlayed != kReviewedHands) state.SkipWithError("hands missing");
+    }
+}
+BENCHMARK(BM_ReviewOfOneTableOf100000Hands)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 // Opening History.db at start-up, which checks every page of the file.
 void BM_OpenHistoryOf100000Hands(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(HandHistory::Open(Large().folder(), kNow));

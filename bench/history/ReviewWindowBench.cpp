@@ -79,8 +79,9 @@ struct Table : TableScene<ScriptedDialogs> {
         dialogs.inputAnswers.push_back(QStringLiteral("Bench"));
         window = std::make_unique<frmMain>(ctx, hand, aux);
         strategy = AddStrategy();
-        history = std::make_unique<TableHistory>(*window, hand, tables, strategy->Review(),
-                                                 strategy->BankrollEntry(), ctx);
+        history =
+            std::make_unique<TableHistory>(*window, hand, tables, strategy->Chart(),
+                                           strategy->Review(), strategy->BankrollEntry(), ctx);
         history->BeginSession();
         window->show();
         ready = QTest::qWaitFor(

@@ -30,8 +30,9 @@ struct Table : TableScene<ScriptedDialogs> {
         window = std::make_unique<frmMain>(ctx, hand, aux);
         strategy = AddStrategy();
         if (withHistory)
-            history = std::make_unique<TableHistory>(*window, hand, tables, strategy->Review(),
-                                                     strategy->BankrollEntry(), ctx);
+            history =
+                std::make_unique<TableHistory>(*window, hand, tables, strategy->Chart(),
+                                               strategy->Review(), strategy->BankrollEntry(), ctx);
         window->show();
         ready = QTest::qWaitFor([&] { return strategy->Tables().Return().has_value(); }, 30000);
     }

@@ -339,8 +339,11 @@ HandsResult HandHistory::ReadHands(const char* where, const Binder& bind, Detail
         HandRecord& hand = result.hands.emplace_back();
         std::string problem = ReadNumbers(select.get(), hand);
         const bool listed = GradeHold(hand.holdEv, hand.bestEv) != HoldGrade::Best;
-        if (problem.empty() && (detail == Detail::Every || listed))
+        if (problem.empty() && (detail == Detail::Every || listed)) {
             problem = ReadRowTexts(select.get(), hand);
+        } else if (problem.empty()) {
+            hand.pays = sqlite::ColumnText(select.get(), 13);  // a review counts every table
+        }
         if (problem.empty()) continue;
         if (unreadable++ == 0) firstProblem = "hand " + std::to_string(hand.id) + ": " + problem;
         result.hands.pop_back();

@@ -12,14 +12,14 @@ namespace {
 // The one test of what counts as a leak, for the groups and the trend alike.
 // The chart's own hold on one of its exceptions is no leak; the chart is asked only about a hand
 // costly enough to be a mistake.
-bool IsLeak(const HandRecord& hand) {
+bool IsLeak(const HandRecord& hand, const GradingChart& grading) {
     return hand.Cost() >= kCloseCallCredits &&
-           GradeHold(hand.holdEv, hand.bestEv, IsChartHold(hand)) == HoldGrade::Mistake;
+           GradeHold(hand.holdEv, hand.bestEv, IsChartHold(hand, grading)) == HoldGrade::Mistake;
 }
 
 }  // namespace
 
-void Leaks::CountHand(const HandRecord& hand) {
+void Leaks::CountHand(const HandRecord& hand, const GradingChart& grading) {
     if (!hand.Reviewed()) return;
     // A player's sessions never interleave (one table per account), so the last is nearly
     // always the one; the search is for a history written otherwise.
@@ -28,18 +28,18 @@ void Leaks::CountHand(const HandRecord& hand) {
     SessionLeaks& into =
         session != sessions.rend() ? *session : sessions.emplace_back(SessionLeaks{hand.session});
     ++into.hands;
-    if (IsLeak(hand)) into.mistakesCost += hand.Cost();
+    if (IsLeak(hand, grading)) into.mistakesCost += hand.Cost();
 }
 
-void Leaks::Fold(const HandRecord& hand, const modcards::analysis::StrategyChart& chart) {
-    CountHand(hand);
-    if (!hand.Reviewed() || !IsLeak(hand)) return;
-    if (!AtGameTable(hand)) {
+void Leaks::Fold(const HandRecord& hand, const GradingChart& grading) {
+    CountHand(hand, grading);
+    if (!hand.Reviewed() || !IsLeak(hand, grading)) return;
+    if (!grading.Judges(hand)) {
         ++otherTables;
         return;
     }
-    const int yours = chart.LineOfHold(hand.dealt, hand.held);
-    const int best = chart.LineOfHold(hand.dealt, hand.bestHeld);
+    const int yours = grading.chart->LineOfHold(hand.dealt, hand.held);
+    const int best = grading.chart->LineOfHold(hand.dealt, hand.bestHeld);
     LeakGroup& group = groups[{yours, best}];
     group.yourLine = yours;
     group.chartLine = best;
@@ -61,11 +61,15 @@ std::vector<LeakGroup> Leaks::WorstFirst() const {
     return sorted;
 }
 
+Leaks GroupLeaks(std::span<const HandRecord> hands, const GradingChart& grading) {
+    Leaks leaks;
+    for (const HandRecord& hand : hands) leaks.Fold(hand, grading);
+    return leaks;
+}
+
 Leaks GroupLeaks(std::span<const HandRecord> hands,
                  const modcards::analysis::StrategyChart& chart) {
-    Leaks leaks;
-    for (const HandRecord& hand : hands) leaks.Fold(hand, chart);
-    return leaks;
+    return GroupLeaks(hands, GradingChart{&chart, GameGrading().pays});
 }
 
 std::string LeakLineText(const modcards::analysis::StrategyChart& chart, int line) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/analysis/StrategyChart.h"
+#include "game/history/GradingChart.h"
 #include "game/history/HandRecord.h"
 #include "game/history/LeakKey.h"
 
@@ -62,23 +63,25 @@ struct Leaks {
     std::vector<SessionLeaks> sessions;               // in the order first played
     // The drills of each group, session by session in the order played (ReviewReader fills it).
     std::map<LeakKey, std::vector<DrillTally>> drills;
-    // Mistakes at other tables than the game's: counted in their sessions, in no group, as the
-    // groups are the game chart's lines.
+    // Mistakes at other tables than the chart's: counted in their sessions, in no group, as the
+    // groups are the chart's lines.
     std::int64_t otherTables = 0;
 
     // A drill's hands (mode kDrillMode) are no leaks and count in no session: they were chosen.
-    // Counts `hand` in its session; a mistake (GradeHold) at the game's table (AtGameTable)
-    // also in its group: only then are the hand's cards and holds read.
-    void Fold(const HandRecord& hand, const modcards::analysis::StrategyChart& chart);
+    // Counts `hand` in its session; a mistake (GradeHold) at the table of `grading`'s chart also
+    // in its group of that chart's lines: only then are the hand's cards and holds read.
+    void Fold(const HandRecord& hand, const GradingChart& grading);
     // Counts `hand` in its session only: for a hand that is no mistake.
-    void CountHand(const HandRecord& hand);
+    void CountHand(const HandRecord& hand, const GradingChart& grading = GameGrading());
     // The groups, the costliest total first; equal totals by count, then by chart line.
     std::vector<LeakGroup> WorstFirst() const;
     friend bool operator==(const Leaks&, const Leaks&) = default;
 };
 
-// Leaks of `hands`, in the order played, on `chart` (the game's). 100,000 hands take a few
-// milliseconds.
+// Leaks of `hands`, in the order played, graded and grouped by `grading`. 100,000 hands take a
+// few milliseconds.
+Leaks GroupLeaks(std::span<const HandRecord> hands, const GradingChart& grading);
+// The same on `chart` as the chart of the game's table.
 Leaks GroupLeaks(std::span<const HandRecord> hands, const modcards::analysis::StrategyChart& chart);
 
 // The text of a group's line: the chart line's words, or "no chart line".

@@ -43,6 +43,9 @@ constexpr const char* kDrillTalliesGrouped =
 constexpr const char* kTalliesOfPlayer = "WHERE hands.player = ?1 AND hands.id > ?2";
 constexpr const char* kTalliesOfSession = "WHERE hands.session = ?1 AND hands.id > ?2";
 constexpr const char* kTalliesOfEveryone = "WHERE ?1 IS NOT NULL AND hands.id > ?2";
+// A player's tables, no drill's, each once: one pass over their rows, nothing sorted.
+constexpr const char* kTablesOfPlayer =
+    "SELECT DISTINCT pays FROM hands WHERE player = ?1 AND mode <> 'drill'";
 constexpr const char* kDrillsAsked = "SELECT count(*) FROM drill_answers WHERE player = ?1";
 constexpr const char* kDrillBoxes =
     "SELECT your_line, chart_line, box, due FROM drill_boxes WHERE player = ?1";
@@ -78,11 +81,10 @@ std::string ReadRow(sqlite3_stmt* row, HandRecord& hand) {
     return ReadRowTexts(row, hand);
 }
 
-// The dealt cards, holds and pays of kNumbers' row, read only when the hand costs enough for
+// The dealt cards and holds of kNumbers' row, read only when the hand costs enough for
 // the chart to be asked about it (IsChartHold); returns why they cannot be read, in words.
 std::string ReadHoldOfCostlyHand(sqlite3_stmt* row, HandRecord& hand) {
     if (hand.Cost() < kCloseCallCredits) return {};
-    hand.pays = sqlite::ColumnText(row, 9);
     try {
         hand.dealt = modcards::ParseHand(sqlite::ColumnText(row, 6));
     } catch (const modcards::CardTextError& error) {
@@ -174,7 +176,7 @@ std::string HistoryProblem(sqlite3* db) {
 struct ReviewReader::Store {
     sqlite::Database db;
     sqlite::Statement numbersOfPlayer, numbersOfSession, numbersOfEveryone, rowsOfPlayer,
-        rowsOfSession, rowsOfEveryone, rowById;
+        rowsOfSession, rowsOfEveryone, rowById, tablesOfPlayer;
     // Empty in a file of a format before drills, read as it is.
     sqlite::Statement talliesOfPlayer, talliesOfSession, talliesOfEveryone, drillsAsked, drillBoxes;
 
@@ -226,7 +228,8 @@ std::optional<output::FileError> ReviewReader::Ready() {
           std::pair{rows + Reviewed(kOfPlayer), &store->rowsOfPlayer},
           std::pair{rows + Reviewed(kOfSession), &store->rowsOfSession},
           std::pair{rows + Reviewed(kOfEveryone), &store->rowsOfEveryone},
-          std::pair{rows + kById, &store->rowById}}) {
+          std::pair{rows + kById, &store->rowById},
+          std::pair{std::string(kTablesOfPlayer), &store->tablesOfPlayer}}) {
         if (sqlite::Status status = sqlite::Prepare(raw, sql, *statement); !status.ok())
             return ErrorAbout(status.reason);
     }
@@ -249,6 +252,17 @@ std::optional<output::FileError> ReviewReader::Ready() {
 }
 
 ReviewResult ReviewReader::Review(const ReviewedHands& hands, int stake) {
+    if (!chart_) return Read(hands, stake, GameGrading(), false);
+    return Read(hands, stake, GradingChart{chart_, GameGrading().pays}, true);
+}
+
+ReviewResult ReviewReader::Review(const ReviewedHands& hands, int stake,
+                                  const GradingChart& grading) {
+    return Read(hands, stake, grading, true);
+}
+
+ReviewResult ReviewReader::Read(const ReviewedHands& hands, int stake, const GradingChart& grading,
+                                bool group) {
     ReviewResult result;
     if (auto error = Ready()) {
         result.error = std::move(error);
@@ -275,18 +289,21 @@ ReviewResult ReviewReader::Review(const ReviewedHands& hands, int stake) {
         hand.pay = sqlite3_column_int(select, 3);
         hand.holdEv = sqlite3_column_double(select, 4);
         hand.bestEv = sqlite3_column_double(select, 5);
+        // Nearly always the last row's table: copied only when it changes.
+        if (const std::string_view pays = sqlite::ColumnText(select, 9); pays != hand.pays)
+            hand.pays = pays;
         std::string problem = NumbersProblem(hand);
         if (problem.empty()) problem = ReadHoldOfCostlyHand(select, hand);
         if (!problem.empty()) {
             leftOut.Add(hand.id, problem);
             continue;
         }
-        const HoldGrade grade = CountHand(review, hand, stake);
-        if (chart_) {
+        const HoldGrade grade = CountHand(review, hand, stake, grading);
+        if (group) {
             if (grade == HoldGrade::Mistake) {
-                result.leaks.Fold(hand, *chart_);
+                result.leaks.Fold(hand, grading);
             } else {
-                result.leaks.CountHand(hand);
+                result.leaks.CountHand(hand, grading);
             }
         }
         switch (grade) {
@@ -304,7 +321,9 @@ ReviewResult ReviewReader::Review(const ReviewedHands& hands, int stake) {
         }
     }
     sqlite3_reset(select);
-    if (code == SQLITE_DONE && chart_) code = ReadTallies(hands, result.leaks);
+    // Drills are dealt for the game chart's lines: another chart's groups have none.
+    if (code == SQLITE_DONE && group && grading.pays == GameGrading().pays)
+        code = ReadTallies(hands, result.leaks);
     if (code != SQLITE_DONE) {
         result.error = ErrorAbout(sqlite::Failure(db, code).reason);
         sqlite::Execute(db, "COMMIT");
@@ -349,6 +368,25 @@ int ReviewReader::ReadTallies(const ReviewedHands& hands, Leaks& leaks) {
     }
     sqlite3_reset(select);
     return code;
+}
+
+TablesResult ReviewReader::Tables(std::string_view player) {
+    TablesResult result{std::string(player), {}, std::nullopt};
+    if (auto error = Ready()) {
+        result.error = std::move(error);
+        return result;
+    }
+    sqlite3_stmt* select = store_->tablesOfPlayer.get();
+    sqlite::BindText(select, 1, player);
+    int code;
+    while ((code = sqlite3_step(select)) == SQLITE_ROW) {
+        ++rowsRead_;
+        result.pays.emplace_back(sqlite::ColumnText(select, 0));
+    }
+    sqlite3_reset(select);
+    if (code != SQLITE_DONE)
+        result.error = ErrorAbout(sqlite::Failure(store_->db.get(), code).reason);
+    return result;
 }
 
 DrillStateResult ReviewReader::Drills(std::string_view player) {

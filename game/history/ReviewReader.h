@@ -10,8 +10,10 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "game/history/DrillBoxes.h"
+#include "game/history/GradingChart.h"
 #include "game/history/HandHistory.h"
 
 namespace history {
@@ -30,6 +32,12 @@ struct ReviewedHands {
 struct CsvResult {
     std::string text;
     std::optional<output::FileError> error;  // why nothing could be read, in words
+};
+
+struct TablesResult {
+    std::string player;
+    std::vector<std::string> pays;
+    std::optional<output::FileError> error;
 };
 
 struct DrillStateResult {
@@ -59,6 +67,13 @@ public:
     // million hands take well under a second. Rows with impossible values are left out and
     // counted in words in `error`.
     ReviewResult Review(const ReviewedHands& hands, int stake);
+    // The same, holds graded and mistakes grouped by `grading` (kept by the caller) whatever
+    // chart this reader was given; drills are told only with the game's table's chart.
+    ReviewResult Review(const ReviewedHands& hands, int stake, const GradingChart& grading);
+
+    // The pays (PaysText) of every table `player` has played a hand at, drills left out, each
+    // once in no set order: a pass over the player's rows (tens of milliseconds for 100,000).
+    TablesResult Tables(std::string_view player);
 
     // The player's boxes of spaced repetition and the drills they have answered.
     DrillStateResult Drills(std::string_view player);
@@ -81,6 +96,8 @@ private:
     std::optional<output::FileError> Ready();
     output::FileError ErrorAbout(std::string reason) const;
     int ReadTallies(const ReviewedHands& hands, Leaks& leaks);  // the step's last code
+    ReviewResult Read(const ReviewedHands& hands, int stake, const GradingChart& grading,
+                      bool group);
 
     std::filesystem::path file_;
     const modcards::analysis::StrategyChart* chart_;

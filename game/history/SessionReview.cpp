@@ -7,8 +7,6 @@
 #include <stdexcept>
 
 #include "engine/CountText.h"
-#include "engine/analysis/GameChart.h"
-
 #include "game/history/HoldGrade.h"
 
 namespace history {
@@ -35,6 +33,18 @@ std::string Opening(std::int64_t result) {
     if (result > 0) return "You won " + Credits(result);
     if (result < 0) return "You lost " + Credits(-result);
     return "You broke even";
+}
+
+// Credits of several tables are no one bankroll: the sentence says they are added up.
+std::string AtTables(std::size_t tables) {
+    if (tables < 2) return {};
+    return " at " + CountText(static_cast<std::int64_t>(tables)) + " tables added together";
+}
+
+// A table's pays among those already counted; the last is nearly always the one.
+void CountTable(std::vector<std::string>& tables, const std::string& pays) {
+    if (!tables.empty() && tables.back() == pays) return;
+    if (std::find(tables.begin(), tables.end(), pays) == tables.end()) tables.push_back(pays);
 }
 
 std::string MistakesClause(std::int64_t count, std::int64_t cost) {
@@ -82,32 +92,35 @@ std::string JoinClauses(const std::vector<std::string>& clauses) {
 
 }  // namespace
 
-SessionReview ReviewHands(std::span<const HandRecord> hands, int stake) {
+SessionReview ReviewHands(std::span<const HandRecord> hands, int stake,
+                          const GradingChart& grading) {
     SessionReview review;
     review.balance.reserve(hands.size() + 1);
-    for (const HandRecord& hand : hands) FoldHand(review, hand, stake);
+    for (const HandRecord& hand : hands) FoldHand(review, hand, stake, grading);
     return review;
 }
 
-bool IsChartHold(const HandRecord& hand) {
-    // Only a hold costing enough to be a mistake asks the chart, and only the game's table has
-    // the game's chart.
-    if (hand.Cost() < kCloseCallCredits || !AtGameTable(hand)) return false;
+bool IsChartHold(const HandRecord& hand, const GradingChart& grading) {
+    // Only a hold costing enough to be a mistake asks the chart, and a chart plays its own
+    // table only.
+    if (hand.Cost() < kCloseCallCredits || !grading.Judges(hand)) return false;
     try {
-        return modcards::analysis::GameChart().PlayHand(hand.dealt).keptSlots == hand.held;
+        return grading.chart->PlayHand(hand.dealt).keptSlots == hand.held;
     } catch (const std::invalid_argument&) {
         return false;
     }
 }
 
-HoldGrade CountHand(SessionReview& review, const HandRecord& hand, int stake) {
+HoldGrade CountHand(SessionReview& review, const HandRecord& hand, int stake,
+                    const GradingChart& grading) {
     ++review.handsPlayed;
     review.lastHand = hand.id;
     review.staked += stake;
     review.result += hand.pay - stake;
     review.heldExpected += hand.holdEv;
     review.perfectExpected += hand.bestEv;
-    const HoldGrade grade = GradeHold(hand.holdEv, hand.bestEv, IsChartHold(hand));
+    CountTable(review.tables, hand.pays);
+    const HoldGrade grade = GradeHold(hand.holdEv, hand.bestEv, IsChartHold(hand, grading));
     if (grade == HoldGrade::CloseCall) {
         ++review.closeCallCount;
         review.closeCallsCost += hand.Cost();
@@ -123,9 +136,10 @@ HoldGrade CountHand(SessionReview& review, const HandRecord& hand, int stake) {
     return grade;
 }
 
-void FoldHand(SessionReview& review, const HandRecord& hand, int stake) {
+void FoldHand(SessionReview& review, const HandRecord& hand, int stake,
+              const GradingChart& grading) {
     if (!hand.Reviewed()) return;
-    switch (CountHand(review, hand, stake)) {
+    switch (CountHand(review, hand, stake, grading)) {
         case HoldGrade::Best:
             break;
         case HoldGrade::CloseCall:
@@ -161,7 +175,8 @@ std::string ResultSentence(const SessionReview& review) {
     if (lostToChart != 0)
         clauses.push_back("the chart's exceptions cost " + CountText(-lostToChart));
     clauses.push_back(LuckClause(luck));
-    return Opening(review.result) + ": " + JoinClauses(clauses) + ".";
+    return Opening(review.result) + AtTables(review.tables.size()) + ": " + JoinClauses(clauses) +
+           ".";
 }
 
 }  // namespace history

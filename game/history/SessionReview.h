@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "game/history/GradingChart.h"
 #include "game/history/HandRecord.h"
 #include "game/history/HoldGrade.h"
 
@@ -43,6 +44,9 @@ struct SessionReview {
     std::vector<HandRecord> closeCalls;       // listed apart, never counted as mistakes
     std::vector<HandRecord> chartExceptions;  // the game chart's hold where it errs; apart too
     std::vector<BalancePoint> balance;        // handsPlayed + 1 points, the first {0, 0}
+    // The pays of every table the hands were played at (PaysText), in the order first played:
+    // more than one, and the figures add up credits of tables that are no one bankroll.
+    std::vector<std::string> tables;
 
     SessionReview() : balance(1) {}
 
@@ -57,24 +61,27 @@ struct SessionReview {
 // Reviews `hands` in the order played, each staking `stake` credits (the PayTable's entry 0):
 // FoldHand of each in turn, so a drill's hands count in nothing. 100,000 hands take a few
 // milliseconds.
-SessionReview ReviewHands(std::span<const HandRecord> hands, int stake);
+SessionReview ReviewHands(std::span<const HandRecord> hands, int stake,
+                          const GradingChart& grading = GameGrading());
 
 // Counts one more hand (one a review counts: HandRecord::Reviewed), played after every hand of
 // `review`, in every figure but the lists; its numbers are read, and its cards only when it
 // costs a mistake's amount (IsChartHold).
-// Grades its hold by GradeHold, the game chart telling which holds are its own: ties with the
+// Grades its hold by GradeHold, `grading` telling which holds are its chart's own: ties with the
 // best are neither mistakes nor close calls.
-HoldGrade CountHand(SessionReview& review, const HandRecord& hand, int stake);
+HoldGrade CountHand(SessionReview& review, const HandRecord& hand, int stake,
+                    const GradingChart& grading = GameGrading());
 
-// Whether `hand` costs at least a close call's limit, was played at the game's table
-// (AtGameTable) and its hold is the game chart's: only then are its dealt cards and hold read. A
-// hand of repeated cards is no chart's hold.
-bool IsChartHold(const HandRecord& hand);
+// Whether `hand` costs at least a close call's limit, was played at the table of `grading`'s
+// chart and its hold is that chart's: only then are its dealt cards and hold read. A hand of
+// repeated cards is no chart's hold.
+bool IsChartHold(const HandRecord& hand, const GradingChart& grading = GameGrading());
 
 // Counts one more hand, and lists it when it is among the kListedHands costliest of its grade;
 // a drill's hand is left out. Folding hands one by one gives exactly the review of all of them
 // at once.
-void FoldHand(SessionReview& review, const HandRecord& hand, int stake);
+void FoldHand(SessionReview& review, const HandRecord& hand, int stake,
+              const GradingChart& grading = GameGrading());
 
 // Whether hand `a` is listed before hand `b` of the same grade: costlier, or as costly and
 // played earlier.
@@ -82,6 +89,8 @@ bool ListedBefore(double costA, std::int64_t idA, double costB, std::int64_t idB
 
 // One sentence whose whole numbers add up to the result: "You lost 40 credits: perfect play
 // would have expected to lose 10 on these deals, 3 mistakes cost 12 and bad luck cost 18."
+// Hands at several tables say their credits are added up: "You lost 40 credits at 2 tables added
+// together: ...".
 std::string ResultSentence(const SessionReview& review);
 
 }  // namespace history

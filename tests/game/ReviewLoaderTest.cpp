@@ -1,5 +1,5 @@
-// The review's reads on their own thread: only the last request is answered, and the hands
-// since are read alone, in order after the review they extend.
+// The review's reads on their own thread: only the last request is answered, the hands since
+// are read alone, in order after the review they extend, and a player's tables are always told.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -39,9 +39,11 @@ TEST(ReviewLoading, OnlyTheLastRequestIsAnsweredAndNewHandsAreReadAlone) {
     std::vector<std::int64_t> reviewed;  // hands played in each review given
     std::vector<std::int64_t> added;     // ids of the hands given since
     std::vector<std::string> exports;    // "written", or why not
+    std::vector<std::string> tablesOf;   // the players whose tables were told
     ReviewLoader loader(
         history_test::HistoryIn(folder), 5,
         {.loaded = [&](history::ReviewResult read) { reviewed.push_back(read.review.handsPlayed); },
+         .tables = [&](history::TablesResult read) { tablesOf.push_back(read.player); },
          .added =
              [&](history::HandsResult newer, history::Leaks) {
                  for (const auto& hand : newer.hands) added.push_back(hand.id);
@@ -84,6 +86,13 @@ TEST(ReviewLoading, OnlyTheLastRequestIsAnsweredAndNewHandsAreReadAlone) {
     EXPECT_TRUE(csv.starts_with("id,")) << csv;
     EXPECT_NE(exports.back().find("Could not export the hands"), std::string::npos)
         << exports.back();
+
+    // A player's tables are told whatever is loaded or cancelled after they are asked for.
+    loader.ReadTables("Bob");
+    loader.Load({"Alice", 0});
+    loader.Cancel();
+    RunUntil([&] { return !tablesOf.empty(); });
+    EXPECT_EQ(tablesOf, std::vector<std::string>{"Bob"});
 }
 
 }  // namespace

@@ -21,8 +21,9 @@ protected:
     void OpenWithDrill() {
         Open();
         strategy = AddStrategy();
-        history = std::make_unique<TableHistory>(*window, hand, tables, strategy->Review(),
-                                                 strategy->BankrollEntry(), ctx);
+        history =
+            std::make_unique<TableHistory>(*window, hand, tables, strategy->Chart(),
+                                           strategy->Review(), strategy->BankrollEntry(), ctx);
         seat = std::make_unique<DrillSeat>(*window, *strategy->Menu(), hand, tables,
                                            history->Recorder(), dialogs, deck);
     }

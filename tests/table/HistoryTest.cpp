@@ -32,8 +32,9 @@ protected:
     void OpenWithHistory() {
         Open();
         strategy = AddStrategy();
-        history = std::make_unique<TableHistory>(*window, hand, tables, strategy->Review(),
-                                                 strategy->BankrollEntry(), ctx);
+        history =
+            std::make_unique<TableHistory>(*window, hand, tables, strategy->Chart(),
+                                           strategy->Review(), strategy->BankrollEntry(), ctx);
     }
     void WaitForHands(std::int64_t count) {
         ASSERT_TRUE(

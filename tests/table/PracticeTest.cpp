@@ -11,6 +11,7 @@
 #include "engine/analysis/GameChart.h"
 #include "engine/analysis/Pays.h"
 #include "game/ChartTexts.h"
+#include "game/LeakTexts.h"
 #include "game/history/HandHistory.h"
 #include "game/history/HoldValues.h"
 #include "table/DrillSeat.h"
@@ -46,8 +47,9 @@ protected:
     void OpenWithPractice() {
         Open();
         strategy = AddStrategy();
-        history = std::make_unique<TableHistory>(*window, hand, tables, strategy->Review(),
-                                                 strategy->BankrollEntry(), ctx);
+        history =
+            std::make_unique<TableHistory>(*window, hand, tables, strategy->Chart(),
+                                           strategy->Review(), strategy->BankrollEntry(), ctx);
         seat = std::make_unique<PracticeSeat>(*window, *strategy->Menu(), hand, tables, dialogs,
                                               settings);
         drill = std::make_unique<DrillSeat>(*window, *strategy->Menu(), hand, tables,
@@ -217,6 +219,58 @@ TEST_F(PracticeAtTable, TheHintTrainerAndAnalyserNameThePracticeTablesChartLines
     seat->LeaveEntry()->trigger();
     EXPECT_EQ(chart.ChartInPlay(), &modcards::analysis::GameChart());
     EXPECT_TRUE(drill->StartEntry()->isEnabled());
+}
+
+// The review offers each table played at apart, the one in play first, and all of them added
+// together, each hand named by its table; the practice table reviewed alone groups its mistakes
+// by its own chart once that is in play, the window read afresh when it comes.
+TEST_F(PracticeAtTable, TheReviewOffersEachTableApartAndGradesThePracticeTableByItsChart) {
+    OpenWithPractice();
+    PlayHand(kNothing, {});
+    WaitForHands(1);
+    ASSERT_TRUE(seat->Sit(FullPay()));
+    PlayHand(kDeuce, {0, 3});  // a mistake
+    WaitForHands(2);
+
+    strategy->Review()->trigger();
+    frmReview* review = history->Review();
+    const auto read = [&] { ASSERT_TRUE(QTest::qWaitFor([&] { return !review->Busy(); }, 20000)); };
+    read();
+    review->tabScope()->setCurrentIndex(1);
+    read();
+    QComboBox* tables = review->cboTable();
+    ASSERT_EQ(tables->count(), 3);
+    EXPECT_EQ(tables->itemText(0), "This table (Full Pay)");
+    EXPECT_EQ(tables->itemText(1), "This Game's Table");
+    EXPECT_EQ(tables->itemText(2), "All tables");
+
+    tables->setCurrentIndex(1);
+    read();
+    EXPECT_EQ(review->lblFigure(0)->text(), "1");
+    EXPECT_EQ(review->lstMistakes()->model()->columnCount(), 4);
+    tables->setCurrentIndex(2);
+    read();
+    EXPECT_EQ(review->lblFigure(0)->text(), "2");
+    EXPECT_TRUE(review->lblSentence()->text().contains(" at 2 tables added together: "));
+    ASSERT_EQ(review->lstMistakes()->model()->rowCount(), 1);
+    EXPECT_EQ(review->lstMistakes()->model()->index(0, 0).data().toString(), "Full Pay");
+
+    tables->setCurrentIndex(0);
+    read();
+    const TableChart& chart = strategy->Chart();
+    if (!chart.ChartInPlay()) {
+        EXPECT_EQ(review->Page().leaks.otherTables, 1);
+        EXPECT_TRUE(review->Page().leaks.groups.empty());
+    }
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return !review->Busy() && review->Page().grading.chart == chart.ChartInPlay(); },
+        120000));
+    ASSERT_NE(chart.ChartInPlay(), nullptr);
+    EXPECT_EQ(review->Page().grading.pays, "800,200,25,15,9,5,3,2,2,1");
+    EXPECT_EQ(review->Page().leaks.otherTables, 0);
+    ASSERT_EQ(review->Page().leaks.groups.size(), 1u);
+    EXPECT_EQ(review->lstLeaks()->item(0)->text().split('\n').front(),
+              LeakSentence(*chart.ChartInPlay(), review->Page().leaks.WorstFirst().front()));
 }
 
 TEST_F(PracticeAtTable, ATypedTableIsRememberedAndABadOneRefusedInWords) {

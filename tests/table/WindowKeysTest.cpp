@@ -20,8 +20,9 @@ protected:
     void OpenWithStrategy() {
         Open();
         strategy = AddStrategy();
-        history = std::make_unique<TableHistory>(*window, hand, tables, strategy->Review(),
-                                                 strategy->BankrollEntry(), ctx);
+        history =
+            std::make_unique<TableHistory>(*window, hand, tables, strategy->Chart(),
+                                           strategy->Review(), strategy->BankrollEntry(), ctx);
     }
 
     // Types `key` as the window system would: to the active window's focused control.

@@ -243,6 +243,81 @@ TEST(SessionReviewWindow, NeitherTheSentenceNorALeakNorACostIsEverCut) {
     }
 }
 
+// Reviewed at two tables, each listed hand names its table in a first column wide enough for the
+// longest name; the sentence and the plot say the credits of both are added together. At every
+// size, the window's least too, no name and no cost is cut.
+TEST(SessionReviewWindow, AtSeveralTablesEachHandNamesItsTableAndNothingIsCut) {
+    std::vector<HandRecord> hands = ScriptedSession();
+    hands[0].mode = history::kPracticeMode;
+    hands[0].pays = "800,200,25,15,9,5,3,2,2,1";
+    hands[2].mode = history::kPracticeMode;
+    hands[2].pays = "800,200,20,12,10,4,4,3,2,1";  // "Deuces 20/12/10/4/4/3/2/1"
+    frmReview window(nullptr, 5, [&](ReviewScope) {
+        window.ShowPage({"Ann", history::ReviewHands(hands, 5), QString(), &GameAdvisor(),
+                         history::GroupLeaks(hands, modcards::analysis::GameChart())});
+    });
+    window.Refresh();
+    EXPECT_EQ(Row(window.lstMistakes(), 0),
+              QStringList({"Full Pay", "K♥ 2♣ Q♥ 7♠ 5♦", "K♥ 7♠", "K♥ 2♣ Q♥", "5.45"}));
+    EXPECT_EQ(Row(window.lstMistakes(), 1).front(), "This Game's Table");
+    EXPECT_EQ(Row(window.lstCloseCalls(), 0).front(), "Deuces 20/12/10/4/4/3/2/1");
+    EXPECT_EQ(window.lstMistakes()->model()->index(0, 0).data(Qt::AccessibleTextRole),
+              "Table: Full Pay");
+    EXPECT_EQ(window.lstMistakes()->model()->index(0, 4).data(Qt::AccessibleTextRole),
+              "Cost: 5.45");
+    EXPECT_TRUE(
+        window.lblSentence()->text().startsWith("You won 10 credits at 3 tables added together: "));
+    EXPECT_EQ(window.Plot()->Caption(), "Your balance at 3 tables added together");
+    EXPECT_TRUE(window.Plot()->accessibleDescription().startsWith(
+        "After 4 hands your balance at 3 tables added together is 10 credits"));
+
+    window.show();
+    for (const QSize size : {QSize(800, 660), QSize(320, 200), QSize(1400, 1000)}) {
+        window.resize(size);
+        QApplication::processEvents();
+        for (const QTreeView* list :
+             {window.lstMistakes(), window.lstCloseCalls(), window.lstChartExceptions()}) {
+            const QHeaderView* header = list->header();
+            ASSERT_EQ(header->count(), 5);
+            EXPECT_LE(header->sectionViewportPosition(4) + header->sectionSize(4),
+                      list->viewport()->width())
+                << list->objectName().toStdString() << " at " << window.width();
+            const QFontMetrics metrics(list->font());
+            for (int row = 0; row < list->model()->rowCount(); ++row)
+                EXPECT_LE(metrics.horizontalAdvance(Row(list, row).front()) + 6,
+                          header->sectionSize(0))
+                    << row;
+        }
+    }
+
+    // Back at one table: no table column, and the sentence and plot as ever.
+    hands = ScriptedSession();
+    window.Refresh();
+    EXPECT_EQ(window.lstMistakes()->model()->columnCount(), 4);
+    EXPECT_EQ(window.lstMistakes()->header()->sectionSize(0), 128);
+    EXPECT_TRUE(window.lblSentence()->text().startsWith("You won 10 credits: "));
+    EXPECT_EQ(window.Plot()->Caption(), "Your balance");
+}
+
+// A practice table reviewed by its own chart (the game's lines stand in for it): hands added
+// later are graded by it too, the chart's hold there one of its exceptions.
+TEST(SessionReviewWindow, HandsAddedAreGradedByThePagesChart) {
+    const std::string fullPay = "800,200,25,15,9,5,3,2,2,1";
+    HandRecord chartHold = Played(2, "2h 2c 4s 6s 9d", 0b01111, "2h 2c 4s 6s 9c");
+    chartHold.pays = fullPay;
+    chartHold.mode = history::kPracticeMode;
+    const history::GradingChart own{&modcards::analysis::GameChart(), fullPay};
+    frmReview window(nullptr, 5, [&](ReviewScope) {
+        ReviewPage page{"Ann", {}, QString(), &GameAdvisor(), {}};
+        page.grading = own;
+        window.ShowPage(std::move(page));
+    });
+    window.Refresh();
+    window.AddHands({chartHold}, QString());
+    EXPECT_EQ(window.lstMistakes()->model()->rowCount(), 0);
+    EXPECT_EQ(window.lstChartExceptions()->model()->rowCount(), 1);
+}
+
 // The leaks view: a sentence per group with its costliest deal, worst first; the trend by
 // session; Export asks for the scope shown, and only once it is offered.
 TEST(SessionReviewWindow, GroupsTheMistakesByChartLineAndPlotsTheirTrend) {

@@ -5,8 +5,10 @@
 // saves the window busy (review-busy.png) as well as with its figures; "leaks" first writes
 // 24,000 earlier hands in twelve sessions and saves the leak groups (review-leaks.png) and their
 // trend (review-trend.png), then the window asked to be smaller than it can be
-// (review-small.png), leaving the leak groups shown; "bankroll" opens Strategy -> Bankroll
-// instead and saves it, the player's figures beside perfect play's.
+// (review-small.png), leaving the leak groups shown; "tables" first writes 2,000 earlier hands as
+// played at the Full Pay practice table (their values the game's: a look at the layout only) and
+// saves the review at all tables, then at its least size (review-tables-small.png); "bankroll"
+// opens Strategy -> Bankroll instead and saves it, the player's figures beside perfect play's.
 //   xvfb-run -a -s "-screen 0 1024x768x24" ./review_showcase [review.png [all|million|bankroll]]
 #include <QApplication>
 #include <QTimer>
@@ -54,9 +56,10 @@ struct Scene : TableScene<ScriptedDialogs> {
     std::unique_ptr<StrategyMenu> strategy;
     std::unique_ptr<TableHistory> history;
 
-    void Open(bool million, bool leaks) {
+    void Open(bool million, bool leaks, bool practice) {
         if (million) bench_history::AddHands(dir.path().toStdString(), "Lucky Lou", 1000000, 10);
         if (leaks) bench_history::AddHands(dir.path().toStdString(), "Lucky Lou", 24000, 12);
+        if (practice) AddPracticeHands(2000);
         std::mt19937 random(20240501);
         for (int hand = 0; hand < kHands; ++hand)
             deck.Queue(hand == kCloseCall        ? std::string(kCloseCallDeal)
@@ -65,13 +68,24 @@ struct Scene : TableScene<ScriptedDialogs> {
         dialogs.inputAnswers.push_back(QStringLiteral("Lucky Lou"));
         window = std::make_unique<frmMain>(ctx, hand, aux);
         strategy = AddStrategy();
-        history = std::make_unique<TableHistory>(*window, hand, tables, strategy->Review(),
-                                                 strategy->BankrollEntry(), ctx);
+        history =
+            std::make_unique<TableHistory>(*window, hand, tables, strategy->Chart(),
+                                           strategy->Review(), strategy->BankrollEntry(), ctx);
         window->show();
     }
     ~Scene() {
         history.reset();
         strategy.reset();
+    }
+
+    // Earlier hands marked as the Full Pay practice table's.
+    void AddPracticeHands(int count) {
+        bench_history::AddHands(dir.path().toStdString(), "Lucky Lou", count, 2);
+        sqlite3* db = nullptr;
+        sqlite3_open((dir.path().toStdString() + "/History.db").c_str(), &db);
+        sqlite3_exec(db, "UPDATE hands SET mode = 'practice', pays = '800,200,25,15,9,5,3,2,2,1'",
+                     nullptr, nullptr, nullptr);
+        sqlite3_close(db);
     }
 };
 
@@ -94,14 +108,16 @@ int main(int argc, char** argv) {
     const bool million = argc > 2 && QString(argv[2]) == "million";
     const bool leaks = argc > 2 && QString(argv[2]) == "leaks";
     const bool bankroll = argc > 2 && QString(argv[2]) == "bankroll";
-    const bool allSessions = million || leaks || (argc > 2 && QString(argv[2]) == "all");
+    const bool practice = argc > 2 && QString(argv[2]) == "tables";
+    const bool allSessions =
+        million || leaks || practice || (argc > 2 && QString(argv[2]) == "all");
     const auto save = [&](QWidget* window, const QString& file) {
         const bool saved = window && window->grab().save(file);
         std::printf("%s %s\n", saved ? "saved" : "FAILED", qPrintable(file));
     };
 
     Scene scene;
-    scene.Open(million, leaks);
+    scene.Open(million, leaks, practice);
     frmMain& window = *scene.window;
     int played = 0;
     QTimer player;
@@ -122,6 +138,19 @@ int main(int argc, char** argv) {
                     scene.strategy->Review()->trigger();
                     frmReview* review = scene.history->Review();
                     if (allSessions) review->tabScope()->setCurrentIndex(1);
+                    if (practice && !picture.isEmpty()) {
+                        QTimer::singleShot(3000, [&, review] {
+                            review->cboTable()->setCurrentIndex(review->cboTable()->count() - 1);
+                            QTimer::singleShot(3000, [&, review] {
+                                save(review, picture);
+                                review->resize(320, 200);
+                                QTimer::singleShot(500, [&, review] {
+                                    save(review, QString(picture).replace(".png", "-small.png"));
+                                });
+                            });
+                        });
+                        return;
+                    }
                     if (leaks && !picture.isEmpty()) {
                         QObject::connect(review, &frmReview::FiguresShown, [&, review] {
                             review->Views()->setCurrentIndex(2);
@@ -150,7 +179,7 @@ int main(int argc, char** argv) {
         window.cmdDeal_Click();
     });
     player.start();
-    if (!picture.isEmpty() && !million && !leaks && !bankroll)
+    if (!picture.isEmpty() && !million && !leaks && !bankroll && !practice)
         QTimer::singleShot(12000, [&] { save(scene.history->Review(), picture); });
     // Stays up for a screenshot, then ends by itself.
     QTimer::singleShot(30000, &app, &QApplication::quit);

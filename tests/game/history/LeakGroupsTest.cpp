@@ -109,7 +109,7 @@ TEST(LeakGroups, TheReviewReadGroupsAsTheRowsDoAndFoldsNewHandsIn) {
     EXPECT_EQ(read.leaks, history::GroupLeaks(rows.first(firstPart), GameChart()));
     for (std::size_t i = firstPart; i < rows.size(); ++i) ASSERT_FALSE(history->Record(rows[i]));
     for (const HandRecord& hand : reader.HandsAfter({"Alice", 0}, read.review.lastHand).hands)
-        read.leaks.Fold(hand, GameChart());
+        read.leaks.Fold(hand, history::GameGrading());
     EXPECT_EQ(read.leaks, history::GroupLeaks(rows, GameChart()));
     EXPECT_EQ(reader.Review({"Alice", 2}, 5).leaks.sessions.size(), 1u);
 }

@@ -132,6 +132,56 @@ TEST_F(ReviewReading, EachTablesFiguresAreThoseOfItsHandsAlone) {
     for (const HandRecord& hand : since.hands) EXPECT_EQ(hand.pays, fullPay);
 }
 
+// A practice table reviewed alone by its own chart (the game's lines stand in for it here): the
+// chart's holds there are its exceptions, its mistakes join groups of its lines and no drill of
+// the game's lines is told beside them; graded by the game's chart, the same mistakes are another
+// table's. The tables read are the player's, no drill's, each once.
+TEST_F(ReviewReading, ATableReviewedByItsOwnChartIsGradedAndGroupedByIt) {
+    const std::string game = history::PaysText(modcards::GamePayTable());
+    const std::string fullPay = "800,200,25,15,9,5,3,2,2,1";
+    std::vector<HandRecord> atFullPay;
+    for (int i = 0; i < 200; ++i, ++played) {
+        HandRecord hand = Scripted(alice, played);
+        if (i == 7) {
+            hand =
+                history_test::Hand(alice, "2c 2d 5h 9s Kh", "00001", "2c 2d 6h 7s 8h", 1.0, 8.0, 0);
+            hand.mode = history::kDrillMode;
+            hand.drill = history::LeakKey{12, 5};
+            hand.pays = "800,200,25,16,10,4,4,3,2,1";
+        } else if (i % 2 == 1) {
+            hand.mode = history::kPracticeMode;
+            hand.pays = fullPay;
+            atFullPay.push_back(hand);
+            atFullPay.back().id = played + 1;
+        }
+        ASSERT_FALSE(history->Record(hand));
+    }
+    const history::GradingChart own{&modcards::analysis::GameChart(), fullPay};
+    ReviewReader reader(HistoryIn(folder));
+    const history::ReviewResult read = reader.Review({"Alice", 0, fullPay}, 5, own);
+    ASSERT_FALSE(read.error) << read.error->Describe();
+    EXPECT_EQ(read.review, history::ReviewHands(atFullPay, 5, own));
+    EXPECT_EQ(read.leaks, history::GroupLeaks(atFullPay, own));
+    EXPECT_GT(read.review.chartExceptionCount, 0);
+    EXPECT_FALSE(read.leaks.groups.empty());
+    EXPECT_EQ(read.leaks.otherTables, 0);
+    EXPECT_TRUE(read.leaks.drills.empty());
+
+    const history::ReviewResult byGame =
+        reader.Review({"Alice", 0, fullPay}, 5, history::GameGrading());
+    EXPECT_EQ(byGame.review.chartExceptionCount, 0);
+    EXPECT_EQ(byGame.review.mistakeCount,
+              read.review.mistakeCount + read.review.chartExceptionCount);
+    EXPECT_TRUE(byGame.leaks.groups.empty());
+    EXPECT_EQ(byGame.leaks.otherTables, byGame.review.mistakeCount);
+    EXPECT_FALSE(reader.Review({"Alice", 0}, 5, history::GameGrading()).leaks.drills.empty());
+
+    std::vector<std::string> tables = reader.Tables("Alice").pays;
+    std::sort(tables.begin(), tables.end());
+    EXPECT_EQ(tables, (std::vector{game, fullPay}));
+    EXPECT_TRUE(reader.Tables("Bob").pays.empty());
+}
+
 // Drills among the hands of both sessions, with values no hand has (a royal paid; 7 credits
 // given up, or none for a right answer): no figure, leak or trend of any scope counts them, nor
 // the hands read since a review, while the CSV keeps every hand.

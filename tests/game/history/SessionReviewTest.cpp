@@ -132,4 +132,19 @@ TEST(SessionReviewFigures, OneSentenceWhoseNumbersAddUp) {
     EXPECT_EQ(history::ResultSentence(SessionReview{}), "No hands played yet.");
 }
 
+// Hands at two tables: each table counted once, in the order first played, and the sentence
+// says their credits are added together; the figures are those of every hand as before.
+TEST(SessionReviewFigures, HandsAtSeveralTablesSayTheirCreditsAreAddedTogether) {
+    std::vector<history::HandRecord> hands = ScriptedSession();
+    const std::string game = hands[0].pays, fullPay = "800,200,25,15,9,5,3,2,2,1";
+    hands[1].pays = hands[3].pays = fullPay;
+    const SessionReview review = history::ReviewHands(hands, 5);
+    EXPECT_EQ(review.tables, (std::vector{game, fullPay}));
+    EXPECT_EQ(review.result, history::ReviewHands(ScriptedSession(), 5).result);
+    EXPECT_EQ(history::ResultSentence(review),
+              "You broke even at 2 tables added together: perfect play would have expected to "
+              "win 2 on these deals, 2 mistakes cost 5 and good luck brought 3.");
+    EXPECT_EQ(history::ReviewHands(std::span(hands).first(1), 5).tables, std::vector{game});
+}
+
 }  // namespace
