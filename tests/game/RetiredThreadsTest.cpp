@@ -38,9 +38,10 @@ TEST(RetiredThreads, AWorkerIsJoinedAsSoonAsItEndsAndNotBefore) {
     std::jthread finished([&] {
         retired.Finished();
         ended = true;
+        ended.notify_one();
     });
-    RunUntil([&] { return ended.load(); });
-    QCoreApplication::processEvents();  // its end, told before `ended`
+    ended.wait(false);
+    QCoreApplication::processEvents();  // its end, posted before `ended` was set
     retired.Retire(std::move(finished));
     EXPECT_EQ(retired.Count(), 0u);
 
