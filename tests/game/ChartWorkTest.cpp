@@ -12,6 +12,7 @@
 
 #include "engine/analysis/GameChart.h"
 #include "game/ChartWork.h"
+#include "tests/support/RunUntil.h"
 #include "tests/support/TestFiles.h"
 
 namespace {
@@ -21,12 +22,6 @@ using modcards::analysis::ChartSetText;
 using modcards::analysis::Pays;
 
 const Pays kFullPay = modcards::analysis::PaysPerUnit({800, 200, 25, 15, 9, 5, 3, 2, 2, 1});
-
-// Runs the events until `done`; the ctest timeout is the only limit.
-template <typename Done>
-void RunUntil(Done done) {
-    while (!done()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-}
 
 std::string Bytes(const QString& file) {
     std::ifstream in(file.toStdString(), std::ios::binary);

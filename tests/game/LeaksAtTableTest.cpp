@@ -23,6 +23,7 @@
 #include "game/history/ReviewReader.h"
 #include "tests/support/FixedClock.h"
 #include "tests/support/GameAdvisor.h"
+#include "tests/support/RunUntil.h"
 #include "tests/support/ScriptedDeck.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TestFiles.h"
@@ -47,12 +48,6 @@ public:
 private:
     std::mt19937 engine_{2026};
 };
-
-// Runs the events until `done`; the ctest timeout is the only limit.
-template <typename Done>
-void RunUntil(Done done) {
-    while (!done()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-}
 
 // Ten cards of a deck shuffled by `shuffle`, as the scripted deck reads them.
 std::string ShuffledDeal(std::mt19937& shuffle) {

@@ -9,13 +9,9 @@
 #include <mutex>
 
 #include "game/RetiredThreads.h"
+#include "tests/support/RunUntil.h"
 
 namespace {
-
-template <typename Done>
-void RunUntil(Done done) {
-    while (!done()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-}
 
 TEST(RetiredThreads, AWorkerIsJoinedAsSoonAsItEndsAndNotBefore) {
     int argc = 0;

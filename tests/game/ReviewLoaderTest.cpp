@@ -9,16 +9,11 @@
 #include "game/ReviewLoader.h"
 #include "game/history/HandHistory.h"
 #include "tests/game/history/HistoryTestFiles.h"
+#include "tests/support/RunUntil.h"
 
 namespace {
 
 using history_test::Hand;
-
-// Runs the events until `done`; the ctest timeout is the only limit.
-template <typename Done>
-void RunUntil(Done done) {
-    while (!done()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-}
 
 TEST(ReviewLoading, OnlyTheLastRequestIsAnsweredAndNewHandsAreReadAlone) {
     int argc = 0;
