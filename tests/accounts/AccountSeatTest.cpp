@@ -13,7 +13,7 @@ using output::AccountSeat;
 using output::FileFault;
 
 // What taking a seat told: "seated", or the fault's name.
-std::string Told(const std::optional<output::FileError>& error) {
+std::string SeatTold(const std::optional<output::FileError>& error) {
     if (!error) return "seated";
     return error->fault == FileFault::AtAnotherTable   ? "at another table"
            : error->fault == FileFault::AccountNotHere ? "not here"
@@ -32,7 +32,7 @@ public:
         if (pid_ == 0) {
             ::alarm(10);  // a copy that hangs, or outlives its test, ends
             AccountSeat seat;
-            const std::string text = Told(seat.Take(file, name));
+            const std::string text = SeatTold(seat.Take(file, name));
             const auto found = output::FindPlayer(file, name);
             output::SavePlayer(file, found.record, found.position);
             (void)!::write(fds[1], text.data(), text.size());
@@ -69,14 +69,14 @@ TEST(AccountSeat, ASecondCopyIsKeptAwayUntilTheFirstEndsEvenByAKill) {
     OtherCopy first(folder.accounts(), "player 1");
     ASSERT_EQ(first.told(), "seated");
     AccountSeat seat;
-    EXPECT_EQ(Told(seat.Take(folder.accounts(), "PLAYER 1 ")), "at another table");
-    EXPECT_EQ(Told(seat.Take(folder.accounts(), "player 2")), "seated");
+    EXPECT_EQ(SeatTold(seat.Take(folder.accounts(), "PLAYER 1 ")), "at another table");
+    EXPECT_EQ(SeatTold(seat.Take(folder.accounts(), "player 2")), "seated");
     ::alarm(10);  // searches, saves and adds never wait on a seat; if they did, this ends the test
     ASSERT_FALSE(output::AddPlayer(folder.accounts(), Account("new")).error);
     ASSERT_FALSE(output::SavePlayer(folder.accounts(), Account("player 2"), 185));
     ::alarm(0);
     first.Kill();
-    EXPECT_EQ(Told(seat.Take(folder.accounts(), "player 1")), "seated");
+    EXPECT_EQ(SeatTold(seat.Take(folder.accounts(), "player 1")), "seated");
 }
 
 TEST(AccountSeat, AReplacedOrRewrittenAccountsFileSeatsNoAccountTwice) {
@@ -103,11 +103,11 @@ TEST(AccountSeat, MovesToAnotherAccountOnlyOnceItsSeatIsTaken) {
     WriteAll(folder.accounts(), NumberedAccounts(3));
     OtherCopy holder(folder.accounts(), "player 1");
     AccountSeat seat;
-    ASSERT_EQ(Told(seat.Take(folder.accounts(), "player 0")), "seated");
-    EXPECT_EQ(Told(seat.Take(folder.accounts(), "player 1")), "at another table");
+    ASSERT_EQ(SeatTold(seat.Take(folder.accounts(), "player 0")), "seated");
+    EXPECT_EQ(SeatTold(seat.Take(folder.accounts(), "player 1")), "at another table");
     EXPECT_EQ(TellOtherCopy(folder.accounts(), "player 0"), "at another table");  // kept
 
-    ASSERT_EQ(Told(seat.Take(folder.accounts(), "player 2")), "seated");
+    ASSERT_EQ(SeatTold(seat.Take(folder.accounts(), "player 2")), "seated");
     EXPECT_EQ(TellOtherCopy(folder.accounts(), "player 0"), "seated");  // left on moving
     EXPECT_EQ(TellOtherCopy(folder.accounts(), "player 2"), "at another table");
 }
@@ -116,16 +116,16 @@ TEST(AccountSeat, ASeatWhoseFileWasRemovedIsTakenAgainOrToldLost) {
     ScratchFolder folder;
     WriteAll(folder.accounts(), NumberedAccounts(3));
     AccountSeat seat;
-    ASSERT_EQ(Told(seat.Take(folder.accounts(), "player 0")), "seated");
+    ASSERT_EQ(SeatTold(seat.Take(folder.accounts(), "player 0")), "seated");
     std::filesystem::remove_all(output::SeatsFolder(folder.accounts()));
-    ASSERT_EQ(Told(seat.Take(folder.accounts(), "player 0")), "seated");  // free: taken again
+    ASSERT_EQ(SeatTold(seat.Take(folder.accounts(), "player 0")), "seated");  // free: taken again
     EXPECT_EQ(TellOtherCopy(folder.accounts(), "player 0"), "at another table");
 
     std::filesystem::remove_all(output::SeatsFolder(folder.accounts()));
     OtherCopy thief(folder.accounts(), "player 0");
     ASSERT_EQ(thief.told(), "seated");
     const auto lost = seat.Take(folder.accounts(), "player 0");
-    ASSERT_EQ(Told(lost), "at another table");
+    ASSERT_EQ(SeatTold(lost), "at another table");
     EXPECT_NE(lost->reason.find("took the account's seat"), std::string::npos);
     EXPECT_FALSE(seat.seated());
 }

@@ -12,19 +12,11 @@
 #include "game/history/LeakGroups.h"
 #include "tests/game/history/PlantedHabits.h"
 #include "tests/support/GameAdvisor.h"
+#include "tests/support/SeededRandom.h"
 
 namespace {
 
 using modcards::analysis::GameChart;
-
-class SeededRandom final : public modcards::RandomSource {
-public:
-    void Reseed() override {}
-    float Next() override { return float(engine_() >> 8) / 16777216.0f; }
-
-private:
-    std::mt19937 engine_{2024};
-};
 
 TEST(DrillSession, AGroupTooRareToMeetGetsItsOwnDealDisguised) {
     // A line beyond the chart stands for a group too rare for any random deal tried to fit.
@@ -32,7 +24,7 @@ TEST(DrillSession, AGroupTooRareToMeetGetsItsOwnDealDisguised) {
     history::LeakGroup rare = groups.front();
     rare.yourLine = 9999;
     history::DrillPlan plan({rare}, {});
-    SeededRandom random;
+    SeededRandom random(2024);
     DrillDealer dealer(plan, GameAdvisor(), GameChart(), random);
     const DealtCards dealt = dealer.Deal();
     EXPECT_EQ(dealt.lesson, KeyOf(rare));

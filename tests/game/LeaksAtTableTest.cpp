@@ -26,6 +26,8 @@
 #include "tests/support/RunUntil.h"
 #include "tests/support/ScriptedDeck.h"
 #include "tests/support/ScriptedDialogs.h"
+#include "tests/support/SeededRandom.h"
+#include "tests/support/TenCardDeals.h"
 #include "tests/support/TestFiles.h"
 
 namespace {
@@ -37,17 +39,7 @@ using modcards::analysis::RankedHold;
 constexpr int kHands = 600;
 // The chart keeps 2h 2c 4s 6s here, perfect play the deuces alone; the player follows the chart.
 constexpr int kChartDeal = 7;
-constexpr const char* kChartErrs = "2h 2c 4s 6s 9d 3c 5h 9s 7c 8d";
-constexpr modcards::HoldMask kChartHold = 0b01111;
-
-class SeededRandom final : public modcards::RandomSource {
-public:
-    void Reseed() override {}
-    float Next() override { return float(engine_() >> 8) / 16777216.0f; }
-
-private:
-    std::mt19937 engine_{2026};
-};
+constexpr modcards::HoldMask kChartKeeps = 0b01111;
 
 // Ten cards of a deck shuffled by `shuffle`, as the scripted deck reads them.
 std::string ShuffledDeal(std::mt19937& shuffle) {
@@ -152,15 +144,15 @@ protected:
 TEST_F(LeaksAtTable, TwoHabitsAreTheTopLeaksAndTheirDrillMovesTheirBoxes) {
     std::mt19937 shuffle(20);
     for (int i = 0; i < kHands; ++i)
-        deck.Queue(i == kChartDeal ? kChartErrs : ShuffledDeal(shuffle));
+        deck.Queue(i == kChartDeal ? std::string(kChartErrs) : ShuffledDeal(shuffle));
     std::map<Habit, Planted> planted;
     for (int i = 0; i < kHands; ++i) {
         ASSERT_TRUE(hand.Deal());
         const modcards::Hand dealt = hand.Shown();
         auto [habit, kept] = PlayerHold(dealt);
         if (i == kChartDeal) {
-            ASSERT_EQ(GameChart().PlayHand(dealt).keptSlots, kChartHold);
-            habit = Habit::None, kept = kChartHold;
+            ASSERT_EQ(GameChart().PlayHand(dealt).keptSlots, kChartKeeps);
+            habit = Habit::None, kept = kChartKeeps;
         }
         if (habit != Habit::None) {
             const auto ranked = GameAdvisor().RankHolds(dealt);
@@ -212,7 +204,7 @@ TEST_F(LeaksAtTable, TwoHabitsAreTheTopLeaksAndTheirDrillMovesTheirBoxes) {
     const std::set<LeakKey> habits = {*fives.groups.begin(), *highs.groups.begin()};
     history::DrillPlan plan(leaks,
                             history::ReviewReader(recorder.History()->file()).Drills("Ann").state);
-    SeededRandom random;
+    SeededRandom random(2026);
     DrillDealer dealer(plan, GameAdvisor(), GameChart(), random);
     ASSERT_TRUE(hand.StartDrill(dealer));
     std::map<LeakKey, int> boxes;  // each group's box, by the rules: up one, or back to 1

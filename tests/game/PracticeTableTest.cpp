@@ -12,8 +12,10 @@
 #include "game/PracticeTable.h"
 #include "game/TableHand.h"
 #include "tests/support/FixedClock.h"
+#include "tests/support/ScriptedDeals.h"
 #include "tests/support/ScriptedDeck.h"
 #include "tests/support/ScriptedDialogs.h"
+#include "tests/support/TenCardDeals.h"
 #include "tests/support/TestFiles.h"
 
 namespace {
@@ -72,23 +74,8 @@ TEST(PracticeTables, ABadTableIsRefusedInWords) {
     EXPECT_TRUE(ParsePracticeTable(QStringLiteral("6553,200,25,15,9,5,3,2,2,1")).table);
 }
 
-// Deals given hands: five for the table, then the replacements for positions 0..4.
-class ScriptedDeals final : public DealSource {
-public:
-    void Queue(std::string_view tenCards) { deals_.emplace_back(tenCards); }
-    DealtCards Deal() override {
-        const std::string_view cards = deals_.front();
-        deals_.erase(deals_.begin());
-        return {modcards::ParseHand(cards.substr(0, 14)), modcards::ParseHand(cards.substr(15))};
-    }
-
-private:
-    std::vector<std::string_view> deals_;
-};
-
 // Held 9c 9d 2s: the draw brings the other two nines, five of a kind.
 constexpr std::string_view kFiveNines = "9c 9d 2s 4h Kd 3c 5c 6c 9h 9s";
-constexpr std::string_view kNothing = "3c 5d 7h 9s Jc As Kd Qs 8h Ts";
 
 class PracticeHands : public testing::Test {
 protected:

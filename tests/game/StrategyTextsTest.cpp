@@ -33,41 +33,42 @@ TEST(CostText, ShowsAsManyDecimalsAsTheCloseCallEdgeNeeds) {
 }
 
 // 2♥ 2♣ 4♠ 6♠ 9♦: the chart keeps the four to a straight flush, perfect play the deuces.
-const modcards::Hand kChartErrs = modcards::ParseHand("2h 2c 4s 6s 9d");
-constexpr std::uint8_t kChartHold = 0b01111, kDeuces = 0b00011;
+const modcards::Hand kChartErrsHand = modcards::ParseHand("2h 2c 4s 6s 9d");
+constexpr std::uint8_t kChartErrsKeeps = 0b01111, kDeuces = 0b00011;
 
 TEST(ChartException, TheChartsOwnHoldWhereItErrsIsNoMistake) {
     const HoldVerdict chart =
-        JudgeHold(GameAdvisor(), &modcards::analysis::GameChart(), kChartErrs, kChartHold);
+        JudgeHold(GameAdvisor(), &modcards::analysis::GameChart(), kChartErrsHand, kChartErrsKeeps);
     EXPECT_EQ(chart.grade, history::HoldGrade::ChartException);
     EXPECT_FALSE(chart.IsMistake());
-    EXPECT_EQ(chart.chart.line, modcards::analysis::GameChart().PlayHand(kChartErrs).line);
+    EXPECT_EQ(chart.chart.line, modcards::analysis::GameChart().PlayHand(kChartErrsHand).line);
     const QString line = QStringLiteral("Line %1").arg(chart.chart.line + 1);
     EXPECT_EQ(chart.best.kept, kDeuces);
-    EXPECT_EQ(ChartExceptionText(kChartErrs, chart.chart),
+    EXPECT_EQ(ChartExceptionText(kChartErrsHand, chart.chart),
               QStringLiteral("the chart plays %1 here; perfect play keeps the deuces: this deal is "
                              "one of the chart's exceptions (0.17 credit)")
                   .arg(line));
-    const TrainerQuestion asked = AskAboutHold(kChartErrs, chart);
+    const TrainerQuestion asked = AskAboutHold(kChartErrsHand, chart);
     EXPECT_TRUE(asked.text.contains("(" + line + ": Four to a straight flush"))
         << asked.text.toStdString();
     EXPECT_TRUE(asked.text.contains("The chart plays " + line + " here"))
         << asked.text.toStdString();
-    EXPECT_NE(asked.title,
-              AskAboutHold(kChartErrs, JudgeHold(GameAdvisor(), &modcards::analysis::GameChart(),
-                                                 kChartErrs, 0))
-                  .title);
+    EXPECT_NE(asked.title, AskAboutHold(kChartErrsHand,
+                                        JudgeHold(GameAdvisor(), &modcards::analysis::GameChart(),
+                                                  kChartErrsHand, 0))
+                               .title);
 
     // Any other hold as costly is a mistake; the best hold is best.
-    EXPECT_TRUE(JudgeHold(GameAdvisor(), &modcards::analysis::GameChart(), kChartErrs, 0b10000)
+    EXPECT_TRUE(JudgeHold(GameAdvisor(), &modcards::analysis::GameChart(), kChartErrsHand, 0b10000)
                     .IsMistake());
-    EXPECT_EQ(JudgeHold(GameAdvisor(), &modcards::analysis::GameChart(), kChartErrs, kDeuces).grade,
-              history::HoldGrade::Best);
-    // A higher threshold makes the same hold a close call.
     EXPECT_EQ(
-        JudgeHold(GameAdvisor(), &modcards::analysis::GameChart(), kChartErrs, kChartHold, 0.5)
-            .grade,
-        history::HoldGrade::CloseCall);
+        JudgeHold(GameAdvisor(), &modcards::analysis::GameChart(), kChartErrsHand, kDeuces).grade,
+        history::HoldGrade::Best);
+    // A higher threshold makes the same hold a close call.
+    EXPECT_EQ(JudgeHold(GameAdvisor(), &modcards::analysis::GameChart(), kChartErrsHand,
+                        kChartErrsKeeps, 0.5)
+                  .grade,
+              history::HoldGrade::CloseCall);
 }
 
 TEST(ChartException, ADealTheChartPlaysBestSaysNothing) {
@@ -81,14 +82,14 @@ TEST(ChartException, ADealTheChartPlaysBestSaysNothing) {
 // At a table whose chart is not at hand, holds are judged by their values alone and no line is
 // named: the game's chart plays another table.
 TEST(ChartException, WithNoChartNoLineIsNamedAndTheChartsHoldIsAMistake) {
-    const HoldVerdict verdict = JudgeHold(GameAdvisor(), nullptr, kChartErrs, kChartHold);
+    const HoldVerdict verdict = JudgeHold(GameAdvisor(), nullptr, kChartErrsHand, kChartErrsKeeps);
     EXPECT_TRUE(verdict.IsMistake());
     EXPECT_FALSE(verdict.chart.Errs());
-    EXPECT_EQ(ChartExceptionText(kChartErrs, verdict.chart), "");
-    const QString asked = AskAboutHold(kChartErrs, verdict).text;
+    EXPECT_EQ(ChartExceptionText(kChartErrsHand, verdict.chart), "");
+    const QString asked = AskAboutHold(kChartErrsHand, verdict).text;
     EXPECT_FALSE(asked.contains("Line")) << asked.toStdString();
     EXPECT_TRUE(asked.startsWith("The best hold keeps 2♥ 2♣ and pays")) << asked.toStdString();
-    EXPECT_EQ(HintLine(kChartErrs, verdict.best, QString()),
+    EXPECT_EQ(HintLine(kChartErrsHand, verdict.best, QString()),
               "Keep 2♥ 2♣: " + CreditsText(verdict.best.credits) + " credits");
 }
 

@@ -13,30 +13,15 @@
 #include "game/PlayerAtTable.h"
 #include "game/TableHand.h"
 #include "tests/support/FixedClock.h"
+#include "tests/support/ScriptedDeals.h"
 #include "tests/support/ScriptedDeck.h"
 #include "tests/support/ScriptedDialogs.h"
+#include "tests/support/TenCardDeals.h"
 #include "tests/support/TestFiles.h"
 
 namespace {
 
-// Deals given hands: five for the table, then the replacements for positions 0..4.
-class ScriptedDeals final : public DealSource {
-public:
-    void Queue(std::string_view tenCards) {
-        deals_.emplace_back(tenCards.substr(0, 14), tenCards.substr(15));
-    }
-    DealtCards Deal() override {
-        const auto [hand, reserve] = deals_.front();
-        deals_.pop_front();
-        return {modcards::ParseHand(hand), modcards::ParseHand(reserve)};
-    }
-
-private:
-    std::deque<std::pair<std::string_view, std::string_view>> deals_;
-};
-
 constexpr std::string_view kFullHouse = "9c 9d 9s 4h 4d 3c 5c 6c 7c 8c";
-constexpr std::string_view kNothing = "3c 5d 7h 9s Jc As Kd Qs 8h Ts";
 // Held 9c 9d 2s: the draw brings the other two nines.
 constexpr std::string_view kDeuceAndNines = "9c 9d 2s 4h Kd 3c 5c 6c 9h 9s";
 

@@ -4,16 +4,12 @@
 
 #include "engine/analysis/GameChart.h"
 #include "table/StrategyMenu.h"
+#include "tests/support/TenCardDeals.h"
 #include "tests/table/TableFixture.h"
 
 namespace {
 
 using modcards::analysis::GameChart;
-
-// One deuce with the king and queen of hearts; then the replacements.
-constexpr std::string_view kDeuce = "Kh 2c Qh 7s 5d 3c 5h 9s 7c 8d";
-// No deuce, three nines.
-constexpr std::string_view kTrips = "9c 9d 4s 9h Kd 3c 5h 9s 7c 8d";
 
 class ChartAtTable : public TableFixture {
 protected:

@@ -9,12 +9,10 @@
 #include "table/DrillSeat.h"
 #include "table/TableHistory.h"
 #include "tests/support/GameAdvisor.h"
+#include "tests/support/TenCardDeals.h"
 #include "tests/table/TableFixture.h"
 
 namespace {
-
-// Ten cards: five for the table, then the replacements. Keeping the king alone is a mistake.
-constexpr std::string_view kDeuce = "Kh 2c Qh 7s 5d 3c 5h 9s 7c 8d";
 
 class DrillAtTable : public TableFixture {
 protected:

@@ -14,16 +14,13 @@
 #include "game/history/ReviewReader.h"
 #include "table/StrategyMenu.h"
 #include "table/TableHistory.h"
+#include "tests/support/TenCardDeals.h"
 #include "tests/table/TableFixture.h"
 
 namespace {
 
 using history::HandRecord;
 
-// Ten cards: five for the table, then the replacements for positions 0..4.
-constexpr std::string_view kDeuce = "Kh 2c Qh 7s 5d 3c 5h 9s 7c 8d";
-constexpr std::string_view kTrips = "9c 9d 4s 9h Kd 3c 5h 9s 7c 8d";
-constexpr std::string_view kCloseCall = "Qd 5c 6h 2c 7s 5s 2d 9h 9c Th";
 // FixedClock's moment, 46000.5 days after 30 December 1899.
 constexpr const char* kPlayedAt = "2025-12-09T12:00:00";
 

@@ -19,6 +19,7 @@
 #include "table/TableHistory.h"
 #include "table/TableVoice.h"
 #include "tests/support/GameAdvisor.h"
+#include "tests/support/TenCardDeals.h"
 #include "tests/table/TableFixture.h"
 
 namespace {
@@ -26,11 +27,6 @@ namespace {
 using history::HandRecord;
 using modcards::analysis::GamePays;
 using modcards::analysis::HoldAdvisor;
-
-// Ten cards: five for the table, then the replacements for positions 0..4.
-constexpr std::string_view kDeuce = "Kh 2c Qh 7s 5d 3c 5h 9s 7c 8d";
-constexpr std::string_view kTrips = "9c 9d 4s 9h Kd 3c 5h 9s 7c 8d";  // held 9 9 9: four nines
-constexpr std::string_view kNothing = "3c 5d 7h 9s Jc As Kd Qs 8h Ts";
 
 const PracticeTable& FullPay() {
     static const PracticeTable table = *ParsePracticeTable(QStringLiteral("Full Pay")).table;

@@ -13,22 +13,14 @@
 #include "table/StrategyMenu.h"
 #include "table/TableVoice.h"
 #include "tests/support/GameAdvisor.h"
+#include "tests/support/TenCardDeals.h"
 #include "tests/table/TableFixture.h"
 
 namespace {
 
-// Ten cards: five for the table, then the replacements for positions 0..4.
-constexpr std::string_view kTrips = "9c 9d 4s 9h Kd 3c 5h 9s 7c 8d";
-// Best: keep Kh 2c Qh. Keeping Kh 7s gives up 5.45 credits on average.
-constexpr std::string_view kDeuce = "Kh 2c Qh 7s 5d 3c 5h 9s 7c 8d";
 // Two straight draws of equal value: 4s 8c 7h 6c and Td 8c 7h 6c.
 constexpr std::string_view kTwinDraws = "4s Td 8c 7h 6c 2h 2s 5c 9d Kc";
-// Best: keep 2c alone, 5 * 178547/178365 credits; the four to a straight 5c 6h 2c 7s pays
-// exactly 5, half a hundredth less: a close call.
-constexpr std::string_view kCloseCall = "Qd 5c 6h 2c 7s 5s 2d 9h 9c Th";
 
-// The chart keeps 2h 2c 4s 6s; perfect play keeps the deuces, 0.17 credit more.
-constexpr std::string_view kChartErrs = "2h 2c 4s 6s 9d 3c 5h 9s 7c 8d";
 const int kChartErrsLine =
     modcards::analysis::GameChart().PlayHand(modcards::ParseHand("2h 2c 4s 6s 9d")).line + 1;
 const QString kChartErrsNote =

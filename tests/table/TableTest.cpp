@@ -1,4 +1,5 @@
 // The table as the player meets it: its layout, and whole hands played by clicks and keys.
+#include "tests/support/TenCardDeals.h"
 #include "tests/table/TableFixture.h"
 
 namespace {
@@ -6,7 +7,6 @@ namespace {
 // Ten cards: five for the table, then the replacements for positions 0..4.
 constexpr std::string_view kRoyal = "Th Jh Qh Kh Ah 3c 4c 5c 6c 7c";
 constexpr std::string_view kFullHouse = "9c 9d 9s 4h 4d 3c 5c 6c 7c 8c";
-constexpr std::string_view kNothing = "3c 5d 7h 9s Jc As Kd Qs 8h Ts";
 constexpr std::string_view kThreeOfAKind = "3c 3d 3h 9s Jc As Ks Qs 5h 7d";
 
 using TableLayout = TableFixture;

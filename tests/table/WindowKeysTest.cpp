@@ -6,14 +6,12 @@
 
 #include "table/StrategyMenu.h"
 #include "table/TableHistory.h"
+#include "tests/support/TenCardDeals.h"
 #include "tests/table/TableFixture.h"
 #include "windows/ChartWindow.h"
 #include "windows/frmReview.h"
 
 namespace {
-
-// Ten cards: five for the table, then the replacements for positions 0..4.
-constexpr std::string_view kTrips = "9c 9d 4s 9h Kd 3c 5h 9s 7c 8d";
 
 class WindowKeysFixture : public TableFixture {
 protected:

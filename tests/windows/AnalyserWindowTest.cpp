@@ -8,19 +8,15 @@
 #include "controls/Announcer.h"
 #include "engine/CardText.h"
 #include "engine/analysis/GameChart.h"
+#include "tests/support/GameAdvisor.h"
 #include "windows/AnalyserWindow.h"
 
 namespace {
 
 using namespace modcards::analysis;
 
-std::shared_ptr<const HoldAdvisor> SharedAdvisor() {
-    static const auto advisor = std::make_shared<const HoldAdvisor>(GamePays(), 2);
-    return advisor;
-}
-
 AnalysedTable GameTable() {
-    return {GamePays(), 5, &GameChart(), SharedAdvisor(), QString()};
+    return {GamePays(), 5, &GameChart(), SharedGameAdvisor(), QString()};
 }
 
 void Type(AnalyserWindow& window, const QString& text) {
@@ -152,7 +148,8 @@ TEST(AnalyseWindow, FiveCardsClickedInTheDeckAreAnalysedAndASixthIsRefused) {
 // analyses the hand picked meanwhile; their own pays value the holds.
 TEST(AnalyseWindow, WorksOutTheValuesOfAnotherTableAndAnalysesTheHandWaiting) {
     const Pays full = PaysPerUnit({800, 200, 25, 15, 9, 5, 3, 2, 2, 1});
-    AnalyserWindow window(nullptr, {full, 5, nullptr, SharedAdvisor(), QStringLiteral("Full Pay")});
+    AnalyserWindow window(nullptr,
+                          {full, 5, nullptr, SharedGameAdvisor(), QStringLiteral("Full Pay")});
     QSignalSpy analysed(&window, &AnalyserWindow::Analysed);
     Type(window, "3s Kh Th Qh Jh");
     ASSERT_TRUE(analysed.wait(30000) || analysed.count() == 1);

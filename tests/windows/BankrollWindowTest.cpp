@@ -18,10 +18,6 @@ namespace {
 
 using namespace modcards::analysis;
 
-std::shared_ptr<const HoldAdvisor> SharedAdvisor() {
-    return {&GameAdvisor(), [](const HoldAdvisor*) {}};  // kept for the whole run
-}
-
 const BankrollFigures& WorkedOut(BankrollWindow& window) {
     if (window.Work()->Busy()) {
         EXPECT_FALSE(window.workOutButton()->isEnabled());
@@ -42,7 +38,7 @@ void Ask(BankrollWindow& window, int bankroll, int hands, int goal) {
 }
 
 TEST(BankrollWindow, PerfectPlaysFiguresAreTheRiskOfRuinsAndNoMistakesArePerfectPlay) {
-    BankrollWindow window(nullptr, {"Ann", SharedAdvisor(), 0, 120, {}});
+    BankrollWindow window(nullptr, {"Ann", SharedGameAdvisor(), 0, 120, {}});
     Ask(window, 203, 300, 403);  // 40 bets and 3 credits; the goal: 80 bets and the 3 credits
     const BankrollFigures& figures = WorkedOut(window);
     EXPECT_EQ(figures.ask, (BankrollAsk{203, 300, 403}));
@@ -62,7 +58,7 @@ TEST(BankrollWindow, PerfectPlaysFiguresAreTheRiskOfRuinsAndNoMistakesArePerfect
 
 TEST(BankrollWindow, ACostlierPlayerLastsLessAndBadAsksAreToldInWords) {
     // 0.25 credits a hand below perfect play: 0.05 of each bet.
-    BankrollWindow window(nullptr, {"Ann", SharedAdvisor(), 0.25, 1000, {}});
+    BankrollWindow window(nullptr, {"Ann", SharedGameAdvisor(), 0.25, 1000, {}});
     EXPECT_TRUE(window.modelLabel()->text().contains("0.2500 credits a hand"));
     Ask(window, 100, 200, 0);
     const BankrollFigures& figures = WorkedOut(window);
