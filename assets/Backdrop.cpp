@@ -11,36 +11,36 @@
 namespace artwork {
 namespace {
 
-constexpr int kWidth = 800;
-constexpr int kHeight = 600;
+constexpr int kBackdropWidth = 800;
+constexpr int kBackdropHeight = 600;
 // The window shows the picture 665 x 513 pixels large, starting 13.3 pixels left of its edge.
 constexpr qreal kShownLeft = -200 / 15.0;
 constexpr qreal kShownWidth = 9975 / 15.0;
 constexpr qreal kShownHeight = 7695 / 15.0;
 
 qreal FromWindowX(qreal x) {
-    return (x - kShownLeft) * kWidth / kShownWidth;
+    return (x - kShownLeft) * kBackdropWidth / kShownWidth;
 }
 qreal FromWindowY(qreal y) {
-    return y * kHeight / kShownHeight;
+    return y * kBackdropHeight / kShownHeight;
 }
 
-const qreal kVisibleCentreX = (FromWindowX(0) + kWidth) / 2;
+const qreal kVisibleCentreX = (FromWindowX(0) + kBackdropWidth) / 2;
 const qreal kWallBottom = FromWindowY(166);  // the title keeps the window's top 170 pixels
 const qreal kRailTop = FromWindowY(466);     // the name and the credits sit on the front rail
 
 void PaintWall(QPainter& p) {
-    p.fillRect(QRectF(0, 0, kWidth, kWallBottom),
+    p.fillRect(QRectF(0, 0, kBackdropWidth, kWallBottom),
                Vertical(0, kWallBottom, QColor(84, 16, 26), QColor(34, 4, 10)));
     // Damask stripes, barely there.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 200, 160, 10));
-    for (qreal x = 0; x < kWidth; x += 32) p.drawRect(QRectF(x, 0, 12, kWallBottom));
+    for (qreal x = 0; x < kBackdropWidth; x += 32) p.drawRect(QRectF(x, 0, 12, kWallBottom));
     QRadialGradient lamp(QPointF(kVisibleCentreX, -60), 460);
     lamp.setColorAt(0, QColor(255, 196, 120, 110));
     lamp.setColorAt(1, QColor(255, 196, 120, 0));
     p.setBrush(lamp);
-    p.drawRect(QRectF(0, 0, kWidth, kWallBottom));
+    p.drawRect(QRectF(0, 0, kBackdropWidth, kWallBottom));
 }
 
 // A felt texture made of faint specks; a fixed sequence so every run paints the same picture.
@@ -63,7 +63,7 @@ void PaintFeltSpecks(QPainter& p, const QRectF& area) {
 }
 
 void PaintFelt(QPainter& p) {
-    const QRectF felt(0, kWallBottom, kWidth, kRailTop - kWallBottom);
+    const QRectF felt(0, kWallBottom, kBackdropWidth, kRailTop - kWallBottom);
     QRadialGradient light(QPointF(kVisibleCentreX, FromWindowY(300)), 520);
     light.setColorAt(0, QColor(30, 138, 72));
     light.setColorAt(0.55, QColor(10, 84, 44));
@@ -80,25 +80,25 @@ void PaintFelt(QPainter& p) {
 
 // Polished wood along the back of the table, padded leather along the front.
 void PaintRails(QPainter& p) {
-    const QRectF back(0, kWallBottom - 6, kWidth, 14);
+    const QRectF back(0, kWallBottom - 6, kBackdropWidth, 14);
     p.fillRect(back, Vertical(back.top(), back.bottom(), QColor(150, 90, 40), QColor(58, 28, 10)));
-    p.fillRect(QRectF(0, back.bottom(), kWidth, 1.5), QColor(226, 184, 90, 150));
+    p.fillRect(QRectF(0, back.bottom(), kBackdropWidth, 1.5), QColor(226, 184, 90, 150));
 
-    const QRectF front(0, kRailTop, kWidth, kHeight - kRailTop);
+    const QRectF front(0, kRailTop, kBackdropWidth, kBackdropHeight - kRailTop);
     QLinearGradient leather =
         Vertical(front.top(), front.bottom(), QColor(70, 34, 20), QColor(12, 5, 3));
     leather.setColorAt(0.12, QColor(46, 20, 12));
     p.fillRect(front, leather);
-    p.fillRect(QRectF(0, front.top(), kWidth, 2), QColor(226, 184, 90, 170));
-    p.fillRect(QRectF(0, front.top() + 2, kWidth, 2), QColor(0, 0, 0, 120));
+    p.fillRect(QRectF(0, front.top(), kBackdropWidth, 2), QColor(226, 184, 90, 170));
+    p.fillRect(QRectF(0, front.top() + 2, kBackdropWidth, 2), QColor(0, 0, 0, 120));
 }
 
 void PaintVignette(QPainter& p) {
-    QRadialGradient shade(QPointF(kVisibleCentreX, kHeight * 0.52), 600);
+    QRadialGradient shade(QPointF(kVisibleCentreX, kBackdropHeight * 0.52), 600);
     shade.setColorAt(0, QColor(0, 0, 0, 0));
     shade.setColorAt(0.6, QColor(0, 0, 0, 0));
     shade.setColorAt(1, QColor(0, 0, 0, 170));
-    p.fillRect(QRectF(0, 0, kWidth, kHeight), shade);
+    p.fillRect(QRectF(0, 0, kBackdropWidth, kBackdropHeight), shade);
 }
 
 void PaintTitle(QPainter& p) {
@@ -107,7 +107,7 @@ void PaintTitle(QPainter& p) {
 
     const QRectF titleBox(0, 66, 0, 74);
     const QString title = "Verudu Vuro Verir Azivi";
-    const QFont font = FitFont(fonts::Garamond(42), title, kWidth - 120);
+    const QFont font = FitFont(fonts::Garamond(42), title, kBackdropWidth - 120);
     QLinearGradient gold = Vertical(82, 132, QColor(255, 240, 170), QColor(196, 132, 30));
     gold.setColorAt(0.5, QColor(244, 196, 80));
     const QRectF box(kVisibleCentreX - 400, titleBox.top(), 800, titleBox.height());
@@ -126,7 +126,7 @@ void PaintTitle(QPainter& p) {
 }  // namespace
 
 QPixmap Backdrop(qreal dpr) {
-    Canvas canvas(kWidth, kHeight, dpr);
+    Canvas canvas(kBackdropWidth, kBackdropHeight, dpr);
     QPainter& p = canvas.painter();
     PaintWall(p);
     PaintFelt(p);

@@ -9,8 +9,8 @@
 namespace artwork {
 namespace {
 
-constexpr int kWidth = 420;
-constexpr int kHeight = 40;
+constexpr int kCaptionWidth = 420;
+constexpr int kCaptionHeight = 40;
 
 constexpr std::array<const char*, 13> kCaptions = {
     "Press Deal To Start The Game", "Hold Any Cards And Draw",       "You Won With 3 of a Kind",
@@ -20,7 +20,7 @@ constexpr std::array<const char*, 13> kCaptions = {
     "Sorry, Not A Winning Hand"};
 
 void PaintPlaque(QPainter& p) {
-    const QRectF plaque(1, 1, kWidth - 2, kHeight - 2);
+    const QRectF plaque(1, 1, kCaptionWidth - 2, kCaptionHeight - 2);
     p.setPen(QPen(QColor(196, 150, 56), 2));
     p.setBrush(
         Vertical(plaque.top(), plaque.bottom(), QColor(250, 251, 255), QColor(200, 210, 232)));
@@ -34,11 +34,11 @@ void PaintPlaque(QPainter& p) {
 
 QPixmap Caption(int picture, qreal dpr) {
     CheckPicture("Caption", picture, static_cast<int>(kCaptions.size()));
-    Canvas canvas(kWidth, kHeight, dpr);
+    Canvas canvas(kCaptionWidth, kCaptionHeight, dpr);
     QPainter& p = canvas.painter();
     PaintPlaque(p);
     const QString text = CaptionText(picture);
-    const QRectF box(12, 2, kWidth - 24, kHeight - 4);
+    const QRectF box(12, 2, kCaptionWidth - 24, kCaptionHeight - 4);
     const QFont font = FitFont(fonts::Aardvark(16), text, box.width());
     QLinearGradient blue = Vertical(8, 32, QColor(40, 90, 230), QColor(8, 30, 150));
     DrawLettering(p, TextPath(text, font, box),

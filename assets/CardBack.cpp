@@ -6,16 +6,16 @@
 namespace artwork {
 namespace {
 
-constexpr int kWidth = 80;
-constexpr int kHeight = 108;
+constexpr int kCardBackWidth = 80;
+constexpr int kCardBackHeight = 108;
 
 void PaintLattice(QPainter& p, const QRectF& field) {
     p.save();
     p.setClipRect(field);
     p.setPen(QPen(QColor(120, 200, 140, 110), 0.8));
-    for (qreal d = -kHeight; d < kWidth + kHeight; d += 6) {
-        p.drawLine(QPointF(d, 0), QPointF(d + kHeight, kHeight));
-        p.drawLine(QPointF(d, kHeight), QPointF(d + kHeight, 0));
+    for (qreal d = -kCardBackHeight; d < kCardBackWidth + kCardBackHeight; d += 6) {
+        p.drawLine(QPointF(d, 0), QPointF(d + kCardBackHeight, kCardBackHeight));
+        p.drawLine(QPointF(d, kCardBackHeight), QPointF(d + kCardBackHeight, 0));
     }
     p.restore();
 }
@@ -23,13 +23,13 @@ void PaintLattice(QPainter& p, const QRectF& field) {
 }  // namespace
 
 QPixmap CardBack(qreal dpr) {
-    Canvas canvas(kWidth, kHeight, dpr);
+    Canvas canvas(kCardBackWidth, kCardBackHeight, dpr);
     QPainter& p = canvas.painter();
     p.setPen(QPen(QColor(120, 120, 128), 1));
     p.setBrush(Qt::white);
-    p.drawRoundedRect(QRectF(0.5, 0.5, kWidth - 1, kHeight - 1), 5, 5);
+    p.drawRoundedRect(QRectF(0.5, 0.5, kCardBackWidth - 1, kCardBackHeight - 1), 5, 5);
 
-    const QRectF field(4, 4, kWidth - 8, kHeight - 8);
+    const QRectF field(4, 4, kCardBackWidth - 8, kCardBackHeight - 8);
     QRadialGradient felt(field.center(), field.height() * 0.7);
     felt.setColorAt(0, QColor(20, 150, 80));
     felt.setColorAt(1, QColor(0, 82, 42));

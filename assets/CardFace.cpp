@@ -15,8 +15,8 @@
 namespace artwork {
 namespace {
 
-constexpr int kWidth = 77;
-constexpr int kHeight = 108;
+constexpr int kCardFaceWidth = 77;
+constexpr int kCardFaceHeight = 108;
 
 QString RankText(int value) {
     static const std::array<const char*, 14> kRanks = {"",  "A", "2", "3",  "4", "5", "6",
@@ -26,13 +26,13 @@ QString RankText(int value) {
 
 // Turns the painter half a turn about the card's centre, for the mirrored half.
 void TurnAboutCentre(QPainter& p) {
-    p.translate(kWidth / 2.0, kHeight / 2.0);
+    p.translate(kCardFaceWidth / 2.0, kCardFaceHeight / 2.0);
     p.rotate(180);
-    p.translate(-kWidth / 2.0, -kHeight / 2.0);
+    p.translate(-kCardFaceWidth / 2.0, -kCardFaceHeight / 2.0);
 }
 
 void PaintBlank(QPainter& p) {
-    const QRectF card(0.5, 0.5, kWidth - 1, kHeight - 1);
+    const QRectF card(0.5, 0.5, kCardFaceWidth - 1, kCardFaceHeight - 1);
     p.setPen(QPen(QColor(120, 120, 128), 1));
     p.setBrush(Qt::white);
     p.drawRoundedRect(card, 5, 5);
@@ -96,8 +96,9 @@ void PaintPips(QPainter& p, int suit, int value) {
 
 void PaintAce(QPainter& p, int suit) {
     const QSizeF size = suit == 0 ? QSizeF(42, 46) : QSizeF(34, 38);
-    const QRectF box(QPointF(kWidth / 2.0 - size.width() / 2, kHeight / 2.0 - size.height() / 2),
-                     size);
+    const QRectF box(
+        QPointF(kCardFaceWidth / 2.0 - size.width() / 2, kCardFaceHeight / 2.0 - size.height() / 2),
+        size);
     QRadialGradient shade(box.center() - QPointF(size.width() * 0.2, size.height() * 0.25),
                           size.width());
     shade.setColorAt(0, SuitColour(suit).lighter(150));
@@ -113,7 +114,7 @@ QPixmap CardFace(int suit, int value, qreal dpr) {
     if (suit < 0 || suit > 3)
         throw std::out_of_range("CardFace: suit " + std::to_string(suit) + " is not in 0..3");
     CheckPicture("CardFace", value, 13);
-    Canvas canvas(kWidth, kHeight, dpr);
+    Canvas canvas(kCardFaceWidth, kCardFaceHeight, dpr);
     QPainter& p = canvas.painter();
     PaintBlank(p);
     if (value == 1) PaintAce(p, suit);

@@ -19,7 +19,7 @@ constexpr qreal kGrid = 100;
 constexpr qreal kPastMiddle = 6;
 constexpr qreal kBottom = kGrid + kPastMiddle;
 
-const QColor kGold(222, 172, 46);
+const QColor kCourtGold(222, 172, 46);
 const QColor kInk(46, 30, 22);
 const QColor kSkin(252, 222, 190);
 const QColor kCream(255, 248, 228);
@@ -42,13 +42,14 @@ Livery LiveryOf(int suit) {
             return {QColor(34, 50, 122), QColor(214, 222, 236), QColor(196, 204, 218),
                     QColor(44, 38, 40), QColor(128, 124, 132)};
         case 1:  // diamonds: orange and violet
-            return {QColor(242, 134, 20), QColor(112, 46, 150), kGold, QColor(232, 182, 72),
+            return {QColor(242, 134, 20), QColor(112, 46, 150), kCourtGold, QColor(232, 182, 72),
                     QColor(250, 236, 196)};
         case 2:  // clubs: forest green and gold
-            return {QColor(22, 112, 58), QColor(246, 204, 64), kGold, QColor(118, 70, 34),
+            return {QColor(22, 112, 58), QColor(246, 204, 64), kCourtGold, QColor(118, 70, 34),
                     QColor(150, 88, 42)};
         default:  // hearts: crimson and white
-            return {QColor(182, 16, 44), kCream, kGold, QColor(150, 64, 30), QColor(246, 246, 250)};
+            return {QColor(182, 16, 44), kCream, kCourtGold, QColor(150, 64, 30),
+                    QColor(246, 246, 250)};
     }
 }
 
@@ -384,7 +385,7 @@ void PaintMiddleRule(QPainter& p, const QRectF& inner, qreal middle, int suit) {
 
 void PaintCourtPanel(QPainter& p, const QRectF& panel, int suit, int value) {
     p.save();
-    p.setPen(QPen(kGold, 1.2));
+    p.setPen(QPen(kCourtGold, 1.2));
     p.setBrush(QColor(255, 251, 238));
     p.drawRect(panel);
     const QRectF inner = panel.adjusted(1.5, 1.5, -1.5, -1.5);

@@ -9,20 +9,20 @@
 namespace artwork {
 namespace {
 
-constexpr int kWidth = 400;
-constexpr int kHeight = 300;
+constexpr int kExitPictureWidth = 400;
+constexpr int kExitPictureHeight = 300;
 
 void PaintFeltAndFrame(QPainter& p) {
     QRadialGradient felt(QPointF(200, 130), 280);
     felt.setColorAt(0, QColor(34, 146, 78));
     felt.setColorAt(0.6, QColor(12, 92, 48));
     felt.setColorAt(1, QColor(2, 44, 22));
-    p.fillRect(QRectF(0, 0, kWidth, kHeight), felt);
+    p.fillRect(QRectF(0, 0, kExitPictureWidth, kExitPictureHeight), felt);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(226, 184, 80), 2));
-    p.drawRoundedRect(QRectF(6, 6, kWidth - 12, kHeight - 12), 10, 10);
+    p.drawRoundedRect(QRectF(6, 6, kExitPictureWidth - 12, kExitPictureHeight - 12), 10, 10);
     p.setPen(QPen(QColor(226, 184, 80, 140), 1));
-    p.drawRoundedRect(QRectF(10.5, 10.5, kWidth - 21, kHeight - 21), 7, 7);
+    p.drawRoundedRect(QRectF(10.5, 10.5, kExitPictureWidth - 21, kExitPictureHeight - 21), 7, 7);
 }
 
 // Ten to ace of hearts, fanned about a point below the cards.
@@ -51,22 +51,23 @@ QString ExitPictureText() {
 }
 
 QPixmap ExitPicture(qreal dpr) {
-    Canvas canvas(kWidth, kHeight, dpr);
+    Canvas canvas(kExitPictureWidth, kExitPictureHeight, dpr);
     QPainter& p = canvas.painter();
     PaintFeltAndFrame(p);
     PaintLogo(p, QRectF(153, 16, 94, 55));
 
     QLinearGradient gold = Vertical(80, 114, QColor(255, 240, 170), QColor(200, 136, 30));
-    DrawLettering(p, TextPath(kTitle, fonts::Garamond(22), QRectF(0, 76, kWidth, 40)),
+    DrawLettering(p, TextPath(kTitle, fonts::Garamond(22), QRectF(0, 76, kExitPictureWidth, 40)),
                   {gold, QColor(40, 12, 0), 1.2, QPointF(1.5, 2), QColor(0, 0, 0, 140)});
     p.setPen(QPen(QColor(226, 184, 80, 170), 1));
     p.drawLine(QPointF(70, 121), QPointF(330, 121));
 
     DrawLettering(
-        p, TextPath(kThanks, fonts::Aardvark(15), QRectF(0, 126, kWidth, 30)),
+        p, TextPath(kThanks, fonts::Aardvark(15), QRectF(0, 126, kExitPictureWidth, 30)),
         {QColor(255, 248, 230), QColor(0, 30, 10), 1, QPointF(1, 1.5), QColor(0, 0, 0, 120)});
-    DrawLettering(p, TextPath(kInvitation, fonts::Aardvark(8.5), QRectF(0, 158, kWidth, 20)),
-                  {QColor(255, 224, 192)});
+    DrawLettering(
+        p, TextPath(kInvitation, fonts::Aardvark(8.5), QRectF(0, 158, kExitPictureWidth, 20)),
+        {QColor(255, 224, 192)});
     PaintFan(p, dpr);
     return canvas.Finish();
 }

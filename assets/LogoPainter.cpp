@@ -9,13 +9,13 @@ namespace artwork {
 namespace {
 
 const QColor kGoldLight(255, 228, 140);
-const QColor kGold(214, 166, 58);
+const QColor kLogoGold(214, 166, 58);
 const QColor kGoldDark(150, 100, 24);
 
 QLinearGradient GoldBrush(qreal top, qreal bottom) {
     QLinearGradient gold(0, top, 0, bottom);
     gold.setColorAt(0, kGoldLight);
-    gold.setColorAt(0.5, kGold);
+    gold.setColorAt(0.5, kLogoGold);
     gold.setColorAt(1, kGoldDark);
     return gold;
 }
@@ -47,7 +47,7 @@ void PaintRing(QPainter& p, const QPointF& centre, qreal radius) {
 }
 
 void PaintFlourish(QPainter& p, qreal x1, qreal x2, qreal y) {
-    p.setPen(QPen(kGold, 0.9));
+    p.setPen(QPen(kLogoGold, 0.9));
     p.drawLine(QPointF(x1, y), QPointF(x2, y));
     p.setPen(Qt::NoPen);
     p.setBrush(kGoldLight);

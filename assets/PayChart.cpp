@@ -10,10 +10,10 @@
 namespace artwork {
 namespace {
 
-constexpr int kWidth = 180;
-constexpr int kHeight = 100;
-constexpr int kRowHeight = kHeight / 5;  // row i fills y 20i .. 20i + 20, lit or not
-constexpr qreal kPayColumn = 48;         // the figures stand right-aligned in the last 48 pixels
+constexpr int kPayChartWidth = 180;
+constexpr int kPayChartHeight = 100;
+constexpr int kRowHeight = kPayChartHeight / 5;  // row i fills y 20i .. 20i + 20, lit or not
+constexpr qreal kPayColumn = 48;  // the figures stand right-aligned in the last 48 pixels
 constexpr qreal kMargin = 6;
 
 using ChartRows = std::array<const char*, 5>;
@@ -25,17 +25,17 @@ constexpr ChartRows kRightRows = {
 constexpr ChartPays kLeftPays = {3000, 1000, 125, 80, 50};
 constexpr ChartPays kRightPays = {20, 20, 15, 10, 5};
 
-const QColor kGold(230, 182, 60);
+const QColor kChartGold(230, 182, 60);
 const QColor kNavy(0, 10, 60);
 
 QRectF RowBand(int row) {
-    return QRectF(0, row * kRowHeight, kWidth, kRowHeight);
+    return QRectF(0, row * kRowHeight, kPayChartWidth, kRowHeight);
 }
 QRectF HandBox(int row) {
     return RowBand(row).adjusted(kMargin, 0, -kPayColumn, 0);
 }
 QRectF PayBox(int row) {
-    return RowBand(row).adjusted(kWidth - kPayColumn, 0, -kMargin, 0);
+    return RowBand(row).adjusted(kPayChartWidth - kPayColumn, 0, -kMargin, 0);
 }
 
 // One size for every hand of a half, the largest at which the longest still fits.
@@ -46,9 +46,9 @@ QFont HandFont(const ChartRows& rows) {
 }
 
 void PaintPanel(QPainter& p) {
-    const QRectF frame(0.5, 0.5, kWidth - 1, kHeight - 1);
+    const QRectF frame(0.5, 0.5, kPayChartWidth - 1, kPayChartHeight - 1);
     p.setPen(QPen(QColor(70, 44, 6), 1));
-    p.setBrush(Vertical(0, kHeight, QColor(255, 226, 120), QColor(170, 118, 20)));
+    p.setBrush(Vertical(0, kPayChartHeight, QColor(255, 226, 120), QColor(170, 118, 20)));
     p.drawRect(frame);
     const QRectF glass = frame.adjusted(2, 2, -2, -2);
     p.setPen(QPen(QColor(60, 36, 0), 1));
@@ -59,7 +59,7 @@ void PaintPanel(QPainter& p) {
     for (int row = 1; row < 5; ++row)
         p.drawLine(QPointF(glass.left() + 1, row * kRowHeight + 0.5),
                    QPointF(glass.right() - 1, row * kRowHeight + 0.5));
-    const qreal column = kWidth - kPayColumn - 1.5;
+    const qreal column = kPayChartWidth - kPayColumn - 1.5;
     p.drawLine(QPointF(column, glass.top() + 1), QPointF(column, glass.bottom() - 1));
 }
 
@@ -97,7 +97,7 @@ QPixmap Chart(const ChartRows& rows, const ChartPays& pays, const char* list, in
               qreal dpr) {
     CheckPicture(list, picture, 6);
     const int litRow = picture == 1 ? -1 : 6 - picture;
-    Canvas canvas(kWidth, kHeight, dpr);
+    Canvas canvas(kPayChartWidth, kPayChartHeight, dpr);
     QPainter& p = canvas.painter();
     PaintPanel(p);
     if (litRow >= 0) PaintLitBar(p, litRow);

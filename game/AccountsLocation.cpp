@@ -6,6 +6,7 @@
 
 #include "accounts/AccountsFile.h"
 #include "game/GameDialogs.h"
+#include "game/PathText.h"
 
 namespace {
 
@@ -13,10 +14,6 @@ const QString kAccountsFileName = QStringLiteral("Players.dat");
 
 std::filesystem::path FileIn(const QString& folder) {
     return std::filesystem::path(QDir(folder).filePath(kAccountsFileName).toStdString());
-}
-
-QString PathText(const std::filesystem::path& path) {
-    return QString::fromStdString(path.string());
 }
 
 }  // namespace

@@ -12,16 +12,13 @@
 #include "accounts/AccountsFile.h"
 #include "accounts/PosixFile.h"
 #include "game/GameDialogs.h"
+#include "game/PathText.h"
 #include "game/history/HandHistory.h"
 #include "game/history/HistoryBackup.h"
 
 namespace {
 
 using output::FileError;
-
-QString PathText(const std::filesystem::path& path) {
-    return QString::fromStdString(path.string());
-}
 
 // Copies beside the target first and then renames over it, so an old backup is replaced
 // whole or not at all.

@@ -6,10 +6,7 @@
 
 #include "engine/analysis/GameAnalysis.h"
 #include "engine/analysis/MeasuredPlay.h"
-
-namespace {
-constexpr unsigned kThreads = 2;
-}  // namespace
+#include "game/WorkerThreads.h"
 
 BankrollWork::BankrollWork(std::shared_ptr<const modcards::analysis::HoldAdvisor> advisor,
                            double costPerBet, QObject* parent)
@@ -38,8 +35,9 @@ void BankrollWork::Start(const BankrollAsk& ask) {
             // Perfect play's final hands once, ties to the lower variance as the analyser's.
             const std::vector<PayChance> perfect =
                 known ? *known
-                      : PayChancesOf(advisor->sums().pays(), AnalyzeGame(advisor->sums(), kThreads,
-                                                                         TieBreak::LowerVariance));
+                      : PayChancesOf(
+                            advisor->sums().pays(),
+                            AnalyzeGame(advisor->sums(), kWorkerThreads, TieBreak::LowerVariance));
             const Trip trip = TripInBets(ask, stake);
             const auto goOn = [&stop] { return !stop.stop_requested(); };
             BankrollFigures figures{ask, CourseOfTrip(WithMeasuredCost(perfect, cost), trip, goOn),

@@ -11,13 +11,11 @@
 
 #include "engine/analysis/CategoryTables.h"
 #include "engine/analysis/PaySums.h"
+#include "game/WorkerThreads.h"
 
 namespace {
 
 Q_LOGGING_CATEGORY(chartCache, "deuceswild.charts")
-
-// The machine is shared with the window and the perfect-play tables.
-constexpr unsigned kThreads = 2;
 
 std::optional<modcards::analysis::ChartSet> ReadKept(const QString& file,
                                                      const modcards::analysis::Pays& pays) {
@@ -103,7 +101,8 @@ void ChartWork::Work(std::stop_token stop, modcards::analysis::Pays pays,
         }
     }
     try {
-        const PaySums sums(tables ? tables : CategoryTables::Build(kThreads), pays, kThreads);
+        const PaySums sums(tables ? tables : CategoryTables::Build(kWorkerThreads), pays,
+                           kWorkerThreads);
         Deliver(generation, [this] { emit Deriving(); });
         const auto progress = [&](const ChartLevel& audited, int done, int total) {
             if (stop.stop_requested()) return false;
@@ -116,7 +115,7 @@ void ChartWork::Work(std::stop_token stop, modcards::analysis::Pays pays,
             return true;
         };
         const std::vector<ChartLevel> all =
-            ChartLevels(sums, kMinChartLines, kThreads, progress, stop);
+            ChartLevels(sums, kMinChartLines, kWorkerThreads, progress, stop);
         if (all.empty()) return;  // stopped
         ChartSet charts = PickLevels(all);
         if (!file.isEmpty()) Keep(file, pays, charts);

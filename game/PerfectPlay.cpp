@@ -5,11 +5,9 @@
 #include <exception>
 
 #include "engine/analysis/GameAnalysis.h"
+#include "game/WorkerThreads.h"
 
-namespace {
-// The machine is shared with the window; two threads finish the work in well under a second.
-constexpr unsigned kThreads = 2;
-}  // namespace
+namespace {}  // namespace
 
 PerfectPlay::PerfectPlay(const modcards::PayTable& payTable, QObject* parent)
     : PerfectPlay(modcards::analysis::GamePays(payTable), parent) {}
@@ -34,10 +32,7 @@ void PerfectPlay::Start() {
 
 void PerfectPlay::SetPays(const modcards::analysis::Pays& pays) {
     const bool started = worker_.joinable();
-    if (started) {
-        retired_.Retire(std::move(worker_));
-        worker_ = std::jthread();
-    }
+    if (started) retired_.Retire(std::move(worker_));  // a moved-from thread is empty
     ++generation_;
     pays_ = pays;
     advisor_.reset();
@@ -53,15 +48,15 @@ void PerfectPlay::Work(std::stop_token stop, modcards::analysis::Pays pays, unsi
     using modcards::analysis::HoldAdvisor;
     try {
         auto advisor = tables ? std::make_shared<const HoldAdvisor>(tables, pays)
-                              : std::make_shared<const HoldAdvisor>(pays, kThreads);
+                              : std::make_shared<const HoldAdvisor>(pays, kWorkerThreads);
         Deliver(generation, [this, advisor] {
             advisor_ = advisor;
             categoryTables_ = advisor->sums().sharedTables();
             emit AdvisorReady();
         });
         if (stop.stop_requested()) return;
-        const double gameReturn =
-            modcards::analysis::AnalyzeGame(advisor->sums(), kThreads).expectedReturn.ToDouble();
+        const double gameReturn = modcards::analysis::AnalyzeGame(advisor->sums(), kWorkerThreads)
+                                      .expectedReturn.ToDouble();
         Deliver(generation, [this, gameReturn] {
             return_ = gameReturn;
             emit ReturnReady();

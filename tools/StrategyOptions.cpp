@@ -7,17 +7,12 @@
 
 #include "engine/CardText.h"
 #include "engine/analysis/PaysParsing.h"
+#include "tools/JsonText.h"
 #include "version.h"
 
 namespace modcards::strategy {
 
 namespace {
-
-std::string Quoted(std::string_view text) {
-    std::string quoted = "\"";
-    quoted.append(text);
-    return quoted += '"';
-}
 
 Hand ParseDealt(std::string_view text) {
     try {

@@ -14,7 +14,6 @@ namespace modcards::analysis {
 
 namespace {
 
-constexpr int kSections = 5;
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
 int WrittenLines(const std::vector<SectionSearch>& searches) {
@@ -70,8 +69,8 @@ void GrowLines(std::vector<SectionSearch>& searches, const ChartGoal& goal) {
 // The searches refer to the sections, which must outlive them. Each section's first lines are
 // placed apart, on the threads.
 std::vector<SectionSearch> StartSearches(const ChartSections& sections, unsigned threads) {
-    std::array<std::optional<SectionSearch>, kSections> started;
-    ForEachInterleaved(kSections, threads, [&](std::int64_t deuces) {
+    std::array<std::optional<SectionSearch>, kChartSections> started;
+    ForEachInterleaved(kChartSections, threads, [&](std::int64_t deuces) {
         const auto at = static_cast<std::size_t>(deuces);
         started[at].emplace(sections[at], static_cast<int>(deuces), threads);
     });
@@ -103,7 +102,7 @@ bool Settle(std::vector<SectionSearch>& searches, const ChartGoal& goal) {
 
 StrategyChart Written(std::vector<SectionSearch>& searches) {
     std::vector<ChartLine> lines;
-    for (int deuces = kSections - 1; deuces >= 0; --deuces) {
+    for (int deuces = kChartSections - 1; deuces >= 0; --deuces) {
         searches[static_cast<std::size_t>(deuces)].Tidy();
         const auto section = searches[static_cast<std::size_t>(deuces)].ChartLines();
         lines.insert(lines.end(), section.begin(), section.end());

@@ -10,6 +10,9 @@
 
 namespace modcards::analysis {
 
+// A chart has one section for each number of deuces dealt, 0..4.
+inline constexpr int kChartSections = 5;
+
 // The values a detail may take, both ends included.
 struct DetailRange {
     std::uint8_t low = 0;

@@ -11,7 +11,6 @@ namespace modcards::analysis {
 
 namespace {
 
-constexpr int kSections = 5;
 constexpr int kBaseBits = 13;
 
 // A pattern in 33 bits: its base (kind and counts) below kBaseBits, its details above. A made
@@ -148,7 +147,7 @@ ChartSections CollectChartSections(const PaySums& sums, unsigned threads,
                                    const std::stop_token& stop) {
     const std::vector<SuitClass>& deals = sums.tables().DealClasses();
     const std::int64_t slices = std::max(1u, threads);
-    std::vector<std::array<RawSection, kSections>> raw(static_cast<std::size_t>(slices));
+    std::vector<std::array<RawSection, kChartSections>> raw(static_cast<std::size_t>(slices));
     constexpr std::size_t kDealsBetweenStops = 4096;  // a few milliseconds
     ForEachSlice(slices, threads, [&](std::int64_t begin, std::int64_t end) {
         std::size_t collected = 0;
@@ -161,7 +160,7 @@ ChartSections CollectChartSections(const PaySums& sums, unsigned threads,
     });
     if (stop.stop_requested()) return {};
     ChartSections sections;
-    ForEachInterleaved(kSections, threads, [&](std::int64_t s) {
+    ForEachInterleaved(kChartSections, threads, [&](std::int64_t s) {
         std::vector<RawSection*> parts;
         for (auto& slice : raw) parts.push_back(&slice[static_cast<std::size_t>(s)]);
         sections[static_cast<std::size_t>(s)] = JoinSection(parts);

@@ -7,6 +7,7 @@
 #include <stop_token>
 #include <vector>
 
+#include "engine/analysis/ChartLine.h"
 #include "engine/analysis/HoldPatterns.h"
 #include "engine/analysis/PaySums.h"
 
@@ -37,7 +38,7 @@ struct ChartSection {
 };
 
 // Sections for 0..4 deuces dealt.
-using ChartSections = std::array<ChartSection, 5>;
+using ChartSections = std::array<ChartSection, kChartSections>;
 
 // The sections from one deal of each suit class; empty sections when a stop was requested of
 // `stop`, within some thousands of deals.

@@ -12,8 +12,6 @@ namespace modcards::analysis {
 
 namespace {
 
-constexpr int kSections = 5;
-
 // "an ace", "a deuce", "a 7", "a king".
 std::string CardWords(const Card& card) {
     static constexpr std::array<std::string_view, 14> kNames = {
@@ -33,7 +31,7 @@ std::string KeptCardsText(const std::vector<Card>& cards) {
 }
 
 void RequireSections(const std::vector<ChartLine>& lines) {
-    int expected = kSections - 1;
+    int expected = kChartSections - 1;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const int deuces = lines[i].deuces;
         if (deuces != expected)

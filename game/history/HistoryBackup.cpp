@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <string>
@@ -18,7 +19,6 @@ namespace history {
 namespace {
 
 constexpr const char* kAction = "back up the hand history";
-constexpr const char* kCompanions[] = {"", "-wal", "-shm", "-journal"};
 constexpr int kPauseMs = 5;
 constexpr int kBusyAttempts = kBusyTimeoutMs / kPauseMs;
 
@@ -80,13 +80,13 @@ bool IsHistoryFile(const std::filesystem::path& folder, const std::filesystem::p
     std::error_code ec;
     const bool sameFolder = std::filesystem::equivalent(
         folder, path.parent_path().empty() ? "." : path.parent_path(), ec);
-    for (const char* suffix : kCompanions) {
+    const auto isKept = [&](const char* suffix) {
         const std::filesystem::path kept = history.string() + suffix;
-        if (sameFolder && Lower(path.filename().string()) == Lower(kept.filename().string()))
-            return true;
-        if (std::filesystem::equivalent(kept, path, ec)) return true;
-    }
-    return false;
+        return (sameFolder && Lower(path.filename().string()) == Lower(kept.filename().string())) ||
+               std::filesystem::equivalent(kept, path, ec);
+    };
+    return isKept("") || std::any_of(sqlite::kCompanionSuffixes.begin(),
+                                     sqlite::kCompanionSuffixes.end(), isKept);
 }
 
 std::optional<output::FileError> BackUpHistory(const std::filesystem::path& file,

@@ -8,10 +8,10 @@
 #include <cstdio>
 #include <cstring>
 
+#include "game/history/Sqlite.h"
+
 namespace history {
 namespace {
-
-constexpr const char* kCompanions[] = {"-wal", "-shm", "-journal"};
 
 // "20240501-140322" from "2024-05-01T14:03:22": digits only, safe in any file name.
 std::string Stamp(std::string_view now) {
@@ -53,7 +53,7 @@ SetAsideResult SetAside(const std::filesystem::path& file, std::string_view now)
         result.failure = std::strerror(error);
         return result;
     }
-    for (const char* companion : kCompanions) {
+    for (const char* companion : sqlite::kCompanionSuffixes) {
         const std::filesystem::path from = file.string() + companion;
         const std::filesystem::path to = result.aside.string() + companion;
         if (::rename(from.c_str(), to.c_str()) != 0 && errno != ENOENT) {
