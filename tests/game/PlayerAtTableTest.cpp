@@ -167,6 +167,9 @@ public:
         pid_ = ::fork();
         if (pid_ == 0) {
             ::alarm(10);  // a copy that hangs, or outlives its test, ends
+            // The parent's ends closed here: the parent closing its own tells the copy to leave.
+            ::close(orders_[1]);
+            ::close(answers_[0]);
             Serve(accounts, name);
             ::_exit(0);
         }
