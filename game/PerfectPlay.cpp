@@ -7,8 +7,6 @@
 #include "engine/analysis/GameAnalysis.h"
 #include "game/WorkerThreads.h"
 
-namespace {}  // namespace
-
 PerfectPlay::PerfectPlay(const modcards::PayTable& payTable, QObject* parent)
     : PerfectPlay(modcards::analysis::GamePays(payTable), parent) {}
 

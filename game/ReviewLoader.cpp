@@ -1,5 +1,6 @@
 // The session review's reads: queued on this object's thread, done in order on the worker.
 #include "game/ReviewLoader.h"
+#include "game/PathText.h"
 
 #include <QMetaObject>
 #include <QSaveFile>
@@ -119,7 +120,7 @@ void ReviewLoader::RunExport(const Job& job) {
     if (csv.error) {
         error = std::move(csv.error);
     } else {
-        QSaveFile file(QString::fromStdString(job.to.string()));
+        QSaveFile file(PathText(job.to));
         const bool written =
             file.open(QIODevice::WriteOnly) &&
             file.write(csv.text.data(), qint64(csv.text.size())) == qint64(csv.text.size()) &&

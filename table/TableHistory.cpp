@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "game/GameDialogs.h"
+#include "game/PathText.h"
 #include "game/PracticeTable.h"
 #include "game/history/HistoryBackup.h"
 #include "game/history/ReviewReader.h"
@@ -228,7 +229,7 @@ void TableHistory::ExportHands(ReviewScope scope) {
         return;
     }
     const std::filesystem::path historyFile = recorder_.History()->file();
-    const QString preset = QString::fromStdString(historyFile.string());
+    const QString preset = PathText(historyFile);
     const QString chosen = ctx_.dialogs.SaveFileDialog(QStringLiteral("Export Hands"), preset);
     // Cancel returns the preset name, which is the history itself: either way nothing is written.
     if (chosen.isEmpty() || chosen == preset) return;

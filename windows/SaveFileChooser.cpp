@@ -8,6 +8,7 @@
 #include <QFileSystemModel>
 #include <QMimeDatabase>
 #include <QSortFilterProxyModel>
+#include <algorithm>
 
 #include "game/history/HandHistory.h"
 
@@ -39,9 +40,11 @@ protected:
         const QFileInfo info(files->filePath(files->index(row, 0, parent)));
         if (info.absolutePath() != folder_) return true;
         const QString history = QString::fromUtf8(history::kHistoryFileName);
-        for (const char* suffix : {"", "-wal", "-shm", "-journal"})
-            if (info.fileName().compare(history + suffix, Qt::CaseInsensitive) == 0) return false;
-        return true;
+        const auto isHistory = [&](const char* suffix) {
+            return info.fileName().compare(history + suffix, Qt::CaseInsensitive) == 0;
+        };
+        return !isHistory("") && std::none_of(history::kCompanionSuffixes.begin(),
+                                              history::kCompanionSuffixes.end(), isHistory);
     }
 
 private:

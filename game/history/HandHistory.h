@@ -1,6 +1,7 @@
 // The hand history: History.db beside Players.dat, one row per settled hand, in SQLite.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -21,6 +22,8 @@ struct sqlite3_stmt;
 namespace history {
 
 inline constexpr const char* kHistoryFileName = "History.db";
+// The files SQLite may keep beside a database, named by the suffix it adds to the database's.
+inline constexpr std::array<const char*, 3> kCompanionSuffixes = {"-wal", "-shm", "-journal"};
 
 class HandHistory;
 

@@ -85,8 +85,7 @@ bool IsHistoryFile(const std::filesystem::path& folder, const std::filesystem::p
         return (sameFolder && Lower(path.filename().string()) == Lower(kept.filename().string())) ||
                std::filesystem::equivalent(kept, path, ec);
     };
-    return isKept("") || std::any_of(sqlite::kCompanionSuffixes.begin(),
-                                     sqlite::kCompanionSuffixes.end(), isKept);
+    return isKept("") || std::any_of(kCompanionSuffixes.begin(), kCompanionSuffixes.end(), isKept);
 }
 
 std::optional<output::FileError> BackUpHistory(const std::filesystem::path& file,

@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "game/history/Sqlite.h"
+#include "game/history/HandHistory.h"
 
 namespace history {
 namespace {
@@ -53,7 +53,7 @@ SetAsideResult SetAside(const std::filesystem::path& file, std::string_view now)
         result.failure = std::strerror(error);
         return result;
     }
-    for (const char* companion : sqlite::kCompanionSuffixes) {
+    for (const char* companion : kCompanionSuffixes) {
         const std::filesystem::path from = file.string() + companion;
         const std::filesystem::path to = result.aside.string() + companion;
         if (::rename(from.c_str(), to.c_str()) != 0 && errno != ENOENT) {

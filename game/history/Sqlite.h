@@ -3,15 +3,11 @@
 
 #include <sqlite3.h>
 
-#include <array>
 #include <memory>
 #include <string>
 #include <string_view>
 
 namespace history::sqlite {
-
-// The files SQLite may keep beside a database, named by the suffix it adds to the database's.
-inline constexpr std::array<const char*, 3> kCompanionSuffixes = {"-wal", "-shm", "-journal"};
 
 struct CloseDatabase {
     void operator()(sqlite3* db) const { sqlite3_close_v2(db); }
