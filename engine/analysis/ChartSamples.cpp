@@ -128,14 +128,20 @@ ChartSection JoinSection(std::vector<RawSection*> parts) {
             section.dealStart.push_back(static_cast<std::int64_t>(section.options.size()));
         }
     }
-    section.optionsOfCell.resize(section.cells.size());
-    section.dealOfOption.resize(section.options.size());
+    // A counting sort: cells' counts become their starts, then each deal's options are placed.
+    section.cellStart.assign(section.cells.size() + 1, 0);
+    for (const PlayOption& option : section.options)
+        ++section.cellStart[static_cast<std::size_t>(option.cell) + 1];
+    for (std::size_t c = 1; c < section.cellStart.size(); ++c)
+        section.cellStart[c] += section.cellStart[c - 1];
+    std::vector<std::int64_t> next(section.cellStart.begin(), section.cellStart.end() - 1);
+    section.byCell.resize(section.options.size());
     for (std::int32_t deal = 0; deal < section.DealCount(); ++deal) {
         for (std::int64_t i = section.dealStart[static_cast<std::size_t>(deal)];
              i < section.dealStart[static_cast<std::size_t>(deal) + 1]; ++i) {
-            const auto at = static_cast<std::size_t>(i);
-            section.dealOfOption[at] = deal;
-            section.optionsOfCell[static_cast<std::size_t>(section.options[at].cell)].push_back(i);
+            const PlayOption& option = section.options[static_cast<std::size_t>(i)];
+            std::int64_t& at = next[static_cast<std::size_t>(option.cell)];
+            section.byCell[static_cast<std::size_t>(at++)] = {deal, option.key, option.value};
         }
     }
     return section;

@@ -2,6 +2,9 @@
 #include "engine/analysis/ChartSearch.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
+#include <span>
 
 #include "engine/analysis/Parallel.h"
 
@@ -73,11 +76,15 @@ Carve SectionSearch::BestCarveOf(int id, double minGain) {
     ForEachSlice(slices, threads_, [&](std::int64_t begin, std::int64_t end) {
         for (std::int64_t slice = begin; slice < end; ++slice) {
             Carve& best = bests[At(slice)];
-            for (auto p = At(parts.size() * slice / slices);
-                 p < parts.size() * At(slice + 1) / slices; ++p) {
-                const Placement placed = CarveGain(gathered, place, parts[p]);
-                if (placed.gain > best.gain)
-                    best = {placed.gain, place, parts[p].ranges, placed.place};
+            const std::size_t last = parts.size() * At(slice + 1) / slices;
+            for (auto first = At(parts.size() * slice / slices); first < last;
+                 first += kPartsAtOnce) {
+                const auto block =
+                    std::span(parts).subspan(first, std::min(kPartsAtOnce, last - first));
+                const std::vector<Placement> placed = CarveGains(gathered, place, block);
+                for (std::size_t p = 0; p < block.size(); ++p)
+                    if (placed[p].gain > best.gain)
+                        best = {placed[p].gain, place, block[p].ranges, placed[p].place};
             }
         }
     });
@@ -164,9 +171,9 @@ SectionSearch::Line SectionSearch::NewLine(int base, const Ranges& ranges) {
 void SectionSearch::StartWithOneLinePerBase() {
     const HoldPattern last = LastLineOfSection(deuces_).pattern;
     std::vector<double> dealBest(At(s_.DealCount()), 0);
-    for (std::size_t i = 0; i < s_.options.size(); ++i) {
-        double& best = dealBest[At(s_.dealOfOption[i])];
-        best = std::max(best, s_.options[i].value);
+    for (const CellOption& option : s_.byCell) {
+        double& best = dealBest[At(option.deal)];
+        best = std::max(best, option.value);
     }
     std::vector<std::pair<double, int>> scored;
     for (int base = 0; base < static_cast<int>(s_.bases.size()); ++base) {
@@ -177,9 +184,9 @@ void SectionSearch::StartWithOneLinePerBase() {
         double closeness = 0;
         double offers = 0;
         for (const int cell : s_.cellsOfBase[At(base)]) {
-            for (const std::int64_t i : s_.optionsOfCell[At(cell)]) {
-                const double best = dealBest[At(s_.dealOfOption[i])];
-                closeness += best > 0 ? s_.options[At(i)].value / best : 1;
+            for (const CellOption& option : s_.OptionsOfCell(cell)) {
+                const double best = dealBest[At(option.deal)];
+                closeness += best > 0 ? option.value / best : 1;
                 ++offers;
             }
         }
@@ -247,7 +254,7 @@ void SectionSearch::Rebuild(std::vector<Line> lines, int base) {
     Renumber();
     CoverBase(base);
     for (const int cell : s_.cellsOfBase[At(base)])
-        for (const std::int64_t i : s_.optionsOfCell[At(cell)]) Replay(s_.dealOfOption[At(i)]);
+        for (const CellOption& option : s_.OptionsOfCell(cell)) Replay(option.deal);
     Reorder(base);
 }
 
@@ -267,15 +274,17 @@ Gathered SectionSearch::Gather(std::initializer_list<int> ids, Gathering what) c
     const int base = lines_[At(placeOfId_[At(*ids.begin())])].base;
     // Each deal once, with its options of these lines side by side.
     Gathered gathered;
-    std::vector<std::int64_t> picked;
+    std::vector<PlayOption> picked;
+    std::vector<std::int32_t> pickedDeal;
     ++generation_;
     for (const int cell : s_.cellsOfBase[At(base)]) {
         if (!inSet(idOfCell_[At(cell)])) continue;
         const auto pattern = static_cast<std::int32_t>(gathered.details.size());
         patternOfCell_[At(cell)] = pattern;
         gathered.details.push_back(Cell(cell).details);
-        for (const std::int64_t i : s_.optionsOfCell[At(cell)]) {
-            const auto deal = At(s_.dealOfOption[At(i)]);
+        for (const CellOption& cellOption : s_.OptionsOfCell(cell)) {
+            const auto deal = At(cellOption.deal);
+            const PlayOption option{cell, cellOption.key, cellOption.value};
             const bool fresh = stamp_[deal] != generation_;
             if (fresh) {
                 stamp_[deal] = generation_;
@@ -285,11 +294,11 @@ Gathered SectionSearch::Gather(std::initializer_list<int> ids, Gathering what) c
             }
             if (what == Gathering::AllOptions) {
                 ++gathered.optionStart[At(slot_[deal]) + 1];
-                picked.push_back(i);
+                picked.push_back(option);
+                pickedDeal.push_back(cellOption.deal);
                 continue;
             }
             // The first of the largest keys, as KeptFirst orders them.
-            const PlayOption& option = s_.options[At(i)];
             if (fresh) {
                 gathered.options.push_back(option);
                 gathered.patternOf.push_back(pattern);
@@ -305,9 +314,9 @@ Gathered SectionSearch::Gather(std::initializer_list<int> ids, Gathering what) c
         gathered.options.resize(picked.size());
         gathered.patternOf.resize(picked.size());
         std::vector<std::size_t> next(gathered.optionStart.begin(), gathered.optionStart.end() - 1);
-        for (const std::int64_t i : picked) {
-            const auto slot = At(slot_[At(s_.dealOfOption[At(i)])]);
-            const PlayOption& option = s_.options[At(i)];
+        for (std::size_t p = 0; p < picked.size(); ++p) {
+            const auto slot = At(slot_[At(pickedDeal[p])]);
+            const PlayOption& option = picked[p];
             gathered.patternOf[next[slot]] = patternOfCell_[At(option.cell)];
             gathered.options[next[slot]++] = option;
         }
@@ -453,32 +462,50 @@ double SectionSearch::UpperBound(const Gathered& gathered) const {
     return bound;
 }
 
-Placement SectionSearch::CarveGain(const Gathered& gathered, int place, const Part& part) const {
-    std::vector<char> moves(gathered.details.size());
-    for (std::size_t p = 0; p < moves.size(); ++p) moves[p] = part.Holds(gathered.details[p]);
-    PlaceGains gains(LineCount());
+std::vector<Placement> SectionSearch::CarveGains(const Gathered& gathered, int place,
+                                                 std::span<const Part> parts) const {
+    // Bit p of a pattern's mask: part p holds the pattern.
+    std::vector<std::uint64_t> holders(gathered.details.size());
+    for (std::size_t pattern = 0; pattern < holders.size(); ++pattern)
+        for (std::size_t p = 0; p < parts.size(); ++p)
+            if (parts[p].Holds(gathered.details[pattern]))
+                holders[pattern] |= std::uint64_t{1} << p;
+    const std::uint64_t every =
+        parts.size() == kPartsAtOnce ? ~std::uint64_t{0} : (std::uint64_t{1} << parts.size()) - 1;
+    std::vector<PlaceGains> gains(parts.size(), PlaceGains(LineCount()));
+    std::array<const PlayOption*, kPartsAtOnce> moving{};
+    std::array<const PlayOption*, kPartsAtOnce> staying{};
     for (std::size_t i = 0; i < gathered.size(); ++i) {
-        const PlayOption* moving = nullptr;
-        const PlayOption* staying = nullptr;
-        // Options come kept first: each side keeps the first of its own.
+        // Options come kept first: each side of each part keeps the first of its own.
+        std::uint64_t unmoved = every;
+        std::uint64_t unstayed = every;
         for (std::size_t o = gathered.optionStart[i];
-             o < gathered.optionStart[i + 1] && !(moving && staying); ++o) {
-            const PlayOption*& side = moves[At(gathered.patternOf[o])] ? moving : staying;
-            if (!side) side = &gathered.options[o];
-        }
-        int otherPlace = gathered.otherPlace[i];
-        double otherValue = gathered.otherValue[i];
-        if (staying && place < otherPlace) {
-            otherPlace = place;
-            otherValue = staying->value;
+             o < gathered.optionStart[i + 1] && (unmoved | unstayed) != 0; ++o) {
+            const std::uint64_t held = holders[At(gathered.patternOf[o])];
+            for (std::uint64_t bits = unmoved & held; bits != 0; bits &= bits - 1)
+                moving[At(std::countr_zero(bits))] = &gathered.options[o];
+            for (std::uint64_t bits = unstayed & ~held; bits != 0; bits &= bits - 1)
+                staying[At(std::countr_zero(bits))] = &gathered.options[o];
+            unmoved &= ~held;
+            unstayed &= held;
         }
         const double current = gathered.current[i];
-        if (moving)
-            gains.Add(moving->value, otherPlace, otherValue, current);
-        else
-            gains.AddUnmoved(otherValue, current);
+        for (std::size_t p = 0; p < parts.size(); ++p) {
+            int otherPlace = gathered.otherPlace[i];
+            double otherValue = gathered.otherValue[i];
+            if ((unstayed >> p & 1) == 0 && place < otherPlace) {
+                otherPlace = place;
+                otherValue = staying[p]->value;
+            }
+            if ((unmoved >> p & 1) == 0)
+                gains[p].Add(moving[p]->value, otherPlace, otherValue, current);
+            else
+                gains[p].AddUnmoved(otherValue, current);
+        }
     }
-    return gains.Best();
+    std::vector<Placement> placed;
+    for (const PlaceGains& part : gains) placed.push_back(part.Best());
+    return placed;
 }
 
 std::vector<std::uint8_t> SectionSearch::ValuesOf(const Line& line, HoldDetail detail) const {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <span>
 #include <stop_token>
 #include <vector>
 
@@ -130,8 +131,11 @@ private:
     // No part of a line can gain more than every deal taking the line's best option.
     double UpperBound(const Gathered& gathered) const;
 
-    // The part moves to its best place; the rest of the line stays at `place`.
-    Placement CarveGain(const Gathered& gathered, int place, const Part& part) const;
+    // Each part moved to its best place, the rest of the line staying at `place`. Parts are
+    // judged together, at most kPartsAtOnce, so that each deal is read once for all of them.
+    static constexpr std::size_t kPartsAtOnce = 64;
+    std::vector<Placement> CarveGains(const Gathered& gathered, int place,
+                                      std::span<const Part> parts) const;
 
     // The values of `detail` among the line's cells, ascending.
     std::vector<std::uint8_t> ValuesOf(const Line& line, HoldDetail detail) const;

@@ -104,10 +104,8 @@ Ranges SectionSearch::FewestWords(const Line& line, int place) const {
 bool SectionSearch::SharesDeal(const Line& upper, const Line& lower) const {
     for (const int cell : s_.cellsOfBase[static_cast<std::size_t>(lower.base)]) {
         if (idOfCell_[static_cast<std::size_t>(cell)] != lower.id) continue;
-        for (const std::int64_t i : s_.optionsOfCell[static_cast<std::size_t>(cell)])
-            if (dealId_[static_cast<std::size_t>(s_.dealOfOption[static_cast<std::size_t>(i)])] ==
-                upper.id)
-                return true;
+        for (const CellOption& option : s_.OptionsOfCell(cell))
+            if (dealId_[static_cast<std::size_t>(option.deal)] == upper.id) return true;
     }
     return false;
 }
