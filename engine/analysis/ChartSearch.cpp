@@ -324,13 +324,26 @@ Gathered SectionSearch::Gather(std::initializer_list<int> ids, Gathering what) c
     } else {
         for (std::size_t g = 1; g < gathered.optionStart.size(); ++g) gathered.optionStart[g] = g;
     }
-    for (const std::int32_t deal : gathered.deals) AddDeal(gathered, deal, inSet);
+    const std::size_t count = gathered.size();
+    gathered.otherPlace.resize(count);
+    gathered.otherId.resize(count);
+    gathered.otherValue.resize(count);
+    gathered.current.resize(count);
+    const auto findOthers = [&](std::int64_t begin, std::int64_t end) {
+        for (auto g = At(begin); g < At(end); ++g) FindOther(gathered, g, inSet);
+    };
+    // Below some thousands of deals, starting a thread costs more than it saves.
+    constexpr std::size_t kDealsWorthThreads = 8192;
+    if (count >= kDealsWorthThreads)
+        ForEachSlice(static_cast<std::int64_t>(count), threads_, findOthers);
+    else
+        findOthers(0, static_cast<std::int64_t>(count));
     return gathered;
 }
 
 template <typename InSet>
-void SectionSearch::AddDeal(Gathered& gathered, std::int32_t deal, const InSet& inSet) const {
-    const auto at = At(deal);
+void SectionSearch::FindOther(Gathered& gathered, std::size_t slot, const InSet& inSet) const {
+    const auto at = At(gathered.deals[slot]);
     int place = kNoPlace;
     int id = -1;
     double value = 0;
@@ -352,10 +365,10 @@ void SectionSearch::AddDeal(Gathered& gathered, std::int32_t deal, const InSet& 
             value = option.value;
         }
     }
-    gathered.otherPlace.push_back(place);
-    gathered.otherId.push_back(id);
-    gathered.otherValue.push_back(value);
-    gathered.current.push_back(dealValue_[at]);
+    gathered.otherPlace[slot] = place;
+    gathered.otherId[slot] = id;
+    gathered.otherValue[slot] = value;
+    gathered.current[slot] = dealValue_[at];
 }
 
 void SectionSearch::KeptFirst(Gathered& gathered, std::size_t deal) {
@@ -476,10 +489,14 @@ std::vector<Placement> SectionSearch::CarveGains(const Gathered& gathered, int p
     std::array<const PlayOption*, kPartsAtOnce> moving{};
     std::array<const PlayOption*, kPartsAtOnce> staying{};
     for (std::size_t i = 0; i < gathered.size(); ++i) {
-        // Options come kept first: each side of each part keeps the first of its own.
-        std::uint64_t unmoved = every;
-        std::uint64_t unstayed = every;
-        for (std::size_t o = gathered.optionStart[i];
+        // Options come kept first: each side of each part keeps the first of its own. The first
+        // option takes one side of every part; later ones only fill the other sides.
+        const std::size_t start = gathered.optionStart[i];
+        const PlayOption* first = &gathered.options[start];
+        const std::uint64_t firstHeld = holders[At(gathered.patternOf[start])];
+        std::uint64_t unmoved = every & ~firstHeld;
+        std::uint64_t unstayed = every & firstHeld;
+        for (std::size_t o = start + 1;
              o < gathered.optionStart[i + 1] && (unmoved | unstayed) != 0; ++o) {
             const std::uint64_t held = holders[At(gathered.patternOf[o])];
             for (std::uint64_t bits = unmoved & held; bits != 0; bits &= bits - 1)
@@ -491,14 +508,17 @@ std::vector<Placement> SectionSearch::CarveGains(const Gathered& gathered, int p
         }
         const double current = gathered.current[i];
         for (std::size_t p = 0; p < parts.size(); ++p) {
+            const bool firstMoves = (firstHeld >> p & 1) != 0;
+            const PlayOption* mover = firstMoves ? first : moving[p];
+            const PlayOption* stayer = firstMoves ? staying[p] : first;
             int otherPlace = gathered.otherPlace[i];
             double otherValue = gathered.otherValue[i];
             if ((unstayed >> p & 1) == 0 && place < otherPlace) {
                 otherPlace = place;
-                otherValue = staying[p]->value;
+                otherValue = stayer->value;
             }
             if ((unmoved >> p & 1) == 0)
-                gains[p].Add(moving[p]->value, otherPlace, otherValue, current);
+                gains[p].Add(mover->value, otherPlace, otherValue, current);
             else
                 gains[p].AddUnmoved(otherValue, current);
         }

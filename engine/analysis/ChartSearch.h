@@ -111,8 +111,10 @@ private:
     enum class Gathering { AllOptions, KeptOnly };
     Gathered Gather(std::initializer_list<int> ids, Gathering what = Gathering::AllOptions) const;
 
+    // The first line outside the set that the deal in `slot` makes, and what its play is worth
+    // now. Reads the search only: slots may be filled on several threads.
     template <typename InSet>
-    void AddDeal(Gathered& gathered, std::int32_t deal, const InSet& inSet) const;
+    void FindOther(Gathered& gathered, std::size_t slot, const InSet& inSet) const;
 
     // Orders a gathered deal's options as a line keeps them: the largest key first.
     static void KeptFirst(Gathered& gathered, std::size_t deal);
