@@ -196,6 +196,7 @@ void SectionSearch::StartWithOneLinePerBase() {
     std::vector<Line> lines{NewLine(lastBase_, AllRanges())};
     for (const auto& [score, base] : scored) lines.push_back(NewLine(base, AllRanges()));
     idOfCell_.assign(s_.cells.size(), -1);
+    placeOfCell_.assign(s_.cells.size(), -1);
     patternOfCell_.assign(s_.cells.size(), 0);
     stamp_.assign(At(s_.DealCount()), 0);
     slot_.assign(At(s_.DealCount()), 0);
@@ -210,14 +211,18 @@ void SectionSearch::StartWithOneLinePerBase() {
 
 void SectionSearch::Renumber() {
     for (int place = 0; place < LineCount(); ++place) placeOfId_[At(lines_[At(place)].id)] = place;
+    for (std::size_t cell = 0; cell < idOfCell_.size(); ++cell)
+        placeOfCell_[cell] = idOfCell_[cell] < 0 ? -1 : placeOfId_[At(idOfCell_[cell])];
 }
 
 void SectionSearch::CoverBase(int base) {
     for (const int cell : s_.cellsOfBase[At(base)]) {
         idOfCell_[At(cell)] = -1;
+        placeOfCell_[At(cell)] = -1;
         for (const Line& line : lines_) {
             if (line.base == base && Covers(line, cell)) {
                 idOfCell_[At(cell)] = line.id;
+                placeOfCell_[At(cell)] = placeOfId_[At(line.id)];
                 break;
             }
         }
@@ -231,7 +236,7 @@ void SectionSearch::Replay(std::int32_t deal) {
     double value = 0;
     for (std::int64_t i = s_.dealStart[At(deal)]; i < s_.dealStart[At(deal) + 1]; ++i) {
         const PlayOption& option = s_.options[At(i)];
-        const int at = PlaceOfCell(option.cell);
+        const int at = placeOfCell_[At(option.cell)];
         if (at < 0 || at > place || (at == place && option.key < key)) continue;
         place = at;
         key = option.key;
@@ -272,10 +277,26 @@ Gathered SectionSearch::Gather(std::initializer_list<int> ids, Gathering what) c
         return std::find(ids.begin(), ids.end(), id) != ids.end();
     };
     const int base = lines_[At(placeOfId_[At(*ids.begin())])].base;
+    SetPlaces set{-1, -1};
+    std::transform(ids.begin(), ids.end(), set.begin(),
+                   [this](int id) { return placeOfId_[At(id)]; });
     // Each deal once, with its options of these lines side by side.
     Gathered gathered;
     std::vector<PlayOption> picked;
     std::vector<std::int32_t> pickedDeal;
+    // Room for every option at once: growing step by step copied the largest gathers often.
+    std::size_t most = 0;
+    for (const int cell : s_.cellsOfBase[At(base)])
+        if (inSet(idOfCell_[At(cell)])) most += s_.OptionsOfCell(cell).size();
+    gathered.deals.reserve(most);
+    gathered.optionStart.reserve(most + 1);
+    if (what == Gathering::AllOptions) {
+        picked.reserve(most);
+        pickedDeal.reserve(most);
+    } else {
+        gathered.options.reserve(most);
+        gathered.patternOf.reserve(most);
+    }
     ++generation_;
     for (const int cell : s_.cellsOfBase[At(base)]) {
         if (!inSet(idOfCell_[At(cell)])) continue;
@@ -330,7 +351,7 @@ Gathered SectionSearch::Gather(std::initializer_list<int> ids, Gathering what) c
     gathered.otherValue.resize(count);
     gathered.current.resize(count);
     const auto findOthers = [&](std::int64_t begin, std::int64_t end) {
-        for (auto g = At(begin); g < At(end); ++g) FindOther(gathered, g, inSet);
+        for (auto g = At(begin); g < At(end); ++g) FindOther(gathered, g, set);
     };
     // Below some thousands of deals, starting a thread costs more than it saves.
     constexpr std::size_t kDealsWorthThreads = 8192;
@@ -341,27 +362,26 @@ Gathered SectionSearch::Gather(std::initializer_list<int> ids, Gathering what) c
     return gathered;
 }
 
-template <typename InSet>
-void SectionSearch::FindOther(Gathered& gathered, std::size_t slot, const InSet& inSet) const {
+void SectionSearch::FindOther(Gathered& gathered, std::size_t slot, const SetPlaces& set) const {
     const auto at = At(gathered.deals[slot]);
-    int place = kNoPlace;
-    int id = -1;
-    double value = 0;
-    if (!inSet(dealId_[at])) {
-        id = dealId_[at];
-        place = placeOfId_[At(id)];
-        value = dealValue_[at];
-    } else {
+    const auto inSet = [&set](int place) { return place == set[0] || place == set[1]; };
+    int place = placeOfId_[At(dealId_[at])];
+    int id = dealId_[at];
+    double value = dealValue_[at];
+    if (inSet(place)) {
+        place = kNoPlace;
+        id = -1;
+        value = 0;
         std::uint32_t key = 0;
         for (std::int64_t i = s_.dealStart[at]; i < s_.dealStart[at + 1]; ++i) {
             const PlayOption& option = s_.options[At(i)];
-            const int optionId = idOfCell_[At(option.cell)];
-            if (optionId < 0 || inSet(optionId)) continue;
-            const int optionPlace = placeOfId_[At(optionId)];
-            if (optionPlace > place || (optionPlace == place && option.key < key)) continue;
+            const int optionPlace = placeOfCell_[At(option.cell)];
+            if (optionPlace < 0 || inSet(optionPlace) || optionPlace > place ||
+                (optionPlace == place && option.key < key))
+                continue;
             place = optionPlace;
             key = option.key;
-            id = optionId;
+            id = idOfCell_[At(option.cell)];
             value = option.value;
         }
     }

@@ -2,6 +2,7 @@
 // by the exact change it makes to the return of the section's deals.
 #pragma once
 
+#include <array>
 #include <initializer_list>
 #include <span>
 #include <stop_token>
@@ -74,8 +75,7 @@ private:
         return line.base == lastBase_ || dealsOfId_[static_cast<std::size_t>(line.id)] > 0;
     }
     int PlaceOfCell(std::int32_t cell) const {
-        const int id = idOfCell_[static_cast<std::size_t>(cell)];
-        return id < 0 ? -1 : placeOfId_[static_cast<std::size_t>(id)];
+        return placeOfCell_[static_cast<std::size_t>(cell)];
     }
     const HoldPattern& Cell(std::int32_t cell) const {
         return s_.cells[static_cast<std::size_t>(cell)];
@@ -113,8 +113,9 @@ private:
 
     // The first line outside the set that the deal in `slot` makes, and what its play is worth
     // now. Reads the search only: slots may be filled on several threads.
-    template <typename InSet>
-    void FindOther(Gathered& gathered, std::size_t slot, const InSet& inSet) const;
+    // The places of the one or two lines gathered, -1 for none.
+    using SetPlaces = std::array<int, 2>;
+    void FindOther(Gathered& gathered, std::size_t slot, const SetPlaces& set) const;
 
     // Orders a gathered deal's options as a line keeps them: the largest key first.
     static void KeptFirst(Gathered& gathered, std::size_t deal);
@@ -167,7 +168,8 @@ private:
     std::vector<Line> lines_;     // in chart order; unplayed lines below the last line
     std::vector<int> placeOfId_;  // by line id
     std::vector<std::int64_t> dealsOfId_;
-    std::vector<int> idOfCell_;  // the line covering each cell, -1 for none
+    std::vector<int> idOfCell_;     // the line covering each cell, -1 for none
+    std::vector<int> placeOfCell_;  // that line's place, -1 for none
     std::vector<double> dealValue_;
     std::vector<int> dealId_;       // the line each deal plays
     std::vector<double> estimate_;  // by line id: the gain of its best carve when last judged
