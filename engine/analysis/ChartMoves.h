@@ -7,6 +7,7 @@
 #include <bit>
 #include <cstdint>
 #include <limits>
+#include <span>
 #include <vector>
 
 #include "engine/analysis/ChartLine.h"
@@ -46,14 +47,15 @@ public:
         diff_[static_cast<std::size_t>(last) + 1] -= inserted - other;
     }
 
-    // A deal the inserted line cannot play.
-    void AddUnmoved(double other, double current) { constant_ += other - current; }
+    Placement Best() const { return Best(constant_, diff_); }
 
-    Placement Best() const {
+    // The same for gains kept elsewhere: what every place gains, and how each place's gain
+    // differs from the one before it (count + 2 of them, the last never read).
+    static Placement Best(double constant, std::span<const double> diff) {
         Placement best;
-        double running = constant_;
-        for (std::size_t place = 0; place + 1 < diff_.size(); ++place) {
-            running += diff_[place];
+        double running = constant;
+        for (std::size_t place = 0; place + 1 < diff.size(); ++place) {
+            running += diff[place];
             if (running > best.gain) best = {static_cast<int>(place), running};
         }
         return best;

@@ -505,46 +505,59 @@ std::vector<Placement> SectionSearch::CarveGains(const Gathered& gathered, int p
                 holders[pattern] |= std::uint64_t{1} << p;
     const std::uint64_t every =
         parts.size() == kPartsAtOnce ? ~std::uint64_t{0} : (std::uint64_t{1} << parts.size()) - 1;
-    std::vector<PlaceGains> gains(parts.size(), PlaceGains(LineCount()));
-    std::array<const PlayOption*, kPartsAtOnce> moving{};
-    std::array<const PlayOption*, kPartsAtOnce> staying{};
+    // Each part's gains as PlaceGains keeps them, side by side: what every place gains, and a row
+    // of differences from one place to the next.
+    const auto count = At(LineCount());
+    const std::size_t row = count + 2;
+    std::array<double, kPartsAtOnce> constant{};
+    std::vector<double> diffs(parts.size() * row);
+    std::array<double, kPartsAtOnce> moving{};
+    std::array<double, kPartsAtOnce> staying{};
+    std::array<double, kPartsAtOnce> nextOf{};
     for (std::size_t i = 0; i < gathered.size(); ++i) {
         // Options come kept first: each side of each part keeps the first of its own. The first
         // option takes one side of every part; later ones only fill the other sides.
         const std::size_t start = gathered.optionStart[i];
-        const PlayOption* first = &gathered.options[start];
+        const double first = gathered.options[start].value;
         const std::uint64_t firstHeld = holders[At(gathered.patternOf[start])];
         std::uint64_t unmoved = every & ~firstHeld;
         std::uint64_t unstayed = every & firstHeld;
         for (std::size_t o = start + 1;
              o < gathered.optionStart[i + 1] && (unmoved | unstayed) != 0; ++o) {
             const std::uint64_t held = holders[At(gathered.patternOf[o])];
+            const double value = gathered.options[o].value;
             for (std::uint64_t bits = unmoved & held; bits != 0; bits &= bits - 1)
-                moving[At(std::countr_zero(bits))] = &gathered.options[o];
+                moving[At(std::countr_zero(bits))] = value;
             for (std::uint64_t bits = unstayed & ~held; bits != 0; bits &= bits - 1)
-                staying[At(std::countr_zero(bits))] = &gathered.options[o];
+                staying[At(std::countr_zero(bits))] = value;
             unmoved &= ~held;
             unstayed &= held;
         }
+        const int otherPlace = gathered.otherPlace[i];
+        const double otherValue = gathered.otherValue[i];
         const double current = gathered.current[i];
+        // Where the rest of the line comes before the deal's next line, the rest is its next.
+        const std::uint64_t restFirst = place < otherPlace ? every & ~unstayed : 0;
         for (std::size_t p = 0; p < parts.size(); ++p) {
             const bool firstMoves = (firstHeld >> p & 1) != 0;
-            const PlayOption* mover = firstMoves ? first : moving[p];
-            const PlayOption* stayer = firstMoves ? staying[p] : first;
-            int otherPlace = gathered.otherPlace[i];
-            double otherValue = gathered.otherValue[i];
-            if ((unstayed >> p & 1) == 0 && place < otherPlace) {
-                otherPlace = place;
-                otherValue = stayer->value;
-            }
-            if ((unmoved >> p & 1) == 0)
-                gains[p].Add(mover->value, otherPlace, otherValue, current);
-            else
-                gains[p].AddUnmoved(otherValue, current);
+            const double next =
+                (restFirst >> p & 1) != 0 ? (firstMoves ? staying[p] : first) : otherValue;
+            nextOf[p] = next;
+            constant[p] += next - current;
+        }
+        // Only the parts that keep some of the deal's holds change with the place.
+        const auto otherLast = At(std::min(otherPlace, LineCount()));
+        for (std::uint64_t bits = every & ~unmoved; bits != 0; bits &= bits - 1) {
+            const auto p = At(std::countr_zero(bits));
+            const double change = ((firstHeld >> p & 1) != 0 ? first : moving[p]) - nextOf[p];
+            double* differences = &diffs[p * row];
+            differences[0] += change;
+            differences[((restFirst >> p & 1) != 0 ? At(place) : otherLast) + 1] -= change;
         }
     }
     std::vector<Placement> placed;
-    for (const PlaceGains& part : gains) placed.push_back(part.Best());
+    for (std::size_t p = 0; p < parts.size(); ++p)
+        placed.push_back(PlaceGains::Best(constant[p], std::span(diffs).subspan(p * row, row)));
     return placed;
 }
 
