@@ -354,7 +354,7 @@ Gathered SectionSearch::Gather(std::initializer_list<int> ids, Gathering what) c
         for (auto g = At(begin); g < At(end); ++g) FindOther(gathered, g, set);
     };
     // Below some thousands of deals, starting a thread costs more than it saves.
-    constexpr std::size_t kDealsWorthThreads = 8192;
+    constexpr std::size_t kDealsWorthThreads = 2048;
     if (count >= kDealsWorthThreads)
         ForEachSlice(static_cast<std::int64_t>(count), threads_, findOthers);
     else
