@@ -21,6 +21,12 @@ constexpr std::size_t At(Index i) {
 
 SectionSearch::SectionSearch(const ChartSection& section, int deuces, unsigned threads)
     : s_(section), deuces_(deuces), threads_(threads) {
+    for (const HoldPattern& base : s_.bases) {
+        unsigned used = 0;
+        for (int d = 0; d < kDetailCount; ++d)
+            if (UsesDetail(base.kind, static_cast<HoldDetail>(d))) used |= 1u << d;
+        detailsOfBase_.push_back(used);
+    }
     StartWithOneLinePerBase();
 }
 
@@ -154,10 +160,11 @@ void SectionSearch::Apply(const Merge& merge) {
 bool SectionSearch::Covers(const Line& line, std::int32_t cell) const {
     if (s_.baseOfCell[At(cell)] != line.base) return false;
     const HoldPattern& pattern = Cell(cell);
-    for (int d = 0; d < kDetailCount; ++d)
-        if (UsesDetail(pattern.kind, static_cast<HoldDetail>(d)) &&
-            (pattern.details[d] < line.ranges[d].low || pattern.details[d] > line.ranges[d].high))
+    for (unsigned left = detailsOfBase_[At(line.base)]; left != 0; left &= left - 1) {
+        const int d = std::countr_zero(left);
+        if (pattern.details[d] < line.ranges[d].low || pattern.details[d] > line.ranges[d].high)
             return false;
+    }
     return true;
 }
 

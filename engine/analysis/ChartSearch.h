@@ -164,9 +164,10 @@ private:
     const ChartSection& s_;
     int deuces_;
     unsigned threads_;
-    int lastBase_ = -1;           // the pattern of LastLineOfSection
-    std::vector<Line> lines_;     // in chart order; unplayed lines below the last line
-    std::vector<int> placeOfId_;  // by line id
+    int lastBase_ = -1;                    // the pattern of LastLineOfSection
+    std::vector<unsigned> detailsOfBase_;  // bit d when the base's kind uses detail d
+    std::vector<Line> lines_;              // in chart order; unplayed lines below the last line
+    std::vector<int> placeOfId_;           // by line id
     std::vector<std::int64_t> dealsOfId_;
     std::vector<int> idOfCell_;     // the line covering each cell, -1 for none
     std::vector<int> placeOfCell_;  // that line's place, -1 for none
