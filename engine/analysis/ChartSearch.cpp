@@ -2,10 +2,8 @@
 #include "engine/analysis/ChartSearch.h"
 
 #include <algorithm>
-#include <array>
-#include <bit>
-#include <span>
 
+#include "engine/analysis/ChartCarves.h"
 #include "engine/analysis/Parallel.h"
 
 namespace modcards::analysis {
@@ -34,6 +32,12 @@ int SectionSearch::PlayedCount() const {
     int count = 0;
     for (const Line& line : lines_) count += Played(line);
     return count;
+}
+
+double SectionSearch::Return() const {
+    double total = 0;
+    for (const double value : dealValue_) total += value;
+    return total;
 }
 
 void SectionSearch::Reorder(int base) {
@@ -87,7 +91,8 @@ Carve SectionSearch::BestCarveOf(int id, double minGain) {
                  first += kPartsAtOnce) {
                 const auto block =
                     std::span(parts).subspan(first, std::min(kPartsAtOnce, last - first));
-                const std::vector<Placement> placed = CarveGains(gathered, place, block);
+                const std::vector<Placement> placed =
+                    JudgeCarves(gathered, place, LineCount(), block);
                 for (std::size_t p = 0; p < block.size(); ++p)
                     if (placed[p].gain > best.gain)
                         best = {placed[p].gain, place, block[p].ranges, placed[p].place};
@@ -107,7 +112,7 @@ void SectionSearch::JudgeEveryLine(double minGain, const std::stop_token& stop) 
         if (!IsLast(place)) BestCarveOf(lines_[At(place)].id, minGain);
 }
 
-void SectionSearch::Apply(const Carve& carve) {
+double SectionSearch::Apply(const Carve& carve) {
     const Line whole = lines_[At(carve.line)];
     std::vector<Line> lines;
     for (int place = 0; place <= LineCount(); ++place) {
@@ -120,7 +125,7 @@ void SectionSearch::Apply(const Carve& carve) {
         for (const Ranges& piece : Subtract(whole.ranges, carve.part))
             lines.push_back(NewLine(whole.base, piece));
     }
-    Rebuild(std::move(lines), whole.base);
+    return Rebuild(std::move(lines), whole.base);
 }
 
 Merge SectionSearch::CheapestMerge() const {
@@ -141,7 +146,7 @@ Merge SectionSearch::CheapestMerge() const {
     return best;
 }
 
-void SectionSearch::Apply(const Merge& merge) {
+double SectionSearch::Apply(const Merge& merge) {
     const Line first = lines_[At(merge.first)];
     std::vector<Line> lines;
     for (int place = 0; place < LineCount(); ++place)
@@ -154,7 +159,7 @@ void SectionSearch::Apply(const Merge& merge) {
                          std::max(joined[d].high, other[d].high)};
         lines.insert(lines.begin() + merge.place, NewLine(first.base, joined));
     }
-    Rebuild(std::move(lines), first.base);
+    return Rebuild(std::move(lines), first.base);
 }
 
 bool SectionSearch::Covers(const Line& line, std::int32_t cell) const {
@@ -261,13 +266,20 @@ void SectionSearch::Play(std::int32_t deal, int id, double value) {
     ++dealsOfId_[At(id)];
 }
 
-void SectionSearch::Rebuild(std::vector<Line> lines, int base) {
+double SectionSearch::Rebuild(std::vector<Line> lines, int base) {
     lines_ = std::move(lines);
     Renumber();
     CoverBase(base);
-    for (const int cell : s_.cellsOfBase[At(base)])
-        for (const CellOption& option : s_.OptionsOfCell(cell)) Replay(option.deal);
+    double change = 0;
+    for (const int cell : s_.cellsOfBase[At(base)]) {
+        for (const CellOption& option : s_.OptionsOfCell(cell)) {
+            const double before = dealValue_[At(option.deal)];
+            Replay(option.deal);
+            change += dealValue_[At(option.deal)] - before;
+        }
+    }
     Reorder(base);
+    return change;
 }
 
 void SectionSearch::ParkUnplayed() {
@@ -500,72 +512,6 @@ double SectionSearch::UpperBound(const Gathered& gathered) const {
         bound += std::max(0.0, best - gathered.current[i]);
     }
     return bound;
-}
-
-std::vector<Placement> SectionSearch::CarveGains(const Gathered& gathered, int place,
-                                                 std::span<const Part> parts) const {
-    // Bit p of a pattern's mask: part p holds the pattern.
-    std::vector<std::uint64_t> holders(gathered.details.size());
-    for (std::size_t pattern = 0; pattern < holders.size(); ++pattern)
-        for (std::size_t p = 0; p < parts.size(); ++p)
-            if (parts[p].Holds(gathered.details[pattern]))
-                holders[pattern] |= std::uint64_t{1} << p;
-    const std::uint64_t every =
-        parts.size() == kPartsAtOnce ? ~std::uint64_t{0} : (std::uint64_t{1} << parts.size()) - 1;
-    // Each part's gains as PlaceGains keeps them, side by side: what every place gains, and a row
-    // of differences from one place to the next.
-    const auto count = At(LineCount());
-    const std::size_t row = count + 2;
-    std::array<double, kPartsAtOnce> constant{};
-    std::vector<double> diffs(parts.size() * row);
-    std::array<double, kPartsAtOnce> moving{};
-    std::array<double, kPartsAtOnce> staying{};
-    std::array<double, kPartsAtOnce> nextOf{};
-    for (std::size_t i = 0; i < gathered.size(); ++i) {
-        // Options come kept first: each side of each part keeps the first of its own. The first
-        // option takes one side of every part; later ones only fill the other sides.
-        const std::size_t start = gathered.optionStart[i];
-        const double first = gathered.options[start].value;
-        const std::uint64_t firstHeld = holders[At(gathered.patternOf[start])];
-        std::uint64_t unmoved = every & ~firstHeld;
-        std::uint64_t unstayed = every & firstHeld;
-        for (std::size_t o = start + 1;
-             o < gathered.optionStart[i + 1] && (unmoved | unstayed) != 0; ++o) {
-            const std::uint64_t held = holders[At(gathered.patternOf[o])];
-            const double value = gathered.options[o].value;
-            for (std::uint64_t bits = unmoved & held; bits != 0; bits &= bits - 1)
-                moving[At(std::countr_zero(bits))] = value;
-            for (std::uint64_t bits = unstayed & ~held; bits != 0; bits &= bits - 1)
-                staying[At(std::countr_zero(bits))] = value;
-            unmoved &= ~held;
-            unstayed &= held;
-        }
-        const int otherPlace = gathered.otherPlace[i];
-        const double otherValue = gathered.otherValue[i];
-        const double current = gathered.current[i];
-        // Where the rest of the line comes before the deal's next line, the rest is its next.
-        const std::uint64_t restFirst = place < otherPlace ? every & ~unstayed : 0;
-        for (std::size_t p = 0; p < parts.size(); ++p) {
-            const bool firstMoves = (firstHeld >> p & 1) != 0;
-            const double next =
-                (restFirst >> p & 1) != 0 ? (firstMoves ? staying[p] : first) : otherValue;
-            nextOf[p] = next;
-            constant[p] += next - current;
-        }
-        // Only the parts that keep some of the deal's holds change with the place.
-        const auto otherLast = At(std::min(otherPlace, LineCount()));
-        for (std::uint64_t bits = every & ~unmoved; bits != 0; bits &= bits - 1) {
-            const auto p = At(std::countr_zero(bits));
-            const double change = ((firstHeld >> p & 1) != 0 ? first : moving[p]) - nextOf[p];
-            double* differences = &diffs[p * row];
-            differences[0] += change;
-            differences[((restFirst >> p & 1) != 0 ? At(place) : otherLast) + 1] -= change;
-        }
-    }
-    std::vector<Placement> placed;
-    for (std::size_t p = 0; p < parts.size(); ++p)
-        placed.push_back(PlaceGains::Best(constant[p], std::span(diffs).subspan(p * row, row)));
-    return placed;
 }
 
 std::vector<std::uint8_t> SectionSearch::ValuesOf(const Line& line, HoldDetail detail) const {

@@ -23,6 +23,9 @@ public:
     // Lines some deal plays, and the last line: the lines a chart writes.
     int PlayedCount() const;
 
+    // What the section's deals return played by the lines now, as a share of all deals.
+    double Return() const;
+
     // Moves lines to their best places until none gains by moving. Given a base, unplayed
     // lines of other bases are left where they are: after a carve only that base's lines are
     // new, and a line that no deal plays seldom wins a place back.
@@ -45,13 +48,16 @@ public:
     void JudgeEveryLine(double minGain, const std::stop_token& stop = {});
 
     // The part becomes a line at its place; the rest of the carved line stays where it was.
-    void Apply(const Carve& carve);
+    // Then lines move while any gains by moving. Returns the change of return the carve made
+    // before they moved.
+    double Apply(const Carve& carve);
 
     // The merge of two lines of one pattern, or the dropping of a line, that costs least.
     Merge CheapestMerge() const;
 
-    // The two lines become one at the merge's place, or the dropped line goes.
-    void Apply(const Merge& merge);
+    // The two lines become one at the merge's place, or the dropped line goes. Then lines move
+    // as after a carve; returns the change the merge made before they moved.
+    double Apply(const Merge& merge);
 
     // Neighbouring lines that no deal tells apart swap into the order a reader expects, the
     // line worth more per deal first. No deal's play changes.
@@ -99,8 +105,9 @@ private:
 
     void Play(std::int32_t deal, int id, double value);
 
-    // New lines for one base: cells and deals of that base are worked out again.
-    void Rebuild(std::vector<Line> lines, int base);
+    // New lines for one base: cells and deals of that base are worked out again, and lines
+    // reordered. Returns the change of return before the reordering.
+    double Rebuild(std::vector<Line> lines, int base);
 
     // Unplayed lines go below the last line, where they change nothing and no longer stand in
     // the way of a line that should move down.
@@ -133,12 +140,6 @@ private:
 
     // No part of a line can gain more than every deal taking the line's best option.
     double UpperBound(const Gathered& gathered) const;
-
-    // Each part moved to its best place, the rest of the line staying at `place`. Parts are
-    // judged together, at most kPartsAtOnce, so that each deal is read once for all of them.
-    static constexpr std::size_t kPartsAtOnce = 64;
-    std::vector<Placement> CarveGains(const Gathered& gathered, int place,
-                                      std::span<const Part> parts) const;
 
     // The values of `detail` among the line's cells, ascending.
     std::vector<std::uint8_t> ValuesOf(const Line& line, HoldDetail detail) const;
