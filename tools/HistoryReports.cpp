@@ -96,7 +96,8 @@ std::string LeaksReport(const history::Leaks& leaks, const analysis::StrategyCha
         return out + std::to_string(leaks.otherTables) +
                (leaks.otherTables == 1 ? " mistake at a practice table is"
                                        : " mistakes at practice tables are") +
-               " left out: the groups are lines of the game's own chart.\n";
+               " left out: the groups are lines of the game's own chart (--pays P groups a "
+               "table's mistakes by its own).\n";
     }
     return first ? "No mistakes: no leaks to show.\n" : out;
 }

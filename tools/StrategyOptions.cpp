@@ -196,7 +196,8 @@ Commands:
                      session's, at every table or only at the pays P. Its figures, drills
                      left out; with --leaks the mistakes (holds more than 0.01 credit worse
                      than the best) grouped by the chart line of the hold taken and that of
-                     the best hold, costliest first, in credits for the 5-credit stake (with
+                     the best hold (of the chart of the table P, derived first, or of the
+                     game's own), costliest first, in credits for the 5-credit stake (with
                      --json: a list "leaks" of objects with "your_line", "chart_line",
                      "count", "cost" and an "example"); with --csv every column of every
                      hand, drills included, one line per hand under a header.

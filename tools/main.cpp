@@ -18,6 +18,7 @@
 #include "engine/analysis/GameChart.h"
 #include "engine/analysis/HoldAdvisor.h"
 #include "engine/analysis/RiskOfRuin.h"
+#include "game/history/GradingChart.h"
 #include "game/history/ReviewReader.h"
 #include "tools/HistoryReports.h"
 #include "tools/StrategyOptions.h"
@@ -81,6 +82,14 @@ std::string Risk(const strategy::StrategyOptions& options) {
 std::string History(const strategy::StrategyOptions& options) {
     history::ReviewReader reader(options.historyFile, &analysis::GameChart());
     if (auto error = reader.Check()) Refuse(*error);
+    // Leaks at another table than the game's are grouped by that table's own chart, derived
+    // now (some seconds).
+    std::optional<analysis::ChartLevel> ownChart;
+    if (options.leaks && options.paysGiven && !IsGameTable(options.pays))
+        ownChart = FullChart(analysis::PaySums(analysis::CategoryTables::Build(options.threads),
+                                               options.pays, options.threads),
+                             options.threads);
+    const analysis::StrategyChart& chart = ownChart ? ownChart->chart : analysis::GameChart();
     const history::ReviewedHands hands{options.player, options.session,
                                        options.paysGiven ? history::PaysText(options.pays) : ""};
     if (options.csv) {
@@ -88,11 +97,14 @@ std::string History(const strategy::StrategyOptions& options) {
         if (csv.error) Refuse(*csv.error);
         return std::move(csv.text);
     }
-    const history::ReviewResult read = reader.Review(hands, GamePayTable()[0]);
+    const history::ReviewResult read =
+        ownChart ? reader.Review(hands, GamePayTable()[0],
+                                 history::GradingChart{&chart, history::PaysText(options.pays)})
+                 : reader.Review(hands, GamePayTable()[0]);
     // Rows that cannot be read are left out and told; the rest is still reviewed.
     if (read.error)
         std::fprintf(stderr, "deuceswild-strategy: %s\n", read.error->Describe().c_str());
-    return options.leaks ? strategy::LeaksReport(read.leaks, analysis::GameChart(), options.json)
+    return options.leaks ? strategy::LeaksReport(read.leaks, chart, options.json)
                          : strategy::ReviewReport(read.review, options.json);
 }
 

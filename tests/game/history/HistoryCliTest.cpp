@@ -10,7 +10,11 @@
 #include <cstdlib>
 #include <sstream>
 
+#include "engine/analysis/CategoryTables.h"
+#include "engine/analysis/ChartLevels.h"
 #include "engine/analysis/GameChart.h"
+#include "engine/analysis/PaySums.h"
+#include "game/history/GradingChart.h"
 #include "game/history/HandHistory.h"
 #include "game/history/LeakGroups.h"
 #include "tests/game/history/HistoryTestFiles.h"
@@ -101,6 +105,59 @@ TEST_F(HistoryCommand, TheLeaksInJsonAreTheLibrarysGroupsWorstFirst) {
     }
     const Ran words = Run(HistoryIn(folder).string() + " --player Alice --leaks");
     EXPECT_NE(words.out.find("You played \"Line "), std::string::npos) << words.out;
+}
+
+// Mistakes at a practice table asked for by its pays are grouped by that table's own chart;
+// asked for at every table, the game's chart leaves them out and says how many.
+TEST_F(HistoryCommand, TheLeaksAtAPracticeTableAreLinesOfItsOwnChart) {
+    // A table that pays four deuces only: its chart is derived in a second or two, and its lines
+    // are none of the game's.
+    const std::string deucesOnly = "0,1,0,0,0,0,0,0,0,0";
+    std::vector<history::HandRecord> practice;
+    {
+        auto history = history::HandHistory::Open(folder.path(), kNow).history;
+        ASSERT_TRUE(history);
+        history->BeginSession("Alice", kNow);
+        for (history::HandRecord hand : history_test::Played().rows) {
+            if (practice.size() == 500) break;
+            hand.session = 5;
+            hand.mode = history::kPracticeMode;
+            hand.pays = deucesOnly;
+            ASSERT_FALSE(history->Record(hand));
+            practice.push_back(hand);
+        }
+    }
+    const Ran ran =
+        Run(HistoryIn(folder).string() + " --player Alice --leaks --json --pays " + deucesOnly);
+    ASSERT_EQ(ran.status, 0) << ran.err;
+    const QJsonObject report = QJsonDocument::fromJson(QByteArray::fromStdString(ran.out)).object();
+    namespace analysis = modcards::analysis;
+    const analysis::PaySums sums(analysis::CategoryTables::Build(2),
+                                 analysis::PaysPerUnit({0, 1, 0, 0, 0, 0, 0, 0, 0, 0}), 2);
+    const analysis::StrategyChart chart =
+        analysis::ChartWithin(sums, analysis::kMaxChartLines, 2).chart;
+    const auto groups =
+        history::GroupLeaks(practice, history::GradingChart{&chart, deucesOnly}).WorstFirst();
+    const QJsonArray leaks = report["leaks"].toArray();
+    ASSERT_FALSE(groups.empty());
+    ASSERT_EQ(leaks.size(), qsizetype(groups.size()));
+    for (std::size_t i = 0; i < groups.size(); ++i) {
+        const QJsonObject leak = leaks[qsizetype(i)].toObject();
+        EXPECT_EQ(leak["your_line"].toString().toStdString(),
+                  history::LeakLineText(chart, groups[i].yourLine));
+        EXPECT_EQ(leak["chart_line"].toString().toStdString(),
+                  history::LeakLineText(chart, groups[i].chartLine));
+        EXPECT_EQ(leak["count"].toInteger(), groups[i].count);
+    }
+    EXPECT_EQ(report["other_tables"].toInteger(), 0);
+
+    const Ran all = Run(HistoryIn(folder).string() + " --player Alice --leaks --json");
+    const std::int64_t leftOut = history::GroupLeaks(practice, GameChart()).otherTables;
+    EXPECT_GT(leftOut, 0);
+    EXPECT_EQ(QJsonDocument::fromJson(QByteArray::fromStdString(all.out))
+                  .object()["other_tables"]
+                  .toInteger(),
+              leftOut);
 }
 
 TEST_F(HistoryCommand, TheCsvHasAHeaderOfEveryColumnAndALinePerHand) {
