@@ -54,9 +54,14 @@ void TableChart::FollowPays() {
 
 void TableChart::KeepDerivedChart() {
     const auto& pays = work_.Asked();
-    if (!pays || !work_.Charts() || Derived(*pays)) return;
-    derived_.emplace_back(*pays, std::make_unique<const modcards::analysis::StrategyChart>(
-                                     work_.Charts()->levels.back().chart));
+    if (!pays || !work_.Charts()) return;
+    // The full chart comes first and the levels after it, when a finer search may have found a
+    // longer chart that costs less: the longest level is the table's chart from then on, as a
+    // later run reads it from the kept file, and as the chart window shows it. The chart it
+    // replaces stays kept: a hand being judged may still hold it.
+    const modcards::analysis::StrategyChart& latest = work_.Charts()->levels.back().chart;
+    if (const auto* kept = Derived(*pays); kept && kept->Lines() == latest.Lines()) return;
+    derived_.emplace_back(*pays, std::make_unique<const modcards::analysis::StrategyChart>(latest));
     if (!AtGamePays(hand_) && modcards::analysis::GamePays(hand_.Pays()) == *pays)
         SetChartInPlay(derived_.back().second.get());
 }
@@ -69,8 +74,9 @@ void TableChart::SetChartInPlay(const modcards::analysis::StrategyChart* chart) 
 
 const modcards::analysis::StrategyChart* TableChart::Derived(
     const modcards::analysis::Pays& pays) const {
-    for (const auto& [kept, chart] : derived_)
-        if (kept == pays) return chart.get();
+    // The last kept is the latest.
+    for (auto entry = derived_.rbegin(); entry != derived_.rend(); ++entry)
+        if (entry->first == pays) return entry->second.get();
     return nullptr;
 }
 

@@ -45,7 +45,7 @@ signals:
 
 private:
     void FollowPays();        // the chart in play of the hand's table, asked for when not at hand
-    void KeepDerivedChart();  // a practice table's full chart, once derived
+    void KeepDerivedChart();  // a practice table's full chart, once derived, and its final one
     void SetChartInPlay(const modcards::analysis::StrategyChart* chart);
     const modcards::analysis::StrategyChart* Derived(const modcards::analysis::Pays& pays) const;
     void ShowTable();        // the charts of the table in play, or the work on them
@@ -60,7 +60,8 @@ private:
     const PerfectPlay& tables_;
     ChartWork work_;
     QPointer<ChartWindow> chart_;
-    // Practice tables' full charts derived or read in this run, kept for ChartInPlay.
+    // Practice tables' full charts derived or read in this run, kept for ChartInPlay; a table's
+    // last is its chart.
     std::vector<std::pair<modcards::analysis::Pays,
                           std::unique_ptr<const modcards::analysis::StrategyChart>>>
         derived_;

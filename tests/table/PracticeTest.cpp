@@ -327,6 +327,11 @@ TEST_F(PracticeAtTable, TheChartWindowShowsThePracticeTablesOwnChart) {
     EXPECT_EQ(chart->LitLine(), chart->Chart().PlayHand(hand.Cards()).line);
     ClickDeal();  // the draw: the hand ends, and no line is lit
     EXPECT_EQ(chart->LitLine(), -1);
+    // Once the levels are in, the table plays the chart the window shows at its longest level,
+    // the one the kept file gives a later run.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return chart->levelChoice()->count() > 1; }, 120000));
+    ASSERT_NE(strategy->Chart().ChartInPlay(), nullptr);
+    EXPECT_EQ(strategy->Chart().ChartInPlay()->Lines(), chart->Chart().Lines());
 
     seat->LeaveEntry()->trigger();
     ASSERT_FALSE(hand.Practising());
