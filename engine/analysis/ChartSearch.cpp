@@ -2,6 +2,8 @@
 #include "engine/analysis/ChartSearch.h"
 
 #include <algorithm>
+#include <bit>
+#include <span>
 
 #include "engine/analysis/ChartCarves.h"
 #include "engine/analysis/Parallel.h"
@@ -248,7 +250,7 @@ void SectionSearch::Replay(std::int32_t deal) {
     double value = 0;
     for (std::int64_t i = s_.dealStart[At(deal)]; i < s_.dealStart[At(deal) + 1]; ++i) {
         const PlayOption& option = s_.options[At(i)];
-        const int at = placeOfCell_[At(option.cell)];
+        const int at = PlaceOfCell(option.cell);
         if (at < 0 || at > place || (at == place && option.key < key)) continue;
         place = at;
         key = option.key;
@@ -394,7 +396,7 @@ void SectionSearch::FindOther(Gathered& gathered, std::size_t slot, const SetPla
         std::uint32_t key = 0;
         for (std::int64_t i = s_.dealStart[at]; i < s_.dealStart[at + 1]; ++i) {
             const PlayOption& option = s_.options[At(i)];
-            const int optionPlace = placeOfCell_[At(option.cell)];
+            const int optionPlace = PlaceOfCell(option.cell);
             if (optionPlace < 0 || inSet(optionPlace) || optionPlace > place ||
                 (optionPlace == place && option.key < key))
                 continue;

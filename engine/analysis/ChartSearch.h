@@ -4,7 +4,6 @@
 
 #include <array>
 #include <initializer_list>
-#include <span>
 #include <stop_token>
 #include <vector>
 
