@@ -7,9 +7,11 @@
 #include <cstdint>
 
 namespace modcards::analysis {
+namespace {
 
-std::vector<Placement> JudgeCarves(const Gathered& gathered, int place, int lineCount,
-                                   std::span<const Part> parts) {
+// At most kPartsAtOnce parts: one bit of a mask for each.
+std::vector<Placement> JudgeBlock(const Gathered& gathered, int place, int lineCount,
+                                  std::span<const Part> parts) {
     // Bit p of a pattern's mask: part p holds the pattern.
     std::vector<std::uint64_t> holders(gathered.details.size());
     for (std::size_t pattern = 0; pattern < holders.size(); ++pattern)
@@ -74,6 +76,21 @@ std::vector<Placement> JudgeCarves(const Gathered& gathered, int place, int line
     std::vector<Placement> placed;
     for (std::size_t p = 0; p < parts.size(); ++p)
         placed.push_back(PlaceGains::Best(constant[p], std::span(diffs).subspan(p * row, row)));
+    return placed;
+}
+
+}  // namespace
+
+std::vector<Placement> JudgeCarves(const Gathered& gathered, int place, int lineCount,
+                                   std::span<const Part> parts) {
+    std::vector<Placement> placed;
+    placed.reserve(parts.size());
+    for (std::size_t first = 0; first < parts.size(); first += kPartsAtOnce) {
+        const std::vector<Placement> block =
+            JudgeBlock(gathered, place, lineCount,
+                       parts.subspan(first, std::min(kPartsAtOnce, parts.size() - first)));
+        placed.insert(placed.end(), block.begin(), block.end());
+    }
     return placed;
 }
 

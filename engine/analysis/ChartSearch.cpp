@@ -88,17 +88,14 @@ Carve SectionSearch::BestCarveOf(int id, double minGain) {
     ForEachSlice(slices, threads_, [&](std::int64_t begin, std::int64_t end) {
         for (std::int64_t slice = begin; slice < end; ++slice) {
             Carve& best = bests[At(slice)];
-            const std::size_t last = parts.size() * At(slice + 1) / slices;
-            for (auto first = At(parts.size() * slice / slices); first < last;
-                 first += kPartsAtOnce) {
-                const auto block =
-                    std::span(parts).subspan(first, std::min(kPartsAtOnce, last - first));
-                const std::vector<Placement> placed =
-                    JudgeCarves(gathered, place, LineCount(), block);
-                for (std::size_t p = 0; p < block.size(); ++p)
-                    if (placed[p].gain > best.gain)
-                        best = {placed[p].gain, place, block[p].ranges, placed[p].place};
-            }
+            const std::size_t first = parts.size() * At(slice) / slices;
+            const auto slicedParts =
+                std::span(parts).subspan(first, parts.size() * At(slice + 1) / slices - first);
+            const std::vector<Placement> placed =
+                JudgeCarves(gathered, place, LineCount(), slicedParts);
+            for (std::size_t p = 0; p < slicedParts.size(); ++p)
+                if (placed[p].gain > best.gain)
+                    best = {placed[p].gain, place, slicedParts[p].ranges, placed[p].place};
         }
     });
     Carve best;
@@ -294,12 +291,9 @@ void SectionSearch::ParkUnplayed() {
 }
 
 Gathered SectionSearch::Gather(std::initializer_list<int> ids, Gathering what) const {
-    const auto inSet = [&ids](int id) {
-        return std::find(ids.begin(), ids.end(), id) != ids.end();
-    };
     const int base = lines_[At(placeOfId_[At(*ids.begin())])].base;
-    SetPlaces set{-1, -1};
-    std::transform(ids.begin(), ids.end(), set.begin(),
+    GatheredPlaces set;
+    std::transform(ids.begin(), ids.end(), set.places.begin(),
                    [this](int id) { return placeOfId_[At(id)]; });
     // Each deal once, with its options of these lines side by side.
     Gathered gathered;
@@ -308,7 +302,7 @@ Gathered SectionSearch::Gather(std::initializer_list<int> ids, Gathering what) c
     // Room for every option at once: growing step by step copied the largest gathers often.
     std::size_t most = 0;
     for (const int cell : s_.cellsOfBase[At(base)])
-        if (inSet(idOfCell_[At(cell)])) most += s_.OptionsOfCell(cell).size();
+        if (set.Holds(PlaceOfCell(cell))) most += s_.OptionsOfCell(cell).size();
     gathered.deals.reserve(most);
     gathered.optionStart.reserve(most + 1);
     if (what == Gathering::AllOptions) {
@@ -320,7 +314,7 @@ Gathered SectionSearch::Gather(std::initializer_list<int> ids, Gathering what) c
     }
     ++generation_;
     for (const int cell : s_.cellsOfBase[At(base)]) {
-        if (!inSet(idOfCell_[At(cell)])) continue;
+        if (!set.Holds(PlaceOfCell(cell))) continue;
         const auto pattern = static_cast<std::int32_t>(gathered.details.size());
         patternOfCell_[At(cell)] = pattern;
         gathered.details.push_back(Cell(cell).details);
@@ -383,13 +377,13 @@ Gathered SectionSearch::Gather(std::initializer_list<int> ids, Gathering what) c
     return gathered;
 }
 
-void SectionSearch::FindOther(Gathered& gathered, std::size_t slot, const SetPlaces& set) const {
+void SectionSearch::FindOther(Gathered& gathered, std::size_t slot,
+                              const GatheredPlaces& set) const {
     const auto at = At(gathered.deals[slot]);
-    const auto inSet = [&set](int place) { return place == set[0] || place == set[1]; };
     int place = placeOfId_[At(dealId_[at])];
     int id = dealId_[at];
     double value = dealValue_[at];
-    if (inSet(place)) {
+    if (set.Holds(place)) {
         place = kNoPlace;
         id = -1;
         value = 0;
@@ -397,7 +391,7 @@ void SectionSearch::FindOther(Gathered& gathered, std::size_t slot, const SetPla
         for (std::int64_t i = s_.dealStart[at]; i < s_.dealStart[at + 1]; ++i) {
             const PlayOption& option = s_.options[At(i)];
             const int optionPlace = PlaceOfCell(option.cell);
-            if (optionPlace < 0 || inSet(optionPlace) || optionPlace > place ||
+            if (optionPlace < 0 || set.Holds(optionPlace) || optionPlace > place ||
                 (optionPlace == place && option.key < key))
                 continue;
             place = optionPlace;

@@ -117,11 +117,15 @@ private:
     enum class Gathering { AllOptions, KeptOnly };
     Gathered Gather(std::initializer_list<int> ids, Gathering what = Gathering::AllOptions) const;
 
+    // The places of the one or two lines gathered.
+    struct GatheredPlaces {
+        std::array<int, 2> places{kNoPlace, kNoPlace};
+        bool Holds(int place) const { return place == places[0] || place == places[1]; }
+    };
+
     // The first line outside the set that the deal in `slot` makes, and what its play is worth
     // now. Reads the search only: slots may be filled on several threads.
-    // The places of the one or two lines gathered, -1 for none.
-    using SetPlaces = std::array<int, 2>;
-    void FindOther(Gathered& gathered, std::size_t slot, const SetPlaces& set) const;
+    void FindOther(Gathered& gathered, std::size_t slot, const GatheredPlaces& set) const;
 
     // Orders a gathered deal's options as a line keeps them: the largest key first.
     static void KeptFirst(Gathered& gathered, std::size_t deal);
